@@ -1,0 +1,83 @@
+#pragma once
+// The food composition table: TFood and TFoodData.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/nutrients.h"
+#include "core/rows.h"
+
+namespace nv {
+
+class ByteReader;
+class ByteWriter;
+
+constexpr size_t kFoodRecordSize = 176;
+constexpr int32_t kFoodSectionVersion = 2;
+extern const char kFoodMagic[];  // "Nuvelta Food Data"
+
+struct TFood {
+  int32_t number = 0;
+  std::string code;  // at most 23 bytes
+  std::string name;  // CP932, at most 47 bytes
+  int32_t group = 0;        // 0..6
+  int32_t colorClass = 0;   // 1 赤, 2 黄, 3 緑; other values: none
+  Nutrients nutrients{};    // per 100 g edible portion
+
+  // A food made for the CSV import: empty, numbered from the process-wide counter.
+  static TFood createNumbered();
+};
+
+// The process-wide food-number counter: starts at 0, never reset.
+int32_t nextFoodNumber();
+
+// One food record, field by field (the link field is ignored on reading, zero on writing).
+void writeFoodRecord(ByteWriter& out, const TFood& food);
+TFood readFoodRecord(const char* record176);
+
+class TFoodData {
+ public:
+  TFoodData() = default;
+
+  bool loaded() const { return !foods_.empty(); }
+  size_t count() const { return foods_.size(); }
+  const std::vector<TFood>& foods() const { return foods_; }
+  void setFoods(std::vector<TFood> foods);
+  void clear() { setFoods({}); }
+
+  // Linear "first match wins" semantics, answered from an index by number.
+  const TFood* findByNumber(int32_t number) const;
+  int32_t groupOf(int32_t number) const;              // -1 when unknown
+  int32_t numberOfName(std::string_view name) const;  // byte-exact; -1 when unknown
+  std::string displayName(int32_t number) const;      // "不明な食品:17", "不明(データなし)"
+  std::string csvName(int32_t number) const;          // "不明な食品"
+
+  // Adds amount x nutrient x 0.01 to acc; messages for unknown foods and a missing table.
+  void addNutrients(int32_t number, double amount, Nutrients& acc) const;
+
+  // The food section: magic, version 2, count, records.
+  void writeSection(ByteWriter& out) const;
+  // Reads a food section at the reader's position; false (with its message box, the table
+  // kept) for a bad magic or version. A short file ends the load at the last whole record.
+  bool readSection(ByteReader& in, bool showProgress);
+
+  // The food CSV import; the table holds at least the one (head) food afterwards.
+  void importCsv(std::string_view csvBytes);
+
+  // List-view rows.
+  TextRows listRows() const;                                // code, name, group, colour, 10 nutrients
+  TextRows listRowsOfKanaRow(std::string_view row) const;   // name, group, colour, 10 nutrients
+  TextRows listRowsWithoutKana() const;
+
+ private:
+  void rebuildIndex();
+  std::vector<TFood> foods_;
+  std::vector<std::pair<int32_t, uint32_t>> index_;  // number -> first position, sorted
+};
+
+// The program's current table (the main window's, or the kitchen's), or nullptr.
+TFoodData* currentFoodData();
+void setCurrentFoodData(TFoodData* data);
+
+}  // namespace nv

@@ -1,0 +1,46 @@
+#pragma once
+// TUsedFood, one ingredient line, and the operations on ingredient lists.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/nutrients.h"
+#include "core/rows.h"
+
+namespace nv {
+
+class ByteReader;
+class ByteWriter;
+class TFoodData;
+
+constexpr size_t kUsedFoodRecordSize = 32;
+
+struct TUsedFood {
+  int32_t foodNumber = -1;  // -1: the name could not be resolved
+  double amount = 0;         // grams used
+  double standardAmount = 0; // grams in the dish database (可食量)
+};
+using TUsedFoodList = std::vector<TUsedFood>;
+
+void writeUsedFoodRecord(ByteWriter& out, const TUsedFood& food);
+TUsedFood readUsedFoodRecord(const char* record32);
+void writeUsedFoods(ByteWriter& out, const TUsedFoodList& list);
+
+// From a food name: resolved in `foods`, or in currentFoodData() when foods is nullptr.
+TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData* foods = nullptr);
+
+double totalAmount(const TUsedFoodList& list);
+double amountOfFood(const TUsedFoodList& list, int32_t foodNumber);  // first match; 0 when none
+// Adds every ingredient's nutrients (amount x 0.01) to acc; nothing when no table is loaded.
+void addNutrientTotals(const TUsedFoodList& list, const TFoodData* foods, Nutrients& acc);
+// Adds each ingredient's amount to the slot of its food's group; unknown foods are skipped.
+void addGroupGrams(const TUsedFoodList& list, const TFoodData* foods, GroupGrams& acc);
+// "%s,%s,%s,%lf\n" rows: category, dish, food name (CSV variant), standard amount.
+std::string csvRows(const TUsedFoodList& list, const TFoodData* foods, std::string_view category,
+                    std::string_view dish);
+// The ingredient grid: row 0 is the caller's header row (left empty here); row r from 1 shows
+// the display name and the standard amount (shortest decimal text).
+TextRows ingredientGridRows(const TUsedFoodList& list, const TFoodData* foods);
+
+}  // namespace nv

@@ -1,0 +1,57 @@
+#include "platform/prompt.h"
+
+#include <cstdio>
+
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+ConsolePrompt& consolePrompt() {
+  static ConsolePrompt p;
+  return p;
+}
+Prompt*& currentPrompt() {
+  static Prompt* p = nullptr;
+  return p;
+}
+
+class SilentProgress : public Progress {
+ public:
+  void setPosition(int64_t) override {}
+};
+}  // namespace
+
+Prompt& prompt() {
+  Prompt* p = currentPrompt();
+  return p ? *p : consolePrompt();
+}
+
+Prompt* setPrompt(Prompt* p) {
+  Prompt* previous = currentPrompt();
+  currentPrompt() = p;
+  return previous;
+}
+
+Answer ConsolePrompt::messageBox(const std::string& text, const std::string& caption, Icon,
+                                 Buttons buttons) {
+  ++shown_;
+  std::fprintf(stderr, "%s: %s\n", cp932ToUtf8(caption).c_str(), cp932ToUtf8(text).c_str());
+  switch (buttons) {
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel: return Answer::Yes;
+    case Buttons::RetryCancel: return Answer::Cancel;
+    case Buttons::AbortRetryIgnore: return Answer::Abort;
+    default: return Answer::Ok;
+  }
+}
+
+void ConsolePrompt::message(const std::string& text) {
+  ++shown_;
+  std::fprintf(stderr, "%s\n", cp932ToUtf8(text).c_str());
+}
+
+std::unique_ptr<Progress> ConsolePrompt::progress(const std::string&, int64_t, int64_t) {
+  return std::make_unique<SilentProgress>();
+}
+
+}  // namespace nv

@@ -1,0 +1,68 @@
+#pragma once
+// How logic talks to the user: message boxes, plain messages and progress windows.
+// Data classes call prompt(); the program installs the Qt implementation, nvtool the console
+// one, tests a scripted one.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace nv {
+
+enum class Icon { None, Information, Warning, Stop, Question };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+// A progress window (caption, one gauge with minimum, maximum and position). Closed when
+// the object is destroyed.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  virtual void setPosition(int64_t position) = 0;
+};
+
+class Prompt {
+ public:
+  virtual ~Prompt() = default;
+  // All texts are CP932.
+  virtual Answer messageBox(const std::string& text, const std::string& caption, Icon icon,
+                            Buttons buttons) = 0;
+  // A plain message window with an OK button and the program's title.
+  virtual void message(const std::string& text) = 0;
+  virtual std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
+                                             int64_t maximum) = 0;
+};
+
+// The process-wide Prompt; the console one until another is installed.
+Prompt& prompt();
+// Installs p (not owned; nullptr restores the console one). Returns the previous one.
+Prompt* setPrompt(Prompt* p);
+
+// Installs a Prompt for the lifetime of the object.
+class ScopedPrompt {
+ public:
+  explicit ScopedPrompt(Prompt& p) : previous_(setPrompt(&p)) {}
+  ~ScopedPrompt() { setPrompt(previous_); }
+  ScopedPrompt(const ScopedPrompt&) = delete;
+  ScopedPrompt& operator=(const ScopedPrompt&) = delete;
+
+ private:
+  Prompt* previous_;
+};
+
+// Prints boxes and messages to stderr as UTF-8 and answers every question with its default
+// (Yes, or OK); progress is silent. For nvtool and other headless runs.
+class ConsolePrompt : public Prompt {
+ public:
+  Answer messageBox(const std::string& text, const std::string& caption, Icon icon,
+                    Buttons buttons) override;
+  void message(const std::string& text) override;
+  std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
+                                     int64_t maximum) override;
+  // How many boxes and messages were shown (nvtool turns any into a failure status).
+  int shown() const { return shown_; }
+
+ private:
+  int shown_ = 0;
+};
+
+}  // namespace nv

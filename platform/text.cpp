@@ -1,0 +1,170 @@
+#include "platform/text.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/ucnv.h>
+#include <unicode/ustring.h>
+
+#include <charconv>
+#include <cstdarg>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace nv {
+namespace {
+
+struct ConverterCloser {
+  void operator()(UConverter* c) const { ucnv_close(c); }
+};
+
+// ICU's "windows-932" table: Shift-JIS with the Windows extensions, 0x5C = '\'.
+UConverter* cp932Converter() {
+  thread_local std::unique_ptr<UConverter, ConverterCloser> conv = [] {
+    UErrorCode err = U_ZERO_ERROR;
+    UConverter* c = ucnv_open("windows-932", &err);
+    if (U_FAILURE(err)) c = nullptr;
+    if (c) {
+      UErrorCode e2 = U_ZERO_ERROR;
+      ucnv_setSubstChars(c, "?", 1, &e2);
+    }
+    return std::unique_ptr<UConverter, ConverterCloser>(c);
+  }();
+  return conv.get();
+}
+
+}  // namespace
+
+std::u16string cp932ToUtf16(std::string_view cp932) {
+  if (cp932.empty()) return {};
+  UConverter* conv = cp932Converter();
+  if (!conv) return {};
+  ucnv_reset(conv);
+  std::u16string out(cp932.size() + 1, u'\0');
+  UErrorCode err = U_ZERO_ERROR;
+  int32_t n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
+                            cp932.data(), int32_t(cp932.size()), &err);
+  if (err == U_BUFFER_OVERFLOW_ERROR) {
+    out.assign(size_t(n) + 1, u'\0');
+    err = U_ZERO_ERROR;
+    ucnv_reset(conv);
+    n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
+                      cp932.data(), int32_t(cp932.size()), &err);
+  }
+  if (U_FAILURE(err)) return {};
+  out.resize(size_t(n));
+  return out;
+}
+
+std::string utf16ToCp932(std::u16string_view utf16) {
+  if (utf16.empty()) return {};
+  UConverter* conv = cp932Converter();
+  if (!conv) return {};
+  ucnv_reset(conv);
+  std::string out(utf16.size() * 2 + 1, '\0');
+  UErrorCode err = U_ZERO_ERROR;
+  int32_t n = ucnv_fromUChars(conv, out.data(), int32_t(out.size()),
+                              reinterpret_cast<const UChar*>(utf16.data()), int32_t(utf16.size()),
+                              &err);
+  if (err == U_BUFFER_OVERFLOW_ERROR) {
+    out.assign(size_t(n) + 1, '\0');
+    err = U_ZERO_ERROR;
+    ucnv_reset(conv);
+    n = ucnv_fromUChars(conv, out.data(), int32_t(out.size()),
+                        reinterpret_cast<const UChar*>(utf16.data()), int32_t(utf16.size()), &err);
+  }
+  if (U_FAILURE(err)) return {};
+  out.resize(size_t(n));
+  return out;
+}
+
+static std::u16string utf8ToUtf16(std::string_view utf8) {
+  std::u16string out(utf8.size() + 1, u'\0');
+  int32_t n = 0;
+  UErrorCode err = U_ZERO_ERROR;
+  u_strFromUTF8WithSub(reinterpret_cast<UChar*>(out.data()), int32_t(out.size()), &n, utf8.data(),
+                       int32_t(utf8.size()), 0xFFFD, nullptr, &err);
+  if (U_FAILURE(err)) return {};
+  out.resize(size_t(n));
+  return out;
+}
+
+static std::string utf16ToUtf8(std::u16string_view utf16) {
+  std::string out(utf16.size() * 3 + 1, '\0');
+  int32_t n = 0;
+  UErrorCode err = U_ZERO_ERROR;
+  u_strToUTF8WithSub(out.data(), int32_t(out.size()), &n,
+                     reinterpret_cast<const UChar*>(utf16.data()), int32_t(utf16.size()), 0xFFFD,
+                     nullptr, &err);
+  if (U_FAILURE(err)) return {};
+  out.resize(size_t(n));
+  return out;
+}
+
+std::string utf8ToCp932(std::string_view utf8) { return utf16ToCp932(utf8ToUtf16(utf8)); }
+std::string cp932ToUtf8(std::string_view cp932) { return utf16ToUtf8(cp932ToUtf16(cp932)); }
+std::string sj(std::string_view utf8) { return utf8ToCp932(utf8); }
+
+int compareJa(std::string_view a, std::string_view b) {
+  thread_local std::unique_ptr<icu::Collator> collator = [] {
+    UErrorCode err = U_ZERO_ERROR;
+    std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(icu::Locale::getJapanese(), err));
+    if (U_FAILURE(err)) return std::unique_ptr<icu::Collator>();
+    // Japanese tells hiragana from katakana only at the fourth level.
+    c->setStrength(icu::Collator::QUATERNARY);
+    return c;
+  }();
+  // Case is folded first, so "Ａ" and "ａ" compare equal while kana type and width still count.
+  auto fold = [](std::string_view s) {
+    std::u16string u = cp932ToUtf16(s);
+    std::u16string out(u.size() * 3 + 1, u'\0');
+    UErrorCode err = U_ZERO_ERROR;
+    int32_t n = u_strFoldCase(reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
+                              reinterpret_cast<const UChar*>(u.data()), int32_t(u.size()),
+                              U_FOLD_CASE_DEFAULT, &err);
+    if (U_FAILURE(err)) return u;
+    out.resize(size_t(n));
+    return out;
+  };
+  std::u16string fa = fold(a), fb = fold(b);
+  if (!collator) return fa.compare(fb);
+  UErrorCode err = U_ZERO_ERROR;
+  UCollationResult r = collator->compare(reinterpret_cast<const UChar*>(fa.data()), int32_t(fa.size()),
+                                         reinterpret_cast<const UChar*>(fb.data()), int32_t(fb.size()),
+                                         err);
+  return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+}
+
+bool isCp932LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+std::string shortestDecimal(double value) {
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, r.ptr);
+}
+
+std::string cformat(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  char small[256];
+  va_list copy;
+  va_copy(copy, args);
+  int n = std::vsnprintf(small, sizeof small, format, copy);
+  va_end(copy);
+  std::string out;
+  if (n < 0) {
+    va_end(args);
+    return out;
+  }
+  if (size_t(n) < sizeof small) {
+    out.assign(small, size_t(n));
+  } else {
+    out.resize(size_t(n) + 1);
+    std::vsnprintf(out.data(), out.size(), format, args);
+    out.resize(size_t(n));
+  }
+  va_end(args);
+  return out;
+}
+
+}  // namespace nv
