@@ -53,6 +53,19 @@ TEST(KojinRecord, WritesFourteenTextBlocks) {
   EXPECT_EQ(w.data(), b.str());
 }
 
+TEST(KojinRecord, SettingsLineAlwaysReadsBackInPlace) {
+  nvtest::ScriptedPrompt prompt;
+  TKojinData p;
+  p.age = 1000;
+  p.sex = -5000;
+  p.lunchBoxCapacity = 123456;
+  p.windowState = "";
+  nv::ByteWriter w;
+  p.writeRecord(w, {false, 12});
+  EXPECT_EQ(std::string_view(w.data()).substr(128, 128),
+            nvtest::Bytes().text(sj("999 -99   0   1   0   0   0  0  0 ↓ 9999"), 128).str());
+}
+
 TEST(KojinRecord, ReadsElevenItemsAndTheWindowSettings) {
   nvtest::ScriptedPrompt prompt;
   std::string bytes = recordWith("  30   1   1   0   0   1   1  1  3 ←  1100") + "tail";
