@@ -52,7 +52,8 @@ void TKojinData::applyStandardValues(const StandardValues& values) {
   activityLevel = values.activityLevel;
   height = asEditValue(values.height);
   weight = asEditValue(values.weight);
-  for (int slot = 0; slot < kSalt; ++slot) requirements[slot] = asEditValue(values.requirements[slot]);
+  for (int slot = 0; slot < kSalt; ++slot)
+    requirements[slot] = asEditValue(values.requirements[slot]);
 }
 
 double TKojinData::mealShare(int meal) const {

@@ -74,7 +74,7 @@ class TKojinData {
   static const std::string& windowStateFull();    // "←"
 
   int32_t age = 12;
-  int32_t sex = 0;  // 0 male, 1 female
+  int32_t sex = 0;                                      // 0 male, 1 female
   int32_t lunchBoxCapacity = kDefaultLunchBoxCapacity;  // ml
   int32_t mealSplit = 0;                                // 0..4
   std::array<int32_t, 4> shares{2, 3, 3, 8};            // breakfast, lunch, dinner, total

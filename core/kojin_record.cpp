@@ -46,15 +46,28 @@ bool isOneOf(const std::string& s, std::initializer_list<const std::string*> opt
   return std::any_of(options.begin(), options.end(), [&](const std::string* o) { return s == *o; });
 }
 
+// The widest value a "%<width>d" scan reads back whole: 999 for 3, -99 at the low end.
+int32_t fitWidth(int32_t value, int width) {
+  int32_t high = 9;
+  for (int i = 1; i < width; ++i) high = high * 10 + 9;
+  return std::clamp(value, -(high / 10), high);
+}
+
 }  // namespace
 
 void TKojinData::writeRecord(ByteWriter& out, const KojinViewState& view) const {
   out.fixedText(name_, kKojinBlockSize);
-  // The state is a two-byte caption; a longer text would widen "%2s" and shift the line.
-  std::string state = windowState.substr(0, 2);
-  out.fixedText(cformat(kSettingsFormat, age, sex, mealSplit, activityLevel, pregnant ? 1 : 0,
-                        lactating ? 1 : 0, withinSixMonths ? 1 : 0, view.graphByNutrient ? 1 : 0,
-                        view.activeMealTab, state.c_str(), lunchBoxCapacity),
+  // The line is read back with the same field widths, so a wider number would run into the
+  // next item and shift the rest: every item is kept within what its width can read back.
+  // The state must be one of the two-byte captions for "%2s" to read it back.
+  const bool knownState =
+      isOneOf(windowState, {&windowStateShort(), &windowStateMedium(), &windowStateFull()});
+  const std::string& state = knownState ? windowState : windowStateShort();
+  const int32_t tab = (view.activeMealTab >= 0 && view.activeMealTab <= 3) ? view.activeMealTab : 0;
+  out.fixedText(cformat(kSettingsFormat, fitWidth(age, 3), fitWidth(sex, 3), fitWidth(mealSplit, 3),
+                        fitWidth(activityLevel, 3), pregnant ? 1 : 0, lactating ? 1 : 0,
+                        withinSixMonths ? 1 : 0, view.graphByNutrient ? 1 : 0, tab, state.c_str(),
+                        fitWidth(lunchBoxCapacity, 4)),
                 kKojinBlockSize);
   out.fixedText(realText(height), kKojinBlockSize);
   out.fixedText(realText(weight), kKojinBlockSize);

@@ -24,34 +24,31 @@ double lookUp(const AgeRow (&rows)[N], int age, int sex) {
   return sex == 1 ? row->female : row->male;
 }
 
-constexpr AgeRow kHeight[] = {{1, 83.6, 83.6},     {3, 102.3, 102.3}, {6, 121.9, 120.8},
-                              {9, 139.0, 138.4},   {12, 158.3, 153.4}, {15, 169.3, 157.8},
-                              {18, 171.3, 158.1},  {30, 169.1, 156.0}, {50, 163.9, 151.4},
+constexpr AgeRow kHeight[] = {{1, 83.6, 83.6},    {3, 102.3, 102.3},  {6, 121.9, 120.8},
+                              {9, 139.0, 138.4},  {12, 158.3, 153.4}, {15, 169.3, 157.8},
+                              {18, 171.3, 158.1}, {30, 169.1, 156.0}, {50, 163.9, 151.4},
                               {70, 159.4, 145.6}};
-constexpr AgeRow kWeight[] = {{1, 11.5, 11.5}, {3, 16.4, 16.4}, {6, 24.6, 23.9}, {9, 34.6, 33.8},
-                              {12, 47.9, 45.3}, {15, 59.8, 51.4}, {18, 64.7, 51.2},
-                              {30, 67.0, 54.2}, {50, 62.5, 53.8}, {70, 56.7, 48.7}};
-constexpr AgeRow kBasalMetabolism[] = {{1, 61.0, 59.7},  {3, 54.8, 52.2},  {6, 44.3, 41.9},
-                                       {9, 37.4, 34.8},  {12, 31.0, 29.6}, {15, 27.0, 25.3},
-                                       {18, 24.0, 23.6}, {30, 22.3, 21.7}, {50, 21.5, 20.7},
-                                       {70, 21.5, 20.7}};
-constexpr AgeRow kProteinPerKg[] = {{1, 2.68, 2.68}, {3, 2.49, 2.49},  {6, 2.27, 2.23},
-                                    {9, 2.04, 1.88}, {12, 1.69, 1.53}, {15, 1.30, 1.18},
+constexpr AgeRow kWeight[] = {
+    {1, 11.5, 11.5},  {3, 16.4, 16.4},  {6, 24.6, 23.9},  {9, 34.6, 33.8},  {12, 47.9, 45.3},
+    {15, 59.8, 51.4}, {18, 64.7, 51.2}, {30, 67.0, 54.2}, {50, 62.5, 53.8}, {70, 56.7, 48.7}};
+constexpr AgeRow kBasalMetabolism[] = {
+    {1, 61.0, 59.7},  {3, 54.8, 52.2},  {6, 44.3, 41.9},  {9, 37.4, 34.8},  {12, 31.0, 29.6},
+    {15, 27.0, 25.3}, {18, 24.0, 23.6}, {30, 22.3, 21.7}, {50, 21.5, 20.7}, {70, 21.5, 20.7}};
+constexpr AgeRow kProteinPerKg[] = {{1, 2.68, 2.68},  {3, 2.49, 2.49},  {6, 2.27, 2.23},
+                                    {9, 2.04, 1.88},  {12, 1.69, 1.53}, {15, 1.30, 1.18},
                                     {18, 1.01, 1.01}, {70, 1.13, 1.13}};
-constexpr AgeRow kVitaminARows[] = {{1, 1000, 1000}, {3, 1000, 1000}, {6, 1200, 1200},
-                                {9, 1500, 1500}, {12, 2000, 1800}};
-constexpr AgeRow kVitaminB1Rows[] = {{1, 0.5, 0.5}, {3, 0.6, 0.6},  {6, 0.8, 0.7},
-                                 {9, 1.0, 0.8}, {12, 1.1, 1.0}, {15, 1.2, 1.0},
-                                 {18, 1.1, 0.8}};
-constexpr AgeRow kVitaminB2Rows[] = {{1, 0.6, 0.6}, {3, 0.8, 0.8},  {6, 1.0, 0.8},
-                                 {9, 1.1, 1.0}, {12, 1.2, 1.1}, {15, 1.3, 1.1},
-                                 {18, 1.2, 1.0}};
+constexpr AgeRow kVitaminARows[] = {
+    {1, 1000, 1000}, {3, 1000, 1000}, {6, 1200, 1200}, {9, 1500, 1500}, {12, 2000, 1800}};
+constexpr AgeRow kVitaminB1Rows[] = {{1, 0.5, 0.5},  {3, 0.6, 0.6},  {6, 0.8, 0.7}, {9, 1.0, 0.8},
+                                     {12, 1.1, 1.0}, {15, 1.2, 1.0}, {18, 1.1, 0.8}};
+constexpr AgeRow kVitaminB2Rows[] = {{1, 0.6, 0.6},  {3, 0.8, 0.8},  {6, 1.0, 0.8}, {9, 1.1, 1.0},
+                                     {12, 1.2, 1.1}, {15, 1.3, 1.1}, {18, 1.2, 1.0}};
 constexpr AgeRow kVitaminCRows[] = {{1, 45, 45},  {3, 50, 50},  {6, 60, 60},   {9, 70, 70},
-                                {12, 80, 80}, {15, 90, 90}, {18, 100, 100}};
+                                    {12, 80, 80}, {15, 90, 90}, {18, 100, 100}};
 constexpr AgeRow kCalciumRows[] = {{1, 500, 500},  {3, 500, 500},  {6, 600, 600},  {9, 700, 700},
-                               {12, 900, 700}, {15, 800, 700}, {18, 700, 600}, {30, 600, 600}};
-constexpr AgeRow kIronRows[] = {{1, 7, 7},    {3, 8, 8},    {6, 9, 9},   {9, 10, 10},
-                            {11, 10, 12}, {12, 12, 12}, {18, 10, 12}, {70, 10, 10}};
+                                   {12, 900, 700}, {15, 800, 700}, {18, 700, 600}, {30, 600, 600}};
+constexpr AgeRow kIronRows[] = {{1, 7, 7},    {3, 8, 8},    {6, 9, 9},    {9, 10, 10},
+                                {11, 10, 12}, {12, 12, 12}, {18, 10, 12}, {70, 10, 10}};
 
 // Pregnancy and nursing additions, in the order vitamin A, B1, B2, C, calcium, iron.
 constexpr double kPregnantAdd[] = {200, 0.1, 0.2, 10, 300, 8};
@@ -190,9 +187,10 @@ StandardValues standardValues(const StandardInput& in) {
   r[kFat] = (pregnant || lactating) ? 25.0 : fatEnergyRatio(in.age);
 
   const int slots[] = {kVitaminA, kVitaminB1, kVitaminB2, kVitaminC, kCalcium, kIron};
-  const double base[] = {lookUp(kVitaminARows, in.age, in.sex),  lookUp(kVitaminB1Rows, in.age, in.sex),
-                         lookUp(kVitaminB2Rows, in.age, in.sex), lookUp(kVitaminCRows, in.age, in.sex),
-                         lookUp(kCalciumRows, in.age, in.sex),   lookUp(kIronRows, in.age, in.sex)};
+  const double base[] = {
+      lookUp(kVitaminARows, in.age, in.sex),  lookUp(kVitaminB1Rows, in.age, in.sex),
+      lookUp(kVitaminB2Rows, in.age, in.sex), lookUp(kVitaminCRows, in.age, in.sex),
+      lookUp(kCalciumRows, in.age, in.sex),   lookUp(kIronRows, in.age, in.sex)};
   for (int i = 0; i < 6; ++i) {
     double value = base[i];
     if (pregnant) value += kPregnantAdd[i];

@@ -48,7 +48,7 @@ struct StandardInput {
   int age = 12;
   int sex = 0;
   int activityLevel = 1;
-  double weight = 0;  // the weight entered (the reference weight unless the user typed one)
+  double weight = 0;       // the weight entered (the reference weight unless the user typed one)
   bool pregnant = false;   // box checked (counts only while shown)
   bool lactating = false;  // box checked (counts only while shown)
 };
