@@ -169,7 +169,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   EXPECT_FALSE(nv::loadMenuFile(dir.file("short.nvu"), keep, target, {}));
 
   std::string other = good;
-  other[35] = '1';  // "... = 1.01"
+  other[36] = '1';  // "... = 1.01"
   nvtest::writeBytes(dir.file("old.nvu"), other);
   prompt.expectBox(
       "食品データのバージョンが異なるので、選択済み献立データを読み込めません。\n\n<Nuvelta Used Food Data "
