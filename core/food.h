@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/nutrients.h"
@@ -14,27 +16,31 @@ class ByteReader;
 class ByteWriter;
 
 constexpr size_t kFoodRecordSize = 176;
+constexpr size_t kFoodMagicSize = 128;
 constexpr int32_t kFoodSectionVersion = 2;
 extern const char kFoodMagic[];  // "Nuvelta Food Data"
 
 struct TFood {
   int32_t number = 0;
-  std::string code;  // at most 23 bytes
-  std::string name;  // CP932, at most 47 bytes
-  int32_t group = 0;        // 0..6
-  int32_t colorClass = 0;   // 1 赤, 2 黄, 3 緑; other values: none
-  Nutrients nutrients{};    // per 100 g edible portion
+  std::string code;        // at most 23 bytes
+  std::string name;        // CP932, at most 47 bytes
+  int32_t group = 0;       // 0..6
+  int32_t colorClass = 0;  // 1 赤, 2 黄, 3 緑; other values: none
+  Nutrients nutrients{};   // per 100 g edible portion
 
   // A food made for the CSV import: empty, numbered from the process-wide counter.
   static TFood createNumbered();
 };
 
-// The process-wide food-number counter: starts at 0, never reset.
+// The process-wide food-number counter: starts at 0, never reset. Returns the current value
+// and advances the counter, so the first food made in a run gets number 0.
 int32_t nextFoodNumber();
 
 // One food record, field by field (the link field is ignored on reading, zero on writing).
 void writeFoodRecord(ByteWriter& out, const TFood& food);
 TFood readFoodRecord(const char* record176);
+// Takes the next record from `in`; false (taking nothing) when fewer than 176 bytes remain.
+bool readFoodRecord(ByteReader& in, TFood& food);
 
 class TFoodData {
  public:
@@ -50,30 +56,35 @@ class TFoodData {
   const TFood* findByNumber(int32_t number) const;
   int32_t groupOf(int32_t number) const;              // -1 when unknown
   int32_t numberOfName(std::string_view name) const;  // byte-exact; -1 when unknown
-  std::string displayName(int32_t number) const;      // "不明な食品:17", "不明(データなし)"
-  std::string csvName(int32_t number) const;          // "不明な食品"
+  std::string displayName(int32_t number) const;  // "不明な食品:17", "不明(データなし)"
+  std::string csvName(int32_t number) const;      // "不明な食品"
 
   // Adds amount x nutrient x 0.01 to acc; messages for unknown foods and a missing table.
+  // An amount of exactly 0 does nothing and shows nothing.
   void addNutrients(int32_t number, double amount, Nutrients& acc) const;
 
   // The food section: magic, version 2, count, records.
   void writeSection(ByteWriter& out) const;
   // Reads a food section at the reader's position; false (with its message box, the table
-  // kept) for a bad magic or version. A short file ends the load at the last whole record.
+  // kept) for a bad magic or version. A file that ends inside the records, or whose count is
+  // more than it holds, keeps the whole records read, says so in a box and returns false; the
+  // reader is then at its end.
   bool readSection(ByteReader& in, bool showProgress);
 
-  // The food CSV import; the table holds at least the one (head) food afterwards.
+  // The food CSV import (text as read from the file); the table holds at least the one (head)
+  // food afterwards. Every food it makes is numbered from the process-wide counter.
   void importCsv(std::string_view csvBytes);
 
   // List-view rows.
-  TextRows listRows() const;                                // code, name, group, colour, 10 nutrients
-  TextRows listRowsOfKanaRow(std::string_view row) const;   // name, group, colour, 10 nutrients
+  TextRows listRows() const;  // code, name, group, colour, 10 nutrients
+  TextRows listRowsOfKanaRow(std::string_view row) const;  // name, group, colour, 10 nutrients
   TextRows listRowsWithoutKana() const;
 
  private:
   void rebuildIndex();
   std::vector<TFood> foods_;
-  std::vector<std::pair<int32_t, uint32_t>> index_;  // number -> first position, sorted
+  std::vector<std::pair<int32_t, uint32_t>> index_;        // number -> first position, sorted
+  std::unordered_map<std::string, int32_t> numberByName_;  // name -> number of first food
 };
 
 // The program's current table (the main window's, or the kitchen's), or nullptr.

@@ -1,0 +1,136 @@
+// The builder's file work: the dish CSV with its error file, the conversion into NV.nvb and
+// the check of dish names against the picture folder.
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "bento/model/bento_csv.h"
+#include "bento/model/bento_data_file.h"
+#include "bento/model/bento_messages.h"
+#include "core/food.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+void box(std::string_view text, const char* caption) {
+  prompt().messageBox(std::string(text), sj(caption), Icon::None, Buttons::Ok);
+}
+
+void sortJa(NameList& list) {
+  std::stable_sort(list.begin(), list.end(),
+                   [](const std::string& a, const std::string& b) { return compareJa(a, b) < 0; });
+}
+
+// The last character of a CP932 name is "s" (a trail byte 0x73 is not).
+bool endsWithSmallMark(std::string_view name) {
+  size_t lastStart = std::string_view::npos;
+  for (size_t i = 0; i < name.size(); ++i) {
+    lastStart = i;
+    if (isCp932LeadByte(uint8_t(name[i])) && i + 1 < name.size()) ++i;
+  }
+  return lastStart != std::string_view::npos && lastStart == name.size() - 1 &&
+         name[lastStart] == 's';
+}
+
+}  // namespace
+
+bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, const TFoodData& foods,
+                      TDaidokoro& kitchen, const std::string* pictureFolder) {
+  kitchen.clear();
+  if (!writeFileAtomic(errorPath, "")) {
+    box(errorPath, kErrorFileCaption);
+    return false;
+  }
+  std::string csv;
+  if (!readFile(csvPath, csv)) {
+    box(csvPath, kCannotOpenDishFile);
+    writeFileAtomic(errorPath, sj(kCannotOpenDishFile) + "\r\n");
+    return false;
+  }
+  std::string errors;
+  if (!readBentoCsv(csv, foods, kitchen, errors, pictureFolder)) {
+    box(csvPath, kNoDataInFile);
+    writeFileAtomic(errorPath, sj(kNoDataInFile) + "\r\n");
+    return false;
+  }
+  if (!writeFileAtomic(errorPath, errors)) box(errorPath, kErrorFileCaption);
+  return true;
+}
+
+bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
+                     std::string_view dataFilePath, const std::string* pictureFolder,
+                     std::string* errorFile) {
+  std::string bytes;
+  if (!readFile(foodCsvPath, bytes)) {
+    box(foodCsvPath, kCannotReadFileCaption);
+    return false;
+  }
+  TFoodData foods;
+  foods.importCsv(bytes);
+  if (!readFile(dishCsvPath, bytes)) {
+    box(dishCsvPath, kCannotReadFileCaption);
+    return false;
+  }
+  std::string errorPath = joinPath(folderOf(dataFilePath), "error.txt");
+  if (errorFile) *errorFile = errorPath;
+  TDaidokoro kitchen;
+  // A dish file that could not be read must not replace a good data file with an empty one.
+  if (!readBentoCsvFile(dishCsvPath, errorPath, foods, kitchen, pictureFolder)) return false;
+  return saveBentoDataFile(dataFilePath, foods, kitchen);
+}
+
+NameList pictureNames(std::string_view folder) {
+  NameList names;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(toFsPath(folder), ec), end;
+  for (; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (!it->is_regular_file(fileEc)) continue;
+    std::string name = changeExtension(fromFsPath(it->path().filename()), "");
+    if (!endsWithSmallMark(name)) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+PictureCheck comparePictures(const NameList& dishNames, const NameList& pictures) {
+  PictureCheck out;
+  for (const std::string& p : pictures)
+    if (std::find(dishNames.begin(), dishNames.end(), p) == dishNames.end())
+      out.picturesWithoutDish.push_back(p);
+  for (const std::string& d : dishNames)
+    if (std::find(pictures.begin(), pictures.end(), d) == pictures.end())
+      out.dishesWithoutPicture.push_back(d);
+  sortJa(out.picturesWithoutDish);
+  sortJa(out.dishesWithoutPicture);
+  return out;
+}
+
+bool checkBentoPictures(std::string_view dataFilePath, std::string_view pictureFolder,
+                        PictureCheck& out) {
+  out = {};
+  std::string bytes;
+  if (!readFile(dataFilePath, bytes)) {
+    box(dataFilePath, kDataFileNotFoundCaption);
+    return false;
+  }
+  TFoodData foods;
+  TDaidokoro kitchen;
+  ByteReader in(bytes);
+  if (!foods.readSection(in, false)) return false;
+  if (!kitchen.read(in)) {
+    prompt().messageBox(std::string(dataFilePath), sj(kDataFileDamagedCaption), Icon::Warning,
+                        Buttons::Ok);
+    return false;
+  }
+  NameList dishes;
+  kitchen.allDishNames(dishes);
+  out = comparePictures(dishes, pictureNames(pictureFolder));
+  return true;
+}
+
+}  // namespace nv

@@ -1,0 +1,188 @@
+#include "bento/model/bento_data.h"
+
+#include <cmath>
+
+#include "platform/binio.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+// The smallest dish record: every fixed field, an empty name, no foods, three empty texts.
+constexpr size_t kMinDishRecord = 4 + 4 + 4 + 4 + 8 + 8 + 4 + 4 + 4 + 4 + 4;
+constexpr size_t kFoodLineSize = 4 + 8;
+
+bool readString(ByteReader& in, std::string& out) {
+  int32_t n;
+  if (!in.readInt32(n) || !in.canHold(n, 1)) return false;
+  std::string_view bytes;
+  if (!in.readBytes(size_t(n), bytes)) return false;
+  out.assign(bytes);
+  return true;
+}
+
+void writeString(ByteWriter& out, std::string_view s) {
+  out.int32(int32_t(s.size()));
+  out.bytes(s);
+}
+
+// A multi-line text back into lines: CR, LF and CR LF all end a line, a NUL ends the text.
+NameList splitLines(std::string_view text) {
+  NameList lines;
+  size_t i = 0;
+  while (i < text.size() && text[i] != '\0') {
+    size_t start = i;
+    while (i < text.size() && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') ++i;
+    lines.emplace_back(text.substr(start, i - start));
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
+  return lines;
+}
+
+bool readText(ByteReader& in, NameList& lines) {
+  std::string text;
+  if (!readString(in, text)) return false;
+  lines = splitLines(text);
+  return true;
+}
+
+void writeText(ByteWriter& out, const NameList& lines) {
+  size_t total = 0;
+  for (const std::string& l : lines) total += l.size() + 2;
+  std::string text;
+  text.reserve(total);
+  for (const std::string& l : lines) {
+    text += l;
+    text += "\r\n";
+  }
+  writeString(out, text);
+}
+
+bool readNameList(ByteReader& in, NameList& list) {
+  int32_t n;
+  if (!in.readInt32(n) || !in.canHold(n, 4)) return false;
+  list.clear();
+  list.reserve(size_t(n));
+  for (int32_t i = 0; i < n; ++i) {
+    std::string s;
+    if (!readString(in, s)) return false;
+    list.push_back(std::move(s));
+  }
+  return true;
+}
+
+void writeNameList(ByteWriter& out, const NameList& list) {
+  out.int32(int32_t(list.size()));
+  for (const std::string& s : list) writeString(out, s);
+}
+
+bool readDish(ByteReader& in, TBentouData& d) {
+  int32_t foods;
+  if (!in.readInt32(d.Number) || !in.readInt32(d.CategoryIndex) || !readString(in, d.Name) ||
+      !in.readInt32(foods) || !in.canHold(foods, kFoodLineSize))
+    return false;
+  d.Foods.resize(size_t(foods));
+  for (TBentouShokuhin& f : d.Foods)
+    if (!in.readInt32(f.FoodNumber) || !in.readDouble(f.Grams)) return false;
+  return in.readDouble(d.VolumeMl) && in.readDouble(d.SizeFactor) &&
+         in.readInt32(d.PlacementIndex) && in.readInt32(d.StorageIndex) &&
+         readText(in, d.IngredientLines) && readText(in, d.QuantityLines) &&
+         readText(in, d.StepLines);
+}
+
+void writeDish(ByteWriter& out, const TBentouData& d) {
+  out.int32(d.Number);
+  out.int32(d.CategoryIndex);
+  writeString(out, d.Name);
+  out.int32(int32_t(d.Foods.size()));
+  for (const TBentouShokuhin& f : d.Foods) {
+    out.int32(f.FoodNumber);
+    out.f64(f.Grams);
+  }
+  out.f64(d.VolumeMl);
+  out.f64(d.SizeFactor);
+  out.int32(d.PlacementIndex);
+  out.int32(d.StorageIndex);
+  writeText(out, d.IngredientLines);
+  writeText(out, d.QuantityLines);
+  writeText(out, d.StepLines);
+}
+
+}  // namespace
+
+NameList defaultBentoCategories() {
+  static const char* const kNames[] = {"ごはん",
+                                       "パン・シリアル",
+                                       "めん",
+                                       "汁もの",
+                                       "魚のおかず",
+                                       "肉のおかず",
+                                       "野菜のおかず",
+                                       "卵のおかず",
+                                       "豆のおかず",
+                                       "芋のおかず",
+                                       "乳製品・海藻・小魚のおかず",
+                                       "くだもの",
+                                       "デザート・お菓子",
+                                       "飲み物",
+                                       "その他"};
+  NameList out;
+  for (const char* n : kNames) out.push_back(sj(n));
+  return out;
+}
+
+void TDaidokoro::clear() {
+  Categories.clear();
+  Placements.clear();
+  Storages.clear();
+  Dishes.clear();
+}
+
+bool TDaidokoro::read(ByteReader& in) {
+  clear();
+  if (!readNameList(in, Categories) || !readNameList(in, Placements) ||
+      !readNameList(in, Storages)) {
+    clear();
+    return false;
+  }
+  int32_t count;
+  if (!in.readInt32(count) || !in.canHold(count, kMinDishRecord)) return false;
+  Dishes.reserve(size_t(count));
+  for (int32_t i = 0; i < count; ++i) {
+    TBentouData d;
+    if (!readDish(in, d)) return false;
+    Dishes.push_back(std::move(d));
+  }
+  return true;
+}
+
+void TDaidokoro::write(ByteWriter& out) const {
+  writeNameList(out, Categories);
+  writeNameList(out, Placements);
+  writeNameList(out, Storages);
+  out.int32(int32_t(Dishes.size()));
+  for (const TBentouData& d : Dishes) writeDish(out, d);
+}
+
+void TDaidokoro::renumber() {
+  int32_t n = 0;
+  for (TBentouData& d : Dishes) d.Number = ++n;
+}
+
+int32_t TDaidokoro::indexOrAppend(NameList& list, std::string_view name) {
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i] == name) return int32_t(i);
+  list.emplace_back(name);
+  return int32_t(list.size() - 1);
+}
+
+int placedPictureSize(int iconSize, double sizeFactor) {
+  double v = std::trunc(double(iconSize) * sizeFactor * 0.5);
+  // NaN and absurd factors from a damaged file must not overflow the conversion.
+  if (!(v > 0)) return 0;
+  if (v > 1e6) return 1000000;
+  return int(v);
+}
+
+}  // namespace nv

@@ -1,0 +1,114 @@
+#include "bento/model/bento_save.h"
+
+#include <cmath>
+
+#include "bento/model/bento_messages.h"
+#include "core/kojin_data.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+constexpr size_t kMinRecordSize = 4 + 4 * 4;  // empty name and the four coordinates
+}  // namespace
+
+double rescaleRatio(double currentScale, double storedScale) {
+  if (!(storedScale > 0) || !std::isfinite(storedScale) || !std::isfinite(currentScale)) return 1.0;
+  return currentScale / storedScale;
+}
+
+int32_t rescaleCoordinate(int32_t v, double ratio) {
+  double r = std::trunc(double(v) * ratio);
+  // A hostile file must not push the conversion out of range.
+  if (!(r == r)) return 0;
+  if (r > 2147483647.0) return INT32_MAX;
+  if (r < -2147483648.0) return INT32_MIN;
+  return int32_t(r);
+}
+
+std::string bentoSaveBytes(const TKojinData& profile, double scale,
+                           const PlacedDishRecords& dishes) {
+  ByteWriter out;
+  profile.writeRecord(out);
+  out.int32(int32_t(dishes.size()));
+  out.f64(scale);
+  for (const PlacedDishRecord& d : dishes) {
+    out.int32(int32_t(d.name.size()));
+    out.bytes(d.name);
+    out.int32(d.left);
+    out.int32(d.top);
+    out.int32(d.width);
+    out.int32(d.height);
+  }
+  return std::move(out.data());
+}
+
+bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
+                    PlacedDishRecords& dishes) {
+  ByteReader in(bytes);
+  TKojinData readProfile = profile;
+  if (!readProfile.readRecord(in)) return false;
+  int32_t count;
+  double stored;
+  if (!in.readInt32(count) || !in.readDouble(stored) || !in.canHold(count, kMinRecordSize))
+    return false;
+  double ratio = rescaleRatio(currentScale, stored);
+  PlacedDishRecords read;
+  read.reserve(size_t(count));
+  for (int32_t i = 0; i < count; ++i) {
+    PlacedDishRecord r;
+    int32_t n;
+    std::string_view name;
+    if (!in.readInt32(n) || !in.canHold(n, 1) || !in.readBytes(size_t(n), name) ||
+        !in.readInt32(r.left) || !in.readInt32(r.top) || !in.readInt32(r.width) ||
+        !in.readInt32(r.height))
+      return false;
+    r.name.assign(name);
+    r.left = rescaleCoordinate(r.left, ratio);
+    r.top = rescaleCoordinate(r.top, ratio);
+    r.width = rescaleCoordinate(r.width, ratio);
+    r.height = rescaleCoordinate(r.height, ratio);
+    read.push_back(std::move(r));
+  }
+  profile = std::move(readProfile);
+  dishes = std::move(read);
+  return true;
+}
+
+bool openBentoSaveFile(std::string_view path, double currentScale, TKojinData& profile,
+                       PlacedDishRecords& dishes) {
+  std::string bytes;
+  if (!readFile(path, bytes)) {
+    prompt().messageBox(std::string(path), sj(kSaveFileUnreadableCaption), Icon::None, Buttons::Ok);
+    return false;
+  }
+  if (!parseBentoSave(bytes, currentScale, profile, dishes)) {
+    prompt().messageBox(std::string(path), sj(kSaveFileDamagedCaption), Icon::Warning, Buttons::Ok);
+    return false;
+  }
+  return true;
+}
+
+bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
+                        const PlacedDishRecords& dishes) {
+  if (writeFileAtomic(path, bentoSaveBytes(profile, scale, dishes))) return true;
+  prompt().messageBox(std::string(path), sj(kSaveFileUnwritableCaption), Icon::None, Buttons::Ok);
+  return false;
+}
+
+std::string defaultBentoSaveName() { return sj("お弁当のデータ.nvub"); }
+
+std::string bentoSaveNameForChild(std::string_view currentFile, std::string_view childName,
+                                  std::string_view saveDirSetting,
+                                  std::string_view documentsFolder) {
+  std::string file = std::string(childName) + ".nvub";
+  bool isDefault = currentFile == defaultBentoSaveName();
+  if (isDefault && !saveDirSetting.empty()) return joinPath(saveDirSetting, file);
+  if (isDefault) return joinPath(documentsFolder, file);
+  return joinPath(folderOf(currentFile), file);
+}
+
+}  // namespace nv

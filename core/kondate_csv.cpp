@@ -1,0 +1,141 @@
+// The dish CSV: import with its report file, and the export of the base dishes.
+#include <memory>
+
+#include "core/decimal_text.h"
+#include "core/food.h"
+#include "core/kondate_data.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+constexpr size_t kLineBuffer = 10239;
+
+// Every database built from CSV starts with these, in this order.
+const char* const kFixedCategories[] = {"ごはん",
+                                        "パン・シリアル",
+                                        "めん",
+                                        "汁もの",
+                                        "魚のおかず",
+                                        "肉のおかず",
+                                        "野菜のおかず",
+                                        "卵のおかず",
+                                        "豆のおかず",
+                                        "芋のおかず",
+                                        "乳製品・海藻・小魚のおかず",
+                                        "くだもの",
+                                        "デザート・お菓子",
+                                        "飲み物",
+                                        "その他"};
+
+struct CsvLine {
+  std::string category, dish, food, grams;
+};
+
+// Category, dish and food must each be followed by a comma; grams run to the next comma.
+bool splitLine(std::string_view line, CsvLine& out) {
+  size_t lf = line.find('\n');
+  if (lf != std::string_view::npos) line = line.substr(0, lf);
+  std::string_view fields[3];
+  for (std::string_view& f : fields) {
+    size_t comma = line.find(',');
+    if (comma == std::string_view::npos) return false;
+    f = line.substr(0, comma);
+    line.remove_prefix(comma + 1);
+  }
+  out.category = cutBytes(fields[0], kKondateNameBytes);
+  out.dish = cutBytes(fields[1], kKondateNameBytes);
+  out.food = cutBytes(fields[2], kKondateNameBytes);
+  out.grams = cutBytes(line.substr(0, line.find(',')), kKondateNameBytes);
+  return true;
+}
+
+}  // namespace
+
+bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
+  const std::string reportPath = changeExtension(csvPath, ".txt");
+  // The report is made at once, so a folder that refuses it stops the import before anything.
+  if (!writeFileAtomic(reportPath, "")) {
+    prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
+  std::string report;
+  auto finishReport = [&] {
+    if (!writeFileAtomic(reportPath, report))
+      prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop,
+                          Buttons::Ok);
+  };
+
+  std::string data;
+  if (!readFile(csvPath, data)) {
+    prompt().messageBox(std::string(csvPath), sj("献立ファイルを開けません"), Icon::Stop,
+                        Buttons::Ok);
+    report = sj("献立ファイルを開けません\n");
+    finishReport();
+    return false;
+  }
+  TextLineReader reader(data, kLineBuffer);
+  std::string line;
+  if (!reader.next(line)) {
+    prompt().messageBox(std::string(csvPath), sj("ファイルにデータがありません"), Icon::Stop,
+                        Buttons::Ok);
+    report = sj("ファイルにデータがありません\n");
+    finishReport();
+    return false;
+  }
+
+  std::unique_ptr<Progress> progress = prompt().progress(
+      sj("献立のデータを読み込んでいます"), int64_t(reader.position()), int64_t(reader.size()));
+  orders_.clear();
+  for (const char* name : kFixedCategories) orders_.push_back(TOrder::make(sj(name)));
+  int32_t counter = 0;
+  bool unknownHeadingWritten = false;
+  CsvLine f;
+  while (reader.next(line)) {
+    if (splitLine(line, f) && !f.category.empty() && !f.dish.empty() && !f.food.empty()) {
+      int32_t food = foods.numberOfName(f.food);
+      double grams = 0;
+      if (food == -1) {
+        if (!unknownHeadingWritten) report += sj("以下の献立で食品が見つかりません\n");
+        unknownHeadingWritten = true;
+        report += line;
+      } else if (!parseDecimalText(f.grams, grams)) {
+        // Not a number: reported like a zero weight instead of ending the import.
+        report += sj("以下の献立で食品の重さが数値ではありません\n") + line;
+      } else if (grams == 0) {
+        report += sj("以下の献立で食品の重さが０です\n") + line;
+      } else {
+        TOrder& order = findOrAppendOrder(f.category);
+        if (order.base.empty() || order.base.back().name != f.dish)
+          order.base.push_back(TKondate::make(counter++, f.dish));
+        TKondate& dish = order.base.back();
+        dish.foods.push_back(TUsedFood{food, grams, grams});
+        dish.standardWeight += grams;
+      }
+    }
+    progress->setPosition(int64_t(reader.position()));
+  }
+  progress.reset();
+  finishReport();
+  return true;
+}
+
+std::string TKondateData::exportCsv(const TFoodData* foods) const {
+  if (orders_.empty()) return {};
+  std::string out = sj("分類,料理名,食品名,可食量（ｇ）\n");
+  for (const TOrder& o : orders_)
+    for (const TKondate* k : dishesByName(o.base)) out += csvRows(k->foods, foods, o.name, k->name);
+  return out;
+}
+
+bool TKondateData::exportCsvFile(const TFoodData* foods, std::string_view path) const {
+  if (writeFileAtomic(path, exportCsv(foods))) return true;
+  prompt().messageBox(std::string(path), sj("ファイルに書き込めません"), Icon::Stop, Buttons::Ok);
+  return false;
+}
+
+}  // namespace nv

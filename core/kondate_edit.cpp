@@ -1,0 +1,159 @@
+// Edits of the dish database: the add-and-edit window's registration, deleting added dishes,
+// filling its grid, and combining the added dishes into the base data.
+#include <algorithm>
+#include <cstdint>
+
+#include "core/decimal_text.h"
+#include "core/food.h"
+#include "core/kondate_data.h"
+#include "core/nv_file.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+std::string withoutWhiteSpace(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f') out += c;
+  return out;
+}
+
+const TKondate* findDish(const TKondateList& list, std::string_view name) {
+  for (const TKondate& k : list)
+    if (k.name == name) return &k;
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<TextRows> TKondateData::gridOf(std::string_view caption, std::string_view dish,
+                                             const TFoodData* foods) const {
+  bool added = !caption.empty() && caption.front() == '*';
+  if (added) caption.remove_prefix(1);
+  for (const TOrder& o : orders_) {
+    const TKondateList& list = added ? o.added : o.base;
+    if (o.name != caption || list.empty()) continue;
+    const TKondate* k = findDish(list, dish);
+    if (!k) return std::nullopt;
+    return ingredientGridRows(k->foods, foods ? foods : currentFoodData());
+  }
+  return std::nullopt;
+}
+
+bool TKondateData::DeleteAddedKondate(std::string_view category, std::string_view dish) {
+  for (TOrder& o : orders_) {
+    if (o.name != category || o.added.empty()) continue;
+    auto it = std::find_if(o.added.begin(), o.added.end(),
+                           [&](const TKondate& k) { return k.name == dish; });
+    if (it != o.added.end()) {
+      o.added.erase(it);
+      // Otherwise the add-dish file would keep the dish and bring it back at the next start.
+      modified_ = true;
+    }
+    return true;
+  }
+  return false;
+}
+
+void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
+                                const TFoodData* foods) {
+  dish.foods.clear();
+  dish.standardWeight = 0;
+  for (const KondateGridRow& row : grid) {
+    std::string grams = withoutWhiteSpace(row.grams);
+    // A row left entirely blank is no ingredient (the grid keeps one spare row).
+    if (row.foodName.empty() && grams.empty()) continue;
+    double value = 0;
+    if (!parseDecimalText(grams, value)) value = 0;
+    if (value == 0) {
+      prompt().messageBox(row.foodName, sj("重さが 0 なので登録しません"), Icon::Warning,
+                          Buttons::Ok);
+      continue;
+    }
+    dish.foods.push_back(usedFoodFromName(row.foodName, value, foods));
+    dish.standardWeight += value;
+  }
+}
+
+bool TKondateData::RegistKondate(std::string_view category, std::string_view dish,
+                                 const std::vector<KondateGridRow>& grid, bool formOpen,
+                                 const TFoodData* foods) {
+  if (!formOpen) {
+    prompt().message(sj("追加できません(内部エラー「献立フォームがNULL」です)"));
+    return false;
+  }
+  // Stored names are cut to 47 bytes, so a longer name is looked up by its cut form.
+  const std::string categoryName = cutBytes(category, kKondateNameBytes);
+  const std::string dishName = cutBytes(dish, kKondateNameBytes);
+  if (orders_.empty()) orders_.push_back(TOrder::make(categoryName));
+  int32_t largest = largestNumber();
+  const int32_t number = largest == INT32_MAX ? largest : largest + 1;
+
+  if (TOrder* order = findOrder(categoryName)) {
+    auto it = std::find_if(order->added.begin(), order->added.end(),
+                           [&](const TKondate& k) { return k.name == dishName; });
+    if (it != order->added.end()) {
+      std::string text = "<" + dishName + sj(">は追加済みの献立です。") +
+                         sj("\n\n 処理を続行すると、以前のデータが消えます。") +
+                         sj("\n\n 　　続行してもよいなら「はい」を") +
+                         sj("\n\n 　　以前のデータの残す場合は「いいえ」を") +
+                         sj("\n\n クリックして下さい。");
+      if (prompt().messageBox(text, sj("修正の確認"), Icon::Question, Buttons::YesNo) !=
+          Answer::Yes)
+        return false;
+      fillFromGrid(*it, grid, foods);
+    } else {
+      order->added.push_back(TKondate::make(number, dishName));
+      fillFromGrid(order->added.back(), grid, foods);
+      prompt().messageBox(sj("献立を追加しました"), sj("確認"), Icon::Information, Buttons::Ok);
+    }
+  } else {
+    prompt().messageBox(categoryName, sj("分類名を追加します"), Icon::Information, Buttons::Ok);
+    orders_.push_back(TOrder::make(categoryName));
+    TOrder& added = orders_.back();
+    added.added.push_back(TKondate::make(number, dishName));
+    fillFromGrid(added.added.back(), grid, foods);
+  }
+  modified_ = true;
+  return true;
+}
+
+void TKondateData::combineAdded() {
+  for (TOrder& o : orders_) {
+    o.base.insert(o.base.end(), std::make_move_iterator(o.added.begin()),
+                  std::make_move_iterator(o.added.end()));
+    o.added.clear();
+  }
+}
+
+bool TKondateData::combine(const TFoodData& foods, std::string_view dataPath,
+                           std::string_view addPath, bool ask) {
+  if (ask &&
+      prompt().messageBox(
+          sj("追加した献立データを通常の献立データに結合します。\nこの処理を行うと、追加した献立は"
+             "削除できなくなります。\n\n下の「はい」をクリックすると、処理を開始します。\n\nもし"
+             "意味が分からなければ「いいえ」をクリックして処理を中断して下さい。"),
+          sj("処理を始めてよろしいですか？"), Icon::Question, Buttons::YesNo) != Answer::Yes)
+    return false;
+  std::vector<TOrder> before = orders_;
+  combineAdded();
+  if (!writeDataFile(dataPath, foods, *this)) {
+    // The added dishes stay apart, as they still are in the files.
+    orders_ = std::move(before);
+    return false;
+  }
+  if (!ask ||
+      prompt().messageBox(
+          sj("結合処理は終了しました。\n\n追加献立ファイルは以後、不要です。\n下の「はい」をクリ"
+             "ックすると、追加献立ファイルを削除します。\n\nもし意味が分からなければ「いいえ」を"
+             "クリックして処理を中断して下さい。"),
+          sj("追加献立ファイルを削除しますか？"), Icon::Question, Buttons::YesNo) == Answer::Yes)
+    removeFile(addPath);
+  return true;
+}
+
+}  // namespace nv

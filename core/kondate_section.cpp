@@ -1,0 +1,171 @@
+// The dish section: NV.nv after the food section, and NV_ADD.nv on its own.
+#include <memory>
+
+#include "core/kondate_data.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+constexpr size_t kMagicBytes = 128;
+// What the smallest category and dish occupy (record + count), to bound hostile counts.
+constexpr size_t kMinOrderBytes = kOrderRecordSize + 4;
+constexpr size_t kMinKondateBytes = kKondateRecordSize + 4;
+// Past this many dishes in a category the writer shows its progress window.
+constexpr size_t kProgressDishes = 10;
+
+void writeKondate(ByteWriter& out, const TKondate& k) {
+  out.int32(k.number);
+  out.fixedText(k.name, 48);
+  out.zeros(4);
+  out.f64(k.standardWeight);
+  out.zeros(8);  // ingredient and link pointers of the in-memory list
+  out.int32(int32_t(k.foods.size()));
+  writeUsedFoods(out, k.foods);
+}
+
+// Checks magic and version with the program's boxes; false leaves the reader wherever it is.
+bool readHeader(ByteReader& in) {
+  std::string_view magic;
+  if (!in.readBytes(kMagicBytes, magic) || magic[0] == '\0' ||
+      fixedFieldText(magic) != kKondateMagic) {
+    prompt().messageBox(sj("Nuvelta の献立データではないようです"), sj("確認"), Icon::Stop,
+                        Buttons::Ok);
+    return false;
+  }
+  int32_t version = 0;
+  if (!in.readInt32(version)) version = 0;
+  if (version != kKondateSectionVersion) {
+    prompt().messageBox(cformat(sj("現在のバージョン=%d ファイルのバージョン=%d です").c_str(),
+                                kKondateSectionVersion, version),
+                        sj("献立データのバージョンが異なるので、読み込めません。"), Icon::Stop,
+                        Buttons::Ok);
+    return false;
+  }
+  return true;
+}
+
+void reportDamaged() {
+  prompt().messageBox(sj("献立データが壊れているので、読み込めた所までを使います。"), sj("確認"),
+                      Icon::Stop, Buttons::Ok);
+}
+
+// One dish with its ingredients; false (nothing taken) when the input ends inside it or its
+// count is impossible.
+bool readKondate(ByteReader& in, TKondate& k) {
+  std::string_view rec;
+  int32_t count = 0;
+  if (!in.readBytes(kKondateRecordSize, rec) || !in.readInt32(count) ||
+      !in.canHold(count, kUsedFoodRecordSize))
+    return false;
+  k.number = getInt32LE(rec.data());
+  k.name = fixedFieldText(rec.substr(4, 48));
+  k.standardWeight = getDoubleLE(rec.data() + 56);
+  k.foods.clear();
+  k.foods.reserve(size_t(count));
+  for (int32_t i = 0; i < count; ++i) {
+    std::string_view f;
+    in.readBytes(kUsedFoodRecordSize, f);  // cannot fail: canHold checked above
+    k.foods.push_back(readUsedFoodRecord(f.data()));
+  }
+  return true;
+}
+
+}  // namespace
+
+void TKondateData::writeSection(ByteWriter& out, bool added) const {
+  out.fixedText(kKondateMagic, kMagicBytes);
+  out.int32(kKondateSectionVersion);
+  out.int32(int32_t(orders_.size()));
+  for (const TOrder& o : orders_) {
+    out.fixedText(o.name, 48);
+    out.zeros(kOrderRecordSize - 48);
+    const TKondateList& list = added ? o.added : o.base;
+    out.int32(int32_t(list.size()));
+    std::unique_ptr<Progress> progress;
+    if (list.size() > kProgressDishes)
+      progress = prompt().progress(sj("献立データを書き込んでいます"), 0, int64_t(list.size()));
+    int64_t written = 0;
+    for (const TKondate* k : dishesByName(list)) {
+      writeKondate(out, *k);
+      if (progress) progress->setPosition(++written);
+    }
+  }
+}
+
+void TKondateData::writeBaseSection(ByteWriter& out) const { writeSection(out, false); }
+void TKondateData::writeAddedSection(ByteWriter& out) const { writeSection(out, true); }
+
+bool TKondateData::readSection(ByteReader& in, bool added, bool showProgress) {
+  if (!readHeader(in)) return false;
+  std::unique_ptr<Progress> progress;
+  if (showProgress)
+    progress = prompt().progress(sj("献立のデータを読み込んでいます"), int64_t(in.position()),
+                                 int64_t(in.size()));
+  if (!added) orders_.clear();
+  int32_t orderCount = 0;
+  bool whole = in.readInt32(orderCount) && orderCount >= 0;
+  for (int32_t i = 0; whole && i < orderCount; ++i) {
+    std::string_view rec;
+    int32_t dishCount = 0;
+    if (!in.canHold(1, kMinOrderBytes) || !in.readBytes(kOrderRecordSize, rec) ||
+        !in.readInt32(dishCount) || dishCount < 0) {
+      whole = false;
+      break;
+    }
+    std::string name = fixedFieldText(rec.substr(0, 48));
+    // Base categories are kept as they come; added ones join the category of their name.
+    TOrder* order = nullptr;
+    if (!added) {
+      orders_.push_back(TOrder::make(name));
+      order = &orders_.back();
+    } else {
+      order = &findOrAppendOrder(name);
+    }
+    TKondateList& list = added ? order->added : order->base;
+    if (in.canHold(dishCount, kMinKondateBytes)) list.reserve(list.size() + size_t(dishCount));
+    for (int32_t d = 0; d < dishCount; ++d) {
+      TKondate k;
+      if (!readKondate(in, k)) {
+        whole = false;
+        break;
+      }
+      list.push_back(std::move(k));
+    }
+    if (progress) progress->setPosition(int64_t(in.position()));
+  }
+  progress.reset();
+  if (!whole) reportDamaged();
+  return whole;
+}
+
+bool TKondateData::readBaseSection(ByteReader& in, bool showProgress) {
+  return readSection(in, false, showProgress);
+}
+
+bool TKondateData::readAddedSection(ByteReader& in) { return readSection(in, true, false); }
+
+bool TKondateData::readAddFile(std::string_view path) {
+  std::string bytes;
+  if (!readFile(path, bytes)) return false;
+  ByteReader in(bytes);
+  return readAddedSection(in);
+}
+
+bool TKondateData::writeAddFile(std::string_view path) {
+  if (!modified_) return true;
+  ByteWriter out;
+  writeAddedSection(out);
+  if (!writeFileAtomic(path, out.data())) {
+    prompt().messageBox(std::string(path), sj("追加献立ファイルに書き込めません"), Icon::Stop,
+                        Buttons::Ok);
+    return false;
+  }
+  modified_ = false;
+  return true;
+}
+
+}  // namespace nv

@@ -1,0 +1,26 @@
+#pragma once
+// The data file NV.nv (food section, then dish section) and the add-dish file NV_ADD.nv.
+#include <string>
+#include <string_view>
+
+namespace nv {
+
+class TFoodData;
+class TKondateData;
+
+// Loads NV.nv into fresh tables. When the file cannot be read, a box shows its path with the
+// caption "食品データ/献立データ・ファイルが見つかりません（原因不明）" and both tables stay as
+// they were. A food section that cannot be read stops the load before the dish section.
+// True when both sections were read whole.
+bool loadDataFile(std::string_view path, TFoodData& foods, TKondateData& dishes, bool showProgress);
+
+// Merges NV_ADD.nv into the added dishes; a missing file is no error (false, no message).
+bool loadAddFile(std::string_view path, TKondateData& dishes);
+
+// The bytes of NV.nv: the food section, then the base dishes.
+std::string dataFileBytes(const TFoodData& foods, const TKondateData& dishes);
+
+// Replaces NV.nv atomically; a failure is reported in a box with the path.
+bool writeDataFile(std::string_view path, const TFoodData& foods, const TKondateData& dishes);
+
+}  // namespace nv

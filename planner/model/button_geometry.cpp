@@ -1,0 +1,26 @@
+#include "planner/model/button_geometry.h"
+
+#include <algorithm>
+
+namespace nv {
+
+int dishPanelColumns(int tabControlWidth, int buttonSize) {
+  if (buttonSize <= 0) return 1;
+  return std::max(1, (tabControlWidth - 4 + buttonSize / 2) / buttonSize);
+}
+
+GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,
+                        int pictureWidth, int pictureHeight, double factor) {
+  GlyphSize g;
+  if (pictureWidth <= 0 || pictureHeight <= 0) return g;
+  const double spaceW = buttonWidth - 4;
+  const double spaceH = buttonHeight - double(fontPoints) * screenDpi / 72.0 - 4;
+  if (spaceW <= 0 || spaceH <= 0 || factor < 0) return g;
+  const double base = std::min(spaceW / pictureWidth, spaceH / pictureHeight);
+  g.width = int(factor * pictureWidth * base) + 1;
+  g.height = int(factor * pictureHeight * base) + 1;
+  g.valid = true;
+  return g;
+}
+
+}  // namespace nv

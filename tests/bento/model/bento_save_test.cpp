@@ -1,0 +1,125 @@
+#include "bento/model/bento_save.h"
+
+#include <gtest/gtest.h>
+
+#include "byte_builder.h"
+#include "core/kojin_data.h"
+#include "platform/binio.h"
+#include "platform/text.h"
+#include "scripted_prompt.h"
+#include "temp_dir.h"
+
+using nv::sj;
+using nvtest::Bytes;
+
+namespace {
+
+std::string profileBytes(const nv::TKojinData& k) {
+  nv::ByteWriter w;
+  k.writeRecord(w);
+  return w.data();
+}
+
+nv::TKojinData child() {
+  nv::TKojinData k;
+  k.setName(sj("はなこ"));
+  k.lunchBoxCapacity = 700;
+  return k;
+}
+
+TEST(BentoSave, LayoutAfterTheProfileRecord) {
+  nv::PlacedDishRecords dishes{{sj("ごはん"), 10, 20, 64, 48}, {"x", -5, 0, 1, 2}};
+  Bytes want;
+  want.raw(profileBytes(child())).i32(2).f64(1.25);
+  want.i32(6).raw(sj("ごはん")).i32(10).i32(20).i32(64).i32(48);
+  want.i32(1).raw("x").i32(-5).i32(0).i32(1).i32(2);
+  EXPECT_EQ(nv::bentoSaveBytes(child(), 1.25, dishes), want.str());
+
+  nv::TKojinData read;
+  nv::PlacedDishRecords back;
+  ASSERT_TRUE(nv::parseBentoSave(want.str(), 1.25, read, back));
+  EXPECT_EQ(read.name(), sj("はなこ"));
+  EXPECT_EQ(read.lunchBoxCapacity, 700);
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0].name, sj("ごはん"));
+  EXPECT_EQ(back[1].left, -5);
+  EXPECT_EQ(back[0].height, 48);
+}
+
+TEST(BentoSave, SavedAt1024OpenedAt1280ScalesAndTruncates) {
+  nv::PlacedDishRecords dishes{{"a", 101, 3, 65, -7}};
+  std::string bytes = nv::bentoSaveBytes(child(), 1.0, dishes);
+  nv::TKojinData k;
+  nv::PlacedDishRecords back;
+  ASSERT_TRUE(nv::parseBentoSave(bytes, 1280.0 / 1024.0, k, back));
+  EXPECT_EQ(back[0].left, 126);   // 126.25
+  EXPECT_EQ(back[0].top, 3);      // 3.75
+  EXPECT_EQ(back[0].width, 81);   // 81.25
+  EXPECT_EQ(back[0].height, -8);  // -8.75 toward zero
+  // And back down: 1280 -> 800 (ratio 0.625).
+  bytes = nv::bentoSaveBytes(child(), 1.25, back);
+  ASSERT_TRUE(nv::parseBentoSave(bytes, 800.0 / 1024.0, k, back));
+  EXPECT_EQ(back[0].left, 78);  // 78.75
+}
+
+TEST(BentoSave, CountZeroIsAnEmptyBoxAndBadScalesDoNotDivideByZero) {
+  nv::TKojinData k;
+  nv::PlacedDishRecords back{{"old", 1, 1, 1, 1}};
+  ASSERT_TRUE(nv::parseBentoSave(nv::bentoSaveBytes(child(), 1.0, {}), 1.0, k, back));
+  EXPECT_TRUE(back.empty());
+  EXPECT_EQ(nv::rescaleRatio(1.25, 0), 1.0);
+  EXPECT_EQ(nv::rescaleRatio(1.25, -1), 1.0);
+  EXPECT_EQ(nv::rescaleCoordinate(2000000000, 4.0), INT32_MAX);
+  EXPECT_EQ(nv::rescaleCoordinate(-2000000000, 4.0), INT32_MIN);
+}
+
+TEST(BentoSave, HostileFilesChangeNothing) {
+  std::string head = profileBytes(child());
+  nv::TKojinData k;
+  k.setName("keep");
+  nv::PlacedDishRecords back{{"keep", 1, 2, 3, 4}};
+  for (const std::string& bytes :
+       {std::string(), head.substr(0, 300), head + Bytes().i32(1).str(),
+        head + Bytes().i32(0x7FFFFFFF).f64(1).str(), head + Bytes().i32(-3).f64(1).str(),
+        head + Bytes().i32(1).f64(1).i32(0x7FFFFFF0).raw("ab").str(),
+        head + Bytes().i32(1).f64(1).i32(-1).fill(16).str(),
+        head + Bytes().i32(2).f64(1).i32(0).fill(16).i32(0).fill(15).str()}) {
+    EXPECT_FALSE(nv::parseBentoSave(bytes, 1.0, k, back));
+    EXPECT_EQ(k.name(), "keep");
+    EXPECT_EQ(back.size(), 1u);
+  }
+}
+
+TEST(BentoSave, FileFormsReportTheirFailures) {
+  nvtest::TempDir dir;
+  std::string path = dir.file("たろう.nvub");
+  ASSERT_TRUE(nv::writeBentoSaveFile(path, child(), 1.0, {{"a", 1, 2, 3, 4}}));
+  nv::TKojinData k;
+  nv::PlacedDishRecords back;
+  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back));
+  EXPECT_EQ(back.size(), 1u);
+
+  nvtest::ScriptedPrompt p;
+  std::string missing = dir.file("ない.nvub");
+  p.expectBox(nv::cp932ToUtf8(missing), "お弁当のデータを読み込めません", nv::Icon::None);
+  EXPECT_FALSE(nv::openBentoSaveFile(missing, 1.0, k, back));
+  nvtest::writeBytes(missing, "short");
+  p.expectBox(nv::cp932ToUtf8(missing), "お弁当のデータが壊れています", nv::Icon::Warning);
+  EXPECT_FALSE(nv::openBentoSaveFile(missing, 1.0, k, back));
+  std::string unwritable = dir.file("no/such/folder.nvub");
+  p.expectBox(nv::cp932ToUtf8(unwritable), "お弁当のデータを保存できません", nv::Icon::None);
+  EXPECT_FALSE(nv::writeBentoSaveFile(unwritable, child(), 1.0, back));
+}
+
+TEST(BentoSave, FileNamedAfterTheChild) {
+  std::string def = nv::defaultBentoSaveName();
+  EXPECT_EQ(def, sj("お弁当のデータ.nvub"));
+  std::string name = sj("たろう");
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, name, "/save/", "/home/d"), sj("/save/たろう.nvub"));
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, name, "/save", "/home/d"), sj("/save/たろう.nvub"));
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, name, "", "/home/d"), sj("/home/d/たろう.nvub"));
+  EXPECT_EQ(nv::bentoSaveNameForChild(sj("/box/表.nvub"), name, "/save/", "/home/d"),
+            sj("/box/たろう.nvub"));
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The food CSV import and its quirks.
+#include <gtest/gtest.h>
+
+#include "core/food.h"
+#include "platform/text.h"
+#include "scripted_prompt.h"
+
+namespace {
+
+const char kHeader[] = "code,name,group,colour,e,p,f,ca,fe,a,b1,b2,c,salt\n";
+
+struct Imported {
+  nv::TFoodData table;
+  std::vector<nvtest::ProgressEvent> progress;
+};
+
+// Runs the import under a scripted Prompt that expects no boxes or messages.
+Imported importText(const std::string& csv) {
+  nvtest::ScriptedPrompt prompt;
+  Imported r;
+  r.table.importCsv(csv);
+  r.progress = prompt.progressWindows();
+  return r;
+}
+
+TEST(FoodCsv, EmptyOrHeaderOnlyGivesOneEmptyHeadFood) {
+  for (std::string csv : {std::string(), std::string(kHeader)}) {
+    Imported r = importText(csv);
+    ASSERT_EQ(r.table.count(), 1u);
+    const nv::TFood& f = r.table.foods()[0];
+    EXPECT_EQ(f.code, "");
+    EXPECT_EQ(f.name, "");
+    EXPECT_EQ(f.group, 0);
+    EXPECT_EQ(f.colorClass, 0);
+    for (double v : f.nutrients) EXPECT_EQ(v, 0);
+    // The progress window appears only once a header was read.
+    EXPECT_EQ(r.progress.size(), csv.empty() ? 0u : 1u);
+  }
+}
+
+TEST(FoodCsv, FullLineMissingNumberAndExtraFields) {
+  std::string full = "01001," + nv::sj("精白米") + ",5,2,356,6.1,0.9,5,0.8,0,0.08,0.02,0,0.5";
+  Imported r = importText(std::string(kHeader) + full + "\n" + full.substr(0, full.rfind(',')) +
+                          "\n" + full + ",99,x,100\n");
+  ASSERT_EQ(r.table.count(), 3u);
+  const auto& foods = r.table.foods();
+  EXPECT_EQ(foods[0].code, "01001");
+  EXPECT_EQ(foods[0].name, nv::sj("精白米"));
+  EXPECT_EQ(foods[0].group, 5);
+  EXPECT_EQ(foods[0].colorClass, 2);
+  nv::Nutrients want = {356, 6.1, 0.9, 5, 0.8, 0, 0.08, 0.02, 0, 0.5};
+  EXPECT_EQ(foods[0].nutrients, want);
+  EXPECT_EQ(foods[2].nutrients, want);  // fields after the fourteenth are ignored
+  want[nv::kSalt] = 0;
+  EXPECT_EQ(foods[1].nutrients, want);
+  // Foods are numbered in a row from the process-wide counter, the head first.
+  EXPECT_EQ(foods[1].number, foods[0].number + 1);
+  EXPECT_EQ(foods[2].number, foods[0].number + 2);
+}
+
+TEST(FoodCsv, NumbersAreReadFromTheFieldStart) {
+  Imported r = importText(std::string(kHeader) + "c,n, 3x,abc,12.5g,-1e2,,.5, +7,junk\n");
+  ASSERT_EQ(r.table.count(), 1u);
+  const nv::TFood& f = r.table.foods()[0];
+  EXPECT_EQ(f.group, 3);
+  EXPECT_EQ(f.colorClass, 0);
+  EXPECT_EQ(f.nutrients[0], 12.5);
+  EXPECT_EQ(f.nutrients[1], -100);
+  EXPECT_EQ(f.nutrients[2], 0);
+  EXPECT_EQ(f.nutrients[3], 0.5);
+  EXPECT_EQ(f.nutrients[4], 7);
+  EXPECT_EQ(f.nutrients[5], 0);  // the field without a comma is the last one read
+  EXPECT_EQ(f.nutrients[6], 0);
+}
+
+TEST(FoodCsv, CodeAndNameAreCutByBytesEvenInsideACharacter) {
+  // 24 half-width digits, then a name of 23 double-byte characters and one more: byte 47 is
+  // the lead byte of the 24th character.
+  std::string name;
+  for (int i = 0; i < 24; ++i) name += nv::sj("あ");
+  Imported r = importText(std::string(kHeader) + std::string(24, '9') + "," + name + ",1,1\n");
+  const nv::TFood& f = r.table.foods()[0];
+  EXPECT_EQ(f.code, std::string(23, '9'));
+  ASSERT_EQ(f.name.size(), 47u);
+  EXPECT_EQ(f.name.substr(0, 46), name.substr(0, 46));
+  EXPECT_EQ(f.name[46], name[46]);  // a lone lead byte stays: no repair
+}
+
+TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImport) {
+  Imported r = importText(std::string(kHeader) + "a,A,1,1,10\n" + "b,B,2\n" + "c,C,3,3,30\n");
+  ASSERT_EQ(r.table.count(), 2u);  // the line without its fourth comma is the last food
+  const nv::TFood& partial = r.table.foods()[1];
+  EXPECT_EQ(partial.code, "b");
+  EXPECT_EQ(partial.name, "B");
+  EXPECT_EQ(partial.group, 0);  // the field before the missing comma is not taken
+  EXPECT_EQ(partial.nutrients[0], 0);
+
+  Imported blank = importText(std::string(kHeader) + "a,A,1,1,10\n\nc,C,3,3,30\n");
+  ASSERT_EQ(blank.table.count(), 2u);
+  EXPECT_EQ(blank.table.foods()[1].code, "");
+}
+
+TEST(FoodCsv, CrlfLinesAndProgressRange) {
+  std::string header = "h1,h2\r\n";
+  std::string line = "a,A,1,3,1,2,3,4,5,6,7,8,9,10\r\n";
+  Imported r = importText(header + line + line);
+  ASSERT_EQ(r.table.count(), 2u);
+  EXPECT_EQ(r.table.foods()[1].colorClass, 3);
+  EXPECT_EQ(r.table.foods()[1].nutrients[nv::kSalt], 10);
+  ASSERT_EQ(r.progress.size(), 1u);
+  const nvtest::ProgressEvent& p = r.progress[0];
+  EXPECT_EQ(nv::cp932ToUtf8(p.caption), "栄養素のデータを読み込んでいます");
+  // Positions count the text as read in text mode (CR before LF dropped).
+  EXPECT_EQ(p.minimum, 6);
+  EXPECT_EQ(p.maximum, 6 + 2 * 29);
+  EXPECT_EQ(p.positions, (std::vector<int64_t>{6 + 29, 6 + 58}));
+  EXPECT_TRUE(p.closed);
+}
+
+TEST(FoodCsv, OverlongLineContinuesAsTheNextLine) {
+  // The 10,239-byte buffer takes 10,238 bytes; the rest of the line is read as a line itself.
+  std::string first = "a,A,1,1," + std::string(10238 - 8, '1');
+  Imported r = importText(std::string(kHeader) + first + ",x,y,2,2,5\n");
+  ASSERT_EQ(r.table.count(), 2u);
+  const nv::TFood& rest = r.table.foods()[1];
+  EXPECT_EQ(rest.code, "");
+  EXPECT_EQ(rest.name, "x");
+  EXPECT_EQ(rest.colorClass, 2);
+  EXPECT_EQ(rest.nutrients[1], 5);
+}
+
+}  // namespace

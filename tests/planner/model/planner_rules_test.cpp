@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "planner/model/button_geometry.h"
+#include "planner/model/chart_values.h"
+#include "planner/model/conveyor_speed.h"
+#include "planner/model/recent_files.h"
+#include "platform/text.h"
+
+using nv::sj;
+
+TEST(ConveyorSpeed, SlowRowsFallBackTo500MsAndFastRowsTo15Ms) {
+  // 40 dishes of 128 px over 600 s: 4992 px; 30 ms gives step 0, so 500 ms and 4 px.
+  nv::ConveyorSpeed s = nv::conveyorSpeed(40, 128, 600);
+  EXPECT_TRUE(s.moves);
+  EXPECT_EQ(s.intervalMs, 500u);
+  EXPECT_EQ(s.step, 4u);
+  // 101 dishes over 1 s: 12800 px in 33 ticks = 387 > 128, so 15 ms: 12800 / 66 = 193.
+  s = nv::conveyorSpeed(101, 128, 1);
+  EXPECT_EQ(s.intervalMs, 15u);
+  EXPECT_EQ(s.step, 193u);
+  s = nv::conveyorSpeed(11, 128, 10);  // 1280 px in 333 ticks
+  EXPECT_EQ(s.intervalMs, 30u);
+  EXPECT_EQ(s.step, 3u);
+  EXPECT_FALSE(nv::conveyorSpeed(1, 128, 600).moves);
+  EXPECT_EQ(nv::conveyorSpeed(5, 128, 0).step, 512u);  // a zero period never divides by zero
+}
+
+TEST(ConveyorSpeed, RowWrapsToTheStartAtTheEnd) {
+  EXPECT_EQ(nv::conveyorNextPosition(0, 4, 1000, 400), 4);
+  EXPECT_EQ(nv::conveyorNextPosition(599, 4, 1000, 400), 603);
+  EXPECT_EQ(nv::conveyorNextPosition(600, 4, 1000, 400), 0);
+}
+
+TEST(ButtonGeometry, ColumnsRoundToTheNearestWholeButton) {
+  EXPECT_EQ(nv::dishPanelColumns(300, 128), 2);  // (296 + 64) / 128
+  EXPECT_EQ(nv::dishPanelColumns(40, 128), 1);
+  EXPECT_EQ(nv::dishPanelColumns(516, 128), 4);
+}
+
+TEST(ButtonGeometry, GlyphFitsThePictureSpaceAndScalesWithThePortion) {
+  // 64 px button, 6 pt at 96 dpi = 8 px caption: space 60 x 52; a 128 x 128 picture -> 52/128.
+  nv::GlyphSize g = nv::dishGlyphSize(64, 64, 6, 96, 128, 128, 1.0);
+  EXPECT_TRUE(g.valid);
+  EXPECT_EQ(g.width, 53);
+  EXPECT_EQ(g.height, 53);
+  g = nv::dishGlyphSize(64, 64, 6, 96, 128, 128, 1.5);
+  EXPECT_EQ(g.width, 79);
+  EXPECT_FALSE(nv::dishGlyphSize(64, 64, 6, 96, 0, 128, 1.0).valid);
+}
+
+TEST(ChartValues, PercentagesOfTheMealRequirement) {
+  nv::Nutrients totals{}, req{};
+  totals.fill(0);
+  req.fill(100);
+  totals[0] = 99.9;
+  totals[1] = 250;
+  req[2] = 0;  // a requirement of 0 shows no bar instead of infinity
+  totals[2] = 5;
+  std::vector<nv::ChartBar> graph = nv::nutrientBars(totals, req);
+  ASSERT_EQ(graph.size(), 10u);
+  EXPECT_DOUBLE_EQ(graph[0].value, 99.9);
+  EXPECT_DOUBLE_EQ(graph[1].value, 250);
+  EXPECT_EQ(graph[2].value, 0);
+  EXPECT_EQ(graph[9].colourIndex, 2);
+  EXPECT_EQ(graph[9].label, sj(" 塩分  "));
+  std::vector<nv::ChartBar> percent = nv::percentBars(totals, req);
+  EXPECT_EQ(percent[0].value, 99);
+  EXPECT_EQ(nv::truncatedPercent(-0.5), 0);
+  EXPECT_EQ(nv::truncatedPercent(1e300), INT_MAX);
+}
+
+TEST(RecentFiles, DeduplicatesIgnoringCaseAndStoresTwenty) {
+  nv::RecentFiles r;
+  for (int i = 0; i < 25; ++i) r.add(nv::cformat("/m/%02d.nvu", i));
+  r.add("/M/03.NVU");
+  EXPECT_EQ(r.paths().size(), 25u);
+  EXPECT_EQ(r.paths()[0], "/M/03.NVU");
+  std::vector<std::string> captions = r.menuCaptions();
+  ASSERT_EQ(captions.size(), 19u);
+  EXPECT_EQ(captions[0], "&0 /m/24.nvu");
+  EXPECT_EQ(captions[9], "&9 /m/15.nvu");
+  EXPECT_EQ(captions[10], "&A /m/14.nvu");
+  EXPECT_EQ(captions[18], "&I /m/06.nvu");
+  EXPECT_EQ(nv::RecentFiles::pathOfCaption(captions[18]), "/m/06.nvu");
+  r.add("default");
+  EXPECT_EQ(r.storedPaths().size(), 20u);
+  EXPECT_EQ(r.storedPaths()[0], "/M/03.NVU");
+  // ア = 83 41 and ヂ = 83 61: a trail byte that looks like 'A' must not be folded to 'a'.
+  r.clear();
+  r.add(sj("/ア.nvu"));
+  r.add(sj("/ヂ.nvu"));
+  EXPECT_EQ(r.paths().size(), 2u);
+}
