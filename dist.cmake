@@ -20,6 +20,7 @@ set(NV_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(NV_DIST_WORK ${CMAKE_BINARY_DIR}/dist-work)
 set(NV_DATA ${CMAKE_SOURCE_DIR}/data)
 set(NV_DIST_OUTPUTS)
+set(NV_DIST_CONVERT ${CMAKE_SOURCE_DIR}/tools/artgen/dist_convert.cmake)
 
 # Data files.
 if(EXISTS ${NV_DATA}/foods.csv AND EXISTS ${NV_DATA}/dishes.csv)
@@ -27,9 +28,10 @@ if(EXISTS ${NV_DATA}/foods.csv AND EXISTS ${NV_DATA}/dishes.csv)
     OUTPUT ${NV_DIST_DIR}/NV.nv
     COMMAND ${CMAKE_COMMAND} -E make_directory ${NV_DIST_WORK}/nv ${NV_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${NV_DATA}/foods.csv ${NV_DATA}/dishes.csv ${NV_DIST_WORK}/nv/
-    COMMAND $<TARGET_FILE:nvtool> convert ${NV_DIST_WORK}/nv/foods.csv
-            ${NV_DIST_WORK}/nv/dishes.csv -o ${NV_DIST_DIR}/NV.nv
-    DEPENDS nvtool ${NV_DATA}/foods.csv ${NV_DATA}/dishes.csv
+    COMMAND ${CMAKE_COMMAND} -DNVTOOL=$<TARGET_FILE:nvtool>
+            "-DARGS=convert;${NV_DIST_WORK}/nv/foods.csv;${NV_DIST_WORK}/nv/dishes.csv;-o;${NV_DIST_DIR}/NV.nv"
+            -P ${NV_DIST_CONVERT}
+    DEPENDS nvtool ${NV_DIST_CONVERT} ${NV_DATA}/foods.csv ${NV_DATA}/dishes.csv
     COMMENT "Converting the food and dish sources into dist/NV.nv"
     VERBATIM)
   list(APPEND NV_DIST_OUTPUTS ${NV_DIST_DIR}/NV.nv)
@@ -41,9 +43,11 @@ if(EXISTS ${NV_DATA}/foods.csv AND EXISTS ${NV_DATA}/bento.csv)
     OUTPUT ${NV_DIST_DIR}/NV.nvb
     COMMAND ${CMAKE_COMMAND} -E make_directory ${NV_DIST_WORK}/nvb ${NV_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy ${NV_DATA}/foods.csv ${NV_DATA}/bento.csv ${NV_DIST_WORK}/nvb/
-    COMMAND $<TARGET_FILE:nvtool> bento-convert ${NV_DIST_WORK}/nvb/foods.csv
-            ${NV_DIST_WORK}/nvb/bento.csv -o ${NV_DIST_DIR}/NV.nvb
-    DEPENDS nvtool ${NV_DATA}/foods.csv ${NV_DATA}/bento.csv ${NV_DIST_WORK}/artgen.stamp
+    COMMAND ${CMAKE_COMMAND} -DNVTOOL=$<TARGET_FILE:nvtool>
+            "-DARGS=bento-convert;${NV_DIST_WORK}/nvb/foods.csv;${NV_DIST_WORK}/nvb/bento.csv;-o;${NV_DIST_DIR}/NV.nvb"
+            -P ${NV_DIST_CONVERT}
+    DEPENDS nvtool ${NV_DIST_CONVERT} ${NV_DATA}/foods.csv ${NV_DATA}/bento.csv
+            ${NV_DIST_WORK}/artgen.stamp
     COMMENT "Converting the food and lunch-box sources into dist/NV.nvb"
     VERBATIM)
   list(APPEND NV_DIST_OUTPUTS ${NV_DIST_DIR}/NV.nvb)
