@@ -1,7 +1,10 @@
 // The food CSV import and its quirks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/food.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
 
@@ -127,6 +130,22 @@ TEST(FoodCsv, OverlongLineContinuesAsTheNextLine) {
   EXPECT_EQ(rest.name, "x");
   EXPECT_EQ(rest.colorClass, 2);
   EXPECT_EQ(rest.nutrients[1], 5);
+}
+
+TEST(FoodCsv, ShippedSourceImportsEveryLine) {
+  std::string csv;
+  ASSERT_TRUE(nv::readFile(NV_TEST_DATA_DIR "/foods.csv", csv));
+  nvtest::ScriptedPrompt prompt;
+  nv::TFoodData t;
+  t.importCsv(csv);
+  size_t lines = size_t(std::count(csv.begin(), csv.end(), '\n'));
+  EXPECT_EQ(t.count(), lines - 1);
+  for (const nv::TFood& f : t.foods()) {
+    EXPECT_FALSE(f.name.empty());
+    EXPECT_EQ(t.numberOfName(f.name), f.number) << nv::cp932ToUtf8(f.name) << " is not unique";
+    EXPECT_TRUE(f.group >= 0 && f.group <= 6) << nv::cp932ToUtf8(f.name);
+    EXPECT_TRUE(f.colorClass >= 0 && f.colorClass <= 3) << nv::cp932ToUtf8(f.name);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+// Food table budgets: loading a 5,000-food section, importing 5,000 CSV lines, and the nutrient
+// totals of 200 ingredient lines.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "core/food.h"
+#include "core/used_food.h"
+#include "platform/binio.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr int kFoods = 5000;
+
+std::vector<nv::TFood> makeFoods() {
+  std::vector<nv::TFood> foods;
+  for (int i = 0; i < kFoods; ++i) {
+    nv::TFood f;
+    f.number = i * 3 + 1;
+    f.code = std::to_string(10000 + i);
+    f.name = nv::sj("しょくひん") + std::to_string(i);
+    f.group = i % 7;
+    f.colorClass = 1 + i % 3;
+    for (int s = 0; s < nv::kNutrientCount; ++s) f.nutrients[s] = (i % 97) * 0.5 + s;
+    foods.push_back(std::move(f));
+  }
+  return foods;
+}
+
+void BM_LoadFoodSection(benchmark::State& state) {
+  nv::TFoodData source;
+  source.setFoods(makeFoods());
+  nv::ByteWriter w;
+  source.writeSection(w);
+  for (auto _ : state) {
+    nv::TFoodData t;
+    nv::ByteReader in(w.data());
+    benchmark::DoNotOptimize(t.readSection(in, true));
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(w.size()));
+}
+BENCHMARK(BM_LoadFoodSection)->Unit(benchmark::kMicrosecond);
+
+void BM_ImportFoodCsv(benchmark::State& state) {
+  std::string csv = "code,name,group,colour,e,p,f,ca,fe,a,b1,b2,c,salt\n";
+  for (const nv::TFood& f : makeFoods()) {
+    csv.append(f.code).append(1, ',').append(f.name);
+    csv.append(1, ',').append(std::to_string(f.group));
+    csv.append(1, ',').append(std::to_string(f.colorClass));
+    for (double v : f.nutrients) csv.append(1, ',').append(nv::shortestDecimal(v));
+    csv.append(1, '\n');
+  }
+  for (auto _ : state) {
+    nv::TFoodData t;
+    t.importCsv(csv);
+    benchmark::DoNotOptimize(t.count());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(csv.size()));
+}
+BENCHMARK(BM_ImportFoodCsv)->Unit(benchmark::kMicrosecond);
+
+void BM_NutrientTotals200(benchmark::State& state) {
+  nv::TFoodData t;
+  t.setFoods(makeFoods());
+  nv::TUsedFoodList list;
+  for (int i = 0; i < 200; ++i) list.push_back({((i * 37) % kFoods) * 3 + 1, 10.0 + i, 10.0 + i});
+  for (auto _ : state) {
+    nv::Nutrients acc{};
+    nv::addNutrientTotals(list, &t, acc);
+    benchmark::DoNotOptimize(acc);
+  }
+}
+BENCHMARK(BM_NutrientTotals200)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
