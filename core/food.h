@@ -84,7 +84,7 @@ class TFoodData {
  private:
   void rebuildIndex();
   std::vector<TFood> foods_;
-  std::vector<std::pair<int32_t, uint32_t>> index_;        // number -> first position, sorted
+  std::vector<std::pair<int32_t, uint32_t>> index_;  // number -> first position, sorted
   struct NameHash {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
