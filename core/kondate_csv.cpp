@@ -88,6 +88,16 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
     return false;
   }
 
+  importCsvData(foods, data, report);
+  finishReport();
+  return true;
+}
+
+void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvBytes,
+                                 std::string& report) {
+  TextLineReader reader(csvBytes, kLineBuffer);
+  std::string line;
+  reader.next(line);  // the header
   std::unique_ptr<Progress> progress = prompt().progress(
       sj("献立のデータを読み込んでいます"), int64_t(reader.position()), int64_t(reader.size()));
   orders_.clear();
@@ -117,11 +127,8 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
         dish.standardWeight += grams;
       }
     }
-    progress->setPosition(int64_t(reader.position()));
+    if (progress) progress->setPosition(int64_t(reader.position()));
   }
-  progress.reset();
-  finishReport();
-  return true;
 }
 
 std::string TKondateData::exportCsv(const TFoodData* foods) const {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "byte_builder.h"
 #include "core/kojin_data.h"
 #include "platform/binio.h"
@@ -90,9 +92,7 @@ TEST(KojinRecord, ReadsElevenItemsAndTheWindowSettings) {
   EXPECT_EQ(p.groupTargets, (std::array<int32_t, 7>{1, 230, 300, 100, 400, 370, 15}));
   EXPECT_EQ(p.height, 150.5);
   EXPECT_EQ(p.weight, 40.25);
-  EXPECT_EQ(p.requirements[nv::kEnergy], 1800);
-  EXPECT_EQ(p.requirements[nv::kVitaminB1], 0.9);
-  EXPECT_EQ(p.requirements[nv::kSalt], 7.5);
+  EXPECT_EQ(p.requirements, (nv::Nutrients{1800, 60.5, 25, 700, 12, 1800, 0.9, 1.0, 80, 7.5}));
 }
 
 TEST(KojinRecord, TenItemsMeanTheCapacityDefault) {
@@ -236,18 +236,11 @@ TEST(KojinRecord, RoundTripKeepsEveryField) {
   nv::KojinViewState view;
   nv::ByteReader in(w.data());
   ASSERT_TRUE(q.readRecord(in, &view));
-  EXPECT_EQ(q.name(), p.name());
-  EXPECT_EQ(q.age, 160);
-  EXPECT_EQ(q.sex, 1);
-  EXPECT_EQ(q.lunchBoxCapacity, 1200);
-  EXPECT_EQ(q.mealSplit, 4);
-  EXPECT_EQ(q.shares, p.shares);
-  EXPECT_EQ(q.activityLevel, 3);
+  EXPECT_EQ(std::tie(q.name(), q.age, q.sex, q.lunchBoxCapacity, q.mealSplit, q.shares,
+                     q.activityLevel, q.height, q.weight, q.requirements, q.windowState),
+            std::tie(p.name(), p.age, p.sex, p.lunchBoxCapacity, p.mealSplit, p.shares,
+                     p.activityLevel, p.height, p.weight, p.requirements, p.windowState));
   EXPECT_TRUE(q.pregnant && q.lactating && q.withinSixMonths);
-  EXPECT_EQ(q.height, 145.6);
-  EXPECT_EQ(q.weight, 48.7);
-  EXPECT_EQ(q.requirements, p.requirements);
-  EXPECT_EQ(q.windowState, p.windowState);
   EXPECT_TRUE(view.graphByNutrient);
   EXPECT_EQ(view.activeMealTab, 3);
   nv::ByteWriter w2;

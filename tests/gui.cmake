@@ -1,0 +1,2 @@
+# GUI test areas (built with NV_BUILD_GUI; run headless on the offscreen platform).
+nv_test_area(test_widgets DIRS widgets LIBS nvwidgets)

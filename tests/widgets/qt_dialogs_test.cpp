@@ -1,0 +1,60 @@
+#include "widgets/qt_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+#include "platform/text.h"
+#include "temp_dir.h"
+#include "widgets_test_app.h"
+
+using nv::sj;
+
+TEST(QtDialogs, TurnsClassicFiltersIntoQtFilters) {
+  EXPECT_EQ(nv::qtNameFilters(sj("お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*")),
+            (QStringList{QStringLiteral("お弁当のデータ (*.nvub)"),
+                         QStringLiteral("全てのファイル (*.*)")}));
+  // Several patterns; the description's own pattern list is not repeated.
+  EXPECT_EQ(nv::qtNameFilters(sj("画像ファイル(*.jpg;*.png)|*.jpg;*.png")),
+            QStringList{QStringLiteral("画像ファイル (*.jpg *.png)")});
+  // ポ ends in the byte of '|' in CP932; a dangling description is dropped.
+  EXPECT_EQ(nv::qtNameFilters(sj("ポテト|*.csv|ひとつだけ")),
+            QStringList{QStringLiteral("ポテト (*.csv)")});
+  EXPECT_TRUE(nv::qtNameFilters("").isEmpty());
+}
+
+TEST(QtDialogs, PreparesTheFileDialogFromTheRequest) {
+  nvtest::widgetsApp();
+  nv::FileRequest r;
+  r.title = sj("献立ファイルを指定して下さい");
+  r.filter = sj("NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*");
+  r.filterIndex = 2;
+  r.defaultExt = ".nvu";
+  QFileDialog d;
+  d.setOption(QFileDialog::DontUseNativeDialog);
+  nv::prepareFileDialog(d, r);
+  EXPECT_EQ(d.windowTitle(), QStringLiteral("献立ファイルを指定して下さい"));
+  EXPECT_EQ(d.nameFilters().size(), 2);
+  EXPECT_EQ(d.selectedNameFilter(), QStringLiteral("全てのファイル (*.*)"));
+  EXPECT_EQ(d.defaultSuffix(), QStringLiteral("nvu"));
+}
+
+TEST(QtDialogs, SaveReturnsTheChosenPathAsCp932) {
+  nvtest::widgetsApp();
+  nvtest::TempDir dir;
+  nv::FileRequest r;
+  r.filter = sj("NVデータファイル(*.nvu)|*.nvu");
+  r.defaultExt = "nvu";
+  r.initialDir = dir.path();
+  r.fileName = sj("はなこ");
+  QTimer::singleShot(0, [] {
+    if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+      static_cast<QDialog*>(d)->accept();
+  });
+  nv::QtDialogs dialogs;
+  std::string path;
+  ASSERT_TRUE(dialogs.saveFile(r, path));
+  EXPECT_EQ(path, dir.path() + "/" + sj("はなこ.nvu"));
+}

@@ -1,0 +1,89 @@
+#include "widgets/qt_prompt.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "widgets/gauge_form.h"
+#include "widgets_test_app.h"
+
+using nv::sj;
+
+TEST(QtPrompt, MapsIconsButtonsAndAnswers) {
+  EXPECT_EQ(nv::qtIcon(nv::Icon::Stop), QMessageBox::Critical);
+  EXPECT_EQ(nv::qtIcon(nv::Icon::Question), QMessageBox::Question);
+  EXPECT_EQ(nv::qtIcon(nv::Icon::None), QMessageBox::NoIcon);
+  EXPECT_EQ(nv::qtButtons(nv::Buttons::YesNoCancel),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(nv::qtButtons(nv::Buttons::AbortRetryIgnore),
+            QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+  EXPECT_EQ(nv::qtDefaultButton(nv::Buttons::RetryCancel), QMessageBox::Retry);
+  EXPECT_EQ(nv::qtDefaultButton(nv::Buttons::YesNoCancel), QMessageBox::Yes);
+  EXPECT_EQ(nv::answerOf(QMessageBox::Ignore), nv::Answer::Ignore);
+  EXPECT_EQ(nv::answerOf(QMessageBox::No), nv::Answer::No);
+  EXPECT_EQ(nv::answerOf(QMessageBox::NoButton), nv::Answer::Cancel);  // closed without a click
+}
+
+// Clicks a button of the message box that is about to open and records what it showed.
+struct BoxClicker {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+
+  void arm(QMessageBox::StandardButton click) {
+    QTimer::singleShot(0, [this, click] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      title = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      buttons = box->standardButtons();
+      defaultButton = box->standardButton(box->defaultButton());
+      box->button(click)->click();
+    });
+  }
+};
+
+TEST(QtPrompt, ShowsARealBoxAndReturnsTheClickedAnswer) {
+  nvtest::widgetsApp();
+  nv::QtPrompt prompt;
+  BoxClicker clicker;
+  clicker.arm(QMessageBox::No);
+  nv::Answer a = prompt.messageBox(sj("C:/献立/表.nvu"), sj("保存しますか？"), nv::Icon::Stop,
+                                   nv::Buttons::YesNoCancel);
+  EXPECT_EQ(a, nv::Answer::No);
+  EXPECT_EQ(clicker.title, QStringLiteral("保存しますか？"));
+  EXPECT_EQ(clicker.text, QStringLiteral("C:/献立/表.nvu"));
+  EXPECT_EQ(clicker.icon, QMessageBox::Critical);
+  EXPECT_EQ(clicker.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(clicker.defaultButton, QMessageBox::Yes);
+
+  QApplication::setApplicationDisplayName(QStringLiteral("Nuvelta"));
+  clicker.arm(QMessageBox::Ok);
+  prompt.message(sj("献立を追加しました"));
+  EXPECT_EQ(clicker.title, QStringLiteral("Nuvelta"));
+  EXPECT_EQ(clicker.text, QStringLiteral("献立を追加しました"));
+  EXPECT_EQ(clicker.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST(QtPrompt, ProgressIsAShownGaugeWindowClosedWithItsObject) {
+  nvtest::widgetsApp();
+  nv::QtPrompt prompt;
+  std::unique_ptr<nv::Progress> p = prompt.progress(sj("読み込み中"), 0, 200);
+  auto* form = dynamic_cast<nv::TGaugeForm*>(p.get());
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("読み込み中"));
+  p->setPosition(50);
+  EXPECT_EQ(form->gauge()->value(), 50);
+  QPointer<QWidget> watch(form);
+  p.reset();
+  EXPECT_TRUE(watch.isNull());
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The one QApplication of the widget tests, on the offscreen platform.
+#include <QApplication>
+
+namespace nvtest {
+
+inline QApplication& widgetsApp() {
+  static int argc = 1;
+  static char name[] = "test_widgets";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+}  // namespace nvtest

@@ -1,0 +1,35 @@
+#include "tools/nvtool/cmd_bento_common.h"
+
+#include "bento/model/bento_data.h"
+#include "bento/model/bento_data_file.h"
+#include "core/food.h"
+#include "platform/files.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+#include "tools/nvtool/commands.h"
+
+namespace nvtool {
+
+std::string bentoCell(const std::string& cp932) {
+  std::string s = nv::cp932ToUtf8(cp932);
+  for (char& c : s)
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  return s;
+}
+
+bool loadBentoData(const std::string& pathUtf8, nv::TFoodData& foods, nv::TDaidokoro& kitchen) {
+  std::string bytes;
+  if (!nv::readFile(nv::utf8ToCp932(pathUtf8), bytes)) {
+    failure("cannot read " + pathUtf8);
+    return false;
+  }
+  nv::ConsolePrompt console;
+  nv::ScopedPrompt scoped(console);
+  if (!nv::parseBentoData(bytes, foods, kitchen, false)) {
+    if (console.shown() == 0) failure(pathUtf8 + ": the lunch-box data is damaged");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace nvtool

@@ -1,0 +1,101 @@
+#include "widgets/qt_prompt.h"
+
+#include <QApplication>
+
+#include "platform/qt/qtext.h"
+#include "widgets/gauge_form.h"
+
+namespace nv {
+
+QMessageBox::Icon qtIcon(Icon icon) {
+  switch (icon) {
+    case Icon::None:
+      return QMessageBox::NoIcon;
+    case Icon::Information:
+      return QMessageBox::Information;
+    case Icon::Warning:
+      return QMessageBox::Warning;
+    case Icon::Stop:
+      return QMessageBox::Critical;
+    case Icon::Question:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+      return QMessageBox::Ok;
+    case Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel:
+      return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::AbortRetryIgnore:
+      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton qtDefaultButton(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok:
+    case Buttons::OkCancel:
+      return QMessageBox::Ok;
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+      return QMessageBox::Yes;
+    case Buttons::RetryCancel:
+      return QMessageBox::Retry;
+    case Buttons::AbortRetryIgnore:
+      return QMessageBox::Abort;
+  }
+  return QMessageBox::Ok;
+}
+
+Answer answerOf(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Retry:
+      return Answer::Retry;
+    case QMessageBox::Abort:
+      return Answer::Abort;
+    case QMessageBox::Ignore:
+      return Answer::Ignore;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+Answer QtPrompt::messageBox(const std::string& text, const std::string& caption, Icon icon,
+                            Buttons buttons) {
+  QMessageBox box(qtIcon(icon), toQ(caption), toQ(text), qtButtons(buttons),
+                  QApplication::activeWindow());
+  box.setDefaultButton(qtDefaultButton(buttons));
+  box.exec();
+  return answerOf(box.standardButton(box.clickedButton()));
+}
+
+void QtPrompt::message(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), toQ(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+std::unique_ptr<Progress> QtPrompt::progress(const std::string& caption, int64_t minimum,
+                                             int64_t maximum) {
+  auto form = std::make_unique<TGaugeForm>(caption, minimum, maximum);
+  form->showNow();
+  return form;
+}
+
+}  // namespace nv
