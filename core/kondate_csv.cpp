@@ -59,7 +59,8 @@ bool splitLine(std::string_view line, CsvLine& out) {
 bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
   const std::string reportPath = changeExtension(csvPath, ".txt");
   // The report is made at once, so a folder that refuses it stops the import before anything.
-  if (!writeFileAtomic(reportPath, "")) {
+  // A CSV that is itself named .txt would be emptied by its own report: refused the same way.
+  if (reportPath == csvPath || !writeFileAtomic(reportPath, "")) {
     prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop, Buttons::Ok);
     return false;
   }
@@ -88,6 +89,16 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
     return false;
   }
 
+  importCsvData(foods, data, report);
+  finishReport();
+  return true;
+}
+
+void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvBytes,
+                                 std::string& report) {
+  TextLineReader reader(csvBytes, kLineBuffer);
+  std::string line;
+  reader.next(line);  // the header
   std::unique_ptr<Progress> progress = prompt().progress(
       sj("献立のデータを読み込んでいます"), int64_t(reader.position()), int64_t(reader.size()));
   orders_.clear();
@@ -117,11 +128,8 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
         dish.standardWeight += grams;
       }
     }
-    progress->setPosition(int64_t(reader.position()));
+    if (progress) progress->setPosition(int64_t(reader.position()));
   }
-  progress.reset();
-  finishReport();
-  return true;
 }
 
 std::string TKondateData::exportCsv(const TFoodData* foods) const {

@@ -101,6 +101,9 @@ class TKondateData {
   // Rebuilds the database from a dish CSV against `foods`; writes the report (.txt beside
   // the CSV). False, database kept, when the report or the CSV cannot be used.
   bool importCsv(const TFoodData& foods, std::string_view csvPath);
+  // The import itself, from the file's bytes (header line included); report lines are
+  // appended to `report`.
+  void importCsvData(const TFoodData& foods, std::string_view csvBytes, std::string& report);
   // The CSV export of the base dishes ("" for an empty database).
   std::string exportCsv(const TFoodData* foods) const;
   // exportCsv into a file (replaced atomically); a failure is reported in a box.

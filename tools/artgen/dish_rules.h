@@ -1,0 +1,147 @@
+#pragma once
+// How a dish looks: the main food and the vessel it is served in, found from the dish name,
+// its foods and its category through a keyword table.
+#include <QSet>
+#include <QString>
+
+#include "dish_info.h"
+
+namespace art {
+
+enum class Food {
+  Rice,
+  MixedRice,
+  FriedRice,
+  CurryRice,
+  RiceBowlTopped,
+  Onigiri,
+  Sushi,
+  MisoSoup,
+  ClearSoup,
+  CreamSoup,
+  PorkSoup,
+  Udon,
+  Soba,
+  Ramen,
+  Spaghetti,
+  Yakisoba,
+  Bread,
+  Roll,
+  Toast,
+  Sandwich,
+  Cereal,
+  Pancake,
+  GrilledFish,
+  FishFillet,
+  FriedShrimp,
+  Karaage,
+  Cutlet,
+  Hamburg,
+  MeatSlices,
+  Sausage,
+  Meatballs,
+  Gyoza,
+  FriedEgg,
+  Tamagoyaki,
+  BoiledEgg,
+  Omelette,
+  Scrambled,
+  Salad,
+  Ohitashi,
+  Nimono,
+  StirFry,
+  Kinpira,
+  Broccoli,
+  Tomato,
+  Potato,
+  Fries,
+  PotatoSalad,
+  SweetPotato,
+  Natto,
+  Beans,
+  Tofu,
+  Edamame,
+  Cheese,
+  Yogurt,
+  Hijiki,
+  SmallFish,
+  Apple,
+  Banana,
+  Mikan,
+  Strawberry,
+  Grapes,
+  Melon,
+  Kiwi,
+  Pineapple,
+  Peach,
+  Watermelon,
+  Cherry,
+  FruitMix,
+  Pudding,
+  Cake,
+  Jelly,
+  IceCream,
+  Cookie,
+  Dango,
+  Milk,
+  Juice,
+  Tea,
+  Cocoa,
+  Generic
+};
+
+enum class Vessel {
+  RiceBowl,
+  SoupBowl,
+  Donburi,
+  Plate,
+  LongPlate,
+  SmallBowl,
+  DeepPlate,
+  Glass,
+  Carton,
+  TeaCup,
+  DessertCup,
+  Bare,
+  FoodCup,
+  Basket
+};
+
+// Small things added from the foods: garnish on plates, floating bits in soups.
+enum class Extra {
+  Lettuce,
+  Cabbage,
+  TomatoWedge,
+  Broccoli,
+  Carrot,
+  Lemon,
+  Parsley,
+  Negi,
+  Nori,
+  Sesame,
+  Corn,
+  Cucumber,
+  Tofu,
+  Wakame,
+  Daikon,
+  Mushroom,
+  Onion,
+  Pork,
+  Egg,
+  Ume,
+  Ketchup
+};
+
+struct DishPlan {
+  Food food = Food::Generic;
+  Vessel vessel = Vessel::Plate;
+  QSet<Extra> extras;
+  // Lunch-box pictures show the dish ready to pack (cups, rice balls) instead of table ware.
+  bool bento = false;
+};
+
+DishPlan planDish(const DishInfo& dish, bool bento);
+// The plain vessel a food is served in at the table.
+Vessel tableVessel(Food food);
+
+}  // namespace art
