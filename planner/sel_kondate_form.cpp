@@ -116,6 +116,19 @@ void TSelKondateForm::refresh() {
 
 // --- Buttons ---
 
+void TSelKondateForm::applyIconSettings() {
+  for (auto& list : buttons_) {
+    for (TSelButton* b : list) {
+      b->hide();
+      b->deleteLater();
+    }
+    list.clear();
+  }
+  popupButton_ = nullptr;
+  syncAllButtons();
+  layoutAll();
+}
+
 std::vector<TSelButton*> TSelKondateForm::buttons(int node) const {
   if (node < 0 || node >= kNodeCount) return {};
   return buttons_[size_t(node)];

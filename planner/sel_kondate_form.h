@@ -76,6 +76,8 @@ class TSelKondateForm : public QWidget {
   int activePage() const;
   // After a page switch, a settings change or a profile change: lay out and recompute.
   void refresh();
+  // After SelIconSize or SelIconFontSize changed: the buttons are made again at the new size.
+  void applyIconSettings();
   // Lays out the buttons of one node, or of every node.
   void LayoutButtons(int node);
   void layoutAll();

@@ -245,7 +245,7 @@ void TEditKondateForm::fitHeight(int bottomHeight) {
     l.slider->move(kSliderX, top);
     l.revert->move(l.revert->x(), top + 4);
   }
-  content_->resize(content_->width(), kFirstLineTop + n * h + 2);
+  content_->resize(content_->width(), kFirstLineTop + n * h);
   resize(width(), client);
 }
 

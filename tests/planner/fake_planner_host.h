@@ -68,7 +68,7 @@ class FakePlannerHost : public nv::PlannerHost {
   nv::BarChart* percentChart(int node) override {
     return node >= 0 && node < 4 ? percent[size_t(node)].get() : nullptr;
   }
-  int selIconSize() const override { return 64; }
+  int selIconSize() const override { return iconSize; }
   int selIconFontSize() const override { return 6; }
   void setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) override {
     lastGlyphDish = dishName;
@@ -97,6 +97,7 @@ class FakePlannerHost : public nv::PlannerHost {
   std::unique_ptr<nv::TGraphForm> graph;
   std::unique_ptr<nv::TSelKondateForm> sel;
   bool byNutrient = true;
+  int iconSize = 64;
   bool switching = false;
   std::vector<int> tabCalls;
   int refreshCount = 0;

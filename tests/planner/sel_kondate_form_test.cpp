@@ -86,6 +86,12 @@ TEST_F(SelKondateFormTest, ADirectAddShowsOnItsMealAndTheDayWithItsShareOfTheReq
   sel().LayoutButtons(0);
   EXPECT_EQ(row[1]->pos(), QPoint(64, 0));
   EXPECT_EQ(row[2]->pos(), QPoint(0, 64));  // 64 + 64 >= 150 - 32
+
+  host->iconSize = 48;
+  sel().applyIconSettings();
+  ASSERT_EQ(sel().buttons(3).size(), 3u);
+  EXPECT_EQ(sel().buttons(3)[2]->size(), QSize(48, 48));
+  EXPECT_EQ(sel().buttons(3)[2]->pos(), QPoint(96, 0));
 }
 
 TEST_F(SelKondateFormTest, TheQuantityDialogPreviewsAndOkKeepsOneHundredFiftyPercent) {
