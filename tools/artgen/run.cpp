@@ -232,7 +232,8 @@ bool run(const Options& o) {
     // Full-size PNG copies of the fixed pictures, for looking at them one by one.
     QDir().mkpath(o.pngCopies);
     for (const Written& item : w.written())
-      if (!item.path.startsWith(u"bmp/"_s) && item.path.count(u'/') > 1)
+      if (item.path.count(u'/') > 1 || item.path.startsWith(u"BMP/"_s) ||
+          item.path == u"bmp/about.bmp"_s)
         item.image.save(
             o.pngCopies + u'/' + item.path.section(u'/', -1).section(u'.', 0, 0) + u".png"_s,
             "PNG");
