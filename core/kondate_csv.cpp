@@ -59,7 +59,8 @@ bool splitLine(std::string_view line, CsvLine& out) {
 bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
   const std::string reportPath = changeExtension(csvPath, ".txt");
   // The report is made at once, so a folder that refuses it stops the import before anything.
-  if (!writeFileAtomic(reportPath, "")) {
+  // A CSV that is itself named .txt would be emptied by its own report: refused the same way.
+  if (reportPath == csvPath || !writeFileAtomic(reportPath, "")) {
     prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop, Buttons::Ok);
     return false;
   }

@@ -42,6 +42,14 @@ size_t findCp932(std::string_view s, char c) {
   return std::string_view::npos;
 }
 
+// True when the last byte starts a two-byte character whose second byte is missing: written
+// before the "]" of a section header, it would swallow the bracket.
+bool endsInsideCharacter(std::string_view s) {
+  for (size_t i = 0; i < s.size(); ++i)
+    if (isCp932LeadByte(static_cast<unsigned char>(s[i])) && ++i == s.size()) return true;
+  return false;
+}
+
 bool hasLineBreak(std::string_view s) {
   return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -194,7 +202,8 @@ bool Ini::changed() {
 bool Ini::writeString(std::string_view section, std::string_view key, std::string_view value) {
   section = trim(section);
   key = trim(key);
-  if (section.empty() || hasLineBreak(section) || findCp932(section, ']') != std::string_view::npos)
+  if (section.empty() || hasLineBreak(section) ||
+      findCp932(section, ']') != std::string_view::npos || endsInsideCharacter(section))
     return false;
   if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos ||
       key.front() == ';' || key.front() == '[')

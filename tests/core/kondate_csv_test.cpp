@@ -135,6 +135,15 @@ TEST_F(CsvImport, FilesThatCannotBeUsedAreReportedAndKeepTheDatabase) {
     p.expectBox(u8(dir.file("ない/献立.txt")), "エラーファイルに書き出せません", Icon::Stop);
     EXPECT_FALSE(db.importCsv(foods, elsewhere));
   }
+  {
+    std::string txt = dir.file("献立.txt");
+    writeBytes(txt, nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
+    ScriptedPrompt p;
+    p.expectBox(u8(txt), "エラーファイルに書き出せません", Icon::Stop);
+    EXPECT_FALSE(db.importCsv(foods, txt));
+    EXPECT_EQ(readBytes(txt).size(),
+              nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n").size());
+  }
   EXPECT_EQ(db.dishCount(), 1u);
 }
 

@@ -141,6 +141,7 @@ TEST(Ini, RefusesNamesAndValuesThatWouldBreakTheFile) {
   EXPECT_FALSE(ini.writeString("", "k", "v"));
   EXPECT_FALSE(ini.writeString("B]", "k", "v"));
   EXPECT_FALSE(ini.writeString("B\r\n[C", "k", "v"));
+  EXPECT_FALSE(ini.writeString("B\x83", "k", "v"));  // a cut character would eat the "]"
   EXPECT_FALSE(ini.writeString("A", "", "v"));
   EXPECT_FALSE(ini.writeString("A", "a=b", "v"));
   EXPECT_FALSE(ini.writeString("A", ";c", "v"));
