@@ -38,6 +38,10 @@ class TSelKondateForm : public QWidget {
   TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidget* parent = nullptr);
   ~TSelKondateForm() override;
 
+  // The graph window whose charts this window fills (may be set after construction).
+  void setGraphForm(TGraphForm* graphForm) { graphForm_ = graphForm; }
+  TGraphForm* graphForm() const { return graphForm_; }
+
   SelectedMenu& menu() { return menu_; }
   const SelectedMenu& menu() const { return menu_; }
   bool Modified() const { return menu_.modified(); }

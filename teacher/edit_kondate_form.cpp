@@ -274,6 +274,11 @@ void TEditKondateForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (shown_) return;
   shown_ = true;
+  if (const QScreen* screen = this->screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
   ScrollBox1Resize();
   busy_ = true;
   // The boxes take the colour of the box they sit on.
