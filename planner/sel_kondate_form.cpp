@@ -326,6 +326,9 @@ void TSelKondateForm::startDelete(int32_t serialNo) {
 }
 
 void TSelKondateForm::DeleteTimerTimer() {
+  // The tick may come inside the quantity dialog's loop while the click that opened it is
+  // still on the stack; the buttons go once the dialog is closed.
+  if (editDialog_) return;
   DeleteTimer->stop();
   for (int32_t serial : pendingDeletes_) menu_.remove(serial);
   pendingDeletes_.clear();

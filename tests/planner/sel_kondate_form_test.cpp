@@ -45,10 +45,10 @@ class SelKondateFormTest : public ::testing::Test {
   double energyPercent(int node, double kcal) {
     return kcal / host->kojin.Requirement(node, nv::kEnergy) * 100;
   }
-  void waitFor(const std::function<bool()>& done) {
+  void waitFor(const std::function<bool()>& done, int ms = 2000) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!done() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   std::unique_ptr<FakePlannerHost> host;
 };
@@ -200,6 +200,25 @@ TEST_F(SelKondateFormTest, TwoDeletionsInsideOneTickBothHappen) {
   waitFor([&] { return sel().buttons(0).empty(); });
   EXPECT_TRUE(sel().buttons(0).empty());
   EXPECT_TRUE(sel().menu().dishes(3).empty());
+}
+
+TEST_F(SelKondateFormTest, ADeletionWaitsWhileTheQuantityDialogIsOpen) {
+  host->selectMealTab(0);
+  sel().AddDish(sj("飲み物"), sj("牛乳"), true);
+  sel().AddDish(sj("ごはん"), sj("ごはん"), true);
+  sel().setPopupButton(sel().buttons(0)[0]);
+  sel().Delete1Click();
+  size_t whileOpen = 0;
+  nvtest::whenModal([&](QWidget* w) {
+    waitFor([] { return false; }, 300);  // well past the 100 ms tick
+    whileOpen = sel().buttons(0).size();
+    qobject_cast<nv::TEditKondateForm*>(w)->CancelBtn->click();
+  });
+  sel().buttons(0)[1]->click();
+  EXPECT_EQ(whileOpen, 2u);
+  waitFor([&] { return sel().buttons(0).size() == 1; });
+  ASSERT_EQ(sel().buttons(0).size(), 1u);
+  EXPECT_EQ(nv::fromQ(sel().buttons(0)[0]->text()), sj("ごはん"));
 }
 
 TEST_F(SelKondateFormTest, TheMealQuestionOnTheDayTabSwitchesPagesAndCancelReturns) {
