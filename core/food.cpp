@@ -105,7 +105,7 @@ int32_t TFoodData::groupOf(int32_t number) const {
 }
 
 int32_t TFoodData::numberOfName(std::string_view name) const {
-  auto it = numberByName_.find(std::string(name));
+  auto it = numberByName_.find(name);
   return it == numberByName_.end() ? -1 : it->second;
 }
 

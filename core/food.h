@@ -1,6 +1,7 @@
 #pragma once
 // The food composition table: TFood and TFoodData.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -83,8 +84,13 @@ class TFoodData {
  private:
   void rebuildIndex();
   std::vector<TFood> foods_;
-  std::vector<std::pair<int32_t, uint32_t>> index_;        // number -> first position, sorted
-  std::unordered_map<std::string, int32_t> numberByName_;  // name -> number of first food
+  std::vector<std::pair<int32_t, uint32_t>> index_;  // number -> first position, sorted
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  // name -> number of the first food with it
+  std::unordered_map<std::string, int32_t, NameHash, std::equal_to<>> numberByName_;
 };
 
 // The program's current table (the main window's, or the kitchen's), or nullptr.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ini.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -50,6 +52,21 @@ std::vector<std::string> RecentFiles::storedPaths() const {
     if (p != "default") out.push_back(p);
   if (out.size() > size_t(kStored)) out.resize(size_t(kStored));
   return out;
+}
+
+void RecentFiles::read(const Ini& ini) {
+  paths_.clear();
+  const int count = ini.readInteger("MainForm", "MenuCount", 0);
+  for (int i = 0; i < count && i < kStored; ++i) {
+    std::string path = ini.readString("MainForm", cformat("Menu%d", i), "");
+    if (!path.empty() && fileExists(path)) paths_.push_back(path);
+  }
+}
+
+void RecentFiles::write(Ini& ini) const {
+  const std::vector<std::string> stored = storedPaths();
+  ini.writeInteger("MainForm", "MenuCount", int(stored.size()));
+  for (size_t i = 0; i < stored.size(); ++i) ini.writeString("MainForm", cformat("Menu%zu", i), stored[i]);
 }
 
 }  // namespace nv

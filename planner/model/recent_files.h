@@ -5,7 +5,7 @@
 
 namespace nv {
 
-class IniFile;
+class Ini;
 
 class RecentFiles {
  public:
@@ -24,6 +24,10 @@ class RecentFiles {
   static std::string pathOfCaption(const std::string& caption);
   // What is stored: entries equal to "default" dropped, at most 20.
   std::vector<std::string> storedPaths() const;
+
+  // Section MainForm: MenuCount and Menu0..; only paths of existing files are taken.
+  void read(const Ini& ini);
+  void write(Ini& ini) const;
 
  private:
   std::vector<std::string> paths_;

@@ -4,6 +4,8 @@
 #include "planner/model/chart_values.h"
 #include "planner/model/conveyor_speed.h"
 #include "planner/model/recent_files.h"
+#include "platform/ini.h"
+#include "temp_dir.h"
 #include "platform/text.h"
 
 using nv::sj;
@@ -90,4 +92,22 @@ TEST(RecentFiles, DeduplicatesIgnoringCaseAndStoresTwenty) {
   r.add(sj("/ア.nvu"));
   r.add(sj("/ヂ.nvu"));
   EXPECT_EQ(r.paths().size(), 2u);
+}
+
+TEST(RecentFiles, IniRoundTripKeepsOnlyExistingFiles) {
+  nvtest::TempDir dir;
+  nvtest::writeBytes(dir.file("a.nvu"), "x");
+  nvtest::writeBytes(dir.file("献立.nvu"), "x");
+  nv::RecentFiles r;
+  r.add(dir.file("gone.nvu"));
+  r.add(dir.file("a.nvu"));
+  r.add(dir.file("献立.nvu"));
+  r.add("default");
+  nv::Ini ini;
+  r.write(ini);
+  EXPECT_EQ(ini.readInteger("MainForm", "MenuCount", -1), 3);
+  EXPECT_EQ(ini.readString("MainForm", "Menu0", ""), dir.file("献立.nvu"));
+  nv::RecentFiles back;
+  back.read(ini);
+  EXPECT_EQ(back.paths(), (std::vector<std::string>{dir.file("献立.nvu"), dir.file("a.nvu")}));
 }

@@ -1,0 +1,120 @@
+#include "planner/model/menu_file.h"
+
+#include <array>
+#include <vector>
+
+#include "core/kojin_data.h"
+#include "planner/model/selected_menu.h"
+#include "platform/binio.h"
+#include "platform/files.h"
+#include "platform/prompt.h"
+#include "platform/text.h"
+
+namespace nv {
+
+const char kMenuFileMagic[] = "Nuvelta Used Food Data Version = 1.02";
+
+namespace {
+constexpr size_t kHeaderSize = 128;
+constexpr size_t kHintSize = 128;
+// KondateNo, Weight, hint, food count: the fixed part of a dish record.
+constexpr size_t kDishRecordFixedSize = 4 + 8 + kHintSize + 4;
+
+void reportUnreadable(const std::string& path) {
+  prompt().messageBox(path, sj("正しく読み込めませんでした"), Icon::Stop, Buttons::Ok);
+}
+}  // namespace
+
+bool saveMenuFile(const std::string& path, SelectedMenu& menu, const TKojinData& profile,
+                  const KojinViewState& view) {
+  ByteWriter out;
+  out.fixedText(kMenuFileMagic, kHeaderSize);
+  profile.writeRecord(out, view);
+  for (int m = 0; m < SelectedMenu::kMealCount; ++m) {
+    const std::vector<SelDish>& dishes = menu.dishes(m);
+    out.int32(int32_t(dishes.size()));
+    for (const SelDish& d : dishes) {
+      out.int32(d.kondateNo);
+      out.f64(d.weight);
+      out.fixedText(d.hint, kHintSize);
+      out.int32(int32_t(d.usedFoods.size()));
+      writeUsedFoods(out, d.usedFoods);
+    }
+  }
+  out.int32(menu.counter());
+  if (!writeFileAtomic(path, out.data())) {
+    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
+  menu.setModified(false);
+  return true;
+}
+
+bool loadMenuFile(const std::string& path, SelectedMenu& menu, TKojinData& profile,
+                  const DishLookup& dishes, KojinViewState* view) {
+  std::string bytes;
+  if (!readFile(path, bytes)) {
+    prompt().messageBox(path, sj("読み込みのためにオープンできません"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
+  ByteReader in(bytes);
+  std::string_view header;
+  if (!in.readBytes(kHeaderSize, header)) {
+    prompt().messageBox(sj("Nuvelta の選択済み献立データではないようです"), sj("確認"), Icon::Stop,
+                        Buttons::Ok);
+    return false;
+  }
+  const std::string headerText = fixedFieldText(header);
+  if (headerText != kMenuFileMagic) {
+    std::string text = sj("食品データのバージョンが異なるので、選択済み献立データを読み込めません。"
+                          "\n\n<") +
+                       headerText + sj(">と\n<") + kMenuFileMagic + sj(">が異なります");
+    prompt().messageBox(text, sj("確認"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
+  // Everything is read into copies first, so a damaged file changes nothing.
+  TKojinData newProfile = profile;
+  KojinViewState newView;
+  if (!newProfile.readRecord(in, &newView)) {
+    reportUnreadable(path);
+    return false;
+  }
+  std::array<std::vector<SelDish>, SelectedMenu::kMealCount> meals;
+  for (int m = 0; m < SelectedMenu::kMealCount; ++m) {
+    int32_t count = 0;
+    if (!in.readInt32(count) || !in.canHold(count, kDishRecordFixedSize)) {
+      reportUnreadable(path);
+      return false;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+      SelDish d;
+      std::string_view hint;
+      int32_t foodCount = 0;
+      if (!in.readInt32(d.kondateNo) || !in.readDouble(d.weight) || !in.readBytes(kHintSize, hint) ||
+          !in.readInt32(foodCount) || !in.canHold(foodCount, kUsedFoodRecordSize)) {
+        reportUnreadable(path);
+        return false;
+      }
+      d.hint = fixedFieldText(hint);
+      for (int32_t f = 0; f < foodCount; ++f) {
+        std::string_view record;
+        in.readBytes(kUsedFoodRecordSize, record);
+        d.usedFoods.push_back(readUsedFoodRecord(record.data()));
+      }
+      d.caption = dishes.nameOf ? dishes.nameOf(d.kondateNo) : std::string();
+      d.standardWeight = dishes.standardWeightOf ? dishes.standardWeightOf(d.kondateNo) : 0;
+      meals[size_t(m)].push_back(std::move(d));
+    }
+  }
+  int32_t counter = 0;
+  if (!in.readInt32(counter)) {
+    reportUnreadable(path);
+    return false;
+  }
+  profile = newProfile;
+  if (view) *view = newView;
+  menu.replace(std::move(meals), counter);
+  return true;
+}
+
+}  // namespace nv
