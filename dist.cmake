@@ -45,6 +45,7 @@ if(EXISTS ${NV_DATA}/foods.csv AND EXISTS ${NV_DATA}/bento.csv)
     COMMAND ${CMAKE_COMMAND} -E copy ${NV_DATA}/foods.csv ${NV_DATA}/bento.csv ${NV_DIST_WORK}/nvb/
     COMMAND ${CMAKE_COMMAND} -DNVTOOL=$<TARGET_FILE:nvtool>
             "-DARGS=bento-convert;${NV_DIST_WORK}/nvb/foods.csv;${NV_DIST_WORK}/nvb/bento.csv;-o;${NV_DIST_DIR}/NV.nvb"
+            -DREPORT=${NV_DIST_DIR}/error.txt -DREPORT_TO=${NV_DIST_WORK}/nvb/error.txt
             -P ${NV_DIST_CONVERT}
     DEPENDS nvtool ${NV_DIST_CONVERT} ${NV_DATA}/foods.csv ${NV_DATA}/bento.csv
             ${NV_DIST_WORK}/artgen.stamp

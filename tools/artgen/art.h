@@ -30,6 +30,10 @@ void prepare(QPainter& p);
 // clean where the program cuts the key colour away.
 QImage flatten(const QImage& argb, QColor key = kKey);
 
+// The opposite of flatten(): key-coloured pixels become transparent, to reuse a picture as a
+// sprite inside another one.
+QImage keyToAlpha(const QImage& image, QColor key = kKey);
+
 // Saves as a 24-bit Windows bitmap or a JPEG, creating the folder. Returns false on failure.
 bool saveBmp(const QImage& image, const QString& path);
 bool saveJpeg(const QImage& image, const QString& path, int quality = 90);

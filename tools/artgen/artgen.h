@@ -14,6 +14,7 @@ struct Options {
   QStringList menuLists, bentoLists, howtoLists, dishCsvs, bentoCsvs;
   QString writeLists;    // folder for menu-dishes.txt / bento-dishes.txt (what was drawn)
   QString contactSheet;  // PNG with every picture, for looking at them
+  QString pngCopies;     // folder for full-size PNG copies of the fixed pictures
 };
 
 bool parseOptions(const QStringList& args, Options& options, QString& error);

@@ -48,6 +48,17 @@ QImage flatten(const QImage& argb, QColor key) {
   return out;
 }
 
+QImage keyToAlpha(const QImage& image, QColor key) {
+  QImage cut = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb k = key.rgb() & 0xFFFFFF;
+  for (int y = 0; y < cut.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(cut.scanLine(y));
+    for (int x = 0; x < cut.width(); ++x)
+      if ((line[x] & 0xFFFFFF) == k) line[x] = 0;
+  }
+  return cut;
+}
+
 static bool ensureFolder(const QString& path) {
   return QDir().mkpath(QFileInfo(path).absolutePath());
 }

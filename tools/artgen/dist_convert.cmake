@@ -9,3 +9,7 @@ if(rc EQUAL 2 AND err MATCHES "unknown command")
 elseif(NOT rc EQUAL 0)
   message(FATAL_ERROR "nvtool ${ARGS} failed (${rc}):\n${out}${err}")
 endif()
+# A report the converter wrote into the distribution folder moves to the work folder.
+if(DEFINED REPORT AND EXISTS "${REPORT}")
+  file(RENAME "${REPORT}" "${REPORT_TO}")
+endif()

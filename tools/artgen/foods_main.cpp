@@ -251,13 +251,13 @@ bool drawMain(DishContext& ctx, const Bed& bed) {
       friedEgg(p, rng, QPointF(bed.c.x(), bed.c.y() - 3), bed.rx * 0.8);
       return true;
     case Food::Tamagoyaki:
-      tamagoyaki(p, QPointF(bed.c.x(), bed.c.y() - 6), bed.rx * 0.85, 3);
+      tamagoyaki(p, QPointF(bed.c.x(), bed.c.y() - 8), bed.rx * 1.45, 3);
       return true;
     case Food::BoiledEgg:
       for (int i = 0; i < 2; ++i) {
-        const QPointF c(bed.c.x() + (i ? 10 : -10), bed.c.y() - 6);
-        shapeEllipse(p, c, 10, 8, QColor(252, 250, 242), 1.8);
-        shapeEllipse(p, c, 5, 4, QColor(250, 190, 40), 1.2);
+        const QPointF c(bed.c.x() + (i ? 13 : -13), bed.c.y() - 8);
+        shapeEllipse(p, c, 13, 10.5, QColor(252, 250, 242), 1.8);
+        shapeEllipse(p, c, 6.5, 5.2, QColor(250, 190, 40), 1.4);
       }
       return true;
     case Food::Omelette: {

@@ -149,7 +149,18 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
         QPainterPath block;
         block.addRoundedRect(QRectF(18, 40, 64, 42), 10, 10);
         shape(p, block, rice, 1.8);
-        riceMound(p, rng, QPointF(50, 82), 31, 40, rice, 30);
+        p.save();
+        p.setClipPath(block);
+        p.setPen(QPen(darker(rice, 112), 0.9));
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < 26; ++i) {
+          p.save();
+          p.translate(rng.uniform(20, 80), rng.uniform(42, 80));
+          p.rotate(rng.uniform(0, 180));
+          p.drawEllipse(QPointF(0, 0), 2.6, 1.5);
+          p.restore();
+        }
+        p.restore();
         if (f == Food::Rice) {
           shapeEllipse(p, QPointF(50, 60), 7, 6, QColor(200, 40, 60), 1.4);
           if (ctx.plan.extras.contains(Extra::Sesame))
@@ -299,20 +310,27 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
       roll(p, QPointF(bed.c.x() + 12, bed.c.y() - 6), 15, 8);
       return true;
     case Food::Sandwich: {
+      // Two triangle halves standing on their cut edge, fillings showing.
       for (int i = 0; i < 2; ++i) {
         p.save();
-        p.translate(bed.c.x() + (i ? 13 : -13), bed.c.y() - 10);
-        p.scale(i ? -1 : 1, 1);
+        p.translate(bed.c.x() + (i ? 10 : -12), bed.c.y() - 12 + (i ? -3 : 2));
         QPainterPath tri;
-        tri.moveTo(-14, 14);
-        tri.lineTo(14, 14);
-        tri.lineTo(-14, -18);
+        tri.moveTo(-18, 14);
+        tri.lineTo(18, 14);
+        tri.lineTo(0, -20);
         tri.closeSubpath();
-        shape(p, tri, QColor(252, 238, 204), 1.8);
-        p.setPen(QPen(QColor(120, 190, 70), 3));
-        p.drawLine(QPointF(-13, 9), QPointF(10, 9));
-        p.setPen(QPen(QColor(250, 210, 90), 2.4));
-        p.drawLine(QPointF(-13, 5), QPointF(6, 5));
+        shape(p, tri, QColor(214, 160, 96), 1.8);
+        QPainterPath cut;
+        cut.moveTo(-13, 11);
+        cut.lineTo(13, 11);
+        cut.lineTo(0, -14);
+        cut.closeSubpath();
+        shape(p, cut, QColor(252, 240, 210), 0);
+        p.setPen(QPen(QColor(120, 190, 70), 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(-9, 4), QPointF(9, 4));
+        p.setPen(QPen(i ? QColor(250, 210, 90) : QColor(240, 150, 150), 2.6, Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(QPointF(-7, 0), QPointF(7, 0));
         p.restore();
       }
       return true;

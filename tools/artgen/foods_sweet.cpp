@@ -161,7 +161,7 @@ bool drawSweet(DishContext& ctx, const Bed& bed) {
   const QPointF top(bed.c.x(), bed.c.y() - 8);
   switch (ctx.plan.food) {
     case Food::Apple:
-      apple(p, top, bed.rx * 0.55, ctx.plan.bento || rng.chance(0.4));
+      apple(p, top, bed.rx * 0.55, false);
       return true;
     case Food::Banana:
       banana(p, QPointF(50, 60), 70);

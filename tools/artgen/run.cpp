@@ -125,6 +125,8 @@ bool parseOptions(const QStringList& args, Options& o, QString& error) {
       if (!value(o.writeLists)) return false;
     } else if (a == u"--contact-sheet"_s) {
       if (!value(o.contactSheet)) return false;
+    } else if (a == u"--png-copies"_s) {
+      if (!value(o.pngCopies)) return false;
     } else if (a == u"--menu-dishes"_s || a == u"--bento-dishes"_s || a == u"--howto-dishes"_s ||
                a == u"--dish-csv"_s || a == u"--bento-csv"_s) {
       if (!value(v)) return false;
@@ -226,6 +228,16 @@ bool run(const Options& o) {
     w.jpeg(setumei + d.name + u".jpg"_s, paintHowTo(d));
   }
 
+  if (!o.pngCopies.isEmpty()) {
+    // Full-size PNG copies of the fixed pictures, for looking at them one by one.
+    QDir().mkpath(o.pngCopies);
+    for (const Written& item : w.written())
+      if (item.path.count(u'/') > 1 || item.path.startsWith(u"BMP/"_s) ||
+          item.path == u"bmp/about.bmp"_s)
+        item.image.save(
+            o.pngCopies + u'/' + item.path.section(u'/', -1).section(u'.', 0, 0) + u".png"_s,
+            "PNG");
+  }
   if (!o.contactSheet.isEmpty() && !contactSheet(w.written()).save(o.contactSheet, "PNG")) {
     std::fprintf(stderr, "artgen: cannot write %s\n", o.contactSheet.toUtf8().constData());
     return false;
