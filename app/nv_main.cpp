@@ -67,9 +67,8 @@ int main(int argc, char** argv) {
   profile.setName(defaultName);
 
   nv::TMainForm mainForm(profile, gunName, defaultName);
-  std::unique_ptr<nv::SelKondatePort> sel = nv::makeSelKondateWindow(mainForm);
-  std::unique_ptr<nv::GraphPort> graph = nv::makeGraphWindow(mainForm);
-  mainForm.setMenuWindows(sel.get(), graph.get());
+  nv::MenuWindows windows = nv::makeMenuWindows(mainForm);
+  mainForm.setMenuWindows(windows.sel.get(), windows.graph.get());
   mainForm.setArguments(std::move(menuFiles));
   mainForm.setSplash(splash);
   instance.listen(&mainForm);

@@ -1,67 +1,55 @@
 #include "app/nv_menu_windows.h"
 
-#include <QTabWidget>
-
-#include "planner/model/selected_menu.h"
-#include "planner/planner_host.h"
-#include "platform/qt/qtext.h"
-#include "platform/text.h"
-#include "widgets/bar_chart.h"
+#include "planner/graph_form.h"
+#include "planner/sel_kondate_form.h"
 
 namespace nv {
 namespace {
-// One tab per meal node; changing the tab goes through the main window's page routine.
-QTabWidget* mealTabs(PlannerHost& host, bool charts) {
-  auto* tabs = new QTabWidget;
-  for (int node = 0; node < SelectedMenu::kNodeCount; ++node) {
-    QWidget* page = charts ? static_cast<QWidget*>(new BarChart) : new QWidget;
-    tabs->addTab(page, toQ(SelectedMenu::nodeNames()[size_t(node)]));
-  }
-  QObject::connect(tabs, &QTabWidget::currentChanged, tabs,
-                   [&host](int index) { host.selectMealTab(index); });
-  return tabs;
-}
 
-class StandInSel : public SelKondatePort {
+class SelKondateAdapter : public SelKondatePort {
  public:
-  explicit StandInSel(PlannerHost& host) : tabs_(mealTabs(host, false)) {
-    tabs_->setWindowTitle(toQ(sj("選んだ献立")));
+  explicit SelKondateAdapter(TSelKondateForm& form) : form_(form) {}
+  QWidget* widget() override { return &form_; }
+  void AddDish(const std::string& category, const std::string& dishName, bool direct) override {
+    form_.AddDish(category, dishName, direct);
   }
-  QWidget* widget() override { return tabs_; }
-  void AddDish(const std::string&, const std::string&, bool) override {}
-  void RecalcAllGraphs() override {}
-  void ClearAll() override {}
-  void SaveMenuFile(const std::string&) override {}
-  bool LoadMenuFile(const std::string&) override { return false; }
-  void ReadBackColors(const Ini&) override {}
-  void WriteBackColors(Ini&) override {}
-  void SetChartTitles(const std::string&) override {}
-  void setActivePage(int index) override { tabs_->setCurrentIndex(index); }
-  bool Modified() const override { return false; }
+  void RecalcAllGraphs() override { form_.RecalcAllGraphs(); }
+  void ClearAll() override { form_.ClearAll(); }
+  void SaveMenuFile(const std::string& path) override { form_.SaveMenuFile(path); }
+  bool LoadMenuFile(const std::string& path) override { return form_.LoadMenuFile(path); }
+  void ReadBackColors(const Ini& ini) override { form_.ReadBackColors(ini); }
+  void WriteBackColors(Ini& ini) override { form_.WriteBackColors(ini); }
+  void SetChartTitles(const std::string& name) override { form_.SetChartTitles(name); }
+  void setActivePage(int index) override { form_.setActivePage(index); }
+  bool Modified() const override { return form_.Modified(); }
+  void refresh() override { form_.refresh(); }
+  int EditKondateFormWidth() const override { return form_.EditKondateFormWidth(); }
+  void setEditKondateFormWidth(int width) override { form_.setEditKondateFormWidth(width); }
+  KojinViewState loadedViewState() const override { return form_.loadedViewState(); }
 
  private:
-  QTabWidget* tabs_;  // owned by the dock it goes into
+  TSelKondateForm& form_;
 };
 
-class StandInGraph : public GraphPort {
+class GraphAdapter : public GraphPort {
  public:
-  explicit StandInGraph(PlannerHost& host) : tabs_(mealTabs(host, true)) {
-    tabs_->setWindowTitle(toQ(sj("栄養価")));
-  }
-  QWidget* widget() override { return tabs_; }
-  void setActivePage(int index) override { tabs_->setCurrentIndex(index); }
+  explicit GraphAdapter(TGraphForm& form) : form_(form) {}
+  QWidget* widget() override { return &form_; }
+  void setActivePage(int index) override { form_.setActivePage(index); }
 
  private:
-  QTabWidget* tabs_;
+  TGraphForm& form_;
 };
+
 }  // namespace
 
-std::unique_ptr<SelKondatePort> makeSelKondateWindow(PlannerHost& host) {
-  return std::make_unique<StandInSel>(host);
-}
-
-std::unique_ptr<GraphPort> makeGraphWindow(PlannerHost& host) {
-  return std::make_unique<StandInGraph>(host);
+MenuWindows makeMenuWindows(PlannerHost& host) {
+  MenuWindows w;
+  w.graphForm = new TGraphForm(host);
+  w.selForm = new TSelKondateForm(host, w.graphForm);
+  w.graph = std::make_unique<GraphAdapter>(*w.graphForm);
+  w.sel = std::make_unique<SelKondateAdapter>(*w.selForm);
+  return w;
 }
 
 }  // namespace nv

@@ -1,6 +1,5 @@
 #pragma once
-// The chosen-menu and graph windows as the main window sees them. Until the real windows
-// are in, plain stand-ins with one tab per meal are docked instead.
+// The chosen-menu and graph windows as the main window sees them.
 #include <memory>
 
 #include "planner/menu_ports.h"
@@ -8,8 +7,17 @@
 namespace nv {
 
 class PlannerHost;
+class TGraphForm;
+class TSelKondateForm;
 
-std::unique_ptr<SelKondatePort> makeSelKondateWindow(PlannerHost& host);
-std::unique_ptr<GraphPort> makeGraphWindow(PlannerHost& host);
+struct MenuWindows {
+  std::unique_ptr<GraphPort> graph;
+  std::unique_ptr<SelKondatePort> sel;
+  // The windows themselves; they belong to the main window's dock panels once docked.
+  TGraphForm* graphForm = nullptr;
+  TSelKondateForm* selForm = nullptr;
+};
+
+MenuWindows makeMenuWindows(PlannerHost& host);
 
 }  // namespace nv

@@ -61,6 +61,9 @@ TMainForm::TMainForm(TKojinData& profile, TGunName& gunName, std::string default
 
 TMainForm::~TMainForm() {
   if (conveyor_) conveyor_->stop();
+  // The docked windows go while the tables they look at still exist.
+  delete selDock_;
+  delete graphDock_;
   if (currentFoodData() == foodData_.get()) setCurrentFoodData(nullptr);
 }
 
@@ -345,7 +348,7 @@ void TMainForm::selectMealTab(int index) {
   if (sel_) sel_->setActivePage(index);
   if (graph_) graph_->setActivePage(index);
   percentView_->setCurrentIndex(index);
-  if (sel_) sel_->RecalcAllGraphs();
+  if (sel_) sel_->refresh();
   updateViewMenu();
   inPageChange_ = false;
 }

@@ -223,7 +223,7 @@ void TMainForm::setGraphBasis(bool byNutrient) {
   ShowGraphFormByEiyousoAction->setToolTip(toQ(sj(hint)));
   if (ShowGraphFormByEiyousoAction->isChecked() != byNutrient)
     ShowGraphFormByEiyousoAction->setChecked(byNutrient);
-  if (sel_) sel_->RecalcAllGraphs();
+  if (sel_) sel_->refresh();
 }
 
 bool TMainForm::graphByNutrient() const { return ShowGraphFormByEiyousoAction->isChecked(); }

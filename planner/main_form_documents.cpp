@@ -42,7 +42,7 @@ bool TMainForm::runNewMenu() {
   profile_.setName(defaultName_);
   if (sel_) {
     sel_->SetChartTitles(profile_.name());
-    sel_->RecalcAllGraphs();
+    sel_->refresh();
   }
   return true;
 }
@@ -57,6 +57,10 @@ void TMainForm::runOpenMenu(const std::string& path) {
   setCurrentFileName(path);
   recent_.add(path);
   sel_->SetChartTitles(profile_.name());
+  // The file also holds the graph basis and the meal tab it was saved with.
+  const KojinViewState view = sel_->loadedViewState();
+  ShowGraphFormByEiyousoAction->setChecked(view.graphByNutrient);
+  if (view.activeMealTab >= 0 && view.activeMealTab <= 3) selectMealTab(view.activeMealTab);
 }
 
 void TMainForm::runOpenMenuDialog() {
@@ -126,7 +130,7 @@ bool TMainForm::runGetName() {
     if (accepted) profile_.setName(fromQ(name));
   }
   if (accepted && sel_) sel_->SetChartTitles(profile_.name());
-  if (sel_) sel_->RecalcAllGraphs();
+  if (sel_) sel_->refresh();
   return accepted;
 }
 
@@ -141,7 +145,7 @@ void TMainForm::runSetDetails() {
   if (changed) {
     loadData(true);
     makeDishButtons(categoryTabs()->currentIndex(), true);
-    if (sel_) sel_->RecalcAllGraphs();
+    if (sel_) sel_->refresh();
   }
   if (view_ == View::Conveyor) conveyor()->applySpeeds(uint32_t(std::max(0, kaitenShuuki_)));
   resumeConveyor();

@@ -75,7 +75,10 @@ void TMainForm::readSettings(const Ini& ini) {
   sourceBmpFolder_ = ini.readString(kData, "SourceBmpFolder", sourceBmpFolder_);
 
   editKondateFormWidth_ = ini.readInteger(kSel, "EditKondateFormWidth", editKondateFormWidth_);
-  if (sel_) sel_->ReadBackColors(ini);
+  if (sel_) {
+    sel_->setEditKondateFormWidth(editKondateFormWidth_);
+    sel_->ReadBackColors(ini);
+  }
 }
 
 void TMainForm::writeSettings(Ini& ini) {
@@ -114,6 +117,7 @@ void TMainForm::writeSettings(Ini& ini) {
   ini.writeString(kData, "KondateDataFile", kondateDataFile_);
   ini.writeString(kData, "SourceBmpFolder", sourceBmpFolder_);
 
+  if (sel_) editKondateFormWidth_ = sel_->EditKondateFormWidth();
   ini.writeInteger(kSel, "EditKondateFormWidth", editKondateFormWidth_);
   if (sel_) sel_->WriteBackColors(ini);
 }

@@ -4,6 +4,8 @@
 // without either window; app/ wraps the real windows.
 #include <string>
 
+#include "core/kojin_data.h"
+
 class QWidget;
 
 namespace nv {
@@ -26,6 +28,13 @@ class SelKondatePort {
   virtual void SetChartTitles(const std::string& name) = 0;
   virtual void setActivePage(int index) = 0;
   virtual bool Modified() const = 0;
+  // Lays out and recomputes after a page, basis or profile change.
+  virtual void refresh() = 0;
+  // Width of the quantity dialog (SelKondateForm/EditKondateFormWidth).
+  virtual int EditKondateFormWidth() const = 0;
+  virtual void setEditKondateFormWidth(int width) = 0;
+  // The window settings the last loaded menu file held.
+  virtual KojinViewState loadedViewState() const = 0;
 };
 
 class GraphPort {

@@ -19,20 +19,14 @@
 #include "planner/main_form.h"
 #include "planner/menu_ports.h"
 #include "planner/planner_host.h"
+#include "planner_test_app.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "temp_dir.h"
 
 namespace nvtest {
 
-inline QApplication& mainFormApp() {
-  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return *app;
-  static int argc = 1;
-  static char name[] = "test_planner";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return *new QApplication(argc, argv);
-}
+inline QApplication& mainFormApp() { return plannerApp(); }
 
 // The docked widget belongs to the window once docked.
 struct DockedLabel {
@@ -64,6 +58,11 @@ struct RecordingSel : nv::SelKondatePort {
     if (reenter) reenter->selectMealTab((index + 1) % 4);
   }
   bool Modified() const override { return false; }
+  void refresh() override { ++recalcs; }
+  int EditKondateFormWidth() const override { return editWidth; }
+  void setEditKondateFormWidth(int w) override { editWidth = w; }
+  nv::KojinViewState loadedViewState() const override { return {}; }
+  int editWidth = 467;
 };
 
 struct RecordingGraph : nv::GraphPort {
