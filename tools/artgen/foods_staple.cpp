@@ -161,17 +161,25 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
           p.restore();
         }
         p.restore();
-        if (f == Food::Rice) {
+        // Mixed-in foods show as bits; plain rice gets a pickled plum in the middle.
+        const Bed top{QPointF(50, 61), 26, 15};
+        for (const QColor& c : ctx.plan.colours)
+          if (c != QColor(200, 40, 60)) scatterBits(p, rng, top, 9, c, 3.4, 2);
+        const bool plain =
+            ctx.plan.colours.isEmpty() || ctx.plan.colours == QVector<QColor>{QColor(200, 40, 60)};
+        if (plain && f == Food::Rice)
           shapeEllipse(p, QPointF(50, 60), 7, 6, QColor(200, 40, 60), 1.4);
-          if (ctx.plan.extras.contains(Extra::Sesame))
-            scatterBits(p, rng, Bed{QPointF(50, 60), 24, 12}, 10, QColor(40, 30, 30), 1.6, 2);
-        }
+        return true;
       } else {
         const double h = ctx.plan.vessel == Vessel::DeepPlate ? 22 : 20;
         riceMound(p, rng, bed.c, bed.rx * 0.92, h, rice, 34);
       }
-      if (f != Food::Rice) {
-        const Bed top{QPointF(50, ctx.plan.vessel == Vessel::Bare ? 60 : bed.c.y() - 10), 22, 9};
+      const auto& own = ctx.plan.colours;
+      if (!own.isEmpty()) {
+        const Bed top{QPointF(50, bed.c.y() - 11), 22, 8};
+        for (const QColor& c : own) scatterBits(p, rng, top, own.size() > 2 ? 5 : 8, c, 3.4, 2);
+      } else if (f != Food::Rice) {
+        const Bed top{QPointF(50, bed.c.y() - 10), 22, 9};
         scatterBits(p, rng, top, 6, QColor(240, 140, 50), 3.4, 0);
         scatterBits(p, rng, top, 6, QColor(100, 170, 70), 3.2, 0);
         if (f == Food::FriedRice)
@@ -213,6 +221,17 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
       }
       return true;
     }
+    case Food::Inari:
+      for (int i = 0; i < 2; ++i) {
+        const QPointF c(bed.c.x() + (i ? 13 : -13), bed.c.y() - 10 - i * 2);
+        QPainterPath pouch;
+        pouch.addRoundedRect(QRectF(c.x() - 14, c.y() - 12, 28, 24), 10, 10);
+        shape(p, pouch, QColor(206, 146, 70), 1.8);
+        shapeEllipse(p, QPointF(c.x(), c.y() - 9), 10, 3.6, kRice, 1.2);
+        p.setPen(QPen(QColor(230, 180, 110), 1.4));
+        p.drawLine(QPointF(c.x() - 8, c.y() + 2), QPointF(c.x() + 8, c.y() + 2));
+      }
+      return true;
     case Food::Sushi: {
       const QColor centres[] = {QColor(230, 80, 80), QColor(250, 210, 80), QColor(90, 170, 80)};
       for (int i = 0; i < 3; ++i) {
