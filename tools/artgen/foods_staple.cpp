@@ -55,9 +55,9 @@ void soup(DishContext& ctx, const Bed& bed, QColor broth, bool miso) {
   const auto& ex = ctx.plan.extras;
   Rng& rng = ctx.rng;
   if (ex.contains(Extra::Wakame) || (miso && !ex.contains(Extra::Daikon)))
-    scatterBits(p, rng, bed, 4, QColor(46, 110, 64), 5, 3);
+    scatterBits(p, rng, bed, 4, QColor(46, 110, 64), 7, 3);
   if (ex.contains(Extra::Tofu) || (miso && rng.chance(0.6)))
-    scatterBits(p, rng, bed, 4, QColor(252, 248, 230), 5, 0);
+    scatterBits(p, rng, bed, 4, QColor(252, 248, 230), 6.5, 0);
   if (ex.contains(Extra::Daikon)) scatterBits(p, rng, bed, 4, QColor(246, 240, 222), 6, 0);
   if (ex.contains(Extra::Carrot)) scatterBits(p, rng, bed, 3, QColor(240, 140, 50), 4.5, 0);
   if (ex.contains(Extra::Mushroom)) scatterBits(p, rng, bed, 3, QColor(150, 110, 70), 5, 2);
@@ -266,18 +266,18 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
       return true;
     }
     case Food::Udon:
-      noodles(ctx, bed, QColor(250, 246, 232), 4.2, false, QColor(226, 182, 110));
+      noodles(ctx, bed, QColor(252, 248, 236), 5.2, false, QColor(206, 150, 80));
       scatterBits(p, rng, bed, 5, QColor(110, 180, 70), 3.2, 1);
       if (ctx.plan.extras.contains(Extra::Egg) || rng.chance(0.4))
         shapeEllipse(p, QPointF(bed.c.x() + bed.rx * 0.3, bed.c.y()), 8, 4, QColor(250, 200, 60),
                      1.4);
       return true;
     case Food::Soba:
-      noodles(ctx, bed, QColor(150, 118, 96), 2.6, false, QColor(120, 76, 44));
+      noodles(ctx, bed, QColor(168, 136, 112), 3.4, false, QColor(100, 62, 36));
       scatterBits(p, rng, bed, 5, QColor(110, 180, 70), 3.2, 1);
       return true;
     case Food::Ramen: {
-      noodles(ctx, bed, QColor(246, 212, 110), 2.2, true, QColor(214, 160, 90));
+      noodles(ctx, bed, QColor(248, 214, 100), 3.0, true, QColor(196, 136, 70));
       // Boiled egg half, pork slice and nori sheet on top.
       shapeEllipse(p, QPointF(bed.c.x() - bed.rx * 0.45, bed.c.y() - 1), 7, 5,
                    QColor(252, 248, 236), 1.4);
