@@ -1,5 +1,6 @@
 #include "bento/model/bento_data.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/binio.h"
@@ -11,6 +12,9 @@ namespace {
 // The smallest dish record: every fixed field, an empty name, no foods, three empty texts.
 constexpr size_t kMinDishRecord = 4 + 4 + 4 + 4 + 8 + 8 + 4 + 4 + 4 + 4 + 4;
 constexpr size_t kFoodLineSize = 4 + 8;
+// Reserve no more than this up front: a count the input can hold still costs several times
+// its bytes in memory, so big lists grow as they are actually read.
+constexpr size_t kReserveCap = 1024;
 
 bool readString(ByteReader& in, std::string& out) {
   int32_t n;
@@ -63,7 +67,7 @@ bool readNameList(ByteReader& in, NameList& list) {
   int32_t n;
   if (!in.readInt32(n) || !in.canHold(n, 4)) return false;
   list.clear();
-  list.reserve(size_t(n));
+  list.reserve(std::min(size_t(n), kReserveCap));
   for (int32_t i = 0; i < n; ++i) {
     std::string s;
     if (!readString(in, s)) return false;
@@ -82,9 +86,12 @@ bool readDish(ByteReader& in, TBentouData& d) {
   if (!in.readInt32(d.Number) || !in.readInt32(d.CategoryIndex) || !readString(in, d.Name) ||
       !in.readInt32(foods) || !in.canHold(foods, kFoodLineSize))
     return false;
-  d.Foods.resize(size_t(foods));
-  for (TBentouShokuhin& f : d.Foods)
+  d.Foods.reserve(std::min(size_t(foods), kReserveCap));
+  for (int32_t i = 0; i < foods; ++i) {
+    TBentouShokuhin f;
     if (!in.readInt32(f.FoodNumber) || !in.readDouble(f.Grams)) return false;
+    d.Foods.push_back(f);
+  }
   return in.readDouble(d.VolumeMl) && in.readDouble(d.SizeFactor) &&
          in.readInt32(d.PlacementIndex) && in.readInt32(d.StorageIndex) &&
          readText(in, d.IngredientLines) && readText(in, d.QuantityLines) &&
@@ -148,7 +155,7 @@ bool TDaidokoro::read(ByteReader& in) {
   }
   int32_t count;
   if (!in.readInt32(count) || !in.canHold(count, kMinDishRecord)) return false;
-  Dishes.reserve(size_t(count));
+  Dishes.reserve(std::min(size_t(count), kReserveCap));
   for (int32_t i = 0; i < count; ++i) {
     TBentouData d;
     if (!readDish(in, d)) return false;

@@ -1,5 +1,6 @@
 #include "bento/model/bento_save.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "bento/model/bento_messages.h"
@@ -57,7 +58,7 @@ bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& pro
     return false;
   double ratio = rescaleRatio(currentScale, stored);
   PlacedDishRecords read;
-  read.reserve(size_t(count));
+  read.reserve(std::min(size_t(count), size_t(1024)));
   for (int32_t i = 0; i < count; ++i) {
     PlacedDishRecord r;
     int32_t n;

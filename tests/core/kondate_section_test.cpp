@@ -97,7 +97,8 @@ TEST(KondateSection, WrongMagicOrVersionKeepsTheDatabase) {
   {
     ScriptedPrompt p;
     p.expectBox("Nuvelta の献立データではないようです", "確認", Icon::Stop);
-    nv::ByteReader in(std::string(200, '\0'));  // a first byte of NUL
+    std::string zeros(200, '\0');  // a first byte of NUL
+    nv::ByteReader in(zeros);
     EXPECT_FALSE(db.readBaseSection(in, false));
   }
   {

@@ -166,3 +166,13 @@ TEST(BentoDataFile, MissingFileFallsBackToProgramFolderThenReports) {
 }
 
 }  // namespace
+
+namespace {
+TEST(BentoDataFile, DataFileThatCannotBeWrittenIsReported) {
+  nvtest::TempDir dir;
+  std::string path = dir.file("no/such/NV.nvb");
+  nvtest::ScriptedPrompt p;
+  p.expectBox(nv::cp932ToUtf8(path), "ファイルを書き込めません", nv::Icon::None);
+  EXPECT_FALSE(nv::saveBentoDataFile(path, nvtest::sampleFoods(), nv::TDaidokoro()));
+}
+}  // namespace
