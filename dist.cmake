@@ -5,6 +5,7 @@
 #   NV.nv, NV.nvb           nvtool convert / bento-convert from data/*.csv
 #   bmp/, BMP/, bentou/     pictures drawn by artgen (dish pictures follow the CSV sources)
 #   HTML/                   copied from data/HTML
+#   about.txt               the About box's maker, address and contributors (INI form)
 # Each data step runs only when its inputs existed at configure time, so the tree builds
 # before every source has landed; re-run cmake after adding a source.
 
@@ -94,6 +95,16 @@ if(EXISTS ${NV_DATA}/HTML)
   list(APPEND NV_DIST_OUTPUTS ${NV_DIST_WORK}/html.stamp)
 endif()
 
+# The About box's maker, contact address and contributors.
+if(EXISTS ${NV_DATA}/about.txt)
+  add_custom_command(
+    OUTPUT ${NV_DIST_DIR}/about.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${NV_DATA}/about.txt ${NV_DIST_DIR}/about.txt
+    DEPENDS ${NV_DATA}/about.txt
+    VERBATIM)
+  list(APPEND NV_DIST_OUTPUTS ${NV_DIST_DIR}/about.txt)
+endif()
+
 add_custom_target(dist ALL DEPENDS ${NV_DIST_OUTPUTS})
 
 if(NV_BUILD_TESTS)
@@ -101,4 +112,7 @@ if(NV_BUILD_TESTS)
            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
                    bash ${CMAKE_SOURCE_DIR}/tests/dist/check_pictures.sh
                    $<TARGET_FILE:artgen> ${NV_DIST_DIR} ${NV_DIST_WORK})
+  # The shipped sources convert without a single report line.
+  add_test(NAME dist_conversion_reports
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/dist/check_reports.sh ${NV_DIST_DIR} ${NV_DIST_WORK})
 endif()

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bento_silent_prompt.h"
+#include "fuzz/silent_prompt.h"
 #include "core/food.h"
 #include "platform/binio.h"
 

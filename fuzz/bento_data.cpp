@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bento/model/bento_data_file.h"
-#include "bento_silent_prompt.h"
+#include "fuzz/silent_prompt.h"
 #include "core/food.h"
 #include "platform/binio.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bento_silent_prompt.h"
+#include "fuzz/silent_prompt.h"
 #include "core/kojin_data.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -7,28 +7,10 @@
 
 #include "core/food.h"
 #include "platform/binio.h"
-#include "platform/prompt.h"
-
-namespace {
-class SilentProgress : public nv::Progress {
- public:
-  void setPosition(int64_t) override {}
-};
-class SilentPrompt : public nv::Prompt {
- public:
-  nv::Answer messageBox(const std::string&, const std::string&, nv::Icon, nv::Buttons) override {
-    return nv::Answer::Ok;
-  }
-  void message(const std::string&) override {}
-  std::unique_ptr<nv::Progress> progress(const std::string&, int64_t, int64_t) override {
-    return std::make_unique<SilentProgress>();
-  }
-};
-}  // namespace
+#include "fuzz/silent_prompt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static SilentPrompt silent;
-  nv::setPrompt(&silent);
+  nvfuzz::installSilentPrompt();
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   nv::TFoodData table;
   nv::ByteReader in(bytes);

@@ -5,24 +5,10 @@
 
 #include "core/kojin_data.h"
 #include "platform/binio.h"
-#include "platform/prompt.h"
-
-namespace {
-class SilentPrompt : public nv::Prompt {
- public:
-  nv::Answer messageBox(const std::string&, const std::string&, nv::Icon, nv::Buttons) override {
-    return nv::Answer::Ok;
-  }
-  void message(const std::string&) override {}
-  std::unique_ptr<nv::Progress> progress(const std::string&, int64_t, int64_t) override {
-    return nullptr;
-  }
-};
-}  // namespace
+#include "fuzz/silent_prompt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static SilentPrompt silent;
-  nv::setPrompt(&silent);
+  nvfuzz::installSilentPrompt();
   nv::TKojinData profile;
   nv::KojinViewState view;
   nv::ByteReader in(std::string_view(reinterpret_cast<const char*>(data), size));

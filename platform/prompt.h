@@ -28,6 +28,7 @@ class Prompt {
                             Buttons buttons) = 0;
   // A plain message window with an OK button and the program's title.
   virtual void message(const std::string& text) = 0;
+  // Never null: a Prompt that shows nothing returns an object that does nothing.
   virtual std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
                                              int64_t maximum) = 0;
 };

@@ -43,6 +43,7 @@ const Rule kRules[] = {
     {u"どんぶり", Food::RiceBowlTopped, Family::Rice},
     {u"寿司", Food::Sushi, Family::Rice},
     {u"すし", Food::Sushi, Family::Rice},
+    {u"いなり", Food::Inari, Family::Rice},
     {u"巻き", Food::Sushi, Family::Rice},
     {u"チャーハン", Food::FriedRice, Family::Rice},
     {u"炒飯", Food::FriedRice, Family::Rice},
@@ -105,6 +106,11 @@ const Rule kRules[] = {
     {u"エビフライ", Food::FriedShrimp, Family::Fish},
     {u"海老", Food::FriedShrimp, Family::Fish},
     {u"えび", Food::FriedShrimp, Family::Fish},
+    {u"フライ", Food::Cutlet, Family::Fish},
+    {u"かつお", Food::FishFillet, Family::Fish},
+    {u"かれい", Food::FishFillet, Family::Fish},
+    {u"白身", Food::FishFillet, Family::Fish},
+    {u"さわら", Food::FishFillet, Family::Fish},
     {u"塩焼", Food::GrilledFish, Family::Fish},
     {u"焼き魚", Food::GrilledFish, Family::Fish},
     {u"さんま", Food::GrilledFish, Family::Fish},
@@ -135,6 +141,7 @@ const Rule kRules[] = {
     {u"かつ", Food::Cutlet, Family::Meat},
     {u"フライ", Food::Cutlet, Family::Meat},
     {u"コロッケ", Food::Cutlet, Family::Potato},
+    {u"チキン", Food::MeatSlices, Family::Meat},
     {u"ハンバーグ", Food::Hamburg, Family::Meat},
     {u"ステーキ", Food::Hamburg, Family::Meat},
     {u"ミートボール", Food::Meatballs, Family::Meat},
@@ -173,6 +180,8 @@ const Rule kRules[] = {
     {u"いり卵", Food::Scrambled, Family::Egg},
     {u"炒り卵", Food::Scrambled, Family::Egg},
     {u"茶碗蒸", Food::Pudding, Family::Egg},
+    {u"茶わん蒸", Food::Pudding, Family::Egg},
+    {u"エッグ", Food::FriedEgg, Family::Egg},
     {u"ポテトサラダ", Food::PotatoSalad, Family::Potato},
     {u"ポテトフライ", Food::Fries, Family::Potato},
     {u"フライドポテト", Food::Fries, Family::Potato},
@@ -222,6 +231,7 @@ const Rule kRules[] = {
     {u"こんぶ", Food::Hijiki, Family::Dairy},
     {u"海藻", Food::Hijiki, Family::Dairy},
     {u"もずく", Food::Hijiki, Family::Dairy},
+    {u"ホットケーキ", Food::Pancake, Family::Dessert},
     {u"プリン", Food::Pudding, Family::Dessert},
     {u"ケーキ", Food::Cake, Family::Dessert},
     {u"カステラ", Food::Cake, Family::Dessert},
@@ -326,6 +336,83 @@ const ExtraRule kExtras[] = {
     {u"ケチャップ", Extra::Ketchup},
 };
 
+struct ColourRule {
+  const char16_t* keyword;
+  QRgb colour;
+};
+
+// Colours of foods as they show in a cooked dish.
+const ColourRule kColours[] = {
+    {u"にんじん", 0xF08C32},
+    {u"人参", 0xF08C32},
+    {u"ニンジン", 0xF08C32},
+    {u"枝豆", 0x78B446},
+    {u"えだまめ", 0x78B446},
+    {u"グリンピース", 0x78B446},
+    {u"ほうれん", 0x3C8C3C},
+    {u"小松菜", 0x3C8C3C},
+    {u"ピーマン", 0x46A03C},
+    {u"ブロッコリー", 0x4A9A44},
+    {u"いんげん", 0x5AA046},
+    {u"ねぎ", 0x78BE50},
+    {u"キャベツ", 0xC8E696},
+    {u"もやし", 0xF6F0DC},
+    {u"白菜", 0xEEF2D6},
+    {u"たまねぎ", 0xF4E8C4},
+    {u"玉ねぎ", 0xF4E8C4},
+    {u"大根", 0xF6F2E4},
+    {u"ごぼう", 0x9A7050},
+    {u"しいたけ", 0x8C643C},
+    {u"しめじ", 0xC8AA82},
+    {u"えのき", 0xF0E8D0},
+    {u"きのこ", 0xA07850},
+    {u"こんにゃく", 0x8C8C8C},
+    {u"ひじき", 0x2C2624},
+    {u"わかめ", 0x2E6E40},
+    {u"のり", 0x283E30},
+    {u"ごま", 0x302826},
+    {u"しらす", 0xF2EEE2},
+    {u"ちりめん", 0xF2EEE2},
+    {u"鮭", 0xF29070},
+    {u"さけ", 0xF29070},
+    {u"たらこ", 0xF07880},
+    {u"卵", 0xFAD250},
+    {u"たまご", 0xFAD250},
+    {u"ハム", 0xF0A0A0},
+    {u"ベーコン", 0xD27C6E},
+    {u"豚", 0xDEB096},
+    {u"牛", 0xA0644A},
+    {u"鶏", 0xE6C8A0},
+    {u"ひき肉", 0xA06E50},
+    {u"えび", 0xF0826E},
+    {u"かぼちゃ", 0xF5B43C},
+    {u"じゃがいも", 0xF4DC8C},
+    {u"さつまいも", 0xF5C850},
+    {u"コーン", 0xFAD23C},
+    {u"トマト", 0xE2322C},
+    {u"パプリカ", 0xE64632},
+    {u"油揚げ", 0xD2964A},
+    {u"豆腐", 0xFCF8E8},
+    {u"大豆", 0xECCE8C},
+    {u"チーズ", 0xFAD050},
+    {u"梅", 0xC8283C},
+    // Flavours of jellies and drinks.
+    {u"麦茶", 0xB4783C},
+    {u"ほうじ", 0xA0643C},
+    {u"紅茶", 0xA0462D},
+    {u"緑茶", 0x96BA46},
+    {u"ようかん", 0x6E2D28},
+    {u"オレンジ", 0xFAA028},
+    {u"みかん", 0xFAA028},
+    {u"コーヒー", 0x8C5A3C},
+    {u"ぶどう", 0x8C50A0},
+    {u"グレープ", 0x8C50A0},
+    {u"いちご", 0xF06E82},
+    {u"メロン", 0x96D264},
+    {u"りんご", 0xF0D278},
+    {u"もも", 0xFAB4AA},
+};
+
 Family familyOfCategory(const QString& c) {
   if (c.contains(u"ごはん"_s) || c.contains(u"ご飯"_s)) return Family::Rice;
   if (c.contains(u"パン"_s)) return Family::Bread;
@@ -407,6 +494,7 @@ Vessel tableVessel(Food food) {
     case Food::Cereal:
       return Vessel::Donburi;
     case Food::Onigiri:
+    case Food::Inari:
     case Food::Sushi:
     case Food::Sandwich:
     case Food::Pancake:
@@ -503,6 +591,14 @@ DishPlan planDish(const DishInfo& dish, bool bento) {
   const QString all = dish.name + u' ' + foods;
   for (const ExtraRule& e : kExtras) {
     if (all.contains(QString::fromUtf16(e.keyword))) plan.extras.insert(e.extra);
+  }
+  for (const QString& food : dish.foods + QStringList{dish.name}) {
+    for (const ColourRule& c : kColours) {
+      if (!food.contains(QString::fromUtf16(c.keyword))) continue;
+      const QColor colour = QColor::fromRgb(c.colour);
+      if (!plan.colours.contains(colour)) plan.colours << colour;
+      break;
+    }
   }
   plan.vessel = tableVessel(plan.food);
   if (bento) {

@@ -1,8 +1,10 @@
 #pragma once
 // How a dish looks: the main food and the vessel it is served in, found from the dish name,
 // its foods and its category through a keyword table.
+#include <QColor>
 #include <QSet>
 #include <QString>
+#include <QVector>
 
 #include "dish_info.h"
 
@@ -20,6 +22,7 @@ enum class Food {
   ClearSoup,
   CreamSoup,
   PorkSoup,
+  Inari,
   Udon,
   Soba,
   Ramen,
@@ -136,6 +139,8 @@ struct DishPlan {
   Food food = Food::Generic;
   Vessel vessel = Vessel::Plate;
   QSet<Extra> extras;
+  // Colours of the dish's foods besides the main one (mixed rice, stir-fries, stews).
+  QVector<QColor> colours;
   // Lunch-box pictures show the dish ready to pack (cups, rice balls) instead of table ware.
   bool bento = false;
 };

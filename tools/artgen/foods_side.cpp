@@ -92,15 +92,19 @@ bool drawSide(DishContext& ctx, const Bed& bed) {
       const QColor colours[] = {QColor(240, 140, 50), QColor(238, 206, 130), QColor(150, 110, 80),
                                 QColor(120, 120, 120), QColor(100, 170, 70)};
       shapeEllipse(p, bed.c, bed.rx, bed.ry, QColor(190, 140, 90), 0);
-      heap(ctx, bed, colours, 5, 9, bed.rx * 0.24);
+      if (ctx.plan.colours.size() >= 2)
+        heap(ctx, bed, ctx.plan.colours.constData(), ctx.plan.colours.size(), 9, bed.rx * 0.24);
+      else
+        heap(ctx, bed, colours, 5, 9, bed.rx * 0.24);
       return true;
     }
     case Food::StirFry: {
       const QColor colours[] = {QColor(160, 210, 100), QColor(240, 140, 50), QColor(222, 176, 150),
                                 QColor(246, 236, 206), QColor(90, 160, 70)};
-      for (int i = 0; i < 12; ++i)
+      const bool own = ctx.plan.colours.size() >= 1;
+      for (int i = 0; i < 14; ++i)
         scatterBits(p, rng, Bed{QPointF(bed.c.x(), bed.c.y() - 5), bed.rx * 0.8, bed.ry}, 1,
-                    colours[i % 5], 8, 3);
+                    own ? ctx.plan.colours[i % ctx.plan.colours.size()] : colours[i % 5], 8, 3);
       return true;
     }
     case Food::Kinpira:

@@ -55,9 +55,9 @@ void soup(DishContext& ctx, const Bed& bed, QColor broth, bool miso) {
   const auto& ex = ctx.plan.extras;
   Rng& rng = ctx.rng;
   if (ex.contains(Extra::Wakame) || (miso && !ex.contains(Extra::Daikon)))
-    scatterBits(p, rng, bed, 4, QColor(46, 110, 64), 5, 3);
+    scatterBits(p, rng, bed, 4, QColor(46, 110, 64), 7, 3);
   if (ex.contains(Extra::Tofu) || (miso && rng.chance(0.6)))
-    scatterBits(p, rng, bed, 4, QColor(252, 248, 230), 5, 0);
+    scatterBits(p, rng, bed, 4, QColor(252, 248, 230), 6.5, 0);
   if (ex.contains(Extra::Daikon)) scatterBits(p, rng, bed, 4, QColor(246, 240, 222), 6, 0);
   if (ex.contains(Extra::Carrot)) scatterBits(p, rng, bed, 3, QColor(240, 140, 50), 4.5, 0);
   if (ex.contains(Extra::Mushroom)) scatterBits(p, rng, bed, 3, QColor(150, 110, 70), 5, 2);
@@ -161,17 +161,25 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
           p.restore();
         }
         p.restore();
-        if (f == Food::Rice) {
+        // Mixed-in foods show as bits; plain rice gets a pickled plum in the middle.
+        const Bed top{QPointF(50, 61), 26, 15};
+        for (const QColor& c : ctx.plan.colours)
+          if (c != QColor(200, 40, 60)) scatterBits(p, rng, top, 9, c, 3.4, 2);
+        const bool plain =
+            ctx.plan.colours.isEmpty() || ctx.plan.colours == QVector<QColor>{QColor(200, 40, 60)};
+        if (plain && f == Food::Rice)
           shapeEllipse(p, QPointF(50, 60), 7, 6, QColor(200, 40, 60), 1.4);
-          if (ctx.plan.extras.contains(Extra::Sesame))
-            scatterBits(p, rng, Bed{QPointF(50, 60), 24, 12}, 10, QColor(40, 30, 30), 1.6, 2);
-        }
+        return true;
       } else {
         const double h = ctx.plan.vessel == Vessel::DeepPlate ? 22 : 20;
         riceMound(p, rng, bed.c, bed.rx * 0.92, h, rice, 34);
       }
-      if (f != Food::Rice) {
-        const Bed top{QPointF(50, ctx.plan.vessel == Vessel::Bare ? 60 : bed.c.y() - 10), 22, 9};
+      const auto& own = ctx.plan.colours;
+      if (!own.isEmpty()) {
+        const Bed top{QPointF(50, bed.c.y() - 11), 22, 8};
+        for (const QColor& c : own) scatterBits(p, rng, top, own.size() > 2 ? 5 : 8, c, 3.4, 2);
+      } else if (f != Food::Rice) {
+        const Bed top{QPointF(50, bed.c.y() - 10), 22, 9};
         scatterBits(p, rng, top, 6, QColor(240, 140, 50), 3.4, 0);
         scatterBits(p, rng, top, 6, QColor(100, 170, 70), 3.2, 0);
         if (f == Food::FriedRice)
@@ -213,6 +221,17 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
       }
       return true;
     }
+    case Food::Inari:
+      for (int i = 0; i < 2; ++i) {
+        const QPointF c(bed.c.x() + (i ? 13 : -13), bed.c.y() - 10 - i * 2);
+        QPainterPath pouch;
+        pouch.addRoundedRect(QRectF(c.x() - 14, c.y() - 12, 28, 24), 10, 10);
+        shape(p, pouch, QColor(206, 146, 70), 1.8);
+        shapeEllipse(p, QPointF(c.x(), c.y() - 9), 10, 3.6, kRice, 1.2);
+        p.setPen(QPen(QColor(230, 180, 110), 1.4));
+        p.drawLine(QPointF(c.x() - 8, c.y() + 2), QPointF(c.x() + 8, c.y() + 2));
+      }
+      return true;
     case Food::Sushi: {
       const QColor centres[] = {QColor(230, 80, 80), QColor(250, 210, 80), QColor(90, 170, 80)};
       for (int i = 0; i < 3; ++i) {
@@ -247,18 +266,18 @@ bool drawStaple(DishContext& ctx, const Bed& bed) {
       return true;
     }
     case Food::Udon:
-      noodles(ctx, bed, QColor(250, 246, 232), 4.2, false, QColor(226, 182, 110));
+      noodles(ctx, bed, QColor(252, 248, 236), 5.2, false, QColor(206, 150, 80));
       scatterBits(p, rng, bed, 5, QColor(110, 180, 70), 3.2, 1);
       if (ctx.plan.extras.contains(Extra::Egg) || rng.chance(0.4))
         shapeEllipse(p, QPointF(bed.c.x() + bed.rx * 0.3, bed.c.y()), 8, 4, QColor(250, 200, 60),
                      1.4);
       return true;
     case Food::Soba:
-      noodles(ctx, bed, QColor(150, 118, 96), 2.6, false, QColor(120, 76, 44));
+      noodles(ctx, bed, QColor(168, 136, 112), 3.4, false, QColor(100, 62, 36));
       scatterBits(p, rng, bed, 5, QColor(110, 180, 70), 3.2, 1);
       return true;
     case Food::Ramen: {
-      noodles(ctx, bed, QColor(246, 212, 110), 2.2, true, QColor(214, 160, 90));
+      noodles(ctx, bed, QColor(248, 214, 100), 3.0, true, QColor(196, 136, 70));
       // Boiled egg half, pork slice and nori sheet on top.
       shapeEllipse(p, QPointF(bed.c.x() - bed.rx * 0.45, bed.c.y() - 1), 7, 5,
                    QColor(252, 248, 236), 1.4);

@@ -276,7 +276,7 @@ bool drawSweet(DishContext& ctx, const Bed& bed) {
     case Food::Jelly: {
       const QColor jellies[] = {QColor(240, 110, 130), QColor(250, 170, 60), QColor(140, 200, 90),
                                 QColor(150, 120, 210)};
-      const QColor j = rng.pick(jellies);
+      const QColor j = ctx.plan.colours.isEmpty() ? rng.pick(jellies) : ctx.plan.colours.first();
       const QPainterPath dome =
           blobPath(QPointF(bed.c.x(), bed.c.y() - 8), bed.rx * 0.8, 14, 0.02, 3, 0);
       shape(p, dome, j, 1.6);
@@ -346,6 +346,7 @@ bool drawSweet(DishContext& ctx, const Bed& bed) {
       const QColor juices[] = {QColor(250, 160, 40), QColor(240, 200, 60), QColor(230, 90, 90),
                                QColor(150, 200, 80)};
       QColor c = ctx.plan.food == Food::Cocoa ? QColor(150, 96, 64) : rng.pick(juices);
+      if (ctx.plan.food == Food::Juice && !ctx.plan.colours.isEmpty()) c = ctx.plan.colours.first();
       if (ctx.plan.extras.contains(Extra::TomatoWedge)) c = QColor(214, 50, 40);
       liquidInGlass(p, c, 30);
       p.setPen(QPen(QColor(240, 80, 100), 3.2, Qt::SolidLine, Qt::RoundCap));
@@ -358,7 +359,9 @@ bool drawSweet(DishContext& ctx, const Bed& bed) {
       return true;
     }
     case Food::Tea:
-      shapeEllipse(p, bed.c, bed.rx, bed.ry, QColor(150, 186, 70), 1.2);
+      shapeEllipse(p, bed.c, bed.rx, bed.ry,
+                   ctx.plan.colours.isEmpty() ? QColor(150, 186, 70) : ctx.plan.colours.first(),
+                   1.2);
       p.setPen(QPen(QColor(210, 210, 200), 1.8, Qt::SolidLine, Qt::RoundCap));
       for (int i = -1; i <= 1; ++i) {
         QPainterPath steam;

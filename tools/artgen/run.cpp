@@ -84,8 +84,22 @@ bool readAll(const QStringList& lists, const QStringList& csvs, bool bento,
   return true;
 }
 
+QImage contactSheet(const QVector<Written>& items);
+
+// Pages of 8 x 6 pictures: NAME.png, then NAME-2.png, NAME-3.png ...
+bool writeContactSheets(const QVector<Written>& all, const QString& path) {
+  const int perPage = 48;
+  QString base = path;
+  if (base.endsWith(u".png"_s)) base.chop(4);
+  for (int first = 0, page = 1; first < all.size(); first += perPage, ++page) {
+    const QString name = page == 1 ? base + u".png"_s : base + u"-%1.png"_s.arg(page);
+    if (!contactSheet(all.mid(first, perPage)).save(name, "PNG")) return false;
+  }
+  return true;
+}
+
 QImage contactSheet(const QVector<Written>& items) {
-  const int cell = 150, cols = 12;
+  const int cell = 150, cols = 8;
   const int rows = (items.size() + cols - 1) / cols;
   QImage sheet(cols * cell, qMax(1, rows) * cell, QImage::Format_RGB32);
   sheet.fill(QColor(200, 200, 200));
@@ -238,7 +252,7 @@ bool run(const Options& o) {
             o.pngCopies + u'/' + item.path.section(u'/', -1).section(u'.', 0, 0) + u".png"_s,
             "PNG");
   }
-  if (!o.contactSheet.isEmpty() && !contactSheet(w.written()).save(o.contactSheet, "PNG")) {
+  if (!o.contactSheet.isEmpty() && !writeContactSheets(w.written(), o.contactSheet)) {
     std::fprintf(stderr, "artgen: cannot write %s\n", o.contactSheet.toUtf8().constData());
     return false;
   }
