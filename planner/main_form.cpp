@@ -1,6 +1,7 @@
 #include "planner/main_form.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -117,12 +118,17 @@ void TMainForm::dockMenuWindows() {
     selDock_->setObjectName("SelKondateDock");
     selDock_->setWidget(sel_->widget());
     addDockWidget(Qt::BottomDockWidgetArea, selDock_);
+    // Closing the panel unchecks its action.
+    connect(selDock_->toggleViewAction(), &QAction::toggled, ShowSelKondateFormAction,
+            &QAction::setChecked);
   }
   if (graph_ && !graphDock_) {
     graphDock_ = new QDockWidget(toQ(sj("栄養価")), this);
     graphDock_->setObjectName("GraphDock");
     graphDock_->setWidget(graph_->widget());
     addDockWidget(Qt::RightDockWidgetArea, graphDock_);
+    connect(graphDock_->toggleViewAction(), &QAction::toggled, ShowGraphFormAction,
+            &QAction::setChecked);
   }
   if (selDock_) {
     selDock_->show();
