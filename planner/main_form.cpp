@@ -285,6 +285,8 @@ void TMainForm::applyPanelColour() {
   dishPanel_->setPalette(pal);
   dishScroll_->viewport()->setPalette(pal);
   dishScroll_->viewport()->setAutoFillBackground(true);
+  conveyor_->setPalette(pal);
+  conveyor_->setAutoFillBackground(true);
 }
 
 // ---------------------------------------------------------------- views
@@ -321,6 +323,24 @@ void TMainForm::addDish(const std::string& category, const std::string& dish, bo
   pauseConveyor();
   if (sel_) sel_->AddDish(category, dish, direct);
   resumeConveyor();
+}
+
+bool TMainForm::showDishOf(const std::string& category, const std::string& dish) {
+  const auto it = std::find(categories_.begin(), categories_.end(), category);
+  if (it == categories_.end()) return false;
+  const int index = int(it - categories_.begin());
+  if (categoryTabs_->currentIndex() != index) {
+    categoryTabs_->setCurrentIndex(index);  // rebuilds the buttons
+  } else {
+    makeDishButtons(index);
+  }
+  for (TKondateButton* b : dishButtons_) {
+    if (b->dishName() == dish) {
+      b->click();
+      break;
+    }
+  }
+  return true;
 }
 
 void TMainForm::pauseConveyor() {
