@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,8 +216,14 @@ TEST_F(GetJidoumeiFormTest, OkIsEnabledOnlyWithAName) {
   EXPECT_TRUE(form.OkBtn->isEnabled());
   form.Edit1->clear();
   EXPECT_FALSE(form.OkBtn->isEnabled());
-  form.Edit1->setText(nv::toQ(sj("はなこ")));
+  form.Edit1->clear();
+  // A name composed in the input method arrives as its commit string.
+  QInputMethodEvent commit;
+  commit.setCommitString(nv::toQ(sj("はなこ")));
+  QApplication::sendEvent(form.Edit1, &commit);
+  EXPECT_EQ(nv::fromQ(form.Edit1->text()), sj("はなこ"));
   EXPECT_TRUE(form.OkBtn->isEnabled());
+  EXPECT_TRUE(form.Edit1->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 TEST_F(GetJidoumeiFormTest, TypedNamesStopAtOneHundredTwentyBytesOnAWholeCharacter) {
@@ -230,6 +237,11 @@ TEST_F(GetJidoumeiFormTest, TypedNamesStopAtOneHundredTwentyBytesOnAWholeCharact
   const std::string name = nv::fromQ(form.Edit1->text());
   EXPECT_EQ(name.size(), 120u);
   EXPECT_EQ(name.substr(118), sj("い"));
+  form.Edit1->backspace();
+  QInputMethodEvent commit;
+  commit.setCommitString(nv::toQ(sj("うう")));
+  QApplication::sendEvent(form.Edit1, &commit);
+  EXPECT_EQ(nv::fromQ(form.Edit1->text()).substr(118), sj("う"));
 }
 
 TEST_F(GetJidoumeiFormTest, FillingFromTheProfileKeepsItsNumbersAndCopiesBackAllFields) {
