@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "core/decimal_text.h"
+#include "core/fixed_categories.h"
 #include "core/food.h"
 #include "core/kondate_data.h"
 #include "platform/binio.h"
@@ -14,23 +15,6 @@ namespace nv {
 namespace {
 
 constexpr size_t kLineBuffer = 10239;
-
-// Every database built from CSV starts with these, in this order.
-const char* const kFixedCategories[] = {"ごはん",
-                                        "パン・シリアル",
-                                        "めん",
-                                        "汁もの",
-                                        "魚のおかず",
-                                        "肉のおかず",
-                                        "野菜のおかず",
-                                        "卵のおかず",
-                                        "豆のおかず",
-                                        "芋のおかず",
-                                        "乳製品・海藻・小魚のおかず",
-                                        "くだもの",
-                                        "デザート・お菓子",
-                                        "飲み物",
-                                        "その他"};
 
 struct CsvLine {
   std::string category, dish, food, grams;
@@ -102,7 +86,7 @@ void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvByt
   std::unique_ptr<Progress> progress = prompt().progress(
       sj("献立のデータを読み込んでいます"), int64_t(reader.position()), int64_t(reader.size()));
   orders_.clear();
-  for (const char* name : kFixedCategories) orders_.push_back(TOrder::make(sj(name)));
+  for (const std::string& name : fixedCategoryNames()) orders_.push_back(TOrder::make(name));
   int32_t counter = 0;
   bool unknownHeadingWritten = false;
   CsvLine f;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/fixed_categories.h"
 #include "platform/binio.h"
 #include "platform/text.h"
 
@@ -118,26 +119,7 @@ void writeDish(ByteWriter& out, const TBentouData& d) {
 
 }  // namespace
 
-NameList defaultBentoCategories() {
-  static const char* const kNames[] = {"ごはん",
-                                       "パン・シリアル",
-                                       "めん",
-                                       "汁もの",
-                                       "魚のおかず",
-                                       "肉のおかず",
-                                       "野菜のおかず",
-                                       "卵のおかず",
-                                       "豆のおかず",
-                                       "芋のおかず",
-                                       "乳製品・海藻・小魚のおかず",
-                                       "くだもの",
-                                       "デザート・お菓子",
-                                       "飲み物",
-                                       "その他"};
-  NameList out;
-  for (const char* n : kNames) out.push_back(sj(n));
-  return out;
-}
+NameList defaultBentoCategories() { return fixedCategoryNames(); }
 
 void TDaidokoro::clear() {
   Categories.clear();
