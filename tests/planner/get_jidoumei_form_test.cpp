@@ -349,6 +349,18 @@ TEST_F(GetJidoumeiFormTest, TheThreeLayoutsSizeTheDialogAndEnableItsPanels) {
   EXPECT_EQ(form.height(), 154);
 }
 
+TEST_F(GetJidoumeiFormTest, ShowingWithoutAHeightProposesTheStandardsAndLaysOut) {
+  form.Sinchou->clear();
+  form.Requirement[0]->clear();
+  form.setLayoutCaption(sj("→"));
+  form.show();
+  EXPECT_EQ(text(form.Sinchou), "158.3");
+  EXPECT_EQ(text(form.Requirement[0]), nv::numberEditText(form.standard(0)));
+  EXPECT_EQ(form.width(), 428);
+  EXPECT_GT(form.height(), 154);
+  form.hide();
+}
+
 // Pictures of the three layouts for a person to look at; only when NV_SHOT_DIR is set.
 TEST(NameEntryScreenshots, ThreeLayouts) {
   const QString dir = qEnvironmentVariable("NV_SHOT_DIR");
