@@ -22,6 +22,7 @@ class SelKondateAdapter : public SelKondatePort {
   void SetChartTitles(const std::string& name) override { form_.SetChartTitles(name); }
   void setActivePage(int index) override { form_.setActivePage(index); }
   bool Modified() const override { return form_.Modified(); }
+  void setModified(bool modified) override { form_.setModified(modified); }
   void refresh() override { form_.refresh(); }
   int EditKondateFormWidth() const override { return form_.EditKondateFormWidth(); }
   void setEditKondateFormWidth(int width) override { form_.setEditKondateFormWidth(width); }

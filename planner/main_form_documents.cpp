@@ -1,12 +1,12 @@
 // The main window's document and teacher commands. Each command runs its hook when one is
 // set; the fall-backs below keep the program usable until the dialogs behind them exist.
-#include <QInputDialog>
 #include <QTabBar>
 
 #include "core/food.h"
 #include "core/kojin_data.h"
 #include "core/kondate_data.h"
 #include "planner/conveyor_view.h"
+#include "planner/get_jidoumei_form.h"
 #include "planner/main_form.h"
 #include "planner/menu_ports.h"
 #include "planner/shell.h"
@@ -120,16 +120,12 @@ void TMainForm::runChooseStartMenu() {
 
 bool TMainForm::runGetName() {
   bool accepted = false;
-  if (hooks.getName) {
-    accepted = hooks.getName();
-  } else {
-    // Until the name-entry dialog exists: the name alone.
-    const QString name =
-        QInputDialog::getText(this, toQ(sj("名前の設定")), toQ(sj("名前を入力して下さい。")),
-                              QLineEdit::Normal, toQ(profile_.name()), &accepted);
-    if (accepted) profile_.setName(fromQ(name));
+  accepted = hooks.getName ? hooks.getName() : editProfile(profile_, this);
+  // An accepted profile changes every percentage: the menu counts as changed.
+  if (accepted && sel_) {
+    sel_->setModified(true);
+    sel_->SetChartTitles(profile_.name());
   }
-  if (accepted && sel_) sel_->SetChartTitles(profile_.name());
   if (sel_) sel_->refresh();
   return accepted;
 }

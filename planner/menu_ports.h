@@ -29,6 +29,7 @@ class SelKondatePort {
   virtual void SetChartTitles(const std::string& name) = 0;
   virtual void setActivePage(int index) = 0;
   virtual bool Modified() const = 0;
+  virtual void setModified(bool modified) = 0;
   // Lays out and recomputes after a page, basis or profile change.
   virtual void refresh() = 0;
   // Width of the quantity dialog (SelKondateForm/EditKondateFormWidth).

@@ -57,7 +57,9 @@ struct RecordingSel : nv::SelKondatePort {
     pages.push_back(index);
     if (reenter) reenter->selectMealTab((index + 1) % 4);
   }
-  bool Modified() const override { return false; }
+  bool Modified() const override { return modified; }
+  void setModified(bool m) override { modified = m; }
+  bool modified = false;
   void refresh() override { ++recalcs; }
   int EditKondateFormWidth() const override { return editWidth; }
   void setEditKondateFormWidth(int w) override { editWidth = w; }
