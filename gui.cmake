@@ -8,8 +8,10 @@ set_target_properties(nvwidgets PROPERTIES AUTOMOC ON)
 # The windows of the menu planner and the teacher tools.
 file(GLOB NV_PLANNER_SOURCES CONFIGURE_DEPENDS planner/*.cpp teacher/*.cpp)
 if(NV_PLANNER_SOURCES)
+  # Network: the local socket through which a second start hands over to the running one.
+  find_package(Qt6 REQUIRED COMPONENTS Network)
   add_library(nvplanner STATIC ${NV_PLANNER_SOURCES})
-  target_link_libraries(nvplanner PUBLIC nvwidgets)
+  target_link_libraries(nvplanner PUBLIC nvwidgets Qt6::Network)
   set_target_properties(nvplanner PROPERTIES AUTOMOC ON)
 endif()
 

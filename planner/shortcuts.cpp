@@ -1,0 +1,65 @@
+#include "planner/shortcuts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace nv {
+namespace {
+// Exec= quoting: the argument in double quotes with ", `, $ and \ escaped; then the
+// value escaping of the entry file doubles every backslash once more.
+QString execQuoted(const QString& path) {
+  QString q;
+  for (QChar c : path) {
+    if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') q += u'\\';
+    q += c;
+  }
+  q = u'"' + q + u'"';
+  return q.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
+}
+
+// Line breaks would end the key early and add keys of their own.
+QString oneLine(QString v) { return v.replace(u'\n', u' ').replace(u'\r', u' '); }
+}  // namespace
+
+QString desktopEntryText(const QString& name, const QString& programPath) {
+  const QString folder = QFileInfo(programPath).absolutePath();
+  QString t;
+  t += QStringLiteral("[Desktop Entry]\n");
+  t += QStringLiteral("Type=Application\n");
+  t += QStringLiteral("Name=") + oneLine(name) + QStringLiteral("\n");
+  t += QStringLiteral("Exec=") + oneLine(execQuoted(programPath)) + QStringLiteral(" %f\n");
+  t += QStringLiteral("Path=") + oneLine(folder) + QStringLiteral("\n");
+  t += QStringLiteral("Icon=") + oneLine(folder + QStringLiteral("/bmp/nv.bmp")) +
+       QStringLiteral("\n");
+  t += QStringLiteral("Terminal=false\n");
+  return t;
+}
+
+bool writeLauncher(const QString& folder, const QString& fileName, const QString& name) {
+  if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
+  const QString path = QDir(folder).filePath(fileName);
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  f.write(desktopEntryText(name, QCoreApplication::applicationFilePath()).toUtf8());
+  if (!f.commit()) return false;
+  // Desktops start only launchers marked executable.
+  QFile::setPermissions(path,
+                        QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+  return true;
+}
+
+bool makeDesktopShortcut() {
+  return writeLauncher(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+                       QStringLiteral("NV.desktop"), QStringLiteral("NV"));
+}
+
+bool makeStartMenuShortcut() {
+  return writeLauncher(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation),
+                       QStringLiteral("Nuvelta.desktop"), QStringLiteral("Nuvelta"));
+}
+
+}  // namespace nv

@@ -1,0 +1,18 @@
+#pragma once
+// Launchers for the program: "NV.desktop" on the desktop and "Nuvelta.desktop" among the
+// user's applications (the freedesktop places of a desktop and a start-menu shortcut).
+#include <QString>
+
+namespace nv {
+
+// The text of a launcher that starts `programPath` (a file argument is passed on).
+QString desktopEntryText(const QString& name, const QString& programPath);
+
+// Writes folder/fileName as a launcher of the running program. False when it could not be
+// written (callers stay silent about it).
+bool writeLauncher(const QString& folder, const QString& fileName, const QString& name);
+
+bool makeDesktopShortcut();    // NV.desktop in the desktop folder
+bool makeStartMenuShortcut();  // Nuvelta.desktop in ~/.local/share/applications
+
+}  // namespace nv

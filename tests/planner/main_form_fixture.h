@@ -1,0 +1,136 @@
+#pragma once
+// The main window on the offscreen platform, over a small NV.nv written into a fresh folder
+// that stands in for the program folder, with recording stand-ins for the chosen-menu and
+// graph windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/food.h"
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "core/kondate_data.h"
+#include "core/nv_file.h"
+#include "planner/main_form.h"
+#include "planner/menu_ports.h"
+#include "planner/planner_host.h"
+#include "planner_test_app.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "temp_dir.h"
+
+namespace nvtest {
+
+inline QApplication& mainFormApp() { return plannerApp(); }
+
+// The docked widget belongs to the window once docked.
+struct DockedLabel {
+  QPointer<QLabel> label = new QLabel;
+  ~DockedLabel() {
+    if (label && !label->parent()) delete label;
+  }
+};
+
+struct RecordingSel : nv::SelKondatePort {
+  DockedLabel docked;
+  std::vector<int> pages;
+  std::vector<std::string> added;      // "category/dish/direct"
+  nv::PlannerHost* reenter = nullptr;  // calls the page routine again from inside
+  int recalcs = 0;
+  QWidget* widget() override { return docked.label; }
+  void AddDish(const std::string& c, const std::string& d, bool direct) override {
+    added.push_back(c + "/" + d + (direct ? "/1" : "/0"));
+  }
+  void RecalcAllGraphs() override { ++recalcs; }
+  void ClearAll() override {}
+  void SaveMenuFile(const std::string&) override {}
+  bool LoadMenuFile(const std::string&) override { return true; }
+  void ReadBackColors(const nv::Ini&) override {}
+  void WriteBackColors(nv::Ini&) override {}
+  void SetChartTitles(const std::string&) override {}
+  void setActivePage(int index) override {
+    pages.push_back(index);
+    if (reenter) reenter->selectMealTab((index + 1) % 4);
+  }
+  bool Modified() const override { return false; }
+  void refresh() override { ++recalcs; }
+  int EditKondateFormWidth() const override { return editWidth; }
+  void setEditKondateFormWidth(int w) override { editWidth = w; }
+  nv::KojinViewState loadedViewState() const override { return {}; }
+  int editWidth = 467;
+};
+
+struct RecordingGraph : nv::GraphPort {
+  DockedLabel docked;
+  std::vector<int> pages;
+  QWidget* widget() override { return docked.label; }
+  void setActivePage(int index) override { pages.push_back(index); }
+};
+
+// Dishes per category name (UTF-8); the categories are written in this order.
+using Menu = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+inline void writeDataFile(const std::string& path, const Menu& menu) {
+  nv::TFoodData foods;
+  nv::TFood rice;
+  rice.number = 1;
+  rice.name = nv::sj("こめ");
+  rice.group = 5;
+  rice.nutrients[0] = 356;
+  foods.setFoods({rice});
+  nv::TKondateData dishes;
+  int32_t number = 1;
+  for (const auto& [category, names] : menu) {
+    nv::TOrder& order = dishes.findOrAppendOrder(nv::sj(category));
+    for (const std::string& n : names) {
+      nv::TKondate k = nv::TKondate::make(number++, nv::sj(n));
+      nv::TUsedFood f;
+      f.foodNumber = 1;
+      f.amount = 100;
+      f.standardAmount = 100;
+      k.foods.push_back(f);
+      k.standardWeight = 100;
+      order.base.push_back(std::move(k));
+    }
+  }
+  ASSERT_TRUE(nv::writeDataFile(path, foods, dishes));
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previousFolder_ = nv::programFolder();
+    nv::setProgramFolder(dir.path());
+  }
+  void TearDown() override {
+    form.reset();
+    nv::setProgramFolder(previousFolder_);
+  }
+  // The window over NV.nv in the folder (written from `menu` unless empty).
+  nv::TMainForm& make(const Menu& menu) {
+    if (!menu.empty()) writeDataFile(dir.file("NV.nv"), menu);
+    form = std::make_unique<nv::TMainForm>(profile, gunName, nv::sj("host"));
+    form->setMenuWindows(&sel, &graph);
+    return *form;
+  }
+
+  struct App {
+    App() { mainFormApp(); }
+  } app_;  // before any widget member
+  TempDir dir;
+  nv::TGunName gunName;
+  nv::TKojinData profile;
+  RecordingSel sel;
+  RecordingGraph graph;
+  std::unique_ptr<nv::TMainForm> form;
+
+ private:
+  std::string previousFolder_;
+};
+
+}  // namespace nvtest

@@ -1,0 +1,96 @@
+// NV.ini: the MainForm and Data keys read at start-up and written at close.
+#include <QTabBar>
+#include <QToolBar>
+
+#include "main_form_fixture.h"
+#include "platform/ini.h"
+
+namespace nvtest {
+namespace {
+
+TEST_F(MainFormTest, SettingsRoundTripThroughNvIni) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  nv::Ini in;
+  in.parse(
+      "[MainForm]\r\nLeft=20\r\nTop=30\r\nWidth=700\r\nHeight=500\r\nWindowState=0\r\n"
+      "TabConHeight=321\r\nKondateBackColor=65280\r\nShowToolBar=1\r\nMenuCount=1\r\n"
+      "Menu0=" +
+      dir.file("a.nvu") +
+      "\r\n"
+      "[Data]\r\nDataBaseFileName=/x/NV.nv\r\nAddKondateFileName=/x/NV_ADD.nv\r\nFontSize=14\r\n"
+      "KondateIconSize=96\r\nKondateIconFontSize=8\r\nSelIconSize=48\r\nSelIconFontSize=5\r\n"
+      "GunColor3=12345\r\nBmpFolder=/pictures\r\nAutoOpen0=1\r\nKaitenShuuki=300\r\n"
+      "FoodDataFile=/src/foods.csv\r\nKondateDataFile=/src/dishes.csv\r\nSourceBmpFolder=/src/"
+      "bmp\r\n"
+      "[SelKondateForm]\r\nEditKondateFormWidth=500\r\n");
+  writeBytes(dir.file("a.nvu"), "x");
+  f.readSettings(in);
+  EXPECT_EQ(f.geometry(), QRect(20, 30, 700, 500));
+  EXPECT_EQ(f.kondateBackColor(), 65280);
+  EXPECT_TRUE(f.ShowToolBarAction->isChecked());
+  EXPECT_FALSE(f.ToolBar1->isHidden());
+  EXPECT_EQ(f.dataFileName(), "/x/NV.nv");
+  EXPECT_EQ(f.tabFontSize(), 14);
+  EXPECT_EQ(f.categoryTabs()->font().pointSize(), 14);
+  EXPECT_EQ(f.kondateIconSize(), 96);
+  EXPECT_EQ(f.selIconSize(), 48);
+  EXPECT_EQ(f.selIconFontSize(), 5);
+  EXPECT_EQ(gunName.color(3), 12345);
+  EXPECT_EQ(f.bmpFolder(), "/pictures/");
+  EXPECT_TRUE(f.autoOpen());
+  EXPECT_EQ(f.kaitenShuuki(), 300);
+  EXPECT_EQ(f.editKondateFormWidth(), 500);
+  ASSERT_EQ(f.recentFiles().paths().size(), 1u);
+
+  nv::Ini out;
+  f.writeSettings(out);
+  for (const char* key : {"Left", "Top", "Width", "Height", "WindowState", "TabConHeight",
+                          "KondateBackColor", "ShowToolBar", "MenuCount"})
+    EXPECT_EQ(out.readString("MainForm", key, "?"), in.readString("MainForm", key, "!")) << key;
+  EXPECT_EQ(out.readString("MainForm", "Menu0", "?"), dir.file("a.nvu"));
+  for (const char* key :
+       {"DataBaseFileName", "AddKondateFileName", "FontSize", "KondateIconSize",
+        "KondateIconFontSize", "SelIconSize", "SelIconFontSize", "GunColor3", "AutoOpen0",
+        "KaitenShuuki", "FoodDataFile", "KondateDataFile", "SourceBmpFolder"})
+    EXPECT_EQ(out.readString("Data", key, "?"), in.readString("Data", key, "!")) << key;
+  EXPECT_EQ(out.readString("Data", "BmpFolder", "?"), "/pictures/");
+  EXPECT_EQ(out.readInteger("Data", "GunColor1", 0), 255);
+  EXPECT_EQ(out.readInteger("SelKondateForm", "EditKondateFormWidth", 0), 500);
+}
+
+TEST_F(MainFormTest, MissingKeysGiveTheBuiltInValuesAndBadSizesAreRefused) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  nv::Ini in;
+  in.parse(
+      "[Data]\r\nKondateIconSize=0\r\nSelIconSize=-5\r\nKaitenShuuki=-1\r\n"
+      "[MainForm]\r\nMenuCount=2\r\nMenu0=/no/such.nvu\r\nMenu1=/no/other.nvu\r\n");
+  f.readSettings(in);
+  EXPECT_EQ(f.kondateIconSize(), 128);
+  EXPECT_EQ(f.kondateIconFontSize(), 9);
+  EXPECT_EQ(f.selIconSize(), 64);
+  EXPECT_EQ(f.selIconFontSize(), 6);
+  EXPECT_EQ(f.kaitenShuuki(), 600);
+  EXPECT_EQ(f.kondateBackColor(), 14803455);
+  EXPECT_FALSE(f.ShowToolBarAction->isChecked());
+  EXPECT_FALSE(f.autoOpen());
+  EXPECT_EQ(f.dataFileName(), nv::joinPath(dir.path(), "NV.nv"));
+  EXPECT_EQ(f.addFileName(), nv::joinPath(dir.path(), "NV_ADD.nv"));
+  EXPECT_EQ(f.bmpFolder(), nv::joinPath(dir.path(), "bmp") + "/");
+  EXPECT_EQ(f.editKondateFormWidth(), 467);
+  EXPECT_TRUE(f.recentFiles().empty());  // files that do not exist are dropped
+}
+
+TEST_F(MainFormTest, ClosingWritesNvIniBesideTheProgram) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  f.setKaitenShuuki(120);
+  f.recentFiles().add("default");
+  EXPECT_TRUE(f.close());
+  nv::Ini written(dir.file("NV.ini"));
+  EXPECT_EQ(written.readInteger("Data", "KaitenShuuki", 0), 120);
+  EXPECT_EQ(written.readInteger("MainForm", "MenuCount", -1), 0);
+  EXPECT_TRUE(written.hasKey("MainForm", "Width"));
+}
+
+}  // namespace
+}  // namespace nvtest

@@ -1,0 +1,146 @@
+// The page routine, the graph basis, the views and the conveyor speed.
+#include <QAction>
+
+#include "main_form_fixture.h"
+#include "planner/conveyor_view.h"
+#include "planner/kondate_button.h"
+#include "planner/percent_view.h"
+#include "scripted_prompt.h"
+#include "widgets/bar_chart.h"
+
+namespace nvtest {
+namespace {
+
+TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  f.selectMealTab(2);
+  EXPECT_EQ(sel.pages.back(), 2);
+  EXPECT_EQ(graph.pages.back(), 2);
+  EXPECT_EQ(f.percentView()->currentIndex(), 2);
+  EXPECT_EQ(f.activeMeal(), 2);
+  EXPECT_TRUE(f.ShowYuushokuAction->isChecked());
+  EXPECT_FALSE(f.ShowChoushokuAction->isChecked());
+
+  // A tab change on the chart view goes through the routine too.
+  f.percentView()->setCurrentIndex(3);
+  EXPECT_EQ(sel.pages.back(), 3);
+  EXPECT_EQ(graph.pages.back(), 3);
+
+  // The meal actions.
+  f.ShowChoushokuAction->trigger();
+  EXPECT_EQ(graph.pages.back(), 0);
+  EXPECT_EQ(f.percentChart(0), f.percentView()->chart(0));
+  EXPECT_EQ(f.percentChart(4), nullptr);
+}
+
+TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  sel.reenter = &f;  // the window answers the switch by asking for another page
+  f.selectMealTab(1);
+  EXPECT_EQ(sel.pages, (std::vector<int>{1}));
+  EXPECT_EQ(graph.pages.back(), 1);
+  EXPECT_EQ(f.percentView()->currentIndex(), 1);
+  sel.reenter = nullptr;
+
+  ScriptedPrompt prompt;
+  prompt.expectMessage("プログラムのバグです(タブ表示部)");
+  prompt.expectMessage("プログラムのバグです(タブ表示部)");
+  f.selectMealTab(4);
+  f.selectMealTab(-1);
+  EXPECT_EQ(f.activeMeal(), 1);
+}
+
+TEST_F(MainFormTest, GraphBasisCaptionNamesTheOtherBasis) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  QAction* a = f.ShowGraphFormByEiyousoAction;
+  EXPECT_FALSE(f.graphByNutrient());
+  EXPECT_EQ(a->text(), QString::fromUtf8("グラフを栄養素で表示"));
+  const int before = sel.recalcs;
+  a->trigger();
+  EXPECT_TRUE(f.graphByNutrient());
+  EXPECT_EQ(a->text(), QString::fromUtf8("グラフを６群で表示"));
+  EXPECT_EQ(a->statusTip(), QString::fromUtf8("グラフを６群で表示する"));
+  EXPECT_GT(sel.recalcs, before);
+  a->trigger();
+  EXPECT_FALSE(f.graphByNutrient());
+  EXPECT_EQ(a->text(), QString::fromUtf8("グラフを栄養素で表示"));
+  EXPECT_EQ(a->toolTip(), QString::fromUtf8("グラフを栄養素で表示する"));
+}
+
+TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
+  std::vector<std::string> rice, fish, fruit;
+  for (int i = 0; i < 40; ++i) rice.push_back("r" + std::to_string(i));
+  fish.push_back("f0");
+  fruit.push_back("k0");
+  fruit.push_back("k1");
+  nv::TMainForm& f = make({{"ごはん", rice}, {"魚のおかず", fish}, {"くだもの", fruit}});
+  f.startUp();
+  EXPECT_EQ(f.view(), nv::TMainForm::View::Normal);
+  EXPECT_FALSE(f.ShowNormalAction->isVisible());
+  EXPECT_TRUE(f.ShowKaitenSusiAction->isVisible());
+
+  f.ShowKaitenSusiAction->trigger();
+  EXPECT_EQ(f.view(), nv::TMainForm::View::Conveyor);
+  EXPECT_FALSE(f.ShowKaitenSusiAction->isVisible());
+  EXPECT_TRUE(f.ShowKaitenSusiAction->isChecked());
+  EXPECT_TRUE(f.ShowNormalAction->isVisible());
+  EXPECT_TRUE(f.conveyor()->running());
+
+  // Row 1: 40 dishes at 128 pixels over 600 s: 500 ms ticks of 4 pixels.
+  nv::ConveyorRow* row = f.conveyor()->row(0);
+  ASSERT_EQ(row->buttons().size(), 40u);
+  EXPECT_EQ(row->buttons()[39]->pos(), QPoint(39 * 128, 0));
+  EXPECT_EQ(row->timer().interval(), 500);
+  EXPECT_EQ(row->speed().step, 4u);
+  row->resize(600, 128);
+  row->tick();
+  EXPECT_EQ(row->position(), 4);
+  // One dish does not move; two move.
+  EXPECT_FALSE(f.conveyor()->row(1)->speed().moves);
+  EXPECT_TRUE(f.conveyor()->row(2)->speed().moves);
+
+  // A dialog pauses the belt and the belt goes on afterwards.
+  f.pauseConveyor();
+  EXPECT_FALSE(f.conveyor()->running());
+  f.resumeConveyor();
+  EXPECT_TRUE(f.conveyor()->running());
+
+  f.ShowEiyousoGraphAction->trigger();
+  EXPECT_EQ(f.view(), nv::TMainForm::View::Chart);
+  EXPECT_FALSE(f.conveyor()->running());
+  EXPECT_TRUE(f.ShowNormalAction->isVisible());
+  EXPECT_TRUE(f.ShowKaitenSusiAction->isVisible());
+
+  // Shown again: the buttons are kept.
+  nv::TKondateButton* first = row->buttons()[0];
+  f.showConveyorView();
+  EXPECT_EQ(row->buttons()[0], first);
+  f.showNormalView();
+  EXPECT_FALSE(f.conveyor()->running());
+}
+
+TEST(ConveyorRowTest, TickRunsToTheEndAndJumpsBack) {
+  mainFormApp();
+  nv::ConveyorRow row;
+  std::vector<nv::TKondateButton*> buttons;
+  for (int i = 0; i < 3; ++i)
+    buttons.push_back(new nv::TKondateButton("c", "d" + std::to_string(i), 100, 9));
+  row.setButtons(buttons, 100);
+  row.resize(150, 100);
+  row.applySpeed(1);  // 200 pixels in 33 ticks of 30 ms: 6 a tick
+  ASSERT_TRUE(row.speed().moves);
+  EXPECT_EQ(row.speed().step, 6u);
+  EXPECT_EQ(row.timer().interval(), 30);
+  row.tick();
+  EXPECT_EQ(row.position(), 6);
+  row.setPosition(147);
+  row.tick();  // 150 of 300 pixels visible: the row ends at 150
+  EXPECT_EQ(row.position(), 150);
+  row.tick();
+  EXPECT_EQ(row.position(), 0);
+}
+
+}  // namespace
+}  // namespace nvtest
