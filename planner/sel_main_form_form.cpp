@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -59,7 +60,30 @@ QToolButton* textButton(QWidget* parent, const std::string& caption, const std::
   b->setToolTip(toQ(hint));
   return b;
 }
+// Ends a local event loop when its window closes or is hidden by the program (a spontaneous
+// hide is the window system minimising it).
+class EndOnHide : public QObject {
+ public:
+  explicit EndOnHide(QEventLoop& loop) : loop_(loop) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide && !event->spontaneous()) loop_.quit();
+    return false;
+  }
+
+ private:
+  QEventLoop& loop_;
+};
 }  // namespace
+
+void TSelMainFormForm::showModal(QWidget& window) {
+  QEventLoop loop;
+  EndOnHide end(loop);
+  window.installEventFilter(&end);
+  window.setWindowModality(Qt::ApplicationModal);
+  window.show();
+  if (window.isVisible()) loop.exec();
+  window.removeEventFilter(&end);
+}
 
 TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {

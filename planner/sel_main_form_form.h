@@ -51,6 +51,10 @@ class TSelMainFormForm : public QWidget {
   // path) runs what they ask for and returns true: the program then ends without the screen.
   bool handleArguments(const std::vector<std::string>& args);
 
+  // Shows a top-level window application-modal and returns once it has been closed or
+  // hidden (the activities' windows are main windows, not dialogs).
+  static void showModal(QWidget& window);
+
   // The usage pages beside the program.
   static std::string helpPagePath();
   // The message for an activity that is not part of this build.

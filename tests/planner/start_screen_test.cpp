@@ -210,3 +210,19 @@ TEST_F(StartScreenTest, Screenshots) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartScreen, ShowModalReturnsWhenTheWindowCloses) {
+  nvtest::plannerApp();
+  QWidget window;
+  QTimer::singleShot(0, &window, [&] {
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    window.close();
+  });
+  TSelMainFormForm::showModal(window);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
