@@ -15,7 +15,7 @@ class SelKondateAdapter : public SelKondatePort {
   }
   void RecalcAllGraphs() override { form_.RecalcAllGraphs(); }
   void ClearAll() override { form_.ClearAll(); }
-  void SaveMenuFile(const std::string& path) override { form_.SaveMenuFile(path); }
+  bool SaveMenuFile(const std::string& path) override { return form_.SaveMenuFile(path); }
   bool LoadMenuFile(const std::string& path) override { return form_.LoadMenuFile(path); }
   void ReadBackColors(const Ini& ini) override { form_.ReadBackColors(ini); }
   void WriteBackColors(Ini& ini) override { form_.WriteBackColors(ini); }

@@ -1,6 +1,7 @@
 #include "planner/main_form.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -117,12 +118,17 @@ void TMainForm::dockMenuWindows() {
     selDock_->setObjectName("SelKondateDock");
     selDock_->setWidget(sel_->widget());
     addDockWidget(Qt::BottomDockWidgetArea, selDock_);
+    // Closing the panel unchecks its action.
+    connect(selDock_->toggleViewAction(), &QAction::toggled, ShowSelKondateFormAction,
+            &QAction::setChecked);
   }
   if (graph_ && !graphDock_) {
     graphDock_ = new QDockWidget(toQ(sj("栄養価")), this);
     graphDock_->setObjectName("GraphDock");
     graphDock_->setWidget(graph_->widget());
     addDockWidget(Qt::RightDockWidgetArea, graphDock_);
+    connect(graphDock_->toggleViewAction(), &QAction::toggled, ShowGraphFormAction,
+            &QAction::setChecked);
   }
   if (selDock_) {
     selDock_->show();
@@ -285,6 +291,8 @@ void TMainForm::applyPanelColour() {
   dishPanel_->setPalette(pal);
   dishScroll_->viewport()->setPalette(pal);
   dishScroll_->viewport()->setAutoFillBackground(true);
+  conveyor_->setPalette(pal);
+  conveyor_->setAutoFillBackground(true);
 }
 
 // ---------------------------------------------------------------- views
@@ -321,6 +329,24 @@ void TMainForm::addDish(const std::string& category, const std::string& dish, bo
   pauseConveyor();
   if (sel_) sel_->AddDish(category, dish, direct);
   resumeConveyor();
+}
+
+bool TMainForm::showDishOf(const std::string& category, const std::string& dish) {
+  const auto it = std::find(categories_.begin(), categories_.end(), category);
+  if (it == categories_.end()) return false;
+  const int index = int(it - categories_.begin());
+  if (categoryTabs_->currentIndex() != index) {
+    categoryTabs_->setCurrentIndex(index);  // rebuilds the buttons
+  } else {
+    makeDishButtons(index);
+  }
+  for (TKondateButton* b : dishButtons_) {
+    if (b->dishName() == dish) {
+      b->click();
+      break;
+    }
+  }
+  return true;
 }
 
 void TMainForm::pauseConveyor() {

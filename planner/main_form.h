@@ -115,6 +115,9 @@ class TMainForm : public QMainWindow, public PlannerHost {
   ConveyorView* conveyor() const { return conveyor_; }
   PercentView* percentView() const { return percentView_; }
   int activeMeal() const { return activeMeal_; }
+  // What the category search leads to: the category's tab with its buttons, then the button
+  // of that dish used as if clicked. False when the category has no tab.
+  bool showDishOf(const std::string& category, const std::string& dish);
   // A dish button's request: the chosen-menu window adds the dish, the belt paused meanwhile.
   void addDish(const std::string& category, const std::string& dish, bool direct);
 

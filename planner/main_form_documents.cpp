@@ -81,7 +81,7 @@ void TMainForm::runSaveMenu() {
     runSaveMenuAs();
     return;
   }
-  sel_->SaveMenuFile(path);
+  if (!sel_->SaveMenuFile(path)) return;
   recent_.add(path);
   setCurrentFileName(path);
 }

@@ -21,7 +21,8 @@ class SelKondatePort {
   virtual void AddDish(const std::string& category, const std::string& dishName, bool direct) = 0;
   virtual void RecalcAllGraphs() = 0;
   virtual void ClearAll() = 0;
-  virtual void SaveMenuFile(const std::string& path) = 0;
+  // True when written (a failure has been reported by the window).
+  virtual bool SaveMenuFile(const std::string& path) = 0;
   virtual bool LoadMenuFile(const std::string& path) = 0;
   virtual void ReadBackColors(const Ini& ini) = 0;
   virtual void WriteBackColors(Ini& ini) = 0;

@@ -48,7 +48,7 @@ struct RecordingSel : nv::SelKondatePort {
   }
   void RecalcAllGraphs() override { ++recalcs; }
   void ClearAll() override {}
-  void SaveMenuFile(const std::string&) override {}
+  bool SaveMenuFile(const std::string&) override { return true; }
   bool LoadMenuFile(const std::string&) override { return true; }
   void ReadBackColors(const nv::Ini&) override {}
   void WriteBackColors(nv::Ini&) override {}

@@ -1,5 +1,7 @@
 // The page routine, the graph basis, the views and the conveyor speed.
 #include <QAction>
+#include <QMenu>
+#include <QToolBar>
 
 #include "main_form_fixture.h"
 #include "planner/conveyor_view.h"
@@ -50,6 +52,22 @@ TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
   f.selectMealTab(4);
   f.selectMealTab(-1);
   EXPECT_EQ(f.activeMeal(), 1);
+}
+
+TEST_F(MainFormTest, ViewMenuFollowsTheDockedWindows) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  emit f.ViewMenu->aboutToShow();
+  EXPECT_TRUE(f.ShowSelKondateFormAction->isChecked());
+  EXPECT_TRUE(f.ShowGraphFormAction->isChecked());
+  EXPECT_TRUE(f.ShowChoushokuAction->isChecked());
+  f.ShowGraphFormAction->trigger();  // hides the graph panel
+  EXPECT_TRUE(sel.widget()->parentWidget() != nullptr);
+  EXPECT_TRUE(graph.widget()->parentWidget()->isHidden());
+  emit f.ViewMenu->aboutToShow();
+  EXPECT_FALSE(f.ShowGraphFormAction->isChecked());
+  f.ShowToolBarAction->trigger();
+  EXPECT_FALSE(f.ToolBar1->isHidden());
 }
 
 TEST_F(MainFormTest, GraphBasisCaptionNamesTheOtherBasis) {
