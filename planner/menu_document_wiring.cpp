@@ -23,11 +23,7 @@ void wireMenuDocument(MenuDocument& doc, const MenuDocumentParts& parts) {
     if (view.activeMealTab >= 0 && view.activeMealTab <= 3) form.selectMealTab(view.activeMealTab);
     return true;
   };
-  // The writer clears the changed mark only when the file was written.
-  doc.hooks.saveMenuFile = [&sel](const std::string& path) {
-    sel.SaveMenuFile(path);
-    return !sel.Modified();
-  };
+  doc.hooks.saveMenuFile = [&sel](const std::string& path) { return sel.SaveMenuFile(path); };
   doc.hooks.clearAll = [&sel] { sel.ClearAll(); };
   doc.hooks.profileDialog = parts.profileDialog;
   doc.hooks.reOpenDialog = [&form](RecentFiles& recent, std::function<bool()> profileDialog) {

@@ -16,15 +16,15 @@ struct MarkedSel : nvtest::RecordingSel {
   bool mark = false;
   std::vector<std::string> written;
   bool Modified() const override { return mark; }
-  void SaveMenuFile(const std::string& path) override {
+  bool SaveMenuFile(const std::string& path) override {
     written.push_back(path);
     mark = false;
+    return true;
   }
 };
 
 struct WiredMainForm : ::testing::Test {
   WiredMainForm() {
-    nvtest::mainFormApp();
     previousFolder = nv::programFolder();
     nv::setProgramFolder(dir.path());
     profile.setName(nv::sj("host"));
@@ -45,6 +45,9 @@ struct WiredMainForm : ::testing::Test {
     form.reset();
     nv::setProgramFolder(previousFolder);
   }
+  struct App {
+    App() { nvtest::mainFormApp(); }
+  } app;  // before any widget member
   nvtest::TempDir dir;
   std::string previousFolder;
   nv::TGunName gunName;
