@@ -21,6 +21,7 @@
 #include "platform/text.h"
 #include "scripted_prompt.h"
 #include "temp_dir.h"
+#include "widgets/balloon_hint.h"
 
 using nv::ReOpenChoice;
 using nv::sj;
@@ -200,6 +201,13 @@ TEST_F(StartScreenTest, Screenshots) {
   form.show();
   QApplication::processEvents();
   EXPECT_TRUE(form.grab().save(QDir(shots).filePath(QStringLiteral("start_screen.png"))));
+  nv::BalloonHints* balloons = nv::StartHints::install()->balloons();
+  balloons->showHint(nv::StartHints::hintPoint(form.SB_DoBD), form.SB_DoBD->toolTip(),
+                     form.SB_DoBD);
+  QApplication::processEvents();
+  EXPECT_TRUE(
+      balloons->window()->grab().save(QDir(shots).filePath(QStringLiteral("start_balloon.png"))));
+  balloons->hideHint();
 
   nv::RecentFiles recent;
   recent.setPaths({"/home/taro/menus/taro.nvu", "/home/taro/menus/monday.nvu"});
