@@ -1,12 +1,13 @@
 # The Qt side below the windows: progress window, Prompt and Dialogs implementations, charts
 # and the other widgets the windows share.
-file(GLOB NV_WIDGETS_SOURCES CONFIGURE_DEPENDS widgets/*.cpp)
+# Headers are listed too, so a new Q_OBJECT header reaches AUTOMOC without a clean build.
+file(GLOB NV_WIDGETS_SOURCES CONFIGURE_DEPENDS widgets/*.cpp widgets/*.h)
 add_library(nvwidgets STATIC ${NV_WIDGETS_SOURCES})
 target_link_libraries(nvwidgets PUBLIC nvplatformqt Qt6::Widgets Qt6::PrintSupport)
 set_target_properties(nvwidgets PROPERTIES AUTOMOC ON)
 
 # The windows of the menu planner and the teacher tools.
-file(GLOB NV_PLANNER_SOURCES CONFIGURE_DEPENDS planner/*.cpp teacher/*.cpp)
+file(GLOB NV_PLANNER_SOURCES CONFIGURE_DEPENDS planner/*.cpp planner/*.h teacher/*.cpp teacher/*.h)
 if(NV_PLANNER_SOURCES)
   # Network: the local socket through which a second start hands over to the running one.
   find_package(Qt6 REQUIRED COMPONENTS Network)

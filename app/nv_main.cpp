@@ -1,5 +1,6 @@
-// NV: the menu planner. Builds the shared objects (food-group table, person profile), the
-// main window with the chosen-menu and graph windows docked, and opens the .nvu files given.
+// NV: the start screen owns the shared objects (food-group table, person profile) and starts
+// the menu planner: the main window with the chosen-menu and graph windows docked, and the
+// menu-file commands wired to them. Files given on the command line are opened directly.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFont>
@@ -10,26 +11,17 @@
 #include "app/nv_menu_windows.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
+#include "planner/get_jidoumei_form.h"
 #include "planner/ini_form.h"
 #include "planner/main_form.h"
+#include "planner/menu_document_wiring.h"
+#include "planner/model/menu_document.h"
+#include "planner/sel_kondate_form.h"
+#include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
 #include "widgets/qt_dialogs.h"
 #include "widgets/qt_prompt.h"
-
-namespace {
-// The network host name up to its first dot (empty when there is none).
-std::string defaultPersonName() {
-  QString host = QSysInfo::machineHostName();
-  const qsizetype dot = host.indexOf(u'.');
-  if (dot >= 0) host.truncate(dot);
-  return nv::fromQ(host);
-}
-
-bool endsWithIgnoringCase(const QString& s, const QString& ext) {
-  return s.endsWith(ext, Qt::CaseInsensitive);
-}
-}  // namespace
 
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
@@ -47,42 +39,51 @@ int main(int argc, char** argv) {
   nv::QtDialogs qtDialogs;
   nv::ScopedDialogs scopedDialogs(qtDialogs);
 
-  // Menu files go to the planner; any other argument has nothing to start.
-  const QStringList args = QApplication::arguments().mid(1);
-  std::vector<std::string> menuFiles;
-  for (const QString& a : args)
-    if (endsWithIgnoringCase(a, QStringLiteral(".nvu"))) menuFiles.push_back(nv::fromQ(a));
-  if (!args.isEmpty() && menuFiles.empty()) return 0;
+  std::vector<std::string> args;
+  for (const QString& a : QApplication::arguments().mid(1)) args.push_back(nv::fromQ(a));
 
   // A second start without documents brings the running planner to the front instead.
   nv::SingleInstance instance;
-  if (args.isEmpty() && instance.handOver()) return 0;
+  if (args.empty() && instance.handOver()) return 0;
 
-  auto* splash = new nv::TIniForm;
-  splash->showNow();
-
-  nv::TGunName gunName;
-  nv::TKojinData profile;
-  const std::string defaultName = defaultPersonName();
-  profile.setName(defaultName);
-
-  nv::TMainForm mainForm(profile, gunName, defaultName);
-  nv::MenuWindows windows = nv::makeMenuWindows(mainForm);
-  mainForm.setMenuWindows(windows.sel.get(), windows.graph.get());
-  mainForm.setArguments(std::move(menuFiles));
-  mainForm.setSplash(splash);
-  instance.listen(&mainForm);
-
-  // NV_STARTUP_TIME=1: report the time from start to the shown window and end (measuring).
+  // NV_STARTUP_TIME=1: report the time from start to the first shown window and end.
   const bool timing = qEnvironmentVariableIsSet("NV_STARTUP_TIME");
-  if (timing) mainForm.hooks.chooseStartMenu = [] {};
-  mainForm.show();
-  if (timing) {
-    QTimer::singleShot(0, &mainForm, [&] {
+  auto reportStartup = [&](QWidget* shown) {
+    QTimer::singleShot(0, shown, [&] {
       std::fprintf(stderr, "startup %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
-      mainForm.hooks.askToSave = [] { return true; };
-      QApplication::quit();
+      QApplication::exit(0);
     });
-  }
+  };
+
+  nv::TSelMainFormForm start(nv::fromQ(QSysInfo::machineHostName()));
+  start.hooks.startMenuPlanner = [&](const std::vector<std::string>& menuFiles) {
+    auto* splash = new nv::TIniForm;
+    splash->showNow();
+    nv::TMainForm mainForm(start.kojinData(), start.gunName(), start.defaultName());
+    nv::MenuWindows windows = nv::makeMenuWindows(mainForm);
+    mainForm.setMenuWindows(windows.sel.get(), windows.graph.get());
+    mainForm.setArguments(menuFiles);
+    mainForm.setSplash(splash);
+    instance.listen(&mainForm);
+
+    nv::MenuDocument doc(start.kojinData(), mainForm.recentFiles(), start.defaultName());
+    nv::MenuDocumentParts parts;
+    parts.form = &mainForm;
+    parts.sel = windows.sel.get();
+    parts.setModified = [&](bool m) { windows.selForm->setModified(m); };
+    parts.profileDialog = [&] { return nv::editProfile(start.kojinData(), &mainForm); };
+    parts.arguments = menuFiles;
+    nv::wireMenuDocument(doc, parts);
+    if (timing) {
+      mainForm.hooks.chooseStartMenu = [] {};
+      mainForm.hooks.askToSave = [] { return true; };
+      reportStartup(&mainForm);
+    }
+    nv::TSelMainFormForm::showModal(mainForm);  // returns when the main window has closed
+  };
+
+  if (start.handleArguments(args)) return 0;  // files given: the screen is never shown
+  start.show();
+  if (timing) reportStartup(&start);
   return QApplication::exec();
 }
