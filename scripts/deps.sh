@@ -4,10 +4,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libicu-dev libjpeg-dev liblhasa-dev
-  # fcitx5-frontend-qt6: Japanese input through fcitx5 (ibus needs nothing more than Qt)
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
+  # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)
   fcitx5-frontend-qt6
 )
 missing=()
