@@ -3,6 +3,7 @@
 // menu-file commands wired to them. Files given on the command line are opened directly.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFont>
 #include <QSysInfo>
 #include <QTimer>
@@ -40,7 +41,10 @@ int main(int argc, char** argv) {
   nv::ScopedDialogs scopedDialogs(qtDialogs);
 
   std::vector<std::string> args;
-  for (const QString& a : QApplication::arguments().mid(1)) args.push_back(nv::fromQ(a));
+  // Files named relative to the current folder are kept with their folder, so the title, the
+  // recent list (which compares names) and a later save all see the one full path.
+  for (const QString& a : QApplication::arguments().mid(1))
+    args.push_back(nv::fromQ(a.isEmpty() ? a : QFileInfo(a).absoluteFilePath()));
 
   // A second start without documents brings the running planner to the front instead.
   nv::SingleInstance instance;

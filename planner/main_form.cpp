@@ -157,6 +157,11 @@ void TMainForm::startUp() {
   dockMenuWindows();
   updateViewMenu();
   makeDishButtons(categoryTabs_->currentIndex());
+  // An empty menu still shows every bar at 0 with its legend, under the child's name.
+  if (sel_) {
+    sel_->SetChartTitles(profile_.name());
+    sel_->RecalcAllGraphs();
+  }
 }
 
 void TMainForm::startMenu() {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +24,13 @@ BarChart::BarChart(QWidget* parent) : QWidget(parent) {
 
 void BarChart::setTitle(const QString& title) {
   title_ = title;
+  linesWidth_ = -1;
   update();
+}
+
+void BarChart::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) linesWidth_ = -1;
+  QWidget::changeEvent(event);
 }
 
 void BarChart::setBars(std::vector<Bar> bars) {
@@ -56,9 +63,40 @@ int BarChart::legendHeight(int width) const {
   return rows * (fm.height() + 2) + kMargin;
 }
 
+QStringList BarChart::titleLines(int width) const {
+  if (width == linesWidth_) return lines_;
+  QStringList lines;
+  linesWidth_ = width;
+  lines_.clear();
+  if (title_.isEmpty()) return lines;
+  const int avail = std::max(1, width - 2 * kMargin);
+  QFontMetrics fm(font());
+  // Japanese titles have no spaces: break anywhere when no word boundary fits.
+  QTextLayout layout(title_, font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  for (;;) {
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) break;
+    line.setLineWidth(avail);
+    if (lines.size() == 1) {
+      lines << fm.elidedText(title_.mid(line.textStart()), Qt::ElideRight, avail);
+      break;
+    }
+    lines << title_.mid(line.textStart(), line.textLength()).trimmed();
+  }
+  layout.endLayout();
+  lines_ = lines;
+  return lines;
+}
+
 QRect BarChart::plotArea() const {
   QFontMetrics fm(font());
-  const int top = kMargin + (title_.isEmpty() ? 0 : fm.height() + kMargin) + fm.height() / 2;
+  const qsizetype titleRows = titleLines(width()).size();
+  const int top =
+      kMargin + (titleRows == 0 ? 0 : int(titleRows) * fm.height() + kMargin) + fm.height() / 2;
   const int left = kMargin + fm.horizontalAdvance(QStringLiteral("200")) + kAxisLabelGap;
   const int bottom = height() - legendHeight(width()) - kMargin;
   const int right = width() - kMargin;
@@ -75,9 +113,11 @@ void BarChart::paintEvent(QPaintEvent*) {
   QFontMetrics fm(font());
   const QRect area = plotArea();
 
-  if (!title_.isEmpty()) {
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, kMargin, width(), fm.height()), Qt::AlignHCenter | Qt::AlignVCenter, title_);
+  p.setPen(Qt::black);
+  int titleY = kMargin;
+  for (const QString& line : titleLines(width())) {
+    p.drawText(QRect(0, titleY, width(), fm.height()), Qt::AlignHCenter | Qt::AlignVCenter, line);
+    titleY += fm.height();
   }
 
   // Axis: grid lines and labels every 50 %.
@@ -89,8 +129,9 @@ void BarChart::paintEvent(QPaintEvent*) {
   p.setPen(Qt::black);
   for (int v = 0; v <= int(axisMaximum_); v += 50) {
     const int y = yOfValue(v);
-    p.drawText(QRect(kMargin, y - fm.height() / 2, area.left() - kMargin - kAxisLabelGap, fm.height()),
-               Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
+    p.drawText(
+        QRect(kMargin, y - fm.height() / 2, area.left() - kMargin - kAxisLabelGap, fm.height()),
+        Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
   }
   p.drawLine(area.bottomLeft(), area.topLeft());
   p.drawLine(area.bottomLeft(), area.bottomRight());

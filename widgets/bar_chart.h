@@ -3,6 +3,7 @@
 // food group in its colour, a red 1-pixel line at 100 %, a title and a legend at the bottom.
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -33,6 +34,9 @@ class BarChart : public QWidget {
 
   // The plotting area for the current size (exposed for tests of the 100 % line).
   QRect plotArea() const;
+  // The title broken to fit a width: at most two lines, the second elided when it overflows
+  // (the graph window is narrow).
+  QStringList titleLines(int width) const;
   // The y pixel of a value inside the plotting area, truncated toward zero.
   int yOfValue(double value) const;
 
@@ -40,8 +44,12 @@ class BarChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void changeEvent(QEvent* event) override;
   int legendHeight(int width) const;
   QString title_;
+  // titleLines() runs for every y position painted: keep the last width's lines.
+  mutable int linesWidth_ = -1;
+  mutable QStringList lines_;
   std::vector<Bar> bars_;
   double axisMaximum_ = 200;
   double referenceValue_ = 100;

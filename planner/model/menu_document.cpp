@@ -97,12 +97,13 @@ bool MenuDocument::OpenRecent(const std::string& caption) {
 bool MenuDocument::ProfileDialog() {
   if (!hooks.profileDialog || !hooks.profileDialog()) return false;
   if (hooks.setModified) hooks.setModified(true);
+  // Every accepted name shows on the charts, also the one asked for before saving.
+  if (hooks.retitleCharts) hooks.retitleCharts(profile_.name());
   return true;
 }
 
 bool MenuDocument::GetName() {
   const bool accepted = ProfileDialog();
-  if (accepted && hooks.retitleCharts) hooks.retitleCharts(profile_.name());
   if (hooks.refresh) hooks.refresh();
   return accepted;
 }

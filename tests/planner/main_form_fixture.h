@@ -52,7 +52,8 @@ struct RecordingSel : nv::SelKondatePort {
   bool LoadMenuFile(const std::string&) override { return true; }
   void ReadBackColors(const nv::Ini&) override {}
   void WriteBackColors(nv::Ini&) override {}
-  void SetChartTitles(const std::string&) override {}
+  std::vector<std::string> titles;  // names the chart titles were set for
+  void SetChartTitles(const std::string& name) override { titles.push_back(name); }
   void setActivePage(int index) override {
     pages.push_back(index);
     if (reenter) reenter->selectMealTab((index + 1) % 4);

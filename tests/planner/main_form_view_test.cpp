@@ -36,6 +36,14 @@ TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
   EXPECT_EQ(f.percentChart(4), nullptr);
 }
 
+TEST_F(MainFormTest, StartUpTitlesAndFillsTheChartsBeforeAnyDish) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  ASSERT_EQ(sel.titles.size(), 1u);
+  EXPECT_EQ(sel.titles[0], nv::sj("host"));
+  EXPECT_GE(sel.recalcs, 1);
+}
+
 TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();

@@ -6,7 +6,6 @@
 
 #include "widgets_test_app.h"
 
-
 TEST(BarChart, DrawsBarsFromZeroTheRedLineAt100AndClipsAbove200) {
   nvtest::widgetsApp();
   nv::BarChart chart;
@@ -33,4 +32,27 @@ TEST(BarChart, DrawsBarsFromZeroTheRedLineAt100AndClipsAbove200) {
   EXPECT_NE(image.pixelColor(centreX(2), area.top() - 3), QColor(255, 0, 255));
   // A bar of 0 draws nothing.
   EXPECT_NE(image.pixelColor(centreX(3), chart.yOfValue(10)), QColor(0, 0, 0));
+}
+
+TEST(BarChart, WrapsALongTitleOnTwoLinesAndElidesTheRest) {
+  nvtest::widgetsApp();
+  nv::BarChart chart;
+  chart.resize(232, 320);
+  const QString title = QStringLiteral("はなこ さんの一日の栄養バランス(％)");
+  chart.setTitle(title);
+  QFontMetrics fm(chart.font());
+  const QStringList narrow = chart.titleLines(fm.horizontalAdvance(title) / 2 + 20);
+  ASSERT_EQ(narrow.size(), 2);
+  EXPECT_EQ(narrow.join(QString()).remove(QLatin1Char(' ')),
+            QString(title).remove(QLatin1Char(' ')));
+  // Far too narrow: still two lines, the second ending in an ellipsis.
+  const QStringList tiny = chart.titleLines(fm.horizontalAdvance(title) / 4 + 12);
+  ASSERT_EQ(tiny.size(), 2);
+  EXPECT_TRUE(tiny[1].endsWith(QChar(0x2026)));
+  // Wide enough: one line, and the plot starts lower when the title takes two.
+  EXPECT_EQ(chart.titleLines(fm.horizontalAdvance(title) + 40).size(), 1);
+  const int topOneLine = chart.plotArea().top();
+  chart.resize(fm.horizontalAdvance(title) / 2 + 20, 320);
+  EXPECT_EQ(chart.plotArea().top(),
+            topOneLine + (chart.titleLines(chart.width()).size() == 2 ? fm.height() : 0));
 }

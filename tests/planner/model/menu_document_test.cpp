@@ -102,6 +102,7 @@ TEST_F(DocumentTest, CancelledSaveDialogDuringTheQuestionKeepsTheWindowOpen) {
   EXPECT_EQ(request.defaultExt, "nvu");
   EXPECT_EQ(request.filter, sj("NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*"));
   EXPECT_EQ(request.fileName, sj("たろう"));  // the entered name is proposed
+  EXPECT_EQ(chartTitle, sj("たろう"));       // and already heads the charts
 
   // Cancel keeps the window too; No discards.
   prompt.expectBox("default", kAskCaption, nv::Icon::Question, nv::Buttons::YesNoCancel,
