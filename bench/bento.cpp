@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_foods.h"
 #include "bento/model/bento_csv.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_data_file.h"
@@ -20,19 +21,8 @@ constexpr int kFoods = 5000;
 constexpr int kDishes = 1000;
 
 nv::TFoodData makeFoods() {
-  std::vector<nv::TFood> foods;
-  for (int i = 0; i < kFoods; ++i) {
-    nv::TFood f;
-    f.number = i * 3 + 1;
-    f.code = std::to_string(10000 + i);
-    f.name = nv::sj("しょくひん") + std::to_string(i);
-    f.group = i % 7;
-    f.colorClass = 1 + i % 3;
-    for (int s = 0; s < nv::kNutrientCount; ++s) f.nutrients[s] = (i % 97) * 0.5 + s;
-    foods.push_back(std::move(f));
-  }
   nv::TFoodData t;
-  t.setFoods(std::move(foods));
+  t.setFoods(nvbench::makeFoods(kFoods));
   return t;
 }
 

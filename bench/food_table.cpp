@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bench/bench_foods.h"
 #include "core/food.h"
 #include "core/used_food.h"
 #include "platform/binio.h"
@@ -13,20 +14,7 @@ namespace {
 
 constexpr int kFoods = 5000;
 
-std::vector<nv::TFood> makeFoods() {
-  std::vector<nv::TFood> foods;
-  for (int i = 0; i < kFoods; ++i) {
-    nv::TFood f;
-    f.number = i * 3 + 1;
-    f.code = std::to_string(10000 + i);
-    f.name = nv::sj("しょくひん") + std::to_string(i);
-    f.group = i % 7;
-    f.colorClass = 1 + i % 3;
-    for (int s = 0; s < nv::kNutrientCount; ++s) f.nutrients[s] = (i % 97) * 0.5 + s;
-    foods.push_back(std::move(f));
-  }
-  return foods;
-}
+std::vector<nv::TFood> makeFoods() { return nvbench::makeFoods(kFoods); }
 
 void BM_LoadFoodSection(benchmark::State& state) {
   nv::TFoodData source;

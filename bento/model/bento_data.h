@@ -91,6 +91,9 @@ class TDaidokoro {
   void dishesWhere(int32_t TBentouData::*field, const NameList& names, std::string_view name,
                    NameList& out) const;
   void inUse(int32_t TBentouData::*field, const NameList& names, NameList& out) const;
+  // Calls add(food) for every food of the named dishes, with the totals' messages.
+  template <typename Add>
+  void forEachFoodOf(const NameList& dishes, Add add) const;
 };
 
 // The eleven reading groups ("あ行" ... "わ行", "漢字").

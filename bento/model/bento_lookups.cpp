@@ -120,41 +120,35 @@ double TDaidokoro::volumeSum(const NameList& dishes) const {
   return sum;
 }
 
-void TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
-                                const TFoodData* foods) const {
+template <typename Add>
+void TDaidokoro::forEachFoodOf(const NameList& dishes, Add add) const {
   if (Dishes.empty()) {
     prompt().message("BentouData == NULL");
     return;
   }
-  const TFoodData& table = foodTable(foods);
   for (const std::string& name : dishes) {
     const TBentouData* d = find(name);
     if (!d) {
       prompt().message(sj("料理名が見つかりませんでした:") + name);
       continue;
     }
-    for (const TBentouShokuhin& f : d->Foods) table.addNutrients(f.FoodNumber, f.Grams, acc);
+    for (const TBentouShokuhin& f : d->Foods) add(f);
   }
+}
+
+void TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
+                                const TFoodData* foods) const {
+  const TFoodData& table = foodTable(foods);
+  forEachFoodOf(dishes, [&](const TBentouShokuhin& f) { table.addNutrients(f.FoodNumber, f.Grams, acc); });
 }
 
 void TDaidokoro::foodGroupGrams(const NameList& dishes, GroupGrams& acc,
                                 const TFoodData* foods) const {
-  if (Dishes.empty()) {
-    prompt().message("BentouData == NULL");
-    return;
-  }
   const TFoodData& table = foodTable(foods);
-  for (const std::string& name : dishes) {
-    const TBentouData* d = find(name);
-    if (!d) {
-      prompt().message(sj("料理名が見つかりませんでした:") + name);
-      continue;
-    }
-    for (const TBentouShokuhin& f : d->Foods) {
-      int32_t g = table.groupOf(f.FoodNumber);
-      if (g >= 0 && g < kFoodGroupCount) acc[size_t(g)] += f.Grams;
-    }
-  }
+  forEachFoodOf(dishes, [&](const TBentouShokuhin& f) {
+    int32_t g = table.groupOf(f.FoodNumber);
+    if (g >= 0 && g < kFoodGroupCount) acc[size_t(g)] += f.Grams;
+  });
 }
 
 }  // namespace nv
