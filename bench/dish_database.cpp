@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include "core/fixed_categories.h"
 #include "core/food.h"
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
@@ -77,22 +78,7 @@ struct Scale {
       list.push_back(f);
     }
     foods.setFoods(list);
-    const char* const categories[] = {"ごはん",
-                                      "パン・シリアル",
-                                      "めん",
-                                      "汁もの",
-                                      "魚のおかず",
-                                      "肉のおかず",
-                                      "野菜のおかず",
-                                      "卵のおかず",
-                                      "豆のおかず",
-                                      "芋のおかず",
-                                      "乳製品・海藻・小魚のおかず",
-                                      "くだもの",
-                                      "デザート・お菓子",
-                                      "飲み物",
-                                      "その他"};
-    for (const char* c : categories) dishes.findOrAppendOrder(nv::sj(c));
+    for (const std::string& c : nv::fixedCategoryNames()) dishes.findOrAppendOrder(c);
     dishCsv = nv::sj("分類,料理名,食品名,可食量（ｇ）\n");
     for (int d = 0; d < kDishes; ++d) {
       nv::TOrder& order = dishes.orders()[size_t(d % 15)];
