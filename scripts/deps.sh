@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache
   libicu-dev libjpeg-dev liblhasa-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
