@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
+  # the locale sources the decimal-comma tests compile de_DE.UTF-8 from
+  locales
   # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)
   fcitx5-frontend-qt6
 )

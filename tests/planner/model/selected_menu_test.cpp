@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <set>
+
 #include "byte_builder.h"
 #include "core/food.h"
 #include "core/kojin_data.h"
@@ -73,6 +76,21 @@ TEST(SelectedMenu, ADishStandsOnItsMealAndTheDayAndGoesFromBoth) {
   EXPECT_FALSE(menu.remove(serial));
 }
 
+TEST(SelectedMenu, SerialsStayValidAndUniqueAtTheTopOfTheRange) {
+  nv::SelectedMenu menu;
+  menu.replace({std::vector<nv::SelDish>{riceDish(), riceDish()}, {}, {}}, INT32_MAX);
+  ASSERT_EQ(menu.counter(), INT32_MAX);
+  std::set<int32_t> serials;
+  for (const nv::SelDish& d : menu.dishes(0)) serials.insert(d.serialNo);
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(menu.add(1, milkDish()));
+    const int32_t serial = menu.dishes(1).back().serialNo;
+    EXPECT_GT(serial, 0);
+    EXPECT_TRUE(serials.insert(serial).second) << serial;
+  }
+  EXPECT_EQ(menu.counter(), INT32_MAX);
+}
+
 TEST(SelectedMenu, BalanceSumsMealsForTheDayAndPreviewsTheDishUnderEdit) {
   nv::TFoodData foods = twoFoods();
   nv::SelectedMenu menu;
@@ -107,7 +125,12 @@ TEST(MenuFile, EmptyMenuHoldsHeaderProfileThreeZeroCountsAndTheCounter) {
   nv::ByteWriter person;
   profile.writeRecord(person, view);
   nvtest::Bytes want;
-  want.text("Nuvelta Used Food Data Version = 1.02", 128).raw(person.data()).i32(0).i32(0).i32(0).i32(2);
+  want.text("Nuvelta Used Food Data Version = 1.02", 128)
+      .raw(person.data())
+      .i32(0)
+      .i32(0)
+      .i32(0)
+      .i32(2);
   EXPECT_EQ(nvtest::readBytes(dir.file("a.nvu")), want.str());
 }
 
@@ -172,19 +195,22 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   other[36] = '1';  // "... = 1.01"
   nvtest::writeBytes(dir.file("old.nvu"), other);
   prompt.expectBox(
-      "食品データのバージョンが異なるので、選択済み献立データを読み込めません。\n\n<Nuvelta Used Food Data "
+      "食品データのバージョンが異なるので、選択済み献立データを読み込めません。\n\n<Nuvelta Used "
+      "Food Data "
       "Version = 1.01>と\n<Nuvelta Used Food Data Version = 1.02>が異なります",
       "確認", nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("old.nvu"), keep, target, {}));
 
   // Cut inside the dish records, and an absurd dish count.
   nvtest::writeBytes(dir.file("cut.nvu"), good.substr(0, good.size() - 30));
-  prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした",
+                   nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {}));
   std::string huge = good;
   nv::putInt32LE(huge.data() + 128 + 14 * 128, 0x7FFFFFFF);
   nvtest::writeBytes(dir.file("huge.nvu"), huge);
-  prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした",
+                   nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {}));
 
   EXPECT_EQ(target.name(), sj("じろう"));
