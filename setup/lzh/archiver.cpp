@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -77,6 +78,8 @@ int updateArchive(const std::string& archive, const std::vector<AddItem>& items)
   std::string out;
   for (const auto& e : encoded) out += e;
   out.push_back('\0');
+  std::error_code ec;
+  std::filesystem::create_directories(toFsPath(folderOf(archive)), ec);
   if (!writeFileAtomic(archive, out)) return kWriteError;
   return 0;
 }

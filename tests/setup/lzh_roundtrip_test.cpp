@@ -16,10 +16,10 @@
 
 namespace {
 using nv::lzh::ArchiveMember;
+using nvtest::put;
 using nvtest::readBytes;
 using nvtest::runShell;
 using nvtest::TempDir;
-using nvtest::writeBytes;
 
 bool haveLha() { return runShell("command -v lha >/dev/null 2>&1") == 0; }
 
@@ -56,7 +56,7 @@ TEST(LzhArchive, SystemLhaListsTestsAndExtractsWhatWeWriteByteForByte) {
     members.push_back({std::string("sub/") + c.name, false, c.data, 1143847800, 0644});
   members.push_back({"run.sh", false, "#!/bin/sh\necho hi\n", 1143847800, 0755});
   std::string archive = dir.file("t.lzh");
-  writeBytes(archive, nv::lzh::encodeArchive(members));
+  put(archive, nv::lzh::encodeArchive(members));
 
   std::string out;
   ASSERT_EQ(runShell("lha t '" + archive + "' 2>&1", &out), 0) << out;
@@ -109,7 +109,7 @@ TEST(LzhArchive, HeaderIsLevelTwoWithValidHeaderCrcAndJapaneseNames) {
 
   TempDir dir;
   std::string archive = dir.file("jp.lzh");
-  writeBytes(archive, nv::lzh::encodeArchive({{name, false, "data", 0, 0644}}));
+  put(archive, nv::lzh::encodeArchive({{name, false, "data", 0, 0644}}));
   std::vector<nv::lzh::MemberInfo> members;
   ASSERT_EQ(nv::lzh::listArchive({archive, 0}, members).code, 0);
   ASSERT_EQ(members.size(), 1u);
@@ -126,12 +126,12 @@ TEST(LzhArchive, HostileNamesAreRefusedAndNothingLandsOutsideTheFolder) {
   std::filesystem::create_directory_symlink(nv::toFsPath(dir.path()),
                                             nv::toFsPath(target + "/link"));
   std::string archive = dir.file("evil.lzh");
-  writeBytes(archive, nv::lzh::encodeArchive({
-                          {"../escape.txt", false, "x", 0, 0644},
-                          {"a/../../escape2.txt", false, "x", 0, 0644},
-                          {"link/escape3.txt", false, "x", 0, 0644},
-                          {"good.txt", false, "fine", 0, 0644},
-                      }));
+  put(archive, nv::lzh::encodeArchive({
+                   {"../escape.txt", false, "x", 0, 0644},
+                   {"a/../../escape2.txt", false, "x", 0, 0644},
+                   {"link/escape3.txt", false, "x", 0, 0644},
+                   {"good.txt", false, "fine", 0, 0644},
+               }));
   nv::lzh::ArchiverResult r =
       nv::lzh::runArchiverCommand("x \"" + archive + "\" \"" + target + "\"");
   EXPECT_NE(r.code, 0);
@@ -153,7 +153,7 @@ TEST(LzhArchive, DamagedArchivesGiveTheirCodesNotACrash) {
       nv::lzh::encodeArchive({{"w.txt", false, nvtest::wordySample(20000, 2), 0, 0644}});
   auto extract = [&](const std::string& bytes) {
     std::string archive = dir.file("d.lzh");
-    writeBytes(archive, bytes);
+    put(archive, bytes);
     return nv::lzh::runArchiverCommand("x \"" + archive + "\" \"" + dir.file("out") + "\"").code;
   };
   EXPECT_EQ(extract("this is not an archive at all"), 0x801B);

@@ -1,8 +1,12 @@
 #pragma once
 // Helpers of the archive tests: running a shell command and reading its output.
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
+
+#include "platform/paths.h"
+#include "temp_dir.h"
 
 namespace nvtest {
 
@@ -17,6 +21,12 @@ inline int runShell(const std::string& command, std::string* out = nullptr) {
   int status = pclose(p);
   if (out) *out = text;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Writes a file, making its folders first.
+inline void put(const std::string& cp932Path, const std::string& bytes) {
+  std::filesystem::create_directories(nv::toFsPath(nv::folderOf(cp932Path)));
+  writeBytes(cp932Path, bytes);
 }
 
 inline std::string randomBytes(size_t n, unsigned seed) {
