@@ -15,6 +15,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "teacher/add_kondate_form.h"
 
 namespace nv {
 
@@ -149,7 +150,9 @@ void TMainForm::runSetDetails() {
 
 void TMainForm::runAddKondateData() {
   pauseConveyor();
-  if (hooks.addKondateData && hooks.addKondateData()) {
+  const bool changed = hooks.addKondateData ? hooks.addKondateData()
+                                            : runAddKondateForm(this, *foodData_, *kondateData_);
+  if (changed) {
     kondateData_->writeAddFile(addFileName_);
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);
