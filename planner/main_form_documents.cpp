@@ -15,6 +15,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 #include "teacher/add_kondate_form.h"
 
 namespace nv {
@@ -96,7 +97,7 @@ void TMainForm::runSaveMenuAs() {
   request.fileName = unnamed && profile_.name() != defaultName_ ? profile_.name()
                      : unnamed                                  ? std::string()
                                                                 : fileNameOf(currentFileName_);
-  if (!unnamed) request.initialDir = folderOf(currentFileName_);
+  request.initialDir = unnamed ? saveStartFolder() : folderOf(currentFileName_);
   std::string path;
   if (!dialogs().saveFile(request, path)) return;
   currentFileName_ = path;
