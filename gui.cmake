@@ -16,10 +16,16 @@ if(NV_PLANNER_SOURCES)
   set_target_properties(nvplanner PROPERTIES AUTOMOC ON)
 endif()
 
+# The windows of the lunch-box game.
+file(GLOB NV_BENTO_SOURCES CONFIGURE_DEPENDS bento/*.cpp bento/*.h)
+add_library(nvbento STATIC ${NV_BENTO_SOURCES})
+target_link_libraries(nvbento PUBLIC nvwidgets)
+set_target_properties(nvbento PROPERTIES AUTOMOC ON)
+
 # The program: build/dist/NV runs on the distribution beside it.
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/nv_main.cpp)
   file(GLOB NV_APP_SOURCES CONFIGURE_DEPENDS app/nv_*.cpp)
   add_executable(NV ${NV_APP_SOURCES})
-  target_link_libraries(NV PRIVATE nvplanner)
+  target_link_libraries(NV PRIVATE nvplanner nvbento)
   set_target_properties(NV PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/dist)
 endif()
