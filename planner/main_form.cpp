@@ -32,6 +32,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
@@ -45,9 +46,9 @@ TMainForm::TMainForm(TKojinData& profile, TGunName& gunName, std::string default
       kondateData_(std::make_unique<TKondateData>()) {
   setCurrentFoodData(foodData_.get());
   const std::string folder = programFolder();
-  iniPath_ = joinPath(folder, "NV.ini");
+  iniPath_ = iniFilePath();
   dataFileName_ = joinPath(folder, "NV.nv");
-  addFileName_ = joinPath(folder, "NV_ADD.nv");
+  addFileName_ = defaultAddFilePath();
   bmpFolder_ = joinPath(folder, "bmp") + "/";
   // The picture folder is known from creation on, for every window made after this one.
   bmpFolder_ = withSeparator(Ini(iniPath_).readString("Data", "BmpFolder", bmpFolder_));

@@ -15,6 +15,8 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
+#include "teacher/add_kondate_form.h"
 
 namespace nv {
 
@@ -95,7 +97,7 @@ void TMainForm::runSaveMenuAs() {
   request.fileName = unnamed && profile_.name() != defaultName_ ? profile_.name()
                      : unnamed                                  ? std::string()
                                                                 : fileNameOf(currentFileName_);
-  if (!unnamed) request.initialDir = folderOf(currentFileName_);
+  request.initialDir = unnamed ? saveStartFolder() : folderOf(currentFileName_);
   std::string path;
   if (!dialogs().saveFile(request, path)) return;
   currentFileName_ = path;
@@ -149,7 +151,9 @@ void TMainForm::runSetDetails() {
 
 void TMainForm::runAddKondateData() {
   pauseConveyor();
-  if (hooks.addKondateData && hooks.addKondateData()) {
+  const bool changed = hooks.addKondateData ? hooks.addKondateData()
+                                            : runAddKondateForm(this, *foodData_, *kondateData_);
+  if (changed) {
     kondateData_->writeAddFile(addFileName_);
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);

@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
@@ -79,6 +80,7 @@ bool MenuDocument::SaveMenuAs() {
   if (currentFileName_ == kUnnamed && profile_.name() != defaultName_)
     request.fileName = profile_.name();
   request.initialDir = folderOf(currentFileName_);
+  if (request.initialDir.empty()) request.initialDir = saveStartFolder();
   std::string chosen;
   if (!dialogs().saveFile(request, chosen)) return false;
   const std::string previous = currentFileName_;
