@@ -25,7 +25,7 @@ FileRequest saveFileRequest(const std::string& current) {
 }
 
 std::string documentsFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) + "/";
+  return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) + "/";
 }
 
 }  // namespace
