@@ -59,7 +59,12 @@ void paintPaperChart(QPainter& p, const QRect& rect, const PaperChart& chart, co
   p.setClipRect(rect);
   p.fillRect(rect, Qt::white);
   const int h = rect.height();
-  const QFont titleFont = sizedFont(family, h / 14, true);
+  // A long title gets a smaller face (down to two thirds) before it wraps.
+  QFont titleFont = sizedFont(family, h / 14, true);
+  const int titleRoom = rect.width() - 2 * std::max(2, h / 60);
+  const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(chart.title);
+  if (titleWidth > titleRoom && titleWidth > 0)
+    titleFont.setPixelSize(std::max(h / 21, std::max(1, h / 14 * titleRoom / titleWidth)));
   const QFont labelFont = sizedFont(family, h / 24);
   const int pad = std::max(2, h / 60);
 
@@ -70,7 +75,7 @@ void paintPaperChart(QPainter& p, const QRect& rect, const PaperChart& chart, co
   const QRect titleBox(rect.left() + pad, rect.top() + pad, rect.width() - 2 * pad,
                        tm.height() * 2);
   const QRect titleUsed =
-      p.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, chart.title);
+      p.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWrapAnywhere, chart.title);
   p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, chart.title);
   const int titleBottom = rect.top() + pad + std::min(titleUsed.height(), tm.height() * 2) + pad;
 
