@@ -107,6 +107,9 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   connect(&frontTimer_, &QTimer::timeout, this, &TBentoubakoForm::bringToFrontNow);
   connect(&deleteTimer_, &QTimer::timeout, this, [this] { deletePlaced(deleteSerial_); });
   redraw();
+  // The enlarged kitchen is scaled while the child looks at the overview, so the click on
+  // the small box only has to draw it.
+  QTimer::singleShot(0, this, [this] { kitchenPixmap(false); });
 }
 
 TBentoubakoForm::~TBentoubakoForm() = default;
@@ -200,14 +203,19 @@ void TBentoubakoForm::paintKitchen(QPainter& p) {
                          settings_.groupColors);
 }
 
-void TBentoubakoForm::redraw() {
-  if (background_.size() != size()) background_ = QPixmap(size());
+void TBentoubakoForm::redraw(const QRect& area) {
+  QRect dirty = area.isEmpty() ? rect() : area.intersected(rect());
+  if (background_.size() != size()) {
+    background_ = QPixmap(size());
+    dirty = rect();
+  }
   QPainter p(&background_);
+  p.setClipRect(dirty);
   paintKitchen(p);
   p.end();
   BoxFront->setVisible(!overview_);
   RiceBallButton->setVisible(!overview_);
-  update();
+  update(dirty);
 }
 
 void TBentoubakoForm::paintEvent(QPaintEvent* event) {

@@ -145,8 +145,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void buildMenus();
   void loadPictures();
   void layoutAreas();
-  // Redraws the background cache and repaints.
-  void redraw();
+  // Redraws the background cache (or the part of it in `area`) and repaints.
+  void redraw(const QRect& area = QRect());
   void recomputeGraph();
   void rebuildBringToFrontMenu();
   void showFullBox();
@@ -183,6 +183,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   std::unique_ptr<TReizouko> view_, door_;
   LayoutSection openSection_ = LayoutSection::Refrigerator;
   QPixmap appliancePixmap_;
+  QHash<QString, QPixmap> appliancePixmaps_;
   QRect applianceRect_;
 
   QImage kitchenImage_, boxImage_, frontImage_, coasterImage_, exitImage_;

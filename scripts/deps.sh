@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
+  # the print tests read the PDFs they write
+  poppler-utils
   # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)
   fcitx5-frontend-qt6
 )
