@@ -303,8 +303,7 @@ KitchenSettings TBentouDetailsForm::result() const {
   return s;
 }
 
-void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const char* titleUtf8,
-                                   const char* filterUtf8) {
+void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8) {
   const std::string current = fromQ(edit->text());
   FileRequest r;
   r.title = sj(titleUtf8);
@@ -387,12 +386,14 @@ void TBentouDetailsForm::showAppliance(LayoutSection section) {
   ApplianceLayout back = l;
   const QRect g = form.pictureRect(), a = form.mainArea();
   back.iLeft = g.x(), back.iTop = g.y(), back.iRight = g.width(), back.iBottom = g.height();
-  back.raLeft = a.left(), back.raTop = a.top(), back.raRight = a.right(), back.raBottom = a.bottom();
+  back.raLeft = a.left(), back.raTop = a.top(), back.raRight = a.right(),
+  back.raBottom = a.bottom();
   setLayout(section, back);
   if (fridge) {
     ApplianceLayout door = layoutOf(LayoutSection::Door);
     const QRect d = form.doorArea();
-    door.raLeft = d.left(), door.raTop = d.top(), door.raRight = d.right(), door.raBottom = d.bottom();
+    door.raLeft = d.left(), door.raTop = d.top(), door.raRight = d.right(),
+    door.raBottom = d.bottom();
     setLayout(LayoutSection::Door, door);
   }
 }

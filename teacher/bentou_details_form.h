@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "bento/kitchen_ports.h"
 #include "bento/model/appliance_layout.h"
 #include "bento/model/kitchen_settings.h"
 
@@ -21,6 +22,7 @@ class QTabWidget;
 
 namespace nv {
 
+class TBentoubakoForm;
 class TDaidokoro;
 
 class TBentouDetailsForm : public QDialog {
@@ -83,7 +85,12 @@ class TBentouDetailsForm : public QDialog {
 };
 
 // The kitchen's settings port: the dialog over the kitchen's settings and data.
-class TBentoubakoForm;
 bool editKitchenSettings(TBentoubakoForm& kitchen, KitchenSettings& settings);
+class BentouDetailsPort : public KitchenSettingsPort {
+ public:
+  bool edit(TBentoubakoForm& kitchen, KitchenSettings& settings) override {
+    return editKitchenSettings(kitchen, settings);
+  }
+};
 
 }  // namespace nv

@@ -63,8 +63,9 @@ void TReizoukoForm::rebuild() {
   doorView_.reset();
   auto make = [&](const Part& p) {
     const QRect r = scaled(p.area);
-    auto v = std::make_unique<TReizouko>(*host_, this, QRect(r.left(), r.top(), r.width(), r.height()),
-                                         p.columns, p.rows, style_, pictureFolder_, p.names, 12);
+    auto v =
+        std::make_unique<TReizouko>(*host_, this, QRect(r.left(), r.top(), r.width(), r.height()),
+                                    p.columns, p.rows, style_, pictureFolder_, p.names, 12);
     v->setBrowseMode(true);
     v->setVisible(true);
     return v;
