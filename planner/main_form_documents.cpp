@@ -17,6 +17,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/text.h"
+#include "teacher/add_kondate_form.h"
 
 namespace nv {
 
@@ -47,9 +48,10 @@ void TMainForm::runSetDetails() {
 }
 
 void TMainForm::runAddKondateData() {
-  if (!services_.dishes) return;
   pauseConveyor();
-  if (services_.dishes->editDishes(this)) {
+  const bool changed = services_.dishes ? services_.dishes->editDishes(this)
+                                        : runAddKondateForm(this, *foodData_, *kondateData_);
+  if (changed) {
     kondateData_->writeAddFile(addFileName());
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);

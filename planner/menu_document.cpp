@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
@@ -149,6 +150,7 @@ bool MenuDocument::SaveMenuAs() {
   request.fileName = fileNameOf(fileName_);
   if (fileName_ == kUnnamed && profile_.name() != defaultName_) request.fileName = profile_.name();
   request.initialDir = folderOf(fileName_);
+  if (request.initialDir.empty()) request.initialDir = saveStartFolder();
   std::string chosen;
   if (!dialogs().saveFile(request, chosen)) return false;
   const std::string previous = fileName_;

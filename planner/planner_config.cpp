@@ -1,13 +1,17 @@
 #include "planner/planner_config.h"
 
 #include "platform/paths.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
 PlannerConfig::PlannerConfig(const std::string& programFolder, QObject* parent)
     : QObject(parent),
       settings_(PlannerSettings::defaults(programFolder)),
-      iniPath_(joinPath(programFolder, "NV.ini")) {}
+      iniPath_(iniFilePath()) {
+  // An installed program keeps what it writes in the user's folder.
+  settings_.data.addKondateFileName = defaultAddFilePath();
+}
 
 void PlannerConfig::read(const Ini& ini, const ScreenRect& workArea) {
   settings_.read(ini, workArea);

@@ -22,7 +22,8 @@ class Ini;
 class PlannerConfig : public QObject {
   Q_OBJECT
  public:
-  // The built-in values for the program folder; the INI path is that folder's NV.ini.
+  // The built-in values for the program folder; NV.ini and NV_ADD.nv where the program keeps
+  // what it writes (platform/user_folders.h).
   explicit PlannerConfig(const std::string& programFolder, QObject* parent = nullptr);
 
   const PlannerSettings& settings() const { return settings_; }

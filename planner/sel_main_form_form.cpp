@@ -24,6 +24,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
@@ -159,7 +160,7 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
 
   StartHints::install();
 
-  iniPath_ = joinPath(programFolder(), "NV.ini");
+  iniPath_ = iniFilePath();
   const Ini ini(iniPath_);
   setBackColor(ini.readInteger("StartForm", "BackColor", kDefaultBackColor));
 

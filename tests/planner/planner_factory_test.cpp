@@ -109,16 +109,23 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
     void showAbout(QWidget*) override { ++shown; }
     int shown = 0;
   } about;
+  struct Dishes : nv::DishEditor {
+    bool editDishes(QWidget*) override { return ++opened, false; }
+    int opened = 0;
+  } dishes;
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   f.startUp();
+  nv::PlannerServices services = f.services();
+  services.dishes = &dishes;
+  f.setServices(services);
   f.ShowAboutAction->trigger();
   f.SearchOrderAction->trigger();
   f.PrintAction->trigger();
   f.SetDetailsAction->trigger();
   f.AddKondateDataAction->trigger();
+  EXPECT_EQ(dishes.opened, 1);
   EXPECT_TRUE(sel.added.empty());
 
-  nv::PlannerServices services = f.services();
   services.search = &search;
   services.about = &about;
   f.setServices(services);

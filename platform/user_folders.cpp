@@ -1,0 +1,86 @@
+#include "platform/user_folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "platform/paths.h"
+
+namespace nv {
+namespace {
+namespace fs = std::filesystem;
+
+fs::path homeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
+  return "/tmp";
+}
+
+fs::path configHome() {
+  // Relative values are invalid and ignored.
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+    return config;
+  return homeFolder() / ".config";
+}
+
+// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: "$HOME/..." or an absolute path in
+// double quotes. Empty when the file or the key is missing or the value is the home itself
+// (which means "no documents folder").
+fs::path documentsFromUserDirs() {
+  std::ifstream in(configHome() / "user-dirs.dirs");
+  std::string line;
+  const std::string key = "XDG_DOCUMENTS_DIR=";
+  while (std::getline(in, line)) {
+    if (line.rfind(key, 0) != 0) continue;
+    std::string value = line.substr(key.size());
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return {};
+    value = value.substr(1, value.size() - 2);
+    fs::path path;
+    if (value.rfind("$HOME", 0) == 0)
+      path = homeFolder().string() + value.substr(5);
+    else if (!value.empty() && value[0] == '/')
+      path = value;
+    else
+      return {};
+    if ((path / "").lexically_normal() == (homeFolder() / "").lexically_normal()) return {};
+    return path;
+  }
+  return {};
+}
+}  // namespace
+
+bool programFolderWritable() {
+  const std::string folder = programFolder();
+  if (fileExists(joinPath(folder, std::string(kPackagedMarker)))) return false;
+  return access(toFsPath(folder).c_str(), W_OK) == 0;
+}
+
+std::string settingsFolder() {
+  if (programFolderWritable()) return programFolder();
+  const fs::path folder = configHome() / "Nuvelta";
+  std::error_code ec;
+  fs::create_directories(folder, ec);  // a failure shows when the file is saved
+  return fromFsPath(folder);
+}
+
+std::string iniFilePath() { return joinPath(settingsFolder(), "NV.ini"); }
+
+std::string defaultAddFilePath() { return joinPath(settingsFolder(), "NV_ADD.nv"); }
+
+std::string documentsFolder() {
+  std::error_code ec;
+  fs::path folder = documentsFromUserDirs();
+  if (folder.empty() || !fs::is_directory(folder, ec)) folder = homeFolder() / "Documents";
+  if (!fs::is_directory(folder, ec)) folder = homeFolder();
+  return fromFsPath(folder);
+}
+
+std::string saveStartFolder() {
+  return programFolderWritable() ? std::string() : documentsFolder();
+}
+
+}  // namespace nv

@@ -1,0 +1,32 @@
+#pragma once
+// Where the program keeps what it writes. A program folder that can be written (a copied or
+// freshly built one) keeps NV.ini and NV_ADD.nv beside the program as it always has. A
+// system-installed one (read-only, or marked by the package) is never written: the two files
+// live in the user's config folder and save dialogs start in the documents folder.
+// Every reader and writer of NV.ini or NV_ADD.nv asks here; paths are CP932.
+#include <string>
+#include <string_view>
+
+namespace nv {
+
+// Name of the file a system package puts into the program folder to say that the folder
+// belongs to the package manager (also when the user could write it, e.g. as root).
+inline constexpr std::string_view kPackagedMarker = "packaged";
+
+// False when the program folder cannot be written or carries the package marker.
+bool programFolderWritable();
+
+// The program folder when it can be written, else $XDG_CONFIG_HOME/Nuvelta (created on
+// demand; ~/.config when XDG_CONFIG_HOME is unset or not absolute).
+std::string settingsFolder();
+std::string iniFilePath();         // settingsFolder()/NV.ini
+std::string defaultAddFilePath();  // settingsFolder()/NV_ADD.nv
+
+// The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs, else ~/Documents when it
+// exists, else the home folder.
+std::string documentsFolder();
+// Where a save dialog without a folder of its own starts: "" (the dialog's choice, as always)
+// for a writable program folder, the documents folder for an installed one.
+std::string saveStartFolder();
+
+}  // namespace nv
