@@ -145,8 +145,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void buildMenus();
   void loadPictures();
   void layoutAreas();
-  // Redraws the background cache and repaints.
-  void redraw();
+  // Redraws the background cache (or the part of it in `area`) and repaints.
+  void redraw(const QRect& area = QRect());
   void recomputeGraph();
   void rebuildBringToFrontMenu();
   void showFullBox();
@@ -159,6 +159,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   bool insideBox(const std::string& dish) const;
   void raiseFrontOver(const TSelectedBentouItem& item);
   const QPixmap& kitchenPixmap(bool overview);
+  // Reads and scales what only the working view shows (once per size).
+  void prepareWorkingView();
 
   TKojinData& profile_;
   const TGunName& gunName_;
@@ -183,11 +185,14 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   std::unique_ptr<TReizouko> view_, door_;
   LayoutSection openSection_ = LayoutSection::Refrigerator;
   QPixmap appliancePixmap_;
+  QHash<QString, QPixmap> appliancePixmaps_;
   QRect applianceRect_;
 
   QImage kitchenImage_, boxImage_, frontImage_, coasterImage_, exitImage_;
   QPixmap kitchenOverview_, kitchenWorking_, boxSmall_, boxLarge_, front_, coaster_, exit_;
   QPixmap background_;
+  KSize frontSize_, coasterSize_;
+  bool workingReady_ = false;
 
   KitchenArea pressArea_ = KitchenArea::None;
   Qt::MouseButton pressButton_ = Qt::NoButton;

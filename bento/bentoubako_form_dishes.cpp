@@ -54,9 +54,17 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
   const ApplianceLayout layout = readLayout(ini, section);
   const KRect picture = appliancePictureRect(layout, s);
   applianceRect_ = qRect(picture);
-  appliancePixmap_ = scaledPixmap(
-      pictures_.transparent(kitchenPicturePath(settings_.bmpFolder, applianceOf(section))),
-      applianceRect_.size());
+  // Scaled once per appliance and size: opening it again only draws.
+  const QString key = toQ(kitchenPicturePath(settings_.bmpFolder, applianceOf(section))) +
+                      QString::number(applianceRect_.width()) + QLatin1Char('x') +
+                      QString::number(applianceRect_.height());
+  auto cached = appliancePixmaps_.find(key);
+  if (cached == appliancePixmaps_.end())
+    cached =
+        appliancePixmaps_.insert(key, scaledPixmap(pictures_.transparent(kitchenPicturePath(
+                                                       settings_.bmpFolder, applianceOf(section))),
+                                                   applianceRect_.size()));
+  appliancePixmap_ = cached.value();
   openSection_ = section;
   NameList names;
   kitchen_.dishesOfStorage(storageNameOf(section), names);
@@ -73,7 +81,7 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
                                           door.maxCol, door.maxRaw, settings_.scrollBarStyle,
                                           settings_.bmpFolder, doorNames, font);
   }
-  redraw();
+  redraw(applianceRect_);
 }
 
 void TBentoubakoForm::closeAppliance() {
@@ -82,7 +90,7 @@ void TBentoubakoForm::closeAppliance() {
   view_.reset();
   door_.reset();
   appliancePixmap_ = QPixmap();
-  redraw();
+  redraw(applianceRect_);
 }
 
 bool TBentoubakoForm::insideBox(const std::string& dish) const {

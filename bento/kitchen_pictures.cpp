@@ -82,10 +82,12 @@ QPixmap renderDishPixmap(const QImage& picture, QSize size, const QString& name,
   }
   QFont font = p.font();
   font.setBold(true);
-  // Long names get a smaller font (down to 9 pixels) before they are cut.
+  // Long names get a smaller font (down to two thirds, and never below 9 pixels) before
+  // they are cut, so that neighbouring cells keep similar letters.
   int pixels = std::max(9, fontPixels);
+  const int smallest = std::max(9, pixels * 2 / 3);
   font.setPixelSize(pixels);
-  while (pixels > 9 && QFontMetrics(font).horizontalAdvance(name) > size.width() - 4)
+  while (pixels > smallest && QFontMetrics(font).horizontalAdvance(name) > size.width() - 4)
     font.setPixelSize(--pixels);
   p.setFont(font);
   const QFontMetrics fm(font);

@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Adding a dish never overflows the serial counter.
   nv::SelDish extra;
   extra.usedFoods = {{1, 10, 10}};
+  extra.serialNo = menu.nextSerial();
   menu.add(0, extra);
 
   if (!nv::saveMenuFile(first, menu, profile, view)) std::abort();

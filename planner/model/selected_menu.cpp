@@ -25,7 +25,7 @@ int32_t SelectedMenu::nextSerial() {
   for (const auto& node : nodes_)
     for (const SelDish& d : node) used.push_back(d.serialNo);
   std::sort(used.begin(), used.end());
-  int32_t serial = 1;
+  int32_t serial = 0;
   for (int32_t u : used)
     if (u == serial) ++serial;
   return serial;
@@ -33,7 +33,6 @@ int32_t SelectedMenu::nextSerial() {
 
 bool SelectedMenu::add(int meal, SelDish dish) {
   if (meal < 0 || meal >= kMealCount) return false;
-  if (dish.serialNo == 0) dish.serialNo = nextSerial();
   dish.weight = totalAmount(dish.usedFoods);
   nodes_[size_t(meal)].push_back(dish);
   nodes_[kDayNode].push_back(std::move(dish));

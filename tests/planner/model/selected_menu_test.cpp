@@ -55,10 +55,16 @@ nv::SelDish milkDish() {
 }
 }  // namespace
 
+// Dishes numbered as the chosen-menu window numbers them: the counter, then one more.
+bool addNumbered(nv::SelectedMenu& menu, int meal, nv::SelDish dish) {
+  dish.serialNo = menu.nextSerial();
+  return menu.add(meal, dish);
+}
+
 TEST(SelectedMenu, ADishStandsOnItsMealAndTheDayAndGoesFromBoth) {
   nv::SelectedMenu menu;
-  ASSERT_TRUE(menu.add(0, riceDish()));
-  ASSERT_TRUE(menu.add(1, milkDish()));
+  ASSERT_TRUE(addNumbered(menu, 0, riceDish()));
+  ASSERT_TRUE(addNumbered(menu, 1, milkDish()));
   EXPECT_FALSE(menu.add(3, riceDish()));  // the day node is not a meal
   EXPECT_TRUE(menu.modified());
   ASSERT_EQ(menu.dishes(3).size(), 2u);
@@ -83,9 +89,11 @@ TEST(SelectedMenu, SerialsStayValidAndUniqueAtTheTopOfTheRange) {
   std::set<int32_t> serials;
   for (const nv::SelDish& d : menu.dishes(0)) serials.insert(d.serialNo);
   for (int i = 0; i < 3; ++i) {
-    ASSERT_TRUE(menu.add(1, milkDish()));
+    nv::SelDish milk = milkDish();
+    milk.serialNo = menu.nextSerial();
+    ASSERT_TRUE(menu.add(1, milk));
     const int32_t serial = menu.dishes(1).back().serialNo;
-    EXPECT_GT(serial, 0);
+    EXPECT_GE(serial, 0);
     EXPECT_TRUE(serials.insert(serial).second) << serial;
   }
   EXPECT_EQ(menu.counter(), INT32_MAX);
@@ -94,8 +102,8 @@ TEST(SelectedMenu, SerialsStayValidAndUniqueAtTheTopOfTheRange) {
 TEST(SelectedMenu, BalanceSumsMealsForTheDayAndPreviewsTheDishUnderEdit) {
   nv::TFoodData foods = twoFoods();
   nv::SelectedMenu menu;
-  menu.add(0, riceDish());
-  menu.add(1, milkDish());
+  addNumbered(menu, 0, riceDish());
+  addNumbered(menu, 1, milkDish());
   nv::MealTotals breakfast = menu.totals(0, &foods);
   EXPECT_DOUBLE_EQ(breakfast.nutrients[nv::kEnergy], 234);
   EXPECT_DOUBLE_EQ(breakfast.groups[5], 150);
@@ -137,7 +145,7 @@ TEST(MenuFile, EmptyMenuHoldsHeaderProfileThreeZeroCountsAndTheCounter) {
 TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   nvtest::TempDir dir;
   nv::SelectedMenu menu;
-  menu.add(1, milkDish());
+  addNumbered(menu, 1, milkDish());
   nv::TKojinData profile;
   ASSERT_TRUE(nv::saveMenuFile(dir.file("b.nvu"), menu, profile, {}));
   EXPECT_FALSE(menu.modified());
@@ -168,10 +176,34 @@ TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   EXPECT_GT(loaded.nextSerial(), 5);
 }
 
+// The first dish of a run is number 0 and a file of n dishes stores the counter n, so a file
+// read in a fresh run numbers its dishes as the run that wrote it did.
+TEST(MenuFile, SerialNumbersStartAtZeroAndReadBackTheSame) {
+  nvtest::TempDir dir;
+  nv::SelectedMenu menu;
+  addNumbered(menu, 0, riceDish());
+  addNumbered(menu, 2, milkDish());
+  EXPECT_EQ(menu.dishes(0)[0].serialNo, 0);
+  EXPECT_EQ(menu.dishes(2)[0].serialNo, 1);
+  EXPECT_EQ(menu.counter(), 2);
+  nv::TKojinData profile;
+  ASSERT_TRUE(nv::saveMenuFile(dir.file("two.nvu"), menu, profile, {}));
+  const std::string bytes = nvtest::readBytes(dir.file("two.nvu"));
+  EXPECT_EQ(nv::getInt32LE(bytes.data() + bytes.size() - 4), 2);
+
+  nv::SelectedMenu fresh;
+  nv::TKojinData other;
+  ASSERT_TRUE(nv::loadMenuFile(dir.file("two.nvu"), fresh, other, {}));
+  EXPECT_EQ(fresh.dishes(0)[0].serialNo, 0);
+  EXPECT_EQ(fresh.dishes(2)[0].serialNo, 1);
+  EXPECT_EQ(fresh.dishes(3)[1].serialNo, 1);
+  EXPECT_EQ(fresh.nextSerial(), 2);
+}
+
 TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   nvtest::TempDir dir;
   nv::SelectedMenu menu;
-  menu.add(0, riceDish());
+  addNumbered(menu, 0, riceDish());
   nv::TKojinData profile;
   profile.setName(sj("たろう"));
   ASSERT_TRUE(nv::saveMenuFile(dir.file("good.nvu"), menu, profile, {}));
@@ -181,7 +213,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   nv::TKojinData target;
   target.setName(sj("じろう"));
   nv::SelectedMenu keep;
-  keep.add(2, milkDish());
+  addNumbered(keep, 2, milkDish());
 
   std::string missing = dir.file("missing.nvu");
   prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::Stop);
