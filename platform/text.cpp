@@ -207,7 +207,7 @@ bool isCp932LeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-size_t findCp932(std::string_view text, std::string_view needle) {
+size_t findAtCharacterStart(std::string_view text, std::string_view needle) {
   if (needle.size() > text.size()) return std::string_view::npos;
   for (size_t i = 0; i + needle.size() <= text.size();) {
     if (text.compare(i, needle.size(), needle) == 0) return i;

@@ -36,7 +36,7 @@ bool isCp932LeadByte(unsigned char c);
 
 // Where needle occurs in text starting at a character of text (never inside a two-byte
 // character: "A" is not found in アイス, whose ア is 83 41); npos when nowhere.
-size_t findCp932(std::string_view text, std::string_view needle);
+size_t findAtCharacterStart(std::string_view text, std::string_view needle);
 
 // The shortest decimal text that reads back as the same double ("12.5", "0.1", "3").
 std::string shortestDecimal(double value);

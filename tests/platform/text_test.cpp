@@ -71,10 +71,10 @@ TEST(Cp932, CharactersInputMethodsGiveForCp932CodesTakeThem) {
 }
 
 TEST(Cp932, FindMatchesOnlyAtCharacterStarts) {
-  EXPECT_EQ(nv::findCp932(sj("アイス"), "A"), std::string::npos);   // ア = 83 41
-  EXPECT_EQ(nv::findCp932(sj("ソース"), "\\"), std::string::npos);  // ソ = 83 5C
-  EXPECT_EQ(nv::findCp932(sj("ポテト"), "|"), std::string::npos);   // ポ = 83 7C
-  EXPECT_EQ(nv::findCp932(sj("アイスA"), "A"), 6u);
-  EXPECT_EQ(nv::findCp932(sj("アイス"), sj("イス")), 2u);
-  EXPECT_EQ(nv::findCp932("ab", "abc"), std::string::npos);
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイス"), "A"), std::string::npos);   // ア = 83 41
+  EXPECT_EQ(nv::findAtCharacterStart(sj("ソース"), "\\"), std::string::npos);  // ソ = 83 5C
+  EXPECT_EQ(nv::findAtCharacterStart(sj("ポテト"), "|"), std::string::npos);   // ポ = 83 7C
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイスA"), "A"), 6u);
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイス"), sj("イス")), 2u);
+  EXPECT_EQ(nv::findAtCharacterStart("ab", "abc"), std::string::npos);
 }
