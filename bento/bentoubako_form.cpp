@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 namespace {
@@ -68,8 +69,10 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   settings_ = KitchenSettings::defaults();
   kitchenImage_ = loadBmp(fixedKitchenPicturePath(FixedKitchenPicture::Kitchen));
   boxImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Box));
-  frontImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
-  coasterImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  // The rim and the coaster are only seen in the working view: their sizes place the areas
+  // now, the pictures are read while the overview shows.
+  frontSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
+  coasterSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
   BoxFront = new BoxFrontView(this);
   BoxFront->hide();
   layoutAreas();
@@ -109,12 +112,12 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   redraw();
   // The enlarged kitchen is scaled while the child looks at the overview, so the click on
   // the small box only has to draw it.
-  QTimer::singleShot(0, this, [this] { kitchenPixmap(false); });
+  QTimer::singleShot(0, this, [this] { prepareWorkingView(); });
 }
 
 TBentoubakoForm::~TBentoubakoForm() = default;
 
-std::string TBentoubakoForm::iniPath() const { return joinPath(programFolder(), "NV.ini"); }
+std::string TBentoubakoForm::iniPath() const { return iniFilePath(); }
 
 void TBentoubakoForm::buildMenus() {
   PopupMenu = new QMenu(this);
@@ -152,16 +155,27 @@ void TBentoubakoForm::buildMenus() {
 }
 
 void TBentoubakoForm::layoutAreas() {
-  areas_ = computeKitchenAreas(width(), height(),
-                               {kSize(boxImage_), kSize(frontImage_), kSize(coasterImage_)});
+  areas_ = computeKitchenAreas(width(), height(), {kSize(boxImage_), frontSize_, coasterSize_});
   kitchenOverview_ = kitchenWorking_ = QPixmap();
-  const QRect small = qRect(areas_.smallBox), large = qRect(areas_.largeBox);
+  const QRect small = qRect(areas_.smallBox);
   boxSmall_ = scaledPixmap(boxImage_, small.size());
-  boxLarge_ = scaledPixmap(boxImage_, large.size());
+  workingReady_ = false;
+  BoxFront->setGeometry(qRect(areas_.boxFront));
+}
+
+void TBentoubakoForm::prepareWorkingView() {
+  if (workingReady_) return;
+  workingReady_ = true;
+  if (frontImage_.isNull())
+    frontImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
+  if (coasterImage_.isNull())
+    coasterImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  boxLarge_ = scaledPixmap(boxImage_, qRect(areas_.largeBox).size());
   coaster_ = scaledPixmap(coasterImage_, qRect(areas_.coaster).size());
   static_cast<BoxFrontView*>(BoxFront)->pixmap =
       scaledPixmap(frontImage_, qRect(areas_.boxFront).size());
-  BoxFront->setGeometry(qRect(areas_.boxFront));
+  BoxFront->update();
+  kitchenPixmap(false);
 }
 
 const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
@@ -171,6 +185,7 @@ const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
 }
 
 void TBentoubakoForm::paintKitchen(QPainter& p) {
+  if (!overview_) prepareWorkingView();
   p.fillRect(rect(), Qt::white);
   const QPixmap& kitchen = kitchenPixmap(overview_);
   if (!kitchen.isNull()) p.drawPixmap(qRect(areas_.kitchen(overview_)).topLeft(), kitchen);

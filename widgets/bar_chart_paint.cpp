@@ -133,6 +133,13 @@ BarChartLayout layoutBarChart(const QRect& rect, const BarChartData& data,
   const int pad = style.paper ? std::max(2, h / 60) : kScreenMargin;
   l.titleFont = style.paper ? sizedFont(style.font, h / 14, true) : style.font;
   l.textFont = style.paper ? sizedFont(style.font, h / 24, false) : style.font;
+  if (style.paper) {
+    // A long title on paper gets a smaller face (down to two thirds) before it wraps.
+    const int room = rect.width() - 2 * pad;
+    const int width = QFontMetrics(l.titleFont).horizontalAdvance(data.title);
+    if (width > room && width > 0)
+      l.titleFont.setPixelSize(std::max(h / 21, std::max(1, h / 14 * room / width)));
+  }
   const QFontMetrics tm(l.titleFont), fm(l.textFont);
 
   l.titleLines = chartTitleLines(data.title, l.titleFont, rect.width() - 2 * pad);
