@@ -1,7 +1,8 @@
 // The printed lunch-box page and the rice ball's placement, on known numbers.
+#include "bento/model/bento_page_geometry.h"
+
 #include <gtest/gtest.h>
 
-#include "bento/model/bento_page_geometry.h"
 #include "bento/model/rice_ball.h"
 
 namespace {
