@@ -11,6 +11,7 @@
 
 #include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
+#include "bento/onigiri_bouya_form.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
 
   // The lunch-box game, on a save file when one was named on the command line.
   start.hooks.startLunchBox = [&](const std::string& file) {
+    nv::RiceBall riceBall;  // outlives the kitchen that calls it
     nv::TBentoubakoForm kitchen(start.kojinData(), start.gunName(), start.defaultName());
     kitchen.profileDialog = [](nv::TKojinData& kojin, QWidget* parent) {
       return nv::editProfile(kojin, parent);
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
     nv::BentouDetailsPort builder;
     kitchen.ports.settings = &builder;
     kitchen.ports.about = &kitchenAbout;
+    kitchen.ports.riceBall = &riceBall;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };
