@@ -7,6 +7,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
+  # The Debian package: building it, its computed dependencies, checking its metadata
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
   # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)
   fcitx5-frontend-qt6
 )
