@@ -16,6 +16,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
+#include "teacher/add_kondate_form.h"
 
 namespace nv {
 
@@ -150,7 +151,9 @@ void TMainForm::runSetDetails() {
 
 void TMainForm::runAddKondateData() {
   pauseConveyor();
-  if (hooks.addKondateData && hooks.addKondateData()) {
+  const bool changed = hooks.addKondateData ? hooks.addKondateData()
+                                            : runAddKondateForm(this, *foodData_, *kondateData_);
+  if (changed) {
     kondateData_->writeAddFile(addFileName_);
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);

@@ -1,0 +1,76 @@
+// The dish add-and-edit window opened from the main window: what the main window does with
+// the dishes afterwards.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "../planner/main_form_fixture.h"
+#include "platform/files.h"
+#include "platform/ini.h"
+#include "platform/qt/qtext.h"
+#include "scripted_prompt.h"
+#include "teacher/add_kondate_form.h"
+
+using nv::sj;
+using nvtest::MainFormTest;
+
+namespace {
+
+// Registers one dish of "こめ" under a new category in the window, then closes it.
+void registerInNewCategory(QWidget* w) {
+  auto* form = qobject_cast<nv::TAddKondateForm*>(w);
+  ASSERT_NE(form, nullptr);
+  form->TabControl1->setCurrentIndex(1);  // か: こめ
+  form->ListView3->setCurrentItem(form->ListView3->topLevelItem(0));
+  form->AddBtn->click();
+  form->StringGridEx1->item(0, 1)->setText(QStringLiteral("150"));
+  form->ComboBox1->setEditText(QString::fromUtf8("おにぎり"));
+  form->Edit1->setText(QString::fromUtf8("しおむすび"));
+  form->RegistBtn->click();
+  form->CancelBtn->click();
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, RegisteredDishesAreSavedAndGetTheirTab) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  ASSERT_EQ(f.categoryTabs()->count(), 1);
+  nvtest::ScriptedPrompt p;
+  p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
+  nvtest::whenModal(registerInNewCategory);
+  f.AddKondateDataAction->trigger();
+  ASSERT_TRUE(nv::fileExists(dir.file("NV_ADD.nv")));
+  ASSERT_EQ(f.categoryTabs()->count(), 2);
+  EXPECT_EQ(nv::fromQ(f.categoryTabs()->tabText(1)), sj("おにぎり"));
+  EXPECT_EQ(f.categoryTabs()->currentIndex(), 0);  // the tab that was selected stays
+  EXPECT_FALSE(f.kondateData().modified());
+
+  // Closing without a change writes nothing.
+  ASSERT_TRUE(nv::removeFile(dir.file("NV_ADD.nv")));
+  nvtest::whenModal([](QWidget* w) { static_cast<nv::TAddKondateForm*>(w)->CancelBtn->click(); });
+  f.AddKondateDataAction->trigger();
+  EXPECT_FALSE(nv::fileExists(dir.file("NV_ADD.nv")));
+}
+
+TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  // The add-dish file's folder does not exist: the save fails and says so.
+  const std::string missing = dir.file("nofolder/NV_ADD.nv");
+  nv::Ini ini(dir.file("NV.ini"));
+  ini.writeString("Data", "AddKondateFileName", missing);
+  f.readSettings(ini);
+  nvtest::ScriptedPrompt p;
+  p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
+  p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
+  nvtest::whenModal(registerInNewCategory);
+  f.AddKondateDataAction->trigger();
+  EXPECT_TRUE(f.kondateData().modified());  // still to be saved
+}
