@@ -8,10 +8,6 @@
 #   /usr/share/mime/packages the two document types
 #   /usr/share/metainfo      the AppStream description
 # `cmake --install build` installs the same tree under / (or --prefix).
-if(NOT TARGET NV OR NOT TARGET artgen OR NOT TARGET dist)
-  return()
-endif()
-
 set(NV_PACKAGE_VERSION ${PROJECT_VERSION}.${NV_VERSION_BUILD})
 # The release date of the version above, for the AppStream release entry.
 set(NV_RELEASE_DATE 2026-12-09)

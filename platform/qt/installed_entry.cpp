@@ -15,6 +15,7 @@ bool readEntry(const QString& path, InstalledEntry& entry) {
   bool inMain = false;
   while (!f.atEnd()) {
     const QString line = QString::fromUtf8(f.readLine()).trimmed();
+    entry.lines << line;
     if (line.startsWith(u'[')) {
       inMain = line == QStringLiteral("[Desktop Entry]");
       continue;
@@ -48,12 +49,15 @@ QString installedLauncherText(const QString& name) {
   InstalledEntry entry;
   if (!findInstalledEntry(entry)) return {};
   QString t;
-  t += QStringLiteral("[Desktop Entry]\n");
-  t += QStringLiteral("Type=Application\n");
-  t += QStringLiteral("Name=") + QString(name).replace(u'\n', u' ') + u'\n';
-  t += QStringLiteral("Exec=") + entry.exec + u'\n';
-  if (!entry.icon.isEmpty()) t += QStringLiteral("Icon=") + entry.icon + u'\n';
-  t += QStringLiteral("Terminal=false\n");
+  bool inMain = false;
+  for (const QString& line : entry.lines) {
+    if (line.startsWith(u'[')) inMain = line == QStringLiteral("[Desktop Entry]");
+    if (inMain && line.startsWith(QStringLiteral("Name["))) continue;
+    if (inMain && line.startsWith(QStringLiteral("Name=")))
+      t += QStringLiteral("Name=") + QString(name).replace(u'\n', u' ') + u'\n';
+    else
+      t += line + u'\n';
+  }
   return t;
 }
 

@@ -38,8 +38,9 @@ struct InstalledEntryTest : ::testing::Test {
   void install() {
     nvtest::writeBytes(program.path() + "/packaged", "x\n");
     nvtest::writeBytes(system.path() + "/applications/Nuvelta.desktop",
-                       "[Desktop Entry]\nName=Nuvelta\nExec=nv %F\nIcon=nuvelta\n"
-                       "[Desktop Action Other]\nExec=nv --other\nIcon=other\n");
+                       "[Desktop Entry]\nName=Nuvelta\nName[ja]=ja\nExec=nv %F\nIcon=nuvelta\n"
+                       "MimeType=application/x-nuvelta-menu;\n"
+                       "[Desktop Action Other]\nName=Other\nExec=nv --other\nIcon=other\n");
   }
 };
 
@@ -49,9 +50,11 @@ TEST_F(InstalledEntryTest, PackagedProgramLaunchesAsTheInstalledEntryDoes) {
   ASSERT_TRUE(nv::findInstalledEntry(entry));
   EXPECT_EQ(entry.exec, QStringLiteral("nv %F"));
   EXPECT_EQ(entry.icon, QStringLiteral("nuvelta"));
+  // The entry itself under the launcher's name: file types and the action group stay.
   EXPECT_EQ(nv::installedLauncherText(QStringLiteral("NV")),
-            QStringLiteral("[Desktop Entry]\nType=Application\nName=NV\nExec=nv %F\n"
-                           "Icon=nuvelta\nTerminal=false\n"));
+            QStringLiteral("[Desktop Entry]\nName=NV\nExec=nv %F\nIcon=nuvelta\n"
+                           "MimeType=application/x-nuvelta-menu;\n"
+                           "[Desktop Action Other]\nName=Other\nExec=nv --other\nIcon=other\n"));
 }
 
 TEST_F(InstalledEntryTest, CopiedProgramOrMissingEntryKeepsItsOwnLaunchers) {
