@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/nv_menu_windows.h"
+#include "bento/bentoubako_form.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
@@ -84,6 +85,16 @@ int main(int argc, char** argv) {
       reportStartup(&mainForm);
     }
     nv::TSelMainFormForm::showModal(mainForm);  // returns when the main window has closed
+  };
+
+  // The lunch-box game, on a save file when one was named on the command line.
+  start.hooks.startLunchBox = [&](const std::string& file) {
+    nv::TBentoubakoForm kitchen(start.kojinData(), start.gunName(), start.defaultName());
+    kitchen.profileDialog = [](nv::TKojinData& kojin, QWidget* parent) {
+      return nv::editProfile(kojin, parent);
+    };
+    if (!file.empty()) kitchen.loadFile(file);
+    nv::TSelMainFormForm::showModal(kitchen);
   };
 
   if (start.handleArguments(args)) return 0;  // files given: the screen is never shown

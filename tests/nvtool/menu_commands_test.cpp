@@ -98,3 +98,25 @@ TEST(NvtoolMenu, TableRejectsBadUsageAndMissingFiles) {
   EXPECT_EQ(nvtool(dir, "menu-table nothere.nvu --data NV.nv").status, 1);
   EXPECT_EQ(nvtool(dir, "menu-table day.nvu --data NV.nv --add nothere.nv").status, 1);
 }
+
+TEST(NvtoolMenu, PrintWritesLandscapePagesWithTheChildsName) {
+  nvtest::TempDir dir;
+  writeMenu(dir);
+  ASSERT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv -o out.pdf --table --meals 0,1,2").status,
+            0);
+  const std::string info = dir.file("info.txt");
+  ASSERT_EQ(std::system(("pdfinfo '" + dir.file("out.pdf") + "' > '" + info + "'").c_str()), 0);
+  const std::string text = nvtest::readBytes(info);
+  // One table page, then breakfast and lunch side by side, then dinner on its own page.
+  EXPECT_NE(text.find("Pages:           3"), std::string::npos) << text;
+  EXPECT_NE(text.find("842 x 595 pts"), std::string::npos) << text;
+  EXPECT_NE(text.find("はなこさんの献立"), std::string::npos) << text;
+  const std::string words = dir.file("words.txt");
+  ASSERT_EQ(std::system(("pdftotext '" + dir.file("out.pdf") + "' '" + words + "'").c_str()), 0);
+  EXPECT_NE(nvtest::readBytes(words).find("はなこさんの献立"), std::string::npos);
+
+  // The charts of every meal with dishes by default; nothing to print is an error.
+  ASSERT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv -o all.pdf").status, 0);
+  EXPECT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv -o x.pdf --meals 5").status, 2);
+  EXPECT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv").status, 2);
+}

@@ -63,7 +63,8 @@ bool loadMenu(const MenuOptions& options, LoadedMenu& out) {
   const nv::TKondateData& dishes = out.dishes;
   nv::DishLookup lookup{[&](int32_t no) { return dishes.nameOf(no); },
                         [&](int32_t no) { return dishes.standardWeightOf(no); }};
-  if (!nv::loadMenuFile(nv::utf8ToCp932(options.menuPath), out.menu, out.profile, lookup) ||
+  if (!nv::loadMenuFile(nv::utf8ToCp932(options.menuPath), out.menu, out.profile, lookup,
+                        &out.view) ||
       console.shown() > 0) {
     failure("cannot load " + options.menuPath);
     return false;

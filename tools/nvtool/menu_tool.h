@@ -27,6 +27,7 @@ struct LoadedMenu {
   nv::TKondateData dishes;
   nv::TKojinData profile;
   nv::SelectedMenu menu;
+  nv::KojinViewState view;  // the chart basis and meal tab the file holds
 };
 // Loads the data, the add-dish file and the menu; false after printing why.
 bool loadMenu(const MenuOptions& options, LoadedMenu& out);

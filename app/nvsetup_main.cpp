@@ -1,0 +1,17 @@
+// nvsetup: the installer window, or one of its commands without a window.
+#include <QApplication>
+#include <QCoreApplication>
+
+#include "setup/command_line.h"
+#include "setup/setup_app.h"
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (nv::isSetupCommand(arguments)) {
+    QCoreApplication app(argc, argv);
+    return nv::runSetupCommand(arguments);
+  }
+  QApplication app(argc, argv);
+  return nv::runSetupWindow();
+}

@@ -1,0 +1,346 @@
+#include "bento/bentoubako_form.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolButton>
+
+#include "bento/evaluation_graph.h"
+#include "bento/model/bento_data_file.h"
+#include "bento/model/bento_pictures.h"
+#include "bento/model/bento_save.h"
+#include "bento/model/bmp_size.h"
+#include "bento/selected_bentou_item.h"
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+KSize kSize(const QImage& i) { return i.isNull() ? KSize{} : KSize{i.width(), i.height()}; }
+
+// The rim of the box, drawn over the dishes inside it.
+class BoxFrontView : public QWidget {
+ public:
+  explicit BoxFrontView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+  }
+  QPixmap pixmap;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmap);
+  }
+};
+
+}  // namespace
+
+TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
+                                 std::string defaultName, QSize size, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      profile_(profile),
+      gunName_(gunName),
+      defaultName_(std::move(defaultName)) {
+  setWindowTitle(toQ(sj("おべんとう箱")));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  // 1. Cover the screen; the four pictures of the program folder; the areas.
+  if (size.isEmpty()) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect g = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setGeometry(g);
+    setWindowState(Qt::WindowFullScreen);
+  } else {
+    setGeometry(0, 0, size.width(), size.height());
+  }
+  settings_ = KitchenSettings::defaults();
+  kitchenImage_ = loadBmp(fixedKitchenPicturePath(FixedKitchenPicture::Kitchen));
+  boxImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Box));
+  frontImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
+  coasterImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  BoxFront = new BoxFrontView(this);
+  BoxFront->hide();
+  layoutAreas();
+  saveFile_ = defaultBentoSaveName();
+
+  // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
+  settings_ = KitchenSettings::read(Ini(iniPath()));
+  exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
+  loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, true);
+
+  // 3. The rice-ball button and its menu.
+  RiceBallButton = new QToolButton(this);
+  RiceBallButton->setAutoRaise(true);
+  RiceBallButton->setStyleSheet(
+      QStringLiteral("QToolButton { border: none; background: transparent; }"));
+  RiceBallButton->setGeometry(0, 0, 79, 77);
+  RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
+  const QImage glyph = loadTransparentBmp(riceBallPicturePath(1, 1));
+  if (!glyph.isNull()) {
+    const KSize fit = fitPicture(kSize(glyph), {79, 77});
+    RiceBallButton->setIconSize(QSize(fit.width, fit.height));
+    RiceBallButton->setIcon(QIcon(scaledPixmap(glyph, QSize(fit.width, fit.height))));
+  }
+  RiceBallButton->hide();
+  connect(RiceBallButton, &QToolButton::clicked, this, &TBentoubakoForm::showResult);
+  buildMenus();
+  RiceBallButton->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(RiceBallButton, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& p) { PopupMenu->popup(RiceBallButton->mapToGlobal(p)); });
+
+  frontTimer_.setSingleShot(true);
+  frontTimer_.setInterval(150);
+  deleteTimer_.setSingleShot(true);
+  deleteTimer_.setInterval(150);
+  connect(&frontTimer_, &QTimer::timeout, this, &TBentoubakoForm::bringToFrontNow);
+  connect(&deleteTimer_, &QTimer::timeout, this, [this] { deletePlaced(deleteSerial_); });
+  redraw();
+  // The enlarged kitchen is scaled while the child looks at the overview, so the click on
+  // the small box only has to draw it.
+  QTimer::singleShot(0, this, [this] { kitchenPixmap(false); });
+}
+
+TBentoubakoForm::~TBentoubakoForm() = default;
+
+std::string TBentoubakoForm::iniPath() const { return joinPath(programFolder(), "NV.ini"); }
+
+void TBentoubakoForm::buildMenus() {
+  PopupMenu = new QMenu(this);
+  BringToFrontMenu = PopupMenu->addMenu(toQ(sj("手前にする")));
+  BringToFrontMenu->menuAction()->setVisible(false);
+  auto add = [this](const char* text, auto slot, QKeySequence key = {}) {
+    QAction* a = PopupMenu->addAction(toQ(sj(text)));
+    a->setShortcut(key);
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);  // the shortcuts work without the menu
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  MI_Name = add("名前の設定(&K)...", [this] { NameSetting(); });
+  MI_New = add(
+      "新規作成(&N)", [this] { New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+  MI_Open = add(
+      "開く(&O)...", [this] { Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+  MI_Save = add("上書き保存(&S)", [this] { Save(); });
+  MI_SaveAs = add("名前を付けて保存(&A)...", [this] { SaveAs(); });
+  MI_Preview = add(
+      "印刷プレビュー(&V)", [this] { showPreview(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+  MI_Settings = add("設定(&D)...", [this] { showSettings(); });
+  MI_About = add("バージョン情報(&H)...", [this] { showAbout(); });
+  MI_Close = add("閉じる", [this] { close(); });
+  connect(BringToFrontMenu, &QMenu::triggered, this,
+          [this](QAction* a) { bringToFrontFromMenu(a->data().toInt()); });
+
+  GraphMenu = new QMenu(this);
+  MI_GraphGroups = GraphMenu->addAction(toQ(sj("グラフを６群で表示する")));
+  MI_GraphNutrients = GraphMenu->addAction(toQ(sj("グラフを栄養素で表示する")));
+  connect(MI_GraphGroups, &QAction::triggered, this, [this] { setGraphKind(GraphKind::Groups); });
+  connect(MI_GraphNutrients, &QAction::triggered, this,
+          [this] { setGraphKind(GraphKind::Nutrients); });
+}
+
+void TBentoubakoForm::layoutAreas() {
+  areas_ = computeKitchenAreas(width(), height(),
+                               {kSize(boxImage_), kSize(frontImage_), kSize(coasterImage_)});
+  kitchenOverview_ = kitchenWorking_ = QPixmap();
+  const QRect small = qRect(areas_.smallBox), large = qRect(areas_.largeBox);
+  boxSmall_ = scaledPixmap(boxImage_, small.size());
+  boxLarge_ = scaledPixmap(boxImage_, large.size());
+  coaster_ = scaledPixmap(coasterImage_, qRect(areas_.coaster).size());
+  static_cast<BoxFrontView*>(BoxFront)->pixmap =
+      scaledPixmap(frontImage_, qRect(areas_.boxFront).size());
+  BoxFront->setGeometry(qRect(areas_.boxFront));
+}
+
+const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
+  QPixmap& pm = overview ? kitchenOverview_ : kitchenWorking_;
+  if (pm.isNull()) pm = scaledPixmap(kitchenImage_, qRect(areas_.kitchen(overview)).size());
+  return pm;
+}
+
+void TBentoubakoForm::paintKitchen(QPainter& p) {
+  p.fillRect(rect(), Qt::white);
+  const QPixmap& kitchen = kitchenPixmap(overview_);
+  if (!kitchen.isNull()) p.drawPixmap(qRect(areas_.kitchen(overview_)).topLeft(), kitchen);
+  const QRect box = qRect(areas_.box(overview_));
+  const QPixmap& boxPm = overview_ ? boxSmall_ : boxLarge_;
+  if (!boxPm.isNull()) p.drawPixmap(box.topLeft(), boxPm);
+  if (overview_) {
+    const QRect exit = qRect(areas_.exit);
+    if (exit_.isNull() || exit_.size() != exit.size())
+      exit_ = scaledPixmap(exitImage_, exit.size());
+    if (!exit_.isNull()) p.drawPixmap(exit.topLeft(), exit_);
+    QFont font = p.font();
+    font.setPointSize(16);
+    font.setBold(true);
+    p.setFont(font);
+    const int th = QFontMetrics(font, p.device()).height();
+    const int top = height() / 2 - 2 * th;
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, top, width(), th), Qt::AlignHCenter | Qt::AlignTop,
+               toQ(sj("さあ、お弁当作りを始めましょう。")));
+    p.drawText(QRect(0, top + 2 * th, width(), th), Qt::AlignHCenter | Qt::AlignTop,
+               toQ(sj("下の小さなお弁当箱をクリックして下さい。")));
+    return;
+  }
+  if (!coaster_.isNull()) p.drawPixmap(qRect(areas_.coaster).topLeft(), coaster_);
+  if (!appliancePixmap_.isNull()) p.drawPixmap(applianceRect_.topLeft(), appliancePixmap_);
+  if (showGraph_)
+    // Font size 8 on a 1024-pixel screen, growing with the kitchen so it stays readable.
+    paintEvaluationGraph(p, qRect(areas_.graph), std::max(8, scaled(8, areas_.s)), graphRows_,
+                         settings_.groupColors);
+}
+
+void TBentoubakoForm::redraw(const QRect& area) {
+  QRect dirty = area.isEmpty() ? rect() : area.intersected(rect());
+  if (background_.size() != size()) {
+    background_ = QPixmap(size());
+    dirty = rect();
+  }
+  QPainter p(&background_);
+  p.setClipRect(dirty);
+  paintKitchen(p);
+  p.end();
+  BoxFront->setVisible(!overview_);
+  RiceBallButton->setVisible(!overview_);
+  update(dirty);
+}
+
+void TBentoubakoForm::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawPixmap(event->rect(), background_, event->rect());
+}
+
+void TBentoubakoForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (areas_.width == width() && areas_.height == height()) return;
+  layoutAreas();
+  redraw();
+}
+
+void TBentoubakoForm::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  pressArea_ = kitchenAreaAt(areas_, overview_, showGraph_, p.x(), p.y());
+  pressButton_ = event->button();
+}
+
+void TBentoubakoForm::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const KitchenArea pressed = pressArea_;
+  pressArea_ = KitchenArea::None;
+  const KitchenArea released = kitchenAreaAt(areas_, overview_, showGraph_, p.x(), p.y());
+  if (overview_) {
+    if (areas_.exit.contains(p.x(), p.y())) {
+      close();
+      return;
+    }
+    if (pressed == KitchenArea::SmallBox && released == KitchenArea::SmallBox) {
+      if (NameSetting()) switchToWorkingView();
+      return;
+    }
+  }
+  if (pressed == KitchenArea::Graph && released == KitchenArea::Graph &&
+      pressButton_ == Qt::RightButton && event->button() == Qt::RightButton) {
+    MI_GraphGroups->setEnabled(graphKind_ == GraphKind::Nutrients);
+    MI_GraphNutrients->setEnabled(graphKind_ == GraphKind::Groups);
+    GraphMenu->popup(event->globalPosition().toPoint());
+    return;
+  }
+  if (pressed == KitchenArea::RecipeBook && released == KitchenArea::RecipeBook) {
+    closeAppliance();
+    if (ports.recipes) ports.recipes->openBook(*this);
+    return;
+  }
+  if (overview_) return;
+  if (isAppliance(pressed) && pressed == released) {
+    openAppliance(sectionOfArea(pressed));
+    return;
+  }
+  closeAppliance();
+}
+
+void TBentoubakoForm::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  const KitchenArea a = kitchenAreaAt(areas_, overview_, showGraph_, p.x(), p.y());
+  const bool hand = a != KitchenArea::None || (overview_ && areas_.exit.contains(p.x(), p.y()));
+  if (hand != handCursor_) {
+    handCursor_ = hand;
+    setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  }
+}
+
+void TBentoubakoForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete) {
+    if (event->modifiers() & Qt::ShiftModifier)
+      removeAllDishes();
+    else
+      removeTopDish();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape && overview_) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TBentoubakoForm::closeEvent(QCloseEvent* event) {
+  if (!closeQuery()) {
+    event->ignore();
+    return;
+  }
+  if (ports.riceBall) ports.riceBall->close();
+  closeAppliance();
+  QWidget::closeEvent(event);
+}
+
+bool TBentoubakoForm::resetPartPositions(const std::string& iniPath) {
+  Ini ini(iniPath);
+  return resetApplianceLayouts(ini) && ini.save();
+}
+
+void TBentoubakoForm::setShowGraph(bool on) {
+  showGraph_ = on;
+  closeAppliance();
+  recomputeGraph();
+  redraw();
+}
+
+void TBentoubakoForm::setGraphKind(GraphKind kind) {
+  graphKind_ = kind;
+  recomputeGraph();
+  redraw();
+}
+
+void TBentoubakoForm::recomputeGraph() {
+  graphRows_.clear();
+  if (!showGraph_) return;
+  const NameList names = placed_.names();
+  Nutrients totals{};
+  GroupGrams grams{};
+  if (!names.empty() && kitchen_.hasDishes()) {
+    kitchen_.nutrientTotals(names, totals, &foods_);
+    kitchen_.foodGroupGrams(names, grams, &foods_);
+  }
+  graphRows_ =
+      evaluationGraphRows(graphKind_, totals, grams, LunchRequirements::of(profile_), gunName_);
+}
+
+int TBentoubakoForm::computeGrade() {
+  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, &foods_);
+  return grade_;
+}
+
+}  // namespace nv

@@ -1,0 +1,262 @@
+// The kitchen's appliances and the dishes placed in the box.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include "bento/bentoubako_form.h"
+#include "bento/model/bento_pictures.h"
+#include "bento/selected_bentou_item.h"
+#include "core/kojin_data.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+int dishFontPixels(double s) { return std::max(11, scaled(12, s)); }
+}  // namespace
+
+QImage TBentoubakoForm::dishImage(const std::string& cp932Path) {
+  return pictures_.transparent(cp932Path);
+}
+
+bool TBentoubakoForm::hasHowToMake(const std::string& dish) {
+  const QString key = toQ(dish);
+  auto it = howToMake_.find(key);
+  if (it == howToMake_.end())
+    it = howToMake_.insert(key, kitchen_.hasRecipe(dish) || fileExists(dishExplanationPath(dish)));
+  return it.value();
+}
+
+void TBentoubakoForm::showHowToMake(const std::string& dish) {
+  if (ports.recipes)
+    ports.recipes->showHowToMake(*this, dish);
+  else
+    prompt().message(dish);
+  if (BoxFront->isVisible()) BoxFront->raise();
+}
+
+void TBentoubakoForm::dropDish(const std::string& dish, QPoint centre) { addDish(dish, centre); }
+
+void TBentoubakoForm::addDishAtCentre(const std::string& dish) {
+  addDish(dish, QPoint(width() / 2, height() / 2));
+}
+
+void TBentoubakoForm::openAppliance(LayoutSection section) {
+  if (overview_) return;
+  closeAppliance();
+  const Ini ini(iniPath());
+  const double s = scale();
+  const ApplianceLayout layout = readLayout(ini, section);
+  const KRect picture = appliancePictureRect(layout, s);
+  applianceRect_ = qRect(picture);
+  // Scaled once per appliance and size: opening it again only draws.
+  const QString key = toQ(kitchenPicturePath(settings_.bmpFolder, applianceOf(section))) +
+                      QString::number(applianceRect_.width()) + QLatin1Char('x') +
+                      QString::number(applianceRect_.height());
+  auto cached = appliancePixmaps_.find(key);
+  if (cached == appliancePixmaps_.end())
+    cached =
+        appliancePixmaps_.insert(key, scaledPixmap(pictures_.transparent(kitchenPicturePath(
+                                                       settings_.bmpFolder, applianceOf(section))),
+                                                   applianceRect_.size()));
+  appliancePixmap_ = cached.value();
+  openSection_ = section;
+  NameList names;
+  kitchen_.dishesOfStorage(storageNameOf(section), names);
+  const int font = dishFontPixels(s);
+  view_ = std::make_unique<TReizouko>(*this, this, qRect(applianceDishRect(layout, s)),
+                                      layout.maxCol, layout.maxRaw, settings_.scrollBarStyle,
+                                      settings_.bmpFolder, names, font);
+  if (section == LayoutSection::Refrigerator) {
+    const ApplianceLayout door = readLayout(ini, LayoutSection::Door);
+    NameList doorNames;
+    kitchen_.dishesOfStorage(storageNameOf(LayoutSection::Door), doorNames);
+    if (!doorNames.empty())
+      door_ = std::make_unique<TReizouko>(*this, this, qRect(doorDishRect(door, picture, s)),
+                                          door.maxCol, door.maxRaw, settings_.scrollBarStyle,
+                                          settings_.bmpFolder, doorNames, font);
+  }
+  redraw(applianceRect_);
+}
+
+void TBentoubakoForm::closeAppliance() {
+  if (ports.recipes) ports.recipes->closeBook();
+  if (!view_) return;
+  view_.reset();
+  door_.reset();
+  appliancePixmap_ = QPixmap();
+  redraw(applianceRect_);
+}
+
+bool TBentoubakoForm::insideBox(const std::string& dish) const {
+  return kitchen_.placementName(dish) == sj("弁当箱");
+}
+
+std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
+  std::vector<TSelectedBentouItem*> out;
+  for (const PlacedDish& d : placed_.dishes()) out.push_back(items_.value(d.serial));
+  return out;
+}
+
+TSelectedBentouItem* TBentoubakoForm::placedItem(int32_t serial) const {
+  return items_.value(serial, nullptr);
+}
+
+TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, const QRect& rect) {
+  QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
+  if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
+  const QRect r = rect;
+  const QPixmap pm =
+      renderDishPixmap(picture, r.size(), toQ(name), true, false, dishFontPixels(scale()));
+  const int32_t serial =
+      placed_.append(name, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+  auto* item = new TSelectedBentouItem(*this, serial, name, r, pm);
+  items_.insert(serial, item);
+  item->show();
+  return item;
+}
+
+void TBentoubakoForm::addDish(const std::string& name, QPoint drop) {
+  // The drop point is where the dish's centre was let go, in window pixels: only the size
+  // follows the kitchen's scale, so the dish lands under the child's hand.
+  const int size = placedPictureSize(settings_.kondateIconSize, kitchen_.sizeFactor(name));
+  if (!placed_.empty()) {
+    if (!boxTakesDish(kitchen_, placed_.names(), name, profile_.lunchBoxCapacity)) {
+      showFullBox();
+      return;
+    }
+    if (ports.riceBall) ports.riceBall->close();
+  }
+  QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
+  if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
+  const KRect r =
+      newPlacedDishRect(drop.x(), drop.y(), size, scale(),
+                        picture.isNull() ? KSize{} : KSize{picture.width(), picture.height()});
+  TSelectedBentouItem* item = createPlaced(name, qRect(r));
+  confineDish(*item);
+  recomputeGraph();
+  if (showGraph_) redraw();
+  rebuildBringToFrontMenu();
+}
+
+void TBentoubakoForm::showFullBox() {
+  if (ports.riceBall) {
+    ports.riceBall->show(*this, RiceBallPort::kFullMood);
+    return;
+  }
+  // Until the rice ball has its own window: its "full" face beside the button for a moment.
+  auto* face = new QLabel(this);
+  face->setObjectName(QStringLiteral("fullFace"));
+  const QImage img = loadTransparentBmp(riceBallPicturePath(RiceBallPort::kFullMood, 1));
+  if (!img.isNull()) {
+    const KSize fit =
+        fitPicture({img.width(), img.height()}, {scaled(160, scale()), scaled(160, scale())});
+    face->setPixmap(scaledPixmap(img, QSize(fit.width, fit.height)));
+  }
+  face->adjustSize();
+  face->move(width() - face->width() - 8, 8);
+  face->show();
+  QTimer::singleShot(2500, face, &QObject::deleteLater);
+}
+
+void TBentoubakoForm::confineDish(TSelectedBentouItem& item) {
+  const bool box = insideBox(item.dishName());
+  const KRect bounds = confinementBounds(areas_, box, item.height());
+  const KRect r =
+      confine({item.x(), item.y(), item.x() + item.width(), item.y() + item.height()}, bounds);
+  item.move(r.left, r.top);
+  if (PlacedDish* d = placed_.find(item.Serial())) d->rect = r;
+  if (box && frontCoversDish(areas_, r)) BoxFront->raise();
+  modified_ = true;
+}
+
+void TBentoubakoForm::raiseFrontOver(const TSelectedBentouItem& item) {
+  if (insideBox(item.dishName()) && item.y() + item.height() >= areas_.boxFront.top)
+    BoxFront->raise();
+}
+
+void TBentoubakoForm::startBringToFrontTimer(int32_t serial) {
+  frontSerial_ = serial;
+  frontTimer_.start();
+}
+
+void TBentoubakoForm::startDeleteTimer(int32_t serial) {
+  deleteSerial_ = serial;
+  deleteTimer_.start();
+}
+
+void TBentoubakoForm::fireTimers() {
+  if (frontTimer_.isActive()) {
+    frontTimer_.stop();
+    bringToFrontNow();
+  }
+  if (deleteTimer_.isActive()) {
+    deleteTimer_.stop();
+    deletePlaced(deleteSerial_);
+  }
+}
+
+void TBentoubakoForm::bringToFrontNow() {
+  modified_ = true;
+  placed_.bringToFront(frontSerial_);
+}
+
+void TBentoubakoForm::bringToFrontFromMenu(int32_t serial) {
+  TSelectedBentouItem* item = placedItem(serial);
+  if (!item) return;
+  item->raise();
+  raiseFrontOver(*item);
+  startBringToFrontTimer(serial);
+}
+
+void TBentoubakoForm::removeTopDish() {
+  if (placed_.empty()) return;
+  startDeleteTimer(placed_.topSerial());
+}
+
+void TBentoubakoForm::deletePlaced(int32_t serial) {
+  TSelectedBentouItem* item = items_.take(serial);
+  if (!item) return;
+  if (ports.riceBall) ports.riceBall->close();
+  placed_.remove(serial);
+  item->hide();
+  item->deleteLater();
+  rebuildBringToFrontMenu();
+  recomputeGraph();
+  if (showGraph_) redraw();
+  modified_ = true;
+}
+
+void TBentoubakoForm::clearPlaced() {
+  for (TSelectedBentouItem* item : items_) {
+    item->hide();
+    item->deleteLater();
+  }
+  items_.clear();
+  placed_.clear();
+}
+
+void TBentoubakoForm::removeAllDishes() {
+  if (placed_.empty()) return;
+  clearPlaced();
+  rebuildBringToFrontMenu();
+  recomputeGraph();
+  if (showGraph_) redraw();
+  modified_ = true;
+}
+
+void TBentoubakoForm::rebuildBringToFrontMenu() {
+  BringToFrontMenu->clear();
+  for (const PlacedDish& d : placed_.dishes()) {
+    QAction* a = BringToFrontMenu->addAction(toQ(d.name));
+    a->setData(d.serial);
+  }
+  BringToFrontMenu->menuAction()->setVisible(!placed_.empty());
+}
+
+}  // namespace nv

@@ -1,0 +1,182 @@
+// The kitchen's name and file commands and its close question.
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include "bento/bentoubako_form.h"
+#include "bento/model/bento_save.h"
+#include "bento/selected_bentou_item.h"
+#include "core/kojin_data.h"
+#include "platform/dialogs.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+FileRequest saveFileRequest(const std::string& current) {
+  FileRequest r;
+  r.filter = sj("お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*");
+  r.defaultExt = "nvub";
+  r.fileName = current;
+  return r;
+}
+
+std::string documentsFolder() {
+  return fromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) + "/";
+}
+
+}  // namespace
+
+bool TBentoubakoForm::NameSetting() {
+  if (!profileDialog || !profileDialog(profile_, this)) return false;
+  saveFile_ =
+      bentoSaveNameForChild(saveFile_, profile_.name(), settings_.saveDir, documentsFolder());
+  return true;
+}
+
+void TBentoubakoForm::switchToWorkingView() {
+  overview_ = false;
+  recomputeGraph();
+  redraw();
+}
+
+void TBentoubakoForm::New() {
+  if (ports.riceBall) ports.riceBall->close();
+  if (!closeQuery()) return;
+  clearPlaced();
+  rebuildBringToFrontMenu();
+  showGraph_ = false;
+  overview_ = true;
+  closeAppliance();
+  recomputeGraph();
+  redraw();
+  profile_.resetToDefaults();
+  profile_.setName(defaultName_);
+  saveFile_ = defaultBentoSaveName();
+  modified_ = false;
+}
+
+void TBentoubakoForm::Open() {
+  // Opening replaces the box: unsaved dishes are offered for saving first.
+  if (!closeQuery()) return;
+  std::string path;
+  if (!dialogs().openFile(saveFileRequest(saveFile_), path)) return;
+  loadFile(path);
+}
+
+bool TBentoubakoForm::loadFile(const std::string& path) {
+  TKojinData profile = profile_;
+  PlacedDishRecords records;
+  // A file that cannot be read leaves the box as it was (the reader has said why).
+  if (!openBentoSaveFile(path, scale(), profile, records)) return false;
+  saveFile_ = path;
+  clearPlaced();
+  profile_ = profile;
+  for (const PlacedDishRecord& r : records)
+    createPlaced(r.name, QRect(r.left, r.top, r.width, r.height));
+  rebuildBringToFrontMenu();
+  overview_ = false;
+  showGraph_ = false;
+  closeAppliance();
+  recomputeGraph();
+  redraw();
+  BoxFront->raise();
+  modified_ = false;
+  computeGrade();
+  return true;
+}
+
+bool TBentoubakoForm::writeSaveFile() {
+  PlacedDishRecords records;
+  for (const TSelectedBentouItem* item : placedItems())
+    records.push_back({item->dishName(), item->x(), item->y(), item->width(), item->height()});
+  return writeBentoSaveFile(saveFile_, profile_, scale(), records);
+}
+
+bool TBentoubakoForm::Save() {
+  if (!placed_.empty() && saveFile_ == defaultBentoSaveName()) return SaveAs();
+  // A file that cannot be written keeps the changes marked (the writer has said why).
+  if (!placed_.empty() && !writeSaveFile()) return false;
+  modified_ = false;
+  return true;
+}
+
+bool TBentoubakoForm::SaveAs() {
+  FileRequest r = saveFileRequest(saveFile_);
+  r.overwritePrompt = true;
+  std::string path;
+  if (!dialogs().saveFile(r, path)) return false;
+  saveFile_ = path;
+  if (!placed_.empty() && !writeSaveFile()) return false;
+  modified_ = false;
+  return true;
+}
+
+bool TBentoubakoForm::closeQuery() {
+  if (!modified_) return true;
+  switch (prompt().messageBox(sj("お弁当のデータが変更されています。保存しますか？"), sj("確認"),
+                              Icon::Question, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+      Save();
+      return !modified_;
+    case Answer::No:
+      modified_ = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TBentoubakoForm::showSettings() {
+  if (!ports.settings) return;
+  KitchenSettings copy = settings_;
+  if (!ports.settings->edit(*this, copy)) return;
+  closeAppliance();
+  settings_ = copy;
+  Ini ini(iniPath());
+  settings_.write(ini);
+  ini.save();
+}
+
+void TBentoubakoForm::showAbout() {
+  if (ports.about) {
+    ports.about->showAbout(*this);
+    return;
+  }
+  prompt().message(cformat("Nuvelta  Version %d.%d.%d  Build:%d", NV_VERSION_MAJOR,
+                           NV_VERSION_MINOR, NV_VERSION_RELEASE, NV_VERSION_BUILD));
+}
+
+void TBentoubakoForm::showPreview() {
+  if (ports.result) ports.result->showPreview(*this);
+}
+
+void TBentoubakoForm::showResult() {
+  if (ports.result) ports.result->showResult(*this);
+}
+
+void TBentoubakoForm::afterResult(int action) {
+  closeAppliance();
+  redraw();
+  switch (action) {
+    case 1:
+      close();
+      break;
+    case 2:
+      Open();
+      break;
+    case 3:
+      Save();
+      break;
+    case 4:
+      New();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace nv

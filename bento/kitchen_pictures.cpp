@@ -1,0 +1,114 @@
+#include "bento/kitchen_pictures.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "bento/model/kitchen_geometry.h"
+#include "platform/paths.h"
+#include "platform/qt/qtext.h"
+
+namespace nv {
+
+QImage loadBmp(const std::string& cp932Path) {
+  QImage image;
+  const QString path = toQ(cp932Path);
+  if (QFile::exists(path)) image.load(path);
+  return image;
+}
+
+QImage loadTransparentBmp(const std::string& cp932Path) {
+  QImage image = loadBmp(cp932Path);
+  if (image.isNull()) return image;
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (line[x] == key) line[x] = 0;
+  }
+  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QPixmap scaledPixmap(const QImage& image, QSize size) {
+  if (image.isNull() || size.width() <= 0 || size.height() <= 0) return {};
+  return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+const QImage& PictureCache::transparent(const std::string& cp932Path) {
+  const QString key = toQ(cp932Path);
+  auto it = images_.find(key);
+  if (it == images_.end()) it = images_.insert(key, loadTransparentBmp(cp932Path));
+  return it.value();
+}
+
+const QPixmap& recipeMark() {
+  static const QPixmap mark = [] {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // An open book: two pages with lines.
+    p.setPen(QPen(QColor(120, 60, 20), 1));
+    p.setBrush(QColor(255, 250, 230));
+    p.drawRoundedRect(QRectF(1.5, 3.5, 6.5, 10), 1, 1);
+    p.drawRoundedRect(QRectF(8, 3.5, 6.5, 10), 1, 1);
+    p.setPen(QPen(QColor(200, 80, 40), 1));
+    for (int y : {6, 8, 10}) {
+      p.drawLine(QPointF(3, y + 0.5), QPointF(6.5, y + 0.5));
+      p.drawLine(QPointF(9.5, y + 0.5), QPointF(13, y + 0.5));
+    }
+    return pm;
+  }();
+  return mark;
+}
+
+QPixmap renderDishPixmap(const QImage& picture, QSize size, const QString& name, bool stretch,
+                         bool recipeMarkShown, int fontPixels) {
+  QPixmap pm(size.expandedTo(QSize(1, 1)));
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  if (!picture.isNull()) {
+    QRect target(QPoint(0, 0), size);
+    if (!stretch) {
+      const KSize fit =
+          fitPicture({picture.width(), picture.height()}, {size.width(), size.height()});
+      target = QRect((size.width() - fit.width) / 2, (size.height() - fit.height) / 2, fit.width,
+                     fit.height);
+    }
+    p.drawImage(target, picture);
+  }
+  QFont font = p.font();
+  font.setBold(true);
+  // Long names get a smaller font (down to two thirds, and never below 9 pixels) before
+  // they are cut, so that neighbouring cells keep similar letters.
+  int pixels = std::max(9, fontPixels);
+  const int smallest = std::max(9, pixels * 2 / 3);
+  font.setPixelSize(pixels);
+  while (pixels > smallest && QFontMetrics(font).horizontalAdvance(name) > size.width() - 4)
+    font.setPixelSize(--pixels);
+  p.setFont(font);
+  const QFontMetrics fm(font);
+  const int th = fm.height();
+  if (recipeMarkShown) {
+    const QPixmap& mark = recipeMark();
+    p.drawPixmap(size.width() - mark.width(), size.height() - mark.height() - th, mark);
+  }
+  if (!name.isEmpty()) {
+    const QString shown = fm.elidedText(name, Qt::ElideRight, size.width());
+    const int tw = fm.horizontalAdvance(shown);
+    const QRect box((size.width() - tw) / 2 - 2, size.height() - th, tw + 4, th);
+    // A soft white plate keeps the name readable on any picture.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawRoundedRect(box, 3, 3);
+    p.setPen(QColor(40, 30, 20));
+    p.drawText(box, Qt::AlignCenter, shown);
+  }
+  return pm;
+}
+
+}  // namespace nv

@@ -1,0 +1,84 @@
+#include "planner/pages/menu_charts.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "planner/model/chart_values.h"
+#include "planner/model/selected_menu.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "widgets/grid_printer.h"
+
+namespace nv {
+
+std::string mealChartTitle(const std::string& childName, int node) {
+  return childName + sj(" さんの") + SelectedMenu::nodeNames()[size_t(node)] +
+         sj("の栄養バランス(％)");
+}
+
+PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
+                          const TKojinData& profile, const TGunName& gun, bool byNutrient) {
+  const MealTotals totals = menu.totals(node, &foods);
+  std::vector<ChartBar> bars;
+  if (byNutrient) {
+    Nutrients requirement{};
+    for (int k = 0; k < kNutrientCount; ++k) requirement[size_t(k)] = profile.Requirement(node, k);
+    bars = nutrientBars(totals.nutrients, requirement);
+  } else {
+    std::array<double, kFoodGroupCount> requirement{};
+    std::array<std::string, kFoodGroupCount> names;
+    for (int g = 0; g < kFoodGroupCount; ++g) {
+      requirement[size_t(g)] = profile.GroupRequirement(node, g);
+      names[size_t(g)] = gun.name(g);
+    }
+    bars = groupBars(totals.groups, requirement, names);
+  }
+  PaperChart chart;
+  chart.title = toQ(mealChartTitle(profile.name(), node));
+  for (const ChartBar& b : bars) {
+    const Rgb c = gun.rgb(b.colourIndex);
+    chart.bars.push_back({toQ(b.label), b.value, QColor(c.r, c.g, c.b)});
+  }
+  return chart;
+}
+
+QFont nutrientGridFont() {
+  QFont f;
+  f.setFamilies(
+      {toQ(sj("ＭＳ ゴシック")), QStringLiteral("IPAGothic"), QStringLiteral("monospace")});
+  f.setPixelSize(12);
+  return f;
+}
+
+std::vector<int> gridColumnWidths(const std::vector<std::vector<QString>>& cells,
+                                  const QFontMetrics& metrics) {
+  std::vector<int> widths;
+  for (const auto& row : cells) {
+    if (widths.size() < row.size()) widths.resize(row.size(), 0);
+    for (size_t c = 0; c < row.size(); ++c)
+      widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+  }
+  for (int& w : widths) w += 4;
+  return widths;
+}
+
+std::vector<std::vector<QString>> toQCells(const TextRows& rows) {
+  std::vector<std::vector<QString>> cells;
+  cells.reserve(rows.size());
+  for (const TextRow& row : rows) {
+    std::vector<QString>& out = cells.emplace_back();
+    for (const std::string& cell : row) out.push_back(toQ(cell));
+  }
+  return cells;
+}
+
+void setGridPrinterRows(TStrGridPrinter& printer, const TextRows& rows) {
+  std::vector<std::vector<QString>> cells = toQCells(rows);
+  const QFont font = nutrientGridFont();
+  std::vector<int> widths = gridColumnWidths(cells, QFontMetrics(font));
+  printer.setGrid(std::move(cells), std::move(widths), 16, font);
+}
+
+}  // namespace nv

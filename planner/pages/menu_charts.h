@@ -1,0 +1,38 @@
+#pragma once
+// What the printed pages need besides the menu: each meal's chart as the graph window shows
+// it, and the nutrient table laid out as the print dialog's grid.
+#include <QFont>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/rows.h"
+#include "widgets/paper_chart.h"
+
+class QFontMetrics;
+
+namespace nv {
+
+class SelectedMenu;
+class TFoodData;
+class TGunName;
+class TKojinData;
+class TStrGridPrinter;
+
+// childName + " さんの" + node name + "の栄養バランス(％)".
+std::string mealChartTitle(const std::string& childName, int node);
+// The balance chart of a meal node by nutrient or by food group, from the menu itself.
+PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
+                          const TKojinData& profile, const TGunName& gun, bool byNutrient);
+
+// The grid's font: a fixed-width Gothic face at 12 pixels.
+QFont nutrientGridFont();
+// Each column: its widest text over all rows plus 4 pixels.
+std::vector<int> gridColumnWidths(const std::vector<std::vector<QString>>& cells,
+                                  const QFontMetrics& metrics);
+std::vector<std::vector<QString>> toQCells(const TextRows& rows);
+// The table's printer: the rows, widths from the grid font, 16-pixel rows.
+void setGridPrinterRows(TStrGridPrinter& printer, const TextRows& rows);
+
+}  // namespace nv

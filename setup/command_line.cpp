@@ -1,0 +1,146 @@
+#include "setup/command_line.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QThread>
+#include <cstdio>
+
+#include "platform/files.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "setup/desktop_integration.h"
+#include "setup/lzh/archiver.h"
+#include "setup/model/builder.h"
+#include "setup/model/install.h"
+#include "setup/model/jobs.h"
+#include "setup/model/maker_settings.h"
+#include "setup/uninstall.h"
+
+namespace nv {
+namespace {
+void fail(const char* utf8) { std::fprintf(stderr, "nvsetup: %s\n", utf8); }
+
+int usage() {
+  std::fputs(
+      "usage: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
+      "               [--associate on|off] [--build all|changed] [--archiver \"COMMAND LINE\"]\n",
+      stderr);
+  return 2;
+}
+
+int install(const QString& file, const QString& folderArg) {
+  SettingsInstallDirStore store;
+  std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : fromQ(folderArg);
+  InstallSteps steps;
+  steps.archiver = [](const std::string& line) { return RunArchiver(line); };
+  steps.start = [](const std::string& program, const std::string& args) {
+    // Without a window the self-extracting program is waited for.
+    QStringList list{QStringLiteral("-n"), toQ(args.substr(4, args.size() - 5))};
+    return QProcess::execute(toQ(program), list) == 0;
+  };
+  InstallOutcome outcome = installDistribution(fromQ(file), folder, store, steps);
+  if (outcome == InstallOutcome::Missing) {
+    prompt().messageBox(fromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
+                        Icon::None, Buttons::Ok);
+    return 1;
+  }
+  if (outcome == InstallOutcome::Failed) return 1;
+  if (!fileExists(mainProgramPath(folder))) {
+    fail("the distribution holds no main program NV");
+    return 1;
+  }
+  return 0;
+}
+
+int build(bool all) {
+  if (!fileExists(settingsPath())) {
+    fail("--build needs nvsetup.ini beside the installer (maker mode)");
+    return 2;
+  }
+  Ini ini(settingsPath());
+  MakerSettings settings;
+  settings.read(ini);
+  std::unique_ptr<TBrCaFolder> previous;
+  std::string bytes;
+  if (readFile(snapshotPath(), bytes)) previous = readSnapshot(bytes);
+  TBrCaFolder current;
+  std::atomic<bool> stop{false};
+  ScanResult scan =
+      scanSource(settings.src, current, previous.get(), settings.checkedPatterns(), stop);
+  BuilderSettings b{settings.src, settings.lzh, settings.main, installerPath(), desktopFolder()};
+  BuildOutcome outcome = buildDistribution(
+      b, current, scan, all, [](const std::string& line) { return RunArchiver(line); },
+      [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
+  return outcome.built ? 0 : 1;
+}
+}  // namespace
+
+bool isSetupCommand(const QStringList& a) {
+  for (const QString& s : a.mid(1))
+    if (s.startsWith(QStringLiteral("--"))) return true;
+  return false;
+}
+
+int runSetupCommand(const QStringList& a) {
+  QStringList args = a.mid(1);
+  auto valueOf = [&](const QString& option) {
+    int i = int(args.indexOf(option));
+    return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();
+  };
+  if (args.contains(QStringLiteral("--install"))) {
+    QString file = valueOf(QStringLiteral("--install"));
+    if (file.isEmpty()) return usage();
+    return install(file, valueOf(QStringLiteral("--folder")));
+  }
+  if (args.contains(QStringLiteral("--uninstall"))) {
+    if (!args.contains(QStringLiteral("--yes"))) {
+      fail("--uninstall deletes the installed program; confirm with --yes");
+      return 2;
+    }
+    SettingsInstallDirStore store;
+    UninstallCheck check = uninstallNow(store);
+    if (check == UninstallCheck::NothingInstalled) {
+      fail("nothing is installed (no InstallDir)");
+      return 1;
+    }
+    if (check == UninstallCheck::Refused) {
+      fail("the install folder does not hold the installed NV; nothing was deleted");
+      return 1;
+    }
+    return 0;
+  }
+  if (args.contains(QStringLiteral("--associate"))) {
+    QString v = valueOf(QStringLiteral("--associate"));
+    SettingsInstallDirStore store;
+    std::string main = mainProgramPath(installFolderOrDefault(store));
+    if (v == QStringLiteral("on")) {
+      if (!fileExists(main)) {
+        fail("NV is not installed");
+        return 1;
+      }
+      addAssociation(main);
+      return 0;
+    }
+    if (v == QStringLiteral("off")) {
+      removeAssociation();
+      return 0;
+    }
+    return usage();
+  }
+  if (args.contains(QStringLiteral("--build"))) {
+    QString v = valueOf(QStringLiteral("--build"));
+    if (v != QStringLiteral("all") && v != QStringLiteral("changed")) return usage();
+    return build(v == QStringLiteral("all"));
+  }
+  if (args.contains(QStringLiteral("--archiver"))) {
+    QString line = valueOf(QStringLiteral("--archiver"));
+    if (line.isEmpty()) return usage();
+    return RunArchiver(fromQ(line)) ? 0 : 1;
+  }
+  return usage();
+}
+
+}  // namespace nv

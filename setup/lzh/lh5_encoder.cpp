@@ -1,0 +1,273 @@
+#include "setup/lzh/lh5_encoder.h"
+
+#include <cstring>
+#include <tuple>
+#include <vector>
+
+#include "setup/lzh/huffman.h"
+
+namespace nv::lzh {
+namespace {
+
+constexpr int kWindowBits = 13;
+constexpr size_t kMaxDistance = (size_t(1) << kWindowBits) - 1;
+constexpr int kMinMatch = 3;
+constexpr int kMaxMatch = 256;
+constexpr int kNC = 256 + kMaxMatch - kMinMatch + 1;  // literals and match lengths
+constexpr int kNP = kWindowBits + 1;                  // distance bit-length classes
+constexpr int kNT = 19;                               // code-length alphabet
+constexpr int kCBit = 9, kPBit = 4, kTBit = 5;
+constexpr size_t kBlockSymbols = 32768;  // stored in 16 bits
+constexpr int kHashBits = 15;
+constexpr int kMaxChain = 96;
+constexpr int kGoodEnough = 64;
+
+class BitWriter {
+ public:
+  explicit BitWriter(std::string& out) : out_(out) {}
+  void put(int bits, uint32_t value) {
+    for (int i = bits - 1; i >= 0; --i) {
+      acc_ = static_cast<uint8_t>((acc_ << 1) | ((value >> i) & 1));
+      if (++n_ == 8) {
+        out_.push_back(static_cast<char>(acc_));
+        acc_ = 0;
+        n_ = 0;
+      }
+    }
+  }
+  void flush() {
+    if (n_) out_.push_back(static_cast<char>(acc_ << (8 - n_)));
+    acc_ = 0;
+    n_ = 0;
+  }
+
+ private:
+  std::string& out_;
+  uint8_t acc_ = 0;
+  int n_ = 0;
+};
+
+struct Symbol {
+  uint16_t code;      // literal byte, or 256 + length - 3
+  uint16_t distance;  // distance - 1 for matches
+};
+
+int bitLength(unsigned v) {
+  int c = 0;
+  while (v) {
+    v >>= 1;
+    ++c;
+  }
+  return c;
+}
+
+struct Table {
+  std::vector<uint8_t> len;
+  std::vector<uint16_t> code;
+  int single = -1;  // the one used symbol when the table is stored as a single symbol
+};
+
+Table makeTable(const std::vector<uint32_t>& freq) {
+  Table t;
+  t.len = huffmanLengths(freq, 16);
+  int used = 0, last = 0;
+  for (size_t i = 0; i < freq.size(); ++i)
+    if (freq[i]) ++used, last = static_cast<int>(i);
+  if (used < 2) t.single = used ? last : 0;
+  t.code = canonicalCodes(t.len);
+  return t;
+}
+
+// Lengths of the distance or code-length table; `special` marks the position after which a
+// 2-bit run of zeros follows (the code-length table's), or -1.
+void writePtLengths(BitWriter& w, const Table& t, int nbit, int special) {
+  int n = static_cast<int>(t.len.size());
+  while (n > 0 && t.len[n - 1] == 0) --n;
+  w.put(nbit, static_cast<uint32_t>(n));
+  int i = 0;
+  while (i < n) {
+    int k = t.len[i++];
+    if (k <= 6)
+      w.put(3, static_cast<uint32_t>(k));
+    else
+      w.put(k - 3, (1u << (k - 3)) - 2);
+    if (i == special) {
+      while (i < 6 && i < n && t.len[i] == 0) ++i;
+      w.put(2, static_cast<uint32_t>(i - special));
+    }
+  }
+}
+
+void writeSingle(BitWriter& w, int nbit, int symbol) {
+  w.put(nbit, 0);
+  w.put(nbit, static_cast<uint32_t>(symbol));
+}
+
+// Runs of zero lengths in the literal/length table, as the code-length alphabet codes them.
+template <typename F>
+void walkCLengths(const std::vector<uint8_t>& cLen, F&& emit) {
+  int n = kNC;
+  while (n > 0 && cLen[n - 1] == 0) --n;
+  int i = 0;
+  while (i < n) {
+    int k = cLen[i++];
+    if (k == 0) {
+      int count = 1;
+      while (i < n && cLen[i] == 0) ++i, ++count;
+      if (count <= 2) {
+        for (int j = 0; j < count; ++j) emit(0, 0, 0);
+      } else if (count <= 18) {
+        emit(1, 4, count - 3);
+      } else if (count == 19) {
+        emit(0, 0, 0);
+        emit(1, 4, 15);
+      } else {
+        emit(2, kCBit, count - 20);
+      }
+    } else {
+      emit(k + 2, 0, 0);
+    }
+  }
+}
+
+void sendBlock(BitWriter& w, const std::vector<Symbol>& syms) {
+  std::vector<uint32_t> cFreq(kNC, 0), pFreq(kNP, 0);
+  for (const Symbol& s : syms) {
+    cFreq[s.code]++;
+    if (s.code >= 256) pFreq[bitLength(s.distance)]++;
+  }
+  Table c = makeTable(cFreq);
+  w.put(16, static_cast<uint32_t>(syms.size()));
+  if (c.single < 0) {
+    std::vector<uint32_t> tFreq(kNT, 0);
+    walkCLengths(c.len, [&](int sym, int, int) { tFreq[sym]++; });
+    Table t = makeTable(tFreq);
+    if (t.single < 0)
+      writePtLengths(w, t, kTBit, 3);
+    else
+      writeSingle(w, kTBit, t.single);
+    int n = kNC;
+    while (n > 0 && c.len[n - 1] == 0) --n;
+    w.put(kCBit, static_cast<uint32_t>(n));
+    walkCLengths(c.len, [&](int sym, int extraBits, int extra) {
+      w.put(t.len[sym], t.code[sym]);
+      if (extraBits) w.put(extraBits, static_cast<uint32_t>(extra));
+    });
+  } else {
+    writeSingle(w, kTBit, 0);
+    writeSingle(w, kCBit, c.single);
+  }
+  Table p = makeTable(pFreq);
+  if (p.single < 0)
+    writePtLengths(w, p, kPBit, -1);
+  else
+    writeSingle(w, kPBit, p.single);
+
+  for (const Symbol& s : syms) {
+    w.put(c.len[s.code], c.code[s.code]);
+    if (s.code < 256) continue;
+    int bits = bitLength(s.distance);
+    w.put(p.len[bits], p.code[bits]);
+    if (bits > 1) w.put(bits - 1, s.distance & ((1u << (bits - 1)) - 1));
+  }
+}
+
+// Hash-chain match finder over the whole input (positions are absolute).
+class MatchFinder {
+ public:
+  MatchFinder(const uint8_t* data, size_t size)
+      : data_(data), size_(size), head_(size_t(1) << kHashBits, -1), prev_(size, -1) {}
+
+  void insert(size_t pos) {
+    if (pos + kMinMatch > size_) return;
+    uint32_t h = hash(pos);
+    prev_[pos] = head_[h];
+    head_[h] = static_cast<int32_t>(pos);
+  }
+
+  // Longest match at pos within the window: {length, distance}; length 0 when none.
+  std::pair<int, size_t> find(size_t pos, int atLeast) const {
+    if (pos + kMinMatch > size_) return {0, 0};
+    int maxLen = static_cast<int>(std::min<size_t>(kMaxMatch, size_ - pos));
+    int best = atLeast < kMinMatch - 1 ? kMinMatch - 1 : atLeast;
+    if (best >= maxLen) return {0, 0};
+    size_t bestDist = 0;
+    int chain = kMaxChain;
+    for (int32_t cand = head_[hash(pos)]; cand >= 0 && chain-- > 0; cand = prev_[cand]) {
+      size_t dist = pos - static_cast<size_t>(cand);
+      if (dist > kMaxDistance) break;
+      const uint8_t* a = data_ + cand;
+      const uint8_t* b = data_ + pos;
+      if (a[best] != b[best] || a[0] != b[0]) continue;
+      int len = 0;
+      while (len < maxLen && a[len] == b[len]) ++len;
+      if (len > best) {
+        best = len;
+        bestDist = dist;
+        if (len >= maxLen) break;
+      }
+    }
+    if (bestDist == 0) return {0, 0};
+    return {best, bestDist};
+  }
+
+ private:
+  uint32_t hash(size_t pos) const {
+    uint32_t v = data_[pos] | (data_[pos + 1] << 8) | (data_[pos + 2] << 16);
+    return (v * 2654435761u) >> (32 - kHashBits);
+  }
+  const uint8_t* data_;
+  size_t size_;
+  std::vector<int32_t> head_;
+  std::vector<int32_t> prev_;
+};
+
+}  // namespace
+
+std::string encodeLh5(const uint8_t* data, size_t size) {
+  std::string out;
+  if (size == 0) return out;
+  out.reserve(size / 2 + 64);
+  BitWriter w(out);
+  MatchFinder finder(data, size);
+  std::vector<Symbol> block;
+  block.reserve(kBlockSymbols);
+  auto emit = [&](Symbol s) {
+    block.push_back(s);
+    if (block.size() == kBlockSymbols) {
+      sendBlock(w, block);
+      block.clear();
+    }
+  };
+
+  // Lazy matching: a match is taken only when the next position does not start a longer one.
+  // A position enters the finder only after it has been searched from.
+  size_t pos = 0;
+  auto [len, dist] = finder.find(0, 0);
+  while (pos < size) {
+    if (len >= kMinMatch) {
+      finder.insert(pos);
+      auto next = len < kGoodEnough ? finder.find(pos + 1, len) : std::pair<int, size_t>{0, 0};
+      if (next.first > len) {
+        emit({data[pos], 0});
+        ++pos;
+        len = next.first;
+        dist = next.second;
+        continue;
+      }
+      emit({static_cast<uint16_t>(256 + len - kMinMatch), static_cast<uint16_t>(dist - 1)});
+      for (size_t k = pos + 1; k < pos + static_cast<size_t>(len); ++k) finder.insert(k);
+      pos += static_cast<size_t>(len);
+    } else {
+      finder.insert(pos);
+      emit({data[pos], 0});
+      ++pos;
+    }
+    if (pos < size) std::tie(len, dist) = finder.find(pos, 0);
+  }
+  if (!block.empty()) sendBlock(w, block);
+  w.flush();
+  return out;
+}
+
+}  // namespace nv::lzh

@@ -1,0 +1,51 @@
+#pragma once
+// The distribution builder: after a scan, packs the source files into a dated archive, makes
+// it a self-extracting program, then packs that with the installer into a version-numbered
+// self-extracting program.
+#include <array>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "setup/model/file_tree.h"
+#include "setup/model/jobs.h"
+
+namespace nv {
+
+struct BuilderSettings {
+  std::string src;            // E_Src
+  std::string lzhFolder;      // E_LzhFolder
+  std::string mainFile;       // E_MainFileName
+  std::string installerPath;  // the running installer
+  std::string desktopFolder;  // output when lzhFolder is empty
+};
+
+// The build time of a stamp: its date and time plus 9 hours.
+struct tm buildTime(int32_t stamp);
+// "NVA20060401_0830" (prefix "NVA", "NVS" or "NV").
+std::string datedName(const char* prefix, const struct tm& t);
+
+// The response file of the dated archive: "u" line, then one "-xa" line per file; all files
+// folder by folder (own files sorted by path ignoring case, then subfolders), or only the
+// changed ones in tree order.
+std::string datedResponseText(const std::string& archive, const std::string& src,
+                              const TBrCaFolder& root, bool allFiles);
+
+struct BuildOutcome {
+  bool built = false;            // every step ran; the snapshot button may be enabled
+  std::string distributionFile;  // the dated program, when the version archive was made
+};
+
+using ArchiverRun = std::function<bool(const std::string&)>;
+using Wait = std::function<void(int milliseconds)>;
+
+// Runs the build steps. Messages go through Prompt; archiver failures end the build.
+BuildOutcome buildDistribution(const BuilderSettings& settings, const TBrCaFolder& root,
+                               const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
+                               const Wait& wait);
+
+// The file version of a program, with the message "GetFileVersionInfoSize == 0" when it has
+// none (numbers then -1).
+std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path);
+
+}  // namespace nv

@@ -1,0 +1,12 @@
+#pragma once
+// The four-part file version of a program of ours: each carries the text
+// "NVFILEVERSION=major.minor.release.build" (setup/stamp), the stand-in for a version resource.
+#include <array>
+#include <string>
+
+namespace nv {
+
+// False when the file holds no version stamp.
+bool readFileVersion(const std::string& cp932Path, std::array<long, 4>& version);
+
+}  // namespace nv

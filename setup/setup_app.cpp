@@ -1,0 +1,23 @@
+#include "setup/setup_app.h"
+
+#include <QApplication>
+
+#include "platform/dialogs.h"
+#include "platform/prompt.h"
+#include "setup/main_form.h"
+#include "widgets/qt_dialogs.h"
+#include "widgets/qt_prompt.h"
+
+namespace nv {
+
+int runSetupWindow() {
+  QtPrompt qtPrompt;
+  ScopedPrompt scopedPrompt(qtPrompt);
+  QtDialogs qtDialogs;
+  ScopedDialogs scopedDialogs(qtDialogs);
+  TMainForm form;
+  form.show();
+  return QApplication::exec();
+}
+
+}  // namespace nv

@@ -1,0 +1,219 @@
+// The settings dialog's handlers: choosers, conversions, the data-file view, colours.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include "planner/shell.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "teacher/details_form.h"
+#include "teacher/model/picture_conversion.h"
+
+namespace nv {
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+void fillList(QTreeWidget* view, const TextRows& rows) {
+  view->clear();
+  QList<QTreeWidgetItem*> items;
+  for (const TextRow& r : rows) {
+    QStringList cells;
+    for (const std::string& c : r) cells << toQ(c);
+    items << new QTreeWidgetItem(cells);
+  }
+  view->addTopLevelItems(items);
+}
+
+// The folder a chooser starts in: that of the current value, else the program's.
+std::string startFolder(const std::string& current) {
+  const std::string folder = folderOf(current);
+  return folder.empty() ? programFolder() : folder;
+}
+
+std::string withSlash(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
+}
+
+}  // namespace
+
+void TDetailsForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TDetailsForm::FormShow() {
+  FileName2->setText(FileName->text());
+  KaitenGroup->setTitle(toQ(kaitenShuukiCaption(TB_KaitenShuuki->value())));
+  AddKondateFileName->setText(toQ(settings_.addKondateFileName));
+  TabSheet4Resize();
+  OkBtn->setEnabled(false);
+}
+
+void TDetailsForm::changed() { OkBtn->setEnabled(true); }
+
+DetailsResult TDetailsForm::result() const {
+  DetailsResult r;
+  r.settings = settings_;
+  DetailsSettings& s = r.settings;
+  s.foodDataFile = fromQ(FoodDataFile->text());
+  s.kondateDataFile = fromQ(KondateDataFile->text());
+  s.sourceBmpFolder = fromQ(SourceBmpFolder->text());
+  s.bmpFolder = fromQ(TargetBmpFolder->text());
+  s.dataBaseFileName = fromQ(FileName->text());
+  s.addKondateFileName = fromQ(AddKondateFileName->text());
+  s.fontSize = FontSize->value();
+  s.kondateIconSize = KondateIconSize->value();
+  s.kondateIconFontSize = KondateIconFontSize->value();
+  s.selIconSize = SelIconSize->value();
+  s.selIconFontSize = SelIconFontSize->value();
+  s.autoOpen = AutoOpen0->isChecked();
+  s.kaitenShuuki = TB_KaitenShuuki->value();
+  r.fileNameChanged = fileNameChanged_;
+  r.addFileChanged = addFileChanged_;
+  r.bmpFolderChanged = bmpFolderChanged_;
+  return r;
+}
+
+bool TDetailsForm::chooseFile(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8,
+                              const char* ext) {
+  const std::string current = fromQ(edit->text());
+  FileRequest request;
+  request.title = sj(titleUtf8);
+  request.filter = sj(filterUtf8);
+  request.defaultExt = ext;
+  request.initialDir = startFolder(current);
+  request.fileName = fileNameOf(current);
+  std::string path;
+  if (!dialogs().openFile(request, path)) return false;
+  edit->setText(toQ(path));
+  changed();
+  return true;
+}
+
+bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8) {
+  const std::string current = fromQ(edit->text());
+  FileRequest request;
+  request.title = sj(titleUtf8);
+  request.filter = sj(filterUtf8);
+  request.initialDir = current.empty() ? programFolder() : current;
+  request.fileName = "default";
+  std::string path;
+  if (!dialogs().openFile(request, path)) return false;
+  edit->setText(toQ(withSlash(folderOf(path))));
+  changed();
+  return true;
+}
+
+void TDetailsForm::SetFoodDataFile1BtnClick() {
+  chooseFile(FoodDataFile, "食品ファイルの元になるファイルを指定して下さい",
+             "食品ファイル(*.csv)|*.csv", "csv");
+}
+
+void TDetailsForm::SetKondateDataFileBtnClick() {
+  chooseFile(KondateDataFile, "献立ファイルを指定して下さい", "献立ファイル(*.csv)|*.csv", "csv");
+}
+
+void TDetailsForm::SetAddKondateFileNameBtnClick() {
+  if (chooseFile(AddKondateFileName, "献立ファイルを指定して下さい", "献立ファイル(*.nv)|*.nv",
+                 "nv"))
+    addFileChanged_ = true;
+}
+
+void TDetailsForm::SelSourceBmpFolderClick() {
+  chooseFolder(SourceBmpFolder, "元の画像ファイルの場所を指定して下さい",
+               "画像ファイル(*.bmp)|*.bmp");
+}
+
+void TDetailsForm::SelTargetBmpFolderBtnClick() {
+  if (chooseFolder(TargetBmpFolder, "画像ファイルの保存先を指定して下さい",
+                   "画像ファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*"))
+    bmpFolderChanged_ = true;
+}
+
+void TDetailsForm::TransBtnClick() {
+  const CsvConversion c = convertCsvFiles(fromQ(FoodDataFile->text()),
+                                          fromQ(KondateDataFile->text()), fromQ(FileName->text()));
+  fillList(ListView1, c.foodRows);
+  fillList(ListView2, c.dishRows);
+  // Only a data file that was written is taken: a failed write left the old one in place.
+  if (c.written) {
+    fileNameChanged_ = true;
+    changed();
+  }
+}
+
+void TDetailsForm::CheckKondateDataFileBtnClick() {
+  const CsvConversion c =
+      convertCsvFiles(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), {});
+  fillList(ListView1, c.foodRows);
+  fillList(ListView2, c.dishRows);
+  if (!c.foodsRead) return;
+  const std::string report = dishCsvReportPath(fromQ(KondateDataFile->text()));
+  if (!fileExists(report)) return;
+  if (open_)
+    open_(report);
+  else
+    openDocument(report);
+}
+
+void TDetailsForm::Button3Click() { convertPictures(true); }
+void TDetailsForm::Button1Click() { convertPictures(false); }
+
+void TDetailsForm::convertPictures(bool shrink) {
+  int dpi = dpi_;
+  if (dpi <= 0) dpi = screen() ? int(screen()->logicalDotsPerInch()) : 96;
+  const int limit = shrinkLimit(KondateIconSize->value(), KondateIconFontSize->value(), dpi);
+  const auto results =
+      nv::convertPictures(fromQ(SourceBmpFolder->text()), fromQ(TargetBmpFolder->text()),
+                          shrink ? PictureMode::Shrink : PictureMode::Unchanged, limit,
+                          [this](const std::string& name) {
+                            TransLabel->setText(q("処理ファイル：") + toQ(name));
+                            TransLabel->repaint();
+                          });
+  std::string skipped;
+  bool processed = false;
+  for (const PictureResult& r : results) {
+    if (r.how == PictureResult::How::Skipped)
+      skipped += r.name + "\n";
+    else
+      processed = true;
+  }
+  // A picture left behind is named, so the teacher knows which dish will show none.
+  if (!skipped.empty())
+    prompt().messageBox(skipped, sj("変換できなかった画像ファイルがあります"), Icon::Warning,
+                        Buttons::Ok);
+  if (processed) changed();
+}
+
+void TDetailsForm::ShowBdFileBtnClick() {
+  const DataFilePreview p = previewDataFile(fromQ(FileName2->text()));
+  if (!p.opened) return;
+  fillList(ListView3, p.foodRows);
+  fillList(ListView4, p.dishRows);
+  ShokuhinLabel->setText(q("食品数：") + QString::number(p.foodRows.size()));
+  KondateLabel->setText(q("献立数：") + QString::number(p.dishRows.size()));
+}
+
+void TDetailsForm::SetBackColor(QPushButton* button, int32_t& color) {
+  int32_t chosen = color;
+  if (!dialogs().chooseColor(color, chosen)) return;
+  color = chosen;
+  paintColorButton(button, chosen);
+  changed();
+}
+
+}  // namespace nv

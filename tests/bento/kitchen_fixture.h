@@ -1,0 +1,140 @@
+#pragma once
+// The kitchen window over the distribution's pictures and lunch-box data, in a program
+// folder of its own (so NV.ini and saved boxes stay in a temporary folder), on the offscreen
+// platform; helpers that press, drag and release as a child's mouse does.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "bento/bentoubako_form.h"
+#include "bento/model/bento_save.h"
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "temp_dir.h"
+
+namespace nvtest {
+
+inline QApplication& kitchenApp() {
+  static int argc = 1;
+  static char name[] = "test_bento";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+// Runs `act` on the modal dialog that the next exec() opens, once its loop runs.
+inline void whenModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
+
+// build/dist beside nvtool's build/bin.
+inline std::filesystem::path distFolder() {
+  return std::filesystem::path(NV_TOOL_PATH).parent_path().parent_path() / "dist";
+}
+
+// Records what the kitchen asks of the rice ball.
+struct FakeRiceBall : nv::RiceBallPort {
+  std::vector<int> moods;
+  int closes = 0;
+  void show(nv::TBentoubakoForm&, int mood) override { moods.push_back(mood); }
+  void close() override { ++closes; }
+};
+
+class KitchenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    kitchenApp();
+    const auto dist = distFolder();
+    if (!std::filesystem::exists(dist / "NV.nvb")) GTEST_SKIP() << "build the dist target";
+    std::filesystem::create_directory_symlink(dist / "bentou", nv::toFsPath(dir.file("bentou")));
+    std::filesystem::create_symlink(dist / "NV.nvb", nv::toFsPath(dir.file("NV.nvb")));
+    previousFolder_ = nv::programFolder();
+    nv::setProgramFolder(dir.path());
+    profile.setName(nv::sj("host"));
+  }
+  void TearDown() override {
+    if (form) {
+      form->setModified(false);
+      form.reset();
+    }
+    if (!previousFolder_.empty()) nv::setProgramFolder(previousFolder_);
+  }
+
+  // The kitchen at that size, shown; the name dialog confirms "はなこ".
+  nv::TBentoubakoForm& make(QSize size = QSize(1024, 768)) {
+    form = std::make_unique<nv::TBentoubakoForm>(profile, gunName, nv::sj("host"), size);
+    form->profileDialog = [](nv::TKojinData& k, QWidget*) {
+      k.setName(nv::sj("はなこ"));
+      return true;
+    };
+    form->ports.riceBall = &riceBall;
+    form->show();
+    return *form;
+  }
+  // Straight to the working view.
+  nv::TBentoubakoForm& working(QSize size = QSize(1024, 768)) {
+    make(size).switchToWorkingView();
+    return *form;
+  }
+
+  static void send(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button,
+                   Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), button, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+  }
+  static void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, k, mods);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, k, mods);
+    QApplication::sendEvent(w, &release);
+  }
+  static void doubleClick(QWidget* w, QPoint local) {
+    send(w, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton);
+    send(w, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+    send(w, QEvent::MouseButtonDblClick, local, Qt::LeftButton, Qt::LeftButton);
+    send(w, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton);
+  }
+  // Press and release on the kitchen at two points (window pixels).
+  void clickKitchen(QPoint press, QPoint release, Qt::MouseButton b = Qt::LeftButton) {
+    send(form.get(), QEvent::MouseButtonPress, press, b, b);
+    send(form.get(), QEvent::MouseButtonRelease, release, b, Qt::NoButton);
+  }
+  static QPoint centreOf(const nv::KRect& r) {
+    return {r.left + r.width() / 2, r.top + r.height() / 2};
+  }
+  // Drags a widget (a cell or a placed dish) so that the point grabbed lands on `target`
+  // (kitchen pixels), moving in a few steps as a hand does.
+  static void drag(QWidget* w, QPoint target) {
+    const QPoint grab(w->width() / 2, w->height() / 2);
+    send(w, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    const QPoint start = w->pos() + grab;
+    for (int i = 1; i <= 4; ++i) {
+      const QPoint at = start + (target - start) * i / 4;
+      send(w, QEvent::MouseMove, at - w->pos(), Qt::NoButton, Qt::LeftButton);
+    }
+    send(w, QEvent::MouseButtonRelease, target - w->pos(), Qt::LeftButton, Qt::NoButton);
+  }
+
+  TempDir dir;
+  nv::TKojinData profile;
+  nv::TGunName gunName;
+  FakeRiceBall riceBall;
+  std::unique_ptr<nv::TBentoubakoForm> form;
+
+ private:
+  std::string previousFolder_;
+};
+
+}  // namespace nvtest

@@ -1,0 +1,294 @@
+// The kitchen driven as a child drives it: the overview, the name, the appliances, dragging
+// dishes into the box, removing them, saving and opening, and the close question.
+#include <QAction>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "bento/selected_bentou_item.h"
+#include "kitchen_fixture.h"
+#include "planner/get_jidoumei_form.h"
+#include "platform/ini.h"
+#include "scripted_dialogs.h"
+#include "scripted_prompt.h"
+
+namespace {
+
+using nv::KitchenArea;
+using nv::LayoutSection;
+using nvtest::KitchenTest;
+
+class KitchenFormTest : public KitchenTest {
+ protected:
+  std::string firstOf(const char* storageUtf8, bool box = true) {
+    nv::NameList names;
+    form->kitchenData().dishesOfStorage(nv::sj(storageUtf8), names);
+    for (const std::string& n : names)
+      if ((form->kitchenData().placementName(n) == nv::sj("弁当箱")) == box) return n;
+    return {};
+  }
+  bool insideBox(const QRect& r) {
+    const nv::KRect box = form->areas().largeBox;
+    return r.left() >= box.left && r.right() < box.right && r.bottom() < box.bottom &&
+           r.bottom() >= box.top;
+  }
+};
+
+TEST_F(KitchenFormTest, SmallBoxAndTheNameDialogLeadToTheWorkingView) {
+  make();
+  // The real name dialog, confirmed with OK.
+  form->profileDialog = [](nv::TKojinData& k, QWidget* parent) {
+    return nv::editProfile(k, parent);
+  };
+  nvtest::whenModal([](QWidget* w) {
+    auto* dialog = qobject_cast<nv::TGetJidoumeiForm*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->Edit1->setText(QString::fromUtf8("たろう"));
+    dialog->OkBtn->click();
+  });
+  EXPECT_TRUE(form->overviewMode());
+  EXPECT_FALSE(form->RiceBallButton->isVisible());
+  clickKitchen(centreOf(form->areas().smallBox), centreOf(form->areas().smallBox));
+  EXPECT_FALSE(form->overviewMode());
+  EXPECT_TRUE(form->RiceBallButton->isVisible());
+  EXPECT_TRUE(form->BoxFront->isVisible());
+  EXPECT_EQ(form->profile().name(), nv::sj("たろう"));
+  EXPECT_EQ(nv::fileNameOf(form->saveFileName()), nv::sj("たろう.nvub"));
+  // In the working view the exit sign does nothing.
+  clickKitchen({1000, 20}, {1000, 20});
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(KitchenFormTest, ExitSignClosesTheOverviewWhateverWasPressed) {
+  make();
+  clickKitchen(centreOf(form->areas().smallBox), {1000, 20});
+  EXPECT_FALSE(form->isVisible());
+  // A cancelled name keeps the overview.
+  make();
+  form->profileDialog = [](nv::TKojinData&, QWidget*) { return false; };
+  clickKitchen(centreOf(form->areas().smallBox), centreOf(form->areas().smallBox));
+  EXPECT_TRUE(form->overviewMode());
+}
+
+TEST_F(KitchenFormTest, RefrigeratorOpensWithItsDoorAndPages) {
+  working();
+  const QPoint fridge = centreOf(form->areas().appliance(KitchenArea::Refrigerator));
+  const QPoint freezer = centreOf(form->areas().appliance(KitchenArea::Freezer));
+  clickKitchen(fridge, fridge);
+  ASSERT_NE(form->applianceView(), nullptr);
+  EXPECT_EQ(form->openSection(), LayoutSection::Refrigerator);
+  ASSERT_NE(form->doorView(), nullptr);  // the distribution stores drinks in the door
+  nv::TReizouko& door = *form->doorView();
+  ASSERT_NE(door.ForwardButton, nullptr);  // five drinks, four cells
+  EXPECT_EQ(door.cells()[0]->accessibleName().toStdString(), nv::cp932ToUtf8(door.names()[0]));
+  door.ForwardButton->click();
+  EXPECT_EQ(door.firstIndex(), 4);
+  EXPECT_EQ(door.cells()[0]->dishName(), door.names()[4]);
+  EXPECT_TRUE(door.cells()[1]->dishName().empty());
+  door.ForwardButton->click();  // the last page stays
+  EXPECT_EQ(door.firstIndex(), 4);
+  door.BackButton->click();
+  door.BackButton->click();
+  EXPECT_EQ(door.firstIndex(), 0);
+
+  // Pressing on the freezer and releasing on the refrigerator closes the open appliance.
+  clickKitchen(freezer, fridge);
+  EXPECT_EQ(form->applianceView(), nullptr);
+  EXPECT_EQ(form->doorView(), nullptr);
+  // The freezer has no door.
+  clickKitchen(freezer, freezer);
+  EXPECT_EQ(form->openSection(), LayoutSection::Freezer);
+  EXPECT_EQ(form->doorView(), nullptr);
+}
+
+TEST_F(KitchenFormTest, ScrollBarStylesPageFromTheirPosition) {
+  nv::Ini ini(dir.file("NV.ini"));
+  ini.writeInteger("Bentoubako", "ReizoukoScrollBarStyle", 2);
+  ini.writeInteger(nv::sj("冷蔵庫"), "MaxRaw", 2);
+  ASSERT_TRUE(ini.save());
+  working();
+  form->openAppliance(LayoutSection::Refrigerator);
+  nv::TReizouko& view = *form->applianceView();
+  ASSERT_NE(view.ScrollBar, nullptr);
+  EXPECT_EQ(view.ScrollBar->orientation(), Qt::Vertical);
+  EXPECT_EQ(view.ScrollBar->pageStep(), 6);
+  EXPECT_EQ(view.ScrollBar->maximum(), int(view.names().size()) - 1);
+  view.ScrollBar->setValue(7);
+  EXPECT_EQ(view.cells()[0]->dishName(), view.names()[7]);
+}
+
+TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
+  working();
+  form->openAppliance(LayoutSection::Refrigerator);
+  nv::TBentouItem* cell = form->applianceView()->cells()[0];
+  const QPoint home = cell->pos();
+  const std::string dish = cell->dishName();
+  ASSERT_EQ(form->kitchenData().placementName(dish), nv::sj("弁当箱"));
+
+  // Dropped back on its home: nothing is added.
+  drag(cell, home + QPoint(cell->width() / 2, cell->height() / 2));
+  EXPECT_TRUE(form->placedNames().empty());
+
+  const QPoint drop = centreOf(form->areas().largeBox) - QPoint(100, 0);
+  drag(cell, drop);
+  EXPECT_EQ(cell->pos(), home);
+  ASSERT_EQ(form->placedNames(), nv::NameList{dish});
+  nv::TSelectedBentouItem* placed = form->placedItems()[0];
+  EXPECT_TRUE(insideBox(placed->geometry())) << placed->x() << "," << placed->y();
+  // Landed where it was dropped (the drop point is not scaled).
+  EXPECT_EQ(placed->geometry().center().x(), drop.x());
+  EXPECT_TRUE(form->modified());
+  EXPECT_EQ(placed->accessibleName().toStdString(), nv::cp932ToUtf8(dish));
+
+  // Dragged far outside, it is pulled back into the box.
+  drag(placed, {5, 5});
+  EXPECT_TRUE(insideBox(placed->geometry()));
+}
+
+TEST_F(KitchenFormTest, ADrinkDroppedOnTheBoxStandsOnTheCoaster) {
+  working();
+  const std::string drink = firstOf("扉", false);
+  ASSERT_FALSE(drink.empty());
+  form->addDish(drink, centreOf(form->areas().largeBox));
+  const QRect r = form->placedItems()[0]->geometry();
+  const nv::KRect area = form->areas().coasterArea;
+  EXPECT_GE(r.left(), area.left);
+  EXPECT_LE(r.left() + r.width(), area.right);
+  EXPECT_GE(r.top() + r.height(), area.top);
+  EXPECT_LE(r.top() + r.height(), area.bottom);
+}
+
+TEST_F(KitchenFormTest, KeyboardAddsTheFocusedCell) {
+  working();
+  form->openAppliance(LayoutSection::RiceCooker);
+  nv::TBentouItem* cell = form->applianceView()->cells()[1];
+  cell->setFocus();
+  key(cell, Qt::Key_Return);
+  EXPECT_EQ(form->placedNames(), nv::NameList{cell->dishName()});
+  // A double-click adds too, at the kitchen's centre before confinement.
+  doubleClick(cell, {5, 5});
+  EXPECT_EQ(form->placedNames().size(), 2u);
+}
+
+TEST_F(KitchenFormTest, CapacityRefusesAndTheRiceBallShowsItIsFull) {
+  working();
+  profile.lunchBoxCapacity = 1;  // even the first dish is bigger
+  const std::string rice = firstOf("炊飯器");
+  form->addDish(rice, centreOf(form->areas().largeBox));
+  EXPECT_EQ(form->placedNames().size(), 1u);
+  EXPECT_TRUE(riceBall.moods.empty());
+  form->addDish(rice, centreOf(form->areas().largeBox));
+  EXPECT_EQ(form->placedNames().size(), 1u);
+  EXPECT_EQ(riceBall.moods, std::vector<int>{nv::RiceBallPort::kFullMood});
+
+  // With the usual capacity the box fills up and then refuses.
+  profile.lunchBoxCapacity = 900;
+  size_t before = 0;
+  for (int i = 0; i < 50 && form->placedNames().size() != before; ++i) {
+    before = form->placedNames().size();
+    form->addDish(rice, centreOf(form->areas().largeBox));
+  }
+  EXPECT_GT(form->placedNames().size(), 1u);
+  EXPECT_LT(form->kitchenData().volumeSum(form->placedNames()), 900);
+  EXPECT_EQ(riceBall.moods.size(), 2u);
+}
+
+TEST_F(KitchenFormTest, DeleteShiftDeleteAndBringToFront) {
+  working();
+  const std::string a = firstOf("炊飯器"), b = firstOf("フライパン"), c = firstOf("オーブン");
+  for (const std::string& n : {a, b, c}) form->addDish(n, centreOf(form->areas().largeBox));
+  ASSERT_EQ(form->placedNames(), (nv::NameList{a, b, c}));
+  QMenu* menu = form->BringToFrontMenu;
+  ASSERT_EQ(menu->actions().size(), 3);
+  EXPECT_TRUE(menu->menuAction()->isVisible());
+
+  menu->actions()[0]->trigger();  // the first dish to the front
+  form->fireTimers();
+  EXPECT_EQ(form->placedNames(), (nv::NameList{b, c, a}));
+
+  // Delete takes the top-most dish, after its timer.
+  form->setModified(false);
+  key(form.get(), Qt::Key_Delete);
+  EXPECT_EQ(form->placedNames().size(), 3u);
+  form->fireTimers();
+  EXPECT_EQ(form->placedNames(), (nv::NameList{b, c}));
+  EXPECT_TRUE(form->modified());
+  EXPECT_GE(riceBall.closes, 1);
+
+  key(form.get(), Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_TRUE(form->placedNames().empty());
+  EXPECT_FALSE(menu->menuAction()->isVisible());
+}
+
+TEST_F(KitchenFormTest, SavedBoxOpensWithTheSameRectangles) {
+  nvtest::ScriptedPrompt prompts;
+  nvtest::ScriptedDialogs dialogs;
+  working();
+  const std::string a = firstOf("炊飯器"), b = firstOf("冷蔵庫");
+  form->addDish(a, centreOf(form->areas().largeBox) + QPoint(-120, 0));
+  form->addDish(b, centreOf(form->areas().largeBox) + QPoint(120, 0));
+  std::vector<QRect> before;
+  for (auto* item : form->placedItems()) before.push_back(item->geometry());
+
+  profile.setName(nv::sj("はなこ"));
+  const std::string path = nv::cp932ToUtf8(dir.file("box.nvub"));
+  dialogs.expectSave(path);
+  ASSERT_TRUE(form->Save());  // the default name asks for one
+  EXPECT_FALSE(form->modified());
+  form->New();
+  EXPECT_TRUE(form->overviewMode());
+  EXPECT_TRUE(form->placedNames().empty());
+  EXPECT_EQ(form->saveFileName(), nv::defaultBentoSaveName());
+  EXPECT_EQ(form->profile().name(), nv::sj("host"));
+
+  dialogs.expectOpen(path);
+  form->MI_Open->trigger();  // Ctrl+O
+  EXPECT_FALSE(form->overviewMode());
+  ASSERT_EQ(form->placedNames(), (nv::NameList{a, b}));
+  for (size_t i = 0; i < before.size(); ++i)
+    EXPECT_EQ(form->placedItems()[i]->geometry(), before[i]);
+  EXPECT_FALSE(form->modified());
+  EXPECT_EQ(form->profile().name(), nv::sj("はなこ"));
+}
+
+TEST_F(KitchenFormTest, CloseQuestionAnswers) {
+  const std::string text = "お弁当のデータが変更されています。保存しますか？";
+  nvtest::ScriptedPrompt prompts;
+  nvtest::ScriptedDialogs dialogs;
+  working();
+  form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+
+  prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Cancel);
+  EXPECT_FALSE(form->close());
+  // Yes on a box without a name: Save As, cancelled, keeps the window open.
+  prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Yes);
+  dialogs.expectCancel(nvtest::DialogCall::Save);
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->modified());
+  // Yes with a name chosen saves and closes.
+  prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Yes);
+  dialogs.expectSave(nv::cp932ToUtf8(dir.file("yes.nvub")));
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(std::filesystem::exists(nv::toFsPath(dir.file("yes.nvub"))));
+
+  working();
+  form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+  prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::No);
+  EXPECT_TRUE(form->close());
+}
+
+TEST_F(KitchenFormTest, PartPositionsResetKeepsOtherSettings) {
+  nv::Ini ini(dir.file("NV.ini"));
+  ini.writeInteger(nv::sj("戸棚"), "iLeft", 5);
+  ini.writeInteger("Bentoubako", "ReizoukoScrollBarStyle", 3);
+  ASSERT_TRUE(ini.save());
+  ASSERT_TRUE(nv::TBentoubakoForm::resetPartPositions(dir.file("NV.ini")));
+  nv::Ini after(dir.file("NV.ini"));
+  EXPECT_FALSE(after.hasKey(nv::sj("戸棚"), "iLeft"));
+  EXPECT_EQ(after.readInteger("Bentoubako", "ReizoukoScrollBarStyle", 0), 3);
+}
+
+}  // namespace

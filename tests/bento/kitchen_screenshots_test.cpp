@@ -1,0 +1,51 @@
+// Pictures of the kitchen for people to look at: NV_SHOT_DIR names a folder; the pictures
+// are not part of the checks.
+#include <QDir>
+
+#include "kitchen_fixture.h"
+
+namespace {
+
+QString shotDir() { return qEnvironmentVariable("NV_SHOT_DIR"); }
+
+class KitchenShots : public nvtest::KitchenTest {
+ protected:
+  void shoot(const char* name) {
+    QApplication::processEvents();
+    const QString file = QDir(shotDir()).filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+    EXPECT_TRUE(form->grab().save(file));
+  }
+  void run(QSize size) {
+    const std::string tag = std::to_string(size.width()) + "x" + std::to_string(size.height());
+    make(size);
+    shoot((tag + "-overview").c_str());
+    form->switchToWorkingView();
+    shoot((tag + "-working").c_str());
+    form->openAppliance(nv::LayoutSection::Refrigerator);
+    shoot((tag + "-fridge-door").c_str());
+    form->closeAppliance();
+    const nv::KRect box = form->areas().largeBox;
+    const int y = box.top + box.height() / 2;
+    int i = 0;
+    for (const char* storage : {"炊飯器", "フライパン", "鍋", "オーブン", "冷蔵庫"}) {
+      nv::NameList names;
+      form->kitchenData().dishesOfStorage(nv::sj(storage), names);
+      form->addDish(names.front(), {box.left + box.width() * (1 + 2 * i) / 10, y});
+      ++i;
+    }
+    form->setShowGraph(true);
+    shoot((tag + "-five-dishes-groups").c_str());
+    form->setGraphKind(nv::GraphKind::Nutrients);
+    form->openAppliance(nv::LayoutSection::Cupboard);
+    shoot((tag + "-five-dishes-nutrients-cupboard").c_str());
+    form->setModified(false);
+  }
+};
+
+TEST_F(KitchenShots, SmallAndWideScreens) {
+  if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
+  run(QSize(1024, 768));
+  run(QSize(1920, 1080));
+}
+
+}  // namespace

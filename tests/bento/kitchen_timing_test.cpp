@@ -1,0 +1,99 @@
+// Timings of the kitchen's interactive paths at 1920 x 1080. They run only when NV_TIMING is
+// set (they print medians and check nothing), so ordinary test runs stay quick:
+//   NV_TIMING=1 QT_QPA_PLATFORM=offscreen build/tests/test_bento --gtest_filter='KitchenTiming*'
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "bento/selected_bentou_item.h"
+#include "kitchen_fixture.h"
+
+namespace {
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+
+// The processor time of this thread, so that the figures do not depend on how many other
+// programs share the machine.
+double cpuMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// Wall and processor time of one run.
+struct Stopwatch {
+  QElapsedTimer wall;
+  double cpu0 = cpuMs();
+  Stopwatch() { wall.start(); }
+  void stop(std::vector<double>& wallRuns, std::vector<double>& cpuRuns) const {
+    wallRuns.push_back(msSince(wall));
+    cpuRuns.push_back(cpuMs() - cpu0);
+  }
+};
+
+class KitchenTiming : public nvtest::KitchenTest {
+ protected:
+  void SetUp() override {
+    if (!qEnvironmentVariableIsSet("NV_TIMING")) GTEST_SKIP() << "set NV_TIMING";
+    KitchenTest::SetUp();
+  }
+  const QSize wide{1920, 1080};
+};
+
+TEST_F(KitchenTiming, OverviewWorkingViewRefrigeratorAndDragging) {
+  std::vector<double> overview, working, fridge, move, overviewCpu, workingCpu, fridgeCpu, moveCpu;
+  for (int r = 0; r < 9; ++r) {
+    form.reset();
+    Stopwatch shown;
+    make(wide);
+    form->repaint();
+    shown.stop(overview, overviewCpu);
+    QApplication::processEvents();  // the idle moment before the child clicks
+
+    const QPoint box = centreOf(form->areas().smallBox);
+    Stopwatch click;
+    clickKitchen(box, box);
+    form->repaint();
+    click.stop(working, workingCpu);
+  }
+  for (int r = 0; r < 9; ++r) {
+    form->closeAppliance();
+    QApplication::processEvents();
+    Stopwatch open;
+    form->openAppliance(nv::LayoutSection::Refrigerator);
+    form->repaint();
+    open.stop(fridge, fridgeCpu);
+  }
+  form->closeAppliance();
+  nv::NameList names;
+  form->kitchenData().dishesOfStorage(nv::sj("炊飯器"), names);
+  for (int i = 0; i < 4; ++i) form->addDish(names[size_t(i)], centreOf(form->areas().largeBox));
+  QApplication::processEvents();
+  nv::TSelectedBentouItem* dish = form->placedItems().back();
+  const QPoint grab(dish->width() / 2, dish->height() / 2);
+  send(dish, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+  for (int i = 0; i < 60; ++i) {
+    const QPoint step(i % 2 ? 3 : -2, i % 3 ? 2 : -1);
+    Stopwatch one;
+    send(dish, QEvent::MouseMove, grab + step, Qt::NoButton, Qt::LeftButton);
+    form->repaint(dish->geometry().adjusted(-8, -8, 8, 8));
+    one.stop(move, moveCpu);
+  }
+  send(dish, QEvent::MouseButtonRelease, grab, Qt::LeftButton, Qt::NoButton);
+  std::printf(
+      "kitchen at 1920x1080, medians wall / cpu ms: overview shown %.2f / %.2f, "
+      "working view drawn %.2f / %.2f, refrigerator with door %.2f / %.2f, one drag "
+      "move %.3f / %.3f (%zu, %zu, %zu, %zu runs)\n",
+      median(overview), median(overviewCpu), median(working), median(workingCpu), median(fridge),
+      median(fridgeCpu), median(move), median(moveCpu), overview.size(), working.size(),
+      fridge.size(), move.size());
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+// nvtool pictures: converted files on stdout, skipped ones on stderr with status 1.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "teacher/model/bmp_image.h"
+#include "temp_dir.h"
+
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out, err;
+};
+
+ToolRun runPictures(const nvtest::TempDir& dir, const std::string& args) {
+  std::string out = dir.file("out.txt"), err = dir.file("err.txt");
+  std::string cmd =
+      std::string("'") + NV_TOOL_PATH + "' pictures " + args + " >'" + out + "' 2>'" + err + "'";
+  int raw = std::system(cmd.c_str());
+  ToolRun r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = nvtest::readBytes(out);
+  r.err = nvtest::readBytes(err);
+  return r;
+}
+
+nv::RgbImage grey(int w, int h) {
+  nv::RgbImage im;
+  im.width = w;
+  im.height = h;
+  im.rgb.assign(size_t(w * h * 3), 128);
+  return im;
+}
+
+}  // namespace
+
+TEST(NvtoolPictures, ShrinksWithTheGivenSizesAndNamesWhatItSkipped) {
+  nvtest::TempDir dir, src, dst;
+  nvtest::writeBytes(src.file("いちご.bmp"), nv::writeBmp24(grey(400, 200)));
+  nvtest::writeBytes(src.file("zz.bmp"), "broken");
+  ToolRun r = runPictures(
+      dir, "'" + src.path() + "' '" + dst.path() + "' --shrink --icon 64 --font 6 --dpi 96");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "いちご.bmp\treduced\n");
+  EXPECT_EQ(r.err, "nvtool: skipped zz.bmp\n");
+  std::optional<nv::RgbImage> im = nv::readBmp(nvtest::readBytes(dst.file("いちご.bmp")));
+  ASSERT_TRUE(im);
+  EXPECT_EQ(im->width, 52);  // 64 - 6 x 96 / 72 - 4
+  EXPECT_EQ(im->height, 26);
+
+  r = runPictures(dir, "'" + src.path() + "' '" + dst.path() + "'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "zz.bmp\tcopied\nいちご.bmp\treduced\n");  // Latin names sort first
+  EXPECT_EQ(runPictures(dir, "'" + src.path() + "' '" + dst.path() + "' --icon x").status, 2);
+  EXPECT_EQ(runPictures(dir, "'" + src.path() + "' '" + dst.file("none") + "'").status, 1);
+}

@@ -1,0 +1,61 @@
+// The snapshot file's layout, DOS stamps and the builder's names.
+#include "setup/model/file_tree.h"
+
+#include <gtest/gtest.h>
+
+#include "byte_builder.h"
+#include "setup/model/builder.h"
+
+namespace {
+using nvtest::Bytes;
+
+TEST(FileTree, SnapshotLayoutMatchesHandBuiltBytes) {
+  nv::TBrCaFolder root;
+  root.files.push_back({"/s/NV", 0x348F4BC0, 1});
+  auto bmp = std::make_unique<nv::TBrCaFolder>();
+  bmp->path = "/s/bmp/";
+  bmp->files.push_back({"/s/bmp/a.bmp", 7, 0});
+  root.children.push_back(std::move(bmp));
+  auto str = [](Bytes& b, const std::string& s) { b.i32(int32_t(s.size())).raw(s); };
+  Bytes b;
+  b.i32(1);    // one root
+  str(b, "");  // root path
+  b.i32(1).i32(1).i32(0x348F4BC0);
+  str(b, "/s/NV");
+  b.i32(1).i32(1);  // has children, one child
+  str(b, "/s/bmp/");
+  b.i32(1).i32(0).i32(7);
+  str(b, "/s/bmp/a.bmp");
+  b.i32(0);  // no children
+  EXPECT_EQ(nv::writeSnapshot(root), b.str());
+
+  auto back = nv::readSnapshot(b.str());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(nv::writeSnapshot(*back), b.str());
+  // Any non-zero changed flag reads as 1.
+  std::string odd = b.str();
+  odd[12] = 5;
+  ASSERT_TRUE(nv::readSnapshot(odd));
+  EXPECT_EQ(nv::readSnapshot(odd)->files[0].changed, 1);
+}
+
+TEST(FileTree, DamagedSnapshotsAreRejected) {
+  std::string good = nv::writeSnapshot(nv::TBrCaFolder{});
+  EXPECT_TRUE(nv::readSnapshot(good));
+  EXPECT_FALSE(nv::readSnapshot(good.substr(0, good.size() - 1)));
+  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(1).i32(-5).str()));
+  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(0x7FFFFFFF).str()));
+  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(1).i32(0).i32(0x40000000).str()));
+  EXPECT_FALSE(nv::readSnapshot(good + "x"));
+}
+
+TEST(FileTree, DosStampsAreUtcAndTheBuildNameAddsNineHours) {
+  // 23:30:10 UTC on 31 March 2006.
+  int64_t t = 1143847810;
+  int32_t stamp = nv::dosStampFromUnix(t);
+  EXPECT_EQ(uint32_t(stamp) >> 16, (26u << 9) | (3u << 5) | 31u);
+  EXPECT_EQ(uint32_t(stamp) & 0xFFFF, (23u << 11) | (30u << 5) | 5u);
+  EXPECT_EQ(nv::unixFromDosStamp(stamp), t);
+  EXPECT_EQ(nv::datedName("NVA", nv::buildTime(stamp)), "NVA20060401_0830");
+}
+}  // namespace

@@ -1,0 +1,157 @@
+// Archive search order, change detection against the previous tree, the response file and
+// the delete job.
+#include "setup/model/jobs.h"
+
+#include <gtest/gtest.h>
+#include <sys/time.h>
+
+#include <filesystem>
+
+#include "lzh_test_util.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "scripted_prompt.h"
+#include "setup/lzh/archiver.h"
+#include "setup/lzh/lzh_reader.h"
+#include "setup/lzh/sfx.h"
+#include "setup/model/builder.h"
+#include "temp_dir.h"
+
+namespace {
+using nvtest::put;
+using nvtest::TempDir;
+
+void touch(const std::string& path, int64_t mtime) {
+  if (!nv::fileExists(path)) put(path, "x");
+  struct timeval tv[2] = {{time_t(mtime), 0}, {time_t(mtime), 0}};
+  utimes(nv::toFsPath(path).c_str(), tv);
+}
+
+const std::atomic<bool> kGo{false};
+
+TEST(ArchiveSearch, NewestFirstThenAlphabetical) {
+  TempDir dir;
+  std::string desk = dir.file("Desktop"), docs = dir.file("Documents");
+  touch(desk + "/NVA_b.run", 2000000000);  // middle
+  touch(desk + "/NVA_c.run", 1000000000);  // oldest
+  touch(docs + "/NVA_a.run", 2100000000);  // newest
+  touch(desk + "/other.run", 2200000000);
+  auto found = nv::searchArchives({desk, docs}, {"NVA*.run"}, kGo);
+  nv::orderArchiveResults(found);
+  EXPECT_EQ(found, (std::vector<std::string>{docs + "/NVA_a.run", desk + "/NVA_b.run",
+                                             desk + "/NVA_c.run"}));
+  // Two results keep the newest first without sorting.
+  auto two = nv::searchArchives({desk}, {"nva*.RUN"}, kGo);
+  nv::orderArchiveResults(two);
+  EXPECT_EQ(two, (std::vector<std::string>{desk + "/NVA_b.run", desk + "/NVA_c.run"}));
+}
+
+TEST(ArchiveSearch, AFolderNamedTwiceIsSearchedOnce) {
+  TempDir dir;
+  std::string desk = dir.file("Desk");
+  touch(desk + "/NVA1.run", 1000000000);
+  EXPECT_EQ(nv::searchArchives({desk, desk + "/", desk}, {"NVA*.run"}, kGo).size(), 1u);
+}
+
+TEST(SourceScan, ChangesAgainstThePreviousTree) {
+  TempDir dir;
+  std::string src = dir.file("src");
+  touch(src + "/NV", 1143847810);
+  touch(src + "/bmp/a.bmp", 1100000000);
+  touch(src + "/.git/x.bmp", 1200000000);
+  nv::TBrCaFolder first;
+  nv::ScanResult r = nv::scanSource(src, first, nullptr, {"*.*", "*.bmp"}, kGo);
+  EXPECT_TRUE(r.updated);
+  EXPECT_EQ(r.newestAll, nv::dosStampFromUnix(1143847810));
+  ASSERT_EQ(first.children.size(), 1u);            // ".git" skipped
+  EXPECT_EQ(first.children[0]->files.size(), 2u);  // a bitmap matching two patterns twice
+  std::string response = nv::datedResponseText("/o/NVA.lzh", src, first, true);
+  EXPECT_EQ(response, "u \"/o/NVA.lzh\"\n-xa \"" + src + "\" \"/NV\"\n-xa \"" + src +
+                          "\" \"/bmp/a.bmp\"\n-xa \"" + src + "\" \"/bmp/a.bmp\"\n");
+
+  // Against the snapshot of the first scan only the touched file changes.
+  auto previous = nv::readSnapshot(nv::writeSnapshot(first));
+  touch(src + "/bmp/a.bmp", 1300000000);
+  nv::TBrCaFolder second;
+  r = nv::scanSource(src, second, previous.get(), {"*.*"}, kGo);
+  EXPECT_TRUE(r.updated);
+  EXPECT_EQ(r.newestChanged, nv::dosStampFromUnix(1300000000));
+  EXPECT_EQ(second.files[0].changed, 0);
+  EXPECT_EQ(second.children[0]->files[0].changed, 1);
+  EXPECT_EQ(nv::datedResponseText("/o/NVS.lzh", src, second, false),
+            "u \"/o/NVS.lzh\"\n-xa \"" + src + "\" \"/bmp/a.bmp\"\n");
+
+  std::atomic<bool> stopped{true};
+  nv::TBrCaFolder third;
+  EXPECT_FALSE(nv::scanSource(src, third, nullptr, {"*.*"}, stopped).updated);
+}
+
+TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
+  TempDir dir;
+  std::string keep = dir.file("keep/precious.txt");
+  put(keep, "mine");
+  std::string victim = dir.file("install");
+  put(victim + "/NV", "x");
+  put(victim + "/bmp/a.bmp", "x");
+  std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("keep")),
+                                            nv::toFsPath(victim + "/bmp/link"));
+  nv::deleteTree(victim, kGo);
+  EXPECT_FALSE(std::filesystem::exists(nv::toFsPath(victim)));
+  EXPECT_TRUE(nv::fileExists(keep));
+
+  // A stop request leaves the folder partly deleted.
+  for (int i = 0; i < 5; ++i) put(victim + "/f" + std::to_string(i), "x");
+  std::atomic<bool> stop{true};
+  nv::deleteTree(victim, stop);
+  EXPECT_TRUE(std::filesystem::exists(nv::toFsPath(victim)));
+}
+
+TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
+  TempDir dir;
+  std::string src = dir.file("src");
+  touch(src + "/NV", 1143847810);
+  put(src + "/NV.nv", std::string(3000, 'n'));
+  touch(src + "/NV.nv", 1100000000);
+  put(dir.file("main/NV"), std::string("xx") + "NVFILEVERSION=1.2.3.4" + '\0');
+  put(dir.file("main/readme.txt"), "readme");
+  put(dir.file("nvsetup"), "installer");
+  nv::TBrCaFolder tree;
+  nv::ScanResult scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  nv::lzh::setSfxStubPath(NV_SFX_STUB_PATH);
+  nv::BuilderSettings s{src, dir.file("out"), dir.file("main/NV"), dir.file("nvsetup"),
+                        dir.file("desk")};
+  std::vector<std::string> commands;
+  auto run = [&](const std::string& line) {
+    commands.push_back(line);
+    return nv::RunArchiver(line);
+  };
+  nv::BuildOutcome out = nv::buildDistribution(s, tree, scan, true, run, [](int) {});
+  EXPECT_TRUE(out.built);
+  EXPECT_EQ(commands.size(), 4u);
+  std::string dated = dir.file("out/NVA20060401_0830.run");
+  EXPECT_EQ(out.distributionFile, dated);
+  EXPECT_TRUE(nv::fileExists(dated));
+  EXPECT_TRUE(nv::fileExists(dir.file("out/NV123.run")));
+  EXPECT_FALSE(nv::fileExists(dir.file("out/NVA20060401_0830.lzh")));
+  EXPECT_FALSE(nv::fileExists(dir.file("out/NV20060401_0830.txt")));
+  uint64_t offset = 0;
+  ASSERT_TRUE(nv::lzh::findAppendedArchive(dir.file("out/NV123.run"), offset));
+  std::vector<nv::lzh::MemberInfo> members;
+  ASSERT_EQ(nv::lzh::listArchive({dir.file("out/NV123.run"), offset}, members).code, 0);
+  ASSERT_EQ(members.size(), 3u);
+  EXPECT_EQ(members[0].name, "NVA20060401_0830.run");
+  EXPECT_EQ(members[2].name, "readme.txt");
+
+  // Without a main program only the dated program is made; nothing changed: a message only.
+  nv::BuilderSettings bare{src, dir.file("out2"), dir.file("nothing/NV"), dir.file("nvsetup"), ""};
+  commands.clear();
+  EXPECT_TRUE(nv::buildDistribution(bare, tree, scan, true, run, [](int) {}).built);
+  EXPECT_EQ(commands.size(), 2u);
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectMessage("更新されたファイルはありません");
+    EXPECT_FALSE(nv::buildDistribution(bare, tree, nv::ScanResult{}, false, run, [](int) {}).built);
+  }
+  nv::lzh::setSfxStubPath("");
+}
+}  // namespace

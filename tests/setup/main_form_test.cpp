@@ -1,0 +1,168 @@
+// The installer window on a temporary home: both modes, install, association, uninstall.
+#include "setup/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+
+#include "lzh_test_util.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/qt/qtext.h"
+#include "scripted_prompt.h"
+#include "setup/lzh/lzh_writer.h"
+#include "temp_dir.h"
+
+namespace {
+using nvtest::put;
+using nvtest::TempDir;
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "test_setup";
+  static char* argv[] = {name, nullptr};
+  static QApplication* a = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *a;
+}
+
+void shot(QWidget& w, const char* name) {
+  QDir().mkpath(QStringLiteral("/work/shots/installer"));
+  w.grab().save(QStringLiteral("/work/shots/installer/") + QString::fromLatin1(name));
+}
+
+bool waitFor(const std::function<bool()>& done) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
+
+// A home folder of its own: desktop, settings store and program folder all inside it.
+class SetupWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app();
+    home = dir.file("home");
+    put(home + "/Desktop/.keep", "");
+    qputenv("HOME", QByteArray(home.c_str()));
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nv::toQ(home + "/.config"));
+    program = dir.file("prog");
+    put(program + "/nvsetup", "x");
+    nv::setProgramFolder(program);
+  }
+  void TearDown() override { nv::setProgramFolder(""); }
+  TempDir dir;
+  std::string home, program;
+};
+
+TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
+  std::string archive = home + "/Desktop/NVA20060401_0830.lzh";
+  put(archive, nv::lzh::encodeArchive(
+                   {{"NV", false, "#!/bin/sh\n", 0, 0755}, {"bmp/a.bmp", false, "bmp", 0, 0644}}));
+  nv::TMainForm form;
+  form.show();
+  EXPECT_FALSE(form.makerMode());
+  EXPECT_TRUE(form.GB_1->isHidden());
+  EXPECT_EQ(nv::fromQ(form.E_BaseFolder->text()), home + "/Morivale/");
+  ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+  EXPECT_TRUE(form.E_Haihu->text().isEmpty());  // .lzh files are not what the search looks for
+  EXPECT_FALSE(form.B_Install->isEnabled());
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
+  shot(form, "normal-before-install.png");
+
+  // A folder typed without its trailing '/' gets it before it is stored.
+  form.E_BaseFolder->setText(nv::toQ(home + "/Morivale"));
+  form.E_Haihu->setText(nv::toQ(archive));
+  ASSERT_TRUE(form.B_Install->isEnabled());
+  form.B_Install->click();
+  EXPECT_EQ(nv::fromQ(form.E_BaseFolder->text()), home + "/Morivale/");
+  EXPECT_TRUE(nv::fileExists(home + "/Morivale/NV"));
+  EXPECT_EQ(QSettings(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"))
+                .value(QStringLiteral("InstallDir"))
+                .toString(),
+            nv::toQ(home + "/Morivale/"));
+  EXPECT_FALSE(form.B_Uninstall->isHidden());
+  EXPECT_FALSE(form.GB_MakeShortCutIcon->isHidden());
+  shot(form, "normal-after-install.png");
+
+  form.MakeShortCutOnDesktop->click();
+  form.MakeShortCutOnStartMenu->click();
+  EXPECT_TRUE(nv::fileExists(home + "/Desktop/NV.desktop"));
+  EXPECT_TRUE(nv::fileExists(home + "/.local/share/applications/Nuvelta.desktop"));
+  form.SB_Kanrenduke->click();
+  EXPECT_TRUE(form.SB_Kanrenduke->isChecked());
+  EXPECT_TRUE(nv::fileExists(home + "/.local/share/mime/packages/NuveltaFile.xml"));
+
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox(
+        "　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
+        "をアンインストールすると、再度セットアップするまで、献立データ等を開くことはできません。\n"
+        "\n"
+        "　それでも、アンインストールを続行した時は「はい」または「OK」ボタンをクリックして下さい。"
+        "アンインストールを実行します。",
+        "アンインストールしますか？", nv::Icon::Question, nv::Buttons::YesNo, nv::Answer::Yes);
+    form.B_Uninstall->click();
+  }
+  ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+  EXPECT_FALSE(QDir(nv::toQ(home + "/Morivale")).exists());
+  EXPECT_FALSE(nv::fileExists(home + "/Desktop/NV.desktop"));
+  EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/Nuvelta.desktop"));
+  EXPECT_FALSE(nv::fileExists(home + "/.local/share/mime/packages/NuveltaFile.xml"));
+  EXPECT_FALSE(form.SB_Kanrenduke->isChecked());
+  EXPECT_EQ(form.B_Uninstall->text(), QString::fromUtf8("アンインストールする(&U)..."));
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
+  EXPECT_TRUE(form.E_Haihu->text() == nv::toQ(archive));
+}
+
+TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
+  put(home + "/Desktop/NVA20060401_0830.run", "x");
+  nv::TMainForm form;
+  ASSERT_TRUE(waitFor([&] { return !form.E_Haihu->text().isEmpty(); }));
+  EXPECT_EQ(nv::fromQ(form.E_Haihu->text()), home + "/Desktop/NVA20060401_0830.run");
+  form.E_Haihu->setText(nv::toQ(home + "/gone.lzh"));
+  nvtest::ScriptedPrompt prompt;
+  prompt.expectBox(home + "/gone.lzh", "配布ファイルが見つからないのでインストールできません",
+                   nv::Icon::None);
+  form.B_InstallClick();
+}
+
+TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
+  put(program + "/nvsetup.ini",
+      "[MainForm]\nSrc=/src\nLzh=\nMain=/src/NV\n[HaihuFiles]\nMax=3\ni0n=*.*\ni0c=1\ni1n=\n"
+      "i1c=1\ni2n=*.bmp\ni2c=0\n");
+  {
+    nv::TMainForm form;
+    form.show();
+    ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+    EXPECT_TRUE(form.makerMode());
+    EXPECT_FALSE(form.GB_1->isHidden());
+    ASSERT_EQ(form.CheckListBox1->count(), 2);
+    EXPECT_EQ(form.CheckListBox1->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(form.B_ItemEdit->isEnabled());
+    form.CheckListBox1->setCurrentRow(0);
+    EXPECT_TRUE(form.B_ItemEdit->isEnabled());
+    EXPECT_TRUE(form.B_Kousin->isHidden());
+    shot(form, "maker-mode.png");
+    form.E_LzhFolder->setText(QStringLiteral("/out"));
+    form.close();
+  }
+  std::string ini = nvtest::readBytes(program + "/nvsetup.ini");
+  EXPECT_NE(ini.find("Lzh=/out"), std::string::npos);
+  EXPECT_NE(ini.find("Max=2"), std::string::npos);
+  EXPECT_NE(ini.find("i1n=*.bmp"), std::string::npos);
+}
+}  // namespace
