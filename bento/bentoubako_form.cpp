@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 namespace {
@@ -114,7 +115,7 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
 
 TBentoubakoForm::~TBentoubakoForm() = default;
 
-std::string TBentoubakoForm::iniPath() const { return joinPath(programFolder(), "NV.ini"); }
+std::string TBentoubakoForm::iniPath() const { return iniFilePath(); }
 
 void TBentoubakoForm::buildMenus() {
   PopupMenu = new QMenu(this);

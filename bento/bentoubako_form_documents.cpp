@@ -1,5 +1,4 @@
 // The kitchen's name and file commands and its close question.
-#include <QStandardPaths>
 #include <QToolButton>
 
 #include "bento/bentoubako_form.h"
@@ -12,6 +11,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 namespace {
@@ -21,11 +21,9 @@ FileRequest saveFileRequest(const std::string& current) {
   r.filter = sj("お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*");
   r.defaultExt = "nvub";
   r.fileName = current;
+  // A name without a folder starts where an installed program's documents go.
+  if (folderOf(current).empty()) r.initialDir = saveStartFolder();
   return r;
-}
-
-std::string documentsFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) + "/";
 }
 
 }  // namespace

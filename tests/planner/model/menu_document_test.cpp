@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "core/kojin_data.h"
 #include "planner/model/recent_files.h"
 #include "planner/model/start_arguments.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
@@ -102,7 +106,7 @@ TEST_F(DocumentTest, CancelledSaveDialogDuringTheQuestionKeepsTheWindowOpen) {
   EXPECT_EQ(request.defaultExt, "nvu");
   EXPECT_EQ(request.filter, sj("NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*"));
   EXPECT_EQ(request.fileName, sj("たろう"));  // the entered name is proposed
-  EXPECT_EQ(chartTitle, sj("たろう"));       // and already heads the charts
+  EXPECT_EQ(chartTitle, sj("たろう"));        // and already heads the charts
 
   // Cancel keeps the window too; No discards.
   prompt.expectBox("default", kAskCaption, nv::Icon::Question, nv::Buttons::YesNoCancel,
@@ -138,6 +142,23 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenPathAndASecondSaveWritesWithoutADialog
   EXPECT_FALSE(doc.SaveMenuAs());
   EXPECT_EQ(dialogs.calls().at(1).request.fileName, "menu.nvu");
   EXPECT_EQ(dialogs.calls().at(1).request.initialDir, dir.path());
+}
+
+TEST_F(DocumentTest, InstalledProgramProposesTheDocumentsFolderForANewMenu) {
+  nvtest::TempDir program, home;
+  const std::string previousFolder = nv::programFolder();
+  const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  nv::setProgramFolder(program.path());
+  setenv("HOME", home.path().c_str(), 1);
+  nvtest::writeBytes(program.file("packaged"), "x\n");
+  std::filesystem::create_directory(home.path() + "/Documents");
+  profile.setName(sj("じろう"));
+  nvtest::ScriptedDialogs dialogs;
+  dialogs.expectCancel(nvtest::DialogCall::Save);
+  EXPECT_FALSE(doc.SaveMenuAs());
+  EXPECT_EQ(dialogs.calls().at(0).request.initialDir, home.path() + "/Documents");
+  nv::setProgramFolder(previousFolder);
+  setenv("HOME", previousHome.c_str(), 1);
 }
 
 TEST_F(DocumentTest, FailedWriteKeepsTheOldNameAndTheRecentList) {
