@@ -22,6 +22,7 @@
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
+#include "teacher/bentou_details_form.h"
 #include "widgets/qt_dialogs.h"
 #include "widgets/qt_prompt.h"
 
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
     kitchen.profileDialog = [](nv::TKojinData& kojin, QWidget* parent) {
       return nv::editProfile(kojin, parent);
     };
+    nv::BentouDetailsPort builder;
+    kitchen.ports.settings = &builder;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };

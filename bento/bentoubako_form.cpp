@@ -69,8 +69,10 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   settings_ = KitchenSettings::defaults();
   kitchenImage_ = loadBmp(fixedKitchenPicturePath(FixedKitchenPicture::Kitchen));
   boxImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Box));
-  frontImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
-  coasterImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  // The rim and the coaster are only seen in the working view: their sizes place the areas
+  // now, the pictures are read while the overview shows.
+  frontSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
+  coasterSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
   BoxFront = new BoxFrontView(this);
   BoxFront->hide();
   layoutAreas();
@@ -110,7 +112,7 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   redraw();
   // The enlarged kitchen is scaled while the child looks at the overview, so the click on
   // the small box only has to draw it.
-  QTimer::singleShot(0, this, [this] { kitchenPixmap(false); });
+  QTimer::singleShot(0, this, [this] { prepareWorkingView(); });
 }
 
 TBentoubakoForm::~TBentoubakoForm() = default;
@@ -153,16 +155,27 @@ void TBentoubakoForm::buildMenus() {
 }
 
 void TBentoubakoForm::layoutAreas() {
-  areas_ = computeKitchenAreas(width(), height(),
-                               {kSize(boxImage_), kSize(frontImage_), kSize(coasterImage_)});
+  areas_ = computeKitchenAreas(width(), height(), {kSize(boxImage_), frontSize_, coasterSize_});
   kitchenOverview_ = kitchenWorking_ = QPixmap();
-  const QRect small = qRect(areas_.smallBox), large = qRect(areas_.largeBox);
+  const QRect small = qRect(areas_.smallBox);
   boxSmall_ = scaledPixmap(boxImage_, small.size());
-  boxLarge_ = scaledPixmap(boxImage_, large.size());
+  workingReady_ = false;
+  BoxFront->setGeometry(qRect(areas_.boxFront));
+}
+
+void TBentoubakoForm::prepareWorkingView() {
+  if (workingReady_) return;
+  workingReady_ = true;
+  if (frontImage_.isNull())
+    frontImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
+  if (coasterImage_.isNull())
+    coasterImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  boxLarge_ = scaledPixmap(boxImage_, qRect(areas_.largeBox).size());
   coaster_ = scaledPixmap(coasterImage_, qRect(areas_.coaster).size());
   static_cast<BoxFrontView*>(BoxFront)->pixmap =
       scaledPixmap(frontImage_, qRect(areas_.boxFront).size());
-  BoxFront->setGeometry(qRect(areas_.boxFront));
+  BoxFront->update();
+  kitchenPixmap(false);
 }
 
 const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
@@ -172,6 +185,7 @@ const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
 }
 
 void TBentoubakoForm::paintKitchen(QPainter& p) {
+  if (!overview_) prepareWorkingView();
   p.fillRect(rect(), Qt::white);
   const QPixmap& kitchen = kitchenPixmap(overview_);
   if (!kitchen.isNull()) p.drawPixmap(qRect(areas_.kitchen(overview_)).topLeft(), kitchen);

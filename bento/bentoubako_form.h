@@ -159,6 +159,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   bool insideBox(const std::string& dish) const;
   void raiseFrontOver(const TSelectedBentouItem& item);
   const QPixmap& kitchenPixmap(bool overview);
+  // Reads and scales what only the working view shows (once per size).
+  void prepareWorkingView();
 
   TKojinData& profile_;
   const TGunName& gunName_;
@@ -189,6 +191,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   QImage kitchenImage_, boxImage_, frontImage_, coasterImage_, exitImage_;
   QPixmap kitchenOverview_, kitchenWorking_, boxSmall_, boxLarge_, front_, coaster_, exit_;
   QPixmap background_;
+  KSize frontSize_, coasterSize_;
+  bool workingReady_ = false;
 
   KitchenArea pressArea_ = KitchenArea::None;
   Qt::MouseButton pressButton_ = Qt::NoButton;

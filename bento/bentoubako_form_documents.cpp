@@ -21,8 +21,7 @@ FileRequest saveFileRequest(const std::string& current) {
   r.filter = sj("お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*");
   r.defaultExt = "nvub";
   r.fileName = current;
-  // A name without a folder starts where an installed program's documents go.
-  if (folderOf(current).empty()) r.initialDir = saveStartFolder();
+  r.initialDir = saveStartFolder();
   return r;
 }
 

@@ -99,7 +99,11 @@ void TBentouItem::mouseMoveEvent(QMouseEvent* event) {
 
 void TBentouItem::mouseReleaseEvent(QMouseEvent* event) {
   if (view_.browseMode()) {
-    if (event->button() == Qt::LeftButton && !name_.empty() && rect().contains(event->pos()))
+    // The release that ends a double-click is not a second click.
+    const bool second = afterDoubleClick_;
+    afterDoubleClick_ = false;
+    if (!second && event->button() == Qt::LeftButton && !name_.empty() &&
+        rect().contains(event->pos()))
       view_.host().showHowToMake(name_);
     return;
   }
@@ -121,6 +125,7 @@ void TBentouItem::endDrag() {
 }
 
 void TBentouItem::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (view_.browseMode()) afterDoubleClick_ = true;
   if (event->button() != Qt::LeftButton || name_.empty() || view_.browseMode()) return;
   view_.host().addDishAtCentre(name_);
 }

@@ -72,6 +72,7 @@ class TBentouItem : public QWidget {
   std::string name_;
   QPixmap pixmap_;
   bool hasSmall_ = false;
+  bool afterDoubleClick_ = false;
 };
 
 class TReizouko : public QObject {

@@ -41,12 +41,13 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
   };
-  ApplicationTitle = text(16, 12, 260, 30, 22, true);
-  Version = text(16, 44, 260, 20, 13, false);
-  Maker = text(16, 66, 260, 20, 13, false);
-  ProgramLabel = text(16, 88, 80, 20, 13, false);
+  // The text sits between the picture's title art and the contributors' list.
+  ApplicationTitle = text(16, 122, 280, 26, 20, true);
+  Version = text(16, 150, 280, 18, 13, false);
+  Maker = text(16, 169, 280, 18, 13, false);
+  ProgramLabel = text(16, 188, 70, 18, 13, false);
   ProgramLabel->setText(QStringLiteral("Program :"));
-  MailLink = text(90, 88, 220, 20, 13, false);
+  MailLink = text(86, 188, 220, 18, 13, false);
   MailLink->setTextFormat(Qt::RichText);
   MailLink->setToolTip(toQ(sj("作者へのメールを書く")));
   MailLink->setCursor(Qt::PointingHandCursor);
@@ -62,7 +63,7 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
 
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setGeometry(16, kHeight - 118, 260, 4 * 21 + 6);
+  ListBox1->setGeometry(16, kHeight - 113, 270, 4 * 21 + 6);
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setFocusPolicy(Qt::NoFocus);
   ListBox1->setSelectionMode(QAbstractItemView::NoSelection);

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -109,6 +110,8 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
   StringGrid->setObjectName(QStringLiteral("StringGrid"));
   StringGrid->setFont(nutrientGridFont());
   StringGrid->verticalHeader()->hide();
+  StringGrid->setTextElideMode(Qt::ElideNone);
+  StringGrid->setWordWrap(false);
   StringGrid->horizontalHeader()->hide();
   StringGrid->verticalHeader()->setDefaultSectionSize(16);
   StringGrid->verticalHeader()->setMinimumSectionSize(16);
@@ -190,8 +193,11 @@ void TEiyousoGridForm::showEvent(QShowEvent* event) {
     for (int c = 0; c < StringGrid->columnCount(); ++c)
       cells[size_t(r)].push_back(StringGrid->item(r, c) ? StringGrid->item(r, c)->text()
                                                         : QString());
+  // The widest text plus 4, and the cell's own text margins of this style on both sides.
+  const int margin = 2 * (StringGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
   const std::vector<int> widths = gridColumnWidths(cells, StringGrid->fontMetrics());
-  for (int c = 0; c < int(widths.size()); ++c) StringGrid->setColumnWidth(c, widths[size_t(c)]);
+  for (int c = 0; c < int(widths.size()); ++c)
+    StringGrid->setColumnWidth(c, widths[size_t(c)] + margin);
 }
 
 void TEiyousoGridForm::ShowTableBtnClick() {

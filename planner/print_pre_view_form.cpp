@@ -36,9 +36,9 @@ TPrintPreViewForm::TPrintPreViewForm(const MenuPages& pages, QPrinter& printer, 
 
   Panel1 = new QWidget(this);
   PrintOutBtn = toolButton(Panel1, "PrintOutBtn", "印刷(&P)...", "印刷します");
-  SpeedButton3 = toolButton(Panel1, "SpeedButton3", "◀ 前のページ", "前のページを表示します");
+  SpeedButton3 = toolButton(Panel1, "SpeedButton3", "← 前のページ", "前のページを表示します");
   PreviewNextPageBtn =
-      toolButton(Panel1, "PreviewNextPageBtn", "次のページ ▶", "次のページを表示します");
+      toolButton(Panel1, "PreviewNextPageBtn", "次のページ →", "次のページを表示します");
   PrinterSetupBtn = toolButton(Panel1, "PrinterSetupBtn", "設定...", "プリンターの設定をします");
   CloseBtn = toolButton(Panel1, "CloseBtn", "閉じる", "プレビューを閉じます");
   auto* bar = new QHBoxLayout(Panel1);

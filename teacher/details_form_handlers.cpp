@@ -1,6 +1,7 @@
 // The settings dialog's handlers: choosers, conversions, the data-file view, colours.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +10,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QUrl>
 
-#include "planner/shell.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
@@ -167,7 +168,7 @@ void TDetailsForm::CheckKondateDataFileBtnClick() {
   if (open_)
     open_(report);
   else
-    openDocument(report);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(toQ(report)));
 }
 
 void TDetailsForm::Button3Click() { convertPictures(true); }

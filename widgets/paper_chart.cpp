@@ -18,8 +18,26 @@ QFont sizedFont(const QFont& base, int pixels, bool bold = false) {
   return f;
 }
 
-// Bar names too wide for their slot are written top to bottom, one character a line, as
-// Japanese labels are on narrow charts.
+// The pieces of a name written top to bottom: a voiced mark stays with its kana, a run of
+// Latin letters and digits stays on one line, and the long vowel mark turns upright.
+QStringList stackedPieces(const QString& label) {
+  QStringList pieces;
+  for (const QChar ch : label) {
+    if (ch.isSpace()) continue;
+    const char16_t u = ch.unicode();
+    const bool mark = u == 0xFF9E || u == 0xFF9F || (u >= 0x3099 && u <= 0x309C);
+    const bool latin = u < 0x80 && ch.isLetterOrNumber();
+    if (!pieces.isEmpty() && (mark || (latin && pieces.back().back().unicode() < 0x80))) {
+      pieces.back() += ch;
+      continue;
+    }
+    pieces << ((u == 0x30FC || u == 0xFF70) ? QString(QChar(0xFF5C)) : QString(ch));
+  }
+  return pieces;
+}
+
+// Bar names too wide for their slot are written top to bottom, as Japanese labels are on
+// narrow charts.
 void drawBarLabel(QPainter& p, const QRect& slot, const QString& label) {
   const QFontMetrics fm(p.font());
   if (fm.horizontalAdvance(label) <= slot.width()) {
@@ -27,10 +45,9 @@ void drawBarLabel(QPainter& p, const QRect& slot, const QString& label) {
     return;
   }
   int y = slot.top();
-  for (const QChar ch : label) {
-    if (ch.isSpace()) continue;
+  for (const QString& piece : stackedPieces(label)) {
     if (y + fm.height() > slot.bottom() + 1) break;
-    p.drawText(QRect(slot.left(), y, slot.width(), fm.height()), Qt::AlignCenter, QString(ch));
+    p.drawText(QRect(slot.left(), y, slot.width(), fm.height()), Qt::AlignCenter, piece);
     y += fm.height() * 9 / 10;
   }
 }
@@ -42,7 +59,12 @@ void paintPaperChart(QPainter& p, const QRect& rect, const PaperChart& chart, co
   p.setClipRect(rect);
   p.fillRect(rect, Qt::white);
   const int h = rect.height();
-  const QFont titleFont = sizedFont(family, h / 14, true);
+  // A long title gets a smaller face (down to two thirds) before it wraps.
+  QFont titleFont = sizedFont(family, h / 14, true);
+  const int titleRoom = rect.width() - 2 * std::max(2, h / 60);
+  const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(chart.title);
+  if (titleWidth > titleRoom && titleWidth > 0)
+    titleFont.setPixelSize(std::max(h / 21, std::max(1, h / 14 * titleRoom / titleWidth)));
   const QFont labelFont = sizedFont(family, h / 24);
   const int pad = std::max(2, h / 60);
 
@@ -53,7 +75,7 @@ void paintPaperChart(QPainter& p, const QRect& rect, const PaperChart& chart, co
   const QRect titleBox(rect.left() + pad, rect.top() + pad, rect.width() - 2 * pad,
                        tm.height() * 2);
   const QRect titleUsed =
-      p.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, chart.title);
+      p.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWrapAnywhere, chart.title);
   p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere, chart.title);
   const int titleBottom = rect.top() + pad + std::min(titleUsed.height(), tm.height() * 2) + pad;
 
@@ -65,7 +87,7 @@ void paintPaperChart(QPainter& p, const QRect& rect, const PaperChart& chart, co
   int nameRows = 1;
   for (const auto& bar : chart.bars)
     if (lm.horizontalAdvance(bar.label.trimmed()) > int(slotWidth * 0.95))
-      nameRows = std::max(nameRows, int(bar.label.trimmed().size()));
+      nameRows = std::max(nameRows, int(stackedPieces(bar.label.trimmed()).size()));
   const int namesHeight = std::min(h / 3, nameRows * lm.height() * 9 / 10 + pad);
 
   const int left = rect.left() + pad + lm.horizontalAdvance(QStringLiteral("200%")) + pad;

@@ -120,8 +120,8 @@ void MenuPages::paintDishes(QPainter& p, const PageGeometry& g, int x, int y, in
           dishPictureSize(image->width(), image->height(), slot.width, dish.pictureScale());
       const IntRect r = dishPictureRect(slot, size);
       p.drawImage(QRect(r.x, r.y, r.width, r.height), *image);
-      const QRect nameBox(slot.x - slot.width / 4, r.y + r.height, slot.width * 3 / 2,
-                          fm.height() * 2);
+      // Names stay within their slot (two lines at most) so neighbours never overprint.
+      const QRect nameBox(slot.x, r.y + r.height, slot.width, fm.height() * 2);
       p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere,
                  toQ(dish.caption));
     }

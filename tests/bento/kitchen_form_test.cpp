@@ -280,6 +280,25 @@ TEST_F(KitchenFormTest, CloseQuestionAnswers) {
   EXPECT_TRUE(form->close());
 }
 
+TEST_F(KitchenFormTest, OpenAsksBeforeDroppingChangesAndFailedSavesStayMarked) {
+  const std::string text = "お弁当のデータが変更されています。保存しますか？";
+  nvtest::ScriptedPrompt prompts;
+  nvtest::ScriptedDialogs dialogs;
+  working();
+  form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+  // Cancelling the question keeps the box and opens no dialog.
+  prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Cancel);
+  form->Open();
+  EXPECT_EQ(form->placedNames().size(), 1u);
+
+  // A file that cannot be written is reported and the box stays unsaved.
+  const std::string bad = nv::cp932ToUtf8(dir.file("missing/box.nvub"));
+  dialogs.expectSave(bad);
+  prompts.expectBox(bad, "お弁当のデータを保存できません", nv::Icon::None);
+  EXPECT_FALSE(form->SaveAs());
+  EXPECT_TRUE(form->modified());
+}
+
 TEST_F(KitchenFormTest, PartPositionsResetKeepsOtherSettings) {
   nv::Ini ini(dir.file("NV.ini"));
   ini.writeInteger(nv::sj("戸棚"), "iLeft", 5);

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <cstdlib>
@@ -98,9 +99,10 @@ TEST(PrintDialog, CheckListAndTableFollowTheMenu) {
   QApplication::processEvents();
   EXPECT_FALSE(form.StringGrid->isVisible());
   EXPECT_EQ(form.width(), nv::TEiyousoGridForm::kWidth);
-  // Column widths: the widest text plus 4.
+  // Column widths: room for the widest text plus 4, whatever the style's cell margins.
   const QFontMetrics fm(form.StringGrid->font());
-  EXPECT_EQ(form.StringGrid->columnWidth(1), fm.horizontalAdvance(toQ(sj("１日分"))) + 4);
+  const int margin = 2 * (form.StringGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+  EXPECT_EQ(form.StringGrid->columnWidth(1), fm.horizontalAdvance(toQ(sj("１日分"))) + 4 + margin);
   form.ShowTableBtn->click();
   QApplication::processEvents();
   EXPECT_TRUE(form.StringGrid->isVisible());

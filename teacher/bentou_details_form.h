@@ -1,0 +1,96 @@
+#pragma once
+// TBentouDetailsForm: the lunch-box game's settings dialog and data builder. Three tabs: the
+// conversion of the food and dish CSV sources into the lunch-box data file with the picture
+// check, the environment (scroll style, save folder, group colours, part positions), and
+// the storage places (where each appliance, its dish area and its cells lie, with a preview).
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "bento/kitchen_ports.h"
+#include "bento/model/appliance_layout.h"
+#include "bento/model/kitchen_settings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace nv {
+
+class TBentoubakoForm;
+class TDaidokoro;
+
+class TBentouDetailsForm : public QDialog {
+  Q_OBJECT
+ public:
+  // kitchen: the loaded lunch-box data whose dishes the previews list (may be null).
+  TBentouDetailsForm(const KitchenSettings& settings, std::string iniPath,
+                     const TDaidokoro* kitchen, QWidget* parent = nullptr);
+  ~TBentouDetailsForm() override;
+
+  // The edited settings (meaningful after OK).
+  KitchenSettings result() const;
+  void setOpenDocument(std::function<void(const std::string&)> open) { open_ = std::move(open); }
+
+  void TransBtnClick();
+  void CheckKondateDataFileBtnClick();
+  void openPicture();    // ListBox1 "開く(&O)"
+  void renamePicture();  // ListBox1 "ファイル名の変更(&C)"
+  // The "表示" button of an appliance: previews it and takes back the numbers.
+  void showAppliance(LayoutSection section);
+  // Writes the eight layouts from the spin boxes (OK).
+  bool writeLayouts();
+
+  // The boxes of one layout section.
+  struct LayoutBoxes {
+    std::array<QSpinBox*, 4> picture{};  // iLeft, iTop, iRight (width), iBottom (height)
+    std::array<QSpinBox*, 4> area{};     // raLeft, raTop, raRight, raBottom
+    QSpinBox* columns = nullptr;
+    QSpinBox* rows = nullptr;
+    QPushButton* show = nullptr;  // null for the door
+  };
+  ApplianceLayout layoutOf(LayoutSection section) const;
+  void setLayout(LayoutSection section, const ApplianceLayout& layout);
+
+  QTabWidget* PageControl1 = nullptr;
+  QPushButton *OkBtn = nullptr, *CancelBtn = nullptr;
+  QLineEdit *FoodDataFile = nullptr, *KondateDataFile = nullptr, *FileName = nullptr;
+  QPushButton *SetFoodDataFile1Btn = nullptr, *SetKondateDataFileBtn = nullptr;
+  QPushButton *TransBtn = nullptr, *CheckKondateDataFileBtn = nullptr;
+  QListWidget *ListBox1 = nullptr, *ListBox2 = nullptr;
+  QComboBox* CB_ReizoukoScrollBarStyle = nullptr;
+  QLineEdit* E_BentouDataSaveDir = nullptr;
+  QPushButton* B_BentouDataSaveDir = nullptr;
+  std::array<QPushButton*, 6> GunColor{};
+  QPushButton* Btn_InitialBuhinPosition = nullptr;
+  QCheckBox* CB_UseRegion = nullptr;
+  std::array<LayoutBoxes, kLayoutSectionCount> layouts{};
+
+ private:
+  QWidget* buildConversionTab();
+  QWidget* buildEnvironmentTab();
+  QWidget* buildStorageTab();
+  void chooseCsv(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8);
+  std::string pictureFolder() const { return settings_.bmpFolder; }
+
+  KitchenSettings settings_;
+  std::string iniPath_;
+  const TDaidokoro* kitchen_;
+  std::function<void(const std::string&)> open_;
+};
+
+// The kitchen's settings port: the dialog over the kitchen's settings and data.
+bool editKitchenSettings(TBentoubakoForm& kitchen, KitchenSettings& settings);
+class BentouDetailsPort : public KitchenSettingsPort {
+ public:
+  bool edit(TBentoubakoForm& kitchen, KitchenSettings& settings) override {
+    return editKitchenSettings(kitchen, settings);
+  }
+};
+
+}  // namespace nv

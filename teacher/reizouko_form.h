@@ -1,0 +1,70 @@
+#pragma once
+// TReizoukoForm: one appliance picture in a window of its own with its dish cells in browse
+// mode, for checking a layout. Shaped like the picture, or a resizable tool window whose
+// caption shows the kinds, the mouse position and the rectangles. Moving or resizing it is
+// how a teacher finds new numbers; they are read back after it closes.
+#include <QDialog>
+#include <QImage>
+#include <memory>
+#include <string>
+
+#include "bento/model/bento_data.h"
+
+namespace nv {
+
+class TReizouko;
+class PreviewHost;
+
+class TReizoukoForm : public QDialog {
+  Q_OBJECT
+ public:
+  // picturePath: the appliance picture; style: the cells' scroll style (0..4).
+  TReizoukoForm(const std::string& picturePath, int style, bool shaped,
+                const std::string& pictureFolder, QWidget* parent = nullptr);
+  ~TReizoukoForm() override;
+
+  // Design rectangles: the whole picture (left, top, width, height) and the dish areas
+  // relative to it (left, top, right, bottom), with the cell counts and dish names.
+  void setPicture(const QRect& rect) { picture_ = rect; }
+  void setMain(const QRect& area, int columns, int rows, const NameList& names);
+  void setDoor(const QRect& area, int columns, int rows, const NameList& names);
+  void setTitle(const std::string& title) { title_ = title; }
+
+  // After closing: where the window is, and the dish areas scaled to its size.
+  QRect pictureRect() const { return geometry(); }
+  QRect mainArea() const { return scaled(main_.area); }
+  QRect doorArea() const { return scaled(door_.area); }
+  bool shaped() const { return shaped_; }
+  // Rebuilds the cells for the current size (also on every resize).
+  void rebuild();
+  const TReizouko* mainView() const { return mainView_.get(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  struct Part {
+    QRect area;  // left, top, right, bottom relative to the picture (design pixels)
+    int columns = 1, rows = 1;
+    NameList names;
+  };
+  QRect scaled(const QRect& edges) const;
+  void updateCaption(QPoint mouse);
+
+  QImage image_;
+  int style_;
+  bool shaped_;
+  std::string pictureFolder_, title_;
+  QRect picture_;
+  Part main_, door_;
+  std::unique_ptr<PreviewHost> host_;
+  std::unique_ptr<TReizouko> mainView_, doorView_;
+  QPoint grab_;
+};
+
+}  // namespace nv

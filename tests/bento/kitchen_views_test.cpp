@@ -1,0 +1,143 @@
+// The kitchen's graph, recipe hooks, browse mode and save files from other screens.
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+
+#include "bento/evaluation_graph.h"
+#include "bento/selected_bentou_item.h"
+#include "kitchen_fixture.h"
+#include "scripted_prompt.h"
+
+namespace {
+
+using nv::KitchenArea;
+using nv::LayoutSection;
+
+struct FakeRecipes : nv::RecipePort {
+  int books = 0, closes = 0;
+  std::vector<std::string> shown;
+  void openBook(nv::TBentoubakoForm&) override { ++books; }
+  void closeBook() override { ++closes; }
+  void showHowToMake(nv::TBentoubakoForm&, const std::string& dish) override {
+    shown.push_back(dish);
+  }
+};
+
+class KitchenViewsTest : public nvtest::KitchenTest {};
+
+TEST(EvaluationGraph, BarsStopAtTheRightEdgeAndTheRedLineMarksOneHundredPercent) {
+  nvtest::kitchenApp();
+  std::vector<nv::GraphRow> rows(2);
+  rows[0].label = "a";
+  rows[0].ratio = 0.5;
+  rows[0].percentText = "50%";
+  rows[0].colorGroup = 1;
+  rows[1].label = "b";
+  rows[1].ratio = 3.0;
+  rows[1].percentText = "300%";
+  rows[1].colorGroup = 2;
+  std::array<int32_t, 7> colors{};
+  colors.fill(nv::kWinColorWhite);
+  colors[1] = 255;       // red
+  colors[2] = 16711680;  // blue
+  QImage img(400, 100, QImage::Format_RGB32);
+  img.fill(Qt::gray);
+  QPainter p(&img);
+  nv::paintEvaluationGraph(p, QRect(0, 0, 400, 100), 8, rows, colors);
+  p.end();
+  // The 100 % line: the red column right of the labels, in the half of the first row that
+  // no bar reaches.
+  int red = -1;
+  for (int x = 399; x > 0 && red < 0; --x)
+    if (img.pixelColor(x, 25) == QColor(Qt::red)) red = x;
+  ASSERT_GT(red, 100);
+  ASSERT_LT(red, 300);
+  // The second bar runs past 200 % and stops at the right edge.
+  EXPECT_EQ(img.pixelColor(red + 5, 75), QColor(Qt::blue));
+  EXPECT_EQ(img.pixelColor(380, 60), QColor(Qt::blue));
+  // The first ends halfway to the line.
+  EXPECT_EQ(img.pixelColor(red - 2, 10), QColor(Qt::white));
+}
+
+TEST_F(KitchenViewsTest, GraphMenuFlipsTheKindInTheGraphArea) {
+  working();
+  form->setShowGraph(true);
+  const QPoint g = centreOf(form->areas().graph);
+  clickKitchen(g, g, Qt::RightButton);
+  EXPECT_TRUE(form->GraphMenu->isVisible());
+  EXPECT_FALSE(form->MI_GraphGroups->isEnabled());
+  EXPECT_TRUE(form->MI_GraphNutrients->isEnabled());
+  form->MI_GraphNutrients->trigger();
+  form->GraphMenu->hide();
+  EXPECT_EQ(form->graphKind(), nv::GraphKind::Nutrients);
+  // A left click there only closes the open appliance.
+  form->openAppliance(LayoutSection::Oven);
+  clickKitchen(g, g);
+  EXPECT_EQ(form->applianceView(), nullptr);
+}
+
+TEST_F(KitchenViewsTest, RecipeBookAndHowToMakeGoThroughTheRecipePort) {
+  FakeRecipes recipes;
+  working();
+  form->ports.recipes = &recipes;
+  const QPoint book = centreOf(form->areas().bookWorking);
+  clickKitchen(book, book);
+  EXPECT_EQ(recipes.books, 1);
+
+  // Browse mode: a click shows how the dish is made and adds nothing.
+  form->openAppliance(LayoutSection::Refrigerator);
+  nv::TReizouko& view = *form->applianceView();
+  view.setBrowseMode(true);
+  nv::TBentouItem* cell = view.cells()[0];
+  send(cell, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+  send(cell, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  doubleClick(cell, {5, 5});  // one window for one double-click
+  EXPECT_TRUE(form->placedNames().empty());
+  EXPECT_EQ(recipes.shown.size(), 2u);
+  EXPECT_EQ(recipes.shown[0], cell->dishName());
+  view.setBrowseMode(false);
+  doubleClick(cell, {5, 5});
+  EXPECT_EQ(form->placedNames().size(), 1u);
+
+  // Without recipe windows a plain message names the dish.
+  form->ports.recipes = nullptr;
+  nvtest::ScriptedPrompt prompts;
+  prompts.expectMessage(nv::cp932ToUtf8(cell->dishName()));
+  form->showHowToMake(cell->dishName());
+}
+
+TEST_F(KitchenViewsTest, SaveFileFromASmallerScreenIsStretchedAndUnknownDishesStayLabelled) {
+  nvtest::ScriptedPrompt prompts;
+  nv::TKojinData child;
+  child.setName(nv::sj("じろう"));
+  nv::NameList rice;
+  {
+    working();
+    form->kitchenData().dishesOfStorage(nv::sj("炊飯器"), rice);
+    form.reset();
+  }
+  const std::string path = dir.file("small.nvub");
+  ASSERT_TRUE(nv::writeBentoSaveFile(
+      path, child, 1.0,
+      {{rice[0], 300, 500, 100, 80}, {nv::sj("もうないおかず"), 400, 520, 64, 64}}));
+  working(QSize(1920, 1080));
+  // Judging the opened box names the dish the data no longer has.
+  prompts.expectMessage("料理名が見つかりませんでした:もうないおかず");
+  ASSERT_TRUE(form->loadFile(path));
+  ASSERT_EQ(form->placedItems().size(), 2u);
+  EXPECT_EQ(form->placedItems()[0]->geometry(), QRect(562, 937, 187, 150));
+  EXPECT_EQ(form->placedItems()[1]->geometry(), QRect(750, 975, 120, 120));
+  EXPECT_EQ(form->placedItems()[1]->toolTip().toStdString(), "もうないおかず");
+  EXPECT_EQ(form->profile().name(), nv::sj("じろう"));
+  EXPECT_FALSE(form->overviewMode());
+  EXPECT_EQ(form->saveFileName(), path);
+  // A damaged file leaves the box as it was.
+  nvtest::writeBytes(dir.file("bad.nvub"), "x");
+  prompts.expectBox(nv::cp932ToUtf8(dir.file("bad.nvub")), "お弁当のデータが壊れています",
+                    nv::Icon::Warning);
+  EXPECT_FALSE(form->loadFile(dir.file("bad.nvub")));
+  EXPECT_EQ(form->placedItems().size(), 2u);
+  EXPECT_EQ(form->saveFileName(), path);
+}
+
+}  // namespace

@@ -1,0 +1,178 @@
+// The print, search and About windows on the distribution's data: screenshots for a person to
+// look at (NV_SHOT_DIR) and timings (NV_TIMING). Both need NV_DIST, the distribution folder:
+//   NV_DIST=build/dist NV_SHOT_DIR=/tmp/shots NV_TIMING=1 build/tests/test_planner
+//   --gtest_filter='PrintShots*'
+// Nothing runs without them.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+
+#include "core/food.h"
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "core/kondate_data.h"
+#include "core/nv_file.h"
+#include "planner/about_box.h"
+#include "planner/eiyouso_grid_form.h"
+#include "planner/model/nutrient_table.h"
+#include "planner/model/selected_menu.h"
+#include "planner/pages/menu_charts.h"
+#include "planner/pages/menu_pages.h"
+#include "planner/print_pre_view_form.h"
+#include "planner/search_order_form.h"
+#include "planner_test_app.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "temp_dir.h"
+
+namespace {
+
+struct DistMenu {
+  nv::TFoodData foods;
+  nv::TKondateData dishes;
+  nv::TKojinData profile;
+  nv::TGunName gun;
+  nv::SelectedMenu menu;
+  std::string dist;
+
+  // Three meals of six dishes; the second lunch dish at twice its standard weight.
+  bool load() {
+    dist = qEnvironmentVariable("NV_DIST").toStdString();
+    if (dist.empty() || !nv::loadDataFile(dist + "/NV.nv", foods, dishes, false)) return false;
+    std::vector<const nv::TKondate*> all;
+    for (const auto& o : dishes.orders())
+      for (const auto& k : o.base) all.push_back(&k);
+    int n = 0;
+    for (size_t i = 0; i < all.size() && n < 18; i += 7, ++n) {
+      nv::SelDish d;
+      d.kondateNo = all[i]->number;
+      d.caption = all[i]->name;
+      d.usedFoods = all[i]->foods;
+      d.standardWeight = all[i]->standardWeight;
+      if (n == 7)
+        for (auto& u : d.usedFoods) u.amount *= 2;
+      menu.add(n / 6, d);
+    }
+    profile.setName(nv::sj("さくら"));
+    return true;
+  }
+
+  nv::MenuPrintSource source() {
+    nv::MenuPrintSource s;
+    s.menu = &menu;
+    s.foods = &foods;
+    s.dishes = &dishes;
+    s.profile = &profile;
+    s.bmpFolder = dist + "/bmp/";
+    s.chart = [this](int node) {
+      return nv::mealPaperChart(menu, node, foods, profile, gun, true);
+    };
+    return s;
+  }
+};
+
+QString shotDir() { return qEnvironmentVariable("NV_SHOT_DIR"); }
+
+void save(QWidget& w, const char* name) {
+  QApplication::processEvents();
+  EXPECT_TRUE(w.grab().save(QDir(shotDir()).filePath(QString::fromLatin1(name))));
+}
+
+double median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+TEST(PrintShots, PrintDialogPreviewSearchAndAbout) {
+  if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
+  nvtest::plannerApp();
+  DistMenu m;
+  if (!m.load()) GTEST_SKIP() << "NV_DIST not set or unreadable";
+
+  nv::TEiyousoGridForm form(m.source(), nullptr);
+  form.show();
+  save(form, "print_dialog.png");
+  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+  form.ShowTableBtn->click();
+  form.resize(1100, 700);
+  save(form, "print_dialog_table.png");
+
+  form.showPreview = [](QDialog& d) {
+    auto& preview = static_cast<nv::TPrintPreViewForm&>(d);
+    preview.show();
+    preview.resize(1100, 800);
+    preview.layoutPages();
+    save(preview, "preview_table_page.png");
+    while (preview.pager().page()->kind == nv::PreviewPage::Table)
+      preview.PreviewNextPageBtn->click();
+    save(preview, "preview_chart_page.png");
+    preview.PreviewNextPageBtn->click();
+    save(preview, "preview_chart_page2.png");
+    preview.reject();
+  };
+  form.PrintPreViewBtnClick();
+
+  nv::TSearchOrderForm search(m.dishes);
+  std::vector<std::string> categories;
+  m.dishes.categoryNames(categories);
+  search.setCategories(categories);
+  search.show();
+  search.ComboBox2->setCurrentIndex(1);
+  search.ComboBox2Change();
+  search.ListView2->topLevelItem(2)->setSelected(true);
+  save(search, "search_kakikukeko.png");
+
+  QApplication::setApplicationDisplayName(QStringLiteral("Nuvelta"));
+  nv::TAboutBox about(m.dist);
+  about.show();
+  about.Timer2Timer();
+  save(about, "about_box.png");
+}
+
+TEST(PrintShots, Timings) {
+  if (!qEnvironmentVariableIsSet("NV_TIMING")) GTEST_SKIP() << "NV_TIMING not set";
+  nvtest::plannerApp();
+  DistMenu m;
+  if (!m.load()) GTEST_SKIP() << "NV_DIST not set or unreadable";
+  std::vector<double> open, pdf;
+  nvtest::TempDir dir;
+  for (int i = 0; i < 11; ++i) {
+    QElapsedTimer t;
+    t.start();
+    {
+      // What the Print action does up to the dialog on screen: build, fill, show, paint.
+      nv::TEiyousoGridForm form(m.source(), nullptr);
+      form.show();
+      form.repaint();
+      QApplication::processEvents();
+      open.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    nv::TEiyousoGridForm form(m.source(), nullptr);
+    form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+    t.restart();
+    {
+      // The table and four chart cells, pictures included, into a PDF file.
+      std::unique_ptr<nv::MenuPages> pages = form.pagesFor();
+      QPdfWriter writer(nv::toQ(dir.file("t.pdf")));
+      writer.setPageOrientation(QPageLayout::Landscape);
+      writer.setResolution(300);
+      ASSERT_TRUE(nv::printMenuPages(writer, *pages));
+    }
+    pdf.push_back(double(t.nsecsElapsed()) / 1e6);
+  }
+  std::printf("print dialog for 3 x 6 dishes: median %.1f ms\n", median(open));
+  std::printf("table + four chart cells to PDF: median %.1f ms\n", median(pdf));
+}
