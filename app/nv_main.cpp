@@ -9,16 +9,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/nv_menu_windows.h"
 #include "bento/bentoubako_form.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
 #include "planner/ini_form.h"
 #include "planner/main_form.h"
-#include "planner/menu_document_wiring.h"
-#include "planner/model/menu_document.h"
-#include "planner/sel_kondate_form.h"
+#include "planner/planner_factory.h"
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
@@ -30,8 +27,8 @@ int main(int argc, char** argv) {
   QElapsedTimer sinceStart;
   sinceStart.start();
   QApplication app(argc, argv);
+  // No display name: the platform would append it to every window title.
   QApplication::setApplicationName(QStringLiteral("NV"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Nuvelta"));
   // The fonts the windows were designed with, on the fonts a Linux desktop has.
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
@@ -61,30 +58,33 @@ int main(int argc, char** argv) {
     });
   };
 
+  // Timing runs start on an empty menu: no name entry, no re-open dialog.
+  struct NoDialog : nv::ProfileEditor, nv::ReOpenChooser {
+    bool editProfile(nv::TKojinData&, QWidget*) override { return false; }
+    nv::ReOpenChoice choose(nv::RecentFiles&, nv::ProfileEditor&, nv::TKojinData&,
+                            QWidget*) override {
+      return {};
+    }
+  } noDialog;
+
   nv::TSelMainFormForm start(nv::fromQ(QSysInfo::machineHostName()));
   start.hooks.startMenuPlanner = [&](const std::vector<std::string>& menuFiles) {
     auto* splash = new nv::TIniForm;
     splash->showNow();
-    nv::TMainForm mainForm(start.kojinData(), start.gunName(), start.defaultName());
-    nv::MenuWindows windows = nv::makeMenuWindows(mainForm);
-    mainForm.setMenuWindows(windows.sel.get(), windows.graph.get());
-    mainForm.setArguments(menuFiles);
+    nv::PlannerParts parts;
+    parts.profile = &start.kojinData();
+    parts.gunName = &start.gunName();
+    parts.defaultName = start.defaultName();
+    parts.menuFiles = menuFiles;
+    if (timing) {
+      parts.services.profile = &noDialog;
+      parts.services.reOpen = &noDialog;
+    }
+    std::unique_ptr<nv::Planner> planner = nv::makePlanner(parts);
+    nv::TMainForm& mainForm = *planner->mainForm;
     mainForm.setSplash(splash);
     instance.listen(&mainForm);
-
-    nv::MenuDocument doc(start.kojinData(), mainForm.recentFiles(), start.defaultName());
-    nv::MenuDocumentParts parts;
-    parts.form = &mainForm;
-    parts.sel = windows.sel.get();
-    parts.setModified = [&](bool m) { windows.selForm->setModified(m); };
-    parts.profileDialog = [&] { return nv::editProfile(start.kojinData(), &mainForm); };
-    parts.arguments = menuFiles;
-    nv::wireMenuDocument(doc, parts);
-    if (timing) {
-      mainForm.hooks.chooseStartMenu = [] {};
-      mainForm.hooks.askToSave = [] { return true; };
-      reportStartup(&mainForm);
-    }
+    if (timing) reportStartup(&mainForm);
     nv::TSelMainFormForm::showModal(mainForm);  // returns when the main window has closed
   };
 

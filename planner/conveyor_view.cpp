@@ -11,6 +11,9 @@ namespace nv {
 
 ConveyorRow::ConveyorRow(QWidget* parent) : QWidget(parent), strip_(new QWidget(this)) {
   setMinimumHeight(1);
+  // A fresh timer's interval of 0 would fire without rest for a row that never gets a speed
+  // (no dish or one): every row starts at the belt's normal interval.
+  timer_.setInterval(int(ConveyorSpeed{}.intervalMs));
   connect(&timer_, &QTimer::timeout, this, &ConveyorRow::tick);
 }
 

@@ -24,40 +24,37 @@
 #include "core/nv_file.h"
 #include "planner/conveyor_view.h"
 #include "planner/kondate_button.h"
+#include "planner/menu_document.h"
 #include "planner/menu_ports.h"
 #include "planner/model/button_geometry.h"
 #include "planner/percent_view.h"
+#include "planner/planner_config.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "platform/user_folders.h"
 
 namespace nv {
 
-TMainForm::TMainForm(TKojinData& profile, TGunName& gunName, std::string defaultName,
-                     QWidget* parent)
+TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent)
     : QMainWindow(parent),
-      profile_(profile),
+      doc_(doc),
+      config_(config),
       gunName_(gunName),
-      defaultName_(std::move(defaultName)),
       foodData_(std::make_unique<TFoodData>()),
       kondateData_(std::make_unique<TKondateData>()) {
   setCurrentFoodData(foodData_.get());
-  const std::string folder = programFolder();
-  iniPath_ = iniFilePath();
-  dataFileName_ = joinPath(folder, "NV.nv");
-  addFileName_ = defaultAddFilePath();
-  bmpFolder_ = joinPath(folder, "bmp") + "/";
-  // The picture folder is known from creation on, for every window made after this one.
-  bmpFolder_ = withSeparator(Ini(iniPath_).readString("Data", "BmpFolder", bmpFolder_));
+  doc_.setDishes(kondateData_.get());
+  doc_.setDialogParent(this);
   setWindowTitle(QStringLiteral("nuvelta"));
   createCentral();
   createActions();
   createMenus();
   createToolBar();
   connectActions();
+  connectDocument();
+  connect(&config_, &PlannerConfig::settingsApplied, this, &TMainForm::applySettings);
   resize(1000, 700);
 }
 
@@ -67,7 +64,18 @@ TMainForm::~TMainForm() {
   delete selDock_;
   delete graphDock_;
   if (currentFoodData() == foodData_.get()) setCurrentFoodData(nullptr);
+  doc_.setDishes(nullptr);
+  doc_.setDialogParent(nullptr);
 }
+
+TKojinData& TMainForm::profile() { return doc_.profile(); }
+const PlannerSettings& TMainForm::settings() const { return config_.settings(); }
+const std::string& TMainForm::iniPath() const { return config_.iniPath(); }
+int TMainForm::selIconSize() const { return settings().data.selIconSize; }
+int TMainForm::selIconFontSize() const { return settings().data.selIconFontSize; }
+const std::string& TMainForm::currentFileName() const { return doc_.fileName(); }
+RecentFiles& TMainForm::recentFiles() { return doc_.recentFiles(); }
+const std::string& TMainForm::defaultName() const { return doc_.defaultName(); }
 
 void TMainForm::createCentral() {
   stack_ = new QStackedWidget(this);
@@ -100,9 +108,6 @@ void TMainForm::createCentral() {
   stack_->addWidget(percentView_);
   connect(percentView_, &QTabWidget::currentChanged, this, &TMainForm::selectMealTab);
 
-  QFont f = categoryTabs_->font();
-  f.setPointSize(tabFontSize_);
-  categoryTabs_->setFont(f);
   applyPanelColour();
 }
 
@@ -148,48 +153,61 @@ void TMainForm::dockMenuWindows() {
 void TMainForm::startUp() {
   if (started_) return;
   started_ = true;
-  profile_.setName(defaultName_);
+  profile().setName(defaultName());
   showNormalView();
-  {
-    Ini ini(iniPath_);
-    readSettings(ini);
-  }
+  // NV.ini was read when the planner was made; its values are applied here.
+  applySettings(settings(), settings());
+  applyBounds();
   loadData(false);
   dockMenuWindows();
+  applyTabConHeight();
   updateViewMenu();
   makeDishButtons(categoryTabs_->currentIndex());
   // An empty menu still shows every bar at 0 with its legend, under the child's name.
   if (sel_) {
-    sel_->SetChartTitles(profile_.name());
+    sel_->SetChartTitles(profile().name());
     sel_->RecalcAllGraphs();
   }
 }
 
 void TMainForm::startMenu() {
+  // The menu is chosen over the splash, then the stored state goes on and the splash goes.
+  doc_.ChooseStartMenu(arguments_, autoOpen());
+  switch (settings().main.windowState) {
+    case 1:
+      setWindowState(Qt::WindowMinimized);
+      break;
+    case 2:
+      setWindowState(Qt::WindowMaximized);
+      break;
+    default:
+      break;
+  }
+  fitFrameToScreen();
+  applyTabConHeight();
   if (splash_) {
     splash_->close();
     splash_->deleteLater();
     splash_ = nullptr;
   }
-  runChooseStartMenu();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (started_) return;
   startUp();
-  if (storedState_ != Qt::WindowNoState) setWindowState(storedState_);
   // The start dialogs open over the finished window, not inside its show.
   QTimer::singleShot(0, this, &TMainForm::startMenu);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (!runAskToSave()) {
+  if (!doc_.AskToSave()) {
     event->ignore();
     return;
   }
   conveyor_->stop();
-  Ini ini(iniPath_);
+  // The one write of NV.ini for the planner: every window's values in one pass.
+  Ini ini(iniPath());
   writeSettings(ini);
   ini.save();
   event->accept();
@@ -213,13 +231,13 @@ bool TMainForm::loadData(bool showProgress) {
   // The tables are refilled in place: the tool windows hold on to them. A file that cannot
   // be read leaves them as they were (the loader says so); the add-dish file must then not
   // be merged a second time.
-  const QFileInfo info(toQ(dataFileName_));
+  const QFileInfo info(toQ(dataFileName()));
   if (!info.isFile() || !info.isReadable()) {
-    loadDataFile(dataFileName_, *foodData_, *kondateData_, showProgress);
+    loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
     return false;
   }
-  const bool ok = loadDataFile(dataFileName_, *foodData_, *kondateData_, showProgress);
-  loadAddFile(addFileName_, *kondateData_);
+  const bool ok = loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
+  loadAddFile(addFileName(), *kondateData_);
   setCurrentFoodData(foodData_.get());
   fillCategoryTabs();
   return ok;
@@ -242,7 +260,7 @@ void TMainForm::fillCategoryTabs() {
 void TMainForm::categoryChanged(int index) { makeDishButtons(index); }
 
 TKondateButton* TMainForm::makeButton(const std::string& category, const std::string& dish) {
-  auto* b = new TKondateButton(category, dish, kondateIconSize_, kondateIconFontSize_);
+  auto* b = new TKondateButton(category, dish, kondateIconSize(), kondateIconFontSize());
   connect(b, &TKondateButton::addRequested, this, [this](TKondateButton* button, bool direct) {
     addDish(button->category(), button->dishName(), direct);
   });
@@ -276,7 +294,7 @@ void TMainForm::makeDishButtons(int index, bool showProgress) {
 }
 
 void TMainForm::layoutDishButtons() {
-  const int size = kondateIconSize_;
+  const int size = kondateIconSize();
   columns_ = dishPanelColumns(normalPage_->width(), size);
   for (size_t i = 0; i < dishButtons_.size(); ++i)
     dishButtons_[i]->move(int(i) % columns_ * size, int(i) / columns_ * size);
@@ -285,13 +303,8 @@ void TMainForm::layoutDishButtons() {
   dishScroll_->verticalScrollBar()->setValue(0);
 }
 
-void TMainForm::setKondateBackColor(int32_t color) {
-  kondateBackColor_ = color;
-  applyPanelColour();
-}
-
 void TMainForm::applyPanelColour() {
-  const Rgb c = rgbOfWinColor(kondateBackColor_);
+  const Rgb c = rgbOfWinColor(kondateBackColor());
   QPalette pal = dishPanel_->palette();
   pal.setColor(QPalette::Window, QColor(c.r, c.g, c.b));
   dishPanel_->setPalette(pal);
@@ -317,10 +330,10 @@ void TMainForm::showConveyorView() {
   updateViewActions();
   if (!conveyor_->built()) {
     conveyor_->build(
-        *kondateData_, kondateIconSize_,
+        *kondateData_, kondateIconSize(),
         [this](const std::string& c, const std::string& d) { return makeButton(c, d); });
   }
-  conveyor_->applySpeeds(uint32_t(std::max(0, kaitenShuuki_)));
+  conveyor_->applySpeeds(uint32_t(kaitenShuuki()));
   conveyor_->start();
 }
 
@@ -377,6 +390,7 @@ void TMainForm::selectMealTab(int index) {
   }
   inPageChange_ = true;
   activeMeal_ = index;
+  doc_.setViewState({graphByNutrient(), index});
   if (sel_) sel_->setActivePage(index);
   if (graph_) graph_->setActivePage(index);
   percentView_->setCurrentIndex(index);
@@ -388,7 +402,7 @@ void TMainForm::selectMealTab(int index) {
 BarChart* TMainForm::percentChart(int node) { return percentView_->chart(node); }
 
 void TMainForm::setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) {
-  const std::string path = bmpFolder_ + dishName + ".bmp";
+  const std::string path = bmpFolder() + dishName + ".bmp";
   if (!fileExists(path)) return;
   QImage picture(toQ(path));
   if (picture.isNull()) return;
@@ -404,10 +418,5 @@ void TMainForm::setDishGlyph(QAbstractButton& button, const std::string& dishNam
 }
 
 void TMainForm::refreshView() { updateViewMenu(); }
-
-void TMainForm::setCurrentFileName(const std::string& path) {
-  currentFileName_ = path;
-  setWindowTitle(toQ("Nuvelta:" + (path == "default" ? std::string() : path)));
-}
 
 }  // namespace nv

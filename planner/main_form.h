@@ -1,17 +1,19 @@
 #pragma once
 // TMainForm: the menu planner's shell. It owns the food table and the dish database, shows
 // the dishes of one category at a time as picture buttons (or on the conveyor belt, or the
-// per-meal charts instead), hosts the chosen-menu and graph windows in dock panels, and keeps
-// its settings in NV.ini.
+// per-meal charts instead), hosts the chosen-menu and graph windows in dock panels and runs
+// the menu's commands on its MenuDocument. Its NV.ini values live in PlannerConfig; the
+// windows of the later commands come in through PlannerServices. makePlanner() assembles it.
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "planner/model/planner_settings.h"
 #include "planner/model/recent_files.h"
 #include "planner/planner_host.h"
+#include "planner/planner_services.h"
 
 class QAction;
 class QDockWidget;
@@ -26,22 +28,23 @@ namespace nv {
 class ConveyorView;
 class GraphPort;
 class Ini;
+class MenuDocument;
 class PercentView;
+class PlannerConfig;
 class SelKondatePort;
 class TKondateButton;
 
-// A folder path with its trailing separator (picture names are appended to it).
-std::string withSeparator(std::string folder);
+// The primary screen's work area (a 1024 x 768 one without a screen).
+ScreenRect primaryWorkArea();
 
 class TMainForm : public QMainWindow, public PlannerHost {
   Q_OBJECT
  public:
   enum class View { Normal, Conveyor, Chart };
 
-  // The profile and the group table belong to the caller and outlive the window.
-  // defaultName: the default person name (CP932).
-  TMainForm(TKojinData& profile, TGunName& gunName, std::string defaultName,
-            QWidget* parent = nullptr);
+  // The document, the settings and the group table belong to the caller and outlive the
+  // window; the profile is the document's.
+  TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The chosen-menu and graph windows (not owned); docked at the first show.
@@ -51,47 +54,38 @@ class TMainForm : public QMainWindow, public PlannerHost {
   // The splash window, closed once the window is up (owned from then on).
   void setSplash(QWidget* splash);
 
-  // --- Hooks: commands whose windows are filled in by later work. An empty hook falls back
-  // to the behaviour noted beside it. ---
-  struct Hooks {
-    std::function<bool()> askToSave;                   // default: the save question
-    std::function<bool()> newMenu;                     // default: clear, "default", retitle
-    std::function<void(const std::string&)> openMenu;  // default: load through the window
-    std::function<void()> openMenuDialog;              // default: open dialog + openMenu
-    std::function<void()> saveMenu, saveMenuAs;        // default: nothing / nothing
-    std::function<void()> chooseStartMenu;             // default: the arguments, last wins
-    std::function<void()> printSetup, print;           // default: printer set-up / nothing
-    std::function<bool()> getName;                     // default: a name box
-    std::function<bool()> setDetails;                  // true when data or folder changed
-    std::function<bool()> addKondateData;              // true when the dishes changed
-    std::function<void()> searchOrder, showAbout, bentou;
-    std::function<void()> helpContents, helpSearch, helpHowtoUse;  // default: usage pages
-  };
-  Hooks hooks;
+  // The windows behind the later commands (not owned; see planner_services.h).
+  void setServices(const PlannerServices& services) { services_ = services; }
+  const PlannerServices& services() const { return services_; }
+  MenuDocument& document() override { return doc_; }
+  PlannerConfig& config() { return config_; }
 
   // --- PlannerHost ---
   TFoodData& foodData() override { return *foodData_; }
   TKondateData& kondateData() override { return *kondateData_; }
-  TKojinData& profile() override { return profile_; }
+  TKojinData& profile() override;
   TGunName& gunName() override { return gunName_; }
   void selectMealTab(int index) override;
   bool graphByNutrient() const override;
   BarChart* percentChart(int node) override;
-  int selIconSize() const override { return selIconSize_; }
-  int selIconFontSize() const override { return selIconFontSize_; }
+  int selIconSize() const override;
+  int selIconFontSize() const override;
   void setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) override;
   void pauseConveyor() override;
   void resumeConveyor() override;
   void refreshView() override;
 
   // --- Start-up and settings ---
-  const std::string& iniPath() const { return iniPath_; }
-  void setIniPath(std::string path) { iniPath_ = std::move(path); }
+  const std::string& iniPath() const;
   // Start-up up to the dish buttons (the first show runs it once; tests call it directly).
   void startUp();
-  // Then, once the window is up: the splash goes and the menu to start with is chosen.
+  // Then, once the window is up: the menu to start with is chosen, the stored window state
+  // applied and the splash closed.
   void startMenu();
+  // Takes every planner key of ini (settings and recent files) and applies them.
   void readSettings(const Ini& ini);
+  // The window's own values (bounds, state, tab height, quantity dialog width, meal colours)
+  // into the settings, then every planner key into ini.
   void writeSettings(Ini& ini);
   // Loads NV.nv and NV_ADD.nv and refills the category tabs.
   bool loadData(bool showProgress);
@@ -122,27 +116,24 @@ class TMainForm : public QMainWindow, public PlannerHost {
   void addDish(const std::string& category, const std::string& dish, bool direct);
 
   // --- Documents ---
-  const std::string& currentFileName() const { return currentFileName_; }
-  void setCurrentFileName(const std::string& path);
-  RecentFiles& recentFiles() { return recent_; }
-  const std::string& defaultName() const { return defaultName_; }
+  const std::string& currentFileName() const;
+  RecentFiles& recentFiles();
+  const std::string& defaultName() const;
   void exportCsv();
   void combineAdded();
 
   // --- Settings values (NV.ini) ---
-  const std::string& dataFileName() const { return dataFileName_; }
-  const std::string& addFileName() const { return addFileName_; }
-  const std::string& bmpFolder() const { return bmpFolder_; }
-  int kondateIconSize() const { return kondateIconSize_; }
-  int kondateIconFontSize() const { return kondateIconFontSize_; }
-  int tabFontSize() const { return tabFontSize_; }
-  int32_t kondateBackColor() const { return kondateBackColor_; }
-  bool autoOpen() const { return autoOpen_; }
-  int kaitenShuuki() const { return kaitenShuuki_; }
-  int editKondateFormWidth() const { return editKondateFormWidth_; }
-  void setEditKondateFormWidth(int w) { editKondateFormWidth_ = w; }
-  void setKondateBackColor(int32_t color);
-  void setKaitenShuuki(int seconds) { kaitenShuuki_ = seconds; }
+  const PlannerSettings& settings() const;
+  const std::string& dataFileName() const { return settings().data.dataBaseFileName; }
+  const std::string& addFileName() const { return settings().data.addKondateFileName; }
+  const std::string& bmpFolder() const { return settings().data.bmpFolder; }
+  int kondateIconSize() const { return settings().data.kondateIconSize; }
+  int kondateIconFontSize() const { return settings().data.kondateIconFontSize; }
+  int tabFontSize() const { return settings().data.fontSize; }
+  int32_t kondateBackColor() const { return settings().main.kondateBackColor; }
+  bool autoOpen() const { return settings().data.autoOpen; }
+  int kaitenShuuki() const { return settings().data.kaitenShuuki; }
+  int editKondateFormWidth() const { return settings().sel.editKondateFormWidth; }
 
   // Actions by the names of the actions table (objectName too).
   QAction *NewAction, *OpenAction, *SaveAction, *SaveAsAction, *PrintSetupAction, *PrintAction,
@@ -173,18 +164,17 @@ class TMainForm : public QMainWindow, public PlannerHost {
   void setGraphBasis(bool byNutrient);
   void updateViewActions();
   // main_form_documents.cpp
-  bool runAskToSave();
-  bool runNewMenu();
-  void runOpenMenu(const std::string& path);
-  void runOpenMenuDialog();
-  void runSaveMenu();
-  void runSaveMenuAs();
+  void connectDocument();
   void runPrintSetup();
   void runSetDetails();
   void runAddKondateData();
-  void runChooseStartMenu();
-  bool runGetName();
+  void runSearchOrder();
   void openUsagePages();
+  // main_form_settings.cpp
+  void applySettings(const PlannerSettings& before, const PlannerSettings& now);
+  void applyBounds();
+  void applyTabConHeight();
+  void fitFrameToScreen();
   // main_form.cpp
   void createCentral();
   void dockMenuWindows();
@@ -192,9 +182,10 @@ class TMainForm : public QMainWindow, public PlannerHost {
   TKondateButton* makeButton(const std::string& category, const std::string& dish);
   void applyPanelColour();
 
-  TKojinData& profile_;
+  MenuDocument& doc_;
+  PlannerConfig& config_;
   TGunName& gunName_;
-  std::string defaultName_;
+  PlannerServices services_;
   std::unique_ptr<TFoodData> foodData_;
   std::unique_ptr<TKondateData> kondateData_;
   SelKondatePort* sel_ = nullptr;
@@ -214,21 +205,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   int columns_ = 1;
   View view_ = View::Normal;
 
-  std::string iniPath_;
-  std::string dataFileName_, addFileName_, bmpFolder_;
-  std::string foodDataFile_, kondateDataFile_, sourceBmpFolder_;  // the settings dialog's
-  std::string currentFileName_ = "default";
   std::vector<std::string> arguments_;
-  RecentFiles recent_;
-  int tabFontSize_ = 12;
-  int tabConHeight_ = 0;
-  int kondateIconSize_ = 128, kondateIconFontSize_ = 9;
-  int selIconSize_ = 64, selIconFontSize_ = 6;
-  int32_t kondateBackColor_ = 14803455;
-  bool autoOpen_ = false;
-  int kaitenShuuki_ = 600;
-  int editKondateFormWidth_ = 467;
-  Qt::WindowStates storedState_ = Qt::WindowNoState;
   QWidget* splash_ = nullptr;
 
   int activeMeal_ = 0;

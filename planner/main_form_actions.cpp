@@ -8,12 +8,13 @@
 #include <QToolBar>
 
 #include "planner/main_form.h"
+#include "planner/menu_document.h"
 #include "planner/menu_ports.h"
 #include "planner/percent_view.h"
-#include "planner/shell.h"
-#include "planner/shortcuts.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/shell.h"
+#include "platform/qt/shortcuts.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -162,15 +163,13 @@ void TMainForm::createToolBar() {
 }
 
 void TMainForm::connectActions() {
-  connect(NewAction, &QAction::triggered, this, [this] {
-    if (runNewMenu()) runGetName();
-  });
-  connect(OpenAction, &QAction::triggered, this, [this] { runOpenMenuDialog(); });
-  connect(SaveAction, &QAction::triggered, this, [this] { runSaveMenu(); });
-  connect(SaveAsAction, &QAction::triggered, this, [this] { runSaveMenuAs(); });
+  connect(NewAction, &QAction::triggered, this, [this] { doc_.NewAction(); });
+  connect(OpenAction, &QAction::triggered, this, [this] { doc_.OpenAction(); });
+  connect(SaveAction, &QAction::triggered, this, [this] { doc_.SaveMenu(); });
+  connect(SaveAsAction, &QAction::triggered, this, [this] { doc_.SaveMenuAs(); });
   connect(PrintSetupAction, &QAction::triggered, this, [this] { runPrintSetup(); });
   connect(PrintAction, &QAction::triggered, this, [this] {
-    if (hooks.print) hooks.print();
+    if (services_.printer) services_.printer->print(doc_, this);
   });
   connect(SetDetailsAction, &QAction::triggered, this, [this] { runSetDetails(); });
   connect(ExitAction, &QAction::triggered, this, &QWidget::close);
@@ -189,28 +188,23 @@ void TMainForm::connectActions() {
   connect(ShowNormalAction, &QAction::triggered, this, &TMainForm::showNormalView);
   connect(ShowKaitenSusiAction, &QAction::triggered, this, &TMainForm::showConveyorView);
   connect(ShowEiyousoGraphAction, &QAction::triggered, this, &TMainForm::showChartView);
-  connect(GetNameAction, &QAction::triggered, this, [this] { runGetName(); });
+  connect(GetNameAction, &QAction::triggered, this, [this] { doc_.GetName(); });
   connect(AddKondateDataAction, &QAction::triggered, this, [this] { runAddKondateData(); });
   connect(CombineAddKondateAction, &QAction::triggered, this, &TMainForm::combineAdded);
-  connect(SearchOrderAction, &QAction::triggered, this, [this] {
-    if (hooks.searchOrder) hooks.searchOrder();
-  });
+  connect(SearchOrderAction, &QAction::triggered, this, [this] { runSearchOrder(); });
   connect(WriteKondateDataToCsvFileAction, &QAction::triggered, this, &TMainForm::exportCsv);
   connect(MakeShortCutOnDesktopAction, &QAction::triggered, this, [] { makeDesktopShortcut(); });
   connect(MakeShortCutOnStartMenuAction, &QAction::triggered, this,
           [] { makeStartMenuShortcut(); });
   connect(ShowHtmlFileAction, &QAction::triggered, this, &TMainForm::openUsagePages);
-  connect(HelpContentsAction, &QAction::triggered, this,
-          [this] { hooks.helpContents ? hooks.helpContents() : openUsagePages(); });
-  connect(HelpSearchAction, &QAction::triggered, this,
-          [this] { hooks.helpSearch ? hooks.helpSearch() : openUsagePages(); });
-  connect(HelpHowtoUseAction, &QAction::triggered, this,
-          [this] { hooks.helpHowtoUse ? hooks.helpHowtoUse() : openUsagePages(); });
+  // The usage pages stand in for the help file.
+  for (QAction* help : {HelpContentsAction, HelpSearchAction, HelpHowtoUseAction})
+    connect(help, &QAction::triggered, this, &TMainForm::openUsagePages);
   connect(ShowAboutAction, &QAction::triggered, this, [this] {
-    if (hooks.showAbout) hooks.showAbout();
+    if (services_.about) services_.about->showAbout(this);
   });
   connect(BentouAction, &QAction::triggered, this, [this] {
-    if (hooks.bentou) hooks.bentou();
+    if (services_.lunchBox) services_.lunchBox->startLunchBox(this);
   });
 }
 
@@ -223,6 +217,7 @@ void TMainForm::setGraphBasis(bool byNutrient) {
   ShowGraphFormByEiyousoAction->setToolTip(toQ(sj(hint)));
   if (ShowGraphFormByEiyousoAction->isChecked() != byNutrient)
     ShowGraphFormByEiyousoAction->setChecked(byNutrient);
+  doc_.setViewState({byNutrient, activeMeal_});
   if (sel_) sel_->refresh();
 }
 
@@ -249,18 +244,17 @@ void TMainForm::updateViewMenu() {
 void TMainForm::buildRecentMenu(QMenu& menu) {
   menu.clear();
   const bool isSubmenu = &menu == ReOpenMenu;
-  if (recent_.empty()) {
+  RecentFiles& recent = doc_.recentFiles();
+  if (recent.empty()) {
     if (isSubmenu) menu.menuAction()->setVisible(false);
     return;
   }
   if (isSubmenu) menu.menuAction()->setVisible(true);
-  menu.addAction(toQ(sj("履歴の削除(&D)")), this, [this] { recent_.clear(); });
-  if (recent_.paths().size() >= 2) menu.addSeparator();
-  for (const std::string& caption : recent_.menuCaptions()) {
+  menu.addAction(toQ(sj("履歴の削除(&D)")), this, [this] { doc_.recentFiles().clear(); });
+  if (recent.paths().size() >= 2) menu.addSeparator();
+  for (const std::string& caption : recent.menuCaptions()) {
     QAction* a = menu.addAction(toQ(caption));
-    connect(a, &QAction::triggered, this, [this, caption] {
-      if (runAskToSave()) runOpenMenu(RecentFiles::pathOfCaption(caption));
-    });
+    connect(a, &QAction::triggered, this, [this, caption] { doc_.OpenRecent(caption); });
   }
 }
 

@@ -1,125 +1,135 @@
-// The main window's part of NV.ini: sections MainForm, Data and SelKondateForm.
+// The main window and its NV.ini values: sections MainForm, Data and SelKondateForm, kept in
+// PlannerConfig and applied here.
+#include <QDockWidget>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "core/gun_name.h"
+#include "planner/conveyor_view.h"
 #include "planner/main_form.h"
+#include "planner/menu_document.h"
 #include "planner/menu_ports.h"
+#include "planner/model/window_placement.h"
+#include "planner/planner_config.h"
 #include "platform/ini.h"
-#include "platform/paths.h"
 
 namespace nv {
 namespace {
-constexpr char kMain[] = "MainForm";
-constexpr char kData[] = "Data";
-constexpr char kSel[] = "SelKondateForm";
 
-// Sizes of 0 or less would leave no button to click: the built-in value is used instead.
-int positive(int value, int fallback) { return value > 0 ? value : fallback; }
+ScreenRect screenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+std::vector<ScreenRect> workAreas() {
+  std::vector<ScreenRect> areas;
+  if (QScreen* primary = QGuiApplication::primaryScreen())
+    areas.push_back(screenRect(primary->availableGeometry()));
+  for (QScreen* s : QGuiApplication::screens())
+    if (s != QGuiApplication::primaryScreen()) areas.push_back(screenRect(s->availableGeometry()));
+  return areas;
+}
+
 }  // namespace
 
-// Only '/' counts: a CP932 name may end in a trail byte 0x5C ("表").
-std::string withSeparator(std::string folder) {
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
+ScreenRect primaryWorkArea() {
+  const std::vector<ScreenRect> areas = workAreas();
+  return areas.empty() ? ScreenRect{0, 0, 1024, 768} : areas.front();
 }
 
 void TMainForm::readSettings(const Ini& ini) {
-  // MainForm: the normal bounds (applied now), the state (applied at the end of start-up).
-  QRect area(0, 0, 1024, 768);
-  if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
-  const int left = ini.readInteger(kMain, "Left", area.left());
-  const int top = ini.readInteger(kMain, "Top", area.top());
-  const int width = ini.readInteger(kMain, "Width", area.left() + area.width());
-  const int height = ini.readInteger(kMain, "Height", area.top() + area.height());
-  setGeometry(left, top, std::max(200, width), std::max(150, height));
-  switch (ini.readInteger(kMain, "WindowState", 0)) {
-    case 1:
-      storedState_ = Qt::WindowMinimized;
-      break;
-    case 2:
-      storedState_ = Qt::WindowMaximized;
-      break;
-    default:
-      storedState_ = Qt::WindowNoState;
-      break;
-  }
-  tabConHeight_ = ini.readInteger(kMain, "TabConHeight", tabConHeight_);
-  setKondateBackColor(ini.readInteger(kMain, "KondateBackColor", kondateBackColor_));
-  const bool toolBar = ini.readBool(kMain, "ShowToolBar", false);
-  ToolBar1->setVisible(toolBar);
-  ShowToolBarAction->setChecked(toolBar);
-  recent_.read(ini);
+  config_.read(ini, primaryWorkArea());
+  doc_.recentFiles().read(ini);
+  applySettings(settings(), settings());
+  applyBounds();
+}
 
-  dataFileName_ = ini.readString(kData, "DataBaseFileName", dataFileName_);
-  addFileName_ = ini.readString(kData, "AddKondateFileName", addFileName_);
-  tabFontSize_ = positive(ini.readInteger(kData, "FontSize", tabFontSize_), 12);
-  QFont f = categoryTabs_->font();
-  f.setPointSize(tabFontSize_);
-  categoryTabs_->setFont(f);
-  kondateIconSize_ = positive(ini.readInteger(kData, "KondateIconSize", kondateIconSize_), 128);
-  kondateIconFontSize_ =
-      positive(ini.readInteger(kData, "KondateIconFontSize", kondateIconFontSize_), 9);
-  selIconSize_ = positive(ini.readInteger(kData, "SelIconSize", selIconSize_), 64);
-  selIconFontSize_ = positive(ini.readInteger(kData, "SelIconFontSize", selIconFontSize_), 6);
-  gunName_.loadColors(ini);
-  bmpFolder_ = withSeparator(ini.readString(kData, "BmpFolder", bmpFolder_));
-  autoOpen_ = ini.readBool(kData, "AutoOpen0", autoOpen_);
-  const int period = ini.readInteger(kData, "KaitenShuuki", kaitenShuuki_);
-  kaitenShuuki_ = period >= 0 ? period : 600;
-  foodDataFile_ = ini.readString(kData, "FoodDataFile", foodDataFile_);
-  kondateDataFile_ = ini.readString(kData, "KondateDataFile", kondateDataFile_);
-  sourceBmpFolder_ = ini.readString(kData, "SourceBmpFolder", sourceBmpFolder_);
+void TMainForm::applyBounds() {
+  // The stored bounds are the frame's; they go on a screen the user can see.
+  const ScreenRect r = placeOnScreens(settings().main.bounds, workAreas());
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  move(r.left, r.top);
+  resize(std::max(MainFormSettings::kMinWidth, r.width - frameExtra.width()),
+         std::max(MainFormSettings::kMinHeight, r.height - frameExtra.height()));
+}
 
-  editKondateFormWidth_ = ini.readInteger(kSel, "EditKondateFormWidth", editKondateFormWidth_);
-  if (sel_) {
-    sel_->setEditKondateFormWidth(editKondateFormWidth_);
-    sel_->ReadBackColors(ini);
+void TMainForm::fitFrameToScreen() {
+  // The frame's size is known only once the window is up: a frame that reaches past the
+  // work area (the title bar above the screen, the bottom cut) is brought inside it.
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const QRect frame = frameGeometry();
+  const ScreenRect want = screenRect(frame);
+  const ScreenRect r = placeOnScreens(want, workAreas());
+  if (r == want) return;
+  const QSize frameExtra = frame.size() - geometry().size();
+  move(r.left, r.top);
+  resize(r.width - frameExtra.width(), r.height - frameExtra.height());
+}
+
+void TMainForm::applyTabConHeight() {
+  // The stored height of the category tabs: the chosen-menu panel below takes the rest.
+  const int wanted = settings().main.tabConHeight;
+  if (wanted <= 0 || !selDock_ || !selDock_->isVisibleTo(this)) return;
+  // resizeDocks() sizes the panel's contents, not its title and separator: the asked size
+  // is corrected by what the tabs then measure.
+  layout()->activate();
+  const int room = stack_->height() + selDock_->height();
+  const int tabs = std::clamp(wanted, 50, std::max(50, room - 60));
+  int asked = std::max(30, room - tabs);
+  for (int pass = 0; pass < 2 && stack_->height() != tabs; ++pass) {
+    resizeDocks({selDock_}, {asked}, Qt::Vertical);
+    layout()->activate();
+    asked = std::max(30, asked + stack_->height() - tabs);
   }
 }
 
+void TMainForm::applySettings(const PlannerSettings& before, const PlannerSettings& now) {
+  QFont f = categoryTabs_->font();
+  f.setPointSize(now.data.fontSize);
+  categoryTabs_->setFont(f);
+  applyPanelColour();
+  ToolBar1->setVisible(now.main.showToolBar);
+  ShowToolBarAction->setChecked(now.main.showToolBar);
+  for (int i = 0; i < kFoodGroupCount; ++i) gunName_.setColor(i, now.data.gunColors[size_t(i)]);
+  if (sel_) sel_->applySettings(now.sel);
+  if (&before == &now || !started_) return;
+
+  // After the settings dialog: what changed is redone.
+  const bool reload = before.data.dataBaseFileName != now.data.dataBaseFileName ||
+                      before.data.addKondateFileName != now.data.addKondateFileName ||
+                      before.data.bmpFolder != now.data.bmpFolder;
+  if (reload) loadData(true);
+  makeDishButtons(categoryTabs_->currentIndex(), true);
+  if (sel_ && (before.data.selIconSize != now.data.selIconSize ||
+               before.data.selIconFontSize != now.data.selIconFontSize))
+    sel_->applyIconSettings();
+  if (sel_) sel_->refresh();
+  if (view_ == View::Conveyor) showConveyorView();
+}
+
 void TMainForm::writeSettings(Ini& ini) {
+  PlannerSettings& s = config_.quietly();
   const Qt::WindowStates state = windowState();
   int stateValue = 0;
   if (state & Qt::WindowMinimized)
     stateValue = 1;
   else if (state & (Qt::WindowMaximized | Qt::WindowFullScreen))
     stateValue = 2;
-  ini.writeInteger(kMain, "WindowState", stateValue);
-  // The bounds of the normal state, whatever the state is now.
+  s.main.windowState = stateValue;
+  // The frame's bounds in the normal state, whatever the state is now.
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
   QRect bounds = stateValue == 0 ? geometry() : normalGeometry();
   if (!bounds.isValid()) bounds = geometry();
-  ini.writeInteger(kMain, "Left", bounds.x());
-  ini.writeInteger(kMain, "Top", bounds.y());
-  ini.writeInteger(kMain, "Width", bounds.width());
-  ini.writeInteger(kMain, "Height", bounds.height());
-  if (centralWidget() && centralWidget()->isVisible()) tabConHeight_ = centralWidget()->height();
-  ini.writeInteger(kMain, "TabConHeight", tabConHeight_);
-  ini.writeInteger(kMain, "KondateBackColor", kondateBackColor_);
-  ini.writeBool(kMain, "ShowToolBar", ShowToolBarAction->isChecked());
-  recent_.write(ini);
-
-  ini.writeString(kData, "DataBaseFileName", dataFileName_);
-  ini.writeString(kData, "AddKondateFileName", addFileName_);
-  ini.writeInteger(kData, "FontSize", tabFontSize_);
-  ini.writeInteger(kData, "KondateIconSize", kondateIconSize_);
-  ini.writeInteger(kData, "KondateIconFontSize", kondateIconFontSize_);
-  ini.writeInteger(kData, "SelIconSize", selIconSize_);
-  ini.writeInteger(kData, "SelIconFontSize", selIconFontSize_);
-  gunName_.saveColors(ini);
-  ini.writeString(kData, "BmpFolder", bmpFolder_);
-  ini.writeBool(kData, "AutoOpen0", autoOpen_);
-  ini.writeInteger(kData, "KaitenShuuki", kaitenShuuki_);
-  ini.writeString(kData, "FoodDataFile", foodDataFile_);
-  ini.writeString(kData, "KondateDataFile", kondateDataFile_);
-  ini.writeString(kData, "SourceBmpFolder", sourceBmpFolder_);
-
-  if (sel_) editKondateFormWidth_ = sel_->EditKondateFormWidth();
-  ini.writeInteger(kSel, "EditKondateFormWidth", editKondateFormWidth_);
-  if (sel_) sel_->WriteBackColors(ini);
+  const QPoint topLeft = stateValue == 0 ? pos() : bounds.topLeft();
+  s.main.bounds = {topLeft.x(), topLeft.y(), bounds.width() + frameExtra.width(),
+                   bounds.height() + frameExtra.height()};
+  if (stack_->isVisible()) s.main.tabConHeight = stack_->height();
+  s.main.showToolBar = ShowToolBarAction->isChecked();
+  if (sel_) sel_->storeSettings(s.sel);
+  config_.write(ini);
+  doc_.recentFiles().write(ini);
 }
 
 }  // namespace nv

@@ -1,16 +1,15 @@
 #pragma once
 // What the main window asks of the chosen-menu window and of the graph window. The main
 // window talks to them only through these two faces, so it can be built, docked and tested
-// without either window; app/ wraps the real windows.
+// without either window; planner/menu_windows.h wraps the real windows. The chosen menu
+// itself (dishes, file, changed mark) is the MenuDocument both sides share.
 #include <string>
-
-#include "core/kojin_data.h"
 
 class QWidget;
 
 namespace nv {
 
-class Ini;
+struct SelKondateSettings;
 
 class SelKondatePort {
  public:
@@ -20,23 +19,16 @@ class SelKondatePort {
   // Adds the dish of the category to the active meal; `direct` skips the editing step.
   virtual void AddDish(const std::string& category, const std::string& dishName, bool direct) = 0;
   virtual void RecalcAllGraphs() = 0;
-  virtual void ClearAll() = 0;
-  // True when written (a failure has been reported by the window).
-  virtual bool SaveMenuFile(const std::string& path) = 0;
-  virtual bool LoadMenuFile(const std::string& path) = 0;
-  virtual void ReadBackColors(const Ini& ini) = 0;
-  virtual void WriteBackColors(Ini& ini) = 0;
   virtual void SetChartTitles(const std::string& name) = 0;
   virtual void setActivePage(int index) = 0;
-  virtual bool Modified() const = 0;
-  virtual void setModified(bool modified) = 0;
   // Lays out and recomputes after a page, basis or profile change.
   virtual void refresh() = 0;
-  // Width of the quantity dialog (SelKondateForm/EditKondateFormWidth).
-  virtual int EditKondateFormWidth() const = 0;
-  virtual void setEditKondateFormWidth(int width) = 0;
-  // The window settings the last loaded menu file held.
-  virtual KojinViewState loadedViewState() const = 0;
+  // Section SelKondateForm: the quantity dialog's width and the meal boxes' colours, applied
+  // at start-up and after the settings dialog, read back when the main window closes.
+  virtual void applySettings(const SelKondateSettings& settings) = 0;
+  virtual void storeSettings(SelKondateSettings& settings) const = 0;
+  // After the chosen-dish button size or font size changed.
+  virtual void applyIconSettings() = 0;
 };
 
 class GraphPort {

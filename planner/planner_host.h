@@ -8,6 +8,7 @@ class QAbstractButton;
 namespace nv {
 
 class BarChart;
+class MenuDocument;
 class TFoodData;
 class TGunName;
 class TKojinData;
@@ -21,6 +22,8 @@ class PlannerHost {
   virtual TFoodData& foodData() = 0;
   virtual TKondateData& kondateData() = 0;
   virtual TKojinData& profile() = 0;
+  // The chosen menu: its dishes, file and changed mark.
+  virtual MenuDocument& document() = 0;
   virtual TGunName& gunName() = 0;
 
   // The page routine: shows meal tab index (0..3) on every page control, guarded against
@@ -36,7 +39,8 @@ class PlannerHost {
   virtual int selIconFontSize() const = 0;
   // The dish picture of `dishName` from the picture folder, scaled by factor onto the button
   // (the glyph rule of the main window); leaves the glyph alone when there is no picture.
-  virtual void setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) = 0;
+  virtual void setDishGlyph(QAbstractButton& button, const std::string& dishName,
+                            double factor) = 0;
 
   // Conveyor timers are paused while a modal dialog of the planner is open.
   virtual void pauseConveyor() = 0;

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "planner/model/menu_document.h"
+#include "planner/planner_services.h"
 
 class QLabel;
 class QListWidget;

@@ -14,12 +14,12 @@
 #include "core/gun_name.h"
 #include "core/kondate_data.h"
 #include "planner/graph_form.h"
+#include "planner/menu_document.h"
 #include "planner/model/chart_values.h"
-#include "planner/model/menu_file.h"
+#include "planner/model/planner_settings.h"
 #include "planner/planner_host.h"
 #include "planner/sel_button.h"
 #include "planner/sel_shokuji_form.h"
-#include "platform/ini.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -28,8 +28,6 @@
 
 namespace nv {
 namespace {
-constexpr char kSection[] = "SelKondateForm";
-
 QColor qColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 std::vector<BarChart::Bar> chartBars(const std::vector<ChartBar>& bars, const TGunName& gun) {
@@ -41,11 +39,8 @@ std::vector<BarChart::Bar> chartBars(const std::vector<ChartBar>& bars, const TG
 }
 }  // namespace
 
-const std::array<int32_t, TSelKondateForm::kNodeCount> TSelKondateForm::kDefaultBackColors = {
-    16777113, 16702936, 12910591, 10533116};
-
 TSelKondateForm::TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidget* parent)
-    : QWidget(parent), host_(host), graphForm_(graphForm) {
+    : QWidget(parent), host_(host), doc_(host.document()), graphForm_(graphForm) {
   setObjectName(QStringLiteral("SelKondateForm"));
   setWindowTitle(toQ(sj("選んだ献立")));
   setWindowFlags(windowFlags() | Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -71,7 +66,8 @@ TSelKondateForm::TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidg
     box->viewport()->installEventFilter(this);
     dishBoxes_[size_t(node)] = box;
     boxContents_[size_t(node)] = content;
-    setBackColor(node, qColorOf(rgbOfWinColor(kDefaultBackColors[size_t(node)])));
+    setBackColor(node,
+                 qColorOf(rgbOfWinColor(SelKondateSettings::kDefaultBackColors[size_t(node)])));
     PageControl1->addTab(box, toQ(SelectedMenu::nodeNames()[size_t(node)]));
   }
   connect(PageControl1, &QTabWidget::currentChanged, this, &TSelKondateForm::PageControl1Change);
@@ -85,6 +81,25 @@ TSelKondateForm::TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidg
   Delete1 = PopupMenu1->addAction(toQ(sj("削除(&D)")));
   connect(Edit1, &QAction::triggered, this, [this] { EditDish(popupButton_); });
   connect(Delete1, &QAction::triggered, this, &TSelKondateForm::Delete1Click);
+
+  connect(&doc_, &MenuDocument::menuReset, this, &TSelKondateForm::menuReset);
+  connect(&doc_, &MenuDocument::profileChanged, this, [this] {
+    SetChartTitles(doc_.profile().name());
+    refresh();
+  });
+}
+
+const SelectedMenu& TSelKondateForm::menu() const { return doc_.menu(); }
+bool TSelKondateForm::Modified() const { return doc_.isModified(); }
+void TSelKondateForm::setModified(bool m) { doc_.setModified(m); }
+
+void TSelKondateForm::menuReset() {
+  // Cleared or read from a file: every button is made again from the document.
+  DeleteTimer->stop();
+  pendingDeletes_.clear();
+  syncAllButtons();
+  layoutAll();
+  RecalcAllGraphs();
 }
 
 TSelKondateForm::~TSelKondateForm() = default;
@@ -137,7 +152,7 @@ std::vector<TSelButton*> TSelKondateForm::buttons(int node) const {
 void TSelKondateForm::syncButtons(int node) {
   std::vector<TSelButton*>& list = buttons_[size_t(node)];
   std::vector<TSelButton*> next;
-  for (const SelDish& dish : menu_.dishes(node)) {
+  for (const SelDish& dish : doc_.menu().dishes(node)) {
     auto it = std::find_if(list.begin(), list.end(),
                            [&](TSelButton* b) { return b && b->serialNo() == dish.serialNo; });
     if (it != list.end()) {
@@ -170,7 +185,7 @@ void TSelKondateForm::syncAllButtons() {
 }
 
 void TSelKondateForm::drawPicture(TSelButton& button) {
-  const SelDish* dish = menu_.find(button.serialNo());
+  const SelDish* dish = doc_.menu().find(button.serialNo());
   if (!dish) return;
   host_.setDishGlyph(button, dish->caption, dish->pictureScale());
 }
@@ -232,7 +247,7 @@ void TSelKondateForm::AddDish(const std::string& category, const std::string& di
   }
   const TKondateData& db = host_.kondateData();
   SelDish dish;
-  dish.serialNo = menu_.nextSerial();
+  dish.serialNo = doc_.nextSerial();
   dish.kondateNo = db.numberOf(category, dishName);
   dish.usedFoods = db.ingredientsOf(dish.kondateNo).value_or(TUsedFoodList{});
   dish.weight = totalAmount(dish.usedFoods);
@@ -248,7 +263,7 @@ void TSelKondateForm::AddDish(const std::string& category, const std::string& di
     }
     dish.usedFoods = std::move(out.foods);
   }
-  menu_.add(a, std::move(dish));
+  doc_.addDish(a, std::move(dish));
   syncButtons(a);
   syncButtons(SelectedMenu::kDayNode);
   RecalcGraphs();
@@ -294,18 +309,18 @@ void TSelKondateForm::EditDish(QObject* sender) {
     return;
   }
   const int32_t serial = button->serialNo();
-  const int meal = menu_.mealOf(serial);
+  const int meal = doc_.menu().mealOf(serial);
   if (meal < 0) {
     prompt().message(sj("見つかりませんでした"));
     RecalcGraphs();
     return;
   }
-  const SelDish dish = *menu_.find(serial);
+  const SelDish dish = *doc_.menu().find(serial);
   EditOutcome out = runQuantityDialog(dish, meal, true);
   if (out.result == EditResult::Delete) {
     startDelete(serial);
   } else if (out.result == EditResult::Ok) {
-    menu_.setAmounts(serial, out.foods);
+    doc_.setAmounts(serial, out.foods);
     for (int node : {meal, int(SelectedMenu::kDayNode)})
       for (TSelButton* b : buttons_[size_t(node)])
         if (b->serialNo() == serial) drawPicture(*b);
@@ -320,7 +335,7 @@ void TSelKondateForm::Delete1Click() {
 void TSelKondateForm::startDelete(int32_t serialNo) {
   // A second request inside the 100 ms keeps the first: both dishes go at the tick.
   pendingDeletes_.push_back(serialNo);
-  menu_.setModified(true);
+  doc_.setModified(true);
   DeleteTimer->start();
   RecalcGraphs();
 }
@@ -330,22 +345,15 @@ void TSelKondateForm::DeleteTimerTimer() {
   // still on the stack; the buttons go once the dialog is closed.
   if (editDialog_) return;
   DeleteTimer->stop();
-  for (int32_t serial : pendingDeletes_) menu_.remove(serial);
+  const std::vector<int32_t> gone = std::move(pendingDeletes_);
   pendingDeletes_.clear();
-  menu_.setModified(true);
+  doc_.removeDishes(gone);
   syncAllButtons();
   layoutAll();
   RecalcGraphs();
 }
 
-void TSelKondateForm::ClearAll() {
-  DeleteTimer->stop();
-  pendingDeletes_.clear();
-  menu_.clearAll();
-  syncAllButtons();
-  layoutAll();
-  RecalcAllGraphs();
-}
+void TSelKondateForm::ClearAll() { doc_.clearAll(); }
 
 // --- Balance ---
 
@@ -356,7 +364,7 @@ void TSelKondateForm::recalcNode(int node, std::optional<int32_t> exclude) {
     preview = editDialog_->currentFoods();
     previewPtr = &preview;
   }
-  const MealTotals totals = menu_.totals(node, &host_.foodData(), exclude, previewPtr);
+  const MealTotals totals = doc_.menu().totals(node, &host_.foodData(), exclude, previewPtr);
   const TKojinData& profile = host_.profile();
   const TGunName& gun = host_.gunName();
   Nutrients requirement{};
@@ -407,24 +415,11 @@ bool TSelKondateForm::SaveMenuFile(const std::string& path) {
   KojinViewState view;
   view.graphByNutrient = host_.graphByNutrient();
   view.activeMealTab = std::max(0, activePage());
-  return saveMenuFile(path, menu_, host_.profile(), view);
+  doc_.setViewState(view);
+  return doc_.writeFile(path);
 }
 
-bool TSelKondateForm::LoadMenuFile(const std::string& path) {
-  const TKondateData& db = host_.kondateData();
-  DishLookup lookup;
-  lookup.nameOf = [&db](int32_t n) { return db.nameOf(n); };
-  lookup.standardWeightOf = [&db](int32_t n) { return db.standardWeightOf(n); };
-  KojinViewState view;
-  if (!loadMenuFile(path, menu_, host_.profile(), lookup, &view)) return false;
-  loadedView_ = view;
-  DeleteTimer->stop();
-  pendingDeletes_.clear();
-  syncAllButtons();
-  layoutAll();
-  RecalcAllGraphs();
-  return true;
-}
+bool TSelKondateForm::LoadMenuFile(const std::string& path) { return doc_.readFile(path); }
 
 // --- Settings ---
 
@@ -443,23 +438,19 @@ void TSelKondateForm::setBackColor(int node, const QColor& color) {
   }
 }
 
-void TSelKondateForm::ReadBackColors(const Ini& ini) {
-  for (int node = 0; node < kNodeCount; ++node) {
-    const int32_t c = ini.readInteger(kSection, "BackColor" + std::to_string(node),
-                                      kDefaultBackColors[size_t(node)]);
-    setBackColor(node, qColorOf(rgbOfWinColor(c)));
-  }
+void TSelKondateForm::applySettings(const SelKondateSettings& settings) {
+  for (int node = 0; node < kNodeCount; ++node)
+    setBackColor(node, qColorOf(rgbOfWinColor(settings.backColors[size_t(node)])));
+  editWidth_ = settings.editKondateFormWidth;
 }
 
-bool TSelKondateForm::WriteBackColors(Ini& ini) const {
-  bool ok = true;
+void TSelKondateForm::storeSettings(SelKondateSettings& settings) const {
   for (int node = 0; node < kNodeCount; ++node) {
     const QColor c = backColor(node);
-    ok &=
-        ini.writeInteger(kSection, "BackColor" + std::to_string(node),
-                         winColorOf(Rgb{uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())}));
+    settings.backColors[size_t(node)] =
+        winColorOf(Rgb{uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())});
   }
-  return ok;
+  settings.editKondateFormWidth = editWidth_;
 }
 
 void TSelKondateForm::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // TSelKondateForm: the "選んだ献立" window. One tab per meal node shows the chosen dishes as
-// picture buttons; the window adds, edits and deletes chosen dishes, keeps the balance charts
-// of the graph window and of the main window up to date and reads and writes menu files.
+// picture buttons; the window adds, edits and deletes chosen dishes through the host's
+// MenuDocument, follows its signals, and keeps the balance charts of the graph window and of
+// the main window up to date.
 #include <QColor>
 #include <QWidget>
 #include <array>
@@ -21,8 +22,9 @@ class QTimer;
 
 namespace nv {
 
-class Ini;
+class MenuDocument;
 class PlannerHost;
+struct SelKondateSettings;
 class TEditKondateForm;
 class TGraphForm;
 class TSelButton;
@@ -31,8 +33,6 @@ class TSelKondateForm : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kNodeCount = SelectedMenu::kNodeCount;
-  static constexpr int kDefaultEditWidth = 467;
-  static const std::array<int32_t, kNodeCount> kDefaultBackColors;
 
   // The graph window may be null (its charts are then not filled).
   TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidget* parent = nullptr);
@@ -42,10 +42,10 @@ class TSelKondateForm : public QWidget {
   void setGraphForm(TGraphForm* graphForm) { graphForm_ = graphForm; }
   TGraphForm* graphForm() const { return graphForm_; }
 
-  SelectedMenu& menu() { return menu_; }
-  const SelectedMenu& menu() const { return menu_; }
-  bool Modified() const { return menu_.modified(); }
-  void setModified(bool m) { menu_.setModified(m); }
+  // The document's menu and changed mark.
+  const SelectedMenu& menu() const;
+  bool Modified() const;
+  void setModified(bool m);
 
   // Adds the dish `dishName` of `category` to the active meal, asking for the meal when the
   // day tab is active; `direct` adds it unchanged, otherwise through the quantity dialog.
@@ -59,16 +59,14 @@ class TSelKondateForm : public QWidget {
   void RecalcGraphs(std::optional<int32_t> exclude = std::nullopt);
   void RecalcAllGraphs();
   void ClearAll();
-  // Delegates to the menu file; true on success.
+  // The document's file reading and writing; true on success.
   bool SaveMenuFile(const std::string& path);
   bool LoadMenuFile(const std::string& path);
-  // The window settings the last loaded file held (graph basis, active meal tab).
-  const KojinViewState& loadedViewState() const { return loadedView_; }
   void SetChartTitles(const std::string& childName);
 
-  // Section SelKondateForm, keys BackColor0..3 (Windows colour values).
-  void ReadBackColors(const Ini& ini);
-  bool WriteBackColors(Ini& ini) const;
+  // Section SelKondateForm: the meal boxes' colours and the quantity dialog's width.
+  void applySettings(const SelKondateSettings& settings);
+  void storeSettings(SelKondateSettings& settings) const;
   QColor backColor(int node) const;
   void setBackColor(int node, const QColor& color);
 
@@ -118,13 +116,14 @@ class TSelKondateForm : public QWidget {
   void startDelete(int32_t serialNo);
   void syncButtons(int node);
   void syncAllButtons();
+  void menuReset();
   void drawPicture(TSelButton& button);
   void recalcNode(int node, std::optional<int32_t> exclude);
   void showPopup(TSelButton* button, const QPoint& pos);
 
   PlannerHost& host_;
+  MenuDocument& doc_;
   TGraphForm* graphForm_;
-  SelectedMenu menu_;
   QTabWidget* PageControl1 = nullptr;
   std::array<QScrollArea*, kNodeCount> dishBoxes_{};
   std::array<QWidget*, kNodeCount> boxContents_{};
@@ -136,8 +135,7 @@ class TSelKondateForm : public QWidget {
   TSelButton* popupButton_ = nullptr;
   TEditKondateForm* editDialog_ = nullptr;
   std::vector<int32_t> pendingDeletes_;
-  int editWidth_ = kDefaultEditWidth;
-  KojinViewState loadedView_;
+  int editWidth_ = 467;
   bool layingOut_ = false;
   bool settingPage_ = false;
   bool inPageChange_ = false;

@@ -20,7 +20,6 @@ std::string SelectedMenu::hintFor(int node, const std::string& dishName) {
 
 bool SelectedMenu::add(int meal, SelDish dish) {
   if (meal < 0 || meal >= kMealCount) return false;
-  if (dish.serialNo == 0) dish.serialNo = nextSerial();
   dish.weight = totalAmount(dish.usedFoods);
   nodes_[size_t(meal)].push_back(dish);
   nodes_[kDayNode].push_back(std::move(dish));
@@ -89,7 +88,8 @@ MealTotals SelectedMenu::totals(int node, const TFoodData* foods, std::optional<
   return t;
 }
 
-void SelectedMenu::replace(std::array<std::vector<SelDish>, kMealCount> meals, int32_t storedCounter) {
+void SelectedMenu::replace(std::array<std::vector<SelDish>, kMealCount> meals,
+                           int32_t storedCounter) {
   clearAll();
   for (int m = 0; m < kMealCount; ++m)
     for (SelDish& d : meals[size_t(m)]) {

@@ -47,10 +47,10 @@ class SelectedMenu {
   void setModified(bool m) { modified_ = m; }
   int32_t counter() const { return counter_; }
 
-  // Hands out the next serial number.
+  // Hands out the counter, then increases it: the first dish of a run is number 0.
   int32_t nextSerial() { return counter_++; }
   // Appends the dish to meal (0..2) and a copy to the day node; sets Modified. The dish keeps
-  // its serial number, or gets a new one when it has 0. False for an invalid meal.
+  // the serial number it was given (0 included). False for an invalid meal.
   bool add(int meal, SelDish dish);
   // The meal (0..2) holding the dish with this serial number, or -1.
   int mealOf(int32_t serialNo) const;

@@ -13,6 +13,7 @@
 #include "core/kojin_data.h"
 #include "core/kondate_data.h"
 #include "planner/graph_form.h"
+#include "planner/menu_document.h"
 #include "planner/planner_host.h"
 #include "planner/sel_kondate_form.h"
 #include "platform/text.h"
@@ -45,6 +46,7 @@ class FakePlannerHost : public nv::PlannerHost {
     dishes.findOrAppendOrder(nv::sj("飲み物")).base.push_back(dish(2, "牛乳", {{2, 200, 200}}));
     dishes.findOrAppendOrder(nv::sj("魚のおかず"))
         .base.push_back(dish(3, "さけのしおやき", {{3, 80, 80}, {4, 40, 40}}));
+    doc.setDishes(&dishes);
     for (auto& c : percent) c = std::make_unique<nv::BarChart>();
     graph = std::make_unique<nv::TGraphForm>(*this);
     sel = std::make_unique<nv::TSelKondateForm>(*this, graph.get());
@@ -53,6 +55,7 @@ class FakePlannerHost : public nv::PlannerHost {
   nv::TFoodData& foodData() override { return foods; }
   nv::TKondateData& kondateData() override { return dishes; }
   nv::TKojinData& profile() override { return kojin; }
+  nv::MenuDocument& document() override { return doc; }
   nv::TGunName& gunName() override { return gun; }
 
   void selectMealTab(int index) override {
@@ -92,6 +95,7 @@ class FakePlannerHost : public nv::PlannerHost {
   nv::TFoodData foods;
   nv::TKondateData dishes;
   nv::TKojinData kojin;
+  nv::MenuDocument doc{kojin, "host"};
   nv::TGunName gun;
   std::array<std::unique_ptr<nv::BarChart>, 4> percent;
   std::unique_ptr<nv::TGraphForm> graph;

@@ -9,6 +9,7 @@
 
 #include "main_form_fixture.h"
 #include "planner/kondate_button.h"
+#include "planner/model/menu_file.h"
 #include "platform/files.h"
 #include "platform/qt/qtext.h"
 #include "scripted_dialogs.h"
@@ -80,13 +81,17 @@ TEST_F(MainFormTest, RecentFilesSubmenuOffersAllButTheOpenFile) {
 TEST_F(MainFormTest, OpeningAMenuFileTakesItsPathAndTitle) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   const std::string path = dir.file("day.nvu");
-  writeBytes(path, "menu");
+  nv::SelectedMenu saved;
+  nv::TKojinData child;
+  child.setName(nv::sj("はなこ"));
+  ASSERT_TRUE(nv::saveMenuFile(path, saved, child, {}));
   f.recentFiles().add("/old.nvu");
   f.setArguments({"/no/such.nvu", path});
   f.startMenu();  // the last existing argument is opened
   EXPECT_EQ(f.currentFileName(), path);
   EXPECT_EQ(f.windowTitle(), nv::toQ("Nuvelta:" + path));
   EXPECT_EQ(f.recentFiles().paths().front(), path);
+  EXPECT_EQ(profile.name(), nv::sj("はなこ"));
 }
 
 TEST_F(MainFormTest, SearchResultSelectsTheCategoryAndAddsTheDish) {

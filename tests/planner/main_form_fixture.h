@@ -1,7 +1,7 @@
 #pragma once
-// The main window on the offscreen platform, over a small NV.nv written into a fresh folder
-// that stands in for the program folder, with recording stand-ins for the chosen-menu and
-// graph windows.
+// The main window as makePlanner() assembles it, on the offscreen platform, over a small NV.nv
+// written into a fresh folder that stands in for the program folder, with recording
+// stand-ins for the chosen-menu and graph windows.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,7 +17,11 @@
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
 #include "planner/main_form.h"
+#include "planner/menu_document.h"
 #include "planner/menu_ports.h"
+#include "planner/model/planner_settings.h"
+#include "planner/planner_config.h"
+#include "planner/planner_factory.h"
 #include "planner/planner_host.h"
 #include "planner_test_app.h"
 #include "platform/paths.h"
@@ -47,25 +51,30 @@ struct RecordingSel : nv::SelKondatePort {
     added.push_back(c + "/" + d + (direct ? "/1" : "/0"));
   }
   void RecalcAllGraphs() override { ++recalcs; }
-  void ClearAll() override {}
-  bool SaveMenuFile(const std::string&) override { return true; }
-  bool LoadMenuFile(const std::string&) override { return true; }
-  void ReadBackColors(const nv::Ini&) override {}
-  void WriteBackColors(nv::Ini&) override {}
   std::vector<std::string> titles;  // names the chart titles were set for
   void SetChartTitles(const std::string& name) override { titles.push_back(name); }
   void setActivePage(int index) override {
     pages.push_back(index);
     if (reenter) reenter->selectMealTab((index + 1) % 4);
   }
-  bool Modified() const override { return modified; }
-  void setModified(bool m) override { modified = m; }
-  bool modified = false;
   void refresh() override { ++recalcs; }
-  int EditKondateFormWidth() const override { return editWidth; }
-  void setEditKondateFormWidth(int w) override { editWidth = w; }
-  nv::KojinViewState loadedViewState() const override { return {}; }
-  int editWidth = 467;
+  void applySettings(const nv::SelKondateSettings& s) override { settings = s; }
+  void storeSettings(nv::SelKondateSettings& s) const override { s = settings; }
+  void applyIconSettings() override { ++iconRebuilds; }
+  nv::SelKondateSettings settings;
+  int iconRebuilds = 0;
+};
+
+// A name entry that accepts with a fixed name (or refuses), counting its calls.
+struct ScriptedNameEntry : nv::ProfileEditor {
+  bool editProfile(nv::TKojinData& profile, QWidget*) override {
+    ++calls;
+    if (accept) profile.setName(nv::sj(name));
+    return accept;
+  }
+  bool accept = true;
+  std::string name = "たろう";  // UTF-8
+  int calls = 0;
 };
 
 struct RecordingGraph : nv::GraphPort {
@@ -111,16 +120,25 @@ class MainFormTest : public ::testing::Test {
     nv::setProgramFolder(dir.path());
   }
   void TearDown() override {
-    form.reset();
+    planner.reset();
     nv::setProgramFolder(previousFolder_);
   }
-  // The window over NV.nv in the folder (written from `menu` unless empty).
+  // The window over NV.nv in the folder (written from `menu` unless empty), with the
+  // folder's NV.ini read.
   nv::TMainForm& make(const Menu& menu) {
     if (!menu.empty()) writeDataFile(dir.file("NV.nv"), menu);
-    form = std::make_unique<nv::TMainForm>(profile, gunName, nv::sj("host"));
-    form->setMenuWindows(&sel, &graph);
+    nv::PlannerParts parts;
+    parts.profile = &profile;
+    parts.gunName = &gunName;
+    parts.defaultName = nv::sj("host");
+    parts.services.profile = &nameEntry;
+    parts.sel = &sel;
+    parts.graph = &graph;
+    planner = nv::makePlanner(parts);
+    form = planner->mainForm.get();
     return *form;
   }
+  nv::MenuDocument& doc() { return *planner->document; }
 
   struct App {
     App() { mainFormApp(); }
@@ -130,7 +148,9 @@ class MainFormTest : public ::testing::Test {
   nv::TKojinData profile;
   RecordingSel sel;
   RecordingGraph graph;
-  std::unique_ptr<nv::TMainForm> form;
+  ScriptedNameEntry nameEntry;
+  std::unique_ptr<nv::Planner> planner;
+  nv::TMainForm* form = nullptr;
 
  private:
   std::string previousFolder_;

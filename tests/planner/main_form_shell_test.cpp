@@ -5,9 +5,9 @@
 #include <future>
 
 #include "main_form_fixture.h"
-#include "planner/shell.h"
-#include "planner/shortcuts.h"
 #include "planner/single_instance.h"
+#include "platform/qt/shell.h"
+#include "platform/qt/shortcuts.h"
 #include "scripted_prompt.h"
 
 namespace nvtest {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "fake_planner_host.h"
+#include "planner/model/planner_settings.h"
 #include "planner/sel_button.h"
 #include "planner/sel_shokuji_form.h"
 #include "planner_test_app.h"
@@ -291,7 +292,7 @@ TEST_F(SelKondateFormTest, AMenuFileSavedAndLoadedThroughTheWindowComesBack) {
   ASSERT_EQ(sel().buttons(3).size(), 2u);
   EXPECT_EQ(nv::fromQ(sel().buttons(2)[0]->text()), sj("さけのしおやき"));
   EXPECT_EQ(nv::fromQ(sel().buttons(2)[0]->toolTip()), sj("夕食：さけのしおやき"));
-  EXPECT_EQ(sel().loadedViewState().activeMealTab, 2);
+  EXPECT_EQ(host->doc.viewState().activeMealTab, 2);
   EXPECT_NEAR(graphBar(3, 0), energyPercent(3, 234 + 106.4 + 8), 1e-9);
   EXPECT_FALSE(sel().Modified());
 
@@ -320,12 +321,18 @@ TEST_F(SelKondateFormTest, PagesFollowEveryPageControlAndBackColoursComeFromTheS
   EXPECT_EQ(sel().backColor(0), QColor(153, 255, 255));
   EXPECT_EQ(sel().backColor(3), QColor(252, 184, 160));
   nv::Ini ini;
-  ini.parse("[SelKondateForm]\r\nBackColor1=255\r\n");
-  sel().ReadBackColors(ini);
+  ini.parse("[SelKondateForm]\r\nBackColor1=255\r\nEditKondateFormWidth=520\r\n");
+  nv::SelKondateSettings settings;
+  settings.read(ini);
+  sel().applySettings(settings);
   EXPECT_EQ(sel().backColor(1), QColor(255, 0, 0));
   EXPECT_EQ(sel().backColor(2), QColor(255, 255, 196));
+  EXPECT_EQ(sel().EditKondateFormWidth(), 520);
+  nv::SelKondateSettings back;
+  sel().storeSettings(back);
+  EXPECT_EQ(back, settings);
   nv::Ini out;
-  ASSERT_TRUE(sel().WriteBackColors(out));
+  back.write(out);
   EXPECT_EQ(out.readInteger("SelKondateForm", "BackColor1", 0), 255);
   EXPECT_EQ(out.readInteger("SelKondateForm", "BackColor2", 0), 12910591);
 }

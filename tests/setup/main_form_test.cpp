@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QToolButton>
 
@@ -19,6 +21,7 @@
 #include "platform/qt/qtext.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/lzh_writer.h"
+#include "setup/setup_dialogs.h"
 #include "temp_dir.h"
 
 namespace {
@@ -36,9 +39,12 @@ QApplication& app() {
   return *a;
 }
 
+// Pictures to look at, when NV_SHOT_DIR names a folder for them.
 void shot(QWidget& w, const char* name) {
-  QDir().mkpath(QStringLiteral("/work/shots/installer"));
-  w.grab().save(QStringLiteral("/work/shots/installer/") + QString::fromLatin1(name));
+  const QString shots = qEnvironmentVariable("NV_SHOT_DIR");
+  if (shots.isEmpty()) return;
+  QDir().mkpath(shots);
+  EXPECT_TRUE(w.grab().save(QDir(shots).filePath(QString::fromLatin1(name))));
 }
 
 bool waitFor(const std::function<bool()>& done) {
@@ -140,6 +146,24 @@ TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) 
   form.B_InstallClick();
 }
 
+TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
+  put(program + "/nvsetup", std::string("\x7f"
+                                        "ELF") +
+                                '\0' + "NVFILEVERSION=2.3.4.56" + '\0');
+  nv::TAboutBox about;
+  EXPECT_EQ(about.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+  bool found = false;
+  for (QLabel* l : about.findChildren<QLabel*>())
+    found |= l->text() == QStringLiteral("Version 2.3.4  Build(56)");
+  EXPECT_TRUE(found);
+  shot(about, "version-window.png");
+
+  put(program + "/nvsetup", "no version here");
+  nvtest::ScriptedPrompt prompt;
+  prompt.expectBox("GetFileVersionInfoSize == 0", "", nv::Icon::None);
+  nv::TAboutBox without;
+}
+
 TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
   put(program + "/nvsetup.ini",
       "[MainForm]\nSrc=/src\nLzh=\nMain=/src/NV\n[HaihuFiles]\nMax=3\ni0n=*.*\ni0c=1\ni1n=\n"
@@ -164,5 +188,26 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
   EXPECT_NE(ini.find("Lzh=/out"), std::string::npos);
   EXPECT_NE(ini.find("Max=2"), std::string::npos);
   EXPECT_NE(ini.find("i1n=*.bmp"), std::string::npos);
+}
+}  // namespace
+
+namespace {
+TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText) {
+  app();
+  nv::TSelectLzhFileForm chooser({"/d/NVA2.run", "/d/NVA1.run", "/e/NVA3.run"});
+  EXPECT_EQ(chooser.windowTitle(), QString::fromUtf8("書庫ファイルを選択して下さい (nvsetup)"));
+  QList<QRadioButton*> radios = chooser.findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 3);
+  EXPECT_EQ(radios[0]->text(), QStringLiteral("NVA2.run"));
+  EXPECT_EQ(chooser.chosen(), 0);
+  radios[2]->click();
+  EXPECT_EQ(chooser.chosen(), 2);
+  shot(chooser, "select-archive.png");
+
+  nv::TEditExtForm edit("");
+  EXPECT_FALSE(edit.B_Ok->isEnabled());
+  edit.Edit1->setText(QStringLiteral("*.bmp"));
+  EXPECT_TRUE(edit.B_Ok->isEnabled());
+  EXPECT_EQ(edit.pattern(), "*.bmp");
 }
 }  // namespace

@@ -52,10 +52,16 @@ nv::SelDish milkDish() {
 }
 }  // namespace
 
+// Dishes numbered as the chosen-menu window numbers them: the counter, then one more.
+bool addNumbered(nv::SelectedMenu& menu, int meal, nv::SelDish dish) {
+  dish.serialNo = menu.nextSerial();
+  return menu.add(meal, dish);
+}
+
 TEST(SelectedMenu, ADishStandsOnItsMealAndTheDayAndGoesFromBoth) {
   nv::SelectedMenu menu;
-  ASSERT_TRUE(menu.add(0, riceDish()));
-  ASSERT_TRUE(menu.add(1, milkDish()));
+  ASSERT_TRUE(addNumbered(menu, 0, riceDish()));
+  ASSERT_TRUE(addNumbered(menu, 1, milkDish()));
   EXPECT_FALSE(menu.add(3, riceDish()));  // the day node is not a meal
   EXPECT_TRUE(menu.modified());
   ASSERT_EQ(menu.dishes(3).size(), 2u);
@@ -76,8 +82,8 @@ TEST(SelectedMenu, ADishStandsOnItsMealAndTheDayAndGoesFromBoth) {
 TEST(SelectedMenu, BalanceSumsMealsForTheDayAndPreviewsTheDishUnderEdit) {
   nv::TFoodData foods = twoFoods();
   nv::SelectedMenu menu;
-  menu.add(0, riceDish());
-  menu.add(1, milkDish());
+  addNumbered(menu, 0, riceDish());
+  addNumbered(menu, 1, milkDish());
   nv::MealTotals breakfast = menu.totals(0, &foods);
   EXPECT_DOUBLE_EQ(breakfast.nutrients[nv::kEnergy], 234);
   EXPECT_DOUBLE_EQ(breakfast.groups[5], 150);
@@ -107,14 +113,19 @@ TEST(MenuFile, EmptyMenuHoldsHeaderProfileThreeZeroCountsAndTheCounter) {
   nv::ByteWriter person;
   profile.writeRecord(person, view);
   nvtest::Bytes want;
-  want.text("Nuvelta Used Food Data Version = 1.02", 128).raw(person.data()).i32(0).i32(0).i32(0).i32(2);
+  want.text("Nuvelta Used Food Data Version = 1.02", 128)
+      .raw(person.data())
+      .i32(0)
+      .i32(0)
+      .i32(0)
+      .i32(2);
   EXPECT_EQ(nvtest::readBytes(dir.file("a.nvu")), want.str());
 }
 
 TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   nvtest::TempDir dir;
   nv::SelectedMenu menu;
-  menu.add(1, milkDish());
+  addNumbered(menu, 1, milkDish());
   nv::TKojinData profile;
   ASSERT_TRUE(nv::saveMenuFile(dir.file("b.nvu"), menu, profile, {}));
   EXPECT_FALSE(menu.modified());
@@ -145,10 +156,34 @@ TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   EXPECT_GT(loaded.nextSerial(), 5);
 }
 
+// The first dish of a run is number 0 and a file of n dishes stores the counter n, so a file
+// read in a fresh run numbers its dishes as the run that wrote it did.
+TEST(MenuFile, SerialNumbersStartAtZeroAndReadBackTheSame) {
+  nvtest::TempDir dir;
+  nv::SelectedMenu menu;
+  addNumbered(menu, 0, riceDish());
+  addNumbered(menu, 2, milkDish());
+  EXPECT_EQ(menu.dishes(0)[0].serialNo, 0);
+  EXPECT_EQ(menu.dishes(2)[0].serialNo, 1);
+  EXPECT_EQ(menu.counter(), 2);
+  nv::TKojinData profile;
+  ASSERT_TRUE(nv::saveMenuFile(dir.file("two.nvu"), menu, profile, {}));
+  const std::string bytes = nvtest::readBytes(dir.file("two.nvu"));
+  EXPECT_EQ(nv::getInt32LE(bytes.data() + bytes.size() - 4), 2);
+
+  nv::SelectedMenu fresh;
+  nv::TKojinData other;
+  ASSERT_TRUE(nv::loadMenuFile(dir.file("two.nvu"), fresh, other, {}));
+  EXPECT_EQ(fresh.dishes(0)[0].serialNo, 0);
+  EXPECT_EQ(fresh.dishes(2)[0].serialNo, 1);
+  EXPECT_EQ(fresh.dishes(3)[1].serialNo, 1);
+  EXPECT_EQ(fresh.nextSerial(), 2);
+}
+
 TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   nvtest::TempDir dir;
   nv::SelectedMenu menu;
-  menu.add(0, riceDish());
+  addNumbered(menu, 0, riceDish());
   nv::TKojinData profile;
   profile.setName(sj("たろう"));
   ASSERT_TRUE(nv::saveMenuFile(dir.file("good.nvu"), menu, profile, {}));
@@ -158,7 +193,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   nv::TKojinData target;
   target.setName(sj("じろう"));
   nv::SelectedMenu keep;
-  keep.add(2, milkDish());
+  addNumbered(keep, 2, milkDish());
 
   std::string missing = dir.file("missing.nvu");
   prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::Stop);
@@ -172,19 +207,22 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   other[36] = '1';  // "... = 1.01"
   nvtest::writeBytes(dir.file("old.nvu"), other);
   prompt.expectBox(
-      "食品データのバージョンが異なるので、選択済み献立データを読み込めません。\n\n<Nuvelta Used Food Data "
+      "食品データのバージョンが異なるので、選択済み献立データを読み込めません。\n\n<Nuvelta Used "
+      "Food Data "
       "Version = 1.01>と\n<Nuvelta Used Food Data Version = 1.02>が異なります",
       "確認", nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("old.nvu"), keep, target, {}));
 
   // Cut inside the dish records, and an absurd dish count.
   nvtest::writeBytes(dir.file("cut.nvu"), good.substr(0, good.size() - 30));
-  prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした",
+                   nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {}));
   std::string huge = good;
   nv::putInt32LE(huge.data() + 128 + 14 * 128, 0x7FFFFFFF);
   nvtest::writeBytes(dir.file("huge.nvu"), huge);
-  prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした",
+                   nv::Icon::Stop);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {}));
 
   EXPECT_EQ(target.name(), sj("じろう"));

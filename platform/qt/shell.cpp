@@ -1,4 +1,4 @@
-#include "planner/shell.h"
+#include "platform/qt/shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "planner/shortcuts.h"
+#include "platform/qt/shortcuts.h"
 
 #include <QCoreApplication>
 #include <QDir>

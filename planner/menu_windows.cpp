@@ -1,6 +1,7 @@
-#include "app/nv_menu_windows.h"
+#include "planner/menu_windows.h"
 
 #include "planner/graph_form.h"
+#include "planner/model/planner_settings.h"
 #include "planner/sel_kondate_form.h"
 
 namespace nv {
@@ -14,19 +15,12 @@ class SelKondateAdapter : public SelKondatePort {
     form_.AddDish(category, dishName, direct);
   }
   void RecalcAllGraphs() override { form_.RecalcAllGraphs(); }
-  void ClearAll() override { form_.ClearAll(); }
-  bool SaveMenuFile(const std::string& path) override { return form_.SaveMenuFile(path); }
-  bool LoadMenuFile(const std::string& path) override { return form_.LoadMenuFile(path); }
-  void ReadBackColors(const Ini& ini) override { form_.ReadBackColors(ini); }
-  void WriteBackColors(Ini& ini) override { form_.WriteBackColors(ini); }
   void SetChartTitles(const std::string& name) override { form_.SetChartTitles(name); }
   void setActivePage(int index) override { form_.setActivePage(index); }
-  bool Modified() const override { return form_.Modified(); }
-  void setModified(bool modified) override { form_.setModified(modified); }
   void refresh() override { form_.refresh(); }
-  int EditKondateFormWidth() const override { return form_.EditKondateFormWidth(); }
-  void setEditKondateFormWidth(int width) override { form_.setEditKondateFormWidth(width); }
-  KojinViewState loadedViewState() const override { return form_.loadedViewState(); }
+  void applySettings(const SelKondateSettings& settings) override { form_.applySettings(settings); }
+  void storeSettings(SelKondateSettings& settings) const override { form_.storeSettings(settings); }
+  void applyIconSettings() override { form_.applyIconSettings(); }
 
  private:
   TSelKondateForm& form_;

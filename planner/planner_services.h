@@ -1,0 +1,110 @@
+#pragma once
+// The windows the menu planner opens from its commands, as small interfaces. The main window
+// holds one PlannerServices; each member may be null until its window exists, and the main
+// window then does what the comment beside it says. A window that fills one of these
+// implements the interface and is handed to makePlanner() (planner/planner_factory.h) or set
+// with TMainForm::setServices().
+//
+// What the menu itself does (file name, changed mark, chosen dishes, new/open/save) is not
+// here: it is MenuDocument (planner/menu_document.h), whose signals the windows observe.
+// The settings are PlannerConfig (planner/planner_config.h).
+#include <string>
+
+class QWidget;
+
+namespace nv {
+
+class MenuDocument;
+class PlannerConfig;
+class RecentFiles;
+class TKojinData;
+
+// What the re-open dialog ended with.
+struct ReOpenChoice {
+  enum Kind {
+    Open,           // "選択": open `path`
+    New,            // "新規作成": the profile dialog was accepted; the menu stays new
+    DeleteHistory,  // "履歴の削除": the list was cleared
+    Closed          // closed otherwise: nothing to open
+  } kind = Closed;
+  std::string path;  // CP932, for Open
+};
+
+// The name-entry dialog on the profile. True when the child accepted it.
+class ProfileEditor {
+ public:
+  virtual ~ProfileEditor() = default;
+  virtual bool editProfile(TKojinData& profile, QWidget* parent) = 0;
+};
+
+// The start-up choice between a recent menu and a new one. `profile` is the name entry its
+// "新規作成" button opens.
+class ReOpenChooser {
+ public:
+  virtual ~ReOpenChooser() = default;
+  virtual ReOpenChoice choose(RecentFiles& recent, ProfileEditor& profile, TKojinData& kojin,
+                              QWidget* parent) = 0;
+};
+
+// PrintAction and PrintSetupAction. Null: printing does nothing, page set-up shows the
+// printer set-up dialog.
+class MenuPrinter {
+ public:
+  virtual ~MenuPrinter() = default;
+  virtual void printSetup(QWidget* parent) = 0;
+  // Prints (or previews) the chosen menu of `doc`.
+  virtual void print(MenuDocument& doc, QWidget* parent) = 0;
+};
+
+// SearchOrderAction. Fills category and dish (CP932) and returns true when the user chose a
+// dish; the main window then shows that category and uses the dish's button. Null: nothing.
+class DishSearch {
+ public:
+  virtual ~DishSearch() = default;
+  virtual bool search(std::string& category, std::string& dish, QWidget* parent) = 0;
+};
+
+// ShowAboutAction. Null: nothing.
+class AboutBox {
+ public:
+  virtual ~AboutBox() = default;
+  virtual void showAbout(QWidget* parent) = 0;
+};
+
+// SetDetailsAction: the settings dialog edits a copy of config.settings() and, on OK, hands
+// it to config.apply(), which tells the main window what changed. Null: nothing.
+class SettingsEditor {
+ public:
+  virtual ~SettingsEditor() = default;
+  virtual void editSettings(PlannerConfig& config, QWidget* parent) = 0;
+};
+
+// AddKondateDataAction: the dish add-and-edit window over the main window's dish database.
+// True when the dishes changed (the main window then writes the add-dish file and rebuilds
+// its buttons). Null: nothing.
+class DishEditor {
+ public:
+  virtual ~DishEditor() = default;
+  virtual bool editDishes(QWidget* parent) = 0;
+};
+
+// BentouAction: the lunch-box game from the planner. Null: nothing.
+class LunchBoxLauncher {
+ public:
+  virtual ~LunchBoxLauncher() = default;
+  virtual void startLunchBox(QWidget* parent) = 0;
+};
+
+// Not owned; each outlives the main window.
+struct PlannerServices {
+  ProfileEditor* profile = nullptr;  // null: the name-entry dialog (get_jidoumei_form.h)
+  ReOpenChooser* reOpen = nullptr;   // null: the re-open dialog (re_open_form.h)
+  MenuPrinter* printer = nullptr;
+  DishSearch* search = nullptr;
+  AboutBox* about = nullptr;
+  SettingsEditor* settings = nullptr;
+  DishEditor* dishes = nullptr;
+  LunchBoxLauncher* lunchBox = nullptr;
+};
+
+}  // namespace nv

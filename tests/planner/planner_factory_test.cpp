@@ -1,0 +1,140 @@
+// The planner as main() gets it from makePlanner(): the main window's file commands run on
+// the one document, whose signals keep the title and the windows in step.
+#include <QAction>
+#include <QGuiApplication>
+#include <QTabBar>
+
+#include "main_form_fixture.h"
+#include "planner/model/menu_file.h"
+#include "planner/sel_kondate_form.h"
+#include "platform/qt/qtext.h"
+#include "scripted_dialogs.h"
+#include "scripted_prompt.h"
+
+namespace nvtest {
+namespace {
+
+const char kAskCaption[] = "内容が変更されています。保存しますか？";
+
+TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  // The title is exactly the window's own: nothing of the application is appended to it.
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("nuvelta"));
+  EXPECT_TRUE(QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
+
+  f.NewAction->trigger();
+  EXPECT_EQ(nameEntry.calls, 1);
+  EXPECT_TRUE(doc().isModified());
+  EXPECT_EQ(f.currentFileName(), "default");
+  EXPECT_EQ(f.windowTitle(), QStringLiteral("Nuvelta:"));
+  EXPECT_EQ(profile.name(), nv::sj("たろう"));
+
+  // Yes on an unnamed menu opens the save dialog; cancelling it keeps the window open.
+  f.show();
+  ScriptedPrompt prompt;
+  ScriptedDialogs dialogs;
+  prompt.expectBox("default", kAskCaption, nv::Icon::Question, nv::Buttons::YesNoCancel,
+                   nv::Answer::Yes);
+  dialogs.expectCancel(DialogCall::Save);
+  EXPECT_FALSE(f.close());
+  EXPECT_TRUE(f.isVisible());
+
+  // Saving under a chosen name writes the file, retitles the window, tops the recent list.
+  const std::string path = dir.file("taro.nvu");
+  dialogs.expectSave(nv::cp932ToUtf8(path));
+  f.SaveAction->trigger();
+  EXPECT_TRUE(nv::fileExists(path));
+  EXPECT_FALSE(doc().isModified());
+  EXPECT_EQ(f.currentFileName(), path);
+  EXPECT_EQ(f.windowTitle(), nv::toQ("Nuvelta:" + path));
+  EXPECT_EQ(f.recentFiles().paths(), std::vector<std::string>{path});
+  EXPECT_TRUE(f.close());
+}
+
+// The real chosen-menu window over the same document: dishes added through the main window
+// are the document's, numbered from 0, and come back from the file with the view they had.
+TEST_F(MainFormTest, RealWindowsShareTheDocument) {
+  writeDataFile(dir.file("NV.nv"), {{"ごはん", {"ごはん"}}, {"飲み物", {"牛乳"}}});
+  nv::PlannerParts parts;
+  parts.profile = &profile;
+  parts.gunName = &gunName;
+  parts.defaultName = nv::sj("host");
+  parts.services.profile = &nameEntry;
+  planner = nv::makePlanner(parts);
+  nv::TMainForm& f = *planner->mainForm;
+  f.startUp();
+  ASSERT_NE(planner->windows.selForm, nullptr);
+
+  f.addDish(nv::sj("ごはん"), nv::sj("ごはん"), true);
+  f.addDish(nv::sj("飲み物"), nv::sj("牛乳"), true);
+  const nv::SelectedMenu& menu = doc().menu();
+  ASSERT_EQ(menu.dishes(0).size(), 2u);
+  EXPECT_EQ(menu.dishes(0)[0].serialNo, 0);
+  EXPECT_EQ(menu.dishes(0)[1].serialNo, 1);
+  EXPECT_EQ(menu.counter(), 2);
+  EXPECT_TRUE(doc().isModified());
+  EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
+
+  f.ShowGraphFormByEiyousoAction->setChecked(true);
+  f.selectMealTab(2);
+  profile.setName(nv::sj("はなこ"));
+  const std::string path = dir.file("hanako.nvu");
+  ASSERT_TRUE(doc().writeFile(path));
+
+  // A new menu empties the window; reading the file brings dishes, basis and tab back.
+  f.ShowGraphFormByEiyousoAction->setChecked(false);
+  ASSERT_TRUE(doc().NewMenu());
+  EXPECT_TRUE(planner->windows.selForm->buttons(0).empty());
+  ASSERT_TRUE(doc().OpenMenu(path));
+  EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
+  EXPECT_EQ(planner->windows.selForm->buttons(3).size(), 2u);
+  EXPECT_TRUE(f.ShowGraphFormByEiyousoAction->isChecked());
+  EXPECT_EQ(f.activeMeal(), 2);
+  EXPECT_EQ(f.windowTitle(), nv::toQ("Nuvelta:" + path));
+  EXPECT_FALSE(doc().isModified());
+}
+
+// A service the window does not have yet leaves its command harmless; one that is given is
+// used with the main window as parent.
+TEST_F(MainFormTest, CommandsReachTheirServices) {
+  struct Search : nv::DishSearch {
+    bool search(std::string& category, std::string& dish, QWidget* parent) override {
+      EXPECT_NE(parent, nullptr);
+      category = "*" + nv::sj("汁もの");
+      dish = nv::sj("みそしる");
+      return true;
+    }
+  } search;
+  struct About : nv::AboutBox {
+    void showAbout(QWidget*) override { ++shown; }
+    int shown = 0;
+  } about;
+  struct Dishes : nv::DishEditor {
+    bool editDishes(QWidget*) override { return ++opened, false; }
+    int opened = 0;
+  } dishes;
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
+  f.startUp();
+  nv::PlannerServices services = f.services();
+  services.dishes = &dishes;
+  f.setServices(services);
+  f.ShowAboutAction->trigger();
+  f.SearchOrderAction->trigger();
+  f.PrintAction->trigger();
+  f.SetDetailsAction->trigger();
+  f.AddKondateDataAction->trigger();
+  EXPECT_EQ(dishes.opened, 1);
+  EXPECT_TRUE(sel.added.empty());
+
+  services.search = &search;
+  services.about = &about;
+  f.setServices(services);
+  f.ShowAboutAction->trigger();
+  EXPECT_EQ(about.shown, 1);
+  f.SearchOrderAction->trigger();
+  EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
+  EXPECT_EQ(sel.added, std::vector<std::string>{nv::sj("汁もの/みそしる/0")});
+}
+
+}  // namespace
+}  // namespace nvtest
