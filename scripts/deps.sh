@@ -11,6 +11,8 @@ packages=(
   fonts-ipafont xvfb xauth
   # the locale sources the decimal-comma tests compile de_DE.UTF-8 from
   locales
+  # The Debian package: building it, its computed dependencies, checking its metadata
+  dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
   # the print tests read the PDFs they write
   poppler-utils
   # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)

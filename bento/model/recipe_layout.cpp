@@ -88,16 +88,17 @@ class Writer {
     // Characters following each other on a line join one run.
     if (!out_.runs.empty()) {
       PlacedRun& last = out_.runs.back();
-      if (last.reading.empty() && last.y == y && last.x + m_.width(last.text, size_) == x &&
-          !lastIsNumber_) {
+      if (last.reading.empty() && last.y == y && endX_ == x && !lastIsNumber_) {
         last.text += text;
         x += m_.width(text, size_);
+        endX_ = x;
         return;
       }
     }
     out_.runs.push_back({x, y, std::string(text), {}, 0, 0});
     lastIsNumber_ = false;
     x += m_.width(text, size_);
+    endX_ = x;
   }
 
   void number(int x, int y, std::string_view text) {
@@ -120,6 +121,7 @@ class Writer {
   int rsize_;
   StepLayout& out_;
   bool lastIsNumber_ = false;
+  int endX_ = 0;  // where the last plain run ends
 };
 
 }  // namespace

@@ -81,13 +81,13 @@ TEST(PlannerTimingSlider, OneQuantityMoveToChartsRedrawn) {
     for (int i = 0; i < 41; ++i) {
       QElapsedTimer t;
       t.start();
-      dlg->TrackBar1->setValue(5000 + 250 * i);
+      nvtest::child<QSlider>(dlg, "TrackBar1")->setValue(5000 + 250 * i);
       calc.push_back(msSince(t));
       // grab() paints for real even on the offscreen platform; the day chart is on a hidden page.
       host.graph->chart(1)->grab();
       drawn.push_back(msSince(t));
     }
-    dlg->CancelBtn->click();
+    nvtest::child<QPushButton>(dlg, "CancelBtn")->click();
   });
   host.sel->EditDish(host.sel->buttons(1)[0]);
   std::printf(
