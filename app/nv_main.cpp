@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "bento/bentoubako_form.h"
+#include "bento/recipe_windows.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     };
     nv::BentouDetailsPort builder;
     kitchen.ports.settings = &builder;
+    nv::RecipeWindows recipes;
+    kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };
