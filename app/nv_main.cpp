@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
+#include "bento/onigiri_bouya_form.h"
 #include "bento/recipe_windows.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -17,6 +19,7 @@
 #include "planner/ini_form.h"
 #include "planner/main_form.h"
 #include "planner/planner_factory.h"
+#include "planner/print_search_about.h"
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
@@ -68,6 +71,10 @@ int main(int argc, char** argv) {
     }
   } noDialog;
 
+  // Printing, the dish search and the About box, on the printer the page set-up edits.
+  nv::PrintSearchAbout printSearchAbout(&qtDialogs.printer(), nv::programFolder());
+  nv::KitchenAbout kitchenAbout;
+
   nv::TSelMainFormForm start(nv::fromQ(QSysInfo::machineHostName()));
   start.hooks.startMenuPlanner = [&](const std::vector<std::string>& menuFiles) {
     auto* splash = new nv::TIniForm;
@@ -77,6 +84,9 @@ int main(int argc, char** argv) {
     parts.gunName = &start.gunName();
     parts.defaultName = start.defaultName();
     parts.menuFiles = menuFiles;
+    parts.services.printer = &printSearchAbout;
+    parts.services.search = &printSearchAbout;
+    parts.services.about = &printSearchAbout;
     if (timing) {
       parts.services.profile = &noDialog;
       parts.services.reOpen = &noDialog;
@@ -91,12 +101,15 @@ int main(int argc, char** argv) {
 
   // The lunch-box game, on a save file when one was named on the command line.
   start.hooks.startLunchBox = [&](const std::string& file) {
+    nv::RiceBall riceBall;  // outlives the kitchen that calls it
     nv::TBentoubakoForm kitchen(start.kojinData(), start.gunName(), start.defaultName());
     kitchen.profileDialog = [](nv::TKojinData& kojin, QWidget* parent) {
       return nv::editProfile(kojin, parent);
     };
     nv::BentouDetailsPort builder;
     kitchen.ports.settings = &builder;
+    kitchen.ports.about = &kitchenAbout;
+    kitchen.ports.riceBall = &riceBall;
     nv::RecipeWindows recipes;
     kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);

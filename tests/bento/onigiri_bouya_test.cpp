@@ -1,0 +1,65 @@
+// The rice-ball window over the kitchen: its pictures, its place and its short life.
+#include <QDir>
+
+#include "bento/onigiri_bouya_form.h"
+#include "kitchen_fixture.h"
+#include "platform/ini.h"
+
+namespace {
+
+class RiceBallWindow : public nvtest::KitchenTest {};
+
+TEST_F(RiceBallWindow, CountdownClosesAndTheNextRequestCreatesAnother) {
+  make();
+  nv::RiceBall ball;
+  form->ports.riceBall = &ball;
+  ball.show(*form, 5);  // not a grade: the best face
+  QPointer<nv::TOnigiriBouyaForm> w = ball.window();
+  ASSERT_TRUE(w);
+  EXPECT_EQ(w->mood(), 5);
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(w->mask().isEmpty());
+  EXPECT_LT(w->mask().boundingRect().width() * w->mask().boundingRect().height(),
+            w->width() * w->height() + 1);
+  // About five seconds of ticks, each painted.
+  for (int i = 0; i < 12 && w; ++i) {
+    w->repaint();
+    w->nextFrame();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_FALSE(w);
+  EXPECT_EQ(ball.window(), nullptr);
+  const nv::Ini ini(form->iniPath());
+  EXPECT_GE(ini.readInteger("Onigiri", "Left", -1), 0);
+  EXPECT_GT(ini.readInteger("Onigiri", "Bottom", -1), 0);
+
+  ball.show(*form, 10);
+  ASSERT_NE(ball.window(), nullptr);
+  EXPECT_EQ(ball.window()->mood(), 10);
+  if (!qEnvironmentVariable("NV_SHOT_DIR").isEmpty())
+    ball.window()->grab().save(
+        QDir(qEnvironmentVariable("NV_SHOT_DIR")).filePath(QStringLiteral("riceball-full.png")));
+  ball.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(ball.window(), nullptr);
+}
+
+TEST_F(RiceBallWindow, RememberedPlaceOffTheScreenIsPulledBack) {
+  make();
+  {
+    nv::Ini ini(form->iniPath());
+    ini.writeInteger("Onigiri", "Left", 100000);
+    ini.writeInteger("Onigiri", "Bottom", 3);
+    ini.save();
+  }
+  nv::RiceBall ball;
+  ball.show(*form, 0);
+  nv::TOnigiriBouyaForm* w = ball.window();
+  ASSERT_NE(w, nullptr);
+  const int screenWidth = w->screen()->geometry().width();
+  EXPECT_EQ(w->x() + w->width(), screenWidth);
+  EXPECT_EQ(w->y(), 0);
+}
+
+}  // namespace
