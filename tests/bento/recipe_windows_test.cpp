@@ -5,6 +5,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 
 #include "bento/resipi_form3.h"
@@ -105,6 +108,24 @@ TEST(PictureViewer, SizesPrintButtonAndJobTitle) {
     fitted.show();
     fitted.grab().save(QString::fromStdString(shots + "/viewer_kiso.png"));
   }
+}
+
+// Opening a recipe page: the font search, the layout and the drawing of the page.
+TEST(RecipePageWindow, OpeningTime) {
+  if (!qEnvironmentVariableIsSet("NV_TIMING")) GTEST_SKIP() << "set NV_TIMING";
+  nvtest::kitchenApp();
+  const nv::RecipePage page = samplePage();
+  std::vector<double> ms;
+  for (int i = 0; i < 21; ++i) {
+    const auto t0 = std::chrono::steady_clock::now();
+    nv::TResipiForm4 form(page, nv::sj("たろう"));
+    ms.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf("recipe page open: median %.1f ms (min %.1f, max %.1f)\n", ms[ms.size() / 2],
+              ms.front(), ms.back());
+  EXPECT_LT(ms[ms.size() / 2], 50.0);
 }
 
 }  // namespace
