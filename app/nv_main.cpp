@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -16,6 +17,7 @@
 #include "planner/ini_form.h"
 #include "planner/main_form.h"
 #include "planner/planner_factory.h"
+#include "planner/print_search_about.h"
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
@@ -67,6 +69,10 @@ int main(int argc, char** argv) {
     }
   } noDialog;
 
+  // Printing, the dish search and the About box, on the printer the page set-up edits.
+  nv::PrintSearchAbout printSearchAbout(&qtDialogs.printer(), nv::programFolder());
+  nv::KitchenAbout kitchenAbout;
+
   nv::TSelMainFormForm start(nv::fromQ(QSysInfo::machineHostName()));
   start.hooks.startMenuPlanner = [&](const std::vector<std::string>& menuFiles) {
     auto* splash = new nv::TIniForm;
@@ -76,6 +82,9 @@ int main(int argc, char** argv) {
     parts.gunName = &start.gunName();
     parts.defaultName = start.defaultName();
     parts.menuFiles = menuFiles;
+    parts.services.printer = &printSearchAbout;
+    parts.services.search = &printSearchAbout;
+    parts.services.about = &printSearchAbout;
     if (timing) {
       parts.services.profile = &noDialog;
       parts.services.reOpen = &noDialog;
@@ -96,6 +105,7 @@ int main(int argc, char** argv) {
     };
     nv::BentouDetailsPort builder;
     kitchen.ports.settings = &builder;
+    kitchen.ports.about = &kitchenAbout;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };

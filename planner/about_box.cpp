@@ -98,9 +98,9 @@ TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  ApplicationTitle->setText(QApplication::applicationDisplayName().isEmpty()
-                                ? QStringLiteral("NV")
-                                : QApplication::applicationDisplayName());
+  // The program's title as its windows show it (the application object carries no display
+  // name, which the desktop would append to every window title).
+  ApplicationTitle->setText(QStringLiteral("Nuvelta"));
   const std::string picture = joinPath(folder_, "bmp/about.bmp");
   if (fileExists(picture)) Picture->setPixmap(QPixmap(toQ(picture)));
   Version->setText(toQ(aboutVersionText()));

@@ -39,6 +39,8 @@ struct Planner {
   // The built-in name entry and re-open dialog, used when the parts bring none.
   std::unique_ptr<ProfileEditor> profileEditor;
   std::unique_ptr<ReOpenChooser> reOpenChooser;
+  // The settings dialog, used when the parts bring none.
+  std::unique_ptr<SettingsEditor> settingsEditor;
 };
 
 // The settings are read from programFolder()/NV.ini.

@@ -53,10 +53,13 @@ fs::path documentsFromUserDirs() {
 }
 }  // namespace
 
+bool programFolderPackaged() {
+  return fileExists(joinPath(programFolder(), std::string(kPackagedMarker)));
+}
+
 bool programFolderWritable() {
-  const std::string folder = programFolder();
-  if (fileExists(joinPath(folder, std::string(kPackagedMarker)))) return false;
-  return access(toFsPath(folder).c_str(), W_OK) == 0;
+  if (programFolderPackaged()) return false;
+  return access(toFsPath(programFolder()).c_str(), W_OK) == 0;
 }
 
 std::string settingsFolder() {

@@ -13,6 +13,8 @@ namespace nv {
 // belongs to the package manager (also when the user could write it, e.g. as root).
 inline constexpr std::string_view kPackagedMarker = "packaged";
 
+// True when the program folder carries the package marker.
+bool programFolderPackaged();
 // False when the program folder cannot be written or carries the package marker.
 bool programFolderWritable();
 

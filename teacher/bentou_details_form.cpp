@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,7 +13,6 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "bento/bentoubako_form.h"
@@ -24,6 +22,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/shell.h"
 #include "platform/text.h"
 #include "teacher/change_file_name_form.h"
 #include "teacher/details_form.h"
@@ -327,7 +326,7 @@ void TBentouDetailsForm::TransBtnClick() {
     if (open_)
       open_(errorFile);
     else
-      QDesktopServices::openUrl(QUrl::fromLocalFile(toQ(errorFile)));
+      openDocument(errorFile);
   }
   OkBtn->setEnabled(true);
 }
@@ -349,7 +348,7 @@ void TBentouDetailsForm::openPicture() {
   if (open_)
     open_(path);
   else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(toQ(path)));
+    openDocument(path);
 }
 
 void TBentouDetailsForm::renamePicture() {

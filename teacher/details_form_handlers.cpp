@@ -1,7 +1,6 @@
 // The settings dialog's handlers: choosers, conversions, the data-file view, colours.
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +9,12 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTreeWidget>
-#include <QUrl>
 
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/shell.h"
 #include "platform/text.h"
 #include "teacher/details_form.h"
 #include "teacher/model/picture_conversion.h"
@@ -168,7 +167,7 @@ void TDetailsForm::CheckKondateDataFileBtnClick() {
   if (open_)
     open_(report);
   else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(toQ(report)));
+    openDocument(report);
 }
 
 void TDetailsForm::Button3Click() { convertPictures(true); }

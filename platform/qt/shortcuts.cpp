@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/qt/installed_entry.h"
+
 namespace nv {
 namespace {
 // Exec= quoting: the argument in double quotes with ", `, $ and \ escaped; then the
@@ -44,7 +46,10 @@ bool writeLauncher(const QString& folder, const QString& fileName, const QString
   const QString path = QDir(folder).filePath(fileName);
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return false;
-  f.write(desktopEntryText(name, QCoreApplication::applicationFilePath()).toUtf8());
+  // An installed program is started as its menu entry starts it; a copied one by its path.
+  QString text = installedLauncherText(name);
+  if (text.isEmpty()) text = desktopEntryText(name, QCoreApplication::applicationFilePath());
+  f.write(text.toUtf8());
   if (!f.commit()) return false;
   // Desktops start only launchers marked executable.
   QFile::setPermissions(path,

@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "core/kojin_data.h"
 #include "planner/model/menu_file.h"
 #include "planner/model/recent_files.h"
 #include "planner/planner_services.h"
 #include "planner_test_app.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
@@ -171,6 +175,23 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenPathAndASecondSaveWritesWithoutADialog
   EXPECT_FALSE(doc.SaveMenuAs());
   EXPECT_EQ(dialogs.calls().at(1).request.fileName, "menu.nvu");
   EXPECT_EQ(dialogs.calls().at(1).request.initialDir, dir.path());
+}
+
+TEST_F(DocumentTest, InstalledProgramProposesTheDocumentsFolderForANewMenu) {
+  nvtest::TempDir program, home;
+  const std::string previousFolder = nv::programFolder();
+  const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  nv::setProgramFolder(program.path());
+  setenv("HOME", home.path().c_str(), 1);
+  nvtest::writeBytes(program.file("packaged"), "x\n");
+  std::filesystem::create_directory(home.path() + "/Documents");
+  profile.setName(sj("じろう"));
+  nvtest::ScriptedDialogs dialogs;
+  dialogs.expectCancel(nvtest::DialogCall::Save);
+  EXPECT_FALSE(doc.SaveMenuAs());
+  EXPECT_EQ(dialogs.calls().at(0).request.initialDir, home.path() + "/Documents");
+  nv::setProgramFolder(previousFolder);
+  setenv("HOME", previousHome.c_str(), 1);
 }
 
 TEST_F(DocumentTest, FailedWriteKeepsTheOldNameTheMarkAndTheRecentList) {

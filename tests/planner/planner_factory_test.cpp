@@ -117,6 +117,7 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
   f.startUp();
   nv::PlannerServices services = f.services();
   services.dishes = &dishes;
+  services.settings = nullptr;  // makePlanner's settings dialog would open modally
   f.setServices(services);
   f.ShowAboutAction->trigger();
   f.SearchOrderAction->trigger();

@@ -135,7 +135,6 @@ TEST(PrintShots, PrintDialogPreviewSearchAndAbout) {
   search.ListView2->topLevelItem(2)->setSelected(true);
   save(search, "search_kakikukeko.png");
 
-  QApplication::setApplicationDisplayName(QStringLiteral("Nuvelta"));
   nv::TAboutBox about(m.dist);
   about.show();
   about.Timer2Timer();

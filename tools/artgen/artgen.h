@@ -1,6 +1,8 @@
 #pragma once
 // The pictures artgen draws and the run that writes them.
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -15,6 +17,7 @@ struct Options {
   QString writeLists;    // folder for menu-dishes.txt / bento-dishes.txt (what was drawn)
   QString contactSheet;  // PNG with every picture, for looking at them
   QString pngCopies;     // folder for full-size PNG copies of the fixed pictures
+  QString icons;         // folder for the program's theme icons (hicolor/...); alone: only them
 };
 
 bool parseOptions(const QStringList& args, Options& options, QString& error);
@@ -51,5 +54,10 @@ QImage paintHowTo(const DishInfo& dish);
 QImage paintAbout();
 QImage paintStartMenu();
 QImage paintStartBento();
+
+// The program's icon in a square, and every theme size of it (hicolor/NxN/apps/name.png and
+// hicolor/scalable/apps/name.svg) under folder.
+void paintAppIcon(QPainter& p, const QRectF& r);
+bool writeAppIcons(const QString& folder, const QString& name);
 
 }  // namespace art

@@ -1,7 +1,7 @@
 // artgen: draws every picture of the distribution into a folder.
 //   artgen --out DIR [--menu-dishes LIST] [--bento-dishes LIST] [--howto-dishes LIST]
 //          [--dish-csv CSV] [--bento-csv CSV] [--write-lists DIR] [--contact-sheet PNG]
-//          [--png-copies DIR]
+//          [--png-copies DIR] [--icons DIR]
 // LIST files are UTF-8, one dish a line ("name" or "name<TAB>category<TAB>food..."); the CSV
 // files are the CP932 sources of the data files, from which names, categories and foods come.
 #include <QCoreApplication>
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: artgen --out DIR [--menu-dishes LIST] [--bento-dishes LIST] "
                  "[--howto-dishes LIST] [--dish-csv CSV] [--bento-csv CSV] [--write-lists DIR] "
-                 "[--contact-sheet PNG] [--png-copies DIR]\n");
+                 "[--contact-sheet PNG] [--png-copies DIR] [--icons DIR]\n");
     return 2;
   }
   return art::run(options) ? 0 : 1;

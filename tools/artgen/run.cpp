@@ -141,6 +141,8 @@ bool parseOptions(const QStringList& args, Options& o, QString& error) {
       if (!value(o.contactSheet)) return false;
     } else if (a == u"--png-copies"_s) {
       if (!value(o.pngCopies)) return false;
+    } else if (a == u"--icons"_s) {
+      if (!value(o.icons)) return false;
     } else if (a == u"--menu-dishes"_s || a == u"--bento-dishes"_s || a == u"--howto-dishes"_s ||
                a == u"--dish-csv"_s || a == u"--bento-csv"_s) {
       if (!value(v)) return false;
@@ -155,14 +157,19 @@ bool parseOptions(const QStringList& args, Options& o, QString& error) {
       return false;
     }
   }
-  if (o.out.isEmpty()) {
-    error = u"--out is required"_s;
+  if (o.out.isEmpty() && o.icons.isEmpty()) {
+    error = u"--out or --icons is required"_s;
     return false;
   }
   return true;
 }
 
 bool run(const Options& o) {
+  if (!o.icons.isEmpty() && !writeAppIcons(o.icons, u"nuvelta"_s)) {
+    std::fprintf(stderr, "artgen: cannot write the icons into %s\n", o.icons.toUtf8().constData());
+    return false;
+  }
+  if (o.out.isEmpty()) return true;
   QElapsedTimer timer;
   timer.start();
   QVector<DishInfo> menu, bento, howto;

@@ -1,0 +1,147 @@
+#include "bento/bento_page.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "bento/bentoubako_form.h"
+#include "bento/evaluation_graph.h"
+#include "bento/kitchen_pictures.h"
+#include "bento/model/bento_page_geometry.h"
+#include "bento/model/bento_pictures.h"
+#include "bento/selected_bentou_item.h"
+#include "core/kojin_data.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+KSize kSize(const QImage& i) { return i.isNull() ? KSize{} : KSize{i.width(), i.height()}; }
+
+void setPoints(QPainter& p, int points) {
+  QFont f = p.font();
+  f.setPointSize(points);
+  p.setFont(f);
+}
+
+// Text on a white ground, centred on x, its bottom on `bottom`.
+void drawNameAbove(QPainter& p, const QString& text, int centreX, int bottom) {
+  const QFontMetrics fm(p.font(), p.device());
+  const int w = fm.horizontalAdvance(text) + 2, h = fm.height();
+  const QRect r(centreX - w / 2, bottom - h, w, h);
+  p.fillRect(r, Qt::white);
+  p.setPen(Qt::black);
+  p.drawText(r, Qt::AlignCenter, text);
+}
+
+// A dish in its frame: the small picture, else the normal one, fitted and centred, and the
+// name with its bottom on the picture's bottom (the frame's middle without a picture).
+void drawDish(QPainter& p, const BentoPageData& data, const std::string& name, const KRect& frame) {
+  QImage pic = loadTransparentBmp(dishSmallPicturePath(data.bmpFolder, name));
+  if (pic.isNull()) pic = loadTransparentBmp(dishPicturePath(data.bmpFolder, name));
+  int bottom = frame.top + frame.height() / 2;
+  if (!pic.isNull()) {
+    const KRect r = fitCentred(kSize(pic), frame);
+    p.drawImage(qRect(r), pic);
+    bottom = r.bottom;
+  }
+  drawNameAbove(p, toQ(name), frame.left + frame.width() / 2, bottom);
+}
+
+}  // namespace
+
+BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
+  BentoPageData d;
+  d.childName = kitchen.profile().name();
+  d.bmpFolder = kitchen.settings().bmpFolder;
+  d.kitchenClientWidth = kitchen.width();
+  for (TSelectedBentouItem* item : kitchen.placedItems()) {
+    const QRect g = item->geometry();
+    d.dishes.push_back({item->dishName(), {g.left(), g.top(), g.right() + 1, g.bottom() + 1}});
+  }
+  d.grade = kitchen.grade();
+  Nutrients totals{};
+  GroupGrams grams{};
+  const NameList names = kitchen.placedNames();
+  kitchen.kitchenData().nutrientTotals(names, totals, &kitchen.foods());
+  kitchen.kitchenData().foodGroupGrams(names, grams, &kitchen.foods());
+  d.graphRows = evaluationGraphRows(kitchen.graphKind(), totals, grams,
+                                    LunchRequirements::of(kitchen.profile()), kitchen.gunName());
+  d.groupColors = kitchen.settings().groupColors;
+  return d;
+}
+
+void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
+                    const BentoPageStatus& status) {
+  auto say = [&](const std::string& text) {
+    if (status) status(text);
+  };
+  const int PW = pageSize.width(), PH = pageSize.height();
+  say(sj("印刷開始"));
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setClipRect(QRect(0, 0, PW, PH));
+  const PageArea area = pageArea(PW, PH, data.kitchenClientWidth);
+
+  const QImage box = loadTransparentBmp(kitchenPicturePath(data.bmpFolder, KitchenPicture::Box));
+  if (!box.isNull()) p.drawImage(qRect(pageBoxRect(area, kSize(box))), box);
+
+  setPoints(p, 9);
+  for (const BentoPageDish& d : data.dishes) {
+    say(sj("お弁当の中：") + d.name);
+    drawDish(p, data, d.name, pageRect(area, d.rect));
+  }
+
+  say(sj("お弁当箱手前の印刷"));
+  const QImage front =
+      loadTransparentBmp(kitchenPicturePath(data.bmpFolder, KitchenPicture::BoxFront));
+  if (!front.isNull()) p.drawImage(qRect(pageBoxRect(area, kSize(front))), front);
+
+  setPoints(p, 14);
+  const QString title = toQ(data.childName + sj(" さんのお弁当箱"));
+  const QFontMetrics tm(p.font(), p.device());
+  const int t = tm.height();
+  const int tw = tm.horizontalAdvance(title) + 2;
+  const QRect titleRect((PW - tw) / 2, 0, tw, t);
+  p.fillRect(titleRect, Qt::white);
+  p.setPen(Qt::black);
+  p.drawText(titleRect, Qt::AlignCenter, title);
+
+  say(sj("グラフの印刷"));
+  const KRect graph = pageGraphRect(area, t);
+  paintEvaluationGraph(p, qRect(graph), 10, data.graphRows, data.groupColors);
+
+  say(sj("おにぎりくん"));
+  const QImage ball = loadTransparentBmp(riceBallPrintPicturePath(data.bmpFolder, data.grade));
+  if (!ball.isNull())
+    p.drawImage(qRect(fitCentred(kSize(ball), pageRiceBallRect(graph, PW))), ball);
+
+  const int n = int(data.dishes.size());
+  const DishListLayout list = dishListLayout(area, PW, PH, n);
+  setPoints(p, 9);
+  for (int k = 0; k < n; ++k) {
+    const std::string& name = data.dishes[size_t(n - 1 - k)].name;
+    say(sj("一覧：") + name);
+    drawDish(p, data, name, list.cellRect(k));
+  }
+  say(sj("プリンターを閉じています"));
+  p.restore();
+}
+
+bool printBentoPages(QPagedPaintDevice& device, const std::vector<BentoPageData>& pages,
+                     const BentoPageStatus& status) {
+  QPainter p;
+  if (!p.begin(&device)) return false;
+  const QSize size(device.width(), device.height());
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0 && !device.newPage()) return false;
+    paintBentoPage(p, size, pages[i], status);
+  }
+  return p.end();
+}
+
+std::string bentoPrintJobTitle(const std::string& childName) { return childName + sj(":結果"); }
+
+}  // namespace nv

@@ -1,0 +1,52 @@
+#pragma once
+// The printed lunch-box page, composed by one function on any painter: the printer, the
+// preview's picture and a PDF file all take the same drawing.
+#include <QSize>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "bento/model/bento_grade.h"
+#include "bento/model/kitchen_geometry.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace nv {
+
+class TBentoubakoForm;
+
+struct BentoPageDish {
+  std::string name;  // CP932
+  KRect rect;        // kitchen window pixels
+};
+
+struct BentoPageData {
+  std::string childName;  // CP932
+  std::string bmpFolder;  // CP932, ends with '/'
+  int kitchenClientWidth = 1024;
+  std::vector<BentoPageDish> dishes;  // list order, bottom-most first
+  int grade = 0;                      // 0..3, 10 for a full box
+  std::vector<GraphRow> graphRows;
+  std::array<int32_t, 7> groupColors{};
+};
+
+// The page of the kitchen as it stands (grade as last computed).
+BentoPageData bentoPageData(TBentoubakoForm& kitchen);
+
+// Progress texts (CP932) while the page is composed.
+using BentoPageStatus = std::function<void(const std::string&)>;
+
+// Draws the page into pageSize device pixels from the painter's origin.
+void paintBentoPage(QPainter& painter, QSize pageSize, const BentoPageData& data,
+                    const BentoPageStatus& status = {});
+// One page per data on a printer or a PDF writer; false when the device cannot be painted.
+bool printBentoPages(QPagedPaintDevice& device, const std::vector<BentoPageData>& pages,
+                     const BentoPageStatus& status = {});
+
+// "<name>:結果", the print job's title.
+std::string bentoPrintJobTitle(const std::string& childName);
+
+}  // namespace nv

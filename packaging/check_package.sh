@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Checks a built package: its file list (everything the program needs, nothing a user or a
+# developer run leaves behind, nothing outside its places) and that the desktop entry, the
+# file types and the AppStream data validate.
+#   bash packaging/check_package.sh build/nuvelta_*.deb
+set -euo pipefail
+deb=$1
+fail() { echo "check_package: $*" >&2; exit 1; }
+list=$(dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }')
+
+for f in ./opt/nuvelta/NV ./opt/nuvelta/nvtool ./opt/nuvelta/NV.nv ./opt/nuvelta/NV.nvb \
+         ./opt/nuvelta/packaged ./opt/nuvelta/HTML/index.html ./opt/nuvelta/bmp/about.bmp \
+         "./usr/bin/nv -> ../../opt/nuvelta/NV" "./usr/bin/nvtool -> ../../opt/nuvelta/nvtool" \
+         ./usr/share/applications/Nuvelta.desktop ./usr/share/mime/packages/nuvelta.xml \
+         ./usr/share/metainfo/jp.pellora.nuvelta.metainfo.xml \
+         ./usr/share/icons/hicolor/scalable/apps/nuvelta.svg; do
+  grep -qxF -- "$f" <<<"$list" || fail "missing $f"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  grep -qxF "./usr/share/icons/hicolor/${size}x${size}/apps/nuvelta.png" <<<"$list" ||
+    fail "missing the ${size} px icon"
+done
+if grep -E '/(NV\.ini|NV_ADD\.nv)$|\.nvub?$' <<<"$list"; then fail "user files in the package"; fi
+outside=$(grep -vE '^\./$|^\./opt/$|^\./opt/nuvelta/|^\./usr/$|^\./usr/bin/|^\./usr/share/$|^\./usr/share/(applications|icons|mime|metainfo)/' <<<"$list" || true)
+[ -z "$outside" ] || fail "files outside the package's places: $outside"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+grep -q 'fonts-ipafont' <<<"$depends" || fail "Depends lacks fonts-ipafont: $depends"
+grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks the computed libraries: $depends"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+dpkg-deb -x "$deb" "$tmp/root"
+share=$tmp/root/usr/share
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$version\"" "$share/metainfo/jp.pellora.nuvelta.metainfo.xml" ||
+  fail "the AppStream release is not the package version $version"
+
+# Errors and warnings fail; hints (two main categories are wanted here) do not.
+out=$(desktop-file-validate "$share/applications/Nuvelta.desktop" 2>&1) || fail "$out"
+if grep -E 'error:|warning:' <<<"$out"; then fail "desktop entry does not validate"; fi
+appstreamcli validate --no-net "$share/metainfo/jp.pellora.nuvelta.metainfo.xml" >/dev/null ||
+  fail "$(appstreamcli validate --no-net "$share/metainfo/jp.pellora.nuvelta.metainfo.xml")"
+xmllint --noout "$share/mime/packages/nuvelta.xml"
+mkdir -p "$tmp/mime/share/mime/packages"
+cp "$share/mime/packages/nuvelta.xml" "$tmp/mime/share/mime/packages/"
+out=$(XDG_DATA_DIRS=$tmp/mime/share update-mime-database "$tmp/mime/share/mime" 2>&1)
+[ -z "$out" ] || fail "update-mime-database: $out"
+for t in x-nuvelta-menu x-nuvelta-lunchbox; do
+  [ -f "$tmp/mime/share/mime/application/$t.xml" ] || fail "no type application/$t"
+done
+echo "check_package: $deb is complete and its metadata validates"
