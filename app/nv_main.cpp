@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   // Files named relative to the current folder are kept with their folder, so the title, the
   // recent list (which compares names) and a later save all see the one full path.
   for (const QString& a : QApplication::arguments().mid(1))
-    args.push_back(nv::fromQ(a.isEmpty() ? a : QFileInfo(a).absoluteFilePath()));
+    args.push_back(nv::pathFromQ(a.isEmpty() ? a : QFileInfo(a).absoluteFilePath()));
 
   // A second start without documents brings the running planner to the front instead.
   nv::SingleInstance instance;
