@@ -12,6 +12,7 @@
 #include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
 #include "bento/onigiri_bouya_form.h"
+#include "bento/recipe_windows.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
     kitchen.ports.settings = &builder;
     kitchen.ports.about = &kitchenAbout;
     kitchen.ports.riceBall = &riceBall;
+    nv::RecipeWindows recipes;
+    kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };

@@ -255,7 +255,7 @@ TEST(KondateFiles, DataFileThatCannotBeReadKeepsTheTables) {
   nv::TKondateData db = sample();
   ScriptedPrompt p;
   p.expectBox(u8(dir.file("NV.nv")), "食品データ/献立データ・ファイルが見つかりません（原因不明）",
-              Icon::Stop);
+              Icon::None);
   EXPECT_FALSE(nv::loadDataFile(dir.file("NV.nv"), foods, db, false));
   EXPECT_EQ(foods.count(), 1u);
   EXPECT_EQ(db.dishCount(), 3u);

@@ -216,7 +216,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   addNumbered(keep, 2, milkDish());
 
   std::string missing = dir.file("missing.nvu");
-  prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(missing, keep, target, {}));
 
   nvtest::writeBytes(dir.file("short.nvu"), good.substr(0, 100));
@@ -236,13 +236,13 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   // Cut inside the dish records, and an absurd dish count.
   nvtest::writeBytes(dir.file("cut.nvu"), good.substr(0, good.size() - 30));
   prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした",
-                   nv::Icon::Stop);
+                   nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {}));
   std::string huge = good;
   nv::putInt32LE(huge.data() + 128 + 14 * 128, 0x7FFFFFFF);
   nvtest::writeBytes(dir.file("huge.nvu"), huge);
   prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした",
-                   nv::Icon::Stop);
+                   nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {}));
 
   EXPECT_EQ(target.name(), sj("じろう"));
