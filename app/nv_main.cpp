@@ -11,6 +11,7 @@
 
 #include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
+#include "bento/bentou_kekka_form.h"
 #include "bento/onigiri_bouya_form.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
     kitchen.ports.settings = &builder;
     kitchen.ports.about = &kitchenAbout;
     kitchen.ports.riceBall = &riceBall;
+    nv::BentoResult result(&riceBall);
+    kitchen.ports.result = &result;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };
