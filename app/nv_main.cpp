@@ -13,6 +13,7 @@
 #include "bento/bentoubako_form.h"
 #include "bento/bentou_kekka_form.h"
 #include "bento/onigiri_bouya_form.h"
+#include "bento/recipe_windows.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
 #include "planner/get_jidoumei_form.h"
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
   // Files named relative to the current folder are kept with their folder, so the title, the
   // recent list (which compares names) and a later save all see the one full path.
   for (const QString& a : QApplication::arguments().mid(1))
-    args.push_back(nv::fromQ(a.isEmpty() ? a : QFileInfo(a).absoluteFilePath()));
+    args.push_back(nv::pathFromQ(a.isEmpty() ? a : QFileInfo(a).absoluteFilePath()));
 
   // A second start without documents brings the running planner to the front instead.
   nv::SingleInstance instance;
@@ -112,6 +113,8 @@ int main(int argc, char** argv) {
     kitchen.ports.riceBall = &riceBall;
     nv::BentoResult result(&riceBall);
     kitchen.ports.result = &result;
+    nv::RecipeWindows recipes;
+    kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
   };

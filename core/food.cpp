@@ -75,6 +75,9 @@ bool readFoodRecord(ByteReader& in, TFood& food) {
 void TFoodData::setFoods(std::vector<TFood> foods) {
   foods_ = std::move(foods);
   rebuildIndex();
+  // New data: what was missing may be missing again and is told once more.
+  missingTableTold_ = false;
+  unknownFoodsTold_.clear();
 }
 
 void TFoodData::rebuildIndex() {
@@ -123,13 +126,17 @@ std::string TFoodData::csvName(int32_t number) const {
 
 void TFoodData::addNutrients(int32_t number, double amount, Nutrients& acc) const {
   if (amount == 0) return;
+  // Every total of every redraw comes here: each message is shown once for this data, not
+  // once per ingredient and recomputation.
   if (!loaded()) {
-    prompt().message("pFoodData == NULL");
+    if (!missingTableTold_) prompt().message("pFoodData == NULL");
+    missingTableTold_ = true;
     return;
   }
   const TFood* f = findByNumber(number);
   if (!f) {
-    prompt().message(sj("食品が見つかりませんでした:") + std::to_string(number));
+    if (unknownFoodsTold_.insert(number).second)
+      prompt().message(sj("食品が見つかりませんでした:") + std::to_string(number));
     return;
   }
   for (int i = 0; i < kNutrientCount; ++i) acc[i] += amount * f->nutrients[i] * 0.01;

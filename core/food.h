@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -60,8 +61,9 @@ class TFoodData {
   std::string displayName(int32_t number) const;  // "不明な食品:17", "不明(データなし)"
   std::string csvName(int32_t number) const;      // "不明な食品"
 
-  // Adds amount x nutrient x 0.01 to acc; messages for unknown foods and a missing table.
-  // An amount of exactly 0 does nothing and shows nothing.
+  // Adds amount x nutrient x 0.01 to acc; messages for unknown foods and a missing table,
+  // each shown once until the table's foods are set again. An amount of exactly 0 does
+  // nothing and shows nothing.
   void addNutrients(int32_t number, double amount, Nutrients& acc) const;
 
   // The food section: magic, version 2, count, records.
@@ -73,8 +75,11 @@ class TFoodData {
   bool readSection(ByteReader& in, bool showProgress);
 
   // The food CSV import (text as read from the file); the table holds at least the one (head)
-  // food afterwards. Every food it makes is numbered from the process-wide counter.
-  void importCsv(std::string_view csvBytes);
+  // food afterwards. Every food it makes is numbered from the process-wide counter. Blank
+  // lines are skipped; a line without the comma after one of its first four fields ends the
+  // import early, which is told in a box and gives false (the foods read are kept). Nutrient
+  // numbers that are not finite decimals count as 0 and their lines are told in a box.
+  bool importCsv(std::string_view csvBytes);
 
   // List-view rows.
   TextRows listRows() const;  // code, name, group, colour, 10 nutrients
@@ -89,6 +94,9 @@ class TFoodData {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
+  // The messages of addNutrients already shown for this data.
+  mutable bool missingTableTold_ = false;
+  mutable std::unordered_set<int32_t> unknownFoodsTold_;
   // name -> number of the first food with it
   std::unordered_map<std::string, int32_t, NameHash, std::equal_to<>> numberByName_;
 };

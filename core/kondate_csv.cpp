@@ -38,6 +38,17 @@ bool splitLine(std::string_view line, CsvLine& out) {
   return true;
 }
 
+// The report is read with the Windows-era tools the schools keep: lines end in CR LF.
+std::string withCrLf(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace
 
 bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
@@ -50,7 +61,7 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
   }
   std::string report;
   auto finishReport = [&] {
-    if (!writeFileAtomic(reportPath, report))
+    if (!writeFileAtomic(reportPath, withCrLf(report)))
       prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop,
                           Buttons::Ok);
   };

@@ -138,12 +138,17 @@ class TKondateData {
   void combineAdded();
   // The main window's combining: asks (unless `ask` is false, which answers Yes), combines,
   // recreates the data file from `foods` and the base dishes, then deletes the add-dish file.
-  // When the data file cannot be written the database is left as it was and false returned.
+  // Refused (with a box) unless the data file reads whole and holds the tables in memory, and
+  // the add-dish file, when there is one, reads whole. When the data file cannot be written
+  // the database is left as it was; when the add-dish file cannot be deleted the data file is
+  // put back as it was; both say so and return false.
   bool combine(const TFoodData& foods, std::string_view dataPath, std::string_view addPath,
                bool ask = true);
 
  private:
   void writeSection(ByteWriter& out, bool added) const;
+  bool filesLoadWhole(const TFoodData& foods, std::string_view dataPath, std::string_view addPath,
+                      std::string& dataBytes) const;
   bool readSection(ByteReader& in, bool added, bool showProgress);
   void fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
                     const TFoodData* foods);

@@ -2,6 +2,7 @@
 // filling its grid, and combining the added dishes into the base data.
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 
 #include "core/decimal_text.h"
 #include "core/food.h"
@@ -9,6 +10,7 @@
 #include "core/nv_file.h"
 #include "platform/binio.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 
@@ -130,8 +132,54 @@ void TKondateData::combineAdded() {
   }
 }
 
+namespace {
+
+size_t baseDishCount(const TKondateData& db) {
+  size_t n = 0;
+  for (const TOrder& o : db.orders()) n += o.base.size();
+  return n;
+}
+
+bool pathExists(std::string_view path) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(toFsPath(path), ec).type() !=
+         std::filesystem::file_type::not_found;
+}
+
+}  // namespace
+
+bool TKondateData::filesLoadWhole(const TFoodData& foods, std::string_view dataPath,
+                                  std::string_view addPath, std::string& dataBytes) const {
+  QuietPrompt quiet;
+  ScopedPrompt scoped(quiet);
+  if (!readFile(dataPath, dataBytes)) return false;
+  TFoodData fileFoods;
+  TKondateData fileDishes;
+  ByteReader in(dataBytes);
+  if (!fileFoods.readSection(in, false) || !fileDishes.readBaseSection(in, false)) return false;
+  // What is in memory is what will be written: it must be what the file holds.
+  if (fileFoods.count() != foods.count() || baseDishCount(fileDishes) != baseDishCount(*this))
+    return false;
+  if (pathExists(addPath)) {
+    TKondateData added;
+    if (!added.readAddFile(addPath)) return false;
+  }
+  return quiet.shown() == 0;
+}
+
 bool TKondateData::combine(const TFoodData& foods, std::string_view dataPath,
                            std::string_view addPath, bool ask) {
+  // A data file read in part (or not at all) would be replaced by that part, and the added
+  // dishes deleted with their file: nothing is combined unless both files read whole.
+  std::string oldData;
+  if (!filesLoadWhole(foods, dataPath, addPath, oldData)) {
+    prompt().messageBox(
+        sj("献立データファイルか追加献立ファイルを最後まで読み込めていないため、結合しません。"
+           "\n\n") +
+            std::string(dataPath) + "\n" + std::string(addPath),
+        sj("結合できません"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
   if (ask &&
       prompt().messageBox(
           sj("追加した献立データを通常の献立データに結合します。\nこの処理を行うと、追加した献立は"
@@ -146,14 +194,25 @@ bool TKondateData::combine(const TFoodData& foods, std::string_view dataPath,
     orders_ = std::move(before);
     return false;
   }
-  if (!ask ||
+  if (ask &&
       prompt().messageBox(
           sj("結合処理は終了しました。\n\n追加献立ファイルは以後、不要です。\n下の「はい」をクリ"
              "ックすると、追加献立ファイルを削除します。\n\nもし意味が分からなければ「いいえ」を"
              "クリックして処理を中断して下さい。"),
-          sj("追加献立ファイルを削除しますか？"), Icon::Question, Buttons::YesNo) == Answer::Yes)
-    removeFile(addPath);
-  return true;
+          sj("追加献立ファイルを削除しますか？"), Icon::Question, Buttons::YesNo) != Answer::Yes)
+    return true;
+  if (removeFile(addPath) || !pathExists(addPath)) return true;
+  // A kept add-dish file would show every added dish twice from the next start: the data
+  // file goes back to what it was, so the files stay as they were before combining.
+  const bool restored = writeFileAtomic(dataPath, oldData);
+  if (restored) orders_ = std::move(before);
+  prompt().messageBox(
+      std::string(addPath) + "\n\n" +
+          (restored ? sj("追加献立ファイルを削除できないため、結合を取り消しました。")
+                    : sj("追加献立ファイルを削除できません。このままでは追加した献立が二重に"
+                         "なるので、追加献立ファイルを削除して下さい。")),
+      sj("追加献立ファイルを削除できません"), Icon::Stop, Buttons::Ok);
+  return false;
 }
 
 }  // namespace nv

@@ -31,7 +31,7 @@ TextRows TKondateData::rowsWithPrefix(std::string_view text, bool withAdded) con
 TextRows TKondateData::rowsContaining(std::string_view text, bool withAdded) const {
   // An empty text is found nowhere, as the classic position search answers.
   return collect(orders_, withAdded, [&](const std::string& name) {
-    return !text.empty() && name.find(text) != std::string::npos;
+    return !text.empty() && findAtCharacterStart(name, text) != std::string_view::npos;
   });
 }
 

@@ -1,9 +1,11 @@
 // The dish section: NV.nv after the food section, and NV_ADD.nv on its own.
+#include <filesystem>
 #include <memory>
 
 #include "core/kondate_data.h"
 #include "platform/binio.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 
@@ -150,7 +152,16 @@ bool TKondateData::readAddedSection(ByteReader& in) { return readSection(in, tru
 
 bool TKondateData::readAddFile(std::string_view path) {
   std::string bytes;
-  if (!readFile(path, bytes)) return false;
+  if (!readFile(path, bytes)) {
+    // Missing is no error; something there that cannot be read (a FIFO, a device, a file of
+    // absurd size, no permission) is said, as its dishes are not in the lists.
+    std::error_code ec;
+    if (std::filesystem::symlink_status(toFsPath(path), ec).type() !=
+        std::filesystem::file_type::not_found)
+      prompt().messageBox(std::string(path), sj("追加献立ファイルを読み込めません"), Icon::Stop,
+                          Buttons::Ok);
+    return false;
+  }
   ByteReader in(bytes);
   return readAddedSection(in);
 }

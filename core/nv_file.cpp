@@ -15,7 +15,7 @@ bool loadDataFile(std::string_view path, TFoodData& foods, TKondateData& dishes,
   if (!readFile(path, bytes)) {
     prompt().messageBox(std::string(path),
                         sj("食品データ/献立データ・ファイルが見つかりません（原因不明）"),
-                        Icon::Stop, Buttons::Ok);
+                        Icon::None, Buttons::Ok);
     return false;
   }
   foods.clear();

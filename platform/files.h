@@ -6,12 +6,17 @@
 
 namespace nv {
 
-// Reads a whole file. False when it cannot be opened or read; maxBytes guards against
-// reading a huge or endless file into memory.
-bool readFile(std::string_view cp932Path, std::string& out, uint64_t maxBytes = uint64_t(1) << 31);
+// No data file of the program comes near this; anything larger is not one of them.
+constexpr uint64_t kMaxDataFileBytes = uint64_t(256) << 20;
+
+// Reads a whole regular file. False when it cannot be opened or read, is not a regular file
+// (a FIFO, a device) or holds more than maxBytes.
+bool readFile(std::string_view cp932Path, std::string& out, uint64_t maxBytes = kMaxDataFileBytes);
 
 // Replaces the file atomically: a temporary file beside it is written, flushed and renamed
 // over it, so a crash or a full disk never leaves a half-written file where a good one was.
+// The temporary file has no name until it is complete, where the file system allows. A
+// symbolic link is saved through: its target is replaced and the link kept.
 bool writeFileAtomic(std::string_view cp932Path, std::string_view bytes);
 
 bool removeFile(std::string_view cp932Path);

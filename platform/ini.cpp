@@ -173,7 +173,9 @@ std::string Ini::readString(std::string_view section, std::string_view key,
 
 int Ini::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
   if (!hasKey(section, key)) return defaultValue;
-  std::string v = readString(section, key, "");
+  // A quoted value may hold blanks around the number.
+  const std::string quoted = readString(section, key, "");
+  const std::string_view v = trim(quoted);
   if (v.empty()) return defaultValue;
   size_t i = 0;
   bool negative = false;
@@ -209,6 +211,15 @@ bool Ini::writeString(std::string_view section, std::string_view key, std::strin
       key.front() == ';' || key.front() == '[')
     return false;
   value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+  // Values are trimmed and lose one pair of quotes when read: a value with a blank at either
+  // end (a path), or one that is itself quoted, is written in quotes so it reads back whole.
+  std::string quoted;
+  const bool selfQuoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                          value.back() == value.front();
+  if (!value.empty() && (isBlank(value.front()) || isBlank(value.back()) || selfQuoted)) {
+    quoted = "\"" + std::string(value) + "\"";
+    value = quoted;
+  }
 
   if (sections_.empty()) sections_.push_back(Section{});
   Section* s = findSection(section);

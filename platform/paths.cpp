@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 #include <unistd.h>
 
 #include <system_error>
@@ -29,10 +31,67 @@ size_t lastSeparator(std::string_view path) {
 }  // namespace
 
 std::filesystem::path toFsPath(std::string_view cp932Path) {
-  return std::filesystem::path(cp932ToUtf8(cp932Path));
+  if (cp932Path.find(char(kPathEscape)) == std::string_view::npos)
+    return std::filesystem::path(cp932ToUtf8(cp932Path));
+  std::string native;
+  size_t run = 0;
+  unsigned char byte = 0;
+  for (size_t i = 0; i < cp932Path.size();) {
+    if (escapedByteAt(cp932Path, i, byte) == 0) {
+      i += isCp932LeadByte(static_cast<unsigned char>(cp932Path[i])) ? 2 : 1;
+      continue;
+    }
+    native += cp932ToUtf8(cp932Path.substr(run, i - run));
+    native += char(byte);
+    i += 3;
+    run = i;
+  }
+  if (run < cp932Path.size()) native += cp932ToUtf8(cp932Path.substr(run));
+  return std::filesystem::path(native);
 }
 
-std::string fromFsPath(const std::filesystem::path& path) { return utf8ToCp932(path.string()); }
+std::string fromFsPath(const std::filesystem::path& path) {
+  const std::string& native = path.native();
+  std::string out;
+  out.reserve(native.size());
+  auto escape = [&out](unsigned char b) {
+    static const char kHex[] = "0123456789ABCDEF";
+    out += char(kPathEscape);
+    out += kHex[b >> 4];
+    out += kHex[b & 15];
+  };
+  for (size_t i = 0; i < native.size();) {
+    const unsigned char c = static_cast<unsigned char>(native[i]);
+    if (c < 0x80) {
+      out += char(c);
+      ++i;
+      continue;
+    }
+    // One UTF-8 character: kept as CP932 when it goes there and back unchanged, else escaped
+    // byte by byte (also a byte that starts no valid UTF-8 character).
+    int32_t at = int32_t(i);
+    UChar32 ch = 0;
+    U8_NEXT(native.data(), at, int32_t(native.size()), ch);
+    const std::string_view bytes(native.data() + i, size_t(at) - i);
+    if (ch >= 0) {
+      std::u16string one;
+      if (ch > 0xFFFF) {
+        one = {char16_t(U16_LEAD(ch)), char16_t(U16_TRAIL(ch))};
+      } else {
+        one = {char16_t(ch)};
+      }
+      const std::string cp932 = utf16ToCp932(one);
+      if (!cp932.empty() && cp932 != "?" && cp932ToUtf16(cp932) == one) {
+        out += cp932;
+        i = size_t(at);
+        continue;
+      }
+    }
+    for (char b : bytes) escape(static_cast<unsigned char>(b));
+    i = size_t(at);
+  }
+  return out;
+}
 
 std::string programFolder() {
   if (!programFolderOverride().empty()) return programFolderOverride();
@@ -77,6 +136,20 @@ std::string changeExtension(std::string_view path, std::string_view ext) {
   }
   std::string out(dot == std::string_view::npos ? path : path.substr(0, dot));
   out.append(ext);
+  return out;
+}
+
+std::string fileNameFromText(std::string_view text) {
+  std::string out(text);
+  for (size_t i = 0; i < out.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(out[i]);
+    if (isCp932LeadByte(c) && i + 1 < out.size()) {
+      ++i;
+      continue;
+    }
+    if (c == '/' || c == '\\') out[i] = '_';
+  }
+  if (out.empty() || out == "." || out == "..") return "_";
   return out;
 }
 

@@ -1,6 +1,15 @@
 #pragma once
 // Paths are CP932 strings with '/' separators. They reach the file system only through
 // toFsPath, which decodes CP932 first: the second byte of 表, ソ or 能 is 0x5C.
+//
+// A path must also name files whose names CP932 cannot hold (café, 데이터, an accented home
+// folder, bytes that are no UTF-8 at all). fromFsPath keeps every character that goes to
+// CP932 and back unchanged as CP932, and carries each byte of any other as an escape: 0xFF
+// and two hexadecimal digits (0xFF is no CP932 byte, so no text from data holds one, and the
+// escape never hides a '/' or '.'). toFsPath gives the bytes back, so any name round-trips;
+// names from data are joined as the CP932 they are; cp932ToUtf8 and the Qt conversion show
+// escaped names as their characters. Paths from outside (the command line, Qt's file
+// dialogs) enter through fromFsPath (or pathFromQ in Qt code), never through utf8ToCp932.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -9,6 +18,10 @@ namespace nv {
 
 std::filesystem::path toFsPath(std::string_view cp932Path);
 std::string fromFsPath(const std::filesystem::path& path);
+// A path given as the file system's bytes (a command-line argument).
+inline std::string pathFromNative(std::string_view native) {
+  return fromFsPath(std::filesystem::path(std::string(native)));
+}
 
 // The folder of the running executable, CP932, without a trailing '/'.
 std::string programFolder();
@@ -24,5 +37,10 @@ std::string fileNameOf(std::string_view path);
 std::string changeExtension(std::string_view path, std::string_view ext);
 
 bool fileExists(std::string_view cp932Path);
+
+// A file name made from a name people typed (a child's name): '/' and '\' become '_' (only
+// where they are characters of their own, never the second byte of 表 or ソ), and a name that
+// would be "", "." or ".." becomes "_", so the name never leaves its folder.
+std::string fileNameFromText(std::string_view text);
 
 }  // namespace nv

@@ -19,6 +19,20 @@ class SilentProgress : public Progress {
  public:
   void setPosition(int64_t) override {}
 };
+
+Answer defaultAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::YesNo:
+    case Buttons::YesNoCancel:
+      return Answer::Yes;
+    case Buttons::RetryCancel:
+      return Answer::Cancel;
+    case Buttons::AbortRetryIgnore:
+      return Answer::Abort;
+    default:
+      return Answer::Ok;
+  }
+}
 }  // namespace
 
 Prompt& prompt() {
@@ -36,13 +50,7 @@ Answer ConsolePrompt::messageBox(const std::string& text, const std::string& cap
                                  Buttons buttons) {
   ++shown_;
   std::fprintf(stderr, "%s: %s\n", cp932ToUtf8(caption).c_str(), cp932ToUtf8(text).c_str());
-  switch (buttons) {
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel: return Answer::Yes;
-    case Buttons::RetryCancel: return Answer::Cancel;
-    case Buttons::AbortRetryIgnore: return Answer::Abort;
-    default: return Answer::Ok;
-  }
+  return defaultAnswer(buttons);
 }
 
 void ConsolePrompt::message(const std::string& text) {
@@ -51,6 +59,17 @@ void ConsolePrompt::message(const std::string& text) {
 }
 
 std::unique_ptr<Progress> ConsolePrompt::progress(const std::string&, int64_t, int64_t) {
+  return std::make_unique<SilentProgress>();
+}
+
+Answer QuietPrompt::messageBox(const std::string&, const std::string&, Icon, Buttons buttons) {
+  ++shown_;
+  return defaultAnswer(buttons);
+}
+
+void QuietPrompt::message(const std::string&) { ++shown_; }
+
+std::unique_ptr<Progress> QuietPrompt::progress(const std::string&, int64_t, int64_t) {
   return std::make_unique<SilentProgress>();
 }
 

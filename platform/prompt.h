@@ -66,4 +66,19 @@ class ConsolePrompt : public Prompt {
   int shown_ = 0;
 };
 
+// Shows nothing and answers as ConsolePrompt does; counts what would have been shown. For
+// checks that read a file only to learn whether it reads cleanly.
+class QuietPrompt : public Prompt {
+ public:
+  Answer messageBox(const std::string& text, const std::string& caption, Icon icon,
+                    Buttons buttons) override;
+  void message(const std::string& text) override;
+  std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
+                                     int64_t maximum) override;
+  int shown() const { return shown_; }
+
+ private:
+  int shown_ = 0;
+};
+
 }  // namespace nv

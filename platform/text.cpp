@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <locale.h>
 #include <unicode/coll.h>
 #include <unicode/locid.h>
 #include <unicode/ucnv.h>
@@ -35,7 +36,8 @@ UConverter* cp932Converter() {
 
 }  // namespace
 
-std::u16string cp932ToUtf16(std::string_view cp932) {
+// CP932 without the escapes of file-system names (see paths.h).
+static std::u16string plainCp932ToUtf16(std::string_view cp932) {
   if (cp932.empty()) return {};
   UConverter* conv = cp932Converter();
   if (!conv) return {};
@@ -48,24 +50,49 @@ std::u16string cp932ToUtf16(std::string_view cp932) {
     out.assign(size_t(n) + 1, u'\0');
     err = U_ZERO_ERROR;
     ucnv_reset(conv);
-    n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()),
-                      cp932.data(), int32_t(cp932.size()), &err);
+    n = ucnv_toUChars(conv, reinterpret_cast<UChar*>(out.data()), int32_t(out.size()), cp932.data(),
+                      int32_t(cp932.size()), &err);
   }
   if (U_FAILURE(err)) return {};
   out.resize(size_t(n));
   return out;
 }
 
-std::string utf16ToCp932(std::u16string_view utf16) {
-  if (utf16.empty()) return {};
+// The JIS forms of characters that CP932 holds under another code point.
+static char16_t cp932Equivalent(char16_t c) {
+  switch (c) {
+    case u'\u301C':
+      return u'\uFF5E';  // wave dash -> 81 60
+    case u'\u2212':
+      return u'\uFF0D';  // minus -> 81 7C
+    case u'\u2016':
+      return u'\u2225';  // double vertical line -> 81 61
+    case u'\u2014':
+      return u'\u2015';  // em dash -> 81 5C
+    case u'\u00A5':
+      return u'\\';  // yen -> 5C
+    case u'\u00A2':
+      return u'\uFFE0';  // cent -> 81 91
+    case u'\u00AC':
+      return u'\uFFE2';  // not -> 81 CA
+    default:
+      return c;
+  }
+}
+
+std::string utf16ToCp932(std::u16string_view original) {
+  if (original.empty()) return {};
+  std::u16string mapped(original);
+  for (char16_t& c : mapped) c = cp932Equivalent(c);
+  const std::u16string_view utf16 = mapped;
   UConverter* conv = cp932Converter();
   if (!conv) return {};
   ucnv_reset(conv);
   std::string out(utf16.size() * 2 + 1, '\0');
   UErrorCode err = U_ZERO_ERROR;
-  int32_t n = ucnv_fromUChars(conv, out.data(), int32_t(out.size()),
-                              reinterpret_cast<const UChar*>(utf16.data()), int32_t(utf16.size()),
-                              &err);
+  int32_t n =
+      ucnv_fromUChars(conv, out.data(), int32_t(out.size()),
+                      reinterpret_cast<const UChar*>(utf16.data()), int32_t(utf16.size()), &err);
   if (err == U_BUFFER_OVERFLOW_ERROR) {
     out.assign(size_t(n) + 1, '\0');
     err = U_ZERO_ERROR;
@@ -78,7 +105,7 @@ std::string utf16ToCp932(std::u16string_view utf16) {
   return out;
 }
 
-static std::u16string utf8ToUtf16(std::string_view utf8) {
+std::u16string utf8ToUtf16(std::string_view utf8) {
   std::u16string out(utf8.size() + 1, u'\0');
   int32_t n = 0;
   UErrorCode err = U_ZERO_ERROR;
@@ -89,7 +116,7 @@ static std::u16string utf8ToUtf16(std::string_view utf8) {
   return out;
 }
 
-static std::string utf16ToUtf8(std::u16string_view utf16) {
+std::string utf16ToUtf8(std::u16string_view utf16) {
   std::string out(utf16.size() * 3 + 1, '\0');
   int32_t n = 0;
   UErrorCode err = U_ZERO_ERROR;
@@ -101,6 +128,46 @@ static std::string utf16ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
+namespace {
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+}  // namespace
+
+size_t escapedByteAt(std::string_view text, size_t i, unsigned char& byte) {
+  if (i + 2 >= text.size() || static_cast<unsigned char>(text[i]) != kPathEscape) return 0;
+  const int high = hexDigit(text[i + 1]), low = hexDigit(text[i + 2]);
+  if (high < 0 || low < 0) return 0;
+  byte = static_cast<unsigned char>(high * 16 + low);
+  return 3;
+}
+
+std::u16string cp932ToUtf16(std::string_view cp932) {
+  if (cp932.find(char(kPathEscape)) == std::string_view::npos) return plainCp932ToUtf16(cp932);
+  // A path holding a name CP932 cannot: the escaped bytes are the name's UTF-8.
+  std::u16string out;
+  size_t run = 0;
+  for (size_t i = 0; i < cp932.size();) {
+    unsigned char byte = 0;
+    if (escapedByteAt(cp932, i, byte) == 0) {
+      i += isCp932LeadByte(static_cast<unsigned char>(cp932[i])) ? 2 : 1;
+      continue;
+    }
+    out += plainCp932ToUtf16(cp932.substr(run, i - run));
+    std::string raw;
+    while (escapedByteAt(cp932, i, byte)) {
+      raw += char(byte);
+      i += 3;
+    }
+    out += utf8ToUtf16(raw);
+    run = i;
+  }
+  out += plainCp932ToUtf16(cp932.substr(std::min(run, cp932.size())));
+  return out;
+}
+
 std::string utf8ToCp932(std::string_view utf8) { return utf16ToCp932(utf8ToUtf16(utf8)); }
 std::string cp932ToUtf8(std::string_view cp932) { return utf16ToUtf8(cp932ToUtf16(cp932)); }
 std::string sj(std::string_view utf8) { return utf8ToCp932(utf8); }
@@ -108,7 +175,8 @@ std::string sj(std::string_view utf8) { return utf8ToCp932(utf8); }
 int compareJa(std::string_view a, std::string_view b) {
   thread_local std::unique_ptr<icu::Collator> collator = [] {
     UErrorCode err = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(icu::Locale::getJapanese(), err));
+    std::unique_ptr<icu::Collator> c(
+        icu::Collator::createInstance(icu::Locale::getJapanese(), err));
     if (U_FAILURE(err)) return std::unique_ptr<icu::Collator>();
     // Japanese tells hiragana from katakana only at the fourth level.
     c->setStrength(icu::Collator::QUATERNARY);
@@ -129,13 +197,24 @@ int compareJa(std::string_view a, std::string_view b) {
   std::u16string fa = fold(a), fb = fold(b);
   if (!collator) return fa.compare(fb);
   UErrorCode err = U_ZERO_ERROR;
-  UCollationResult r = collator->compare(reinterpret_cast<const UChar*>(fa.data()), int32_t(fa.size()),
-                                         reinterpret_cast<const UChar*>(fb.data()), int32_t(fb.size()),
-                                         err);
+  UCollationResult r =
+      collator->compare(reinterpret_cast<const UChar*>(fa.data()), int32_t(fa.size()),
+                        reinterpret_cast<const UChar*>(fb.data()), int32_t(fb.size()), err);
   return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
 }
 
-bool isCp932LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool isCp932LeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+size_t findAtCharacterStart(std::string_view text, std::string_view needle) {
+  if (needle.size() > text.size()) return std::string_view::npos;
+  for (size_t i = 0; i + needle.size() <= text.size();) {
+    if (text.compare(i, needle.size(), needle) == 0) return i;
+    i += isCp932LeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+  }
+  return std::string_view::npos;
+}
 
 std::string shortestDecimal(double value) {
   char buf[64];
@@ -143,7 +222,27 @@ std::string shortestDecimal(double value) {
   return std::string(buf, r.ptr);
 }
 
+namespace {
+// Switches the calling thread to the C locale for the lifetime of the object.
+class CLocaleScope {
+ public:
+  CLocaleScope() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    previous_ = c ? uselocale(c) : locale_t(0);
+  }
+  ~CLocaleScope() {
+    if (previous_) uselocale(previous_);
+  }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+ private:
+  locale_t previous_ = locale_t(0);
+};
+}  // namespace
+
 std::string cformat(const char* format, ...) {
+  CLocaleScope cLocale;
   va_list args;
   va_start(args, format);
   char small[256];

@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
+  # the locale sources the decimal-comma tests compile de_DE.UTF-8 from
+  locales
   # The Debian package: building it, its computed dependencies, checking its metadata
   dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
   # the print tests read the PDFs they write

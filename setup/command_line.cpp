@@ -33,7 +33,7 @@ int usage() {
 
 int install(const QString& file, const QString& folderArg) {
   SettingsInstallDirStore store;
-  std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : fromQ(folderArg);
+  std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : pathFromQ(folderArg);
   InstallSteps steps;
   steps.archiver = [](const std::string& line) { return RunArchiver(line); };
   steps.start = [](const std::string& program, const std::string& args) {
@@ -41,9 +41,9 @@ int install(const QString& file, const QString& folderArg) {
     QStringList list{QStringLiteral("-n"), toQ(args.substr(4, args.size() - 5))};
     return QProcess::execute(toQ(program), list) == 0;
   };
-  InstallOutcome outcome = installDistribution(fromQ(file), folder, store, steps);
+  InstallOutcome outcome = installDistribution(pathFromQ(file), folder, store, steps);
   if (outcome == InstallOutcome::Missing) {
-    prompt().messageBox(fromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
+    prompt().messageBox(pathFromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
                         Icon::None, Buttons::Ok);
     return 1;
   }

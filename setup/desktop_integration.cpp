@@ -90,7 +90,7 @@ void setDefaultApplication(bool on) {
 
 std::string SettingsInstallDirStore::read() const {
   QSettings s(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"));
-  return fromQ(s.value(QStringLiteral("InstallDir")).toString());
+  return pathFromQ(s.value(QStringLiteral("InstallDir")).toString());
 }
 
 void SettingsInstallDirStore::write(const std::string& folder) {
@@ -105,9 +105,9 @@ void SettingsInstallDirStore::remove() {
   QFile::remove(s.fileName());
 }
 
-std::string homeFolder() { return fromQ(QDir::homePath()); }
+std::string homeFolder() { return pathFromQ(QDir::homePath()); }
 std::string defaultInstallFolder() {
-  return fromQ(QDir::homePath() + QStringLiteral("/Morivale/"));
+  return pathFromQ(QDir::homePath() + QStringLiteral("/Morivale/"));
 }
 
 std::string installFolderOrDefault(const InstallDirStore& store) {
@@ -116,13 +116,13 @@ std::string installFolderOrDefault(const InstallDirStore& store) {
 }
 
 std::string desktopFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+  return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 }
 std::string startMenuFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
+  return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
 }
 std::string documentsFolder() {
-  return fromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void makeDesktopShortcut(const std::string& mainProgram) {

@@ -4,27 +4,23 @@
 // the print preview all show the same picture at their own resolution.
 #include <QFont>
 #include <QRect>
-#include <QString>
-#include <vector>
 
 #include "widgets/bar_chart.h"
+#include "widgets/bar_chart_paint.h"
 
 class QPainter;
 
 namespace nv {
 
-struct PaperChart {
-  QString title;
-  std::vector<BarChart::Bar> bars;
-  double axisMaximum = 200;
-  double referenceValue = 100;
-};
+using PaperChart = BarChartData;
 
 // A chart widget's contents as they stand.
-PaperChart paperChartOf(const BarChart& chart);
+inline PaperChart paperChartOf(const BarChart& chart) { return chart.data(); }
 
 // font: the face of the page (its size is chosen from the rectangle).
-void paintPaperChart(QPainter& painter, const QRect& rect, const PaperChart& chart,
-                     const QFont& font = QFont());
+inline void paintPaperChart(QPainter& painter, const QRect& rect, const PaperChart& chart,
+                            const QFont& font = QFont()) {
+  paintBarChart(painter, rect, chart, BarChartStyle::forPaper(font));
+}
 
 }  // namespace nv

@@ -69,7 +69,7 @@ bool QtDialogs::openFiles(const FileRequest& request, std::vector<std::string>& 
   prepareFileDialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted) return false;
   paths.clear();
-  for (const QString& f : dialog.selectedFiles()) paths.push_back(fromQ(f));
+  for (const QString& f : dialog.selectedFiles()) paths.push_back(pathFromQ(f));
   return !paths.empty();
 }
 
@@ -80,7 +80,7 @@ bool QtDialogs::saveFile(const FileRequest& request, std::string& path) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
   prepareFileDialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  path = fromQ(dialog.selectedFiles().front());
+  path = pathFromQ(dialog.selectedFiles().front());
   return true;
 }
 

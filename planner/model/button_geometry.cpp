@@ -15,7 +15,8 @@ GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int s
   if (pictureWidth <= 0 || pictureHeight <= 0) return g;
   const double spaceW = buttonWidth - 4;
   const double spaceH = buttonHeight - double(fontPoints) * screenDpi / 72.0 - 4;
-  if (spaceW <= 0 || spaceH <= 0 || factor < 0) return g;
+  if (spaceW <= 0 || spaceH <= 0 || !(factor >= 0)) return g;
+  factor = std::min(factor, kMaxGlyphFactor);
   const double base = std::min(spaceW / pictureWidth, spaceH / pictureHeight);
   g.width = int(factor * pictureWidth * base) + 1;
   g.height = int(factor * pictureHeight * base) + 1;

@@ -12,8 +12,13 @@ struct GlyphSize {
   bool valid = false;  // false when the picture or the space has no area
 };
 
+// The largest portion factor a picture is drawn at: the quantity sliders' 200 %. A portion of
+// 99999 g would otherwise ask for a picture of gigabytes.
+constexpr double kMaxGlyphFactor = 2.0;
+
 // The picture is fitted into (button width - 4) x (button height - font pixels - 4) and scaled
-// by factor; sizes are truncated, plus one pixel. fontPoints x dpi / 72 gives the caption height.
+// by factor (at most kMaxGlyphFactor); sizes are truncated, plus one pixel. fontPoints x dpi /
+// 72 gives the caption height.
 GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,
                         int pictureWidth, int pictureHeight, double factor);
 

@@ -21,7 +21,7 @@ constexpr size_t kHintSize = 128;
 constexpr size_t kDishRecordFixedSize = 4 + 8 + kHintSize + 4;
 
 void reportUnreadable(const std::string& path) {
-  prompt().messageBox(path, sj("正しく読み込めませんでした"), Icon::Stop, Buttons::Ok);
+  prompt().messageBox(path, sj("正しく読み込めませんでした"), Icon::None, Buttons::Ok);
 }
 }  // namespace
 
@@ -43,7 +43,7 @@ bool saveMenuFile(const std::string& path, SelectedMenu& menu, const TKojinData&
   }
   out.int32(menu.counter());
   if (!writeFileAtomic(path, out.data())) {
-    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::Stop, Buttons::Ok);
+    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
     return false;
   }
   menu.setModified(false);
@@ -54,7 +54,7 @@ bool loadMenuFile(const std::string& path, SelectedMenu& menu, TKojinData& profi
                   const DishLookup& dishes, KojinViewState* view) {
   std::string bytes;
   if (!readFile(path, bytes)) {
-    prompt().messageBox(path, sj("読み込みのためにオープンできません"), Icon::Stop, Buttons::Ok);
+    prompt().messageBox(path, sj("読み込みのためにオープンできません"), Icon::None, Buttons::Ok);
     return false;
   }
   ByteReader in(bytes);

@@ -1,6 +1,7 @@
 #include "planner/model/selected_menu.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/food.h"
 #include "platform/text.h"
@@ -16,6 +17,18 @@ const std::array<std::string, SelectedMenu::kNodeCount>& SelectedMenu::nodeNames
 std::string SelectedMenu::hintFor(int node, const std::string& dishName) {
   if (node < 0 || node >= kNodeCount) return dishName;
   return nodeNames()[size_t(node)] + sj("：") + dishName;
+}
+
+int32_t SelectedMenu::nextSerial() {
+  if (counter_ < std::numeric_limits<int32_t>::max()) return counter_++;
+  std::vector<int32_t> used;
+  for (const auto& node : nodes_)
+    for (const SelDish& d : node) used.push_back(d.serialNo);
+  std::sort(used.begin(), used.end());
+  int32_t serial = 0;
+  for (int32_t u : used)
+    if (u == serial) ++serial;
+  return serial;
 }
 
 bool SelectedMenu::add(int meal, SelDish dish) {

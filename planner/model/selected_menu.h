@@ -47,8 +47,10 @@ class SelectedMenu {
   void setModified(bool m) { modified_ = m; }
   int32_t counter() const { return counter_; }
 
-  // Hands out the counter, then increases it: the first dish of a run is number 0.
-  int32_t nextSerial() { return counter_++; }
+  // Hands out the counter, then increases it: the first dish of a run is number 0. At the top
+  // of the range (a stored counter of 2147483647) it hands out the lowest number no dish holds
+  // instead of overflowing.
+  int32_t nextSerial();
   // Appends the dish to meal (0..2) and a copy to the day node; sets Modified. The dish keeps
   // the serial number it was given (0 included). False for an invalid meal.
   bool add(int meal, SelDish dish);

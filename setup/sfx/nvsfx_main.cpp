@@ -15,9 +15,9 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "-n" && i + 1 < argc) {
-      folder = nv::utf8ToCp932(argv[++i]);
+      folder = nv::pathFromNative(argv[++i]);
     } else if (a.rfind("-n", 0) == 0 && a.size() > 2) {
-      folder = nv::utf8ToCp932(a.substr(2));
+      folder = nv::pathFromNative(a.substr(2));
     } else {
       std::fprintf(stderr, "usage: %s [-n FOLDER]\n", argv[0]);
       return 2;

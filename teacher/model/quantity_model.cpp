@@ -8,7 +8,8 @@
 
 namespace nv {
 
-QuantityModel::QuantityModel(const TUsedFoodList& foods, const TFoodData* table, double standardTotal)
+QuantityModel::QuantityModel(const TUsedFoodList& foods, const TFoodData* table,
+                             double standardTotal)
     : standardTotal_(standardTotal == 0 ? 1.0 : standardTotal) {
   for (const TUsedFood& f : foods) {
     Line l;
@@ -72,5 +73,11 @@ TUsedFoodList QuantityModel::result(const TUsedFoodList& original) const {
 }
 
 std::string QuantityModel::boxText(double grams) { return cformat("%f", grams); }
+
+double QuantityModel::pictureRatio() const {
+  const double ratio = currentTotal_ / standardTotal_;
+  constexpr double kMax = double(kSliderMax) / kSliderFull;
+  return ratio > kMax ? kMax : ratio;
+}
 
 }  // namespace nv

@@ -48,8 +48,8 @@ class QuantityModel {
   void setTotalPosition(int position);
   void revertAll();
 
-  // The picture's scale: current total / standard total.
-  double pictureRatio() const { return currentTotal_ / standardTotal_; }
+  // The picture's scale: current total / standard total, at most the sliders' 200 %.
+  double pictureRatio() const;
   // The dish's foods with the current amounts (standard amounts kept).
   TUsedFoodList result(const TUsedFoodList& original) const;
 

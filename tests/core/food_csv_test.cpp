@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/food.h"
 #include "platform/files.h"
@@ -89,18 +90,47 @@ TEST(FoodCsv, CodeAndNameAreCutByBytesEvenInsideACharacter) {
   EXPECT_EQ(f.name[46], name[46]);  // a lone lead byte stays: no repair
 }
 
-TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImport) {
-  Imported r = importText(std::string(kHeader) + "a,A,1,1,10\n" + "b,B,2\n" + "c,C,3,3,30\n");
-  ASSERT_EQ(r.table.count(), 2u);  // the line without its fourth comma is the last food
-  const nv::TFood& partial = r.table.foods()[1];
+TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImportAndSaysWhere) {
+  nvtest::ScriptedPrompt prompt;
+  prompt.expectBox(
+      "3 行目に区切りのカンマが足りないため、食品データの読み込みをそこで終えました"
+      "（読み込んだ食品 1 件）",
+      "確認", nv::Icon::Warning);
+  nv::TFoodData table;
+  EXPECT_FALSE(table.importCsv(std::string(kHeader) + "a,A,1,1,10\n" + "b,B,2\n" + "c,C,3,3,30\n"));
+  ASSERT_EQ(table.count(), 2u);  // the line without its fourth comma is the last food
+  const nv::TFood& partial = table.foods()[1];
   EXPECT_EQ(partial.code, "b");
   EXPECT_EQ(partial.name, "B");
   EXPECT_EQ(partial.group, 0);  // the field before the missing comma is not taken
   EXPECT_EQ(partial.nutrients[0], 0);
+}
 
-  Imported blank = importText(std::string(kHeader) + "a,A,1,1,10\n\nc,C,3,3,30\n");
-  ASSERT_EQ(blank.table.count(), 2u);
-  EXPECT_EQ(blank.table.foods()[1].code, "");
+TEST(FoodCsv, BlankLinesAreSkipped) {
+  nvtest::ScriptedPrompt prompt;
+  nv::TFoodData table;
+  EXPECT_TRUE(table.importCsv(std::string(kHeader) + "a,A,1,1,10\n\n  \r\n\t\nc,C,3,3,30\n\n"));
+  ASSERT_EQ(table.count(), 2u);
+  EXPECT_EQ(table.foods()[1].code, "c");
+  EXPECT_EQ(table.foods()[1].nutrients[0], 30);
+}
+
+TEST(FoodCsv, NumbersThatAreNotFiniteDecimalsCountAsZeroAndAreTold) {
+  nvtest::ScriptedPrompt prompt;
+  prompt.expectBox("栄養素の値が数として読めないため 0 とした行があります: 3, 4, 5 行目", "確認",
+                   nv::Icon::Warning);
+  nv::TFoodData table;
+  EXPECT_TRUE(table.importCsv(std::string(kHeader) + "a,A,1,1,10,2\n" + "b,B,1,1,inf,nan\n" +
+                              "c,C,1,1,0x10,5\n" + "d,D,1,1,1e999,-1e400,7\n"));
+  ASSERT_EQ(table.count(), 4u);
+  EXPECT_EQ(table.foods()[0].nutrients[0], 10);
+  for (size_t i : {1, 2, 3}) EXPECT_EQ(table.foods()[i].nutrients[0], 0) << i;
+  EXPECT_EQ(table.foods()[1].nutrients[1], 0);
+  EXPECT_EQ(table.foods()[2].nutrients[1], 5);
+  EXPECT_EQ(table.foods()[3].nutrients[1], 0);
+  EXPECT_EQ(table.foods()[3].nutrients[2], 7);
+  for (const nv::TFood& f : table.foods())
+    for (double v : f.nutrients) EXPECT_TRUE(std::isfinite(v));
 }
 
 TEST(FoodCsv, CrlfLinesAndProgressRange) {
@@ -123,9 +153,14 @@ TEST(FoodCsv, CrlfLinesAndProgressRange) {
 TEST(FoodCsv, OverlongLineContinuesAsTheNextLine) {
   // The 10,239-byte buffer takes 10,238 bytes; the rest of the line is read as a line itself.
   std::string first = "a,A,1,1," + std::string(10238 - 8, '1');
-  Imported r = importText(std::string(kHeader) + first + ",x,y,2,2,5\n");
-  ASSERT_EQ(r.table.count(), 2u);
-  const nv::TFood& rest = r.table.foods()[1];
+  nvtest::ScriptedPrompt prompt;  // the run of digits is out of range: 0, and said
+  prompt.expectBox("栄養素の値が数として読めないため 0 とした行があります: 2 行目", "確認",
+                   nv::Icon::Warning);
+  nv::TFoodData table;
+  EXPECT_TRUE(table.importCsv(std::string(kHeader) + first + ",x,y,2,2,5\n"));
+  ASSERT_EQ(table.count(), 2u);
+  EXPECT_EQ(table.foods()[0].nutrients[0], 0);
+  const nv::TFood& rest = table.foods()[1];
   EXPECT_EQ(rest.code, "");
   EXPECT_EQ(rest.name, "x");
   EXPECT_EQ(rest.colorClass, 2);

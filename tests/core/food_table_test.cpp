@@ -61,6 +61,29 @@ TEST(FoodTable, AddNutrientsRuleAndItsMessages) {
   EXPECT_DOUBLE_EQ(acc[nv::kEnergy], 175);
 }
 
+TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
+  nv::TFoodData t = table();
+  nv::TFoodData empty;
+  nv::Nutrients acc{};
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectMessage("食品が見つかりませんでした:99")
+        .expectMessage("食品が見つかりませんでした:98")
+        .expectMessage("pFoodData == NULL");
+    for (int redraw = 0; redraw < 5; ++redraw) {
+      t.addNutrients(99, 10, acc);
+      t.addNutrients(98, 10, acc);
+      for (int ingredient = 0; ingredient < 20; ++ingredient) empty.addNutrients(10, 10, acc);
+    }
+  }
+  nvtest::ScriptedPrompt prompt;
+  prompt.expectMessage("食品が見つかりませんでした:99").expectMessage("pFoodData == NULL");
+  t.setFoods(t.foods());
+  empty.clear();
+  t.addNutrients(99, 10, acc);
+  empty.addNutrients(10, 10, acc);
+}
+
 TEST(UsedFoods, ListOperations) {
   nv::TFoodData t = table();
   nv::TUsedFoodList list = {nv::usedFoodFromName(nv::sj("こめ"), 100, &t),

@@ -94,11 +94,11 @@ TEST_F(CsvImport, ProblemLinesGoToTheReportAndTheRestIsRead) {
       ",みそ汁,とうふ,1\n"              // empty field: silently skipped
       "汁もの,みそ汁,とうふ, 2.5 ");    // last line without a line feed
   EXPECT_EQ(reportUtf8(),
-            "以下の献立で食品が見つかりません\n汁もの,みそ汁,みそ,10\n"
-            "以下の献立で食品の重さが０です\n汁もの,みそ汁,ねぎ,0\n"
-            "以下の献立で食品の重さが０です\n汁もの,みそ汁,とうふ,\n"
-            "汁もの,すまし,しお,1\n"
-            "以下の献立で食品の重さが数値ではありません\n汁もの,みそ汁,ねぎ,少々\n");
+            "以下の献立で食品が見つかりません\r\n汁もの,みそ汁,みそ,10\r\n"
+            "以下の献立で食品の重さが０です\r\n汁もの,みそ汁,ねぎ,0\r\n"
+            "以下の献立で食品の重さが０です\r\n汁もの,みそ汁,とうふ,\r\n"
+            "汁もの,すまし,しお,1\r\n"
+            "以下の献立で食品の重さが数値ではありません\r\n汁もの,みそ汁,ねぎ,少々\r\n");
   ASSERT_EQ(db.orders().size(), 16u);
   EXPECT_EQ(u8(db.orders()[15].name), "ごちそう");
   EXPECT_EQ(dishSummary(db.orders()[3]), (std::vector<std::string>{"1:みそ汁:2:-2.5"}));
@@ -120,14 +120,14 @@ TEST_F(CsvImport, FilesThatCannotBeUsedAreReportedAndKeepTheDatabase) {
     ScriptedPrompt p;
     p.expectBox(u8(csv), "献立ファイルを開けません", Icon::Stop);
     EXPECT_FALSE(db.importCsv(foods, csv));
-    EXPECT_EQ(reportUtf8(), "献立ファイルを開けません\n");
+    EXPECT_EQ(reportUtf8(), "献立ファイルを開けません\r\n");
   }
   {
     writeBytes(csv, "");
     ScriptedPrompt p;
     p.expectBox(u8(csv), "ファイルにデータがありません", Icon::Stop);
     EXPECT_FALSE(db.importCsv(foods, csv));
-    EXPECT_EQ(reportUtf8(), "ファイルにデータがありません\n");
+    EXPECT_EQ(reportUtf8(), "ファイルにデータがありません\r\n");
   }
   {
     std::string elsewhere = dir.file("ない/献立.csv");

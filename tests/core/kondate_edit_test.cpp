@@ -1,7 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include "core/nv_file.h"
 #include "kondate_fixtures.h"
+#include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
@@ -152,17 +158,50 @@ TEST(KondateEdit, GridOfACaptionPicksBaseOrAddedDishes) {
   EXPECT_FALSE(db.gridOf(nv::sj("*めん"), nv::sj("おにぎり"), &foods));
 }
 
+// Limits the size of files this process writes, for the lifetime of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
 struct Combine : ::testing::Test {
   TempDir dir;
   nv::TFoodData foods = foodsNamed({"こめ"});
   nv::TKondateData db;
   std::string data = dir.file("NV.nv");
   std::string add = dir.file("NV_ADD.nv");
+  std::string oldData, oldAdd;
   void SetUp() override {
     category(db, "ごはん").base = {dish(1, "ごはん", {{1, 80}})};
     category(db, "ごはん").added = {dish(100001, "おにぎり", {{1, 100}})};
-    writeBytes(data, "old");
-    writeBytes(add, "old add");
+    oldData = nv::dataFileBytes(foods, db);
+    nv::ByteWriter added;
+    db.writeAddedSection(added);
+    oldAdd = added.data();
+    writeBytes(data, oldData);
+    writeBytes(add, oldAdd);
+  }
+  // The refusal box, with both paths.
+  void expectRefusal(ScriptedPrompt& p, const std::string& dataPath) {
+    p.expectBox(
+        "献立データファイルか追加献立ファイルを最後まで読み込めていないため、結合しません"
+        "。\n\n" +
+            u8(dataPath) + "\n" + u8(add),
+        "結合できません", Icon::Stop);
   }
 };
 
@@ -188,7 +227,7 @@ TEST_F(Combine, NoAtEitherQuestionStopsThere) {
     p.expectBox(kCombineAsk, "処理を始めてよろしいですか？", Icon::Question, Buttons::YesNo,
                 Answer::No);
     EXPECT_FALSE(db.combine(foods, data, add));
-    EXPECT_EQ(readBytes(data), "old");
+    EXPECT_EQ(readBytes(data), oldData);
     EXPECT_EQ(db.orders()[0].added.size(), 1u);
   }
   ScriptedPrompt p;
@@ -197,20 +236,86 @@ TEST_F(Combine, NoAtEitherQuestionStopsThere) {
       .expectBox(kDeleteAsk, "追加献立ファイルを削除しますか？", Icon::Question, Buttons::YesNo,
                  Answer::No);
   EXPECT_TRUE(db.combine(foods, data, add));
-  EXPECT_EQ(readBytes(add), "old add");
-  EXPECT_NE(readBytes(data), "old");
+  EXPECT_EQ(readBytes(add), oldAdd);
+  EXPECT_NE(readBytes(data), oldData);
 }
 
 TEST_F(Combine, UnwritableDataFileLeavesTheAddedDishesApart) {
-  std::string bad = dir.file("ない/NV.nv");
   ScriptedPrompt p;
   p.expectBox(kCombineAsk, "処理を始めてよろしいですか？", Icon::Question, Buttons::YesNo,
               Answer::Yes)
-      .expectBox(u8(bad), "データファイルに書き込めません", Icon::Stop);
-  EXPECT_FALSE(db.combine(foods, bad, add));
+      .expectBox(u8(data), "データファイルに書き込めません", Icon::Stop);
+  {
+    // A full disk: writes past 64 bytes fail (with the signal ignored, as EFBIG).
+    FileSizeLimit full(64);
+    EXPECT_FALSE(db.combine(foods, data, add));
+  }
   EXPECT_EQ(db.orders()[0].added.size(), 1u);
   EXPECT_EQ(db.orders()[0].base.size(), 1u);
-  EXPECT_EQ(readBytes(add), "old add");
+  EXPECT_EQ(readBytes(data), oldData);
+  EXPECT_EQ(readBytes(add), oldAdd);
+}
+
+TEST_F(Combine, RefusedUnlessBothFilesReadWhole) {
+  std::string badMagic = oldData;
+  badMagic[0] = 'X';
+  std::string badVersion = oldData;  // the dish section's version, after its magic
+  badVersion[nv::kFoodMagicSize + 8 + 176 + 128] = 4;
+  const std::string cases[][2] = {
+      {badMagic, oldAdd},
+      {badVersion, oldAdd},
+      {oldData.substr(0, oldData.size() - 10), oldAdd},
+      {oldData, oldAdd.substr(0, oldAdd.size() - 10)},
+  };
+  for (const auto& c : cases) {
+    writeBytes(data, c[0]);
+    writeBytes(add, c[1]);
+    ScriptedPrompt p;
+    expectRefusal(p, data);
+    EXPECT_FALSE(db.combine(foods, data, add));
+    EXPECT_EQ(readBytes(data), c[0]);
+    EXPECT_EQ(readBytes(add), c[1]);
+    EXPECT_EQ(db.orders()[0].added.size(), 1u);
+  }
+  // A data file that is not there, or holds fewer dishes than memory (read in part earlier).
+  nv::TKondateData fewer;
+  category(fewer, "ごはん");
+  writeBytes(data, nv::dataFileBytes(foods, fewer));
+  writeBytes(add, oldAdd);
+  {
+    ScriptedPrompt p;
+    expectRefusal(p, data);
+    EXPECT_FALSE(db.combine(foods, data, add));
+  }
+  ASSERT_TRUE(nv::removeFile(data));
+  ScriptedPrompt p;
+  expectRefusal(p, data);
+  EXPECT_FALSE(db.combine(foods, data, add));
+  EXPECT_FALSE(nv::fileExists(data));
+  EXPECT_EQ(readBytes(add), oldAdd);
+}
+
+TEST_F(Combine, NoAddFileCombinesWhatMemoryHolds) {
+  ASSERT_TRUE(nv::removeFile(add));
+  ScriptedPrompt p;
+  EXPECT_TRUE(db.combine(foods, data, add, false));
+  EXPECT_EQ(db.orders()[0].base.size(), 2u);
+}
+
+TEST_F(Combine, AnAddFileThatCannotBeDeletedPutsTheDataFileBack) {
+  // A descriptor's name under /proc reads as the file but can never be unlinked.
+  const int fd = ::open(nv::toFsPath(add).c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  const std::string undeletable = "/proc/self/fd/" + std::to_string(fd);
+  ScriptedPrompt p;
+  p.expectBox(undeletable + "\n\n追加献立ファイルを削除できないため、結合を取り消しました。",
+              "追加献立ファイルを削除できません", Icon::Stop);
+  EXPECT_FALSE(db.combine(foods, data, undeletable, false));
+  ::close(fd);
+  EXPECT_EQ(readBytes(data), oldData);
+  EXPECT_EQ(readBytes(add), oldAdd);
+  EXPECT_EQ(db.orders()[0].added.size(), 1u);
+  EXPECT_EQ(db.orders()[0].base.size(), 1u);
 }
 
 }  // namespace

@@ -76,6 +76,9 @@ TEST(KondateRows, FiltersCaptionAddedDishesWithAStar) {
   EXPECT_EQ(flat(db.rowsContaining(nv::sj("うどん"), true)),
             (std::vector<std::string>{"*めん|うどん", "*めん|カレーうどん"}));
   EXPECT_TRUE(db.rowsContaining("", true).empty());
+  // カ is 83 4A and イ 83 43: a half-width letter never matches inside a character.
+  EXPECT_TRUE(db.rowsContaining("J", true).empty());
+  EXPECT_TRUE(db.rowsContaining("C", true).empty());
   EXPECT_EQ(db.rowsWithPrefix("", true).size(), 6u);
   EXPECT_EQ(flat(db.rowsOfKanaRow(nv::kanaRows()[0], true)),
             (std::vector<std::string>{"ごはん|おにぎり", "*ごはん|おにぎり", "*めん|うどん"}));

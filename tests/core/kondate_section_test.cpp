@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "byte_builder.h"
 #include "core/nv_file.h"
@@ -231,6 +232,14 @@ TEST(KondateFiles, AddFileWrittenOnlyWhenModifiedAndFailuresKeepTheFlag) {
   EXPECT_FALSE(nv::fileExists(dir.file("NV_ADD.nv")));
   // A missing add-dish file is quietly nothing.
   EXPECT_FALSE(db.readAddFile(dir.file("NV_ADD.nv")));
+  {
+    // Something there that is no regular file is said, and never blocks (a FIFO).
+    ASSERT_EQ(::mkfifo(nv::toFsPath(dir.file("NV_ADD.nv")).c_str(), 0600), 0);
+    ScriptedPrompt p;
+    p.expectBox(u8(dir.file("NV_ADD.nv")), "追加献立ファイルを読み込めません", Icon::Stop);
+    EXPECT_FALSE(db.readAddFile(dir.file("NV_ADD.nv")));
+    ASSERT_TRUE(nv::removeFile(dir.file("NV_ADD.nv")));
+  }
 
   db.setModified(true);
   std::string bad = dir.file("no/such/NV_ADD.nv");
@@ -246,7 +255,7 @@ TEST(KondateFiles, DataFileThatCannotBeReadKeepsTheTables) {
   nv::TKondateData db = sample();
   ScriptedPrompt p;
   p.expectBox(u8(dir.file("NV.nv")), "食品データ/献立データ・ファイルが見つかりません（原因不明）",
-              Icon::Stop);
+              Icon::None);
   EXPECT_FALSE(nv::loadDataFile(dir.file("NV.nv"), foods, db, false));
   EXPECT_EQ(foods.count(), 1u);
   EXPECT_EQ(db.dishCount(), 3u);

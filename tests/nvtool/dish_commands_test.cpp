@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/kondate_data.h"
 #include "platform/files.h"
@@ -35,7 +36,7 @@ TEST(NvtoolDishes, ConvertListExportAndCombine) {
                             "ごはん,おにぎり,こめ,100\nごはん,おにぎり,のり,1\n"));
   ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 0);
   EXPECT_EQ(nv::cp932ToUtf8(nvtest::readBytes(dir.file("dishes.txt"))),
-            "以下の献立で食品が見つかりません\nごはん,おにぎり,のり,1\n");
+            "以下の献立で食品が見つかりません\r\nごはん,おにぎり,のり,1\r\n");
 
   ToolResult listed = nvtool(dir, "dishes NV.nv");
   ASSERT_EQ(listed.status, 0);
@@ -67,6 +68,19 @@ TEST(NvtoolDishes, ConvertListExportAndCombine) {
             std::string::npos);
 }
 
+TEST(NvtoolDishes, FilesNamedOutsideCp932AreWrittenAndReadUnderTheirNames) {
+  nvtest::TempDir dir;
+  std::filesystem::create_directory(nv::toFsPath(dir.path()) / "données");
+  nvtest::writeBytes(dir.file("foods.csv"), nv::sj("h\nA1,こめ,5,2,356,6,1,5,1,0,0.1,0,0,0\n"));
+  nvtest::writeBytes(dir.file("dishes.csv"), nv::sj("h\nごはん,おにぎり,こめ,100\n"));
+  ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o données/café.nv").status, 0);
+  EXPECT_TRUE(std::filesystem::is_regular_file(nv::toFsPath(dir.path()) / "données" / "café.nv"));
+  EXPECT_EQ(nvtool(dir, "dishes données/café.nv").out,
+            "ごはん\tbase\t0\tおにぎり\t100\t0/100/100\n");
+  EXPECT_EQ(nvtool(dir, "export-csv données/café.nv -o menü.csv").status, 0);
+  EXPECT_TRUE(std::filesystem::is_regular_file(nv::toFsPath(dir.path()) / "menü.csv"));
+}
+
 TEST(NvtoolDishes, FailuresAndBadUsage) {
   nvtest::TempDir dir;
   EXPECT_EQ(nvtool(dir, "dishes").status, 2);
@@ -79,6 +93,12 @@ TEST(NvtoolDishes, FailuresAndBadUsage) {
   ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 0);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv --add none.nv").status, 1);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv").out, "");
+
+  // A food table that ends early gives no data file at all.
+  nvtest::writeBytes(dir.file("foods.csv"), nv::sj("h\nA1,こめ,5,2,356\nB1,たまご\nC1,x,1,1,1\n"));
+  ASSERT_TRUE(nv::removeFile(dir.file("NV.nv")));
+  EXPECT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 1);
+  EXPECT_FALSE(nv::fileExists(dir.file("NV.nv")));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(MainFormTest, MissingDataFileIsReportedAndThePreviousDataStay) {
   {
     ScriptedPrompt prompt;
     prompt.expectBox(nv::cp932ToUtf8(f.dataFileName()),
-                     "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::Stop);
+                     "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::None);
     EXPECT_FALSE(f.loadData(false));
   }
   EXPECT_EQ(f.categoryTabs()->count(), 1);
@@ -86,7 +86,7 @@ TEST_F(MainFormTest, StartingWithoutADataFileShowsTheMessageAndNoTabs) {
   nv::TMainForm& f = make({});
   ScriptedPrompt prompt;
   prompt.expectBox(nv::cp932ToUtf8(dir.file("NV.nv")),
-                   "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::Stop);
+                   "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::None);
   f.startUp();
   EXPECT_EQ(f.categoryTabs()->count(), 0);
   EXPECT_TRUE(f.dishButtons().empty());

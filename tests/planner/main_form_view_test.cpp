@@ -1,6 +1,8 @@
 // The page routine, the graph basis, the views and the conveyor speed.
 #include <QAction>
+#include <QEventLoop>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 
 #include "main_form_fixture.h"
@@ -145,6 +147,26 @@ TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
   EXPECT_EQ(row->buttons()[0], first);
   f.showNormalView();
   EXPECT_FALSE(f.conveyor()->running());
+}
+
+// Rows with no dish or one never get a speed: they keep the belt's interval instead of
+// firing without rest.
+TEST_F(MainFormTest, RowsWithoutASpeedTickAtTheNormalInterval) {
+  nv::TMainForm& f = make({{"ごはん", {"r0"}}, {"くだもの", {"k0", "k1"}}});
+  f.startUp();
+  f.showConveyorView();
+  ASSERT_TRUE(f.conveyor()->running());
+  ASSERT_EQ(f.conveyor()->row(0)->buttons().size(), 1u);
+  ASSERT_TRUE(f.conveyor()->row(1)->buttons().empty());
+  int ticks = 0;
+  for (int r : {0, 1}) {
+    EXPECT_EQ(f.conveyor()->row(r)->timer().interval(), 30) << r;
+    QObject::connect(&f.conveyor()->row(r)->timer(), &QTimer::timeout, [&] { ++ticks; });
+  }
+  QEventLoop loop;
+  QTimer::singleShot(200, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_LE(ticks, 2 * (200 / 30 + 2));
 }
 
 TEST(ConveyorRowTest, TickRunsToTheEndAndJumpsBack) {

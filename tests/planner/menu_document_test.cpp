@@ -201,7 +201,7 @@ TEST_F(DocumentTest, FailedWriteKeepsTheOldNameTheMarkAndTheRecentList) {
   nvtest::ScriptedPrompt prompt;
   const std::string path = dir.file("no/such/folder/ro.nvu");
   dialogs.expectSave(nv::cp932ToUtf8(path));
-  prompt.expectBox(nv::cp932ToUtf8(path), "書き出しのためにオープンできません", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(path), "書き出しのためにオープンできません", nv::Icon::None);
   EXPECT_FALSE(doc.SaveMenuAs());
   EXPECT_EQ(doc.fileName(), "default");
   EXPECT_TRUE(doc.isModified());

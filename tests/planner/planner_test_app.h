@@ -1,10 +1,8 @@
 #pragma once
-// The one QApplication of the planner window tests, on the offscreen platform, and a helper
-// that answers the next modal dialog from inside its event loop.
+// The one QApplication of the planner window tests, on the offscreen platform.
 #include <QApplication>
-#include <QTimer>
-#include <QWidget>
-#include <functional>
+
+#include "qt_modal.h"
 
 namespace nvtest {
 
@@ -17,11 +15,6 @@ inline QApplication& plannerApp() {
     return new QApplication(argc, argv);
   }();
   return *app;
-}
-
-// Runs `act` on the modal dialog that the next exec() opens, once its loop runs.
-inline void whenModal(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
 }
 
 }  // namespace nvtest

@@ -3,18 +3,26 @@
 //   NV_TIMING=1 NV_TIMING_DIST=build/dist QT_QPA_PLATFORM=offscreen build/tests/test_planner
 //   --gtest_filter='PlannerTiming*'
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "core/nv_file.h"
 #include "fake_planner_host.h"
 #include "main_form_fixture.h"
+#include "planner/conveyor_view.h"
 #include "planner/sel_button.h"
 #include "planner_test_app.h"
+#include "platform/qt/qtext.h"
 #include "teacher/edit_kondate_form.h"
 #include "widgets/bar_chart.h"
 
@@ -61,6 +69,84 @@ TEST_F(PlannerTiming, DishButtonsOfTheLargestCategory) {
               nv::cp932ToUtf8(f.categories()[size_t(largest)]).c_str(), median(runs), runs.size());
 }
 
+double cpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The share of one core the shown conveyor view takes, over `seconds` of running belt.
+double conveyorCpuPercent(nv::TMainForm& f, int seconds) {
+  f.show();
+  f.showConveyorView();
+  QEventLoop settle;
+  QTimer::singleShot(500, &settle, &QEventLoop::quit);
+  settle.exec();
+  QElapsedTimer wall;
+  const double cpu0 = cpuSeconds();
+  wall.start();
+  QEventLoop loop;
+  QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+  loop.exec();
+  const double percent = 100.0 * (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
+  f.showNormalView();
+  return percent;
+}
+
+// The conveyor view on the bundled data, on the data without two categories (the two with
+// the fewest dishes) and on the data without any dish of the third row.
+TEST_F(PlannerTiming, ConveyorViewCpu) {
+  const QByteArray dist = qgetenv("NV_TIMING_DIST");
+  if (!qEnvironmentVariableIsSet("NV_TIMING") || dist.isEmpty())
+    GTEST_SKIP() << "set NV_TIMING and NV_TIMING_DIST";
+  nv::TFoodData foods;
+  nv::TKondateData all;
+  ASSERT_TRUE(nv::loadDataFile(nv::joinPath(dist.toStdString(), "NV.nv"), foods, all, false));
+  std::vector<const nv::TOrder*> bySize;
+  for (const nv::TOrder& o : all.orders()) bySize.push_back(&o);
+  std::sort(bySize.begin(), bySize.end(), [](const nv::TOrder* a, const nv::TOrder* b) {
+    return a->base.size() + a->added.size() < b->base.size() + b->added.size();
+  });
+  ASSERT_GE(bySize.size(), 2u);
+  auto without = [&](std::vector<std::string> gone) {
+    nv::TKondateData d;
+    for (const nv::TOrder& o : all.orders())
+      if (std::find(gone.begin(), gone.end(), o.name) == gone.end()) d.orders().push_back(o);
+    return d;
+  };
+  const std::vector<std::pair<std::string, nv::TKondateData>> cases = {
+      {"bundled", all},
+      {"without " + nv::cp932ToUtf8(bySize[0]->name) + ", " + nv::cp932ToUtf8(bySize[1]->name),
+       without({bySize[0]->name, bySize[1]->name})},
+      {"without the third row", without(nv::ConveyorView::rowCategories()[2])}};
+  // The pictures of the distribution, the data of each case in a folder of its own.
+  nv::setProgramFolder(dir.path());
+  QDir().rmdir(nv::toQ(dir.file("bmp")));
+  QFile::link(nv::toQ(nv::joinPath(dist.toStdString(), "bmp")), nv::toQ(dir.file("bmp")));
+  for (const auto& [name, data] : cases) {
+    ASSERT_TRUE(nv::writeDataFile(dir.file("NV.nv"), foods, data));
+    nv::PlannerParts parts;  // with the real chosen-menu and graph windows
+    parts.profile = &profile;
+    parts.gunName = &gunName;
+    parts.defaultName = nv::sj("host");
+    parts.services.profile = &nameEntry;
+    planner = nv::makePlanner(parts);
+    nv::TMainForm& f = *planner->mainForm;
+    f.resize(1000, 700);
+    f.startUp();
+    std::vector<double> runs;
+    for (int r = 0; r < 3; ++r) runs.push_back(conveyorCpuPercent(f, 10));
+    std::printf(
+        "conveyor view, %s: rows of %zu, %zu, %zu dishes; CPU median %.2f %% of a core "
+        "over 3 runs of 10 s\n",
+        name.c_str(), f.conveyor()->row(0)->buttons().size(),
+        f.conveyor()->row(1)->buttons().size(), f.conveyor()->row(2)->buttons().size(),
+        median(runs));
+    planner.reset();
+  }
+}
+
 TEST(PlannerTimingSlider, OneQuantityMoveToChartsRedrawn) {
   if (!qEnvironmentVariableIsSet("NV_TIMING")) GTEST_SKIP() << "set NV_TIMING";
   plannerApp();
@@ -81,13 +167,13 @@ TEST(PlannerTimingSlider, OneQuantityMoveToChartsRedrawn) {
     for (int i = 0; i < 41; ++i) {
       QElapsedTimer t;
       t.start();
-      dlg->TrackBar1->setValue(5000 + 250 * i);
+      nvtest::child<QSlider>(dlg, "TrackBar1")->setValue(5000 + 250 * i);
       calc.push_back(msSince(t));
       // grab() paints for real even on the offscreen platform; the day chart is on a hidden page.
       host.graph->chart(1)->grab();
       drawn.push_back(msSince(t));
     }
-    dlg->CancelBtn->click();
+    nvtest::child<QPushButton>(dlg, "CancelBtn")->click();
   });
   host.sel->EditDish(host.sel->buttons(1)[0]);
   std::printf(

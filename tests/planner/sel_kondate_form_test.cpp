@@ -106,10 +106,10 @@ TEST_F(SelKondateFormTest, TheQuantityDialogPreviewsAndOkKeepsOneHundredFiftyPer
     auto* dlg = qobject_cast<nv::TEditKondateForm*>(w);
     ASSERT_NE(dlg, nullptr);
     caption = dlg->windowTitle();
-    deleteShown = dlg->DeleteBtn->isVisibleTo(dlg);
-    dlg->TrackBar1->setValue(15000);
+    deleteShown = nvtest::child<QPushButton>(dlg, "DeleteBtn")->isVisibleTo(dlg);
+    nvtest::child<QSlider>(dlg, "TrackBar1")->setValue(15000);
     livePercent = graphBar(1, 0);
-    dlg->OkBtn->click();
+    nvtest::child<QPushButton>(dlg, "OkBtn")->click();
   });
   b->click();
   EXPECT_EQ(nv::fromQ(caption), sj("献立の編集　昼食：ごはん"));
@@ -126,8 +126,8 @@ TEST_F(SelKondateFormTest, TheQuantityDialogPreviewsAndOkKeepsOneHundredFiftyPer
   // Cancel drops what the sliders did, and the charts return.
   nvtest::whenModal([&](QWidget* w) {
     auto* dlg = qobject_cast<nv::TEditKondateForm*>(w);
-    dlg->TrackBar1->setValue(2000);
-    dlg->CancelBtn->click();
+    nvtest::child<QSlider>(dlg, "TrackBar1")->setValue(2000);
+    nvtest::child<QPushButton>(dlg, "CancelBtn")->click();
   });
   sel().EditDish(b);
   EXPECT_DOUBLE_EQ(sel().menu().find(b->serialNo())->weight, 225);
@@ -139,8 +139,8 @@ TEST_F(SelKondateFormTest, AddingWithEditingKeepsTheAmountsOnOkAndNothingOnCance
   nvtest::whenModal([&](QWidget* w) {
     auto* dlg = qobject_cast<nv::TEditKondateForm*>(w);
     ASSERT_NE(dlg, nullptr);
-    EXPECT_FALSE(dlg->DeleteBtn->isVisibleTo(dlg));
-    dlg->CancelBtn->click();
+    EXPECT_FALSE(nvtest::child<QPushButton>(dlg, "DeleteBtn")->isVisibleTo(dlg));
+    nvtest::child<QPushButton>(dlg, "CancelBtn")->click();
   });
   sel().AddDish(sj("魚のおかず"), sj("さけのしおやき"), false);
   EXPECT_TRUE(sel().menu().dishes(2).empty());
@@ -150,7 +150,7 @@ TEST_F(SelKondateFormTest, AddingWithEditingKeepsTheAmountsOnOkAndNothingOnCance
     auto* dlg = qobject_cast<nv::TEditKondateForm*>(w);
     dlg->line(1).slider->setValue(5000);  // half the spinach
     dlg->resize(500, dlg->height());
-    dlg->OkBtn->click();
+    nvtest::child<QPushButton>(dlg, "OkBtn")->click();
   });
   sel().AddDish(sj("魚のおかず"), sj("さけのしおやき"), false);
   ASSERT_EQ(sel().menu().dishes(2).size(), 1u);
@@ -181,7 +181,7 @@ TEST_F(SelKondateFormTest, DeletingFromTheDayTabRemovesBothCopiesAtTheTimerTick)
   // The delete button of the quantity dialog, opened from the day copy.
   nvtest::whenModal([&](QWidget* w) {
     auto* dlg = qobject_cast<nv::TEditKondateForm*>(w);
-    dlg->DeleteBtn->click();
+    nvtest::child<QPushButton>(dlg, "DeleteBtn")->click();
   });
   sel().buttons(3)[0]->click();
   waitFor([&] { return sel().buttons(3).empty(); });

@@ -96,6 +96,21 @@ TEST(Ini, QuotesAndDuplicatesReadAsTheProfileCallsDo) {
   EXPECT_EQ(ini.sectionNames(), std::vector<std::string>{"S"});
 }
 
+TEST(Ini, ValuesWithOuterBlanksOrQuotesSurviveAWriteAndRead) {
+  nv::Ini ini;
+  const std::string values[] = {
+      sj(" 献立/ごはん.nvu"), "/tmp/menu.nvu ", "\tx\t", "'a'", "\"q\"", "plain"};
+  int i = 0;
+  for (const std::string& v : values)
+    ASSERT_TRUE(ini.writeString("Recent", "Menu" + std::to_string(i++), v));
+  nv::Ini back;
+  back.parse(ini.bytes());
+  i = 0;
+  for (const std::string& v : values)
+    EXPECT_EQ(back.readString("Recent", "Menu" + std::to_string(i++), ""), v);
+  EXPECT_NE(ini.bytes().find("Menu5=plain\r\n"), std::string::npos);  // unquoted when not needed
+}
+
 TEST(Ini, WritesInPlaceAppendsAndKeepsEverythingElse) {
   nv::Ini ini;
   ini.parse(classicFile());
@@ -126,7 +141,7 @@ TEST(Ini, WritesInPlaceAppendsAndKeepsEverythingElse) {
                 "]\r\n"
                 "iLeft=10\r\n"
                 "[Onigiri]\r\n"
-                "Left= 402 \r\n");
+                "Left=\" 402 \"\r\n");  // quoted, so its blanks survive
   EXPECT_EQ(ini.readInteger("Onigiri", "Left", 0), 402);
 
   EXPECT_TRUE(ini.eraseSection("data"));

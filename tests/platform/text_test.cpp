@@ -38,8 +38,9 @@ TEST(CompareJa, CaseInsensitiveKanaAwareOrdering) {
   EXPECT_NE(nv::compareJa(sj("あ"), sj("ア")), 0);
 
   std::vector<std::string> names = {sj("ハンバーグ"), sj("おにぎり"), sj("Pizza"), sj("apple")};
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return nv::compareJa(a, b) < 0; });
+  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return nv::compareJa(a, b) < 0;
+  });
   EXPECT_EQ(names[0], sj("apple"));
   EXPECT_EQ(names[1], sj("Pizza"));
   EXPECT_EQ(names[2], sj("おにぎり"));
@@ -57,4 +58,23 @@ TEST(ShortestDecimal, GivesTheShortestTextThatReadsBack) {
   EXPECT_EQ(nv::shortestDecimal(3), "3");
   EXPECT_EQ(nv::shortestDecimal(0.1), "0.1");
   EXPECT_EQ(nv::shortestDecimal(-0.25), "-0.25");
+}
+
+TEST(Cp932, CharactersInputMethodsGiveForCp932CodesTakeThem) {
+  // wave dash, minus, double bar, em dash, yen, cent, not sign
+  EXPECT_EQ(nv::utf8ToCp932("\u301C\u2212\u2016\u2014\u00A5\u00A2\u00AC"),
+            "\x81\x60\x81\x7C\x81\x61\x81\x5C\x5C\x81\x91\x81\xCA");
+  const std::string typed = nv::sj("ごはん\u301C");
+  EXPECT_EQ(typed, nv::sj("ごはん") + "\x81\x60");
+  EXPECT_EQ(nv::utf8ToCp932(nv::cp932ToUtf8(typed)), typed);
+  EXPECT_EQ(nv::utf16ToCp932(nv::cp932ToUtf16(typed)), typed);
+}
+
+TEST(Cp932, FindMatchesOnlyAtCharacterStarts) {
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイス"), "A"), std::string::npos);   // ア = 83 41
+  EXPECT_EQ(nv::findAtCharacterStart(sj("ソース"), "\\"), std::string::npos);  // ソ = 83 5C
+  EXPECT_EQ(nv::findAtCharacterStart(sj("ポテト"), "|"), std::string::npos);   // ポ = 83 7C
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイスA"), "A"), 6u);
+  EXPECT_EQ(nv::findAtCharacterStart(sj("アイス"), sj("イス")), 2u);
+  EXPECT_EQ(nv::findAtCharacterStart("ab", "abc"), std::string::npos);
 }

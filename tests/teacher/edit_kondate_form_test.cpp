@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -151,6 +152,26 @@ TEST(EditKondateForm, OutcomesAndLayout) {
     DialogFixture f({}, 0);
     EXPECT_EQ(f.dialog->lineHeight(), 36);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EditKondateForm, TypingAHugeAmountKeepsThePictureAtTheSlidersLimit) {
+  DialogFixture f({{1, 40, 40}, {2, 60, 60}}, 100);
+  QDoubleSpinBox* box = f.dialog->line(0).box;
+  box->setFocus();
+  box->selectAll();
+  for (QChar c : QStringLiteral("99999")) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(box, &press);
+  }
+  EXPECT_DOUBLE_EQ(f.dialog->currentFoods()[0].amount, 99999);
+  EXPECT_EQ(f.dialog->line(0).slider->value(), 20000);
+  ASSERT_FALSE(f.ratios.empty());
+  EXPECT_DOUBLE_EQ(f.ratios.back(), 2.0);
+  for (double r : f.ratios) EXPECT_LE(r, 2.0);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 
+#include "widgets/paper_chart.h"
 #include "widgets_test_app.h"
 
 TEST(BarChart, DrawsBarsFromZeroTheRedLineAt100AndClipsAbove200) {
@@ -55,4 +58,112 @@ TEST(BarChart, WrapsALongTitleOnTwoLinesAndElidesTheRest) {
   chart.resize(fm.horizontalAdvance(title) / 2 + 20, 320);
   EXPECT_EQ(chart.plotArea().top(),
             topOneLine + (chart.titleLines(chart.width()).size() == 2 ? fm.height() : 0));
+}
+
+namespace {
+
+// The graph window's ten nutrient labels as stored, fixed-width padding included.
+std::vector<nv::BarChart::Bar> nutrientBars() {
+  const QStringList labels = {QStringLiteral("エネルギー"), QStringLiteral("蛋白質 "),
+                              QStringLiteral(" 脂肪  "),    QStringLiteral(" ｶﾙｼｳﾑ "),
+                              QStringLiteral(" 鉄分  "),    QStringLiteral("ﾋﾞﾀﾐﾝA "),
+                              QStringLiteral("ﾋﾞﾀﾐﾝB1"),    QStringLiteral("ﾋﾞﾀﾐﾝB2"),
+                              QStringLiteral("ﾋﾞﾀﾐﾝC "),    QStringLiteral(" 塩分  ")};
+  std::vector<nv::BarChart::Bar> bars;
+  for (int k = 0; k < labels.size(); ++k) bars.push_back({labels[k], 40.0 + 10 * k, Qt::blue});
+  return bars;
+}
+
+bool isInk(QColor c) { return c.lightness() < 128; }
+
+// Dark pixels inside a rectangle of an image.
+int inkIn(const QImage& image, const QRect& r) {
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) n += isInk(image.pixelColor(x, y));
+  return n;
+}
+
+}  // namespace
+
+TEST(BarChart, EveryBarHasItsNameUnderTheAxisTurnedWhenNarrow) {
+  nvtest::widgetsApp();
+  nv::BarChart chart;
+  chart.setBars(nutrientBars());
+  chart.resize(232, 340);  // the graph window's width: the names do not fit across
+  ASSERT_EQ(chart.layout().nameMode, nv::BarNames::Turned);
+  EXPECT_LE(chart.layout().names.height(), 340 / 4);
+  EXPECT_GT(chart.layout().names.top(), chart.plotArea().bottom());
+  EXPECT_GT(chart.layout().legend.top(), chart.layout().names.bottom());
+  const QImage image = chart.grab().toImage();
+  const double slot = chart.layout().slotWidth(10);
+  for (int i = 0; i < 10; ++i) {
+    const QRect column(chart.plotArea().left() + int(slot * i) + 1, chart.layout().names.top(),
+                       int(slot) - 2, chart.layout().names.height());
+    EXPECT_GT(inkIn(image, column), 10) << "no name under bar " << i;
+  }
+
+  // Wide enough for every name across: one line of names.
+  chart.resize(900, 340);
+  EXPECT_EQ(chart.layout().nameMode, nv::BarNames::Across);
+  EXPECT_LE(chart.layout().names.height(), QFontMetrics(chart.font()).height() + 2);
+}
+
+TEST(BarChart, LegendShowsTheLabelsExactlyAsStored) {
+  nvtest::widgetsApp();
+  // The first text pixel right of the swatch: leading spaces push it further right.
+  auto textStart = [](const QString& label) {
+    nv::BarChart chart;
+    chart.resize(232, 300);
+    chart.setBars({{label, 50, Qt::blue}});
+    const QImage image = chart.grab().toImage();
+    const QRect legend = chart.layout().legend;
+    for (int x = legend.left() + 6 + 10 + 2; x < legend.right(); ++x)
+      if (inkIn(image, QRect(x, legend.top(), 1, legend.height()))) return x;
+    return -1;
+  };
+  const int plain = textStart(QStringLiteral("脂肪"));
+  ASSERT_GT(plain, 0);
+  EXPECT_GT(textStart(QStringLiteral("  脂肪")), plain + 4);
+}
+
+TEST(BarChartPaint, PaperIsWhiteWithoutLegendInsideItsRectangleWithFontsToScale) {
+  nvtest::widgetsApp();
+  nv::BarChartData data;
+  data.title = QStringLiteral("たろう さんの昼食の栄養バランス(％)");
+  data.bars = nutrientBars();
+  QImage page(700, 900, QImage::Format_RGB32);
+  page.fill(QColor(128, 128, 128));
+  const QRect rect(50, 60, 600, 800);
+  {
+    QPainter p(&page);
+    nv::paintBarChart(p, rect, data, nv::BarChartStyle::forPaper(QFont()));
+  }
+  const nv::BarChartLayout l = nv::layoutBarChart(rect, data, nv::BarChartStyle::forPaper(QFont()));
+  EXPECT_TRUE(l.legend.isEmpty());
+  EXPECT_EQ(l.textFont.pixelSize(), 800 / 24);
+  EXPECT_EQ(l.nameMode, nv::BarNames::Stacked);
+  // Nothing outside the rectangle; white page corners and below the names.
+  EXPECT_EQ(page.pixelColor(rect.left() - 1, rect.top() + 10), QColor(128, 128, 128));
+  EXPECT_EQ(page.pixelColor(rect.right() + 1, rect.bottom()), QColor(128, 128, 128));
+  EXPECT_EQ(page.pixelColor(rect.left() + 1, rect.bottom() - 1), QColor(Qt::white));
+  EXPECT_EQ(inkIn(page, QRect(rect.left(), l.names.bottom() + 2, rect.width(),
+                              rect.bottom() - l.names.bottom() - 2)),
+            0);
+  EXPECT_EQ(page.pixelColor(l.plot.left() + 2, l.yOf(100)), QColor(255, 0, 0));
+  // The page function is the same picture.
+  QImage again(700, 900, QImage::Format_RGB32);
+  again.fill(QColor(128, 128, 128));
+  {
+    QPainter p(&again);
+    nv::paintPaperChart(p, rect, data);
+  }
+  EXPECT_EQ(again, page);
+}
+
+TEST(BarChartPaint, StackedNamesKeepMarksAndLatinRunsTogether) {
+  EXPECT_EQ(nv::stackedPieces(QStringLiteral(" ﾋﾞﾀﾐﾝB12 ")),
+            (QStringList{QStringLiteral("ﾋﾞ"), QStringLiteral("ﾀ"), QStringLiteral("ﾐ"),
+                         QStringLiteral("ﾝ"), QStringLiteral("B12")}));
+  EXPECT_EQ(nv::stackedPieces(QStringLiteral("エネルギー")).back(), QString(QChar(0xFF5C)));
 }

@@ -38,8 +38,8 @@ struct BoxClicker {
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 
   void arm(QMessageBox::StandardButton click) {
-    QTimer::singleShot(0, [this, click] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    nvtest::whenModal([this, click](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
       ASSERT_NE(box, nullptr);
       title = box->windowTitle();
       text = box->text();

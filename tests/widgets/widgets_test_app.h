@@ -2,6 +2,8 @@
 // The one QApplication of the widget tests, on the offscreen platform.
 #include <QApplication>
 
+#include "qt_modal.h"
+
 namespace nvtest {
 
 inline QApplication& widgetsApp() {

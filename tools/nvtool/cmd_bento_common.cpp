@@ -4,6 +4,7 @@
 #include "bento/model/bento_data_file.h"
 #include "core/food.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -19,7 +20,7 @@ std::string bentoCell(const std::string& cp932) {
 
 bool loadBentoData(const std::string& pathUtf8, nv::TFoodData& foods, nv::TDaidokoro& kitchen) {
   std::string bytes;
-  if (!nv::readFile(nv::utf8ToCp932(pathUtf8), bytes)) {
+  if (!nv::readFile(nv::pathFromNative(pathUtf8), bytes)) {
     failure("cannot read " + pathUtf8);
     return false;
   }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "bento/model/bento_csv.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -20,7 +21,7 @@ int cmdBentoConvert(const Args& args) {
       if (args[i] == "-o") {
         out = args[++i];
       } else {
-        pictures = nv::utf8ToCp932(args[++i]);
+        pictures = nv::pathFromNative(args[++i]);
         havePictures = true;
       }
     } else {
@@ -33,8 +34,8 @@ int cmdBentoConvert(const Args& args) {
   nv::ScopedPrompt scoped(console);
   std::string errorFile;
   // No progress windows here; the console prompt's are silent.
-  if (!nv::convertBentoCsv(nv::utf8ToCp932(files[0]), nv::utf8ToCp932(files[1]),
-                           nv::utf8ToCp932(out), havePictures ? &pictures : nullptr, &errorFile))
+  if (!nv::convertBentoCsv(nv::pathFromNative(files[0]), nv::pathFromNative(files[1]),
+                           nv::pathFromNative(out), havePictures ? &pictures : nullptr, &errorFile))
     return kFailed;
   std::printf("%s\n", nv::cp932ToUtf8(errorFile).c_str());
   return kOk;

@@ -8,6 +8,7 @@
 #include "core/food.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/cmd_bento_common.h"
@@ -50,7 +51,7 @@ int cmdBentoGrade(const Args& args) {
   nv::ScopedPrompt scoped(console);
   nv::TKojinData child;
   nv::PlacedDishRecords placed;
-  if (!nv::openBentoSaveFile(nv::utf8ToCp932(save), scale, child, placed)) return kFailed;
+  if (!nv::openBentoSaveFile(nv::pathFromNative(save), scale, child, placed)) return kFailed;
 
   nv::NameList names;
   for (const nv::PlacedDishRecord& p : placed) names.push_back(p.name);

@@ -1,6 +1,7 @@
 // nvtool combine NV.nv NV_ADD.nv --yes: the added dishes joined into NV.nv, NV_ADD.nv removed.
 #include "core/food.h"
 #include "core/kondate_data.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -17,7 +18,7 @@ int cmdCombine(const Args& args) {
   if (!loadDishDatabase(args[0], args[1], foods, dishes)) return kFailed;
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!dishes.combine(foods, nv::utf8ToCp932(args[0]), nv::utf8ToCp932(args[1]), false))
+  if (!dishes.combine(foods, nv::pathFromNative(args[0]), nv::pathFromNative(args[1]), false))
     return kFailed;
   return kOk;
 }

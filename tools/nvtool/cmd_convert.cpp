@@ -3,6 +3,7 @@
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -14,15 +15,16 @@ int cmdConvert(const Args& args) {
   if (args.size() != 4 || args[2] != "-o")
     return usageError("convert takes FOODS.csv DISHES.csv -o NV.nv");
   std::string foodCsv;
-  if (!nv::readFile(nv::utf8ToCp932(args[0]), foodCsv)) return failure("cannot read " + args[0]);
+  if (!nv::readFile(nv::pathFromNative(args[0]), foodCsv)) return failure("cannot read " + args[0]);
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
   nv::TFoodData foods;
-  foods.importCsv(foodCsv);
+  // A table cut short would give a data file whose dishes miss their foods.
+  if (!foods.importCsv(foodCsv)) return failure("the food table ends early: " + args[0]);
   nv::TKondateData dishes;
   // The import writes its report (DISHES.txt) beside the CSV.
-  if (!dishes.importCsv(foods, nv::utf8ToCp932(args[1]))) return kFailed;
-  if (!nv::writeDataFile(nv::utf8ToCp932(args[3]), foods, dishes)) return kFailed;
+  if (!dishes.importCsv(foods, nv::pathFromNative(args[1]))) return kFailed;
+  if (!nv::writeDataFile(nv::pathFromNative(args[3]), foods, dishes)) return kFailed;
   return kOk;
 }
 Registration reg{"convert",

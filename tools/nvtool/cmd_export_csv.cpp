@@ -1,6 +1,7 @@
 // nvtool export-csv NV.nv -o OUT.csv: the dish CSV export of the base dishes.
 #include "core/food.h"
 #include "core/kondate_data.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -16,7 +17,7 @@ int cmdExportCsv(const Args& args) {
   if (!loadDishDatabase(args[0], "", foods, dishes)) return kFailed;
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!dishes.exportCsvFile(&foods, nv::utf8ToCp932(args[2]))) return kFailed;
+  if (!dishes.exportCsvFile(&foods, nv::pathFromNative(args[2]))) return kFailed;
   return kOk;
 }
 Registration reg{"export-csv",

@@ -5,6 +5,7 @@
 #include "core/food.h"
 #include "platform/binio.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -22,7 +23,7 @@ std::string cell(const std::string& cp932) {
 int cmdFoods(const Args& args) {
   if (args.size() != 1) return usageError("foods takes one FILE");
   std::string bytes;
-  if (!nv::readFile(nv::utf8ToCp932(args[0]), bytes)) return failure("cannot read " + args[0]);
+  if (!nv::readFile(nv::pathFromNative(args[0]), bytes)) return failure("cannot read " + args[0]);
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
   nv::TFoodData table;

@@ -59,12 +59,12 @@ int cmdKitchenLayout(const Args& args) {
   }
   int W = 0, H = 0;
   if (!parseScreen(screen, W, H)) return usageError("kitchen-layout needs --screen WxH");
-  dist = dist.empty() ? defaultDist() : nv::utf8ToCp932(dist);
+  dist = dist.empty() ? defaultDist() : nv::pathFromNative(dist);
   // The settings' defaults (NV.nvb, bentou/) follow the program folder.
   nv::setProgramFolder(dist);
   nv::Ini ini;
   const std::string iniCp =
-      iniPath.empty() ? nv::joinPath(dist, "NV.ini") : nv::utf8ToCp932(iniPath);
+      iniPath.empty() ? nv::joinPath(dist, "NV.ini") : nv::pathFromNative(iniPath);
   if (!ini.load(iniCp)) return failure("cannot read " + nv::cp932ToUtf8(iniCp));
   const nv::KitchenSettings settings = nv::KitchenSettings::read(ini);
 

@@ -40,8 +40,8 @@ int cmdPictures(const Args& args) {
     }
   }
   if (folders.size() != 2) return usageError("pictures takes SRC DST");
-  const std::string source = nv::utf8ToCp932(folders[0]);
-  const std::string target = nv::utf8ToCp932(folders[1]);
+  const std::string source = nv::pathFromNative(folders[0]);
+  const std::string target = nv::pathFromNative(folders[1]);
   std::error_code ec;
   if (!std::filesystem::is_directory(nv::toFsPath(source), ec))
     return failure("no such folder: " + folders[0]);

@@ -21,13 +21,13 @@ bool loadDishDatabase(const std::string& dataPathUtf8, const std::string& addPat
                       nv::TFoodData& foods, nv::TKondateData& dishes) {
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!nv::loadDataFile(nv::utf8ToCp932(dataPathUtf8), foods, dishes, false) ||
+  if (!nv::loadDataFile(nv::pathFromNative(dataPathUtf8), foods, dishes, false) ||
       console.shown() > 0) {
     failure("cannot load " + dataPathUtf8);
     return false;
   }
   if (addPathUtf8.empty()) return true;
-  std::string addPath = nv::utf8ToCp932(addPathUtf8);
+  std::string addPath = nv::pathFromNative(addPathUtf8);
   if (!nv::fileExists(addPath)) {
     failure("cannot read " + addPathUtf8);
     return false;

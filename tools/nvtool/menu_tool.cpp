@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "planner/model/menu_file.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
@@ -63,7 +64,7 @@ bool loadMenu(const MenuOptions& options, LoadedMenu& out) {
   const nv::TKondateData& dishes = out.dishes;
   nv::DishLookup lookup{[&](int32_t no) { return dishes.nameOf(no); },
                         [&](int32_t no) { return dishes.standardWeightOf(no); }};
-  if (!nv::loadMenuFile(nv::utf8ToCp932(options.menuPath), out.menu, out.profile, lookup,
+  if (!nv::loadMenuFile(nv::pathFromNative(options.menuPath), out.menu, out.profile, lookup,
                         &out.view) ||
       console.shown() > 0) {
     failure("cannot load " + options.menuPath);

@@ -5,6 +5,7 @@
 #include "byte_builder.h"
 #include "core/kojin_data.h"
 #include "platform/binio.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
 #include "temp_dir.h"
@@ -120,6 +121,15 @@ TEST(BentoSave, FileNamedAfterTheChild) {
   EXPECT_EQ(nv::bentoSaveNameForChild(def, name, "", "/home/d"), sj("/home/d/たろう.nvub"));
   EXPECT_EQ(nv::bentoSaveNameForChild(sj("/box/表.nvub"), name, "/save/", "/home/d"),
             sj("/box/たろう.nvub"));
+  // Names never make a sub-folder or leave the folder; 表 and ソ keep their 0x5C byte.
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, sj("1/2組 たろう"), "", "/home/d"),
+            sj("/home/d/1_2組 たろう.nvub"));
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, "../../etc/x", "", "/home/d"),
+            "/home/d/.._.._etc_x.nvub");
+  EXPECT_EQ(nv::bentoSaveNameForChild(def, sj("表\\ソ"), "", "/home/d"), sj("/home/d/表_ソ.nvub"));
+  EXPECT_EQ(nv::fileNameFromText(".."), "_");
+  EXPECT_EQ(nv::fileNameFromText("."), "_");
+  EXPECT_EQ(nv::fileNameFromText(""), "_");
 }
 
 }  // namespace

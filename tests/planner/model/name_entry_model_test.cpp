@@ -4,6 +4,7 @@
 
 #include "core/kojin_data.h"
 #include "core/standard_values.h"
+#include "decimal_comma_locale.h"
 #include "platform/text.h"
 
 using nv::sj;
@@ -79,4 +80,12 @@ TEST(NameEntryOrder, TheNineEditsCoverEveryRequirementButSaltOnce) {
   EXPECT_EQ(seen[nv::kSalt], 0);
   EXPECT_EQ(nv::kNameEntryRequirementSlots[1], nv::kFat);
   EXPECT_EQ(nv::kNameEntryRequirementSlots[2], nv::kProtein);
+}
+
+TEST(NameEntryModel, EditTextsKeepThePointUnderADecimalCommaLocale) {
+  nvtest::DecimalCommaLocale locale;
+  ASSERT_TRUE(locale.active());
+  EXPECT_EQ(nv::numberEditText(0.8), "0.8");
+  EXPECT_EQ(nv::numberEditValue(nv::numberEditText(2227.3)), 2227.3);
+  EXPECT_EQ(nv::bodyScaleLabel(138.3, "cm"), nv::sj("↓") + "138.3(cm)");
 }

@@ -5,8 +5,8 @@
 #include "planner/model/conveyor_speed.h"
 #include "planner/model/recent_files.h"
 #include "platform/ini.h"
-#include "temp_dir.h"
 #include "platform/text.h"
+#include "temp_dir.h"
 
 using nv::sj;
 
@@ -48,6 +48,10 @@ TEST(ButtonGeometry, GlyphFitsThePictureSpaceAndScalesWithThePortion) {
   g = nv::dishGlyphSize(64, 64, 6, 96, 128, 128, 1.5);
   EXPECT_EQ(g.width, 79);
   EXPECT_FALSE(nv::dishGlyphSize(64, 64, 6, 96, 0, 128, 1.0).valid);
+  // A huge portion is drawn at the sliders' 200 %.
+  g = nv::dishGlyphSize(64, 64, 6, 96, 128, 128, 99999.0 / 100);
+  EXPECT_EQ(g.width, nv::dishGlyphSize(64, 64, 6, 96, 128, 128, 2.0).width);
+  EXPECT_EQ(g.width, 105);
 }
 
 TEST(ChartValues, PercentagesOfTheMealRequirement) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <set>
+
 #include "byte_builder.h"
 #include "core/food.h"
 #include "core/kojin_data.h"
@@ -77,6 +80,23 @@ TEST(SelectedMenu, ADishStandsOnItsMealAndTheDayAndGoesFromBoth) {
   EXPECT_TRUE(menu.dishes(0).empty());
   EXPECT_EQ(menu.dishes(3).size(), 1u);
   EXPECT_FALSE(menu.remove(serial));
+}
+
+TEST(SelectedMenu, SerialsStayValidAndUniqueAtTheTopOfTheRange) {
+  nv::SelectedMenu menu;
+  menu.replace({std::vector<nv::SelDish>{riceDish(), riceDish()}, {}, {}}, INT32_MAX);
+  ASSERT_EQ(menu.counter(), INT32_MAX);
+  std::set<int32_t> serials;
+  for (const nv::SelDish& d : menu.dishes(0)) serials.insert(d.serialNo);
+  for (int i = 0; i < 3; ++i) {
+    nv::SelDish milk = milkDish();
+    milk.serialNo = menu.nextSerial();
+    ASSERT_TRUE(menu.add(1, milk));
+    const int32_t serial = menu.dishes(1).back().serialNo;
+    EXPECT_GE(serial, 0);
+    EXPECT_TRUE(serials.insert(serial).second) << serial;
+  }
+  EXPECT_EQ(menu.counter(), INT32_MAX);
 }
 
 TEST(SelectedMenu, BalanceSumsMealsForTheDayAndPreviewsTheDishUnderEdit) {
@@ -196,7 +216,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   addNumbered(keep, 2, milkDish());
 
   std::string missing = dir.file("missing.nvu");
-  prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::Stop);
+  prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(missing, keep, target, {}));
 
   nvtest::writeBytes(dir.file("short.nvu"), good.substr(0, 100));
@@ -216,13 +236,13 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   // Cut inside the dish records, and an absurd dish count.
   nvtest::writeBytes(dir.file("cut.nvu"), good.substr(0, good.size() - 30));
   prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした",
-                   nv::Icon::Stop);
+                   nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {}));
   std::string huge = good;
   nv::putInt32LE(huge.data() + 128 + 14 * 128, 0x7FFFFFFF);
   nvtest::writeBytes(dir.file("huge.nvu"), huge);
   prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした",
-                   nv::Icon::Stop);
+                   nv::Icon::None);
   EXPECT_FALSE(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {}));
 
   EXPECT_EQ(target.name(), sj("じろう"));

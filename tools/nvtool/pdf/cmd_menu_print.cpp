@@ -36,7 +36,7 @@ std::unique_ptr<QGuiApplication> guiApplication() {
 std::string pictureFolder(const std::string& dataPathUtf8) {
   const std::string own = nv::joinPath(nv::programFolder(), "bmp");
   if (nv::fileExists(own)) return own + "/";
-  const std::string besideData = nv::folderOf(nv::utf8ToCp932(dataPathUtf8));
+  const std::string besideData = nv::folderOf(nv::pathFromNative(dataPathUtf8));
   return nv::joinPath(besideData.empty() ? std::string(".") : besideData, "bmp") + "/";
 }
 
@@ -72,7 +72,7 @@ int cmdMenuPrint(const Args& args) {
                          }));
   const nv::MenuPages pages(std::move(data), &table);
 
-  QSaveFile file(nv::toQ(nv::utf8ToCp932(options.outPath)));
+  QSaveFile file(nv::toQ(nv::pathFromNative(options.outPath)));
   if (!file.open(QIODevice::WriteOnly)) return failure("cannot write " + options.outPath);
   QPdfWriter writer(&file);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
