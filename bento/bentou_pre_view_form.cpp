@@ -26,6 +26,10 @@ TBentouPreViewForm::TBentouPreViewForm(QPrinter& printer, BentoPageData page, QW
   // The sheet in printer pixels: shadow, paper, dotted printable area, the page on it.
   sheet_ = QImage(int((paper.width() + 150) * f_), int((paper.height() + 150) * f_),
                   QImage::Format_RGB32);
+  // Fonts are sized in printer pixels, as on paper, before the sheet is scaled down.
+  const int dpm = int(std::max(1, printer.resolution()) / 0.0254);
+  sheet_.setDotsPerMeterX(dpm);
+  sheet_.setDotsPerMeterY(dpm);
   sheet_.fill(palette().color(QPalette::Window));
   {
     QPainter p(&sheet_);
