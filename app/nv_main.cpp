@@ -11,6 +11,7 @@
 
 #include "app/nv_about_port.h"
 #include "bento/bentoubako_form.h"
+#include "bento/bentou_kekka_form.h"
 #include "bento/onigiri_bouya_form.h"
 #include "bento/recipe_windows.h"
 #include "core/gun_name.h"
@@ -110,6 +111,8 @@ int main(int argc, char** argv) {
     kitchen.ports.settings = &builder;
     kitchen.ports.about = &kitchenAbout;
     kitchen.ports.riceBall = &riceBall;
+    nv::BentoResult result(&riceBall);
+    kitchen.ports.result = &result;
     nv::RecipeWindows recipes;
     kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);

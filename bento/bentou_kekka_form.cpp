@@ -1,0 +1,217 @@
+#include "bento/bentou_kekka_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "bento/bento_page.h"
+#include "bento/bentou_pre_view_form.h"
+#include "bento/bentoubako_form.h"
+#include "bento/kitchen_pictures.h"
+#include "bento/model/bento_pictures.h"
+#include "bento/onigiri_bouya_form.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+
+PrinterDialog standardPrintDialog() {
+  return [](QPrinter& printer, QWidget* parent) {
+    QPrintDialog d(&printer, parent);
+    return d.exec() == QDialog::Accepted;
+  };
+}
+
+bool printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer, const PrinterDialog& dialog,
+                      QWidget* parent, const std::function<void(const QString&)>& status) {
+  const QPageLayout::Orientation before = printer.pageLayout().orientation();
+  printer.setPageOrientation(QPageLayout::Landscape);
+  bool printed = false;
+  if (!dialog || dialog(printer, parent)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BentoPageData page = bentoPageData(kitchen);
+    printer.setDocName(toQ(bentoPrintJobTitle(page.childName)));
+    printed = printBentoPages(printer, {page}, [&](const std::string& s) {
+      if (status) status(toQ(s));
+    });
+    QApplication::restoreOverrideCursor();
+  }
+  printer.setPageOrientation(before);
+  return printed;
+}
+
+TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall, QPrinter& printer,
+                                   PrinterDialog printDialog, std::function<void()> preview,
+                                   QWidget* parent)
+    : QDialog(parent),
+      kitchen_(kitchen),
+      riceBall_(riceBall),
+      printer_(printer),
+      printDialog_(std::move(printDialog)),
+      preview_(std::move(preview)) {
+  setWindowTitle(toQ(sj("お弁当の栄養")));
+  auto* root = new QHBoxLayout(this);
+  auto* left = new QVBoxLayout;
+  auto* top = new QHBoxLayout;
+  RiceBallButton = new QToolButton(this);
+  RiceBallButton->setFixedSize(120, 120);
+  const QImage ball = loadTransparentBmp(riceBallPicturePath(1, 1));
+  if (!ball.isNull()) {
+    RiceBallButton->setIcon(QPixmap::fromImage(ball));
+    RiceBallButton->setIconSize(QSize(112, 112));
+  }
+  auto* hint = new QLabel(
+      toQ(sj("お弁当の栄養がどうだったか知りたいときは、左のおにぎりくんをクリックしてね")), this);
+  hint->setWordWrap(true);
+  hint->setMinimumWidth(220);
+  top->addWidget(RiceBallButton);
+  top->addWidget(hint, 1);
+  left->addLayout(top);
+  GraphCheck = new QCheckBox(toQ(sj("グラフを表示する")), this);
+  left->addWidget(GraphCheck);
+  auto* printRow = new QHBoxLayout;
+  PrintButton = new QPushButton(toQ(sj("印刷する")), this);
+  PreviewButton = new QPushButton(toQ(sj("プレビュー")), this);
+  PrintButton->setVisible(false);
+  PreviewButton->setVisible(false);
+  printRow->addWidget(PrintButton);
+  printRow->addWidget(PreviewButton);
+  left->addLayout(printRow);
+  auto* quitHint = new QLabel(toQ(sj("お弁当箱をやめたいときは、下の→をクリックしてね")), this);
+  quitHint->setWordWrap(true);
+  left->addWidget(quitHint);
+  auto* bottom = new QHBoxLayout;
+  CloseButton = new QPushButton(toQ(sj("この窓を閉じる")), this);
+  WidenButton = new QPushButton(toQ(sj("→")), this);
+  WidenButton->setCheckable(true);
+  bottom->addWidget(CloseButton);
+  bottom->addWidget(WidenButton);
+  left->addLayout(bottom);
+  Status = new QLabel(this);
+  left->addWidget(Status);
+  root->addLayout(left);
+
+  BoxGroup = new QGroupBox(toQ(sj("お弁当箱を")), this);
+  auto* g = new QVBoxLayout(BoxGroup);
+  NewButton = new QPushButton(toQ(sj("新規作成(&N)")), BoxGroup);
+  OpenButton = new QPushButton(toQ(sj("開く(&O)")), BoxGroup);
+  SaveButton = new QPushButton(toQ(sj("保存する(&S)")), BoxGroup);
+  QuitButton = new QPushButton(toQ(sj("もうやめる(&X)")), BoxGroup);
+  for (QPushButton* b : {NewButton, OpenButton, SaveButton, QuitButton}) g->addWidget(b);
+  root->addWidget(BoxGroup);
+  BoxGroup->setEnabled(false);
+
+  const bool filled = !kitchen.placedNames().empty();
+  if (filled) {
+    GraphCheck->setChecked(kitchen.showGraph());
+    kitchen.computeGrade();
+  }
+  GraphCheck->setEnabled(filled);
+  RiceBallButton->setEnabled(filled);
+  SaveButton->setEnabled(filled);
+
+  connect(RiceBallButton, &QToolButton::clicked, this, &TBentouKekkaForm::riceBallClicked);
+  connect(GraphCheck, &QCheckBox::toggled, this, [this](bool on) { kitchen_.setShowGraph(on); });
+  connect(PrintButton, &QPushButton::clicked, this, &TBentouKekkaForm::printClicked);
+  connect(PreviewButton, &QPushButton::clicked, this, [this] {
+    if (riceBall_) riceBall_->close();
+    if (preview_) preview_();
+  });
+  connect(CloseButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(WidenButton, &QPushButton::toggled, this, &TBentouKekkaForm::setWidened);
+  connect(QuitButton, &QPushButton::clicked, this, [this] { finishWith(1); });
+  connect(OpenButton, &QPushButton::clicked, this, [this] { finishWith(2); });
+  connect(SaveButton, &QPushButton::clicked, this, [this] { finishWith(3); });
+  connect(NewButton, &QPushButton::clicked, this, [this] { finishWith(4); });
+}
+
+bool TBentouKekkaForm::showGraph() const { return GraphCheck->isChecked(); }
+bool TBentouKekkaForm::widened() const { return BoxGroup->isVisible(); }
+
+void TBentouKekkaForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (fullWidth_ == 0) {
+    adjustSize();
+    fullWidth_ = width();
+    narrowWidth_ = BoxGroup->geometry().left();
+    setWidened(false);
+  }
+}
+
+void TBentouKekkaForm::setWidened(bool on) {
+  BoxGroup->setVisible(on);
+  BoxGroup->setEnabled(on);
+  if (WidenButton->isChecked() != on) WidenButton->setChecked(on);
+  if (fullWidth_ > 0) resize(on ? fullWidth_ : std::max(narrowWidth_, 1), height());
+}
+
+void TBentouKekkaForm::riceBallClicked() {
+  if (riceBall_) riceBall_->show(kitchen_, kitchen_.grade());
+  PrintButton->setVisible(true);
+  PreviewButton->setVisible(true);
+}
+
+void TBentouKekkaForm::printClicked() {
+  if (riceBall_) riceBall_->close();
+  groupEnabled_ = BoxGroup->isEnabled();
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{BoxGroup, RiceBallButton, PrintButton, PreviewButton})
+    w->setEnabled(false);
+  printKitchenPage(kitchen_, printer_, printDialog_, this,
+                   [this](const QString& s) { Status->setText(s); });
+  prompt().message(sj("印刷しました"));
+  BoxGroup->setEnabled(groupEnabled_);
+  for (QWidget* w : std::initializer_list<QWidget*>{RiceBallButton, PrintButton, PreviewButton})
+    w->setEnabled(true);
+}
+
+void TBentouKekkaForm::finishWith(int action) {
+  action_ = action;
+  accept();
+}
+
+BentoResult::BentoResult(RiceBall* riceBall)
+    : printDialog(standardPrintDialog()),
+      setupDialog([](QPrinter& printer, QWidget* parent) {
+        QPageSetupDialog d(&printer, parent);
+        return d.exec() == QDialog::Accepted;
+      }),
+      riceBall_(riceBall),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+BentoResult::~BentoResult() = default;
+
+void BentoResult::showResult(TBentoubakoForm& kitchen) {
+  TBentouKekkaForm dialog(
+      kitchen, riceBall_, *printer_, printDialog, [this, &kitchen] { showPreview(kitchen); },
+      &kitchen);
+  if (runDialog)
+    runDialog(dialog);
+  else
+    dialog.exec();
+  kitchen.setShowGraph(dialog.showGraph());
+  const int action = dialog.action();
+  kitchen.afterResult(action);
+}
+
+void BentoResult::showPreview(TBentoubakoForm& kitchen) {
+  if (riceBall_) riceBall_->close();
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  if (setupDialog && !setupDialog(*printer_, &kitchen)) return;
+  TBentouPreViewForm preview(*printer_, bentoPageData(kitchen), &kitchen);
+  if (runPreview)
+    runPreview(preview);
+  else
+    preview.exec();
+}
+
+}  // namespace nv
