@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "app/nv_about_port.h"
-#include "bento/bentoubako_form.h"
 #include "bento/bentou_kekka_form.h"
+#include "bento/bentoubako_form.h"
 #include "bento/onigiri_bouya_form.h"
 #include "bento/recipe_windows.h"
 #include "core/gun_name.h"

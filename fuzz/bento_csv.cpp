@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/silent_prompt.h"
 #include "core/food.h"
+#include "fuzz/silent_prompt.h"
 #include "platform/binio.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bento/model/bento_data_file.h"
-#include "fuzz/silent_prompt.h"
 #include "core/food.h"
+#include "fuzz/silent_prompt.h"
 #include "platform/binio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

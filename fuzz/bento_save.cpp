@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "fuzz/silent_prompt.h"
 #include "core/kojin_data.h"
+#include "fuzz/silent_prompt.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nvfuzz::installSilentPrompt();

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/food.h"
-#include "platform/binio.h"
 #include "fuzz/silent_prompt.h"
+#include "platform/binio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nvfuzz::installSilentPrompt();

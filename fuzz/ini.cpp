@@ -1,11 +1,11 @@
 // Fuzzes the settings-file reader and writer: whatever a file holds, the document must
 // survive, and what it writes must read back as the document it had in memory.
+#include "platform/ini.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "platform/ini.h"
 
 namespace {
 void sameAsWritten(const nv::Ini& ini) {

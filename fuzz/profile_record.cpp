@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/kojin_data.h"
-#include "platform/binio.h"
 #include "fuzz/silent_prompt.h"
+#include "platform/binio.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nvfuzz::installSilentPrompt();

@@ -15,9 +15,10 @@ class SilentProgress : public nv::Progress {
 
 class SilentPrompt : public nv::Prompt {
  public:
-  nv::Answer messageBox(const std::string&, const std::string&, nv::Icon, nv::Buttons buttons) override {
+  nv::Answer messageBox(const std::string&, const std::string&, nv::Icon,
+                        nv::Buttons buttons) override {
     return buttons == nv::Buttons::YesNo || buttons == nv::Buttons::YesNoCancel ? nv::Answer::Yes
-                                                                                 : nv::Answer::Ok;
+                                                                                : nv::Answer::Ok;
   }
   void message(const std::string&) override {}
   std::unique_ptr<nv::Progress> progress(const std::string&, int64_t, int64_t) override {

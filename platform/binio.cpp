@@ -4,11 +4,12 @@
 
 namespace nv {
 
-static_assert(std::endian::native == std::endian::little, "the record code assumes a little-endian host");
+static_assert(std::endian::native == std::endian::little,
+              "the record code assumes a little-endian host");
 
 int32_t getInt32LE(const char* p) {
-  uint32_t u = uint32_t(uint8_t(p[0])) | uint32_t(uint8_t(p[1])) << 8 | uint32_t(uint8_t(p[2])) << 16 |
-               uint32_t(uint8_t(p[3])) << 24;
+  uint32_t u = uint32_t(uint8_t(p[0])) | uint32_t(uint8_t(p[1])) << 8 |
+               uint32_t(uint8_t(p[2])) << 16 | uint32_t(uint8_t(p[3])) << 24;
   return int32_t(u);
 }
 

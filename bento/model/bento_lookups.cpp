@@ -139,7 +139,8 @@ void TDaidokoro::forEachFoodOf(const NameList& dishes, Add add) const {
 void TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
                                 const TFoodData* foods) const {
   const TFoodData& table = foodTable(foods);
-  forEachFoodOf(dishes, [&](const TBentouShokuhin& f) { table.addNutrients(f.FoodNumber, f.Grams, acc); });
+  forEachFoodOf(dishes,
+                [&](const TBentouShokuhin& f) { table.addNutrients(f.FoodNumber, f.Grams, acc); });
 }
 
 void TDaidokoro::foodGroupGrams(const NameList& dishes, GroupGrams& acc,

@@ -9,8 +9,8 @@ namespace nv {
 
 const std::array<std::string, kNutrientCount>& nutrientChartLabels() {
   static const std::array<std::string, kNutrientCount> labels = {
-      sj("エネルギー"), sj("蛋白質 "),  sj(" 脂肪  "),  sj(" ｶﾙｼｳﾑ "),  sj(" 鉄分  "),
-      sj("ﾋﾞﾀﾐﾝA "),   sj("ﾋﾞﾀﾐﾝB1"), sj("ﾋﾞﾀﾐﾝB2"), sj("ﾋﾞﾀﾐﾝC "), sj(" 塩分  ")};
+      sj("エネルギー"), sj("蛋白質 "), sj(" 脂肪  "), sj(" ｶﾙｼｳﾑ "), sj(" 鉄分  "),
+      sj("ﾋﾞﾀﾐﾝA "),    sj("ﾋﾞﾀﾐﾝB1"), sj("ﾋﾞﾀﾐﾝB2"), sj("ﾋﾞﾀﾐﾝC "), sj(" 塩分  ")};
   return labels;
 }
 
@@ -30,16 +30,18 @@ int truncatedPercent(double percent) {
 std::vector<ChartBar> nutrientBars(const Nutrients& totals, const Nutrients& requirement) {
   std::vector<ChartBar> bars;
   for (int k = 0; k < kNutrientCount; ++k)
-    bars.push_back({nutrientChartLabels()[size_t(k)], percentOfRequirement(totals[size_t(k)], requirement[size_t(k)]),
-                    k % 7});
+    bars.push_back({nutrientChartLabels()[size_t(k)],
+                    percentOfRequirement(totals[size_t(k)], requirement[size_t(k)]), k % 7});
   return bars;
 }
 
-std::vector<ChartBar> groupBars(const GroupGrams& grams, const std::array<double, kFoodGroupCount>& requirement,
+std::vector<ChartBar> groupBars(const GroupGrams& grams,
+                                const std::array<double, kFoodGroupCount>& requirement,
                                 const std::array<std::string, kFoodGroupCount>& groupNames) {
   std::vector<ChartBar> bars;
   for (int g = 1; g < kFoodGroupCount; ++g)
-    bars.push_back({groupNames[size_t(g)], percentOfRequirement(grams[size_t(g)], requirement[size_t(g)]), g});
+    bars.push_back(
+        {groupNames[size_t(g)], percentOfRequirement(grams[size_t(g)], requirement[size_t(g)]), g});
   return bars;
 }
 

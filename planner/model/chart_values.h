@@ -18,14 +18,15 @@ double percentOfRequirement(double total, double requirement);
 int truncatedPercent(double percent);
 
 struct ChartBar {
-  std::string label;  // CP932
-  double value = 0;   // percent
+  std::string label;    // CP932
+  double value = 0;     // percent
   int colourIndex = 0;  // index into the food-group colours (TGunName)
 };
 
 // Graph window: ten nutrient bars (colour k mod 7) or six group bars (groups 1..6).
 std::vector<ChartBar> nutrientBars(const Nutrients& totals, const Nutrients& requirement);
-std::vector<ChartBar> groupBars(const GroupGrams& grams, const std::array<double, kFoodGroupCount>& requirement,
+std::vector<ChartBar> groupBars(const GroupGrams& grams,
+                                const std::array<double, kFoodGroupCount>& requirement,
                                 const std::array<std::string, kFoodGroupCount>& groupNames);
 // The main window's percent chart: ten nutrient bars, values truncated toward zero.
 std::vector<ChartBar> percentBars(const Nutrients& totals, const Nutrients& requirement);

@@ -90,8 +90,9 @@ bool loadMenuFile(const std::string& path, SelectedMenu& menu, TKojinData& profi
       SelDish d;
       std::string_view hint;
       int32_t foodCount = 0;
-      if (!in.readInt32(d.kondateNo) || !in.readDouble(d.weight) || !in.readBytes(kHintSize, hint) ||
-          !in.readInt32(foodCount) || !in.canHold(foodCount, kUsedFoodRecordSize)) {
+      if (!in.readInt32(d.kondateNo) || !in.readDouble(d.weight) ||
+          !in.readBytes(kHintSize, hint) || !in.readInt32(foodCount) ||
+          !in.canHold(foodCount, kUsedFoodRecordSize)) {
         reportUnreadable(path);
         return false;
       }

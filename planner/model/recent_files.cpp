@@ -66,7 +66,8 @@ void RecentFiles::read(const Ini& ini) {
 void RecentFiles::write(Ini& ini) const {
   const std::vector<std::string> stored = storedPaths();
   ini.writeInteger("MainForm", "MenuCount", int(stored.size()));
-  for (size_t i = 0; i < stored.size(); ++i) ini.writeString("MainForm", cformat("Menu%zu", i), stored[i]);
+  for (size_t i = 0; i < stored.size(); ++i)
+    ini.writeString("MainForm", cformat("Menu%zu", i), stored[i]);
 }
 
 }  // namespace nv

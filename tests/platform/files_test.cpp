@@ -1,8 +1,9 @@
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
 
 #include "byte_builder.h"
 #include "platform/binio.h"
-#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "temp_dir.h"

@@ -27,11 +27,13 @@ ScriptedPrompt::ScriptedPrompt() : previous_(nv::setPrompt(this)) {}
 
 ScriptedPrompt::~ScriptedPrompt() {
   nv::setPrompt(previous_);
-  for (const Expected& e : expected_) ADD_FAILURE() << "expected but never shown: " << describe(e.event);
+  for (const Expected& e : expected_)
+    ADD_FAILURE() << "expected but never shown: " << describe(e.event);
 }
 
-ScriptedPrompt& ScriptedPrompt::expectBox(const std::string& textUtf8, const std::string& captionUtf8,
-                                          nv::Icon icon, nv::Buttons buttons, nv::Answer answer) {
+ScriptedPrompt& ScriptedPrompt::expectBox(const std::string& textUtf8,
+                                          const std::string& captionUtf8, nv::Icon icon,
+                                          nv::Buttons buttons, nv::Answer answer) {
   PromptEvent e{PromptEvent::Box, nv::sj(textUtf8), nv::sj(captionUtf8), icon, buttons};
   expected_.push_back({e, answer});
   return *this;
@@ -53,7 +55,8 @@ nv::Answer ScriptedPrompt::messageBox(const std::string& text, const std::string
   }
   Expected want = expected_.front();
   expected_.pop_front();
-  EXPECT_EQ(want.event.kind, PromptEvent::Box) << "wanted " << describe(want.event) << ", got " << describe(got);
+  EXPECT_EQ(want.event.kind, PromptEvent::Box)
+      << "wanted " << describe(want.event) << ", got " << describe(got);
   EXPECT_EQ(nv::cp932ToUtf8(want.event.text), nv::cp932ToUtf8(text));
   EXPECT_EQ(nv::cp932ToUtf8(want.event.caption), nv::cp932ToUtf8(caption));
   EXPECT_EQ(int(want.event.icon), int(icon)) << describe(got);
@@ -70,7 +73,8 @@ void ScriptedPrompt::message(const std::string& text) {
   }
   Expected want = expected_.front();
   expected_.pop_front();
-  EXPECT_EQ(want.event.kind, PromptEvent::Message) << "wanted " << describe(want.event) << ", got " << describe(got);
+  EXPECT_EQ(want.event.kind, PromptEvent::Message)
+      << "wanted " << describe(want.event) << ", got " << describe(got);
   EXPECT_EQ(nv::cp932ToUtf8(want.event.text), nv::cp932ToUtf8(text));
 }
 

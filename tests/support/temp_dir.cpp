@@ -23,7 +23,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(nv::toFsPath(path_), ec);
 }
 
-std::string TempDir::file(const std::string& nameUtf8) const { return nv::joinPath(path_, nv::sj(nameUtf8)); }
+std::string TempDir::file(const std::string& nameUtf8) const {
+  return nv::joinPath(path_, nv::sj(nameUtf8));
+}
 
 void writeBytes(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(nv::writeFileAtomic(path, bytes)) << nv::cp932ToUtf8(path);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-nv::TUsedFoodList dish() {
-  return {{1, 100, 100}, {2, 20, 20}, {3, 5, 5}};
-}
+nv::TUsedFoodList dish() { return {{1, 100, 100}, {2, 20, 20}, {3, 5, 5}}; }
 }  // namespace
 
 TEST(QuantityModel, TotalSliderAt15000SetsEveryLineTo150Percent) {
