@@ -22,22 +22,13 @@
 #include "platform/text.h"
 #include "tools/nvtool/cmd_bento_common.h"
 #include "tools/nvtool/commands.h"
+#include "tools/nvtool/pdf/gui_application.h"
 
 namespace nvtool {
 namespace {
 
 // The kitchen the pages are composed from: a 1024-pixel wide window at scale 1.
 constexpr int kKitchenWidth = 1024;
-
-std::unique_ptr<QGuiApplication> guiApplication() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  static int argc = 1;
-  static char name[] = "nvtool";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // The game's pictures beside the program, or beside the data file when the program has none.
 std::string bentoPictureFolder(const std::string& dataCp932) {
@@ -112,7 +103,7 @@ int cmdBentoPrint(const Args& args) {
     pages.push_back(std::move(page));
   }
 
-  auto app = guiApplication();
+  auto app = headlessGuiApplication();
   QSaveFile file(nv::toQ(nv::utf8ToCp932(out)));
   if (!file.open(QIODevice::WriteOnly)) return failure("cannot write " + out);
   QPdfWriter writer(&file);

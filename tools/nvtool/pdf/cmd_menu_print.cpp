@@ -18,19 +18,10 @@
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 #include "tools/nvtool/menu_tool.h"
+#include "tools/nvtool/pdf/gui_application.h"
 
 namespace nvtool {
 namespace {
-
-std::unique_ptr<QGuiApplication> guiApplication() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  static int argc = 1;
-  static char name[] = "nvtool";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // The pictures beside the program, or beside the data file when the program has none.
 std::string pictureFolder(const std::string& dataPathUtf8) {
@@ -45,7 +36,7 @@ int cmdMenuPrint(const Args& args) {
   if (int status = parseMenuOptions(args, true, options); status != kOk) return status;
   LoadedMenu loaded;
   if (!loadMenu(options, loaded)) return kFailed;
-  auto app = guiApplication();
+  auto app = headlessGuiApplication();
 
   nv::MenuPrintData data;
   data.childName = loaded.profile.name();

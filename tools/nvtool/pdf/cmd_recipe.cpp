@@ -19,19 +19,10 @@
 #include "platform/text.h"
 #include "tools/nvtool/cmd_bento_common.h"
 #include "tools/nvtool/commands.h"
+#include "tools/nvtool/pdf/gui_application.h"
 
 namespace nvtool {
 namespace {
-
-std::unique_ptr<QGuiApplication> recipeApplication() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-  static int argc = 1;
-  static char name[] = "nvtool";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // The pictures beside the program, or beside the data file when the program has none.
 std::string bentouFolder(const std::string& dataPathUtf8) {
@@ -62,7 +53,7 @@ int cmdRecipe(const Args& args) {
   const std::string dish = nv::utf8ToCp932(name);
   if (!kitchen.recipe(dish, ingredients, steps, quantities))
     return failure("no recipe for " + name);
-  auto app = recipeApplication();
+  auto app = headlessGuiApplication();
 
   const nv::RecipePage page =
       nv::makeRecipePage(dish, ingredients, quantities, steps, bentouFolder(data));
