@@ -172,7 +172,9 @@ std::string utf8ToCp932(std::string_view utf8) { return utf16ToCp932(utf8ToUtf16
 std::string cp932ToUtf8(std::string_view cp932) { return utf16ToUtf8(cp932ToUtf16(cp932)); }
 std::string sj(std::string_view utf8) { return utf8ToCp932(utf8); }
 
-int compareJa(std::string_view a, std::string_view b) {
+namespace {
+// Japanese collation of two UTF-16 texts; plain code-unit order when ICU has no collator.
+int collateJa(const std::u16string& a, const std::u16string& b) {
   thread_local std::unique_ptr<icu::Collator> collator = [] {
     UErrorCode err = U_ZERO_ERROR;
     std::unique_ptr<icu::Collator> c(
@@ -182,6 +184,16 @@ int compareJa(std::string_view a, std::string_view b) {
     c->setStrength(icu::Collator::QUATERNARY);
     return c;
   }();
+  if (!collator) return a.compare(b);
+  UErrorCode err = U_ZERO_ERROR;
+  UCollationResult r =
+      collator->compare(reinterpret_cast<const UChar*>(a.data()), int32_t(a.size()),
+                        reinterpret_cast<const UChar*>(b.data()), int32_t(b.size()), err);
+  return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+}
+}  // namespace
+
+int compareJa(std::string_view a, std::string_view b) {
   // Case is folded first, so "Ａ" and "ａ" compare equal while kana type and width still count.
   auto fold = [](std::string_view s) {
     std::u16string u = cp932ToUtf16(s);
@@ -194,13 +206,11 @@ int compareJa(std::string_view a, std::string_view b) {
     out.resize(size_t(n));
     return out;
   };
-  std::u16string fa = fold(a), fb = fold(b);
-  if (!collator) return fa.compare(fb);
-  UErrorCode err = U_ZERO_ERROR;
-  UCollationResult r =
-      collator->compare(reinterpret_cast<const UChar*>(fa.data()), int32_t(fa.size()),
-                        reinterpret_cast<const UChar*>(fb.data()), int32_t(fb.size()), err);
-  return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
+  return collateJa(fold(a), fold(b));
+}
+
+int compareJaCaseSensitive(std::string_view a, std::string_view b) {
+  return collateJa(cp932ToUtf16(a), cp932ToUtf16(b));
 }
 
 bool isCp932LeadByte(unsigned char c) {

@@ -30,6 +30,8 @@ std::string sj(std::string_view utf8);
 // The Japanese, locale-aware, case-insensitive ordering of sorted displays and dish files.
 // Returns <0, 0 or >0.
 int compareJa(std::string_view a, std::string_view b);
+// The same ordering with case kept ("Ａ" and "ａ" differ), for the similar-dish list's sort.
+int compareJaCaseSensitive(std::string_view a, std::string_view b);
 
 // True when the first byte starts a two-byte CP932 character.
 bool isCp932LeadByte(unsigned char c);

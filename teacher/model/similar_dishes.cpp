@@ -1,8 +1,5 @@
 #include "teacher/model/similar_dishes.h"
 
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-
 #include <algorithm>
 #include <memory>
 
@@ -11,24 +8,6 @@
 #include "platform/text.h"
 
 namespace nv {
-
-int compareJaCaseSensitive(std::string_view a, std::string_view b) {
-  thread_local std::unique_ptr<icu::Collator> collator = [] {
-    UErrorCode err = U_ZERO_ERROR;
-    std::unique_ptr<icu::Collator> c(
-        icu::Collator::createInstance(icu::Locale::getJapanese(), err));
-    if (U_FAILURE(err)) return std::unique_ptr<icu::Collator>();
-    c->setStrength(icu::Collator::QUATERNARY);
-    return c;
-  }();
-  std::u16string ua = cp932ToUtf16(a), ub = cp932ToUtf16(b);
-  if (!collator) return ua.compare(ub);
-  UErrorCode err = U_ZERO_ERROR;
-  UCollationResult r =
-      collator->compare(reinterpret_cast<const UChar*>(ua.data()), int32_t(ua.size()),
-                        reinterpret_cast<const UChar*>(ub.data()), int32_t(ub.size()), err);
-  return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
-}
 
 const std::vector<std::string>& SimilarDishes::filterItems() {
   static const std::vector<std::string> items = {

@@ -12,9 +12,6 @@ namespace nv {
 
 class TKondateData;
 
-// The locale's case-sensitive ordering of the list's sort (<0, 0, >0).
-int compareJaCaseSensitive(std::string_view a, std::string_view b);
-
 class SimilarDishes {
  public:
   enum class Mode { None = 0, NameSearch = 1, AddedDishes = 2, KanaFilter = 3 };
