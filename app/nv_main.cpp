@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/nv_about_port.h"
+#include "bento/bento_batch_print.h"
 #include "bento/bentou_kekka_form.h"
 #include "bento/bentoubako_form.h"
 #include "bento/onigiri_bouya_form.h"
@@ -117,6 +118,12 @@ int main(int argc, char** argv) {
     kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
+  };
+
+  // "データ印刷": the class's lunch boxes on the printer the set-up dialog chooses.
+  start.hooks.printBentouData = [&] {
+    nv::printBentouData(start.kojinData(), start.gunName(), qtDialogs.printer(), nv::editProfile,
+                        &start);
   };
 
   if (start.handleArguments(args)) return 0;  // files given: the screen is never shown

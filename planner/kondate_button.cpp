@@ -47,10 +47,11 @@ void TKondateButton::loadGlyph() {
   if (picture.isNull()) return;
   const int dpi = screen() ? int(screen()->logicalDotsPerInch()) : 96;
   const GlyphSize g =
-      dishGlyphSize(width(), height(), fontPoints_, dpi, picture.width(), picture.height(), 1.0);
+      panelGlyphSize(width(), height(), fontPoints_, dpi, picture.width(), picture.height());
   if (!g.valid) return;
-  setIcon(QPixmap::fromImage(
-      picture.scaled(g.width, g.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  if (g.width != picture.width() || g.height != picture.height())
+    picture = picture.scaled(g.width, g.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  setIcon(QPixmap::fromImage(picture));
   setIconSize(QSize(g.width, g.height));
 }
 
