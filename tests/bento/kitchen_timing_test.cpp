@@ -1,11 +1,15 @@
 // Timings of the kitchen's interactive paths at 1920 x 1080. They run only when NV_TIMING is
 // set (they print medians and check nothing), so ordinary test runs stay quick:
 //   NV_TIMING=1 QT_QPA_PLATFORM=offscreen build/tests/test_bento --gtest_filter='KitchenTiming*'
+#include <sys/resource.h>
+
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
+#include "bento/onigiri_bouya_form.h"
 #include "bento/selected_bentou_item.h"
 #include "kitchen_fixture.h"
 
@@ -94,6 +98,50 @@ TEST_F(KitchenTiming, OverviewWorkingViewRefrigeratorAndDragging) {
       median(overview), median(overviewCpu), median(working), median(workingCpu), median(fridge),
       median(fridgeCpu), median(move), median(moveCpu), overview.size(), working.size(),
       fridge.size(), move.size());
+}
+
+double processCpuSeconds() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+         double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The share of one core the process takes over `seconds` of running event loop, while
+// `keepUp` is called every 100 ms.
+double cpuPercentOver(int seconds, const std::function<void()>& keepUp) {
+  QTimer poll;
+  poll.setInterval(100);
+  QObject::connect(&poll, &QTimer::timeout, keepUp);
+  poll.start();
+  QElapsedTimer wall;
+  const double cpu0 = processCpuSeconds();
+  wall.start();
+  QEventLoop loop;
+  QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+  loop.exec();
+  return 100.0 * (processCpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
+}
+
+// The rice ball animating over the kitchen, shown again at once whenever it has closed itself
+// (as a child clicking it again), beside the same kitchen without it.
+TEST_F(KitchenTiming, RiceBallCpu) {
+  working(wide);
+  nv::RiceBall ball;
+  form->ports.riceBall = &ball;
+  QApplication::processEvents();
+  std::vector<double> idle, shown;
+  int shows = 0;
+  for (int r = 0; r < 3; ++r) idle.push_back(cpuPercentOver(10, [] {}));
+  for (int r = 0; r < 3; ++r)
+    shown.push_back(cpuPercentOver(10, [&] {
+      if (!ball.window()) ball.show(*form, shows++ % 4);
+    }));
+  ball.close();
+  std::printf(
+      "rice ball over the kitchen at 1920x1080: CPU median %.2f %% of a core while it animates "
+      "(kitchen alone %.2f %%), 3 runs of 10 s each, %d shows\n",
+      median(shown), median(idle), shows);
 }
 
 }  // namespace
