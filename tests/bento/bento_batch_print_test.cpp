@@ -3,7 +3,6 @@
 #include "bento/bento_batch_print.h"
 
 #include <QPrinter>
-#include <cstdio>
 #include <regex>
 
 #include "kitchen_fixture.h"
@@ -11,17 +10,6 @@
 #include "scripted_prompt.h"
 
 namespace {
-
-std::string runOutput(const std::string& cmd) {
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  pclose(p);
-  return out;
-}
 
 class BatchPrint : public nvtest::KitchenTest {
  protected:
@@ -73,12 +61,12 @@ TEST_F(BatchPrint, CancelledProfileSkipsItsFileAndAnUnreadableFileIsReported) {
 
   // Both printed boxes in the one file, a landscape page each.
   std::smatch m;
-  const std::string info = runOutput("pdfinfo '" + pdf + "'");
+  const std::string info = nvtest::commandOutput("pdfinfo '" + pdf + "'");
   ASSERT_TRUE(std::regex_search(info, m, std::regex("Pages: +(\\d+)"))) << info;
   EXPECT_EQ(m[1], "2");
   ASSERT_TRUE(std::regex_search(info, m, std::regex("Page size: +([\\d.]+) x ([\\d.]+)")));
   EXPECT_GT(std::stod(m[1]), std::stod(m[2])) << "landscape";
-  const std::string text = runOutput("pdftotext '" + pdf + "' -");
+  const std::string text = nvtest::commandOutput("pdftotext '" + pdf + "' -");
   EXPECT_EQ(text.find("たろう"), std::string::npos);
   const size_t hanaAt = text.find("はなこ さんのお弁当箱"), page2 = text.find('\f');
   EXPECT_LT(hanaAt, page2) << text;
