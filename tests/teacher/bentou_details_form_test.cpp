@@ -120,7 +120,11 @@ TEST(BentouDetailsForm, CancelLeavesNvIniAloneAndOkWritesTheLayouts) {
   EXPECT_EQ(again.result().scrollBarStyle, 2);
   again.layouts[size_t(nv::LayoutSection::Oven)].columns->setValue(7);
   again.OkBtn->click();
-  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven).maxCol, 7);
+  const std::string oven = sj("[オーブン]") +
+                           "\r\niLeft=526\r\niTop=1\r\niRight=506\r\niBottom=422\r\nraLeft=60\r\n"
+                           "raTop=78\r\nraRight=417\r\nraBottom=326\r\nMaxCol=7\r\nMaxRaw=2\r\n"
+                           "data=526,1,506,422,60,78,417,326,7,2\r\n";
+  EXPECT_NE(nvtest::readBytes(f.dir.file("NV.ini")).find(oven), std::string::npos);
 }
 
 TEST(BentouDetailsForm, Screenshots) {
