@@ -25,6 +25,7 @@
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/ui_language.h"
 #include "teacher/bentou_details_form.h"
 #include "widgets/qt_dialogs.h"
 #include "widgets/qt_prompt.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // No display name: the platform would append it to every window title.
   QApplication::setApplicationName(QStringLiteral("NV"));
+  nv::useJapaneseUi();
   // The fonts the windows were designed with, on the fonts a Linux desktop has.
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));

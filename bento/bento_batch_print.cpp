@@ -75,6 +75,7 @@ BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunN
                                  QWidget* parent, QSize kitchenSize) {
   BatchPrintResult result;
   const QPageLayout::Orientation before = printer.pageLayout().orientation();
+  printer.setPageOrientation(QPageLayout::Landscape);
   std::vector<std::string> files;
   if (!dialogs().printerSetup(PageOrientation::Landscape) ||
       !dialogs().openFiles(batchFileRequest(), files)) {

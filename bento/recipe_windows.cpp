@@ -45,11 +45,8 @@ void RecipeWindows::showHowToMake(TBentoubakoForm& kitchen, const std::string& d
   QWidget* owner = book_ && book_->isVisible() ? static_cast<QWidget*>(book_) : &kitchen;
   // A how-to-make picture takes the place of the recipe page.
   const std::string jpeg = dishExplanationPath(dishName);
-  if (fileExists(jpeg)) {
-    TResipiForm3 viewer(jpeg, true, true, child, owner);
-    viewer.exec();
-    return;
-  }
+  // A damaged one is reported, and the recipe page shown when there is one.
+  if (fileExists(jpeg) && showPicture(jpeg, true, true, child, owner)) return;
   std::unique_ptr<TResipiForm4> page(
       makeRecipeWindow(kitchen.kitchenData(), dishName, child, defaultBentoBmpFolder()));
   if (!page) return;

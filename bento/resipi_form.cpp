@@ -215,8 +215,7 @@ void TResipiForm::SB_ModoruClick() {
 void TResipiForm::showTopic(int topic) {
   // The three points show at their own size; the food groups fill the screen and print.
   const bool kiso = topic == 3;
-  TResipiForm3 viewer(topicPicturePath(topic), kiso, kiso, childName_, this);
-  viewer.exec();
+  showPicture(topicPicturePath(topic), kiso, kiso, childName_, this);
 }
 
 void TResipiForm::paintEvent(QPaintEvent*) {

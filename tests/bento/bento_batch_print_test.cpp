@@ -71,11 +71,13 @@ TEST_F(BatchPrint, CancelledProfileSkipsItsFileAndAnUnreadableFileIsReported) {
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);  // restored
   EXPECT_EQ(nv::cp932ToUtf8(profile.name()), "host");                    // the screen's child
 
-  // Both printed boxes in the one file, a page each.
+  // Both printed boxes in the one file, a landscape page each.
   std::smatch m;
   const std::string info = runOutput("pdfinfo '" + pdf + "'");
   ASSERT_TRUE(std::regex_search(info, m, std::regex("Pages: +(\\d+)"))) << info;
   EXPECT_EQ(m[1], "2");
+  ASSERT_TRUE(std::regex_search(info, m, std::regex("Page size: +([\\d.]+) x ([\\d.]+)")));
+  EXPECT_GT(std::stod(m[1]), std::stod(m[2])) << "landscape";
   const std::string text = runOutput("pdftotext '" + pdf + "' -");
   EXPECT_EQ(text.find("たろう"), std::string::npos);
   const size_t hanaAt = text.find("はなこ さんのお弁当箱"), page2 = text.find('\f');

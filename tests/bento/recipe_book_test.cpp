@@ -56,6 +56,14 @@ TEST_F(RecipeBookTest, GroupingsGroupButtonsADishGridAndBack) {
   // Shaped: the white corner of the picture is not part of the window, the pages are.
   EXPECT_FALSE(book->mask().contains(QPoint(1, 1)));
   EXPECT_TRUE(book->mask().contains(QPoint(200, 250)));
+  // Dragged by its body.
+  const QPoint centred = book->pos();
+  book->move(100, 100);
+  send(book, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton, Qt::LeftButton);
+  send(book, QEvent::MouseMove, {320, 210}, Qt::NoButton, Qt::LeftButton);
+  send(book, QEvent::MouseButtonRelease, {320, 210}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(book->pos(), QPoint(120, 110));
+  book->move(centred);
 
   const nv::BookLists lists = nv::bookListsOf(form->kitchenData());
   const QRect frame = book->Bevel1->geometry();
