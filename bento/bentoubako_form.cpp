@@ -14,6 +14,7 @@
 #include "bento/model/bento_pictures.h"
 #include "bento/model/bento_save.h"
 #include "bento/model/bmp_size.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -25,9 +26,6 @@
 
 namespace nv {
 namespace {
-
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-KSize kSize(const QImage& i) { return i.isNull() ? KSize{} : KSize{i.width(), i.height()}; }
 
 // The rim of the box, drawn over the dishes inside it.
 class BoxFrontView : public QWidget {

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/dish_picture.h"
 
 namespace nv {
 namespace {
@@ -43,14 +44,15 @@ std::string TKondateButton::picturePath(const std::string& dishName) {
 void TKondateButton::loadGlyph() {
   const std::string path = picturePath(dishName_);
   if (!fileExists(path)) return;
-  QImage picture(toQ(path));
+  QImage picture = loadDishPicture(path);
   if (picture.isNull()) return;
   const int dpi = screen() ? int(screen()->logicalDotsPerInch()) : 96;
   const GlyphSize g =
-      dishGlyphSize(width(), height(), fontPoints_, dpi, picture.width(), picture.height(), 1.0);
+      panelGlyphSize(width(), height(), fontPoints_, dpi, picture.width(), picture.height());
   if (!g.valid) return;
-  setIcon(QPixmap::fromImage(
-      picture.scaled(g.width, g.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  if (g.width != picture.width() || g.height != picture.height())
+    picture = picture.scaled(g.width, g.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  setIcon(QPixmap::fromImage(picture));
   setIconSize(QSize(g.width, g.height));
 }
 

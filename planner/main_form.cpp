@@ -34,6 +34,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/dish_picture.h"
 
 namespace nv {
 
@@ -401,7 +402,7 @@ BarChart* TMainForm::percentChart(int node) { return percentView_->chart(node); 
 void TMainForm::setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) {
   const std::string path = bmpFolder() + dishName + ".bmp";
   if (!fileExists(path)) return;
-  QImage picture(toQ(path));
+  QImage picture = loadDishPicture(path);
   if (picture.isNull()) return;
   const int dpi = button.screen() ? int(button.screen()->logicalDotsPerInch()) : 96;
   int points = button.font().pointSize();

@@ -371,28 +371,26 @@ void TBentouDetailsForm::showAppliance(LayoutSection section) {
   if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
   form.setTitle(layoutSectionName(section));
   form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
-  form.setMain(QRect(QPoint(l.raLeft, l.raTop), QPoint(l.raRight, l.raBottom)), l.maxCol, l.maxRaw,
-               names);
+  form.setMain({l.raLeft, l.raTop, l.raRight, l.raBottom}, l.maxCol, l.maxRaw, names);
   const bool fridge = section == LayoutSection::Refrigerator;
   if (fridge) {
     const ApplianceLayout d = layoutOf(LayoutSection::Door);
     NameList doorNames;
     if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(LayoutSection::Door), doorNames);
-    form.setDoor(QRect(QPoint(d.raLeft, d.raTop), QPoint(d.raRight, d.raBottom)), d.maxCol,
-                 d.maxRaw, doorNames);
+    form.setDoor({d.raLeft, d.raTop, d.raRight, d.raBottom}, d.maxCol, d.maxRaw, doorNames,
+                 storageNameOf(LayoutSection::Door));
   }
   form.exec();
   ApplianceLayout back = l;
-  const QRect g = form.pictureRect(), a = form.mainArea();
+  const QRect g = form.pictureRect();
+  const KRect a = form.mainArea();
   back.iLeft = g.x(), back.iTop = g.y(), back.iRight = g.width(), back.iBottom = g.height();
-  back.raLeft = a.left(), back.raTop = a.top(), back.raRight = a.right(),
-  back.raBottom = a.bottom();
+  back.raLeft = a.left, back.raTop = a.top, back.raRight = a.right, back.raBottom = a.bottom;
   setLayout(section, back);
   if (fridge) {
     ApplianceLayout door = layoutOf(LayoutSection::Door);
-    const QRect d = form.doorArea();
-    door.raLeft = d.left(), door.raTop = d.top(), door.raRight = d.right(),
-    door.raBottom = d.bottom();
+    const KRect d = form.doorArea();
+    door.raLeft = d.left, door.raTop = d.top, door.raRight = d.right, door.raBottom = d.bottom;
     setLayout(LayoutSection::Door, door);
   }
 }

@@ -24,4 +24,16 @@ GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int s
   return g;
 }
 
+GlyphSize panelGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,
+                         int pictureWidth, int pictureHeight) {
+  const GlyphSize fitted = dishGlyphSize(buttonWidth, buttonHeight, fontPoints, screenDpi,
+                                         pictureWidth, pictureHeight, 1.0);
+  if (!fitted.valid) return fitted;
+  const double spaceW = buttonWidth - 4;
+  const double spaceH = buttonHeight - double(fontPoints) * screenDpi / 72.0 - 4;
+  if (pictureWidth <= spaceW && pictureHeight <= spaceH)
+    return GlyphSize{pictureWidth, pictureHeight, true};
+  return fitted;
+}
+
 }  // namespace nv

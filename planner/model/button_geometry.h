@@ -22,4 +22,9 @@ constexpr double kMaxGlyphFactor = 2.0;
 GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,
                         int pictureWidth, int pictureHeight, double factor);
 
+// The picture of a dish-panel button: drawn at its own size when it fits the picture space,
+// else shrunk into it as dishGlyphSize does at factor 1. Small pictures are never enlarged.
+GlyphSize panelGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,
+                         int pictureWidth, int pictureHeight);
+
 }  // namespace nv

@@ -142,7 +142,7 @@ TEST(BentouDetailsForm, Screenshots) {
     nv::TReizoukoForm preview(cooker, 0, shaped, f.dir.file("pics") + "/");
     preview.setTitle(sj("炊飯器"));
     preview.setPicture(QRect(50, 50, 300, 260));
-    preview.setMain(QRect(QPoint(40, 60), QPoint(260, 220)), 3, 2, {sj("ごはん"), sj("おにぎり")});
+    preview.setMain({40, 60, 260, 220}, 3, 2, {sj("ごはん"), sj("おにぎり")});
     preview.show();
     QApplication::processEvents();
     preview.grab().save(QDir(shots).filePath(shaped ? QStringLiteral("reizouko_preview_shaped.png")

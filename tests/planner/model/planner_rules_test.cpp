@@ -54,6 +54,23 @@ TEST(ButtonGeometry, GlyphFitsThePictureSpaceAndScalesWithThePortion) {
   EXPECT_EQ(g.width, 105);
 }
 
+TEST(ButtonGeometry, PanelPicturesAreShrunkButNeverEnlarged) {
+  // Space 60 x 52 as above: a 32 x 24 picture stays as it is, even one that just fits.
+  nv::GlyphSize g = nv::panelGlyphSize(64, 64, 6, 96, 32, 24);
+  EXPECT_TRUE(g.valid);
+  EXPECT_EQ(g.width, 32);
+  EXPECT_EQ(g.height, 24);
+  g = nv::panelGlyphSize(64, 64, 6, 96, 60, 52);
+  EXPECT_EQ(g.width, 60);
+  EXPECT_EQ(g.height, 52);
+  // Too tall: shrunk into the space like any fitted picture (base 52/104).
+  g = nv::panelGlyphSize(64, 64, 6, 96, 60, 104);
+  EXPECT_EQ(g.width, 31);
+  EXPECT_EQ(g.height, 53);
+  EXPECT_EQ(nv::panelGlyphSize(64, 64, 6, 96, 128, 128).width, 53);
+  EXPECT_FALSE(nv::panelGlyphSize(64, 64, 6, 96, 0, 10).valid);
+}
+
 TEST(ChartValues, PercentagesOfTheMealRequirement) {
   nv::Nutrients totals{}, req{};
   totals.fill(0);
