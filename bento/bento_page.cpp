@@ -63,8 +63,8 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = kitchen.placedNames();
-  kitchen.kitchenData().nutrientTotals(names, totals, &kitchen.foods());
-  kitchen.kitchenData().foodGroupGrams(names, grams, &kitchen.foods());
+  kitchen.kitchenData().nutrientTotals(names, totals, kitchen.foods());
+  kitchen.kitchenData().foodGroupGrams(names, grams, kitchen.foods());
   d.graphRows = evaluationGraphRows(kitchen.graphKind(), totals, grams,
                                     LunchRequirements::of(kitchen.profile()), kitchen.gunName());
   d.groupColors = kitchen.settings().groupColors;

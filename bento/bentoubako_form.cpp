@@ -344,15 +344,15 @@ void TBentoubakoForm::recomputeGraph() {
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
-    kitchen_.nutrientTotals(names, totals, &foods_);
-    kitchen_.foodGroupGrams(names, grams, &foods_);
+    kitchen_.nutrientTotals(names, totals, foods_);
+    kitchen_.foodGroupGrams(names, grams, foods_);
   }
   graphRows_ =
       evaluationGraphRows(graphKind_, totals, grams, LunchRequirements::of(profile_), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, &foods_);
+  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, foods_);
   return grade_;
 }
 

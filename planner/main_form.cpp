@@ -45,7 +45,6 @@ TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName
       gunName_(gunName),
       foodData_(std::make_unique<TFoodData>()),
       kondateData_(std::make_unique<TKondateData>()) {
-  setCurrentFoodData(foodData_.get());
   doc_.setDishes(kondateData_.get());
   doc_.setDialogParent(this);
   setWindowTitle(QStringLiteral("nuvelta"));
@@ -64,7 +63,6 @@ TMainForm::~TMainForm() {
   // The docked windows go while the tables they look at still exist.
   delete selDock_;
   delete graphDock_;
-  if (currentFoodData() == foodData_.get()) setCurrentFoodData(nullptr);
   doc_.setDishes(nullptr);
   doc_.setDialogParent(nullptr);
 }
@@ -239,7 +237,6 @@ bool TMainForm::loadData(bool showProgress) {
   }
   const bool ok = loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
   loadAddFile(addFileName(), *kondateData_);
-  setCurrentFoodData(foodData_.get());
   fillCategoryTabs();
   return ok;
 }

@@ -73,7 +73,7 @@ void TReizoukoForm::updateShape() {
   shapeSize_ = size();
   const QImage stretched = image_.scaled(size());
   const QColor key = stretched.pixelColor(0, 0);
-  setMask(QBitmap::fromImage(stretched.createMaskFromColor(key.rgb(), Qt::MaskOutColor)));
+  setMask(QBitmap::fromImage(stretched.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
 }
 
 void TReizoukoForm::showEvent(QShowEvent* event) {

@@ -87,8 +87,8 @@ int cmdBentoPrint(const Args& args) {
     }
     nv::Nutrients totals{};
     nv::GroupGrams grams{};
-    kitchen.nutrientTotals(names, totals, &foods);
-    kitchen.foodGroupGrams(names, grams, &foods);
+    kitchen.nutrientTotals(names, totals, foods);
+    kitchen.foodGroupGrams(names, grams, foods);
     const nv::LunchRequirements lunch = nv::LunchRequirements::of(child);
     page.grade = kind == nv::GraphKind::Nutrients ? nv::gradeByNutrients(totals, lunch.nutrients)
                                                   : nv::gradeByGroups(grams, lunch.groups);
