@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "bento/kitchen_pictures.h"
+#include "bento/qt_geometry.h"
 #include "bento/reizouko.h"
 #include "bento/resipi_form3.h"
 #include "platform/prompt.h"
@@ -20,8 +21,6 @@
 
 namespace nv {
 namespace {
-
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
 // The book's own look: big, friendly texts on paper-coloured buttons.
 const char* const kStyle =
@@ -196,7 +195,7 @@ void TResipiForm::openGroup(size_t index) {
   const NameList names = bookDishes(data_, grouping_, groups[index]);
   const QRect f = Bevel2->geometry();
   view_.reset();
-  if (dishFrameUsable({f.left(), f.top(), f.left() + f.width(), f.top() + f.height()})) {
+  if (dishFrameUsable(kRect(f))) {
     view_ = std::make_unique<TReizouko>(host_, this, f, kBookGridColumns, kBookGridRows, 0,
                                         pictureFolder_, names, fontPixels_);
     view_->setBrowseMode(true);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include "bento/qt_geometry.h"
 #include "bento/recipe_windows.h"
 #include "bento/reizouko.h"
 #include "bento/resipi_form.h"
@@ -72,11 +73,9 @@ TEST_F(RecipeBookTest, GroupingsGroupButtonsADishGridAndBack) {
   for (int g = 0; g < 4; ++g) {
     const nv::NameList& names = nv::groupNames(lists, book->grouping());
     ASSERT_EQ(book->groupButtons().size(), names.size()) << g;
-    const auto rects = nv::groupButtonRects(
-        {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1}, int(names.size()));
+    const auto rects = nv::groupButtonRects(nv::kRect(frame), int(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
-      const QRect b = book->groupButtons()[i]->geometry();
-      EXPECT_EQ(nv::KRect({b.left(), b.top(), b.right() + 1, b.bottom() + 1}), rects[i]);
+      EXPECT_EQ(nv::kRect(book->groupButtons()[i]->geometry()), rects[i]);
       EXPECT_EQ(nv::fromQ(book->groupButtons()[i]->text()), names[i]);
     }
     shot(*form, *book, files[g]);
