@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/nv_about_port.h"
+#include "bento/bento_batch_print.h"
 #include "bento/bentou_kekka_form.h"
 #include "bento/bentoubako_form.h"
 #include "bento/onigiri_bouya_form.h"
@@ -24,6 +25,7 @@
 #include "planner/sel_main_form_form.h"
 #include "planner/single_instance.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/ui_language.h"
 #include "teacher/bentou_details_form.h"
 #include "widgets/qt_dialogs.h"
 #include "widgets/qt_prompt.h"
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // No display name: the platform would append it to every window title.
   QApplication::setApplicationName(QStringLiteral("NV"));
+  nv::useJapaneseUi();
   // The fonts the windows were designed with, on the fonts a Linux desktop has.
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
   QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
@@ -117,6 +120,12 @@ int main(int argc, char** argv) {
     kitchen.ports.recipes = &recipes;
     if (!file.empty()) kitchen.loadFile(file);
     nv::TSelMainFormForm::showModal(kitchen);
+  };
+
+  // "データ印刷": the class's lunch boxes on the printer the set-up dialog chooses.
+  start.hooks.printBentouData = [&] {
+    nv::printBentouData(start.kojinData(), start.gunName(), qtDialogs.printer(), nv::editProfile,
+                        &start);
   };
 
   if (start.handleArguments(args)) return 0;  // files given: the screen is never shown

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "platform/qt/ui_language.h"
 #include "setup/command_line.h"
 #include "setup/setup_app.h"
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     return nv::runSetupCommand(arguments);
   }
   QApplication app(argc, argv);
+  nv::useJapaneseUi();
   return nv::runSetupWindow();
 }

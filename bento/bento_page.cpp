@@ -9,6 +9,7 @@
 #include "bento/kitchen_pictures.h"
 #include "bento/model/bento_page_geometry.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
 #include "platform/qt/qtext.h"
@@ -16,9 +17,6 @@
 
 namespace nv {
 namespace {
-
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-KSize kSize(const QImage& i) { return i.isNull() ? KSize{} : KSize{i.width(), i.height()}; }
 
 void setPoints(QPainter& p, int points) {
   QFont f = p.font();
@@ -65,8 +63,8 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = kitchen.placedNames();
-  kitchen.kitchenData().nutrientTotals(names, totals, &kitchen.foods());
-  kitchen.kitchenData().foodGroupGrams(names, grams, &kitchen.foods());
+  kitchen.kitchenData().nutrientTotals(names, totals, kitchen.foods());
+  kitchen.kitchenData().foodGroupGrams(names, grams, kitchen.foods());
   d.graphRows = evaluationGraphRows(kitchen.graphKind(), totals, grams,
                                     LunchRequirements::of(kitchen.profile()), kitchen.gunName());
   d.groupColors = kitchen.settings().groupColors;

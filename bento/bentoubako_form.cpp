@@ -14,6 +14,7 @@
 #include "bento/model/bento_pictures.h"
 #include "bento/model/bento_save.h"
 #include "bento/model/bmp_size.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -25,9 +26,6 @@
 
 namespace nv {
 namespace {
-
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-KSize kSize(const QImage& i) { return i.isNull() ? KSize{} : KSize{i.width(), i.height()}; }
 
 // The rim of the box, drawn over the dishes inside it.
 class BoxFrontView : public QWidget {
@@ -346,15 +344,15 @@ void TBentoubakoForm::recomputeGraph() {
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
-    kitchen_.nutrientTotals(names, totals, &foods_);
-    kitchen_.foodGroupGrams(names, grams, &foods_);
+    kitchen_.nutrientTotals(names, totals, foods_);
+    kitchen_.foodGroupGrams(names, grams, foods_);
   }
   graphRows_ =
       evaluationGraphRows(graphKind_, totals, grams, LunchRequirements::of(profile_), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, &foods_);
+  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, foods_);
   return grade_;
 }
 

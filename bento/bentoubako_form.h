@@ -58,6 +58,9 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   const TFoodData& foods() const { return foods_; }
   TKojinData& profile() { return profile_; }
   const TGunName& gunName() const { return gunName_; }
+  // The name New gives the child.
+  const std::string& defaultName() const { return defaultName_; }
+  void setDefaultName(std::string name) { defaultName_ = std::move(name); }
   bool modified() const { return modified_; }
   void setModified(bool m) { modified_ = m; }
   const std::string& saveFileName() const { return saveFile_; }

@@ -6,6 +6,7 @@
 
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
 #include "platform/ini.h"
@@ -16,7 +17,6 @@
 
 namespace nv {
 namespace {
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 int dishFontPixels(double s) { return std::max(11, scaled(12, s)); }
 }  // namespace
 

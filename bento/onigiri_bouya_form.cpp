@@ -47,11 +47,27 @@ TOnigiriBouyaForm::TOnigiriBouyaForm(double s, std::string iniPath, QWidget* par
 void TOnigiriBouyaForm::showMood(int mood) {
   mood_ = mood;
   const int m = riceBallPictureMood(mood);
-  first_ = scaledBy(loadBmp(riceBallPicturePath(m, 1)), s_);
-  second_ = scaledBy(loadBmp(riceBallPicturePath(m, 2)), s_);
-  const QSize size(std::max({first_.width(), second_.width(), 1}),
-                   std::max({first_.height(), second_.height(), 1}));
-  composite_ = QImage(size, QImage::Format_RGB32);
+  const QImage first = loadBmp(riceBallPicturePath(m, 1)),
+               second = loadBmp(riceBallPicturePath(m, 2));
+  const QSize raw(std::max({first.width(), second.width(), 1}),
+                  std::max({first.height(), second.height(), 1}));
+  const QRgb key = first.isNull() ? qRgb(255, 255, 255) : first.pixel(0, 0);
+  const QSize size(std::max(1, int(raw.width() * s_)), std::max(1, int(raw.height() * s_)));
+  // Both frames and their shapes are made once: the animation only swaps them.
+  for (int f = 0; f < 2; ++f) {
+    const QImage& pic = f == 1 ? second : first;
+    QImage composite(raw, QImage::Format_RGB32);
+    composite.fill(key);
+    if (!pic.isNull()) {
+      QPainter p(&composite);
+      p.drawImage((raw.width() - pic.width()) / 2, (raw.height() - pic.height()) / 2, pic);
+    }
+    // The shape comes from the unscaled picture: smoothing would blend the ground colour
+    // into the outline and leave a fringe of it around the face.
+    const QImage shape = composite.createMaskFromColor(composite.pixel(0, 0), Qt::MaskInColor);
+    frames_[f].mask = QRegion(QBitmap::fromImage(shape.scaled(size)));
+    frames_[f].image = scaledBy(composite, s_);
+  }
   setFixedSize(size);
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   const int screenWidth = screen ? screen->geometry().width() : 1024;
@@ -63,19 +79,14 @@ void TOnigiriBouyaForm::showMood(int mood) {
   show();
 }
 
+const TOnigiriBouyaForm::Frame& TOnigiriBouyaForm::shownFrame() const {
+  return frames_[cycle_.frame() == 1 ? 1 : 0];
+}
+
 void TOnigiriBouyaForm::nextFrame() {
-  if (composite_.isNull()) return;
+  if (frames_[0].image.isNull()) return;
   cycle_.advance();
-  const QImage& pic = cycle_.frame() == 1 ? second_ : first_;
-  const QRgb key = first_.isNull() ? qRgb(255, 255, 255) : first_.pixel(0, 0);
-  composite_.fill(key);
-  if (!pic.isNull()) {
-    QPainter p(&composite_);
-    p.drawImage((composite_.width() - pic.width()) / 2, (composite_.height() - pic.height()) / 2,
-                pic);
-  }
-  setMask(
-      QBitmap::fromImage(composite_.createMaskFromColor(composite_.pixel(0, 0), Qt::MaskOutColor)));
+  setMask(shownFrame().mask);
   update();
 }
 
@@ -88,7 +99,7 @@ void TOnigiriBouyaForm::paintEvent(QPaintEvent*) {
     return;
   }
   QPainter p(this);
-  p.drawImage(0, 0, composite_);
+  p.drawImage(0, 0, shownFrame().image);
 }
 
 void TOnigiriBouyaForm::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 // 500 ms; the window closes itself after about five seconds and remembers where it stood.
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <string>
@@ -39,7 +40,12 @@ class TOnigiriBouyaForm : public QWidget {
   int mood_ = 1;
   RiceBallCycle cycle_;
   int rememberedBottom_ = kRiceBallDefaultBottom;
-  QImage first_, second_, composite_;
+  struct Frame {
+    QImage image;
+    QRegion mask;
+  };
+  const Frame& shownFrame() const;
+  Frame frames_[2];
   QTimer timer_;
   QPoint grab_;
   bool closing_ = false;

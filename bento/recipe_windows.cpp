@@ -1,10 +1,12 @@
 #include "bento/recipe_windows.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/resipi_form.h"
 #include "bento/resipi_form3.h"
 #include "bento/resipi_form4.h"
 #include "core/kojin_data.h"
@@ -12,9 +14,22 @@
 
 namespace nv {
 
-void RecipeWindows::openBook(TBentoubakoForm&) {}
+void RecipeWindows::openBook(TBentoubakoForm& kitchen) {
+  closeBook();
+  book_ = new TResipiForm(kitchen.kitchenData(), bookListsOf(kitchen.kitchenData()), kitchen,
+                          kitchen.settings().bmpFolder, std::max(11, scaled(12, kitchen.scale())),
+                          kitchen.profile().name(), &kitchen, kitchen.width());
+  book_->show();
+}
 
-void RecipeWindows::closeBook() {}
+TResipiForm* RecipeWindows::book() const { return book_; }
+
+void RecipeWindows::closeBook() {
+  if (!book_) return;
+  TResipiForm* book = book_;
+  book_ = nullptr;
+  book->close();
+}
 
 TResipiForm4* makeRecipeWindow(const TDaidokoro& data, const std::string& dishName,
                                const std::string& childName, const std::string& bentouFolder) {
@@ -26,17 +41,16 @@ TResipiForm4* makeRecipeWindow(const TDaidokoro& data, const std::string& dishNa
 
 void RecipeWindows::showHowToMake(TBentoubakoForm& kitchen, const std::string& dishName) {
   const std::string child = kitchen.profile().name();
+  // Opened from the book, the window belongs to the book, so that it shows above it.
+  QWidget* owner = book_ && book_->isVisible() ? static_cast<QWidget*>(book_) : &kitchen;
   // A how-to-make picture takes the place of the recipe page.
   const std::string jpeg = dishExplanationPath(dishName);
-  if (fileExists(jpeg)) {
-    TResipiForm3 viewer(jpeg, true, true, child, &kitchen);
-    viewer.exec();
-    return;
-  }
+  // A damaged one is reported, and the recipe page shown when there is one.
+  if (fileExists(jpeg) && showPicture(jpeg, true, true, child, owner)) return;
   std::unique_ptr<TResipiForm4> page(
       makeRecipeWindow(kitchen.kitchenData(), dishName, child, defaultBentoBmpFolder()));
   if (!page) return;
-  page->setParent(&kitchen, page->windowFlags());
+  page->setParent(owner, page->windowFlags());
   page->exec();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The kitchen's recipe face: the how-to-make window of a dish.
+// The kitchen's recipe face: the recipe book and the how-to-make window of a dish.
+#include <QPointer>
 #include <string>
 
 #include "bento/kitchen_ports.h"
@@ -7,6 +8,7 @@
 namespace nv {
 
 class TDaidokoro;
+class TResipiForm;
 class TResipiForm4;
 
 class RecipeWindows : public RecipePort {
@@ -14,6 +16,10 @@ class RecipeWindows : public RecipePort {
   void openBook(TBentoubakoForm& kitchen) override;
   void closeBook() override;
   void showHowToMake(TBentoubakoForm& kitchen, const std::string& dishName) override;
+  TResipiForm* book() const;
+
+ private:
+  QPointer<TResipiForm> book_;
 };
 
 // The recipe page of a dish, or nullptr when the data hold no recipe for it.

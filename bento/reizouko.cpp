@@ -11,6 +11,7 @@
 
 #include "bento/kitchen_pictures.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/qt_geometry.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -35,9 +36,11 @@ QIcon arrowIcon(bool forward) {
   return QIcon(pm);
 }
 
-QRect qRect(const KRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 }  // namespace
+
+QImage ShowOnlyReizoukoHost::dishImage(const std::string& cp932Path) {
+  return loadTransparentBmp(cp932Path);
+}
 
 TBentouItem::TBentouItem(TReizouko& view, QWidget* parent, const QRect& home)
     : QWidget(parent), view_(view), home_(home.topLeft()) {
@@ -174,8 +177,7 @@ TReizouko::TReizouko(ReizoukoHost& host, QWidget* parent, const QRect& area, int
       Names(names),
       PictureFolder(pictureFolder),
       fontPixels_(fontPixels) {
-  const KRect a{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
-  grid_ = layoutReizouko(a, columns, rows, style, int(Names.size()));
+  grid_ = layoutReizouko(kRect(area), columns, rows, style, int(Names.size()));
   Frame = new QFrame(parent);
   Frame->setFrameShape(QFrame::Box);
   Frame->setGeometry(area);

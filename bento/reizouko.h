@@ -35,6 +35,17 @@ class ReizoukoHost {
   virtual void showHowToMake(const std::string& dish) = 0;
 };
 
+// The host of a view that only shows an appliance's dishes (a layout preview): pictures as
+// the kitchen loads them; nothing is dragged, added or explained.
+class ShowOnlyReizoukoHost : public ReizoukoHost {
+ public:
+  QImage dishImage(const std::string& cp932Path) override;
+  bool hasHowToMake(const std::string&) override { return false; }
+  void dropDish(const std::string&, QPoint) override {}
+  void addDishAtCentre(const std::string&) override {}
+  void showHowToMake(const std::string&) override {}
+};
+
 class TReizouko;
 
 class TBentouItem : public QWidget {

@@ -10,7 +10,9 @@
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
+#include <cstring>
 
+#include "bento/model/jpeg_picture.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
@@ -23,19 +25,43 @@ namespace {
 constexpr int kBevel = 6;
 }
 
-QImage loadViewerPicture(const std::string& cp932Path) {
+QImage loadViewerPicture(const std::string& cp932Path, std::string* error) {
   const QString path = toQ(cp932Path);
+  std::string why;
   QImage image;
-  if (!QFile::exists(path)) return image;
-  const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
-  image.load(path, bmp ? "BMP" : "JPEG");
+  if (!QFile::exists(path)) {
+    why = "no such file";
+  } else if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+    if (!image.load(path, "BMP")) why = "not a readable bitmap";
+  } else {
+    RgbPicture rgb;
+    if (readJpegFile(cp932Path, rgb, why)) {
+      image = QImage(rgb.width, rgb.height, QImage::Format_RGB888);
+      const size_t line = size_t(rgb.width) * 3;
+      for (int y = 0; y < rgb.height; ++y)
+        std::memcpy(image.scanLine(y), rgb.rgb.data() + size_t(y) * line, line);
+    }
+  }
+  if (error) *error = why;
   return image;
+}
+
+bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
+                 const std::string& childName, QWidget* parent) {
+  TResipiForm3 viewer(cp932Path, fitScreen, printable, childName, parent);
+  if (!viewer.loaded()) {
+    prompt().messageBox(cp932Path + "\n" + viewer.error(), sj("絵を読み込めませんでした"),
+                        Icon::Warning, Buttons::Ok);
+    return false;
+  }
+  viewer.exec();
+  return true;
 }
 
 TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std::string childName,
                            QWidget* parent)
     : QDialog(parent), path_(std::move(path)), childName_(std::move(childName)) {
-  picture_ = loadViewerPicture(path_);
+  picture_ = loadViewerPicture(path_, &error_);
   panel_ = new QFrame(this);
   panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel_->setLineWidth(kBevel);

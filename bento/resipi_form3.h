@@ -18,6 +18,11 @@ class TResipiForm3 : public QDialog {
   TResipiForm3(std::string path, bool fitScreen, bool printable, std::string childName,
                QWidget* parent = nullptr);
 
+  // False when the picture could not be read (error() says why); the caller then shows
+  // nothing.
+  bool loaded() const { return !picture_.isNull(); }
+  const std::string& error() const { return error_; }
+
   QToolButton* SB_Close = nullptr;
   QToolButton* SB_Print = nullptr;
   QLabel* Image1 = nullptr;
@@ -34,11 +39,17 @@ class TResipiForm3 : public QDialog {
  private:
   std::string path_;
   std::string childName_;
+  std::string error_;
   QImage picture_;
   QFrame* panel_ = nullptr;
 };
 
-// Loads a viewer picture: a bitmap for ".bmp" in any case, otherwise a JPEG.
-QImage loadViewerPicture(const std::string& cp932Path);
+// Loads a viewer picture: a bitmap for ".bmp" in any case, otherwise a JPEG. A null image
+// when the file is missing or damaged, with the reason in `error` when given.
+QImage loadViewerPicture(const std::string& cp932Path, std::string* error = nullptr);
+
+// The viewer, shown modally; a picture that cannot be read is reported instead (false).
+bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
+                 const std::string& childName, QWidget* parent);
 
 }  // namespace nv

@@ -131,10 +131,8 @@ bool TResipiForm4::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (pressed_ >= 0) {
-        TResipiForm3 viewer(
-            page_.bentouFolder + "setumei/" + page_.methods[size_t(pressed_)] + ".bmp", false,
-            false, childName_, this);
-        viewer.exec();
+        showPicture(page_.bentouFolder + "setumei/" + page_.methods[size_t(pressed_)] + ".bmp",
+                    false, false, childName_, this);
       } else {
         accept();
       }

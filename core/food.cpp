@@ -15,7 +15,6 @@ const char kFoodMagic[] = "Nuvelta Food Data";
 
 namespace {
 std::atomic<int32_t> foodCounter{0};
-TFoodData* currentTable = nullptr;
 
 // Record layout offsets.
 constexpr size_t kCodeOffset = 4, kCodeWidth = 24;
@@ -209,8 +208,5 @@ TextRows TFoodData::listRowsWithoutKana() const {
     if (startsWithNoKana(f.name)) rows.push_back(nutrientCells({f.name}, f));
   return rows;
 }
-
-TFoodData* currentFoodData() { return currentTable; }
-void setCurrentFoodData(TFoodData* data) { currentTable = data; }
 
 }  // namespace nv

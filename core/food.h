@@ -101,8 +101,4 @@ class TFoodData {
   std::unordered_map<std::string, int32_t, NameHash, std::equal_to<>> numberByName_;
 };
 
-// The program's current table (the main window's, or the kitchen's), or nullptr.
-TFoodData* currentFoodData();
-void setCurrentFoodData(TFoodData* data);
-
 }  // namespace nv

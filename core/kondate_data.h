@@ -122,18 +122,18 @@ class TKondateData {
 
   // --- Edits ---
   // The ingredient grid of a list entry (caption as in the list rows, dish name); nullopt
-  // when no such dish is found. Resolves names in `foods` (or the current table).
+  // when no such dish is found. Food names are those of `foods`.
   std::optional<TextRows> gridOf(std::string_view caption, std::string_view dish,
-                                 const TFoodData* foods = nullptr) const;
+                                 const TFoodData& foods) const;
   // Removes the first added dish of that name from the first category of that name whose
   // added list is not empty; true when such a category was found.
   bool DeleteAddedKondate(std::string_view category, std::string_view dish);
   // Registers the dish of the add-and-edit window as an added dish (new, or replacing one of
   // the same name after a Yes). `formOpen` false is the internal-error path. Names of the grid
-  // are resolved in `foods`, or in the current table when it is nullptr.
+  // are resolved in `foods`.
   bool RegistKondate(std::string_view category, std::string_view dish,
-                     const std::vector<KondateGridRow>& grid, bool formOpen = true,
-                     const TFoodData* foods = nullptr);
+                     const std::vector<KondateGridRow>& grid, const TFoodData& foods,
+                     bool formOpen = true);
   // Moves every category's added dishes to the end of its base dishes.
   void combineAdded();
   // The main window's combining: asks (unless `ask` is false, which answers Yes), combines,
@@ -151,7 +151,7 @@ class TKondateData {
                       std::string& dataBytes) const;
   bool readSection(ByteReader& in, bool added, bool showProgress);
   void fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
-                    const TFoodData* foods);
+                    const TFoodData& foods);
 
   std::vector<TOrder> orders_;
   bool modified_ = false;

@@ -33,7 +33,7 @@ const TKondate* findDish(const TKondateList& list, std::string_view name) {
 }  // namespace
 
 std::optional<TextRows> TKondateData::gridOf(std::string_view caption, std::string_view dish,
-                                             const TFoodData* foods) const {
+                                             const TFoodData& foods) const {
   bool added = !caption.empty() && caption.front() == '*';
   if (added) caption.remove_prefix(1);
   for (const TOrder& o : orders_) {
@@ -41,7 +41,7 @@ std::optional<TextRows> TKondateData::gridOf(std::string_view caption, std::stri
     if (o.name != caption || list.empty()) continue;
     const TKondate* k = findDish(list, dish);
     if (!k) return std::nullopt;
-    return ingredientGridRows(k->foods, foods ? foods : currentFoodData());
+    return ingredientGridRows(k->foods, &foods);
   }
   return std::nullopt;
 }
@@ -62,7 +62,7 @@ bool TKondateData::DeleteAddedKondate(std::string_view category, std::string_vie
 }
 
 void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
-                                const TFoodData* foods) {
+                                const TFoodData& foods) {
   dish.foods.clear();
   dish.standardWeight = 0;
   for (const KondateGridRow& row : grid) {
@@ -82,8 +82,8 @@ void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow
 }
 
 bool TKondateData::RegistKondate(std::string_view category, std::string_view dish,
-                                 const std::vector<KondateGridRow>& grid, bool formOpen,
-                                 const TFoodData* foods) {
+                                 const std::vector<KondateGridRow>& grid, const TFoodData& foods,
+                                 bool formOpen) {
   if (!formOpen) {
     prompt().message(sj("追加できません(内部エラー「献立フォームがNULL」です)"));
     return false;

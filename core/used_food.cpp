@@ -33,10 +33,9 @@ void writeUsedFoods(ByteWriter& out, const TUsedFoodList& list) {
   for (const TUsedFood& f : list) writeUsedFoodRecord(out, f);
 }
 
-TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData* foods) {
-  if (!foods) foods = currentFoodData();
+TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData& foods) {
   TUsedFood f;
-  f.foodNumber = foods ? foods->numberOfName(name) : -1;
+  f.foodNumber = foods.numberOfName(name);
   f.amount = grams;
   f.standardAmount = grams;
   return f;

@@ -29,10 +29,9 @@ TUsedFood readUsedFoodRecord(const char* record32);
 bool readUsedFoodRecord(ByteReader& in, TUsedFood& food);
 void writeUsedFoods(ByteWriter& out, const TUsedFoodList& list);
 
-// From a food name: resolved in `foods`, or in currentFoodData() when foods is nullptr.
-// Amount and standard amount are both `grams`; the number is -1 when no table is at hand or
-// the name is not in it.
-TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData* foods = nullptr);
+// From a food name resolved in `foods`. Amount and standard amount are both `grams`; the
+// number is -1 when the name is not in the table.
+TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData& foods);
 
 double totalAmount(const TUsedFoodList& list);
 double amountOfFood(const TUsedFoodList& list, int32_t foodNumber);  // first match; 0 when none

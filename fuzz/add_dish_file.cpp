@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/food.h"
 #include "core/kondate_data.h"
 #include "fuzz/silent_prompt.h"
 #include "platform/binio.h"
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (out2.data() != out.data()) __builtin_trap();
 
   size_t before = db.dishCount();
-  db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}});
+  const nv::TFoodData noFoods;
+  db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}}, noFoods);
   if (db.dishCount() != before + 1) __builtin_trap();
   db.DeleteAddedKondate("a", "y");
   (void)db.rowsOfAdded();

@@ -26,7 +26,9 @@ outside=$(grep -vE '^\./$|^\./opt/$|^\./opt/nuvelta/|^\./usr/$|^\./usr/bin/|^\./
 
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'fonts-ipafont' <<<"$depends" || fail "Depends lacks fonts-ipafont: $depends"
+grep -q 'qt6-translations-l10n' <<<"$depends" || fail "Depends lacks Qt's translations: $depends"
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks the computed libraries: $depends"
+grep -q 'libjpeg' <<<"$depends" || fail "Depends lacks the JPEG library the pictures are decoded with: $depends"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -76,7 +76,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so shlibdeps cannot see them: the Japanese fonts the windows are laid
-# out with and Qt's display plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont, qt6-qpa-plugins")
+# out with, Qt's display plugins and the Japanese texts of Qt's own dialogs.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont, qt6-qpa-plugins, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${NV_PACKAGE_HOMEPAGE})
 include(CPack)

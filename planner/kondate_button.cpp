@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/dish_picture.h"
 
 namespace nv {
 namespace {
@@ -43,7 +44,7 @@ std::string TKondateButton::picturePath(const std::string& dishName) {
 void TKondateButton::loadGlyph() {
   const std::string path = picturePath(dishName_);
   if (!fileExists(path)) return;
-  QImage picture(toQ(path));
+  QImage picture = loadDishPicture(path);
   if (picture.isNull()) return;
   const int dpi = screen() ? int(screen()->logicalDotsPerInch()) : 96;
   const GlyphSize g =

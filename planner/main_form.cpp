@@ -34,6 +34,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/dish_picture.h"
 
 namespace nv {
 
@@ -44,7 +45,6 @@ TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName
       gunName_(gunName),
       foodData_(std::make_unique<TFoodData>()),
       kondateData_(std::make_unique<TKondateData>()) {
-  setCurrentFoodData(foodData_.get());
   doc_.setDishes(kondateData_.get());
   doc_.setDialogParent(this);
   setWindowTitle(QStringLiteral("nuvelta"));
@@ -63,7 +63,6 @@ TMainForm::~TMainForm() {
   // The docked windows go while the tables they look at still exist.
   delete selDock_;
   delete graphDock_;
-  if (currentFoodData() == foodData_.get()) setCurrentFoodData(nullptr);
   doc_.setDishes(nullptr);
   doc_.setDialogParent(nullptr);
 }
@@ -238,7 +237,6 @@ bool TMainForm::loadData(bool showProgress) {
   }
   const bool ok = loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
   loadAddFile(addFileName(), *kondateData_);
-  setCurrentFoodData(foodData_.get());
   fillCategoryTabs();
   return ok;
 }
@@ -404,7 +402,7 @@ BarChart* TMainForm::percentChart(int node) { return percentView_->chart(node); 
 void TMainForm::setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) {
   const std::string path = bmpFolder() + dishName + ".bmp";
   if (!fileExists(path)) return;
-  QImage picture(toQ(path));
+  QImage picture = loadDishPicture(path);
   if (picture.isNull()) return;
   const int dpi = button.screen() ? int(button.screen()->logicalDotsPerInch()) : 96;
   int points = button.font().pointSize();

@@ -11,6 +11,7 @@
 #include "planner/menu_document.h"
 #include "planner/menu_ports.h"
 #include "planner/percent_view.h"
+#include "planner/toolbar_icons.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
@@ -151,13 +152,48 @@ void TMainForm::createMenus() {
 void TMainForm::createToolBar() {
   ToolBar1 = new QToolBar(toQ(sj("ツールバー")), this);
   ToolBar1->setObjectName("ToolBar1");
-  ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  for (QAction* a :
-       {ExitAction, NewAction, OpenAction, SaveAction, PrintAction, PrintSetupAction,
-        AddKondateDataAction, SearchOrderAction, GetNameAction, ShowGraphFormByEiyousoAction,
-        ShowChoushokuAction, ShowChuushokuAction, ShowYuushokuAction, ShowDayAction, BentouAction,
-        ShowNormalAction, ShowKaitenSusiAction, HelpContentsAction, HelpSearchAction})
-    ToolBar1->addAction(a);
+  ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  // Short labels under the pictures keep the bar inside the window; menus keep the full texts.
+  struct Tool {
+    QAction* action;  // null: a separator
+    const char* icon;
+    const char* label;  // the graph basis's changes with the basis
+  };
+  const Tool tools[] = {{ExitAction, "application-exit", "終了"},
+                        {nullptr, "", ""},
+                        {NewAction, "document-new", "新規"},
+                        {OpenAction, "document-open", "開く"},
+                        {SaveAction, "document-save", "保存"},
+                        {PrintAction, "document-print", "印刷"},
+                        {PrintSetupAction, "document-page-setup", "ページ設定"},
+                        {nullptr, "", ""},
+                        {AddKondateDataAction, "nv-dish-add", "追加"},
+                        {SearchOrderAction, "edit-find", "探す"},
+                        {GetNameAction, "nv-name", "名前"},
+                        {nullptr, "", ""},
+                        {ShowGraphFormByEiyousoAction, "nv-graph-basis", "栄養素"},
+                        {ShowChoushokuAction, "nv-breakfast", "朝食"},
+                        {ShowChuushokuAction, "nv-lunch", "昼食"},
+                        {ShowYuushokuAction, "nv-dinner", "夕食"},
+                        {ShowDayAction, "nv-day", "１日分"},
+                        {nullptr, "", ""},
+                        {BentouAction, "nv-lunch-box", "お弁当箱"},
+                        {ShowNormalAction, "nv-normal-view", "通常表示"},
+                        {ShowKaitenSusiAction, "nv-conveyor", "回転寿司"},
+                        {nullptr, "", ""},
+                        {HelpContentsAction, "help-contents", "目次"},
+                        {HelpSearchAction, "nv-help-search", "検索"}};
+  for (const Tool& t : tools) {
+    if (!t.action) {
+      ToolBar1->addSeparator();
+      continue;
+    }
+    t.action->setIcon(toolBarIcon(QString::fromLatin1(t.icon)));
+    t.action->setIconText(toQ(sj(t.label)));
+    // A picture in place of the check mark would hide which meal or view is on.
+    if (t.action->isCheckable()) t.action->setIconVisibleInMenu(false);
+    ToolBar1->addAction(t.action);
+  }
   addToolBar(Qt::TopToolBarArea, ToolBar1);
   ToolBar1->setVisible(false);
 }
@@ -213,6 +249,7 @@ void TMainForm::setGraphBasis(bool byNutrient) {
   const char* caption = byNutrient ? "グラフを６群で表示" : "グラフを栄養素で表示";
   const char* hint = byNutrient ? "グラフを６群で表示する" : "グラフを栄養素で表示する";
   ShowGraphFormByEiyousoAction->setText(toQ(sj(caption)));
+  ShowGraphFormByEiyousoAction->setIconText(toQ(sj(byNutrient ? "６群" : "栄養素")));
   ShowGraphFormByEiyousoAction->setStatusTip(toQ(sj(hint)));
   ShowGraphFormByEiyousoAction->setToolTip(toQ(sj(hint)));
   if (ShowGraphFormByEiyousoAction->isChecked() != byNutrient)

@@ -13,6 +13,7 @@
 #include "planner/planner_host.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/caption_width.h"
 
 namespace nv {
 
@@ -64,6 +65,7 @@ TSelShokujiForm::TSelShokujiForm(PlannerHost& host, const std::string& dishName,
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(box);
+  fitCaption(*this);
 }
 
 int TSelShokujiForm::chosenMeal() const {

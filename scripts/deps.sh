@@ -7,6 +7,8 @@ packages=(
   # lha: the tests check that the archives nvsetup writes list, test and extract with it
   lhasa
   qt6-base-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
+  # Qt's own dialogs and buttons in Japanese
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont xvfb xauth
   # the locale sources the decimal-comma tests compile de_DE.UTF-8 from

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "platform/qt/qtext.h"
+#include "platform/qt/shortcuts.h"
 
 namespace nv {
 namespace {
@@ -43,9 +44,16 @@ QByteArray execValue(const std::string& program) {
   return "\"" + p.toUtf8() + "\"";
 }
 
+// The installed program's own picture, or a themed one when the folder lacks it.
+QString programIcon(const std::string& program) {
+  const QString icon = launcherIcon(QFileInfo(toQ(program)).absolutePath());
+  return QFile::exists(icon) ? icon : QStringLiteral("applications-education");
+}
+
 QByteArray launcher(const QString& name, const std::string& program) {
   return "[Desktop Entry]\nType=Application\nName=" + name.toUtf8() +
-         "\nExec=" + execValue(program) + "\nTerminal=false\n";
+         "\nExec=" + execValue(program) + "\nIcon=" + programIcon(program).toUtf8() +
+         "\nTerminal=false\n";
 }
 
 void runQuietly(const QString& program, const QStringList& args) {
@@ -121,9 +129,6 @@ std::string desktopFolder() {
 std::string startMenuFolder() {
   return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation));
 }
-std::string documentsFolder() {
-  return pathFromQ(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-}
 
 void makeDesktopShortcut(const std::string& mainProgram) {
   writeText(toQ(desktopFolder()) + QStringLiteral("/NV.desktop"),
@@ -152,10 +157,7 @@ void addAssociation(const std::string& mainProgram) {
       "</comment>\n    <glob pattern=\"*.nvu\"/>\n    <glob pattern=\"*.nvub\"/>\n"
       "  </mime-type>\n</mime-info>\n";
   writeText(mimePackage(), xml, false);
-  // The program's own picture when the installed folder has one.
-  QString folder = QFileInfo(toQ(mainProgram)).absolutePath();
-  QString icon = folder + QStringLiteral("/NV.png");
-  if (!QFile::exists(icon)) icon = QStringLiteral("applications-education");
+  const QString icon = programIcon(mainProgram);
   QByteArray handler = "[Desktop Entry]\nType=Application\nName=" + comment.toUtf8() +
                        "\nExec=" + execValue(mainProgram) + " %f\nIcon=" + icon.toUtf8() +
                        "\nMimeType=" + kMimeType.toUtf8() + ";\nNoDisplay=true\nTerminal=false\n";

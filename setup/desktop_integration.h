@@ -23,7 +23,6 @@ std::string installFolderOrDefault(const InstallDirStore& store);
 
 std::string desktopFolder();    // the user's desktop
 std::string startMenuFolder();  // ~/.local/share/applications
-std::string documentsFolder();
 std::string homeFolder();
 
 // Launchers of the main program; failures are not reported.

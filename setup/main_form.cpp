@@ -23,6 +23,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 #include "setup/lzh/archiver.h"
 #include "setup/model/install.h"
 #include "setup/setup_dialogs.h"

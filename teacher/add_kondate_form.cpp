@@ -360,7 +360,7 @@ void TAddKondateForm::DelBtnClick() {
 
 void TAddKondateForm::RegistBtnClick() {
   if (!dishes_.RegistKondate(fromQ(ComboBox1->currentText()), fromQ(Edit1->text()),
-                             grid_.foodRows(), true, &foods_))
+                             grid_.foodRows(), foods_))
     return;
   const QString category = ComboBox1->currentText();
   if (ComboBox1->findText(category, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
@@ -412,7 +412,7 @@ void TAddKondateForm::ListView2Change() {
   suppress_ = true;
   Edit1->setText(toQ(dish));
   suppress_ = false;
-  if (std::optional<TextRows> rows = dishes_.gridOf(caption, dish, &foods_))
+  if (std::optional<TextRows> rows = dishes_.gridOf(caption, dish, foods_))
     grid_.load(*rows);
   else
     grid_.clear();

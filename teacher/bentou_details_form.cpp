@@ -10,8 +10,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -27,7 +25,6 @@
 #include "teacher/change_file_name_form.h"
 #include "teacher/details_form.h"
 #include "teacher/model/picture_rename.h"
-#include "teacher/reizouko_form.h"
 
 namespace nv {
 namespace {
@@ -200,91 +197,6 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
   return tab;
 }
 
-QWidget* TBentouDetailsForm::buildStorageTab() {
-  auto* scroll = new QScrollArea;
-  scroll->setWidgetResizable(true);
-  auto* inner = new QWidget;
-  auto* v = new QVBoxLayout(inner);
-  CB_UseRegion = new QCheckBox(q("Region を使って表示する"), inner);
-  auto* note = new QLabel(
-      q("←Region を使って表示すると、実際の感じがつかめます。この時、それぞれの器具の絵を閉じる"
-        "には、絵の上で右クリックして「閉じる」を選択して下さい。"),
-      inner);
-  note->setWordWrap(true);
-  auto* top = new QHBoxLayout;
-  top->addWidget(CB_UseRegion);
-  top->addWidget(note, 1);
-  v->addLayout(top);
-  static const char* const kHints[4] = {"Ｘ座標", "Ｙ座標", "幅", "高さ"};
-  for (LayoutSection s : allLayoutSections()) {
-    LayoutBoxes& b = layouts[size_t(s)];
-    auto* group = new QGroupBox(toQ(layoutSectionName(s)), inner);
-    auto* g = new QGridLayout(group);
-    auto number = [&](int low, int high, const char* hint) {
-      auto* box = new QSpinBox(group);
-      box->setRange(low, high);
-      box->setToolTip(q(hint));
-      return box;
-    };
-    const bool door = s == LayoutSection::Door;
-    if (!door) {
-      g->addWidget(new QLabel(q("絵："), group), 0, 0);
-      for (int i = 0; i < 4; ++i) {
-        b.picture[size_t(i)] = number(-4096, 4096, kHints[i]);
-        g->addWidget(b.picture[size_t(i)], 0, i + 1);
-      }
-      b.show = button("表示", group);
-      g->addWidget(b.show, 0, 5);
-      connect(b.show, &QPushButton::clicked, this, [this, s] { showAppliance(s); });
-    }
-    g->addWidget(new QLabel(q("献立の場所："), group), 1, 0);
-    for (int i = 0; i < 4; ++i) {
-      b.area[size_t(i)] = number(-4096, 4096, kHints[i]);
-      g->addWidget(b.area[size_t(i)], 1, i + 1);
-    }
-    g->addWidget(new QLabel(q("列・行："), group), 2, 0);
-    b.columns = number(1, 10, "");
-    b.rows = number(1, 10, "");
-    g->addWidget(b.columns, 2, 1);
-    g->addWidget(b.rows, 2, 2);
-    v->addWidget(group);
-  }
-  scroll->setWidget(inner);
-  return scroll;
-}
-
-ApplianceLayout TBentouDetailsForm::layoutOf(LayoutSection section) const {
-  const LayoutBoxes& b = layouts[size_t(section)];
-  ApplianceLayout l;
-  l.raLeft = b.area[0]->value();
-  l.raTop = b.area[1]->value();
-  l.raRight = b.area[2]->value();
-  l.raBottom = b.area[3]->value();
-  l.maxCol = b.columns->value();
-  l.maxRaw = b.rows->value();
-  if (b.picture[0]) {
-    l.iLeft = b.picture[0]->value();
-    l.iTop = b.picture[1]->value();
-    l.iRight = b.picture[2]->value();
-    l.iBottom = b.picture[3]->value();
-  } else {  // the door: its picture is its dish area
-    l.iLeft = l.raLeft, l.iTop = l.raTop, l.iRight = l.raRight, l.iBottom = l.raBottom;
-  }
-  return l;
-}
-
-void TBentouDetailsForm::setLayout(LayoutSection section, const ApplianceLayout& l) {
-  LayoutBoxes& b = layouts[size_t(section)];
-  const int picture[4] = {l.iLeft, l.iTop, l.iRight, l.iBottom};
-  const int area[4] = {l.raLeft, l.raTop, l.raRight, l.raBottom};
-  for (size_t i = 0; i < 4; ++i) {
-    if (b.picture[i]) b.picture[i]->setValue(picture[i]);
-    b.area[i]->setValue(area[i]);
-  }
-  b.columns->setValue(l.maxCol);
-  b.rows->setValue(l.maxRaw);
-}
-
 bool TBentouDetailsForm::writeLayouts() {
   Ini ini(iniPath_);
   bool ok = true;
@@ -359,42 +271,6 @@ void TBentouDetailsForm::renamePicture() {
   if (form.exec() != QDialog::Accepted) return;
   nv::renamePicture(pictureFolder(), old, form.newName());
   CheckKondateDataFileBtnClick();
-}
-
-void TBentouDetailsForm::showAppliance(LayoutSection section) {
-  const ApplianceLayout l = layoutOf(section);
-  const std::string picture =
-      joinPath(pictureFolder(), kitchenPictureRelative(applianceOf(section)));
-  TReizoukoForm form(picture, CB_ReizoukoScrollBarStyle->currentIndex(), CB_UseRegion->isChecked(),
-                     pictureFolder(), this);
-  NameList names;
-  if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
-  form.setTitle(layoutSectionName(section));
-  form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
-  form.setMain(QRect(QPoint(l.raLeft, l.raTop), QPoint(l.raRight, l.raBottom)), l.maxCol, l.maxRaw,
-               names);
-  const bool fridge = section == LayoutSection::Refrigerator;
-  if (fridge) {
-    const ApplianceLayout d = layoutOf(LayoutSection::Door);
-    NameList doorNames;
-    if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(LayoutSection::Door), doorNames);
-    form.setDoor(QRect(QPoint(d.raLeft, d.raTop), QPoint(d.raRight, d.raBottom)), d.maxCol,
-                 d.maxRaw, doorNames);
-  }
-  form.exec();
-  ApplianceLayout back = l;
-  const QRect g = form.pictureRect(), a = form.mainArea();
-  back.iLeft = g.x(), back.iTop = g.y(), back.iRight = g.width(), back.iBottom = g.height();
-  back.raLeft = a.left(), back.raTop = a.top(), back.raRight = a.right(),
-  back.raBottom = a.bottom();
-  setLayout(section, back);
-  if (fridge) {
-    ApplianceLayout door = layoutOf(LayoutSection::Door);
-    const QRect d = form.doorArea();
-    door.raLeft = d.left(), door.raTop = d.top(), door.raRight = d.right(),
-    door.raBottom = d.bottom();
-    setLayout(LayoutSection::Door, door);
-  }
 }
 
 bool editKitchenSettings(TBentoubakoForm& kitchen, KitchenSettings& settings) {

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -75,6 +76,7 @@ class TBentouDetailsForm : public QDialog {
   QWidget* buildConversionTab();
   QWidget* buildEnvironmentTab();
   QWidget* buildStorageTab();
+  QGroupBox* buildApplianceGroup(LayoutSection section, QWidget* parent);
   void chooseCsv(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8);
   std::string pictureFolder() const { return settings_.bmpFolder; }
 

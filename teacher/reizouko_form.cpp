@@ -6,21 +6,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "bento/qt_geometry.h"
 #include "bento/reizouko.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "teacher/model/reizouko_preview.h"
 
 namespace nv {
-
-// The cells need pictures only: nothing is dragged or added in a preview.
-class PreviewHost : public ReizoukoHost {
- public:
-  QImage dishImage(const std::string& cp932Path) override { return QImage(toQ(cp932Path)); }
-  bool hasHowToMake(const std::string&) override { return false; }
-  void dropDish(const std::string&, QPoint) override {}
-  void addDishAtCentre(const std::string&) override {}
-  void showHowToMake(const std::string&) override {}
-};
 
 TReizoukoForm::TReizoukoForm(const std::string& picturePath, int style, bool shaped,
                              const std::string& pictureFolder, QWidget* parent)
@@ -29,7 +21,7 @@ TReizoukoForm::TReizoukoForm(const std::string& picturePath, int style, bool sha
       style_(style),
       shaped_(shaped),
       pictureFolder_(pictureFolder),
-      host_(std::make_unique<PreviewHost>()) {
+      host_(std::make_unique<ShowOnlyReizoukoHost>()) {
   if (shaped_)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   else
@@ -42,54 +34,64 @@ TReizoukoForm::~TReizoukoForm() {
   doorView_.reset();
 }
 
-void TReizoukoForm::setMain(const QRect& area, int columns, int rows, const NameList& names) {
-  main_ = {area, columns, rows, names};
+void TReizoukoForm::setMain(const KRect& area, int columns, int rows, const NameList& names) {
+  main_ = {area, columns, rows, names, {}};
 }
 
-void TReizoukoForm::setDoor(const QRect& area, int columns, int rows, const NameList& names) {
-  door_ = {area, columns, rows, names};
+void TReizoukoForm::setDoor(const KRect& area, int columns, int rows, const NameList& names,
+                            const std::string& doorName) {
+  door_ = {area, columns, rows, names, doorName};
 }
 
-QRect TReizoukoForm::scaled(const QRect& edges) const {
-  // The design rectangles follow the window's size (truncated).
-  const double sx = picture_.width() > 0 ? double(width()) / picture_.width() : 1.0;
-  const double sy = picture_.height() > 0 ? double(height()) / picture_.height() : 1.0;
-  return QRect(QPoint(int(edges.left() * sx), int(edges.top() * sy)),
-               QPoint(int(edges.right() * sx), int(edges.bottom() * sy)));
+KRect TReizoukoForm::scaled(const KRect& edges) const {
+  return scalePreviewRect(edges, {picture_.width(), picture_.height()}, {width(), height()});
 }
 
 void TReizoukoForm::rebuild() {
   mainView_.reset();
   doorView_.reset();
   auto make = [&](const Part& p) {
-    const QRect r = scaled(p.area);
-    auto v =
-        std::make_unique<TReizouko>(*host_, this, QRect(r.left(), r.top(), r.width(), r.height()),
-                                    p.columns, p.rows, style_, pictureFolder_, p.names, 12);
+    auto v = std::make_unique<TReizouko>(*host_, this, qRect(scaled(p.area)), p.columns, p.rows,
+                                         style_, pictureFolder_, p.names, 12);
     v->setBrowseMode(true);
     v->setVisible(true);
     return v;
   };
   mainView_ = make(main_);
   if (!door_.names.empty()) doorView_ = make(door_);
-  updateCaption(mapFromGlobal(QCursor::pos()));
+  // The caption follows the mouse over the cells and paging controls too.
+  for (QWidget* child : findChildren<QWidget*>()) {
+    child->setMouseTracking(true);
+    child->removeEventFilter(this);
+    child->installEventFilter(this);
+  }
+  updateCaption(mouse_);
+}
+
+void TReizoukoForm::updateShape() {
+  if (!shaped_ || image_.isNull() || size() == shapeSize_) return;
+  shapeSize_ = size();
+  const QImage stretched = image_.scaled(size());
+  const QColor key = stretched.pixelColor(0, 0);
+  setMask(QBitmap::fromImage(stretched.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
 }
 
 void TReizoukoForm::showEvent(QShowEvent* event) {
   setGeometry(picture_);
-  if (shaped_ && !image_.isNull()) {
-    // Every pixel that differs from the top-left one belongs to the window.
-    const QImage stretched = image_.scaled(size());
-    const QColor key = stretched.pixelColor(0, 0);
-    setMask(QBitmap::fromImage(stretched.createMaskFromColor(key.rgb(), Qt::MaskOutColor)));
-  }
+  updateShape();
   QDialog::showEvent(event);
   rebuild();
 }
 
 void TReizoukoForm::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
+  updateShape();
   if (isVisible()) rebuild();
+}
+
+void TReizoukoForm::moveEvent(QMoveEvent* event) {
+  QDialog::moveEvent(event);
+  updateCaption(mouse_);
 }
 
 void TReizoukoForm::paintEvent(QPaintEvent*) {
@@ -99,13 +101,11 @@ void TReizoukoForm::paintEvent(QPaintEvent*) {
 }
 
 void TReizoukoForm::updateCaption(QPoint mouse) {
+  mouse_ = mouse;
   if (shaped_) return;
-  const QRect g = geometry(), a = mainArea();
-  std::string caption = title_ + " " + std::to_string(main_.names.size()) + sj("種類") +
-                        cformat(" L=%d T=%d W=%d H=%d (%d,%d) ", g.x(), g.y(), g.width(),
-                                g.height(), mouse.x(), mouse.y()) +
-                        cformat("L=%d T=%d W=%d H=%d", a.left(), a.top(), a.width(), a.height());
-  setWindowTitle(toQ(caption));
+  std::vector<PreviewArea> areas{{{}, main_.names.size(), mainArea()}};
+  if (!door_.names.empty()) areas.push_back({door_.name, door_.names.size(), doorArea()});
+  setWindowTitle(toQ(previewCaption(title_, kRect(geometry()), mouse.x(), mouse.y(), areas)));
 }
 
 void TReizoukoForm::mousePressEvent(QMouseEvent* event) {
@@ -115,6 +115,13 @@ void TReizoukoForm::mousePressEvent(QMouseEvent* event) {
 void TReizoukoForm::mouseMoveEvent(QMouseEvent* event) {
   if (event->buttons() & Qt::LeftButton) move(event->globalPosition().toPoint() - grab_);
   updateCaption(event->position().toPoint());
+}
+
+bool TReizoukoForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove)
+    if (auto* w = qobject_cast<QWidget*>(watched))
+      updateCaption(w->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
+  return QDialog::eventFilter(watched, event);
 }
 
 void TReizoukoForm::contextMenuEvent(QContextMenuEvent* event) {

@@ -9,11 +9,12 @@
 #include <string>
 
 #include "bento/model/bento_data.h"
+#include "bento/model/kitchen_geometry.h"
 
 namespace nv {
 
 class TReizouko;
-class PreviewHost;
+class ShowOnlyReizoukoHost;
 
 class TReizoukoForm : public QDialog {
   Q_OBJECT
@@ -26,34 +27,42 @@ class TReizoukoForm : public QDialog {
   // Design rectangles: the whole picture (left, top, width, height) and the dish areas
   // relative to it (left, top, right, bottom), with the cell counts and dish names.
   void setPicture(const QRect& rect) { picture_ = rect; }
-  void setMain(const QRect& area, int columns, int rows, const NameList& names);
-  void setDoor(const QRect& area, int columns, int rows, const NameList& names);
+  void setMain(const KRect& area, int columns, int rows, const NameList& names);
+  // The refrigerator's door; doorName is the storage shown in the caption.
+  void setDoor(const KRect& area, int columns, int rows, const NameList& names,
+               const std::string& doorName);
   void setTitle(const std::string& title) { title_ = title; }
 
   // After closing: where the window is, and the dish areas scaled to its size.
   QRect pictureRect() const { return geometry(); }
-  QRect mainArea() const { return scaled(main_.area); }
-  QRect doorArea() const { return scaled(door_.area); }
+  KRect mainArea() const { return scaled(main_.area); }
+  KRect doorArea() const { return scaled(door_.area); }
   bool shaped() const { return shaped_; }
   // Rebuilds the cells for the current size (also on every resize).
   void rebuild();
   const TReizouko* mainView() const { return mainView_.get(); }
+  const TReizouko* doorView() const { return doorView_.get(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Part {
-    QRect area;  // left, top, right, bottom relative to the picture (design pixels)
+    KRect area;  // left, top, right, bottom relative to the picture (design pixels)
     int columns = 1, rows = 1;
     NameList names;
+    std::string name;
   };
-  QRect scaled(const QRect& edges) const;
+  KRect scaled(const KRect& edges) const;
+  // The window's shape: every pixel of the stretched picture but its background colour.
+  void updateShape();
   void updateCaption(QPoint mouse);
 
   QImage image_;
@@ -62,7 +71,9 @@ class TReizoukoForm : public QDialog {
   std::string pictureFolder_, title_;
   QRect picture_;
   Part main_, door_;
-  std::unique_ptr<PreviewHost> host_;
+  QSize shapeSize_;
+  QPoint mouse_;
+  std::unique_ptr<ShowOnlyReizoukoHost> host_;
   std::unique_ptr<TReizouko> mainView_, doorView_;
   QPoint grab_;
 };

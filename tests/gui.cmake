@@ -1,6 +1,10 @@
 # GUI test areas (built with NV_BUILD_GUI; run headless on the offscreen platform).
 nv_test_area(test_widgets DIRS widgets LIBS nvwidgets)
 nv_test_area(test_planner DIRS planner teacher LIBS nvplanner nvteacher)
+# The launcher test checks the distribution's picture.
+if(TARGET test_planner AND TARGET dist)
+  add_dependencies(test_planner dist)
+endif()
 # The kitchen tests use the planner's name dialog, and drive the kitchen over the
 # distribution's pictures and lunch-box data.
 nv_test_area(test_bento DIRS bento LIBS nvbento nvplanner)

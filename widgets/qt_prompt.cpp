@@ -1,6 +1,7 @@
 #include "widgets/qt_prompt.h"
 
 #include <QApplication>
+#include <QLabel>
 
 #include "platform/qt/qtext.h"
 #include "widgets/gauge_form.h"
@@ -76,10 +77,28 @@ Answer answerOf(QMessageBox::StandardButton button) {
   }
 }
 
+void setHeadedText(QMessageBox& box, const QString& caption, const QString& text) {
+  if (caption.trimmed().isEmpty() || caption == text) {
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    box.setInformativeText(QString());
+    return;
+  }
+  box.setTextFormat(Qt::RichText);
+  box.setText(QStringLiteral("<b>") +
+              caption.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
+              QStringLiteral("</b>"));
+  box.setInformativeText(text);
+  // Data texts (file names, CSV fields) are never markup.
+  if (auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+    body->setTextFormat(Qt::PlainText);
+}
+
 Answer QtPrompt::messageBox(const std::string& text, const std::string& caption, Icon icon,
                             Buttons buttons) {
-  QMessageBox box(qtIcon(icon), toQ(caption), toQ(text), qtButtons(buttons),
+  QMessageBox box(qtIcon(icon), toQ(caption), QString(), qtButtons(buttons),
                   QApplication::activeWindow());
+  setHeadedText(box, toQ(caption), toQ(text));
   box.setDefaultButton(qtDefaultButton(buttons));
   box.exec();
   return answerOf(box.standardButton(box.clickedButton()));
@@ -88,6 +107,7 @@ Answer QtPrompt::messageBox(const std::string& text, const std::string& caption,
 void QtPrompt::message(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), toQ(text),
                   QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -14,6 +14,10 @@ QMessageBox::StandardButton qtDefaultButton(Buttons buttons);
 // A closed box without a clicked button (Escape, close box) counts as Cancel.
 Answer answerOf(QMessageBox::StandardButton button);
 
+// Title bars cut long captions, and many captions carry the message's key sentence: the caption
+// is repeated in the box as a bold heading above the text (text alone when there is none).
+void setHeadedText(QMessageBox& box, const QString& caption, const QString& text);
+
 class QtPrompt : public Prompt {
  public:
   // Boxes are shown over the active window; plain messages carry the application's display

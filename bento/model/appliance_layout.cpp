@@ -9,6 +9,9 @@ namespace {
 const char* const kKeys[10] = {"iLeft", "iTop",    "iRight",   "iBottom", "raLeft",
                                "raTop", "raRight", "raBottom", "MaxCol",  "MaxRaw"};
 
+// The ten numbers again as one line, for a teacher reading NV.ini; never read back.
+const char* const kDataKey = "data";
+
 std::array<int*, 10> fields(ApplianceLayout& l) {
   return {&l.iLeft, &l.iTop,    &l.iRight,   &l.iBottom, &l.raLeft,
           &l.raTop, &l.raRight, &l.raBottom, &l.maxCol,  &l.maxRaw};
@@ -126,13 +129,21 @@ bool writeLayout(Ini& ini, LayoutSection section, const ApplianceLayout& layout)
   auto f = fields(copy);
   bool ok = true;
   for (int i = 0; i < 10; ++i) ok = ini.writeInteger(name, kKeys[i], *f[size_t(i)]) && ok;
-  return ok;
+  return ini.writeString(name, kDataKey, layoutDataLine(layout)) && ok;
+}
+
+std::string layoutDataLine(const ApplianceLayout& l) {
+  return cformat("%d,%d,%d,%d,%d,%d,%d,%d,%d,%d", l.iLeft, l.iTop, l.iRight, l.iBottom, l.raLeft,
+                 l.raTop, l.raRight, l.raBottom, l.maxCol, l.maxRaw);
 }
 
 bool resetApplianceLayouts(Ini& ini) {
   bool ok = true;
-  for (LayoutSection section : allLayoutSections())
+  for (LayoutSection section : allLayoutSections()) {
     for (const char* key : kKeys) ok = ini.deleteKey(layoutSectionName(section), key) && ok;
+    // The copy of the ten numbers would otherwise contradict the defaults now in force.
+    ok = ini.deleteKey(layoutSectionName(section), kDataKey) && ok;
+  }
   return ok;
 }
 

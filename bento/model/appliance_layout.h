@@ -43,9 +43,12 @@ struct ApplianceLayout {
 };
 ApplianceLayout defaultLayout(LayoutSection section);
 ApplianceLayout readLayout(const Ini& ini, LayoutSection section);
+// Also writes the key "data": the ten numbers in key order as one line (layoutDataLine).
 bool writeLayout(Ini& ini, LayoutSection section, const ApplianceLayout& layout);
-// The "部品の位置を初期化する" action: removes the ten keys of every section, so that the
-// defaults apply again. False when the file refused a change.
+// "iLeft,iTop,iRight,iBottom,raLeft,raTop,raRight,raBottom,MaxCol,MaxRaw", decimal.
+std::string layoutDataLine(const ApplianceLayout& layout);
+// The "部品の位置を初期化する" action: removes the ten keys (and "data") of every section, so
+// that the defaults apply again. False when the file refused a change.
 bool resetApplianceLayouts(Ini& ini);
 
 // Picture and dish area in window pixels.

@@ -76,11 +76,9 @@ class TDaidokoro {
   double volumeSum(const NameList& dishes) const;
 
   // Nutrient totals and food-group grams of the named dishes. `foods` is the food table the
-  // dishes refer to (the current one when nullptr). Unknown names show a message each.
-  void nutrientTotals(const NameList& dishes, Nutrients& acc,
-                      const TFoodData* foods = nullptr) const;
-  void foodGroupGrams(const NameList& dishes, GroupGrams& acc,
-                      const TFoodData* foods = nullptr) const;
+  // dishes refer to. Unknown names show a message each.
+  void nutrientTotals(const NameList& dishes, Nutrients& acc, const TFoodData& foods) const;
+  void foodGroupGrams(const NameList& dishes, GroupGrams& acc, const TFoodData& foods) const;
 
   // Renumbers the dishes 1, 2, 3 ... in list order.
   void renumber();

@@ -70,7 +70,7 @@ int gradeByGroups(const GroupGrams& grams, const GroupGrams& lunch) {
 }
 
 int gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
-             GraphKind kind, const TFoodData* foods) {
+             GraphKind kind, const TFoodData& foods) {
   LunchRequirements lunch = LunchRequirements::of(profile);
   if (kind == GraphKind::Nutrients) {
     Nutrients totals{};

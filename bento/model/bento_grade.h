@@ -33,7 +33,7 @@ int gradeByGroups(const GroupGrams& grams, const GroupGrams& lunch);
 
 // The grade of the named dishes of the kitchen, computed the way the graph shows them.
 int gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
-             GraphKind kind, const TFoodData* foods = nullptr);
+             GraphKind kind, const TFoodData& foods);
 
 struct GraphRow {
   std::string label;  // CP932, fixed width for nutrients; the group name for groups

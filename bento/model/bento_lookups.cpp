@@ -16,14 +16,6 @@ int32_t indexOf(const NameList& list, std::string_view name) {
   return -1;
 }
 
-// The table the dishes' food numbers refer to; an empty one (which reports that no table is
-// loaded) when there is none.
-const TFoodData& foodTable(const TFoodData* foods) {
-  static const TFoodData kNone;
-  if (!foods) foods = currentFoodData();
-  return foods ? *foods : kNone;
-}
-
 }  // namespace
 
 const TBentouData* TDaidokoro::find(std::string_view name) const {
@@ -137,17 +129,15 @@ void TDaidokoro::forEachFoodOf(const NameList& dishes, Add add) const {
 }
 
 void TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
-                                const TFoodData* foods) const {
-  const TFoodData& table = foodTable(foods);
+                                const TFoodData& foods) const {
   forEachFoodOf(dishes,
-                [&](const TBentouShokuhin& f) { table.addNutrients(f.FoodNumber, f.Grams, acc); });
+                [&](const TBentouShokuhin& f) { foods.addNutrients(f.FoodNumber, f.Grams, acc); });
 }
 
 void TDaidokoro::foodGroupGrams(const NameList& dishes, GroupGrams& acc,
-                                const TFoodData* foods) const {
-  const TFoodData& table = foodTable(foods);
+                                const TFoodData& foods) const {
   forEachFoodOf(dishes, [&](const TBentouShokuhin& f) {
-    int32_t g = table.groupOf(f.FoodNumber);
+    int32_t g = foods.groupOf(f.FoodNumber);
     if (g >= 0 && g < kFoodGroupCount) acc[size_t(g)] += f.Grams;
   });
 }

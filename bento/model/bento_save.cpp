@@ -100,6 +100,10 @@ bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double
   return false;
 }
 
+std::string childNameOfSaveFile(std::string_view path) {
+  return changeExtension(fileNameOf(path), "");
+}
+
 std::string defaultBentoSaveName() { return sj("お弁当のデータ.nvub"); }
 
 std::string bentoSaveNameForChild(std::string_view currentFile, std::string_view childName,

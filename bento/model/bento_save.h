@@ -34,6 +34,10 @@ bool openBentoSaveFile(std::string_view path, double currentScale, TKojinData& p
 bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
                         const PlacedDishRecords& dishes);
 
+// The child's name a file of the batch print starts with: its name without folder and
+// extension.
+std::string childNameOfSaveFile(std::string_view path);
+
 // "お弁当のデータ.nvub", the name a box has until it is saved or named after the child.
 std::string defaultBentoSaveName();
 // The save file named after the child: the BentouDataSaveDir setting while the current file

@@ -27,6 +27,10 @@ QString execQuoted(const QString& path) {
 QString oneLine(QString v) { return v.replace(u'\n', u' ').replace(u'\r', u' '); }
 }  // namespace
 
+QString launcherIcon(const QString& programFolder) {
+  return programFolder + QStringLiteral("/BMP/nv.bmp");
+}
+
 QString desktopEntryText(const QString& name, const QString& programPath) {
   const QString folder = QFileInfo(programPath).absolutePath();
   QString t;
@@ -35,8 +39,7 @@ QString desktopEntryText(const QString& name, const QString& programPath) {
   t += QStringLiteral("Name=") + oneLine(name) + QStringLiteral("\n");
   t += QStringLiteral("Exec=") + oneLine(execQuoted(programPath)) + QStringLiteral(" %f\n");
   t += QStringLiteral("Path=") + oneLine(folder) + QStringLiteral("\n");
-  t += QStringLiteral("Icon=") + oneLine(folder + QStringLiteral("/bmp/nv.bmp")) +
-       QStringLiteral("\n");
+  t += QStringLiteral("Icon=") + oneLine(launcherIcon(folder)) + QStringLiteral("\n");
   t += QStringLiteral("Terminal=false\n");
   return t;
 }

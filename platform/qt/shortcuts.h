@@ -5,6 +5,9 @@
 
 namespace nv {
 
+// The program's own picture in its folder, the icon of the launchers made for a copied program.
+QString launcherIcon(const QString& programFolder);
+
 // The text of a launcher that starts `programPath` (a file argument is passed on).
 QString desktopEntryText(const QString& name, const QString& programPath);
 

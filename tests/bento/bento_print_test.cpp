@@ -31,17 +31,6 @@ ToolRun runTool(const std::string& args) {
   return r;
 }
 
-std::string runOutput(const std::string& cmd) {
-  ToolRun r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return {};
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  pclose(p);
-  return r.out;
-}
-
 class BentoPrintTool : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,13 +61,13 @@ TEST_F(BentoPrintTool, OneLandscapePagePerFileWithTheTitleAndGrades) {
   EXPECT_NE(grades.out.find(d + "/hana.nvub\t3\n"), std::string::npos) << grades.out;
   EXPECT_EQ(grades.out.rfind(d + "/taro.nvub\t", 0), 0u) << grades.out;
 
-  const std::string info = runOutput("pdfinfo '" + d + "/class.pdf'");
+  const std::string info = nvtest::commandOutput("pdfinfo '" + d + "/class.pdf'");
   std::smatch m;
   ASSERT_TRUE(std::regex_search(info, m, std::regex("Pages: +(\\d+)"))) << info;
   EXPECT_EQ(m[1], "2");
   ASSERT_TRUE(std::regex_search(info, m, std::regex("Page size: +([\\d.]+) x ([\\d.]+)")));
   EXPECT_GT(std::stod(m[1]), std::stod(m[2])) << "landscape";
-  const std::string text = runOutput("pdftotext '" + d + "/class.pdf' -");
+  const std::string text = nvtest::commandOutput("pdftotext '" + d + "/class.pdf' -");
   const size_t taro = text.find("たろう さんのお弁当箱"), hana = text.find("はなこ さんのお弁当箱");
   ASSERT_NE(taro, std::string::npos) << text;
   ASSERT_NE(hana, std::string::npos) << text;
@@ -93,7 +82,7 @@ TEST_F(BentoPrintTool, NameFromFileAndProblems) {
                     "/one.pdf --name-from-file")
                 .status,
             0);
-  EXPECT_NE(runOutput("pdftotext '" + d + "/one.pdf' -").find("さくら さんのお弁当箱"),
+  EXPECT_NE(nvtest::commandOutput("pdftotext '" + d + "/one.pdf' -").find("さくら さんのお弁当箱"),
             std::string::npos);
   // A file that cannot be read fails the batch and writes nothing.
   EXPECT_EQ(runTool("bento-print " + d + "/さくら.nvub " + d + "/none.nvub --data " + d +

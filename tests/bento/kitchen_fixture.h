@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -36,6 +37,18 @@ inline QApplication& kitchenApp() {
 // Runs `act` on the modal dialog that the next exec() opens, once its loop runs.
 inline void whenModal(std::function<void(QWidget*)> act) {
   QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+}
+
+// What a shell command writes on stdout (the PDF checks run poppler's tools).
+inline std::string commandOutput(const std::string& cmd) {
+  std::string out;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (!p) return out;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+  pclose(p);
+  return out;
 }
 
 // build/dist beside nvtool's build/bin.

@@ -1,7 +1,9 @@
 // Pictures of the kitchen for people to look at: NV_SHOT_DIR names a folder; the pictures
 // are not part of the checks.
 #include <QDir>
+#include <QPainter>
 
+#include "bento/onigiri_bouya_form.h"
 #include "kitchen_fixture.h"
 
 namespace {
@@ -46,6 +48,39 @@ TEST_F(KitchenShots, SmallAndWideScreens) {
   if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
   run(QSize(1024, 768));
   run(QSize(1920, 1080));
+}
+
+// The rice ball of each grade and of the full box where it stands over the kitchen: the
+// windows are separate on the screen, so the picture lays the ball's masked window over the
+// kitchen's.
+TEST_F(KitchenShots, RiceBallOverTheKitchen) {
+  if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
+  for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+    working(size);
+    nv::NameList names;
+    form->kitchenData().dishesOfStorage(nv::sj("炊飯器"), names);
+    form->addDish(names.front(), centreOf(form->areas().largeBox));
+    nv::RiceBall ball;
+    for (const int mood : {0, 1, 2, 3, 10}) {
+      ball.show(*form, mood);
+      nv::TOnigiriBouyaForm* w = ball.window();
+      ASSERT_NE(w, nullptr);
+      QApplication::processEvents();
+      QImage shot = form->grab().toImage();
+      QPainter p(&shot);
+      p.setClipRegion(w->mask().translated(w->pos()));
+      p.drawPixmap(w->pos(), w->grab());
+      p.end();
+      const QString name = QStringLiteral("riceball-%1x%2-mood%3.png")
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(mood);
+      EXPECT_TRUE(shot.save(QDir(shotDir()).filePath(name)));
+    }
+    ball.close();
+    form->setModified(false);
+    form.reset();
+  }
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "bento/model/jpeg_picture.h"
 #include "bento/resipi_form3.h"
 #include "bento/resipi_form4.h"
 #include "kitchen_fixture.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "scripted_prompt.h"
 
 namespace {
 
@@ -107,6 +109,55 @@ TEST(PictureViewer, SizesPrintButtonAndJobTitle) {
   if (std::filesystem::exists(shots)) {
     fitted.show();
     fitted.grab().save(QString::fromStdString(shots + "/viewer_kiso.png"));
+  }
+}
+
+TEST(JpegPicture, DecodesAsQtReadsAndRefusesDamagedFiles) {
+  nvtest::kitchenApp();
+  const std::string dir = bentouFolder();
+  if (dir.empty()) GTEST_SKIP() << "build the dist target";
+  const std::string good = nvtest::readBytes(dir + nv::sj("setumei/ごま塩ごはん.jpg"));
+  nv::RgbPicture rgb;
+  std::string error;
+  ASSERT_TRUE(nv::decodeJpeg(good, rgb, error)) << error;
+  QImage qt;
+  ASSERT_TRUE(qt.loadFromData(reinterpret_cast<const uchar*>(good.data()), int(good.size())));
+  ASSERT_EQ(QSize(rgb.width, rgb.height), qt.size());
+  for (QPoint at : {QPoint(0, 0), QPoint(qt.width() / 2, qt.height() / 3)}) {
+    const QColor c = qt.pixelColor(at);
+    const uint8_t* px = rgb.rgb.data() + (size_t(at.y()) * size_t(rgb.width) + size_t(at.x())) * 3;
+    EXPECT_NEAR(px[0], c.red(), 6);
+    EXPECT_NEAR(px[2], c.blue(), 6);
+  }
+
+  // Cut short, garbage, empty, or a header claiming 60000 x 60000 pixels.
+  std::string huge = good;
+  const size_t sof = huge.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  huge.replace(sof + 5, 4, "\xEA\x60\xEA\x60");
+  for (const std::string& bad : {good.substr(0, good.size() / 2),
+                                 std::string("not a picture at all"), std::string(), huge}) {
+    EXPECT_FALSE(nv::decodeJpeg(bad, rgb, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(rgb.rgb.empty());
+  }
+
+  // The viewer reports a damaged how-to-make picture instead of showing an empty one.
+  nvtest::TempDir tmp;
+  const std::string cut = tmp.file("cut.jpg");
+  nvtest::writeBytes(cut, good.substr(0, good.size() / 3));
+  EXPECT_TRUE(nv::loadViewerPicture(cut, &error).isNull());
+  EXPECT_EQ(error, "Premature end of JPEG file");
+  nvtest::ScriptedPrompt prompts;
+  prompts.expectBox(nv::cp932ToUtf8(cut) + "\nPremature end of JPEG file",
+                    "絵を読み込めませんでした", nv::Icon::Warning);
+  EXPECT_FALSE(nv::showPicture(cut, true, true, nv::sj("たろう"), nullptr));
+
+  const std::string shots = "/work/shots/recipe";
+  if (std::filesystem::exists(shots)) {
+    nv::TResipiForm3 viewer(dir + nv::sj("setumei/ごま塩ごはん.jpg"), true, true, nv::sj("たろう"));
+    viewer.show();
+    viewer.grab().save(QString::fromStdString(shots + "/viewer_jpeg.png"));
   }
 }
 

@@ -86,9 +86,9 @@ TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
 
 TEST(UsedFoods, ListOperations) {
   nv::TFoodData t = table();
-  nv::TUsedFoodList list = {nv::usedFoodFromName(nv::sj("こめ"), 100, &t),
-                            nv::usedFoodFromName(nv::sj("ぶたにく"), 12.5, &t),
-                            nv::usedFoodFromName(nv::sj("かすみ"), 3, &t)};
+  nv::TUsedFoodList list = {nv::usedFoodFromName(nv::sj("こめ"), 100, t),
+                            nv::usedFoodFromName(nv::sj("ぶたにく"), 12.5, t),
+                            nv::usedFoodFromName(nv::sj("かすみ"), 3, t)};
   EXPECT_EQ(list[0].foodNumber, 10);
   EXPECT_EQ(list[1].standardAmount, 12.5);
   EXPECT_EQ(list[2].foodNumber, -1);
@@ -129,13 +129,15 @@ TEST(UsedFoods, NutrientTotalsGoThroughTheRule) {
   nv::addNutrientTotals(list, &t, acc);
 }
 
-TEST(UsedFoods, NamesResolveInTheCurrentTableByDefault) {
-  nv::TFoodData t = table();
-  nv::setCurrentFoodData(nullptr);
-  EXPECT_EQ(nv::usedFoodFromName(nv::sj("牛乳"), 1).foodNumber, -1);
-  nv::setCurrentFoodData(&t);
-  EXPECT_EQ(nv::usedFoodFromName(nv::sj("牛乳"), 1).foodNumber, 40);
-  nv::setCurrentFoodData(nullptr);
+TEST(UsedFoods, TablesLoadedSideBySideEachResolveTheirOwnNames) {
+  // The planner's table and the kitchen's are open at once and number the same food apart.
+  const nv::TFoodData planner = table();
+  nv::TFoodData kitchen;
+  kitchen.setFoods({food(7, "牛乳", 2, 60)});
+  EXPECT_EQ(nv::usedFoodFromName(nv::sj("牛乳"), 1, planner).foodNumber, 40);
+  EXPECT_EQ(nv::usedFoodFromName(nv::sj("牛乳"), 1, kitchen).foodNumber, 7);
+  EXPECT_EQ(nv::usedFoodFromName(nv::sj("こめ"), 1, kitchen).foodNumber, -1);
+  EXPECT_EQ(nv::usedFoodFromName(nv::sj("牛乳"), 1, nv::TFoodData()).foodNumber, -1);
 }
 
 TEST(FoodTable, ListRowsAndKanaFilters) {

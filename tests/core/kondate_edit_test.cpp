@@ -42,7 +42,7 @@ struct Regist : ::testing::Test {
   nv::TKondateData db;
   bool regist(const std::string& cat, const std::string& name,
               const std::vector<std::pair<std::string, std::string>>& rows) {
-    return db.RegistKondate(nv::sj(cat), nv::sj(name), grid(rows), true, &foods);
+    return db.RegistKondate(nv::sj(cat), nv::sj(name), grid(rows), foods);
   }
 };
 
@@ -104,7 +104,8 @@ TEST_F(Regist, UnknownCategoryIsAnnouncedAndAppendedAfterTheOthers) {
 TEST_F(Regist, WithoutTheFormNothingIsAdded) {
   ScriptedPrompt p;
   p.expectMessage("追加できません(内部エラー「献立フォームがNULL」です)");
-  EXPECT_FALSE(db.RegistKondate(nv::sj("ごはん"), nv::sj("x"), grid({{"こめ", "1"}}), false));
+  EXPECT_FALSE(
+      db.RegistKondate(nv::sj("ごはん"), nv::sj("x"), grid({{"こめ", "1"}}), foods, false));
   EXPECT_TRUE(db.empty());
   EXPECT_FALSE(db.modified());
 }
@@ -145,17 +146,17 @@ TEST(KondateEdit, GridOfACaptionPicksBaseOrAddedDishes) {
   nv::TKondateData db;
   category(db, "ごはん").base = {dish(1, "おにぎり", {{1, 100}})};
   category(db, "ごはん").added = {dish(100001, "おにぎり", {{2, 12.5}, {7, 1}})};
-  auto base = db.gridOf(nv::sj("ごはん"), nv::sj("おにぎり"), &foods);
+  auto base = db.gridOf(nv::sj("ごはん"), nv::sj("おにぎり"), foods);
   ASSERT_TRUE(base);
   ASSERT_EQ(base->size(), 2u);
   EXPECT_EQ(u8((*base)[1][0]), "こめ");
-  auto added = db.gridOf(nv::sj("*ごはん"), nv::sj("おにぎり"), &foods);
+  auto added = db.gridOf(nv::sj("*ごはん"), nv::sj("おにぎり"), foods);
   ASSERT_TRUE(added);
   ASSERT_EQ(added->size(), 3u);
   EXPECT_EQ((*added)[1][1], "12.5");
   EXPECT_EQ(u8((*added)[2][0]), "不明な食品:7");
-  EXPECT_FALSE(db.gridOf(nv::sj("ごはん"), nv::sj("ない"), &foods));
-  EXPECT_FALSE(db.gridOf(nv::sj("*めん"), nv::sj("おにぎり"), &foods));
+  EXPECT_FALSE(db.gridOf(nv::sj("ごはん"), nv::sj("ない"), foods));
+  EXPECT_FALSE(db.gridOf(nv::sj("*めん"), nv::sj("おにぎり"), foods));
 }
 
 // Limits the size of files this process writes, for the lifetime of the object.

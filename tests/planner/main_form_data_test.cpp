@@ -24,7 +24,6 @@ TEST_F(MainFormTest, LoadsTheDataAndFillsTheTabsWithCategoriesThatHaveDishes) {
   EXPECT_EQ(f.categoryTabs()->tabText(1), QString::fromUtf8("汁もの"));
   EXPECT_EQ(f.categories(), (std::vector<std::string>{nv::sj("ごはん"), nv::sj("汁もの")}));
   EXPECT_EQ(f.foodData().count(), 1u);
-  EXPECT_EQ(nv::currentFoodData(), &f.foodData());
   EXPECT_EQ(f.windowTitle(), QStringLiteral("nuvelta"));
   // The profile starts with the default person name.
   EXPECT_EQ(f.profile().name(), nv::sj("host"));

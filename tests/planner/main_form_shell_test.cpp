@@ -40,6 +40,17 @@ TEST(ShortcutTest, LauncherQuotesTheProgramPath) {
                    .contains(QStringLiteral("\nExec=evil")));
 }
 
+// The picture the launcher names is the one the distribution ships (names are case-sensitive).
+TEST(ShortcutTest, LauncherIconIsInTheDistribution) {
+  const QString dist =
+      QFileInfo(QStringLiteral(NV_TOOL_PATH)).dir().filePath(QStringLiteral("../dist"));
+  const QString t = nv::desktopEntryText(QStringLiteral("NV"), dist + QStringLiteral("/NV"));
+  const qsizetype at = t.indexOf(QStringLiteral("\nIcon="));
+  ASSERT_GE(at, 0);
+  const QString icon = t.mid(at + 6, t.indexOf(u'\n', at + 1) - at - 6);
+  EXPECT_TRUE(QFileInfo::exists(icon)) << icon.toStdString();
+}
+
 TEST(ShortcutTest, WritesAnExecutableLauncher) {
   mainFormApp();
   QTemporaryDir dir;

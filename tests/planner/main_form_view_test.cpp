@@ -1,14 +1,17 @@
 // The page routine, the graph basis, the views and the conveyor speed.
 #include <QAction>
+#include <QDir>
 #include <QEventLoop>
 #include <QMenu>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
 
 #include "main_form_fixture.h"
 #include "planner/conveyor_view.h"
 #include "planner/kondate_button.h"
 #include "planner/percent_view.h"
+#include "platform/text.h"
 #include "scripted_prompt.h"
 #include "widgets/bar_chart.h"
 
@@ -78,6 +81,30 @@ TEST_F(MainFormTest, ViewMenuFollowsTheDockedWindows) {
   EXPECT_FALSE(f.ShowGraphFormAction->isChecked());
   f.ShowToolBarAction->trigger();
   EXPECT_FALSE(f.ToolBar1->isHidden());
+}
+
+// Every tool has a picture (the theme's or the distribution's), and the bar with its texts
+// under the pictures fits the window's default width without an overflow button.
+TEST_F(MainFormTest, ToolBarShowsPicturesAndFitsTheDefaultWidth) {
+  const auto dist = std::filesystem::path(NV_TOOL_PATH).parent_path().parent_path() / "dist";
+  std::filesystem::create_directory_symlink(dist / "BMP", nv::toFsPath(dir.file("BMP")));
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  f.ShowToolBarAction->trigger();
+  f.resize(1000, 700);
+  f.show();
+  QApplication::processEvents();
+  EXPECT_EQ(f.ToolBar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+  for (QAction* a : f.ToolBar1->actions()) {
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().pixmap(24).isNull()) << a->objectName().toStdString();
+    }
+  }
+  auto* more = f.ToolBar1->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+  EXPECT_TRUE(more == nullptr || !more->isVisible());
+  if (const QString shots = qEnvironmentVariable("NV_SHOT_DIR"); !shots.isEmpty()) {
+    EXPECT_TRUE(f.ToolBar1->grab().save(QDir(shots).filePath(QStringLiteral("toolbar.png"))));
+  }
 }
 
 TEST_F(MainFormTest, GraphBasisCaptionNamesTheOtherBasis) {

@@ -23,6 +23,7 @@
 #include "scripted_prompt.h"
 #include "teacher/edit_kondate_form.h"
 #include "temp_dir.h"
+#include "widgets/caption_width.h"
 
 using nv::sj;
 using nvtest::FakePlannerHost;
@@ -229,6 +230,10 @@ TEST_F(SelKondateFormTest, TheMealQuestionOnTheDayTabSwitchesPagesAndCancelRetur
     auto* ask = qobject_cast<nv::TSelShokujiForm*>(w);
     ASSERT_NE(ask, nullptr);
     EXPECT_EQ(nv::fromQ(ask->windowTitle()), sj("献立を追加する食事を指定して下さい。"));
+    EXPECT_GE(ask->width(), nv::captionWidth(*ask));  // the title bar does not cut it
+    if (const QString shots = qEnvironmentVariable("NV_SHOT_DIR"); !shots.isEmpty()) {
+      ask->grab().save(shots + QStringLiteral("/meal_chooser.png"));
+    }
     EXPECT_TRUE(ask->items[0]->isChecked());
     ask->items[1]->setChecked(true);
     pageWhileAsking = sel().activePage();

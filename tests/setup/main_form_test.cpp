@@ -76,8 +76,9 @@ class SetupWindow : public ::testing::Test {
 
 TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   std::string archive = home + "/Desktop/NVA20060401_0830.lzh";
-  put(archive, nv::lzh::encodeArchive(
-                   {{"NV", false, "#!/bin/sh\n", 0, 0755}, {"bmp/a.bmp", false, "bmp", 0, 0644}}));
+  put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755},
+                                       {"bmp/a.bmp", false, "bmp", 0, 0644},
+                                       {"BMP/nv.bmp", false, "bmp", 0, 0644}}));
   nv::TMainForm form;
   form.show();
   EXPECT_FALSE(form.makerMode());
@@ -108,6 +109,16 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   form.MakeShortCutOnStartMenu->click();
   EXPECT_TRUE(nv::fileExists(home + "/Desktop/NV.desktop"));
   EXPECT_TRUE(nv::fileExists(home + "/.local/share/applications/Nuvelta.desktop"));
+  // Both launchers show the installed program's own picture.
+  for (const std::string& launcher :
+       {home + "/Desktop/NV.desktop", home + "/.local/share/applications/Nuvelta.desktop"}) {
+    const std::string text = nvtest::readBytes(launcher);
+    const size_t at = text.find("\nIcon=");
+    ASSERT_NE(at, std::string::npos) << launcher;
+    const std::string icon = text.substr(at + 6, text.find('\n', at + 1) - at - 6);
+    EXPECT_EQ(icon, home + "/Morivale/BMP/nv.bmp");
+    EXPECT_TRUE(nv::fileExists(icon));
+  }
   form.SB_Kanrenduke->click();
   EXPECT_TRUE(form.SB_Kanrenduke->isChecked());
   EXPECT_TRUE(nv::fileExists(home + "/.local/share/mime/packages/NuveltaFile.xml"));

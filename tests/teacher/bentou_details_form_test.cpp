@@ -6,12 +6,16 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 
 #include "../planner/planner_test_app.h"
 #include "bento/model/bento_csv.h"
+#include "bento/model/bento_data.h"
+#include "bento/model/bento_data_file.h"
+#include "core/food.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -108,6 +112,48 @@ TEST(BentouDetailsForm, ThePreviewHandsBackWhereItWasMovedAndSized) {
   EXPECT_EQ(back.raBottom, 180);
 }
 
+TEST(BentouDetailsForm, ShapedPreviewFollowsItsSizeAndTheToolWindowNamesEveryArea) {
+  BuilderFixture f;
+  // A white picture with a block in its middle: only the block belongs to the window.
+  QImage picture(100, 50, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter(&picture).fillRect(25, 10, 50, 30, Qt::blue);
+  ASSERT_TRUE(picture.save(nv::toQ(f.dir.file("pics/daidokoro/冷蔵庫２.bmp")), "BMP"));
+  nv::TFoodData foods;
+  nv::TDaidokoro kitchen;
+  ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
+  nv::TBentouDetailsForm d(f.settings, f.dir.file("NV.ini"), &kitchen);
+  const nv::ApplianceLayout fridge = d.layoutOf(nv::LayoutSection::Refrigerator);
+  const nv::ApplianceLayout door = d.layoutOf(nv::LayoutSection::Door);
+
+  d.CB_UseRegion->setChecked(true);
+  nvtest::whenModal([](QWidget* w) {
+    auto* preview = qobject_cast<nv::TReizoukoForm*>(w);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_NE(preview->doorView(), nullptr);
+    EXPECT_TRUE(preview->mask().contains(QPoint(212, 242)));
+    EXPECT_FALSE(preview->mask().contains(QPoint(5, 5)));
+    preview->resize(200, 484);
+    EXPECT_TRUE(preview->mask().contains(QPoint(100, 242)));
+    EXPECT_FALSE(preview->mask().contains(QPoint(160, 242)));  // no longer inside the block
+    preview->resize(424, 484);
+    preview->accept();
+  });
+  d.showAppliance(nv::LayoutSection::Refrigerator);
+  EXPECT_EQ(d.layoutOf(nv::LayoutSection::Refrigerator), fridge);
+  EXPECT_EQ(d.layoutOf(nv::LayoutSection::Door), door);
+
+  d.CB_UseRegion->setChecked(false);
+  nvtest::whenModal([](QWidget* w) {
+    const QString caption = w->windowTitle();
+    EXPECT_TRUE(caption.startsWith(QString::fromUtf8("冷蔵庫 "))) << caption.toStdString();
+    EXPECT_TRUE(caption.contains(QString::fromUtf8(" 扉 5種類 L=2 T=26 W=98 H=322")))
+        << caption.toStdString();
+    static_cast<QDialog*>(w)->accept();
+  });
+  d.showAppliance(nv::LayoutSection::Refrigerator);
+}
+
 TEST(BentouDetailsForm, CancelLeavesNvIniAloneAndOkWritesTheLayouts) {
   BuilderFixture f;
   const std::string before = nvtest::readBytes(f.dir.file("NV.ini"));
@@ -120,32 +166,64 @@ TEST(BentouDetailsForm, CancelLeavesNvIniAloneAndOkWritesTheLayouts) {
   EXPECT_EQ(again.result().scrollBarStyle, 2);
   again.layouts[size_t(nv::LayoutSection::Oven)].columns->setValue(7);
   again.OkBtn->click();
-  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven).maxCol, 7);
+  const std::string oven = sj("[オーブン]") +
+                           "\r\niLeft=526\r\niTop=1\r\niRight=506\r\niBottom=422\r\nraLeft=60\r\n"
+                           "raTop=78\r\nraRight=417\r\nraBottom=326\r\nMaxCol=7\r\nMaxRaw=2\r\n"
+                           "data=526,1,506,422,60,78,417,326,7,2\r\n";
+  EXPECT_NE(nvtest::readBytes(f.dir.file("NV.ini")).find(oven), std::string::npos);
 }
 
 TEST(BentouDetailsForm, Screenshots) {
   const QString shots = qEnvironmentVariable("NV_SHOT_DIR");
   if (shots.isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
   BuilderFixture f;
-  nv::TBentouDetailsForm& d = *f.form;
+  QString dist = qEnvironmentVariable("NV_DIST_DIR");
+  if (dist.isEmpty()) dist = QStringLiteral(NV_TEST_DATA_DIR "/../build/dist");
+  // The bundled dishes and pictures, so that the refrigerator shows its door too.
+  nv::TFoodData foods;
+  nv::TDaidokoro kitchen;
+  ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
+  nv::KitchenSettings settings = f.settings;
+  settings.bmpFolder = nv::fromQ(dist) + "/bentou/";
+  nv::TBentouDetailsForm d(settings, f.dir.file("NV.ini"), &kitchen);
+  d.show();
   d.CheckKondateDataFileBtn->click();
   for (int page = 0; page < 3; ++page) {
     d.PageControl1->setCurrentIndex(page);
     QApplication::processEvents();
     d.grab().save(QDir(shots).filePath(QStringLiteral("bentou_details_tab%1.png").arg(page + 1)));
   }
-  // Previews of the bundled rice cooker, shaped and not.
-  QString dist = qEnvironmentVariable("NV_DIST_DIR");
-  if (dist.isEmpty()) dist = QStringLiteral(NV_TEST_DATA_DIR "/../build/dist");
-  const std::string cooker = nv::fromQ(dist) + sj("/bentou/daidokoro/おかま.bmp");
+  // A grab shows neither the caption nor the shape: the caption goes on a strip above, and
+  // only the window's shape is painted over a grey backdrop.
+  auto save = [&](nv::TReizoukoForm* w, const QString& name) {
+    const QPixmap inside = w->grab();
+    QImage out(std::max(inside.width(), 760), inside.height() + 24, QImage::Format_RGB32);
+    out.fill(QColor(90, 90, 90));
+    QPainter p(&out);
+    p.setPen(Qt::white);
+    p.drawText(QRect(4, 0, out.width() - 8, 24), Qt::AlignVCenter, w->windowTitle());
+    if (!w->mask().isEmpty()) p.setClipRegion(w->mask().translated(0, 24));
+    p.drawPixmap(0, 24, inside);
+    p.end();
+    out.save(QDir(shots).filePath(name));
+  };
   for (bool shaped : {false, true}) {
-    nv::TReizoukoForm preview(cooker, 0, shaped, f.dir.file("pics") + "/");
-    preview.setTitle(sj("炊飯器"));
-    preview.setPicture(QRect(50, 50, 300, 260));
-    preview.setMain(QRect(QPoint(40, 60), QPoint(260, 220)), 3, 2, {sj("ごはん"), sj("おにぎり")});
-    preview.show();
-    QApplication::processEvents();
-    preview.grab().save(QDir(shots).filePath(shaped ? QStringLiteral("reizouko_preview_shaped.png")
-                                                    : QStringLiteral("reizouko_preview.png")));
+    d.CB_UseRegion->setChecked(shaped);
+    nvtest::whenModal([&](QWidget* w) {
+      auto* preview = qobject_cast<nv::TReizoukoForm*>(w);
+      ASSERT_NE(preview, nullptr);
+      QApplication::processEvents();
+      const QString base =
+          shaped ? QStringLiteral("reizouko_preview_shaped") : QStringLiteral("reizouko_preview");
+      save(preview, base + QStringLiteral(".png"));
+      preview->resize(preview->width() * 3 / 4, preview->height());
+      QApplication::processEvents();
+      save(preview, base + QStringLiteral("_resized.png"));
+      preview->accept();
+    });
+    d.showAppliance(nv::LayoutSection::Refrigerator);
   }
+  d.PageControl1->setCurrentIndex(2);
+  QApplication::processEvents();
+  d.grab().save(QDir(shots).filePath(QStringLiteral("bentou_details_tab3_after_preview.png")));
 }

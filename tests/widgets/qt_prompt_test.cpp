@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,7 +33,7 @@ TEST(QtPrompt, MapsIconsButtonsAndAnswers) {
 
 // Clicks a button of the message box that is about to open and records what it showed.
 struct BoxClicker {
-  QString title, text;
+  QString title, text, body;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
@@ -43,6 +44,7 @@ struct BoxClicker {
       ASSERT_NE(box, nullptr);
       title = box->windowTitle();
       text = box->text();
+      body = box->informativeText();
       icon = box->icon();
       buttons = box->standardButtons();
       defaultButton = box->standardButton(box->defaultButton());
@@ -60,7 +62,8 @@ TEST(QtPrompt, ShowsARealBoxAndReturnsTheClickedAnswer) {
                                    nv::Buttons::YesNoCancel);
   EXPECT_EQ(a, nv::Answer::No);
   EXPECT_EQ(clicker.title, QStringLiteral("保存しますか？"));
-  EXPECT_EQ(clicker.text, QStringLiteral("C:/献立/表.nvu"));
+  EXPECT_EQ(clicker.text, QStringLiteral("<b>保存しますか？</b>"));  // the heading
+  EXPECT_EQ(clicker.body, QStringLiteral("C:/献立/表.nvu"));
   EXPECT_EQ(clicker.icon, QMessageBox::Critical);
   EXPECT_EQ(clicker.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   EXPECT_EQ(clicker.defaultButton, QMessageBox::Yes);
@@ -71,6 +74,20 @@ TEST(QtPrompt, ShowsARealBoxAndReturnsTheClickedAnswer) {
   EXPECT_EQ(clicker.title, QStringLiteral("Nuvelta"));
   EXPECT_EQ(clicker.text, QStringLiteral("献立を追加しました"));
   EXPECT_EQ(clicker.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+// The caption heading is escaped; a box without a caption shows its text alone.
+TEST(QtPrompt, CaptionHeadingIsPlainTextAndOptional) {
+  nvtest::widgetsApp();
+  QMessageBox box;
+  nv::setHeadedText(box, QStringLiteral("<i>a</i> & b"), QStringLiteral("<b>x</b>"));
+  EXPECT_EQ(box.text(), QStringLiteral("<b>&lt;i&gt;a&lt;/i&gt; &amp; b</b>"));
+  auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+  ASSERT_NE(body, nullptr);
+  EXPECT_EQ(body->textFormat(), Qt::PlainText);
+  nv::setHeadedText(box, QString(), QStringLiteral("only"));
+  EXPECT_EQ(box.text(), QStringLiteral("only"));
+  EXPECT_EQ(box.textFormat(), Qt::PlainText);
 }
 
 TEST(QtPrompt, ProgressIsAShownGaugeWindowClosedWithItsObject) {

@@ -2,6 +2,7 @@
 // The one QApplication of the widget tests, on the offscreen platform.
 #include <QApplication>
 
+#include "platform/qt/ui_language.h"
 #include "qt_modal.h"
 
 namespace nvtest {
@@ -12,7 +13,9 @@ inline QApplication& widgetsApp() {
   static char* argv[] = {name, nullptr};
   static QApplication* app = [] {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
+    auto* a = new QApplication(argc, argv);
+    nv::useJapaneseUi();  // as the program starts
+    return a;
   }();
   return *app;
 }

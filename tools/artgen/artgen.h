@@ -55,6 +55,12 @@ QImage paintAbout();
 QImage paintStartMenu();
 QImage paintStartBento();
 
+// The tool bar's fallback pictures, named as the desktop's icon themes name them (or "nv-..."
+// where themes have no such picture), written as PNG with transparency.
+constexpr int kToolIconSize = 48;
+QStringList toolIconNames();
+QImage paintToolIcon(const QString& name, int size);
+
 // The program's icon in a square, and every theme size of it (hicolor/NxN/apps/name.png and
 // hicolor/scalable/apps/name.svg) under folder.
 void paintAppIcon(QPainter& p, const QRectF& r);

@@ -1,6 +1,7 @@
 // The run: read the dish lists, draw every picture, write the distribution's picture folders.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPainter>
 #include <cstdio>
 
@@ -22,6 +23,10 @@ class Writer {
   explicit Writer(QString out) : out_(std::move(out)) {}
   bool bmp(const QString& rel, const QImage& image) {
     return record(rel, image, saveBmp(image, out_ + u'/' + rel));
+  }
+  bool png(const QString& rel, const QImage& image) {
+    QDir().mkpath(QFileInfo(out_ + u'/' + rel).absolutePath());
+    return record(rel, image, image.save(out_ + u'/' + rel, "PNG"));
   }
   bool jpeg(const QString& rel, const QImage& image) {
     return record(rel, image, saveJpeg(image, out_ + u'/' + rel));
@@ -227,6 +232,8 @@ bool run(const Options& o) {
   w.bmp(u"bmp/about.bmp"_s, paintAbout());
   w.bmp(u"BMP/nv.bmp"_s, paintStartMenu());
   w.bmp(u"BMP/bentou.bmp"_s, paintStartBento());
+  for (const QString& name : toolIconNames())
+    w.png(u"BMP/tool/"_s + name + u".png"_s, paintToolIcon(name, kToolIconSize));
 
   for (const DishInfo& d : menu)
     w.bmp(u"bmp/"_s + d.name + u".bmp"_s, paintDish(d, false, kMenuDishSize));

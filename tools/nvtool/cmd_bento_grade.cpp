@@ -58,8 +58,8 @@ int cmdBentoGrade(const Args& args) {
   // Unknown dishes are reported on stderr and count as nothing, as in the game.
   nv::Nutrients totals{};
   nv::GroupGrams grams{};
-  kitchen.nutrientTotals(names, totals, &foods);
-  kitchen.foodGroupGrams(names, grams, &foods);
+  kitchen.nutrientTotals(names, totals, foods);
+  kitchen.foodGroupGrams(names, grams, foods);
   nv::LunchRequirements lunch = nv::LunchRequirements::of(child);
   int grade = kind == nv::GraphKind::Nutrients ? nv::gradeByNutrients(totals, lunch.nutrients)
                                                : nv::gradeByGroups(grams, lunch.groups);

@@ -36,11 +36,25 @@ TEST(ApplianceLayout, DefaultsAndIniOverridesAndReset) {
   ASSERT_TRUE(nv::writeLayout(ini, LayoutSection::Oven, freezer));
   EXPECT_EQ(nv::readLayout(ini, LayoutSection::Oven), freezer);
 
+  EXPECT_EQ(ini.readString(nv::sj("オーブン"), "data", ""), "10,260,278,327,5,99,252,219,5,2");
+
   ASSERT_TRUE(nv::resetApplianceLayouts(ini));
+  EXPECT_FALSE(ini.hasKey(nv::sj("オーブン"), "data"));
   for (LayoutSection s : nv::allLayoutSections())
     EXPECT_EQ(nv::readLayout(ini, s), nv::defaultLayout(s));
   EXPECT_TRUE(ini.hasKey(nv::sj("冷凍庫"), "other"));  // only the layout keys go
   EXPECT_EQ(nv::storageNameOf(LayoutSection::Door), nv::sj("扉"));
+}
+
+TEST(ApplianceLayout, WrittenKeysAndDataLineAsBytes) {
+  nv::Ini ini;
+  ini.parse("[Bentoubako]\r\nBmpFolder=x\r\n");
+  ASSERT_TRUE(
+      nv::writeLayout(ini, LayoutSection::Pot, {-2, -4, 376, 408, 37, 111, 329, 343, 3, 10}));
+  EXPECT_EQ(ini.bytes(), "[Bentoubako]\r\nBmpFolder=x\r\n" + nv::sj("[鍋]") +
+                             "\r\niLeft=-2\r\niTop=-4\r\niRight=376\r\niBottom=408\r\n"
+                             "raLeft=37\r\nraTop=111\r\nraRight=329\r\nraBottom=343\r\n"
+                             "MaxCol=3\r\nMaxRaw=10\r\ndata=-2,-4,376,408,37,111,329,343,3,10\r\n");
 }
 
 TEST(ReizoukoGrid, FiveStylesOnOneArea) {

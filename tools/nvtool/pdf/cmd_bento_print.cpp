@@ -38,12 +38,6 @@ std::string bentoPictureFolder(const std::string& dataCp932) {
   return nv::joinPath(besideData.empty() ? std::string(".") : besideData, "bentou") + "/";
 }
 
-std::string nameFromFile(const std::string& pathCp932) {
-  std::string name = nv::fileNameOf(pathCp932);
-  const size_t dot = name.rfind('.');
-  return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
 int cmdBentoPrint(const Args& args) {
   std::vector<std::string> saves;
   std::string data, out, by = "groups";
@@ -82,7 +76,8 @@ int cmdBentoPrint(const Args& args) {
     nv::PlacedDishRecords placed;
     if (!nv::openBentoSaveFile(nv::utf8ToCp932(save), 1.0, child, placed)) return kFailed;
     nv::BentoPageData page;
-    page.childName = nameFromFileName ? nameFromFile(nv::utf8ToCp932(save)) : child.name();
+    page.childName =
+        nameFromFileName ? nv::childNameOfSaveFile(nv::utf8ToCp932(save)) : child.name();
     page.bmpFolder = pictures;
     page.kitchenClientWidth = kKitchenWidth;
     nv::NameList names;
@@ -92,8 +87,8 @@ int cmdBentoPrint(const Args& args) {
     }
     nv::Nutrients totals{};
     nv::GroupGrams grams{};
-    kitchen.nutrientTotals(names, totals, &foods);
-    kitchen.foodGroupGrams(names, grams, &foods);
+    kitchen.nutrientTotals(names, totals, foods);
+    kitchen.foodGroupGrams(names, grams, foods);
     const nv::LunchRequirements lunch = nv::LunchRequirements::of(child);
     page.grade = kind == nv::GraphKind::Nutrients ? nv::gradeByNutrients(totals, lunch.nutrients)
                                                   : nv::gradeByGroups(grams, lunch.groups);

@@ -1,0 +1,127 @@
+#include "bento/bento_batch_print.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPrinter>
+
+#include "bento/bento_page.h"
+#include "bento/bentoubako_form.h"
+#include "bento/model/bento_save.h"
+#include "core/kojin_data.h"
+#include "platform/dialogs.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+namespace {
+
+// The pages of the batch. A printer makes one job per child, titled with the child's name;
+// printing to a file makes one document with a page per child, because every job would
+// replace the file and leave only the last child's page.
+class BatchPages {
+ public:
+  explicit BatchPages(QPrinter& printer)
+      : printer_(printer),
+        toFile_(printer.outputFormat() == QPrinter::PdfFormat &&
+                !printer.outputFileName().isEmpty()) {}
+
+  bool add(const BentoPageData& page) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = toFile_ ? addToDocument(page) : printJob(page);
+    QApplication::restoreOverrideCursor();
+    return ok;
+  }
+  bool finish() { return !painter_.isActive() || painter_.end(); }
+
+ private:
+  bool printJob(const BentoPageData& page) {
+    printer_.setDocName(toQ(bentoPrintJobTitle(page.childName)));
+    return printBentoPages(printer_, {page});
+  }
+  bool addToDocument(const BentoPageData& page) {
+    if (!painter_.isActive()) {
+      printer_.setDocName(toQ(bentoPrintJobTitle(page.childName)));
+      if (!painter_.begin(&printer_)) return false;
+    } else if (!printer_.newPage()) {
+      return false;
+    }
+    paintBentoPage(painter_, QSize(printer_.width(), printer_.height()), page);
+    return true;
+  }
+
+  QPrinter& printer_;
+  bool toFile_;
+  QPainter painter_;
+};
+
+FileRequest batchFileRequest() {
+  FileRequest r;
+  r.filter = sj("お弁当データ(*.nvub)|*.nvub|全てのファイル(*.*)|*.*");
+  // A name typed without extension means a lunch box, not a menu file.
+  r.defaultExt = "nvub";
+  r.allowMultiple = true;
+  return r;
+}
+
+void reportNotPrinted() {
+  prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
+}
+
+}  // namespace
+
+BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunName,
+                                 QPrinter& printer, const ProfileDialog& profileDialog,
+                                 QWidget* parent, QSize kitchenSize) {
+  BatchPrintResult result;
+  const QPageLayout::Orientation before = printer.pageLayout().orientation();
+  printer.setPageOrientation(QPageLayout::Landscape);
+  std::vector<std::string> files;
+  if (!dialogs().printerSetup(PageOrientation::Landscape) ||
+      !dialogs().openFiles(batchFileRequest(), files)) {
+    printer.setPageOrientation(before);
+    return result;
+  }
+  result.started = true;
+
+  TKojinData child = profile;
+  TBentoubakoForm kitchen(child, gunName, std::string(), kitchenSize);
+  kitchen.profileDialog = [&](TKojinData& k, QWidget*) {
+    return profileDialog && profileDialog(k, parent);
+  };
+  BatchPages pages(printer);
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::string& file = files[i];
+    const std::string fileName = childNameOfSaveFile(file);
+    kitchen.setDefaultName(fileName);
+    kitchen.New();
+    // An unreadable file is not printed as an empty box of that name.
+    if (!kitchen.loadFile(file)) {
+      result.failed.push_back(file);
+      continue;
+    }
+    // A box saved without a name keeps the one from its file name.
+    if (child.name().empty()) child.setName(fileName);
+    if (!kitchen.NameSetting()) {
+      result.skipped.push_back(file);
+      continue;
+    }
+    kitchen.computeGrade();
+    if (!pages.add(bentoPageData(kitchen))) {
+      // The printer refuses: the rest would fail the same way.
+      reportNotPrinted();
+      result.failed.insert(result.failed.end(), files.begin() + long(i), files.end());
+      break;
+    }
+    result.printed.push_back(file);
+  }
+  if (!pages.finish()) {
+    reportNotPrinted();
+    result.failed.insert(result.failed.end(), result.printed.begin(), result.printed.end());
+    result.printed.clear();
+  }
+  printer.setPageOrientation(before);
+  return result;
+}
+
+}  // namespace nv

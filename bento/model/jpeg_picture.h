@@ -1,0 +1,24 @@
+#pragma once
+// JPEG decoding for the how-to-make pictures, through libjpeg. Damaged input (cut short,
+// garbage, absurd sizes) is a failure with a reason, never a crash or a grey half picture.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nv {
+
+// 8-bit RGB, rows from the top, no padding.
+struct RgbPicture {
+  int width = 0, height = 0;
+  std::vector<uint8_t> rgb;
+};
+
+// Pictures above this many pixels are refused before anything is allocated for them.
+inline constexpr int64_t kMaxJpegPixels = int64_t(40) << 20;
+
+// False with the reason in `error` (English, from libjpeg or ours); `out` is then empty.
+bool decodeJpeg(std::string_view bytes, RgbPicture& out, std::string& error);
+bool readJpegFile(std::string_view cp932Path, RgbPicture& out, std::string& error);
+
+}  // namespace nv

@@ -1,0 +1,196 @@
+// The storage-place tab of TBentouDetailsForm: the numbers of every appliance, grouped per
+// appliance (the refrigerator's door inside the refrigerator's group, since it is shown
+// with it), and the preview that hands back where the teacher moved and sized it.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "bento/model/bento_data.h"
+#include "bento/model/bento_pictures.h"
+#include "platform/paths.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "teacher/bentou_details_form.h"
+#include "teacher/reizouko_form.h"
+
+namespace nv {
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kHints[4] = {"Ｘ座標", "Ｙ座標", "幅", "高さ"};
+// Fixed widths keep the numbers of all groups in one column under each other.
+constexpr int kCaptionWidth = 76;
+constexpr int kNumberWidth = 62;
+
+QSpinBox* numberBox(QWidget* parent, int low, int high, const char* hint) {
+  auto* box = new QSpinBox(parent);
+  box->setRange(low, high);
+  box->setFixedWidth(kNumberWidth);
+  box->setAlignment(Qt::AlignRight);
+  if (*hint) box->setToolTip(q(hint));
+  return box;
+}
+
+QLabel* caption(const char* utf8, QWidget* parent) {
+  auto* l = new QLabel(q(utf8), parent);
+  l->setFixedWidth(kCaptionWidth);
+  return l;
+}
+
+// A caption and the four numbers of a rectangle.
+void addRectangleRow(QGridLayout* g, int row, const char* captionUtf8,
+                     std::array<QSpinBox*, 4>& boxes, QWidget* parent) {
+  g->addWidget(caption(captionUtf8, parent), row, 0);
+  for (int i = 0; i < 4; ++i) {
+    boxes[size_t(i)] = numberBox(parent, -4096, 4096, kHints[i]);
+    g->addWidget(boxes[size_t(i)], row, i + 1);
+  }
+}
+
+// A caption and the column and row counts.
+void addCountRow(QGridLayout* g, int row, const char* captionUtf8,
+                 TBentouDetailsForm::LayoutBoxes& b, QWidget* parent) {
+  g->addWidget(caption(captionUtf8, parent), row, 0);
+  b.columns = numberBox(parent, 1, 10, "列");
+  b.rows = numberBox(parent, 1, 10, "行");
+  g->addWidget(b.columns, row, 1);
+  g->addWidget(b.rows, row, 2);
+}
+
+}  // namespace
+
+QWidget* TBentouDetailsForm::buildStorageTab() {
+  auto* tab = new QWidget;
+  auto* v = new QVBoxLayout(tab);
+  CB_UseRegion = new QCheckBox(q("Region を使って表示する"), tab);
+  auto* note = new QLabel(
+      q("←Region を使って表示すると、実際の感じがつかめます。この時、それぞれの器具の絵を閉じる"
+        "には、絵の上で右クリックして「閉じる」を選択して下さい。"),
+      tab);
+  note->setWordWrap(true);
+  auto* top = new QHBoxLayout;
+  top->addWidget(CB_UseRegion, 0, Qt::AlignTop);
+  top->addWidget(note, 1);
+  v->addLayout(top);
+
+  // The refrigerator with its door takes the room of about two other groups.
+  const LayoutSection left[] = {LayoutSection::Refrigerator, LayoutSection::Freezer,
+                                LayoutSection::RiceCooker};
+  const LayoutSection right[] = {LayoutSection::FryingPan, LayoutSection::Pot,
+                                 LayoutSection::Cupboard, LayoutSection::Oven};
+  auto* columns = new QHBoxLayout;
+  for (const auto& sections : {std::vector<LayoutSection>(std::begin(left), std::end(left)),
+                               std::vector<LayoutSection>(std::begin(right), std::end(right))}) {
+    auto* column = new QVBoxLayout;
+    for (LayoutSection s : sections) column->addWidget(buildApplianceGroup(s, tab));
+    column->addStretch(1);
+    columns->addLayout(column);
+  }
+  v->addLayout(columns, 1);
+  return tab;
+}
+
+QGroupBox* TBentouDetailsForm::buildApplianceGroup(LayoutSection s, QWidget* parent) {
+  auto* group = new QGroupBox(toQ(layoutSectionName(s)), parent);
+  auto* g = new QGridLayout(group);
+  g->setVerticalSpacing(3);
+  for (int i = 0; i < 4; ++i) {
+    auto* hint = new QLabel(q(kHints[i]), group);
+    hint->setAlignment(Qt::AlignCenter);
+    QFont small = hint->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    hint->setFont(small);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    g->addWidget(hint, 0, i + 1);
+  }
+  LayoutBoxes& b = layouts[size_t(s)];
+  addRectangleRow(g, 1, "絵：", b.picture, group);
+  addRectangleRow(g, 2, "献立：", b.area, group);
+  addCountRow(g, 3, "列・行：", b, group);
+  b.show = new QPushButton(q("表示"), group);
+  b.show->setAutoDefault(false);
+  g->addWidget(b.show, 3, 3, 1, 2);
+  connect(b.show, &QPushButton::clicked, this, [this, s] { showAppliance(s); });
+  if (s == LayoutSection::Refrigerator) {
+    LayoutBoxes& door = layouts[size_t(LayoutSection::Door)];
+    addRectangleRow(g, 4, "扉：", door.area, group);
+    addCountRow(g, 5, "扉の列・行：", door, group);
+  }
+  g->setColumnStretch(5, 1);
+  return group;
+}
+
+ApplianceLayout TBentouDetailsForm::layoutOf(LayoutSection section) const {
+  const LayoutBoxes& b = layouts[size_t(section)];
+  ApplianceLayout l;
+  l.raLeft = b.area[0]->value();
+  l.raTop = b.area[1]->value();
+  l.raRight = b.area[2]->value();
+  l.raBottom = b.area[3]->value();
+  l.maxCol = b.columns->value();
+  l.maxRaw = b.rows->value();
+  if (b.picture[0]) {
+    l.iLeft = b.picture[0]->value();
+    l.iTop = b.picture[1]->value();
+    l.iRight = b.picture[2]->value();
+    l.iBottom = b.picture[3]->value();
+  } else {  // the door: its picture is its dish area
+    l.iLeft = l.raLeft, l.iTop = l.raTop, l.iRight = l.raRight, l.iBottom = l.raBottom;
+  }
+  return l;
+}
+
+void TBentouDetailsForm::setLayout(LayoutSection section, const ApplianceLayout& l) {
+  LayoutBoxes& b = layouts[size_t(section)];
+  const int picture[4] = {l.iLeft, l.iTop, l.iRight, l.iBottom};
+  const int area[4] = {l.raLeft, l.raTop, l.raRight, l.raBottom};
+  for (size_t i = 0; i < 4; ++i) {
+    if (b.picture[i]) b.picture[i]->setValue(picture[i]);
+    b.area[i]->setValue(area[i]);
+  }
+  b.columns->setValue(l.maxCol);
+  b.rows->setValue(l.maxRaw);
+}
+
+void TBentouDetailsForm::showAppliance(LayoutSection section) {
+  const ApplianceLayout l = layoutOf(section);
+  const std::string picture =
+      joinPath(pictureFolder(), kitchenPictureRelative(applianceOf(section)));
+  TReizoukoForm form(picture, CB_ReizoukoScrollBarStyle->currentIndex(), CB_UseRegion->isChecked(),
+                     pictureFolder(), this);
+  NameList names;
+  if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
+  form.setTitle(layoutSectionName(section));
+  form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
+  form.setMain({l.raLeft, l.raTop, l.raRight, l.raBottom}, l.maxCol, l.maxRaw, names);
+  const bool fridge = section == LayoutSection::Refrigerator;
+  if (fridge) {
+    const ApplianceLayout d = layoutOf(LayoutSection::Door);
+    NameList doorNames;
+    if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(LayoutSection::Door), doorNames);
+    form.setDoor({d.raLeft, d.raTop, d.raRight, d.raBottom}, d.maxCol, d.maxRaw, doorNames,
+                 storageNameOf(LayoutSection::Door));
+  }
+  form.exec();
+  ApplianceLayout back = l;
+  const QRect g = form.pictureRect();
+  const KRect a = form.mainArea();
+  back.iLeft = g.x(), back.iTop = g.y(), back.iRight = g.width(), back.iBottom = g.height();
+  back.raLeft = a.left, back.raTop = a.top, back.raRight = a.right, back.raBottom = a.bottom;
+  setLayout(section, back);
+  if (fridge) {
+    ApplianceLayout door = layoutOf(LayoutSection::Door);
+    const KRect d = form.doorArea();
+    door.raLeft = d.left, door.raTop = d.top, door.raRight = d.right, door.raBottom = d.bottom;
+    setLayout(LayoutSection::Door, door);
+  }
+}
+
+}  // namespace nv
