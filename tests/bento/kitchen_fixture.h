@@ -51,6 +51,10 @@ inline std::string commandOutput(const std::string& cmd) {
   return out;
 }
 
+// The folder NV_SHOT_DIR names for pictures a person looks at; empty when none is named, and
+// then no test writes a picture.
+inline std::string shotFolder() { return qEnvironmentVariable("NV_SHOT_DIR").toStdString(); }
+
 // build/dist beside nvtool's build/bin.
 inline std::filesystem::path distFolder() {
   return std::filesystem::path(NV_TOOL_PATH).parent_path().parent_path() / "dist";

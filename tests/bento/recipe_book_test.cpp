@@ -25,8 +25,8 @@ struct NoHost : nv::ReizoukoHost {
 
 // The book as it shows over the kitchen: only the pixels inside its shape.
 void shot(nv::TBentoubakoForm& kitchen, nv::TResipiForm& book, const char* name) {
-  const std::string dir = "/work/shots/recipe";
-  if (!std::filesystem::exists(dir)) return;
+  const std::string dir = nvtest::shotFolder();
+  if (dir.empty()) return;
   QImage out = kitchen.grab().toImage();
   QPainter p(&out);
   const QPoint at = book.pos() - kitchen.pos();

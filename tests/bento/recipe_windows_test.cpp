@@ -78,8 +78,7 @@ TEST(RecipePageWindow, SlotsClipboardAndRightClick) {
   mouse(form.Image1, QEvent::MouseButtonRelease, Qt::LeftButton, away);
   EXPECT_FALSE(form.isVisible());
 
-  const std::string shots = "/work/shots/recipe";
-  if (std::filesystem::exists(shots)) {
+  if (const std::string shots = nvtest::shotFolder(); !shots.empty()) {
     form.show();
     form.grab().save(QString::fromStdString(shots + "/recipe_page.png"));
   }
@@ -105,8 +104,7 @@ TEST(PictureViewer, SizesPrintButtonAndJobTitle) {
   EXPECT_FALSE(fitted.SB_Print->isHidden());
   EXPECT_TRUE(fitted.rect().contains(fitted.SB_Print->geometry()));
   EXPECT_EQ(nv::TResipiForm3::jobTitle(nv::sj("たろう"), kiso), nv::sj("たろう:kiso."));
-  const std::string shots = "/work/shots/recipe";
-  if (std::filesystem::exists(shots)) {
+  if (const std::string shots = nvtest::shotFolder(); !shots.empty()) {
     fitted.show();
     fitted.grab().save(QString::fromStdString(shots + "/viewer_kiso.png"));
   }
@@ -153,8 +151,7 @@ TEST(JpegPicture, DecodesAsQtReadsAndRefusesDamagedFiles) {
                     "絵を読み込めませんでした", nv::Icon::Warning);
   EXPECT_FALSE(nv::showPicture(cut, true, true, nv::sj("たろう"), nullptr));
 
-  const std::string shots = "/work/shots/recipe";
-  if (std::filesystem::exists(shots)) {
+  if (const std::string shots = nvtest::shotFolder(); !shots.empty()) {
     nv::TResipiForm3 viewer(dir + nv::sj("setumei/ごま塩ごはん.jpg"), true, true, nv::sj("たろう"));
     viewer.show();
     viewer.grab().save(QString::fromStdString(shots + "/viewer_jpeg.png"));
