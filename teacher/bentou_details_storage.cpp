@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_pictures.h"
@@ -81,15 +82,14 @@ QWidget* TBentouDetailsForm::buildStorageTab() {
   v->addLayout(top);
 
   // The refrigerator with its door takes the room of about two other groups.
-  const LayoutSection left[] = {LayoutSection::Refrigerator, LayoutSection::Freezer,
-                                LayoutSection::RiceCooker};
-  const LayoutSection right[] = {LayoutSection::FryingPan, LayoutSection::Pot,
-                                 LayoutSection::Cupboard, LayoutSection::Oven};
+  const std::vector<LayoutSection> left = {LayoutSection::Refrigerator, LayoutSection::Freezer,
+                                           LayoutSection::RiceCooker};
+  const std::vector<LayoutSection> right = {LayoutSection::FryingPan, LayoutSection::Pot,
+                                            LayoutSection::Cupboard, LayoutSection::Oven};
   auto* columns = new QHBoxLayout;
-  for (const auto& sections : {std::vector<LayoutSection>(std::begin(left), std::end(left)),
-                               std::vector<LayoutSection>(std::begin(right), std::end(right))}) {
+  for (const std::vector<LayoutSection>* sections : {&left, &right}) {
     auto* column = new QVBoxLayout;
-    for (LayoutSection s : sections) column->addWidget(buildApplianceGroup(s, tab));
+    for (LayoutSection s : *sections) column->addWidget(buildApplianceGroup(s, tab));
     column->addStretch(1);
     columns->addLayout(column);
   }
@@ -169,26 +169,23 @@ void TBentouDetailsForm::showAppliance(LayoutSection section) {
   if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
   form.setTitle(layoutSectionName(section));
   form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
-  form.setMain({l.raLeft, l.raTop, l.raRight, l.raBottom}, l.maxCol, l.maxRaw, names);
+  form.setMain(l.dishArea(), l.maxCol, l.maxRaw, names);
   const bool fridge = section == LayoutSection::Refrigerator;
   if (fridge) {
     const ApplianceLayout d = layoutOf(LayoutSection::Door);
     NameList doorNames;
     if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(LayoutSection::Door), doorNames);
-    form.setDoor({d.raLeft, d.raTop, d.raRight, d.raBottom}, d.maxCol, d.maxRaw, doorNames,
-                 storageNameOf(LayoutSection::Door));
+    form.setDoor(d.dishArea(), d.maxCol, d.maxRaw, doorNames, storageNameOf(LayoutSection::Door));
   }
   form.exec();
   ApplianceLayout back = l;
   const QRect g = form.pictureRect();
-  const KRect a = form.mainArea();
   back.iLeft = g.x(), back.iTop = g.y(), back.iRight = g.width(), back.iBottom = g.height();
-  back.raLeft = a.left, back.raTop = a.top, back.raRight = a.right, back.raBottom = a.bottom;
+  back.setDishArea(form.mainArea());
   setLayout(section, back);
   if (fridge) {
     ApplianceLayout door = layoutOf(LayoutSection::Door);
-    const KRect d = form.doorArea();
-    door.raLeft = d.left, door.raTop = d.top, door.raRight = d.right, door.raBottom = d.bottom;
+    door.setDishArea(form.doorArea());
     setLayout(LayoutSection::Door, door);
   }
 }

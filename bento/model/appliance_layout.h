@@ -40,6 +40,11 @@ struct ApplianceLayout {
   int raLeft = 0, raTop = 0, raRight = 0, raBottom = 0;
   int maxCol = 1, maxRaw = 1;
   bool operator==(const ApplianceLayout&) const = default;
+  // The four dish-area keys as they are stored (not scaled, relative to the picture).
+  KRect dishArea() const { return {raLeft, raTop, raRight, raBottom}; }
+  void setDishArea(const KRect& a) {
+    raLeft = a.left, raTop = a.top, raRight = a.right, raBottom = a.bottom;
+  }
 };
 ApplianceLayout defaultLayout(LayoutSection section);
 ApplianceLayout readLayout(const Ini& ini, LayoutSection section);

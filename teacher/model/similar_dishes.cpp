@@ -1,7 +1,6 @@
 #include "teacher/model/similar_dishes.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "core/kana_rows.h"
 #include "core/kondate_data.h"
