@@ -17,6 +17,9 @@ class TResipiForm3 : public QDialog {
   // path: CP932. childName goes into the print job's title.
   TResipiForm3(std::string path, bool fitScreen, bool printable, std::string childName,
                QWidget* parent = nullptr);
+  // With the picture already read (a null one shows nothing).
+  TResipiForm3(std::string path, QImage picture, bool fitScreen, bool printable,
+               std::string childName, QWidget* parent = nullptr);
 
   // False when the picture could not be read (error() says why); the caller then shows
   // nothing.
@@ -37,6 +40,8 @@ class TResipiForm3 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void build(bool fitScreen, bool printable);
+
   std::string path_;
   std::string childName_;
   std::string error_;
@@ -47,6 +52,8 @@ class TResipiForm3 : public QDialog {
 // Loads a viewer picture: a bitmap for ".bmp" in any case, otherwise a JPEG. A null image
 // when the file is missing or damaged, with the reason in `error` when given.
 QImage loadViewerPicture(const std::string& cp932Path, std::string* error = nullptr);
+// The same, decoded on a worker thread while the window thread goes on painting.
+QImage loadViewerPictureOffThread(const std::string& cp932Path, std::string* error = nullptr);
 
 // The viewer, shown modally; a picture that cannot be read is reported instead (false).
 bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
