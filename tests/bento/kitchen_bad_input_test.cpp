@@ -55,6 +55,8 @@ TEST_F(KitchenTest, CraftedBoxesShowTheirDishesAndNeverBlock) {
     EXPECT_LE(item->height(), form->height());
   }
   EXPECT_TRUE(form->dishImage(nv::dishPicturePath(pictures.file("bmp/"), "../secret")).isNull());
+  if (const std::string shots = nvtest::shotFolder(); !shots.empty())
+    form->grab().save(QString::fromStdString(shots + "/crafted_box.png"));
 
   // An empty box is not saved, and the child is told so.
   form->New();
