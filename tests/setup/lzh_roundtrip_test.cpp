@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "setup/lzh/archiver.h"
 #include "setup/lzh/crc16.h"
+#include "setup/lzh/lh5_encoder.h"
 #include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/lzh_writer.h"
 #include "temp_dir.h"
@@ -85,6 +86,19 @@ TEST(LzhArchive, RepetitiveDataShrinksAndRandomDataIsStored) {
   std::string packed = nv::lzh::encodeMember({"z", false, zeros, 0, 0644});
   EXPECT_LT(packed.size(), 2000u);
   EXPECT_EQ(packed.substr(2, 5), "-lh5-");
+  // Fed in pieces of any size, the encoder codes exactly what it codes for the whole input
+  // (past the point where it drops what lies behind its window).
+  const std::string words = nvtest::wordySample(3 << 20, 9);
+  std::string pieces;
+  nv::lzh::Lh5Encoder encoder([&](const char* p, size_t n) { pieces.append(p, n); });
+  const size_t sizes[] = {1, 7, 4093, 300001};
+  for (size_t at = 0, i = 0; at < words.size(); at += sizes[i++ % 4])
+    encoder.write(reinterpret_cast<const uint8_t*>(words.data()) + at,
+                  std::min(sizes[i % 4], words.size() - at));
+  encoder.finish();
+  EXPECT_EQ(pieces,
+            nv::lzh::encodeLh5(reinterpret_cast<const uint8_t*>(words.data()), words.size()));
+
   std::string random = nvtest::randomBytes(5000, 1);
   std::string stored = nv::lzh::encodeMember({"r", false, random, 0, 0644});
   EXPECT_EQ(stored.substr(2, 5), "-lh0-");
