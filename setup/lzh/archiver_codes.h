@@ -34,5 +34,7 @@ constexpr int kUnknownMethod = 0x8009;
 // The text shown for a result (low 16 bits): "" for 0, the table's text for a listed code,
 // "ERR=%08x" for any other. CP932.
 std::string archiverResultText(int code);
+// The table's text as UTF-8 (the source's spelling), or null for a code not in the table.
+const char* archiverCodeTextUtf8(int code);
 
 }  // namespace nv::lzh
