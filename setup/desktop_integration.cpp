@@ -107,10 +107,16 @@ void SettingsInstallDirStore::write(const std::string& folder) {
 }
 
 void SettingsInstallDirStore::remove() {
-  QSettings s(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"));
-  s.clear();
-  s.sync();
-  QFile::remove(s.fileName());
+  QString file;
+  {
+    QSettings s(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"));
+    s.clear();
+    s.sync();
+    file = s.fileName();
+  }
+  QFile::remove(file);
+  // The maker's folder was made for this file alone; it goes when nothing else is in it.
+  QDir().rmdir(QFileInfo(file).absolutePath());
 }
 
 std::string homeFolder() { return pathFromQ(QDir::homePath()); }

@@ -61,9 +61,11 @@ class SetupWindow : public ::testing::Test {
     app();
     home = dir.file("home");
     put(home + "/Desktop/.keep", "");
+    // Every folder the installer touches lies in the scratch home.
     qputenv("HOME", QByteArray(home.c_str()));
-    qunsetenv("XDG_CONFIG_HOME");
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray((home + "/.config").c_str()));
+    qputenv("XDG_DATA_HOME", QByteArray((home + "/.local/share").c_str()));
+    qputenv("XDG_CACHE_HOME", QByteArray((home + "/.cache").c_str()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nv::toQ(home + "/.config"));
     program = dir.file("prog");
     put(program + "/nvsetup", "x");
@@ -143,6 +145,47 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   EXPECT_EQ(form.B_Uninstall->text(), QString::fromUtf8("アンインストールする(&U)..."));
   EXPECT_TRUE(form.B_Uninstall->isHidden());
   EXPECT_TRUE(form.E_Haihu->text() == nv::toQ(archive));
+}
+
+TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
+  std::string archive = home + "/Desktop/NVA.lzh";
+  put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}}));
+  put(home + "/keep.txt", "mine");
+  nv::TMainForm form;
+  ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+  form.E_Haihu->setText(nv::toQ(archive));
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox("インストールする場所が空です。フォルダーを入力してください。",
+                     "インストールできません", nv::Icon::Stop);
+    prompt.expectBox(home +
+                         "/\nはホームフォルダーかそれを含むフォルダーなので、インストールできませ"
+                         "ん。",
+                     "インストールできません", nv::Icon::Stop);
+    form.E_BaseFolder->clear();
+    form.B_Install->click();
+    form.E_BaseFolder->setText(nv::toQ(home));
+    form.B_Install->click();
+  }
+  EXPECT_FALSE(nv::fileExists(home + "/NV"));
+
+  // A stored home folder holding an NV is refused by uninstall, with the reason.
+  put(home + "/NV", "x");
+  QSettings(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"))
+      .setValue(QStringLiteral("InstallDir"), nv::toQ(home + "/"));
+  form.refresh();
+  ASSERT_FALSE(form.B_Uninstall->isHidden());
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox(home +
+                         "/\nはホームフォルダーかそれを含むフォルダーなので、アンインストールでき"
+                         "ません。\n何も削除していません。",
+                     "アンインストールできません", nv::Icon::Stop);
+    form.B_Uninstall->click();
+  }
+  EXPECT_FALSE(form.jobRunning());
+  EXPECT_TRUE(nv::fileExists(home + "/keep.txt"));
+  EXPECT_TRUE(nv::fileExists(home + "/NV"));
 }
 
 TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
