@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -197,7 +198,10 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
   if ((x.code = indexArchive(source, start, members)) != 0) return x;
   for (const MemberHeader& m : members) {
     const bool unnamedFile = !m.isFolder && m.name.empty();
-    if (m.isLink || unnamedFile || (!m.name.empty() && !isSafeMemberName(m.name)))
+    // Control characters (a line break) have no place in a file name.
+    const bool control = std::any_of(m.name.begin(), m.name.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (m.isLink || unnamedFile || control || (!m.name.empty() && !isSafeMemberName(m.name)))
       x.refused.push_back(m.name.empty() ? m.rawName : m.name);
   }
   if (!x.refused.empty()) {
