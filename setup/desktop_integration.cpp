@@ -33,15 +33,10 @@ bool writeText(const QString& path, const QByteArray& text, bool executable) {
   return true;
 }
 
-// A value of Exec= with the program quoted as launchers require.
+// A value of Exec= with the program quoted as launchers require (the one escaping NV's own
+// launchers use).
 QByteArray execValue(const std::string& program) {
-  QString p = toQ(program);
-  p.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-      .replace(QLatin1Char('"'), QStringLiteral("\\\""))
-      .replace(QLatin1Char('`'), QStringLiteral("\\`"))
-      .replace(QLatin1Char('$'), QStringLiteral("\\$"));
-  p.replace(QLatin1Char('%'), QStringLiteral("%%"));
-  return "\"" + p.toUtf8() + "\"";
+  return desktopExecArgument(toQ(program)).toUtf8();
 }
 
 // The installed program's own picture, or a themed one when the folder lacks it.

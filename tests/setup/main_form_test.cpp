@@ -188,6 +188,56 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
   EXPECT_TRUE(nv::fileExists(home + "/NV"));
 }
 
+// The program path as a desktop reads it back from an Exec= value: the entry file's string
+// escapes, then one quoted argument with its backslash escapes, "%%" a literal "%".
+std::string execProgram(const std::string& entry) {
+  const size_t at = entry.find("\nExec=");
+  if (at == std::string::npos) return {};
+  const std::string value = entry.substr(at + 6, entry.find('\n', at + 1) - at - 6);
+  std::string s;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\' || i + 1 == value.size()) {
+      s += value[i];
+      continue;
+    }
+    const char e = value[++i];
+    s += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e == 's' ? ' ' : e;
+  }
+  if (s.empty() || s[0] != '"') return {};
+  std::string program;
+  for (size_t i = 1; i < s.size(); ++i) {
+    if (s[i] == '"') return program;
+    if (s[i] == '\\' && i + 1 < s.size())
+      ++i;
+    else if (s[i] == '%' && i + 1 < s.size() && s[i + 1] == '%')
+      ++i;
+    program += s[i];
+  }
+  return {};  // unclosed quote
+}
+
+TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
+  const bool validate = nvtest::runShell("command -v desktop-file-validate >/dev/null") == 0;
+  for (const char* name :
+       {"back\\slash", "per%cent%f", "quo\"te", "dol$lar`tick`", "sp ace", "line\nbreak\ttab"}) {
+    const std::string program = home + "/" + name + "/NV";
+    put(program, "#!/bin/sh\n");
+    nv::makeDesktopShortcut(program);
+    nv::addAssociation(program);
+    for (const std::string& entry :
+         {home + "/Desktop/NV.desktop", home + "/.local/share/applications/NuveltaFile.desktop"}) {
+      const std::string text = nvtest::readBytes(entry);
+      EXPECT_EQ(execProgram(text), program) << text;
+      std::string out;
+      if (validate) {
+        EXPECT_EQ(nvtest::runShell("desktop-file-validate '" + entry + "' 2>&1", &out), 0)
+            << name << ": " << out;
+      }
+    }
+  }
+  nv::removeAssociation();
+}
+
 TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
   put(home + "/Desktop/NVA20060401_0830.run", "x");
   nv::TMainForm form;
