@@ -35,6 +35,8 @@ COLOUR_OF_GROUP = {0: 0, 1: 1, 2: 1, 3: 3, 4: 3, 5: 2, 6: 2}
 TABLE_COLUMNS = [("protein_g", 1), ("fat_g", 1), ("calcium_mg", 0), ("iron_mg", 1),
                  ("vitamin_b1_mg", 2), ("vitamin_b2_mg", 2), ("vitamin_c_mg", 0),
                  ("salt_eq_g", 1)]
+REFERENCE_COLUMNS = ["code", "energy_kcal", "retinol_ug", "beta_carotene_eq_ug"] + [
+    c for c, _ in TABLE_COLUMNS]
 ZERO_MARKS = {"Tr", "(Tr)", "(0)", "-"}
 # Rows whose transcription shows the printed parentheses of estimated values as minus signs
 # (a spreadsheet's accounting format): there "-3.2" is the printed "(3.2)". A minus sign in
@@ -100,10 +102,16 @@ def food_values(row):
 
 
 def read_reference(path):
-    with open(path, encoding="utf-8", newline="") as f:
-        rows = list(csv.DictReader(f))
+    with open(path, encoding="utf-8-sig", newline="") as f:
+        reader = csv.DictReader(f)
+        rows = list(reader)
+    missing = set(REFERENCE_COLUMNS) - set(reader.fieldnames or [])
+    if missing:
+        raise DataError(f"{path}: no column {', '.join(sorted(missing))}")
     table = {}
-    for row in rows:
+    for number, row in enumerate(rows, 2):
+        if None in row or None in row.values():
+            raise DataError(f"{path}:{number}: {len(reader.fieldnames)} fields expected")
         if row["code"] in table:
             raise DataError(f"{path}: code {row['code']} appears twice")
         table[row["code"]] = row
@@ -112,8 +120,9 @@ def read_reference(path):
 
 def read_codes(path):
     """The mapping: (name, code, group, colour, comment) per line, in food-number order."""
-    with open(path, encoding="utf-8", newline="") as f:
-        text = f.read()
+    # A BOM or CRLF line ends from an editor are accepted.
+    with open(path, encoding="utf-8-sig", newline="") as f:
+        text = f.read().replace("\r\n", "\n")
     lines = text.split("\n")
     if lines and lines[-1] == "":
         lines.pop()

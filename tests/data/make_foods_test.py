@@ -62,16 +62,17 @@ class Build(unittest.TestCase):
     def tearDown(self):
         self.dir.cleanup()
 
-    def write_codes(self, *lines):
-        with open(self.codes, "w", encoding="utf-8") as f:
-            f.write("\n".join((make_foods.CODES_HEADER,) + lines) + "\n")
+    def write_codes(self, *lines, encoding="utf-8", end="\n"):
+        with open(self.codes, "w", encoding=encoding, newline="") as f:
+            f.write(end.join((make_foods.CODES_HEADER,) + lines) + end)
 
     def test_output_is_cp932_with_crlf_in_mapping_order(self):
-        self.write_codes("食塩,17012,0,0,", "酢,17015,0,0,穀物酢")
-        self.assertEqual(
-            make_foods.build(self.codes, self.ref),
-            (make_foods.HEADER + "\r\n17012,食塩,0,0,0,0,0,22,0,0,0,0,0,99.1\r\n"
-             "17015,酢,0,0,37,0.1,0,2,0,0,0.01,0.01,0,0\r\n").encode("cp932"))
+        expected = (make_foods.HEADER + "\r\n17012,食塩,0,0,0,0,0,22,0,0,0,0,0,99.1\r\n"
+                    "17015,酢,0,0,37,0.1,0,2,0,0,0.01,0.01,0,0\r\n").encode("cp932")
+        # The same from a mapping an editor saved with a BOM and CRLF.
+        for encoding, end in [("utf-8", "\n"), ("utf-8-sig", "\r\n")]:
+            self.write_codes("食塩,17012,0,0,", "酢,17015,0,0,穀物酢", encoding=encoding, end=end)
+            self.assertEqual(make_foods.build(self.codes, self.ref), expected, encoding)
 
     def test_mapping_faults_are_refused(self):
         faults = {
@@ -86,6 +87,12 @@ class Build(unittest.TestCase):
             self.write_codes(*lines)
             with self.assertRaises(make_foods.DataError, msg=what):
                 make_foods.build(self.codes, self.ref)
+        # A reference row cut short is refused, not read as missing values.
+        self.write_codes("酢,17015,0,0,")
+        with open(self.ref, "a", encoding="utf-8") as f:
+            f.write("17016,x,0,1,2\n")
+        with self.assertRaises(make_foods.DataError):
+            make_foods.build(self.codes, self.ref)
 
     def test_check_reports_a_changed_line_and_writing_replaces_the_file(self):
         self.write_codes("酢,17015,0,0,")
