@@ -13,6 +13,7 @@ sources (dishes present in both), e.g. after a change of the food table or of po
 Exit status 1 when a check fails.
 """
 import argparse
+import functools
 import os
 import sys
 from decimal import Decimal, InvalidOperation
@@ -28,9 +29,15 @@ CATEGORIES = [
 NAME_LIMIT = 47  # bytes of a 48-byte NUL-terminated field
 
 
-def read_lines(path, errors):
+@functools.lru_cache(maxsize=None)
+def read_bytes(path):
+    # Read once: a path may be a pipe (bash's <(git show ...)) that cannot be read twice.
     with open(path, "rb") as f:
-        raw = f.read()
+        return f.read()
+
+
+def read_lines(path, errors):
+    raw = read_bytes(path)
     try:
         text = raw.decode("cp932")
     except UnicodeDecodeError as e:
@@ -131,8 +138,7 @@ def check_generated(foods_path, codes_path, reference_path, errors):
     except (make_foods.DataError, OSError) as e:
         errors.append(f"{codes_path}: {e}")
         return
-    with open(foods_path, "rb") as f:
-        current = f.read()
+    current = read_bytes(foods_path)
     for line, expected, found in make_foods.differences(made, current)[:20]:
         errors.append(f"{foods_path}:{line}: not what tools/make_foods.py makes:\n"
                       f"  expected {expected}\n  found    {found}")
