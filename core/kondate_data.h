@@ -99,8 +99,11 @@ class TKondateData {
 
   // --- CSV ---
   // Rebuilds the database from a dish CSV against `foods`; writes the report (.txt beside
-  // the CSV). False, database kept, when the report or the CSV cannot be used.
-  bool importCsv(const TFoodData& foods, std::string_view csvPath);
+  // the CSV), which starts with `reportLead` (lines the caller has to tell, such as how the
+  // food CSV was read). A UTF-8 CSV is converted and the report says so. False, database
+  // kept, when the report or the CSV cannot be used.
+  bool importCsv(const TFoodData& foods, std::string_view csvPath,
+                 std::string_view reportLead = {});
   // The import itself, from the file's bytes (header line included); report lines are
   // appended to `report`.
   void importCsvData(const TFoodData& foods, std::string_view csvBytes, std::string& report);

@@ -1,9 +1,14 @@
 #include "core/nv_file.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "core/converted_file.h"
 #include "core/food.h"
 #include "core/kondate_data.h"
 #include "platform/binio.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
 
@@ -41,6 +46,20 @@ bool writeDataFile(std::string_view path, const TFoodData& foods, const TKondate
   prompt().messageBox(std::string(path), sj("データファイルに書き込めません"), Icon::Stop,
                       Buttons::Ok);
   return false;
+}
+
+bool writeConvertedDataFile(std::string_view path, const TFoodData& foods,
+                            const TKondateData& dishes) {
+  const bool anyFood = std::any_of(foods.foods().begin(), foods.foods().end(),
+                                   [](const TFood& f) { return !f.name.empty(); });
+  std::error_code ec;
+  if ((!anyFood || dishes.dishCount() == 0) && std::filesystem::exists(toFsPath(path), ec)) {
+    prompt().messageBox(std::string(path),
+                        sj("変換した結果に食品か献立がないため、データファイルを置き換えません"),
+                        Icon::Stop, Buttons::Ok);
+    return false;
+  }
+  return replaceKeepingBackup(path, dataFileBytes(foods, dishes), "データファイルに書き込めません");
 }
 
 }  // namespace nv

@@ -23,4 +23,9 @@ std::string dataFileBytes(const TFoodData& foods, const TKondateData& dishes);
 // Replaces NV.nv atomically; a failure is reported in a box with the path.
 bool writeDataFile(std::string_view path, const TFoodData& foods, const TKondateData& dishes);
 
+// Writes NV.nv from a CSV conversion. Tables without a named food or without a dish never
+// replace a file that is there (a box says so); a file replaced is kept as NV.nv.bak.
+bool writeConvertedDataFile(std::string_view path, const TFoodData& foods,
+                            const TKondateData& dishes);
+
 }  // namespace nv

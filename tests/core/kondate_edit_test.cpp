@@ -91,6 +91,34 @@ TEST_F(Regist, SameNameAsksBeforeReplacing) {
   }
 }
 
+TEST_F(Regist, LongNamesAreCutBetweenCharactersAndKeptSoInTheFile) {
+  // 25 kana are 50 bytes; 47 would end on the lead byte of the 24th.
+  std::string kana25;
+  for (int i = 0; i < 25; ++i) kana25 += "あ";
+  const std::string cut = nv::sj(kana25).substr(0, 46);
+  ScriptedPrompt p;
+  p.expectBox(nv::cp932ToUtf8(cut), "分類名を追加します", Icon::Information);
+  category(db, "ごはん");
+  ASSERT_TRUE(regist(kana25, kana25, {{"こめ", "100"}}));
+  EXPECT_EQ(db.orders()[1].name, cut);
+  EXPECT_EQ(db.orders()[1].added[0].name, cut);
+  TempDir dir;
+  ASSERT_TRUE(db.writeAddFile(dir.file("NV_ADD.nv")));
+  nv::TKondateData back;
+  ASSERT_TRUE(back.readAddFile(dir.file("NV_ADD.nv")));
+  EXPECT_EQ(back.nameOf(100001), cut);
+  // Fixed fields cut what they are given the same way.
+  nv::ByteWriter w;
+  w.fixedText(nv::sj(kana25), 48);
+  EXPECT_EQ(w.data(), cut + std::string(2, '\0'));
+  EXPECT_EQ(nv::cutBytes("ab\x82"
+                         "c",
+                         3),
+            "ab");
+  EXPECT_EQ(nv::cutBytes(nv::sj("ｱい"), 2), nv::sj("ｱ"));
+  EXPECT_EQ(nv::cutBytes(nv::sj("ｱい"), 3), nv::sj("ｱい"));
+}
+
 TEST_F(Regist, UnknownCategoryIsAnnouncedAndAppendedAfterTheOthers) {
   for (const char* c : {"ごはん", "めん"}) category(db, c).base = {dish(5, "もの")};
   ScriptedPrompt p;
