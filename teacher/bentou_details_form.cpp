@@ -186,6 +186,7 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
     r.fileName = "default";
     std::string path;
     if (!dialogs().openFile(r, path)) return;
+    r.mustExist = false;  // an empty save folder holds no file to pick
     E_BentouDataSaveDir->setText(toQ(withSlash(folderOf(path))));
     OkBtn->setEnabled(true);
   });

@@ -114,6 +114,7 @@ bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const ch
   std::string path;
   if (!dialogs().openFile(request, path)) return false;
   edit->setText(toQ(withSlash(folderOf(path))));
+  request.mustExist = false;  // "default" names no file: the folder is what is chosen
   changed();
   return true;
 }
