@@ -94,7 +94,8 @@ class TKondateData {
   // NV_ADD.nv: nothing happens (false) when the file cannot be read.
   bool readAddFile(std::string_view path);
   // Writes NV_ADD.nv only while the modified flag is set, then clears the flag. A file that
-  // cannot be written is reported in a box; the flag stays set and false is returned.
+  // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced), is
+  // reported in a box; the flag stays set and false is returned.
   bool writeAddFile(std::string_view path);
 
   // --- CSV ---
@@ -165,3 +166,8 @@ class TKondateData {
 std::vector<const TKondate*> dishesByName(const TKondateList& list);
 
 }  // namespace nv
+// Whether an add-dish file may be written at `path`: nothing is there, an empty file, or a
+// file that starts as dish data of this version does. Anything else (the data file NV.nv, a
+// file that is no dish data, a folder) would be destroyed by the write.
+bool addFileMayBeReplaced(std::string_view path);
+

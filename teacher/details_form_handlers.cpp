@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include "core/converted_file.h"
+#include "core/kondate_data.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
@@ -114,7 +116,6 @@ bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const ch
   std::string path;
   if (!dialogs().openFile(request, path)) return false;
   edit->setText(toQ(withSlash(folderOf(path))));
-  request.mustExist = false;  // "default" names no file: the folder is what is chosen
   changed();
   return true;
 }
