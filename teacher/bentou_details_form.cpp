@@ -190,17 +190,22 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
     E_BentouDataSaveDir->setText(toQ(withSlash(folderOf(path))));
     OkBtn->setEnabled(true);
   });
-  connect(Btn_InitialBuhinPosition, &QPushButton::clicked, this, [this] {
-    TBentoubakoForm::resetPartPositions(iniPath_);
-    Ini ini(iniPath_);
-    for (LayoutSection s : allLayoutSections()) setLayout(s, readLayout(ini, s));
-  });
+  connect(Btn_InitialBuhinPosition, &QPushButton::clicked, this,
+          &TBentouDetailsForm::resetPartPositions);
   return tab;
+}
+
+void TBentouDetailsForm::resetPartPositions() {
+  // Shown now, stored on OK: CANCEL keeps the layouts NV.ini holds.
+  for (LayoutSection s : allLayoutSections()) setLayout(s, defaultLayout(s));
+  resetPending_ = true;
+  OkBtn->setEnabled(true);
 }
 
 bool TBentouDetailsForm::writeLayouts() {
   Ini ini(iniPath_);
   bool ok = true;
+  if (resetPending_) ok = resetApplianceLayouts(ini);
   for (LayoutSection s : allLayoutSections()) ok = writeLayout(ini, s, layoutOf(s)) && ok;
   return ok && ini.save();
 }

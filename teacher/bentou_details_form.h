@@ -44,7 +44,10 @@ class TBentouDetailsForm : public QDialog {
   void renamePicture();  // ListBox1 "ファイル名の変更(&C)"
   // The "表示" button of an appliance: previews it and takes back the numbers.
   void showAppliance(LayoutSection section);
-  // Writes the eight layouts from the spin boxes (OK).
+  // "部品の位置を初期化する": the boxes show the built-in layouts, which OK stores.
+  void resetPartPositions();
+  // Writes the eight layouts from the spin boxes (OK), after removing the stored ones when
+  // the positions were reset.
   bool writeLayouts();
 
   // The boxes of one layout section.
@@ -84,6 +87,7 @@ class TBentouDetailsForm : public QDialog {
   std::string iniPath_;
   const TDaidokoro* kitchen_;
   std::function<void(const std::string&)> open_;
+  bool resetPending_ = false;
 };
 
 // The kitchen's settings port: the dialog over the kitchen's settings and data.

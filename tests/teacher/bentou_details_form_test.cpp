@@ -181,6 +181,23 @@ TEST(BentouDetailsForm, Screenshots) {
   if (dist.isEmpty()) dist = QStringLiteral(NV_TEST_DATA_DIR "/../build/dist");
   // The bundled dishes and pictures, so that the refrigerator shows its door too.
   nv::TFoodData foods;
+
+  // Resetting the positions shows the built-in layouts; CANCEL keeps what NV.ini holds.
+  const std::string stored = nvtest::readBytes(f.dir.file("NV.ini"));
+  const nv::ApplianceLayout builtIn = nv::defaultLayout(nv::LayoutSection::Oven);
+  {
+    nv::TBentouDetailsForm reset(f.settings, f.dir.file("NV.ini"), nullptr);
+    reset.Btn_InitialBuhinPosition->click();
+    EXPECT_EQ(reset.layoutOf(nv::LayoutSection::Oven), builtIn);
+    EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.ini")), stored);
+    reset.CancelBtn->click();
+  }
+  EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.ini")), stored);
+  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven).maxCol, 7);
+  nv::TBentouDetailsForm reset(f.settings, f.dir.file("NV.ini"), nullptr);
+  reset.Btn_InitialBuhinPosition->click();
+  reset.OkBtn->click();
+  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven), builtIn);
   nv::TDaidokoro kitchen;
   ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
   nv::KitchenSettings settings = f.settings;
