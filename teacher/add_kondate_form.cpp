@@ -21,6 +21,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "teacher/model/food_tabs.h"
+#include "teacher/dialog_placement.h"
 
 namespace nv {
 namespace {
@@ -437,7 +438,7 @@ bool runAddKondateForm(QWidget* mainWindow, const TFoodData& foods, TKondateData
   std::vector<std::string> categories;
   dishes.categoryNames(categories);
   TAddKondateForm form(foods, dishes, std::move(categories), mainWindow);
-  if (mainWindow) form.setGeometry(mainWindow->geometry());
+  if (mainWindow) form.setGeometry(onVisibleScreen(mainWindow->geometry()));
   form.exec();
   return form.registered();
 }

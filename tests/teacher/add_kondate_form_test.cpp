@@ -230,11 +230,11 @@ TEST(AddKondateForm, TitleClicksSortTheSimilarListAndTheThirdRestoresIt) {
 TEST(AddKondateForm, RunsOverTheMainWindowAndTellsWhetherDishesChanged) {
   AddFixture f;
   QWidget main;
-  main.setGeometry(40, 50, 900, 640);
+  main.setGeometry(40, 50, 700, 500);
   nvtest::whenModal([](QWidget* w) {
     auto* form = qobject_cast<nv::TAddKondateForm*>(w);
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->geometry().size(), QSize(900, 640));
+    EXPECT_EQ(form->geometry(), QRect(40, 50, 700, 500));
     form->CancelBtn->click();
   });
   EXPECT_FALSE(nv::runAddKondateForm(&main, f.foods, f.dishes));

@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -267,6 +269,14 @@ TEST(DetailsForm, PlacementIsKeptWithThePage) {
   nv::placeDetailsForm(d, p);
   EXPECT_EQ(d.PageControl1->currentIndex(), 0);
 
+  // Stored on a larger screen: placed on this one whole, OK and CANCEL within reach.
+  p.left = 1300, p.top = 700, p.width = 666, p.height = 484;
+  nv::placeDetailsForm(d, p);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(d.geometry())) << d.geometry().x() << "," << d.geometry().y();
+  p.left = -2000, p.width = 4000;
+  nv::placeDetailsForm(d, p);
+  EXPECT_TRUE(screen.contains(d.geometry()));
 }
 
 TEST(DetailsForm, Screenshots) {
