@@ -19,9 +19,11 @@
 #include "platform/dialogs.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 #include "teacher/change_file_name_form.h"
 #include "teacher/details_form.h"
 #include "teacher/model/picture_rename.h"
@@ -184,9 +186,9 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
     r.defaultExt = ".nvub";
     r.initialDir = fromQ(E_BentouDataSaveDir->text());
     r.fileName = "default";
+    r.mustExist = false;  // an empty save folder holds no file to pick
     std::string path;
     if (!dialogs().openFile(r, path)) return;
-    r.mustExist = false;  // an empty save folder holds no file to pick
     E_BentouDataSaveDir->setText(toQ(withSlash(folderOf(path))));
     OkBtn->setEnabled(true);
   });
@@ -237,9 +239,17 @@ void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const char* titleUtf8, const
 void TBentouDetailsForm::TransBtnClick() {
   // Pictures are checked in the program folder's "bentou", whatever BmpFolder says.
   const std::string pictures = joinPath(programFolder(), "bentou");
+  // An installed program folder cannot take the file: it goes to the user's data folder.
+  const std::string configured = fromQ(FileName->text());
+  const std::string target = dataFileForWriting(configured);
   std::string errorFile;
-  convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()),
-                  fromQ(FileName->text()), &pictures, &errorFile);
+  if (convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), target,
+                      &pictures, &errorFile) &&
+      target != configured) {
+    FileName->setText(toQ(target));
+    prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
+                        Icon::Information, Buttons::Ok);
+  }
   if (!errorFile.empty() && fileExists(errorFile)) {
     if (open_)
       open_(errorFile);

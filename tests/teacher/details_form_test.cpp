@@ -191,6 +191,40 @@ TEST(DetailsForm, TheAddedDishFileIsNeverTheDataFileOrAnotherKindOfFile) {
   EXPECT_TRUE(dishes.modified());
 }
 
+TEST(DetailsForm, AnInstalledProgramConvertsIntoTheUsersDataFolderAndSaysSo) {
+  FormFixture f;
+  nvtest::TempDir program, dataHome;
+  const std::string previous = nv::programFolder();
+  nv::setProgramFolder(program.path());
+  nvtest::writeBytes(program.file("packaged"), "x\n");
+  const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataHome.path()));
+  nv::DetailsSettings s = sample(f.dir);
+  s.dataBaseFileName = program.file("NV.nv");
+  nv::TDetailsForm d(s);
+  d.show();
+  d.FoodDataFile->setText(QStringLiteral(NV_TEST_DATA_DIR "/foods.csv"));
+  nvtest::writeBytes(f.dir.file("dishes.csv"), nvtest::readBytes(NV_TEST_DATA_DIR "/dishes.csv"));
+  d.KondateDataFile->setText(nv::toQ(f.dir.file("dishes.csv")));
+  const std::string converted = dataHome.path() + "/Nuvelta/NV.nv";
+  {
+    nvtest::ScriptedPrompt p;
+    p.expectBox(nv::cp932ToUtf8(converted), "変換したデータファイルは次の場所に保存しました",
+                nv::Icon::Information);
+    d.TransBtn->click();
+  }
+  EXPECT_TRUE(nv::fileExists(converted));
+  EXPECT_FALSE(nv::fileExists(program.file("NV.nv")));
+  EXPECT_EQ(nv::fromQ(d.FileName->text()), converted);
+  EXPECT_EQ(d.result().settings.dataBaseFileName, converted);
+  EXPECT_TRUE(d.result().fileNameChanged);
+  if (oldData.isNull())
+    qunsetenv("XDG_DATA_HOME");
+  else
+    qputenv("XDG_DATA_HOME", oldData);
+  nv::setProgramFolder(previous);
+}
+
 TEST(DetailsForm, ConversionAndCheck) {
   FormFixture f;
   nv::TDetailsForm& d = *f.form;
