@@ -1,7 +1,6 @@
 #include "setup/command_line.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QThread>
 #include <cstdio>
 
@@ -34,20 +33,17 @@ int usage() {
 int install(const QString& file, const QString& folderArg) {
   SettingsInstallDirStore store;
   std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : pathFromQ(folderArg);
-  InstallSteps steps;
-  steps.archiver = [](const std::string& line) { return RunArchiver(line); };
-  steps.start = [](const std::string& program, const std::string& args) {
-    // Without a window the self-extracting program is waited for.
-    QStringList list{QStringLiteral("-n"), toQ(args.substr(4, args.size() - 5))};
-    return QProcess::execute(toQ(program), list) == 0;
-  };
-  InstallOutcome outcome = installDistribution(pathFromQ(file), folder, store, steps);
-  if (outcome == InstallOutcome::Missing) {
+  InstallResult r = installDistribution(pathFromQ(file), folder, store, homeFolder());
+  if (r.outcome == InstallResult::Outcome::Missing) {
     prompt().messageBox(pathFromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
                         Icon::None, Buttons::Ok);
     return 1;
   }
-  if (outcome == InstallOutcome::Failed) return 1;
+  if (r.outcome != InstallResult::Outcome::Installed) {
+    prompt().messageBox(installFailureText(r, folder), installFailureCaption(r), Icon::Information,
+                        Buttons::Ok);
+    return 1;
+  }
   if (!fileExists(mainProgramPath(folder))) {
     fail("the distribution holds no main program NV");
     return 1;
@@ -101,13 +97,14 @@ int runSetupCommand(const QStringList& a) {
       return 2;
     }
     SettingsInstallDirStore store;
-    UninstallCheck check = uninstallNow(store);
-    if (check == UninstallCheck::NothingInstalled) {
+    UninstallPlan plan = uninstallNow(store);
+    if (plan.problem == FolderProblem::Empty) {
       fail("nothing is installed (no InstallDir)");
       return 1;
     }
-    if (check == UninstallCheck::Refused) {
-      fail("the install folder does not hold the installed NV; nothing was deleted");
+    if (plan.problem != FolderProblem::None) {
+      prompt().messageBox(folderProblemText(plan.problem, plan.folder, true),
+                          folderProblemCaption(true), Icon::Stop, Buttons::Ok);
       return 1;
     }
     return 0;

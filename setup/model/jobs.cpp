@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/paths.h"
+#include "setup/lzh/safe_remove.h"
 
 namespace nv {
 namespace {
@@ -84,19 +85,6 @@ void scanPair(const std::string& path, TBrCaFolder& current, const TBrCaFolder* 
   }
 }
 
-void deleteContents(const std::string& folder, const std::atomic<bool>& stop) {
-  for (const Entry& e : listFolder(folder)) {
-    std::string path = folder + e.name;
-    if (e.isFolder) {
-      if (e.name[0] == '.' && (e.name == "." || e.name == "..")) continue;
-      deleteContents(path + "/", stop);
-      ::rmdir(toFsPath(path).c_str());
-    } else {
-      ::unlink(toFsPath(path).c_str());
-    }
-    if (stop) return;
-  }
-}
 }  // namespace
 
 bool matchesPattern(const std::string& name, const std::string& pattern) {
@@ -150,15 +138,7 @@ ScanResult scanSource(const std::string& sourceFolder, TBrCaFolder& current,
 }
 
 void deleteTree(const std::string& folder, const std::atomic<bool>& stop) {
-  std::string f = withSlash(folder);
-  struct stat st;
-  // A link given as the folder is removed itself; its target is left alone.
-  if (::lstat(toFsPath(folder).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    ::unlink(toFsPath(folder).c_str());
-    return;
-  }
-  deleteContents(f, stop);
-  ::rmdir(toFsPath(f).c_str());
+  lzh::removeTree(toFsPath(folder).native(), &stop);
 }
 
 std::shared_ptr<Job> Job::start(std::function<void(const std::atomic<bool>&)> work,

@@ -39,8 +39,9 @@ ScanResult scanSource(const std::string& sourceFolder, TBrCaFolder& current,
                       const TBrCaFolder* previous, const std::vector<std::string>& patterns,
                       const std::atomic<bool>& stop);
 
-// Empties and removes the folder. Links are removed, never followed. Files that cannot be
-// deleted are passed over. Stops between two entries when asked.
+// Empties and removes the folder. Links are removed, never followed (also a link given as the
+// folder, with or without a trailing separator); folders on another file system are left
+// alone. Files that cannot be deleted are passed over. Stops between two entries when asked.
 void deleteTree(const std::string& folder, const std::atomic<bool>& stop);
 
 // A job on its own thread. The object lives until its work and completion have run.

@@ -181,6 +181,23 @@ TEST(FoodCsv, ShippedSourceImportsEveryLine) {
     EXPECT_TRUE(f.group >= 0 && f.group <= 6) << nv::cp932ToUtf8(f.name);
     EXPECT_TRUE(f.colorClass >= 0 && f.colorClass <= 3) << nv::cp932ToUtf8(f.name);
   }
+
+  // Figures copied by hand from the printed composition table, per 100 g. Vitamin A in IU is
+  // retinol / 0.3 + beta-carotene / 1.8: boiled spinach has no retinol and 5400 µg.
+  struct Printed {
+    const char* name;
+    int slot;
+    double value;
+  };
+  const Printed printed[] = {
+      {"ごはん（精白米）", 0, 156},      {"牛乳", 0, 61},   {"牛乳", 3, 110}, {"卵", 0, 142},
+      {"ほうれんそう（ゆで）", 5, 3000}, {"食塩", 9, 99.1}, {"酢", 0, 37},
+  };
+  for (const Printed& p : printed) {
+    const nv::TFood* food = t.findByNumber(t.numberOfName(nv::sj(p.name)));
+    ASSERT_NE(food, nullptr) << p.name;
+    EXPECT_DOUBLE_EQ(food->nutrients[p.slot], p.value) << p.name << " slot " << p.slot;
+  }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "core/kojin_data.h"
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
+#include "day_menu.h"
 #include "planner/about_box.h"
 #include "planner/eiyouso_grid_form.h"
 #include "planner/model/nutrient_table.h"
@@ -35,6 +36,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "temp_dir.h"
+#include "widgets/string_grid.h"
 
 namespace {
 
@@ -139,6 +141,31 @@ TEST(PrintShots, PrintDialogPreviewSearchAndAbout) {
   about.show();
   about.Timer2Timer();
   save(about, "about_box.png");
+}
+
+// The day menu printed as a teacher prints it (table and every chart) into day_menu.pdf, and
+// the dialog showing its table on a 1366 x 768 screen.
+TEST(PrintShots, DayMenuSheets) {
+  if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
+  nvtest::plannerApp();
+  nvtest::DayMenu m;
+  if (!m.load()) GTEST_SKIP() << "build the dist target";
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(shotDir()).filePath(QStringLiteral("day_menu.pdf")));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  nv::TEiyousoGridForm form(m.source(), &printer);
+  form.show();
+  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+  form.choosePrinter = [](QPrinter&) { return true; };
+  form.PrintBtnClick();
+  form.show();
+  form.ShowTableBtn->setChecked(true);
+  form.StringGrid->show();
+  form.showNormal();
+  form.resize(1366, 768 - 40);
+  form.StringGrid->scrollToBottom();
+  save(form, "day_menu_table_1366.png");
 }
 
 TEST(PrintShots, Timings) {

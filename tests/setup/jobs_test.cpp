@@ -98,6 +98,13 @@ TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
   nv::deleteTree(victim, kGo);
   EXPECT_FALSE(std::filesystem::exists(nv::toFsPath(victim)));
   EXPECT_TRUE(nv::fileExists(keep));
+  // A link given as the folder, with the trailing separator an install folder has.
+  std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("keep")),
+                                            nv::toFsPath(dir.file("link")));
+  nv::deleteTree(dir.file("link") + "/", kGo);
+  EXPECT_TRUE(nv::fileExists(keep));
+  EXPECT_FALSE(
+      std::filesystem::exists(std::filesystem::symlink_status(nv::toFsPath(dir.file("link")))));
 
   // A stop request leaves the folder partly deleted.
   for (int i = 0; i < 5; ++i) put(victim + "/f" + std::to_string(i), "x");
