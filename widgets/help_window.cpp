@@ -1,6 +1,5 @@
 #include "widgets/help_window.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,6 +17,7 @@
 
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/shell.h"
 
 using namespace Qt::StringLiterals;
 
@@ -145,10 +145,11 @@ QUrl HelpWindow::currentUrl() const { return browser->source(); }
 bool HelpWindow::openInBrowser() {
   const QUrl url = browser->source();
   if (url.isEmpty()) return false;
-  const bool opened = QDesktopServices::openUrl(url);
-  showStatus(opened ? QString()
-                    : u"ウェブブラウザを開けませんでした。このウィンドウで読めます。"_s);
-  return opened;
+  showStatus(QString());
+  openWithDesktop(url, this, [this] {
+    showStatus(u"ウェブブラウザを開けませんでした。このウィンドウで読めます。"_s);
+  });
+  return true;
 }
 
 bool HelpWindow::findNext() {

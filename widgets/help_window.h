@@ -32,7 +32,8 @@ class HelpWindow : public QWidget {
   // Shows a page of the folder; a missing page says so in the pane.
   void showPage(const QString& page);
   QUrl currentUrl() const;
-  // Hands the current page to the desktop's browser; false when none took it.
+  // Hands the current page to the desktop's browser; false without a page. When no browser
+  // takes it, the window says so.
   bool openInBrowser();
   // Finds the next place of the search text in the page, from the top again at the end.
   bool findNext();
