@@ -122,7 +122,7 @@ void TResipiForm4::copyPicture() {
   if (img.isNull()) return;
   QApplication::clipboard()->setImage(img);
   if (QApplication::clipboard()->image().isNull())
-    prompt().message("Failed to copy image to clipboard!");
+    prompt().message(sj("絵をクリップボードにコピーできませんでした。"));
 }
 
 void TResipiForm4::print() {

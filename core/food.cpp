@@ -117,7 +117,8 @@ void TFoodData::addNutrients(int32_t number, double amount, Nutrients& acc) cons
   // Every total of every redraw comes here: each message is shown once for this data, not
   // once per ingredient and recomputation.
   if (!loaded()) {
-    if (!missingTableTold_) prompt().message("pFoodData == NULL");
+    if (!missingTableTold_)
+      prompt().message(sj("食品データが読み込まれていないため、栄養価を計算できません。"));
     missingTableTold_ = true;
     return;
   }
