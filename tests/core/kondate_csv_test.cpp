@@ -107,21 +107,6 @@ TEST_F(CsvImport, ProblemLinesGoToTheReportAndTheRestIsRead) {
   EXPECT_EQ(dishSummary(db.orders()[3]), (std::vector<std::string>{"1:みそ汁:1:2.5"}));
 }
 
-TEST_F(CsvImport, Utf8FilesAreConvertedAndTheReportSaysSoAfterTheCallersLines) {
-  const std::string body = "ごはん,親子丼,こめ,80\nごはん,親子丼,たまご,50\nごはん,卵丼,ねぎ,0\n";
-  for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
-    writeBytes(csv, mark + kHeader + body);
-    nv::TKondateData db;
-    ScriptedPrompt p;
-    ASSERT_TRUE(db.importCsv(foods, csv, nv::sj("食品ファイルについて\n")));
-    EXPECT_EQ(dishSummary(db.orders()[0]), (std::vector<std::string>{"0:親子丼:2:130"}));
-    EXPECT_EQ(reportUtf8(),
-              "食品ファイルについて\r\n"
-              "献立ファイルを UTF-8 のファイルとして読み込みました\r\n"
-              "以下の献立で食品の重さが０です\r\nごはん,卵丼,ねぎ,0\r\n");
-  }
-}
-
 TEST_F(CsvImport, LongFieldsAreCutTo47Bytes) {
   std::string longName(60, 'x');
   nv::TKondateData db =
