@@ -252,13 +252,8 @@ TEST(RecipePageFrame, ArtAndLayoutShareTheFrame) {
   using F = nv::RecipeFrame;
   const std::string dir = bentouFolder();
   if (!dir.empty()) {
-    const QImage art = nv::loadBmp(dir + nv::sj("daidokoro/レシピ2.bmp"));
-    EXPECT_EQ(art.size(), QSize(F::kWidth, F::kHeight));
-    auto centre = [&](const nv::KRect& r) {
-      return art.pixelColor((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    };
-    EXPECT_NE(centre(F::picturePanel), centre(F::paper));
-    EXPECT_NE(centre(F::stepsPanel), centre(F::picturePanel));
+    EXPECT_EQ(nv::loadBmp(dir + nv::sj("daidokoro/レシピ2.bmp")).size(),
+              QSize(F::kWidth, F::kHeight));
   }
 
   const double s = 1.5;
