@@ -143,7 +143,7 @@ void TResipiForm3::build(bool fitScreen, bool printable, const std::string& capt
   // than the screen's height allows beside the button strip.
   const int inset = kBevel + 6;
   const int strip = std::max(SB_Close->height(), SB_Print->height()) + 6;
-  if (available.isEmpty()) available = availableScreenSize(parent);
+  if (available.isEmpty()) available = availableScreenSize(parentWidget());
   const KSize shown =
       fitPicture({std::max(1, picture_.width()), std::max(1, picture_.height())},
                  fitScreen ? available.width() * 4 / 5 : available.width() - 2 * inset,
