@@ -60,7 +60,8 @@ std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path) {
   std::array<long, 4> v{-1, -1, -1, -1};
   if (!readFileVersion(cp932Path, v)) {
     v = {-1, -1, -1, -1};
-    prompt().messageBox("GetFileVersionInfoSize == 0", {}, Icon::None, Buttons::Ok);
+    prompt().messageBox(sj("プログラムのバージョンを読み取れませんでした。\n") + cp932Path, {},
+                        Icon::None, Buttons::Ok);
   }
   return v;
 }

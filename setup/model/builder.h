@@ -56,8 +56,8 @@ BuildOutcome buildDistribution(const BuilderSettings& settings, const TBrCaFolde
                                const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
                                const Wait& wait);
 
-// The file version of a program, with the message "GetFileVersionInfoSize == 0" when it has
-// none (numbers then -1).
+// The file version of a program, with a message naming the program when it has none
+// (numbers then -1).
 std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path);
 
 }  // namespace nv

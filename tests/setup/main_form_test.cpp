@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/text.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
@@ -264,7 +265,9 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
 
   put(program + "/nvsetup", "no version here");
   nvtest::ScriptedPrompt prompt;
-  prompt.expectBox("GetFileVersionInfoSize == 0", "", nv::Icon::None);
+  prompt.expectBox(
+      "プログラムのバージョンを読み取れませんでした。\n" + nv::cp932ToUtf8(program) + "/nvsetup",
+      "", nv::Icon::None);
   nv::TAboutBox without;
 }
 
