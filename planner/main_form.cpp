@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -90,7 +91,8 @@ void TMainForm::createCentral() {
   categoryTabs_->setDocumentMode(true);
   layout->addWidget(categoryTabs_);
   dishScroll_ = new QScrollArea(normalPage_);
-  dishScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Needed only when a single button is wider than the panel (a large scale or button size).
+  dishScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   dishScroll_->setWidgetResizable(false);
   dishScroll_->setFrameShape(QFrame::NoFrame);
   dishPanel_ = new QWidget;
@@ -293,7 +295,11 @@ void TMainForm::makeDishButtons(int index, bool showProgress) {
 
 void TMainForm::layoutDishButtons() {
   const int size = kondateIconSize();
-  columns_ = dishPanelColumns(normalPage_->width(), size);
+  // The width inside the panel's frame, less the vertical scroll bar that many rows bring.
+  const int frame = 2 * dishScroll_->frameWidth();
+  const int scrollBar = dishScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                          dishScroll_->verticalScrollBar());
+  columns_ = dishPanelColumns(normalPage_->width() - frame - scrollBar, size);
   for (size_t i = 0; i < dishButtons_.size(); ++i)
     dishButtons_[i]->move(int(i) % columns_ * size, int(i) / columns_ * size);
   const int rows = (int(dishButtons_.size()) + columns_ - 1) / columns_;
