@@ -92,11 +92,21 @@ TEST_F(PlannerScale, EveryDishColumnFitsAndTheLastDishCanBeReached) {
 
   const QString shots = qEnvironmentVariable("NV_SHOT_DIR");
   if (!shots.isEmpty()) {
+    // With the keyboard's focus on a dish, as a child moving with the arrows sees it.
+    scroll->verticalScrollBar()->setValue(0);
+    QApplication::setActiveWindow(&f);
+    f.dishButtons()[1]->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
     const QSize screen = f.screen()->geometry().size() * f.devicePixelRatio();
-    f.grab().save(QDir(shots).filePath(QStringLiteral("planner_%1x%2_scale%3.png")
-                                           .arg(screen.width())
-                                           .arg(screen.height())
-                                           .arg(f.devicePixelRatio())));
+    const QString name = QStringLiteral("planner_%1x%2_scale%3")
+                             .arg(screen.width())
+                             .arg(screen.height())
+                             .arg(f.devicePixelRatio());
+    f.grab().save(QDir(shots).filePath(name + QStringLiteral(".png")));
+    f.categoryTabs()->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    f.grab(QRect(0, 0, f.width(), f.height() / 4))
+        .save(QDir(shots).filePath(name + QStringLiteral("_tabs.png")));
   }
 }
 
