@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   TGunName& gunName() override { return gunName_; }
   void selectMealTab(int index) override;
   bool graphByNutrient() const override;
+  bool patternBars() const override { return settings().data.patternBars; }
   BarChart* percentChart(int node) override;
   int selIconSize() const override;
   int selIconFontSize() const override;
