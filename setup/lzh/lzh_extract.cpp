@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <set>
 
 extern "C" {
@@ -25,7 +26,7 @@ const char kWorkFolderPrefix[] = ".nvsetup-work-";
 namespace {
 
 constexpr size_t kCacheBytes = 64 * 1024;
-constexpr size_t kOutputBytes = 256 * 1024;
+constexpr size_t kOutputBytes = 64 * 1024;
 constexpr char kSfxMagic[8] = {'N', 'V', 'S', 'F', 'X', 'A', 'R', '1'};
 constexpr size_t kSfxTrailerBytes = 16;
 
@@ -171,14 +172,14 @@ int decodeMember(ByteSource& source, const MemberHeader& member,
   Feed f{&source, member.dataOffset, member.dataOffset + member.packedSize};
   LHADecoder* decoder = lha_decoder_new(type, feed, &f, static_cast<size_t>(member.size));
   if (!decoder) return kReadError;
-  std::vector<uint8_t> buf(kOutputBytes);
+  std::unique_ptr<uint8_t[]> buf(new uint8_t[kOutputBytes]);  // not cleared: written before read
   uint64_t total = 0;
   int code = 0;
   for (;;) {
-    const size_t n = lha_decoder_read(decoder, buf.data(), buf.size());
+    const size_t n = lha_decoder_read(decoder, buf.get(), kOutputBytes);
     if (n == 0) break;
     total += n;
-    if (!sink(buf.data(), n)) {
+    if (!sink(buf.get(), n)) {
       code = kWriteError;
       break;
     }

@@ -24,6 +24,7 @@ struct Entry {
   std::string name;  // CP932
   bool isFolder;
   int64_t mtime;
+  bool isLink;
 };
 
 // The entries of a folder, sorted by name; links are reported as what they are, not followed.
@@ -33,7 +34,8 @@ std::vector<Entry> listFolder(const std::string& folder) {
   for (fs::directory_iterator it(toFsPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
     struct stat st;
     if (::lstat(it->path().c_str(), &st) != 0) continue;
-    out.push_back({fromFsPath(it->path().filename()), S_ISDIR(st.st_mode), st.st_mtime});
+    out.push_back(
+        {fromFsPath(it->path().filename()), S_ISDIR(st.st_mode), st.st_mtime, S_ISLNK(st.st_mode)});
   }
   std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
   return out;
@@ -52,6 +54,13 @@ void scanPair(const std::string& path, TBrCaFolder& current, const TBrCaFolder* 
     for (const Entry& e : entries) {
       if (stop) return;
       if (e.isFolder || !matchesPattern(e.name, pattern)) continue;
+      // A link would be packed as a copy of its target: it is left out and named.
+      if (e.isLink) {
+        if (std::find(result.skippedLinks.begin(), result.skippedLinks.end(), path + e.name) ==
+            result.skippedLinks.end())
+          result.skippedLinks.push_back(path + e.name);
+        continue;
+      }
       TBrCaFile file{path + e.name, dosStampFromUnix(e.mtime), 0};
       bool changed = true;
       if (previous && !previous->files.empty()) {

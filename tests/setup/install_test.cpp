@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "setup/lzh/archiver.h"
+#include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/lzh_writer.h"
 #include "setup/lzh/safe_remove.h"
 #include "setup/lzh/sfx.h"
@@ -313,6 +315,58 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
             0)
       << out;
   EXPECT_TRUE(nv::fileExists(dir.file("g/NV")));
+}
+
+// The maker's release routine: build all, mark the tree as released, later build what changed.
+TEST(InstallCommandLine, ReleaseRoutineBuildsAllThenOnlyWhatChanged) {
+  std::string setup = NV_SETUP_PATH;
+  if (setup.empty()) GTEST_SKIP();
+  TempDir dir;
+  // A copy of the installer with a settings file beside it: maker mode.
+  const std::string maker = dir.file("maker/nvsetup");
+  put(maker, readBytes(setup));
+  ::chmod(nv::toFsPath(maker).c_str(), 0755);
+  const std::string src = dir.file("src"), out = dir.file("out");
+  put(src + "/NV", "#!/bin/sh\n");
+  put(src + "/bmp/a.bmp", std::string(5000, 'a'));
+  auto settings = [&](const std::string& source) {
+    put(dir.file("maker/nvsetup.ini"), "[MainForm]\nSrc=" + source + "\nLzh=" + out +
+                                           "\nMain=\n[HaihuFiles]\nMax=1\ni0n=*.*\ni0c=1\n");
+  };
+  const std::string env = "env -i PATH=/usr/bin:/bin HOME='" + dir.file("home") +
+                          "' NV_SFX_STUB='" + NV_SFX_STUB_PATH + "' '" + maker + "' ";
+  auto members = [&](const char* prefix) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(nv::toFsPath(out))) {
+      const std::string name = nv::fromFsPath(e.path().filename());
+      uint64_t offset = 0;
+      std::vector<nv::lzh::MemberInfo> list;
+      if (name.rfind(prefix, 0) != 0 ||
+          !nv::lzh::findAppendedArchive(nv::fromFsPath(e.path()), offset))
+        continue;
+      nv::lzh::listArchive({nv::fromFsPath(e.path()), offset}, list);
+      for (const auto& m : list)
+        if (!m.isFolder) names.push_back(m.name);
+    }
+    return names;
+  };
+  std::string text;
+  settings("");
+  EXPECT_EQ(runShell(env + "--build all 2>&1", &text), 2);
+  EXPECT_NE(text.find("元の場所が指定されていません"), std::string::npos) << text;
+  EXPECT_FALSE(fs::exists(nv::toFsPath(out)));
+  settings(src);
+  ASSERT_EQ(runShell(env + "--build all 2>&1", &text), 0) << text;
+  EXPECT_EQ(members("NVA"), (std::vector<std::string>{"NV", "bmp/a.bmp"}));
+  ASSERT_EQ(runShell(env + "--snapshot 2>&1", &text), 0) << text;
+  EXPECT_TRUE(nv::fileExists(dir.file("maker/nvsetup.dat")));
+  put(src + "/bmp/a.bmp", std::string(6000, 'b'));
+  struct timeval later[2] = {{2000000000, 0}, {2000000000, 0}};
+  ::utimes(nv::toFsPath(src + "/bmp/a.bmp").c_str(), later);
+  ASSERT_EQ(runShell(env + "--build changed 2>&1", &text), 0) << text;
+  EXPECT_EQ(members("NVS"), std::vector<std::string>{"bmp/a.bmp"});
+  for (const auto& e : fs::directory_iterator(nv::toFsPath(out)))
+    EXPECT_NE(e.path().extension(), ".txt") << e.path();  // no response file left
 }
 #endif
 }  // namespace
