@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
 #include "accessible_names.h"
@@ -22,6 +23,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "setup/lzh/lzh_extract.h"
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
 #include "temp_dir.h"
@@ -170,6 +172,23 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
     form.B_Install->click();
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
+
+  // A damaged self-extracting distribution is told here, not only on the command line, and
+  // installs nothing.
+  std::string archive2 = nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}});
+  archive2[archive2.size() - 5] ^= 0x01;  // inside the stored data: a CRC error
+  put(home + "/Desktop/NVA_bad.run", "#!/bin/sh\n" + archive2 + nv::lzh::sfxTrailer(10));
+  form.E_Haihu->setText(nv::toQ(home + "/Desktop/NVA_bad.run"));
+  form.E_BaseFolder->setText(nv::toQ(home + "/Bad"));
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox("格納ファイルのチェックサムが合っていません。", "", nv::Icon::Information);
+    form.B_Install->click();
+  }
+  EXPECT_FALSE(nv::fileExists(home + "/Bad/NV"));
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
+  EXPECT_FALSE(form.InstallTimer->isActive());
+  form.E_BaseFolder->setText(nv::toQ(home));
 
   // A stored home folder holding an NV is refused by uninstall, with the reason.
   put(home + "/NV", "x");
