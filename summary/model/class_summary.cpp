@@ -1,8 +1,6 @@
 #include "summary/model/class_summary.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_grade.h"
@@ -14,35 +12,11 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
+#include "summary/model/recording_prompt.h"
 #include "summary/model/summary_files.h"
 
 namespace nv {
 namespace {
-
-// Keeps the readers' first message instead of showing it: a class of forty files must not
-// open forty boxes, and the message becomes the reason the list gives.
-class RecordingPrompt : public Prompt {
- public:
-  explicit RecordingPrompt(std::string path) : path_(std::move(path)) {}
-  Answer messageBox(const std::string& text, const std::string& caption, Icon, Buttons) override {
-    // Most readers put the path in the text and say what went wrong in the caption.
-    keep(text == path_ || caption.empty() ? caption : text);
-    return Answer::Ok;
-  }
-  void message(const std::string& text) override { keep(text); }
-  std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
-                                     int64_t maximum) override {
-    return quiet_.progress(caption, minimum, maximum);
-  }
-  const std::string& first() const { return first_; }
-
- private:
-  void keep(const std::string& text) {
-    if (first_.empty()) first_ = text.empty() ? sj("読み込めません") : text;
-  }
-  std::string path_, first_;
-  QuietPrompt quiet_;
-};
 
 void takeProfile(const TKojinData& profile, ChildResult& child) {
   child.name = profile.name();

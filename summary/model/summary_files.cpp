@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <set>
+#include <string_view>
 #include <system_error>
 
 #include "platform/paths.h"
@@ -17,6 +18,31 @@ std::string lowerAscii(std::string s) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
   return s;
+}
+
+// Names in the order people count: "2.nvu" before "10.nvu".
+bool namedBefore(const std::string& a, const std::string& b) {
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (digit(a[i]) && digit(b[j])) {
+      size_t ie = i, je = j;
+      while (ie < a.size() && digit(a[ie])) ++ie;
+      while (je < b.size() && digit(b[je])) ++je;
+      const std::string_view na = std::string_view(a).substr(i, ie - i);
+      const std::string_view nb = std::string_view(b).substr(j, je - j);
+      const size_t za = na.find_first_not_of('0'), zb = nb.find_first_not_of('0');
+      const std::string_view ta = za == na.npos ? "" : na.substr(za);
+      const std::string_view tb = zb == nb.npos ? "" : nb.substr(zb);
+      if (ta.size() != tb.size()) return ta.size() < tb.size();
+      if (ta != tb) return ta < tb;
+      i = ie, j = je;
+      continue;
+    }
+    if (a[i] != b[j]) return (unsigned char)a[i] < (unsigned char)b[j];
+    ++i, ++j;
+  }
+  return a.size() - i < b.size() - j;
 }
 
 bool endsWith(const std::string& s, const std::string& tail) {
@@ -54,7 +80,10 @@ ClassFiles collectClassFiles(const std::vector<std::string>& cp932Paths) {
     if (ec) key = toFsPath(path);
     if (!seen.insert(key).second) return;
     if (!savedFileKind(path)) {
-      out.unreadable.push_back({path, sj("献立(.nvu)やお弁当(.nvub)のファイルではありません")});
+      std::error_code missing;
+      out.unreadable.push_back({path, fs::exists(toFsPath(path), missing)
+                                          ? sj("献立(.nvu)やお弁当(.nvub)のファイルではありません")
+                                          : sj("ファイルが見つかりません")});
       return;
     }
     out.files.push_back(path);
@@ -76,7 +105,7 @@ ClassFiles collectClassFiles(const std::vector<std::string>& cp932Paths) {
       out.unreadable.push_back({given, sj("フォルダを読み込めません")});
       continue;
     }
-    std::sort(found.begin(), found.end());
+    std::sort(found.begin(), found.end(), namedBefore);
     for (const std::string& path : found) take(path);
   }
   return out;

@@ -26,7 +26,8 @@ struct ClassFiles {
 };
 
 // Files are taken as given; a folder gives its .nvu and .nvub entries (not its subfolders'),
-// sorted by name. The same file named twice (or through two routes) is read once.
+// sorted by name with numbers in counting order. The same file named twice (or through two
+// routes) is read once.
 ClassFiles collectClassFiles(const std::vector<std::string>& cp932Paths);
 
 }  // namespace nv

@@ -190,4 +190,13 @@ TEST(ClassFiles, WhatCannotBeReadIsListed) {
   const nv::ClassSummary menusOnly =
       nv::summarizeClass(files.files, {&foods, nullptr, nullptr}, nv::SummaryMeal::Day);
   EXPECT_EQ(menusOnly.children.size(), 3u);
+
+  // A folder lists in counting order.
+  nvtest::TempDir numbered;
+  for (const char* name : {"no10.nvu", "no2.nvub", "no02b.nvu", "a.nvu"})
+    nvtest::writeBytes(numbered.file(name), "");
+  std::vector<std::string> order;
+  for (const std::string& f : nv::collectClassFiles({numbered.path()}).files)
+    order.push_back(nv::fileNameOf(f));
+  EXPECT_EQ(order, (std::vector<std::string>{"a.nvu", "no2.nvub", "no02b.nvu", "no10.nvu"}));
 }
