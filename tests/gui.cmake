@@ -18,3 +18,5 @@ if(TARGET nvprogram)
     add_dependencies(test_app dist)
   endif()
 endif()
+# The class summary's window.
+nv_test_area(test_summary DIRS summary LIBS nvsummary)

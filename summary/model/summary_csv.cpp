@@ -39,9 +39,7 @@ void line(std::string& out, const std::vector<std::string>& cells) {
 
 std::string classSummaryCsv(const ClassSummary& s) {
   std::string out = "\xEF\xBB\xBF";
-  std::vector<std::string> cells = {sj("ファイル"),     sj("名前"),         sj("年齢"),
-                                    sj("性別"),         sj("生活活動強度"), sj("種類"),
-                                    sj("評価(栄養素)"), sj("評価(食品群)")};
+  std::vector<std::string> cells(childColumnTitles().begin(), childColumnTitles().end());
   for (const std::string& t : summaryColumnTitles()) cells.push_back(t + "(%)");
   line(out, cells);
   for (int r = 0; r < kClassRowCount; ++r) {
@@ -50,9 +48,8 @@ std::string classSummaryCsv(const ClassSummary& s) {
     line(out, cells);
   }
   for (const ChildResult& c : s.children) {
-    cells.assign({fileNameOf(c.path), c.name, std::to_string(c.age), sexText(c.sex),
-                  activityText(c.activityLevel), kindText(c.kind), gradeCell(c, false),
-                  gradeCell(c, true)});
+    const auto fixed = childFixedCells(c);
+    cells.assign(fixed.begin(), fixed.end());
     for (int col = 0; col < kSummaryColumns; ++col) cells.push_back(percentCell(c, s.meal, col));
     line(out, cells);
   }

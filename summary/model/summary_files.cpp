@@ -111,4 +111,15 @@ ClassFiles collectClassFiles(const std::vector<std::string>& cp932Paths) {
   return out;
 }
 
+bool namesAnInput(const std::string& output, const std::vector<std::string>& inputs) {
+  std::error_code ec;
+  const fs::path out = fs::weakly_canonical(toFsPath(output), ec);
+  for (const std::string& in : inputs) {
+    if (in.empty()) continue;
+    std::error_code e2;
+    if (fs::weakly_canonical(toFsPath(in), e2) == out) return true;
+  }
+  return false;
+}
+
 }  // namespace nv

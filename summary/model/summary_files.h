@@ -30,4 +30,7 @@ struct ClassFiles {
 // routes) is read once.
 ClassFiles collectClassFiles(const std::vector<std::string>& cp932Paths);
 
+// True when `output` is one of `inputs` (by any route): a summary never writes over what it read.
+bool namesAnInput(const std::string& output, const std::vector<std::string>& inputs);
+
 }  // namespace nv

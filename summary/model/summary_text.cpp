@@ -3,6 +3,7 @@
 #include "core/gun_name.h"
 #include "planner/model/chart_values.h"
 #include "planner/model/selected_menu.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -26,6 +27,24 @@ const std::array<std::string, kSummaryColumns>& summaryColumnTitles() {
     return t;
   }();
   return titles;
+}
+
+const std::array<std::string, kChildFixedColumns>& childColumnTitles() {
+  static const std::array<std::string, kChildFixedColumns> titles = {
+      sj("ファイル"),     sj("名前"), sj("年齢"),         sj("性別"),
+      sj("生活活動強度"), sj("種類"), sj("評価(栄養素)"), sj("評価(食品群)")};
+  return titles;
+}
+
+std::array<std::string, kChildFixedColumns> childFixedCells(const ChildResult& c) {
+  return {fileNameOf(c.path),
+          c.name,
+          std::to_string(c.age),
+          sexText(c.sex),
+          activityText(c.activityLevel),
+          kindText(c.kind),
+          gradeCell(c, false),
+          gradeCell(c, true)};
 }
 
 const std::string& classRowTitle(ClassRow row) {

@@ -11,6 +11,13 @@ namespace nv {
 // The ten nutrient labels without their padding, then the six food-group names.
 const std::array<std::string, kSummaryColumns>& summaryColumnTitles();
 
+// The columns before the percentages in a child's row: "ファイル", "名前", "年齢", "性別",
+// "生活活動強度", "種類", "評価(栄養素)", "評価(食品群)".
+constexpr int kChildFixedColumns = 8;
+const std::array<std::string, kChildFixedColumns>& childColumnTitles();
+// Those cells of a child's row.
+std::array<std::string, kChildFixedColumns> childFixedCells(const ChildResult& child);
+
 // The class rows under the title row, in order.
 enum class ClassRow { Median, Lowest, Highest, Under, Within, Over };
 constexpr int kClassRowCount = 6;

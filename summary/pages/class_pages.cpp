@@ -60,14 +60,15 @@ void paintLegend(QPainter& p, const QRectF& r, double spacing) {
   const Band bands[] = {Band::Under, Band::Within, Band::Over};
   const double w = r.width() / 3;
   for (int i = 0; i < 3; ++i) {
-    const QRectF swatch(r.left() + i * w, r.top() + r.height() * 0.15, r.height() * 1.4,
-                        r.height() * 0.7);
+    const QRectF swatch(r.left() + i * w, r.top() + r.height() * 0.2, r.height() * 1.2,
+                        r.height() * 0.6);
     paintBandFill(p, swatch, bands[i], spacing);
     p.setPen(Qt::black);
     p.drawRect(swatch);
-    const QRectF label(swatch.right() + r.height() * 0.3, r.top(), w - swatch.width(), r.height());
-    p.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-               toQ(classRowTitle(ClassRow(int(ClassRow::Under) + i))));
+    const double gap = r.height() * 0.2;
+    drawFitted(p, QRectF(swatch.right() + gap, r.top(), w - swatch.width() - 2 * gap, r.height()),
+               toQ(classRowTitle(ClassRow(int(ClassRow::Under) + i))),
+               Qt::AlignLeft | Qt::AlignVCenter);
   }
 }
 
@@ -161,7 +162,7 @@ void paintFirstPage(QPainter& p, const Units& u, const ClassSummary& s) {
   }
 }
 
-constexpr int kFixedColumns = 8;
+constexpr int kFixedColumns = kChildFixedColumns;
 
 double tableRowHeight(const Units& u) { return u(3.3); }
 double tableHeaderHeight(const Units& u) { return u(5.6); }
@@ -175,10 +176,10 @@ void paintChildrenPage(QPainter& p, const Units& u, const ClassSummary& s, int i
   weights.resize(kFixedColumns + kSummaryColumns, 1.25);
   p.setFont(pageFont(u(1.8)));
   Table t(p, QRectF(u(4), u(10), u.page.width() - u(8), u(86)), weights, u(0.9));
-  const char* heads[kFixedColumns] = {"ファイル",     "名前", "年齢",         "性別",
-                                      "生活活動強度", "種類", "評価(栄養素)", "評価(食品群)"};
+
   const double headH = tableHeaderHeight(u), rowH = tableRowHeight(u);
-  for (int c = 0; c < kFixedColumns; ++c) t.text(c, u(10), headH, QString::fromUtf8(heads[c]));
+  for (int c = 0; c < kFixedColumns; ++c)
+    t.text(c, u(10), headH, toQ(childColumnTitles()[size_t(c)]));
   for (int c = 0; c < kSummaryColumns; ++c)
     t.text(kFixedColumns + c, u(10), headH, toQ(columnTitle(c)));
   const int per = rowsPerPage(u);
@@ -186,16 +187,9 @@ void paintChildrenPage(QPainter& p, const Units& u, const ClassSummary& s, int i
   for (size_t i = first; i < std::min(s.children.size(), first + size_t(per)); ++i) {
     const ChildResult& c = s.children[i];
     const double top = u(10) + headH + double(i - first) * rowH;
-    const std::string fixed[kFixedColumns] = {fileNameOf(c.path),
-                                              c.name,
-                                              std::to_string(c.age),
-                                              sexText(c.sex),
-                                              activityText(c.activityLevel),
-                                              kindText(c.kind),
-                                              gradeCell(c, false),
-                                              gradeCell(c, true)};
+    const auto fixed = childFixedCells(c);
     for (int col = 0; col < kFixedColumns; ++col)
-      t.text(col, top, rowH, toQ(fixed[col]), col < 2 ? Qt::AlignLeft : Qt::AlignCenter);
+      t.text(col, top, rowH, toQ(fixed[size_t(col)]), col < 2 ? Qt::AlignLeft : Qt::AlignCenter);
     const Percents* values = c.percents(s.meal);
     for (int col = 0; col < kSummaryColumns; ++col) {
       if (!values) {
@@ -215,9 +209,10 @@ void paintClassChart(QPainter& p, const QRect& rect, const ClassSummary& s) {
   p.save();
   const double rowH = rect.height() / double(kSummaryColumns + 1);
   const double spacing = std::max(3.0, rowH / 4);
-  p.setFont(pageFont(rowH * 0.55));
+  // Sized by the row, and by the width where the rectangle is narrow (a window's side panel).
+  p.setFont(pageFont(std::min(rowH * 0.5, rect.width() / 24.0)));
   p.setPen(Qt::black);
-  paintLegend(p, QRectF(rect.left() + rect.width() * 0.16, rect.top(), rect.width() * 0.6, rowH),
+  paintLegend(p, QRectF(rect.left() + rect.width() * 0.15, rect.top(), rect.width() * 0.85, rowH),
               spacing);
   const double labelW = rect.width() * 0.15;
   const double barLeft = rect.left() + labelW, barW = rect.width() - labelW - 2;

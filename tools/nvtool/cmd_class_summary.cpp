@@ -2,7 +2,6 @@
 // dinner] [--csv OUT.csv] [-o OUT.pdf]: a class's saved menus and lunch boxes, one line a
 // child, then the class's medians and how many children are under 80 %.
 #include <cstdio>
-#include <filesystem>
 #include <map>
 
 #include "platform/files.h"
@@ -42,18 +41,6 @@ std::string childLine(const nv::ChildResult& c, nv::SummaryMeal meal) {
   return line + '\n';
 }
 
-// An output that would replace one of the files read is refused.
-bool isInput(const std::string& out, const std::vector<std::string>& inputs) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path o = fs::weakly_canonical(nv::toFsPath(out), ec);
-  for (const std::string& in : inputs) {
-    std::error_code e2;
-    if (fs::weakly_canonical(nv::toFsPath(in), e2) == o) return true;
-  }
-  return false;
-}
-
 int cmdClassSummary(const Args& args) {
   std::vector<std::string> given;
   std::string data, nvb, csv, pdf, mealName = "day";
@@ -90,7 +77,7 @@ int cmdClassSummary(const Args& args) {
   for (const std::string& out : {csv, pdf}) {
     std::vector<std::string> inputs = files.files;
     inputs.insert(inputs.end(), {data, nvb});
-    if (!out.empty() && isInput(out, inputs))
+    if (!out.empty() && nv::namesAnInput(out, inputs))
       return failure(nv::cp932ToUtf8(out) + " is one of the files read; not replaced");
   }
   nv::ClassSummary summary = nv::summarizeClass(files.files, loaded.view(), meals.at(mealName));
