@@ -147,7 +147,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
       *ShowEiyousoGraphAction, *GetNameAction, *AddKondateDataAction, *CombineAddKondateAction,
       *SearchOrderAction, *WriteKondateDataToCsvFileAction, *MakeShortCutOnDesktopAction,
       *MakeShortCutOnStartMenuAction, *ShowHtmlFileAction, *HelpContentsAction, *HelpSearchAction,
-      *HelpHowtoUseAction, *ShowAboutAction, *BentouAction;
+      *HelpHowtoUseAction, *ShowAboutAction, *BentouAction, *ClassSummaryAction;
   QMenu *FileMenu, *ReOpenMenu, *TeacherMenu, *EditMenu, *SearchMenu, *ViewMenu, *HelpMenu;
   QToolBar* ToolBar1;
 

@@ -27,3 +27,5 @@ if(TARGET nvprogram)
     add_dependencies(test_app dist)
   endif()
 endif()
+# The class summary's window.
+nv_test_area(test_summary DIRS summary LIBS nvsummary)

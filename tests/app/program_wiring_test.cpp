@@ -31,6 +31,7 @@
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "summary/class_summary_form.h"
 #include "temp_dir.h"
 #include "widgets/help_window.h"
 
@@ -136,6 +137,17 @@ class ProgramWiring : public ::testing::Test {
   std::map<std::string, QByteArray> saved_;
 };
 
+TEST_F(ProgramWiring, TheStartScreenOpensTheClassSummary) {
+  nv::ProgramOptions options;
+  nv::NvProgram program(options);
+  program.start().MI_ClassSummary->trigger();
+  auto* summary = program.start().findChild<nv::ClassSummaryForm*>();
+  ASSERT_NE(summary, nullptr);
+  EXPECT_TRUE(summary->isVisible());
+  EXPECT_EQ(summary->windowTitle(), QString::fromUtf8("クラスのまとめ"));
+  summary->close();
+}
+
 TEST_F(ProgramWiring, TheApplicationBelongsToItsDesktopEntryAndHasTheIcon) {
   EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("Nuvelta"));
   EXPECT_FALSE(QApplication::windowIcon().isNull());
@@ -233,6 +245,14 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
               "処理を始めてよろしいですか？", nv::Icon::Question, nv::Buttons::YesNo,
               nv::Answer::No);
           f.CombineAddKondateAction->trigger();
+        };
+        checks[f.ClassSummaryAction] = [&] {
+          f.ClassSummaryAction->trigger();
+          auto* summary = f.findChild<nv::ClassSummaryForm*>();
+          ASSERT_NE(summary, nullptr);
+          EXPECT_TRUE(summary->isVisible());
+          summary->close();
+          QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
         checks[f.MakeShortCutOnDesktopAction] = [&] {
           f.MakeShortCutOnDesktopAction->trigger();
