@@ -42,8 +42,9 @@ bool saveMenuFile(const std::string& path, SelectedMenu& menu, const TKojinData&
     }
   }
   out.int32(menu.counter());
-  if (!writeFileAtomic(path, out.data())) {
-    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
+  if (const SaveStatus s = saveFile(path, out.data()); s != SaveStatus::Ok) {
+    prompt().messageBox(saveFailureText(path, s), sj("書き出しのためにオープンできません"),
+                        Icon::None, Buttons::Ok);
     return false;
   }
   menu.setModified(false);

@@ -3,6 +3,7 @@
 #include "planner/menu_document.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -207,6 +208,17 @@ TEST_F(DocumentTest, FailedWriteKeepsTheOldNameTheMarkAndTheRecentList) {
   EXPECT_TRUE(doc.isModified());
   EXPECT_TRUE(doc.recentFiles().empty());
   EXPECT_EQ(title, "");
+
+  // A write-protected menu is refused with the reason and left as it was.
+  const std::string locked = dir.file("locked.nvu");
+  nvtest::writeBytes(locked, "teacher's");
+  ::chmod(nv::toFsPath(locked).c_str(), 0444);
+  dialogs.expectSave(nv::cp932ToUtf8(locked));
+  prompt.expectBox(
+      nv::cp932ToUtf8(locked) + "\n上書きしようとしているファイルが書き込み禁止になっています。",
+      "書き出しのためにオープンできません", nv::Icon::None);
+  EXPECT_FALSE(doc.SaveMenuAs());
+  EXPECT_EQ(nvtest::readBytes(locked), "teacher's");
 }
 
 TEST_F(DocumentTest, OpenMissingFailedAndGoodFiles) {
