@@ -85,16 +85,18 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
   EXPECT_EQ(folder, dir.file("rel") + "/");
   EXPECT_EQ(store.value, folder);
   EXPECT_EQ(readBytes(dir.file("rel/NV")), "prog");
+  folder = "~/inst";  // typed as in a shell
+  EXPECT_EQ(nv::installDistribution(dir.file("NVA1.LZH"), folder, store, home).outcome,
+            Outcome::Installed);
+  EXPECT_EQ(folder, home + "/inst/");
 
   // Refused folders: nothing is extracted and nothing stored.
   const struct {
     std::string folder;
     FolderProblem problem;
-  } refused[] = {{"", FolderProblem::Empty},
-                 {"/", FolderProblem::Root},
-                 {home, FolderProblem::HomeOrAbove},
-                 {home + "/", FolderProblem::HomeOrAbove},
-                 {dir.path(), FolderProblem::HomeOrAbove}};
+  } refused[] = {{"", FolderProblem::Empty},         {"/", FolderProblem::Root},
+                 {home, FolderProblem::HomeOrAbove}, {home + "/", FolderProblem::HomeOrAbove},
+                 {"~", FolderProblem::HomeOrAbove},  {dir.path(), FolderProblem::HomeOrAbove}};
   for (const auto& c : refused) {
     std::string f = c.folder;
     r = nv::installDistribution(dir.file("NVA1.LZH"), f, store, home);
@@ -103,7 +105,7 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
     EXPECT_FALSE(nv::installFailureText(r, f).empty());
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
-  EXPECT_EQ(store.value, dir.file("rel") + "/");
+  EXPECT_EQ(store.value, home + "/inst/");
 
   // A self-extracting program is extracted here, execute bit or not.
   std::string run = selfExtracting(dir, "NVA2.run", distribution("two"));
