@@ -2,6 +2,7 @@
 #include <QToolButton>
 
 #include "bento/bentoubako_form.h"
+#include "bento/model/bento_messages.h"
 #include "bento/model/bento_save.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
@@ -94,20 +95,29 @@ bool TBentoubakoForm::writeSaveFile() {
 }
 
 bool TBentoubakoForm::Save() {
-  if (!placed_.empty() && saveFile_ == defaultBentoSaveName()) return SaveAs();
+  if (placed_.empty()) return emptyBoxNotSaved();
+  if (saveFile_ == defaultBentoSaveName()) return SaveAs();
   // A file that cannot be written keeps the changes marked (the writer has said why).
-  if (!placed_.empty() && !writeSaveFile()) return false;
+  if (!writeSaveFile()) return false;
   modified_ = false;
   return true;
 }
 
 bool TBentoubakoForm::SaveAs() {
+  if (placed_.empty()) return emptyBoxNotSaved();
   FileRequest r = saveFileRequest(saveFile_);
   r.overwritePrompt = true;
   std::string path;
   if (!dialogs().saveFile(r, path)) return false;
   saveFile_ = path;
-  if (!placed_.empty() && !writeSaveFile()) return false;
+  if (!writeSaveFile()) return false;
+  modified_ = false;
+  return true;
+}
+
+bool TBentoubakoForm::emptyBoxNotSaved() {
+  // Empty boxes are never saved; the child is told rather than led to think it was.
+  prompt().message(sj(kEmptyBoxNotSaved));
   modified_ = false;
   return true;
 }

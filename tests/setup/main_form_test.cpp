@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "accessible_names.h"
 #include "lzh_test_util.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -331,6 +332,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   for (QLabel* l : about.findChildren<QLabel*>())
     found |= l->text() == QStringLiteral("Version 2.3.4  Build(56)");
   EXPECT_TRUE(found);
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&about).join(u'\n').toStdString(), "");
   shot(about, "version-window.png");
 
   put(program + "/nvsetup", "no version here");
@@ -350,6 +352,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
     form.show();
     ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
     EXPECT_TRUE(form.makerMode());
+    EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&form).join(u'\n').toStdString(), "");
     EXPECT_FALSE(form.GB_1->isHidden());
     ASSERT_EQ(form.CheckListBox1->count(), 2);
     EXPECT_EQ(form.CheckListBox1->item(1)->checkState(), Qt::Unchecked);
@@ -380,9 +383,11 @@ TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText
   radios[2]->click();
   EXPECT_EQ(chooser.chosen(), 2);
   shot(chooser, "select-archive.png");
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&chooser).join(u'\n').toStdString(), "");
 
   nv::TEditExtForm edit("");
   EXPECT_FALSE(edit.B_Ok->isEnabled());
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&edit).join(u'\n').toStdString(), "");
   edit.Edit1->setText(QStringLiteral("*.bmp"));
   EXPECT_TRUE(edit.B_Ok->isEnabled());
   EXPECT_EQ(edit.pattern(), "*.bmp");
