@@ -49,7 +49,10 @@ Prompt* setPrompt(Prompt* p) {
 Answer ConsolePrompt::messageBox(const std::string& text, const std::string& caption, Icon,
                                  Buttons buttons) {
   ++shown_;
-  std::fprintf(stderr, "%s: %s\n", cp932ToUtf8(caption).c_str(), cp932ToUtf8(text).c_str());
+  if (caption.empty())  // the archiver's boxes have none: no stray ": " before the text
+    std::fprintf(stderr, "%s\n", cp932ToUtf8(text).c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", cp932ToUtf8(caption).c_str(), cp932ToUtf8(text).c_str());
   return defaultAnswer(buttons);
 }
 

@@ -5,6 +5,7 @@
 namespace nv::lzh {
 
 constexpr int kStart = 0x8000;  // an exception inside the archiver
+constexpr int kDiskFull = 0x8005;
 constexpr int kChecksum = 0x800C;
 constexpr int kCannotOpenFile = 0x800D;
 constexpr int kCannotMakeFolder = 0x8012;

@@ -295,14 +295,20 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
     int fd = ::openat(workFd.fd, native.c_str(),
                       O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return fail(kCannotOpenFile);
-    int code =
-        decodeMember(source, m, [fd](const uint8_t* p, size_t n) { return writeAll(fd, p, n); });
+    bool full = false;  // a full disk is told as such, not as a bare write error
+    int code = decodeMember(source, m, [fd, &full](const uint8_t* p, size_t n) {
+      if (writeAll(fd, p, n)) return true;
+      full = errno == ENOSPC || errno == EDQUOT;
+      return false;
+    });
+    if (code == kWriteError && full) code = kDiskFull;
     const mode_t mode = (m.mode & 0777) ? ((m.mode & 0777) | 0400) : 0644;
     ::fchmod(fd, mode);
     const struct timespec times[2] = {{static_cast<time_t>(m.mtime), 0},
                                       {static_cast<time_t>(m.mtime), 0}};
     ::futimens(fd, times);
-    if (::close(fd) != 0 && code == 0) code = kWriteError;
+    if (::close(fd) != 0 && code == 0)
+      code = errno == ENOSPC || errno == EDQUOT ? kDiskFull : kWriteError;
     if (code) return fail(code);
     if (fileSeen.insert(native).second) files.push_back({m.name, native, 0});
   }

@@ -31,6 +31,9 @@ InstallResult installDistribution(const std::string& distribution, std::string& 
     result.outcome = InstallResult::Outcome::Missing;
     return result;
   }
+  // "~/…" as a shell would read it: no folder named "~" in the working folder.
+  if (!home.empty() && (folder == "~" || folder.rfind("~/", 0) == 0))
+    folder = home + folder.substr(1);
   folder = storedInstallFolder(folder);
   if ((result.problem = installFolderProblem(folder, home)) != FolderProblem::None) {
     result.outcome = InstallResult::Outcome::Refused;

@@ -38,9 +38,9 @@ struct InstallResult {
 
 // Installs `distribution` (an archive, or a self-extracting program, whose appended archive is
 // extracted here by the same reader) into `folder`, which becomes the stored spelling
-// (absolute, ending in '/'). The install is all or nothing; files it replaces are renamed
-// over, so a running NV does not stop it. Only after it succeeded is the folder stored and
-// the record of the installed files (kept in the folder) extended.
+// (absolute, "~" read as the home folder, ending in '/'). The install is all or nothing; files it
+// replaces are renamed over, so a running NV does not stop it. Only after it succeeded is the
+// folder stored and the record of the installed files (kept in the folder) extended.
 InstallResult installDistribution(const std::string& distribution, std::string& folder,
                                   InstallDirStore& store, const std::string& home);
 

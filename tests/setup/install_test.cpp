@@ -85,16 +85,18 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
   EXPECT_EQ(folder, dir.file("rel") + "/");
   EXPECT_EQ(store.value, folder);
   EXPECT_EQ(readBytes(dir.file("rel/NV")), "prog");
+  folder = "~/inst";  // typed as in a shell
+  EXPECT_EQ(nv::installDistribution(dir.file("NVA1.LZH"), folder, store, home).outcome,
+            Outcome::Installed);
+  EXPECT_EQ(folder, home + "/inst/");
 
   // Refused folders: nothing is extracted and nothing stored.
   const struct {
     std::string folder;
     FolderProblem problem;
-  } refused[] = {{"", FolderProblem::Empty},
-                 {"/", FolderProblem::Root},
-                 {home, FolderProblem::HomeOrAbove},
-                 {home + "/", FolderProblem::HomeOrAbove},
-                 {dir.path(), FolderProblem::HomeOrAbove}};
+  } refused[] = {{"", FolderProblem::Empty},         {"/", FolderProblem::Root},
+                 {home, FolderProblem::HomeOrAbove}, {home + "/", FolderProblem::HomeOrAbove},
+                 {"~", FolderProblem::HomeOrAbove},  {dir.path(), FolderProblem::HomeOrAbove}};
   for (const auto& c : refused) {
     std::string f = c.folder;
     r = nv::installDistribution(dir.file("NVA1.LZH"), f, store, home);
@@ -103,7 +105,7 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
     EXPECT_FALSE(nv::installFailureText(r, f).empty());
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
-  EXPECT_EQ(store.value, dir.file("rel") + "/");
+  EXPECT_EQ(store.value, home + "/inst/");
 
   // A self-extracting program is extracted here, execute bit or not.
   std::string run = selfExtracting(dir, "NVA2.run", distribution("two"));
@@ -321,6 +323,16 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
       EXPECT_EQ(out, "mine\n");
       EXPECT_FALSE(nv::fileExists(dir.file("m/NV")));
     }
+    // A full disk is told as such, and nothing of the install stays on it.
+    const std::string full = dir.file("full");
+    put(dir.file("full.sh"), "mkdir '" + full + "' && mount -t tmpfs -o size=64k none '" + full +
+                                 "' || exit 9\nhead -c 1M /dev/zero > '" + full +
+                                 "/filler' 2>/dev/null\n" + env + "--install '" +
+                                 dir.file("NVA20060401_0830.lzh") + "' --folder '" + full +
+                                 "/inst' 2>&1\necho \"rc=$?\"\nls -A '" + full + "'\n");
+    if (runShell("unshare -m sh '" + dir.file("full.sh") + "' 2>&1", &out) != 9) {
+      EXPECT_EQ(out, "ディスクの空きが足りません。\nrc=1\nfiller\n");
+    }
   }
 
   // The home folder as the install folder is refused with its reason; the home survives.
@@ -344,7 +356,7 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
                          "\"' 2>&1",
                      &out),
             1);
-  EXPECT_NE(out.find("書庫のヘッダのチェックサムが合っていません"), std::string::npos) << out;
+  EXPECT_EQ(out.find("書庫のヘッダのチェックサムが合っていません"), 0u) << out;  // no caption
   std::string bad = selfExtracting(dir, "NVA_bad.run", withBadCrc(distribution("#!/bin/sh\n")));
   EXPECT_EQ(runShell(env + "--install '" + bad + "' --folder '" + dir.file("f") + "' 2>&1", &out),
             1);

@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTimer>
 #include <QToolButton>
+#include <filesystem>
 
 #include "accessible_names.h"
 #include "lzh_test_util.h"
@@ -27,6 +29,7 @@
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
 #include "temp_dir.h"
+#include "widgets/qt_prompt.h"
 
 namespace {
 using nvtest::put;
@@ -49,6 +52,39 @@ void shot(QWidget& w, const char* name) {
   if (shots.isEmpty()) return;
   QDir().mkpath(shots);
   EXPECT_TRUE(w.grab().save(QDir(shots).filePath(QString::fromLatin1(name))));
+}
+
+// The window on a screen of each size schools have, with the boxes it showed over it, as the
+// program draws them.
+void shotsWithBoxes(QWidget& w, const std::vector<nvtest::PromptEvent>& boxes, const char* name) {
+  const QString shots = qEnvironmentVariable("NV_SHOT_DIR");
+  if (shots.isEmpty()) return;
+  QDir().mkpath(shots);
+  int n = 0;
+  for (const nvtest::PromptEvent& e : boxes) {
+    QMessageBox box(nv::qtIcon(e.icon), nv::toQ(e.caption), QString(), nv::qtButtons(e.buttons));
+    nv::setHeadedText(box, nv::toQ(e.caption), nv::toQ(e.text));
+    box.adjustSize();
+    const QPixmap form = w.grab(), over = box.grab();
+    ++n;
+    for (const QSize size : {QSize(1024, 768), QSize(1366, 768)}) {
+      QImage screen(size, QImage::Format_RGB32);
+      screen.fill(QColor(0x3a, 0x6e, 0xa5));
+      QPainter p(&screen);
+      p.drawPixmap((size.width() - form.width()) / 2, (size.height() - form.height()) / 2, form);
+      const QRect at((size.width() - over.width()) / 2, (size.height() - over.height()) / 2,
+                     over.width(), over.height());
+      p.drawPixmap(at.topLeft(), over);
+      p.setPen(Qt::darkGray);
+      p.drawRect(at.adjusted(0, 0, -1, -1));
+      p.end();
+      EXPECT_TRUE(screen.save(QDir(shots).filePath(QStringLiteral("%1-%2-%3x%4.png")
+                                                       .arg(QString::fromLatin1(name))
+                                                       .arg(n)
+                                                       .arg(size.width())
+                                                       .arg(size.height()))));
+    }
+  }
 }
 
 bool waitFor(const std::function<bool()>& done) {
@@ -170,6 +206,7 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
     form.B_Install->click();
     form.E_BaseFolder->setText(nv::toQ(home));
     form.B_Install->click();
+    shotsWithBoxes(form, prompt.shown(), "install-refused");
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
 
@@ -184,6 +221,7 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
     nvtest::ScriptedPrompt prompt;
     prompt.expectBox("格納ファイルのチェックサムが合っていません。", "", nv::Icon::Information);
     form.B_Install->click();
+    shotsWithBoxes(form, prompt.shown(), "install-damaged");
   }
   EXPECT_FALSE(nv::fileExists(home + "/Bad/NV"));
   EXPECT_TRUE(form.B_Uninstall->isHidden());
@@ -196,14 +234,27 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
       .setValue(QStringLiteral("InstallDir"), nv::toQ(home + "/"));
   form.refresh();
   ASSERT_FALSE(form.B_Uninstall->isHidden());
+  // So is a link stored as the folder, with the separator the window stores.
+  put(dir.file("real/NV"), "x");
+  std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("real")),
+                                            nv::toFsPath(dir.file("NVlink")));
   {
     nvtest::ScriptedPrompt prompt;
     prompt.expectBox(home +
                          "/\nはホームフォルダーかそれを含むフォルダーなので、アンインストールでき"
                          "ません。\n何も削除していません。",
                      "アンインストールできません", nv::Icon::Stop);
+    prompt.expectBox(dir.file("NVlink") +
+                         "/\nはシンボリックリンクなので、アンインストールできません。リンク先のフ"
+                         "ォルダーをインストールする場所に選んでください。\n何も削除していません。",
+                     "アンインストールできません", nv::Icon::Stop);
     form.B_Uninstall->click();
+    QSettings(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"))
+        .setValue(QStringLiteral("InstallDir"), nv::toQ(dir.file("NVlink") + "/"));
+    form.B_Uninstall->click();
+    shotsWithBoxes(form, prompt.shown(), "uninstall-refused");
   }
+  EXPECT_TRUE(nv::fileExists(dir.file("real/NV")));
   EXPECT_FALSE(form.jobRunning());
   EXPECT_TRUE(nv::fileExists(home + "/keep.txt"));
   EXPECT_TRUE(nv::fileExists(home + "/NV"));
