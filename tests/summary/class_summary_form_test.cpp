@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <cstdlib>
 
+#include "accessible_names.h"
 #include "class_fixture.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
@@ -47,6 +48,7 @@ TEST(ClassSummaryForm, TableSortMealAndExports) {
   dialogs.expectOpen(nv::cp932ToUtf8(dir.file("default")));
   form.FolderButton->click();
 
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&form), QStringList());
   QTableView& t = *form.Table;
   ASSERT_EQ(t.model()->rowCount(), 6 + 5);
   EXPECT_EQ(form.Unreadable->count(), 1);  // broken.nvu
