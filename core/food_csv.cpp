@@ -11,7 +11,7 @@
 #include "core/food.h"
 #include "platform/binio.h"
 #include "platform/files.h"
-#include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -99,7 +99,8 @@ bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
 
 }  // namespace
 
-bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
+Result TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote,
+                            ProgressOpener* opener) {
   const CsvText text = csvTextOf(csvFile);
   if (encodingNote) *encodingNote = csvEncodingNote(text, "食品ファイル");
   const std::string_view csvBytes = text.cp932;
@@ -109,10 +110,10 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   std::string line;
   if (!reader.next(line)) {  // the header, ignored
     setFoods(std::move(foods));
-    return true;
+    return {};
   }
-  auto progress = prompt().progress(sj("栄養素のデータを読み込んでいます"),
-                                    int64_t(reader.position()), int64_t(reader.size()));
+  auto progress = openProgress(opener, sj("栄養素のデータを読み込んでいます"),
+                               int64_t(reader.position()), int64_t(reader.size()));
   // Line numbers as an editor shows them; an overlong line read in pieces counts once.
   int lineNumber = 1;
   bool lineEnded = !line.empty() && line.back() == '\n';
@@ -122,7 +123,7 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   while (reader.next(line)) {
     if (lineEnded) ++lineNumber;
     lineEnded = !line.empty() && line.back() == '\n';
-    progress->setPosition(int64_t(reader.position()));
+    if (progress) progress->setPosition(int64_t(reader.position()));
     // A blank line is a slip of the editor, not the end of the table.
     if (isBlankLine(line)) continue;
     if (!first) {
@@ -144,17 +145,19 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   progress.reset();
   const size_t whole = foods.size() - (endedAt ? 1 : 0);
   setFoods(std::move(foods));
+  Result result;
   if (!badLines.empty())
-    prompt().messageBox(
+    result.tell(messageBox(
         sj("栄養素の値が数として読めないため 0 とした行があります: ") + badLines + sj(" 行目"),
-        sj("確認"), Icon::Warning, Buttons::Ok);
+        sj("確認"), Icon::Warning));
   if (endedAt)
-    prompt().messageBox(cformat("%d", endedAt) +
-                            sj(" 行目に区切りのカンマが足りないため、食品データの読み込みをそこで終"
-                               "えました（読み込んだ食品 ") +
-                            cformat("%zu", whole) + sj(" 件）"),
-                        sj("確認"), Icon::Warning, Buttons::Ok);
-  return endedAt == 0;
+    result.fail(messageBox(cformat("%d", endedAt) +
+                               sj(" 行目に区切りのカンマが足りないため、食品データの読み込みを"
+                                  "そこで終えました（読み込んだ食品 ") +
+                               cformat("%zu", whole) + sj(" 件）"),
+                           sj("確認"), Icon::Warning),
+                "the food table ends early");
+  return result;
 }
 
 }  // namespace nv
