@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/csv_fields.h"
 #include "core/csv_text.h"
 #include "core/food.h"
 #include "platform/binio.h"
@@ -54,44 +55,25 @@ bool isBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-// Splits one line at its commas. take() gives the next field and whether a comma ended it.
-class FieldCursor {
- public:
-  explicit FieldCursor(std::string_view line) : rest_(line) {}
-  bool take(std::string& field) {
-    size_t comma = rest_.find(',');
-    field.assign(rest_.substr(0, comma));
-    if (comma == std::string_view::npos) {
-      rest_ = {};
-      return false;
-    }
-    rest_.remove_prefix(comma + 1);
-    return true;
-  }
-
- private:
-  std::string_view rest_;
-};
-
 // Fills `food` from one data line; false when one of the first four fields has no comma
 // after it (the food keeps the fields read before that point). badNumber is set when a
 // nutrient field held a number that was taken as 0.
 bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
   size_t lf = line.find('\n');
   if (lf != std::string_view::npos) line = line.substr(0, lf);
-  FieldCursor fields(line);
-  std::string field;
-  if (!fields.take(field)) return false;
+  CsvFields fields(line);
+  std::string_view field;
+  if (!fields.next(field)) return false;
   food.code = cutBytes(field, kCodeBytes);
-  if (!fields.take(field)) return false;
+  if (!fields.next(field)) return false;
   food.name = cutBytes(field, kNameBytes);
-  if (!fields.take(field)) return false;
-  food.group = leadingInt(field);
-  if (!fields.take(field)) return false;
-  food.colorClass = leadingInt(field);
+  if (!fields.next(field)) return false;
+  food.group = leadingInt(std::string(field));
+  if (!fields.next(field)) return false;
+  food.colorClass = leadingInt(std::string(field));
   for (int i = 0; i < kNutrientCount; ++i) {
-    bool more = fields.take(field);
-    if (!leadingDouble(field, food.nutrients[i])) badNumber = true;
+    bool more = fields.next(field);
+    if (!leadingDouble(std::string(field), food.nutrients[i])) badNumber = true;
     if (!more) break;
   }
   return true;

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "core/converted_file.h"
+#include "core/csv_fields.h"
 #include "core/csv_text.h"
 #include "core/decimal_text.h"
 #include "core/fixed_categories.h"
@@ -25,17 +26,15 @@ struct CsvLine {
 bool splitLine(std::string_view line, CsvLine& out) {
   size_t lf = line.find('\n');
   if (lf != std::string_view::npos) line = line.substr(0, lf);
-  std::string_view fields[3];
-  for (std::string_view& f : fields) {
-    size_t comma = line.find(',');
-    if (comma == std::string_view::npos) return false;
-    f = line.substr(0, comma);
-    line.remove_prefix(comma + 1);
-  }
+  CsvFields split(line);
+  std::string_view fields[4];
+  for (int i = 0; i < 3; ++i)
+    if (!split.next(fields[i])) return false;
+  split.next(fields[3]);
   out.category = cutBytes(fields[0], kKondateNameBytes);
   out.dish = cutBytes(fields[1], kKondateNameBytes);
   out.food = cutBytes(fields[2], kKondateNameBytes);
-  out.grams = cutBytes(line.substr(0, line.find(',')), kKondateNameBytes);
+  out.grams = cutBytes(fields[3], kKondateNameBytes);
   return true;
 }
 
