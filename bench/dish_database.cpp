@@ -92,7 +92,7 @@ struct Scale {
       }
       order.base.push_back(std::move(k));
     }
-    dataFile = nv::dataFileBytes(foods, dishes);
+    dataFile = nv::dataFileBytes(foods, dishes, &nv::prompt());
     fsFolder = std::filesystem::temp_directory_path() / ("nvbench." + std::to_string(::getpid()));
     folder = nv::fromFsPath(fsFolder);
     std::filesystem::create_directories(fsFolder);
@@ -117,7 +117,8 @@ void BM_LoadDataFile(benchmark::State& state) {
   for (auto _ : state) {
     nv::TFoodData foods;
     nv::TKondateData dishes;
-    if (!nv::loadDataFile(s.path, foods, dishes, true)) state.SkipWithError("load failed");
+    if (!nv::loadDataFile(s.path, foods, dishes, &nv::prompt()).ok())
+      state.SkipWithError("load failed");
     benchmark::DoNotOptimize(dishes.dishCount());
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(s.dataFile.size()));
@@ -128,7 +129,8 @@ BENCHMARK(BM_LoadDataFile)->Unit(benchmark::kMillisecond);
 // The bytes of NV.nv, with the Japanese ordering of every category.
 void BM_WriteDataFileBytes(benchmark::State& state) {
   Scale& s = scale();
-  for (auto _ : state) benchmark::DoNotOptimize(nv::dataFileBytes(s.foods, s.dishes));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(nv::dataFileBytes(s.foods, s.dishes, &nv::prompt()));
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(s.dataFile.size()));
 }
 BENCHMARK(BM_WriteDataFileBytes)->Unit(benchmark::kMillisecond);
@@ -137,7 +139,8 @@ BENCHMARK(BM_WriteDataFileBytes)->Unit(benchmark::kMillisecond);
 void BM_WriteDataFileAtomic(benchmark::State& state) {
   Scale& s = scale();
   for (auto _ : state)
-    if (!nv::writeDataFile(s.path, s.foods, s.dishes)) state.SkipWithError("write failed");
+    if (!nv::writeDataFile(s.path, s.foods, s.dishes, &nv::prompt()).ok())
+      state.SkipWithError("write failed");
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(s.dataFile.size()));
 }
 BENCHMARK(BM_WriteDataFileAtomic)->Unit(benchmark::kMillisecond);
@@ -147,10 +150,10 @@ void BM_CsvImport(benchmark::State& state) {
   Scale& s = scale();
   for (auto _ : state) {
     nv::TFoodData foods;
-    foods.importCsv(s.foodCsv);
+    (void)foods.importCsv(s.foodCsv, nullptr, &nv::prompt());
     nv::TKondateData dishes;
     std::string report;
-    dishes.importCsvData(foods, s.dishCsv, report);
+    dishes.importCsvData(foods, s.dishCsv, report, &nv::prompt());
     if (!report.empty() || dishes.dishCount() != kDishes) state.SkipWithError("import differs");
   }
   state.SetBytesProcessed(int64_t(state.iterations()) *

@@ -8,6 +8,7 @@
 #include "core/food.h"
 #include "core/used_food.h"
 #include "platform/binio.h"
+#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace {
@@ -24,7 +25,7 @@ void BM_LoadFoodSection(benchmark::State& state) {
   for (auto _ : state) {
     nv::TFoodData t;
     nv::ByteReader in(w.data());
-    benchmark::DoNotOptimize(t.readSection(in, true));
+    benchmark::DoNotOptimize(t.readSection(in, &nv::prompt()).ok());
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(w.size()));
 }
@@ -41,7 +42,7 @@ void BM_ImportFoodCsv(benchmark::State& state) {
   }
   for (auto _ : state) {
     nv::TFoodData t;
-    t.importCsv(csv);
+    (void)t.importCsv(csv, nullptr, &nv::prompt());
     benchmark::DoNotOptimize(t.count());
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(csv.size()));

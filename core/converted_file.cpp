@@ -5,7 +5,6 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -19,38 +18,36 @@ bool sameFile(std::string_view a, std::string_view b) {
   return a == b;
 }
 
-bool outputsAreNotInputs(std::initializer_list<std::string_view> inputs,
-                         std::initializer_list<std::string_view> outputs) {
+Result outputsAreNotInputs(std::initializer_list<std::string_view> inputs,
+                           std::initializer_list<std::string_view> outputs) {
   for (std::string_view out : outputs)
     for (std::string_view in : inputs)
-      if (sameFile(out, in)) {
-        prompt().messageBox(std::string(out),
-                            sj("出力先のファイルが入力ファイルと同じなので、変換しません"),
-                            Icon::Stop, Buttons::Ok);
-        return false;
-      }
-  return true;
+      if (sameFile(out, in))
+        return Result::failure(
+            messageBox(std::string(out),
+                       sj("出力先のファイルが入力ファイルと同じなので、変換しません"), Icon::Stop),
+            "an output is an input");
+  return {};
 }
 
 std::string backupPathOf(std::string_view path) { return std::string(path) + ".bak"; }
 
-bool replaceKeepingBackup(std::string_view path, std::string_view bytes,
-                          const char* writeFailedCaptionUtf8) {
+Result replaceKeepingBackup(std::string_view path, std::string_view bytes,
+                            const char* writeFailedCaptionUtf8) {
   std::error_code ec;
   if (std::filesystem::exists(toFsPath(path), ec)) {
     std::string old;
     const std::string backup = backupPathOf(path);
-    if (!readFile(path, old) || !writeFileAtomic(backup, old)) {
-      prompt().messageBox(backup,
-                          sj("元のデータファイルを控えておけないため、データファイルを置き換え"
-                             "ません"),
-                          Icon::Stop, Buttons::Ok);
-      return false;
-    }
+    if (!readFile(path, old) || !writeFileAtomic(backup, old))
+      return Result::failure(
+          messageBox(backup,
+                     sj("元のデータファイルを控えておけないため、データファイルを置き換えません"),
+                     Icon::Stop),
+          "no backup");
   }
-  if (writeFileAtomic(path, bytes)) return true;
-  prompt().messageBox(std::string(path), sj(writeFailedCaptionUtf8), Icon::Stop, Buttons::Ok);
-  return false;
+  if (writeFileAtomic(path, bytes)) return {};
+  return Result::failure(messageBox(std::string(path), sj(writeFailedCaptionUtf8), Icon::Stop),
+                         "cannot write");
 }
 
 }  // namespace nv

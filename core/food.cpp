@@ -18,8 +18,8 @@ constexpr size_t kCodeOffset = 4, kCodeWidth = 24;
 constexpr size_t kNameOffset = 28, kNameWidth = 48;
 constexpr size_t kGroupOffset = 76, kColorOffset = 80, kNutrientOffset = 88;
 
-void stopBox(const char* utf8) {
-  prompt().messageBox(sj(utf8), sj("確認"), Icon::Stop, Buttons::Ok);
+Result stopFailure(const char* utf8, const char* detail) {
+  return Result::failure(messageBox(sj(utf8), sj("確認"), Icon::Stop), detail);
 }
 
 TextRow nutrientCells(TextRow row, const TFood& f) {
@@ -138,24 +138,20 @@ void TFoodData::writeSection(ByteWriter& out) const {
   for (const TFood& f : foods_) writeFoodRecord(out, f);
 }
 
-bool TFoodData::readSection(ByteReader& in, bool showProgress) {
+Result TFoodData::readSection(ByteReader& in, ProgressOpener* opener) {
   std::string_view header;
   if (!in.readBytes(kFoodMagicSize, header) || header[0] == '\0' ||
-      fixedFieldText(header) != kFoodMagic) {
-    stopBox("Nuvelta の食品データではないようです");
-    return false;
-  }
+      fixedFieldText(header) != kFoodMagic)
+    return stopFailure("Nuvelta の食品データではないようです", "no food section");
   int32_t version = 0;
-  if (!in.readInt32(version) || version != kFoodSectionVersion) {
-    stopBox("食品データのバージョンが異なるので、読み込めません。");
-    return false;
-  }
+  if (!in.readInt32(version) || version != kFoodSectionVersion)
+    return stopFailure("食品データのバージョンが異なるので、読み込めません。",
+                       "another food section version");
   clear();
   int32_t count = 0;
   bool whole = in.readInt32(count) && in.canHold(count, kFoodRecordSize);
-  std::unique_ptr<Progress> progress;
-  if (showProgress)
-    progress = prompt().progress(sj("栄養価のデータを読み込んでいます"), 0, std::max(count, 0));
+  std::unique_ptr<Progress> progress =
+      openProgress(opener, sj("栄養価のデータを読み込んでいます"), 0, std::max(count, 0));
   // Never allocate from the stored count: take only the records the input really holds.
   size_t n = whole ? size_t(count)
                    : std::min<size_t>(std::max(count, 0), in.remaining() / kFoodRecordSize);
@@ -170,12 +166,13 @@ bool TFoodData::readSection(ByteReader& in, bool showProgress) {
   setFoods(std::move(foods));
   if (!whole) {
     in.skip(in.remaining());
-    prompt().messageBox(sj("食品データが途中で切れているか壊れています（読み込めた食品：") +
-                            std::to_string(n) + sj("件）"),
-                        sj("確認"), Icon::Stop, Buttons::Ok);
-    return false;
+    return Result::failure(
+        messageBox(sj("食品データが途中で切れているか壊れています（読み込めた食品：") +
+                       std::to_string(n) + sj("件）"),
+                   sj("確認"), Icon::Stop),
+        "the food section ends early");
   }
-  return true;
+  return {};
 }
 
 TextRows TFoodData::listRows() const {

@@ -11,11 +11,13 @@
 
 #include "core/nutrients.h"
 #include "core/rows.h"
+#include "platform/result.h"
 
 namespace nv {
 
 class ByteReader;
 class ByteWriter;
+class ProgressOpener;
 
 constexpr size_t kFoodRecordSize = 176;
 constexpr size_t kFoodMagicSize = 128;
@@ -61,21 +63,22 @@ class TFoodData {
 
   // The food section: magic, version 2, count, records.
   void writeSection(ByteWriter& out) const;
-  // Reads a food section at the reader's position; false (with its message box, the table
-  // kept) for a bad magic or version. A file that ends inside the records, or whose count is
-  // more than it holds, keeps the whole records read, says so in a box and returns false; the
-  // reader is then at its end.
-  bool readSection(ByteReader& in, bool showProgress);
+  // Reads a food section at the reader's position; a failure (with its message box, the
+  // table kept) for a bad magic or version. A file that ends inside the records, or whose
+  // count is more than it holds, keeps the whole records read and fails with a box saying so;
+  // the reader is then at its end. `progress` (may be null) shows the reading.
+  Result readSection(ByteReader& in, ProgressOpener* progress);
 
   // The food CSV import (text as read from the file); the table holds at least the one (head)
   // food afterwards. The foods are numbered 0, 1, 2 ... in file order, each import afresh, so
   // the same CSV always gives the same numbers (dishes and saved menus refer to them). Blank
   // lines are skipped; a line without the comma after one of its first four fields ends the
-  // import early, which is told in a box and gives false (the foods read are kept). Nutrient
+  // import early, which is told in a box and fails (the foods read are kept). Nutrient
   // numbers that are not finite decimals count as 0 and their lines are told in a box.
   // A UTF-8 file is converted first (csvTextOf); `encodingNote` receives the report line that
-  // says so, or "" for a CP932 file.
-  bool importCsv(std::string_view csvBytes, std::string* encodingNote = nullptr);
+  // says so, or "" for a CP932 file. `progress` (may be null) shows the reading.
+  Result importCsv(std::string_view csvBytes, std::string* encodingNote = nullptr,
+                   ProgressOpener* progress = nullptr);
 
   // List-view rows.
   TextRows listRows() const;  // code, name, group, colour, 10 nutrients

@@ -7,11 +7,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/csv_fields.h"
 #include "core/csv_text.h"
 #include "core/food.h"
 #include "platform/binio.h"
 #include "platform/files.h"
-#include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -54,44 +55,25 @@ bool isBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-// Splits one line at its commas. take() gives the next field and whether a comma ended it.
-class FieldCursor {
- public:
-  explicit FieldCursor(std::string_view line) : rest_(line) {}
-  bool take(std::string& field) {
-    size_t comma = rest_.find(',');
-    field.assign(rest_.substr(0, comma));
-    if (comma == std::string_view::npos) {
-      rest_ = {};
-      return false;
-    }
-    rest_.remove_prefix(comma + 1);
-    return true;
-  }
-
- private:
-  std::string_view rest_;
-};
-
 // Fills `food` from one data line; false when one of the first four fields has no comma
 // after it (the food keeps the fields read before that point). badNumber is set when a
 // nutrient field held a number that was taken as 0.
 bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
   size_t lf = line.find('\n');
   if (lf != std::string_view::npos) line = line.substr(0, lf);
-  FieldCursor fields(line);
-  std::string field;
-  if (!fields.take(field)) return false;
+  CsvFields fields(line);
+  std::string_view field;
+  if (!fields.next(field)) return false;
   food.code = cutBytes(field, kCodeBytes);
-  if (!fields.take(field)) return false;
+  if (!fields.next(field)) return false;
   food.name = cutBytes(field, kNameBytes);
-  if (!fields.take(field)) return false;
-  food.group = leadingInt(field);
-  if (!fields.take(field)) return false;
-  food.colorClass = leadingInt(field);
+  if (!fields.next(field)) return false;
+  food.group = leadingInt(std::string(field));
+  if (!fields.next(field)) return false;
+  food.colorClass = leadingInt(std::string(field));
   for (int i = 0; i < kNutrientCount; ++i) {
-    bool more = fields.take(field);
-    if (!leadingDouble(field, food.nutrients[i])) badNumber = true;
+    bool more = fields.next(field);
+    if (!leadingDouble(std::string(field), food.nutrients[i])) badNumber = true;
     if (!more) break;
   }
   return true;
@@ -99,7 +81,8 @@ bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
 
 }  // namespace
 
-bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
+Result TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote,
+                            ProgressOpener* opener) {
   const CsvText text = csvTextOf(csvFile);
   if (encodingNote) *encodingNote = csvEncodingNote(text, "食品ファイル");
   const std::string_view csvBytes = text.cp932;
@@ -109,10 +92,10 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   std::string line;
   if (!reader.next(line)) {  // the header, ignored
     setFoods(std::move(foods));
-    return true;
+    return {};
   }
-  auto progress = prompt().progress(sj("栄養素のデータを読み込んでいます"),
-                                    int64_t(reader.position()), int64_t(reader.size()));
+  auto progress = openProgress(opener, sj("栄養素のデータを読み込んでいます"),
+                               int64_t(reader.position()), int64_t(reader.size()));
   // Line numbers as an editor shows them; an overlong line read in pieces counts once.
   int lineNumber = 1;
   bool lineEnded = !line.empty() && line.back() == '\n';
@@ -122,7 +105,7 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   while (reader.next(line)) {
     if (lineEnded) ++lineNumber;
     lineEnded = !line.empty() && line.back() == '\n';
-    progress->setPosition(int64_t(reader.position()));
+    if (progress) progress->setPosition(int64_t(reader.position()));
     // A blank line is a slip of the editor, not the end of the table.
     if (isBlankLine(line)) continue;
     if (!first) {
@@ -144,17 +127,19 @@ bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
   progress.reset();
   const size_t whole = foods.size() - (endedAt ? 1 : 0);
   setFoods(std::move(foods));
+  Result result;
   if (!badLines.empty())
-    prompt().messageBox(
+    result.tell(messageBox(
         sj("栄養素の値が数として読めないため 0 とした行があります: ") + badLines + sj(" 行目"),
-        sj("確認"), Icon::Warning, Buttons::Ok);
+        sj("確認"), Icon::Warning));
   if (endedAt)
-    prompt().messageBox(cformat("%d", endedAt) +
-                            sj(" 行目に区切りのカンマが足りないため、食品データの読み込みをそこで終"
-                               "えました（読み込んだ食品 ") +
-                            cformat("%zu", whole) + sj(" 件）"),
-                        sj("確認"), Icon::Warning, Buttons::Ok);
-  return endedAt == 0;
+    result.fail(messageBox(cformat("%d", endedAt) +
+                               sj(" 行目に区切りのカンマが足りないため、食品データの読み込みを"
+                                  "そこで終えました（読み込んだ食品 ") +
+                               cformat("%zu", whole) + sj(" 件）"),
+                           sj("確認"), Icon::Warning),
+                "the food table ends early");
+  return result;
 }
 
 }  // namespace nv

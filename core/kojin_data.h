@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/nutrients.h"
+#include "platform/result.h"
 
 namespace nv {
 
@@ -63,10 +64,12 @@ class TKojinData {
 
   // The profile record of menu and lunch-box files: fourteen 128-byte text blocks.
   void writeRecord(ByteWriter& out, const KojinViewState& view = {}) const;
-  // Reads a record at the reader's position. Returns false at the first block that cannot
-  // be read; what was read before keeps its new values. `view`, when given, receives the
-  // window settings the record holds (only those actually read).
-  bool readRecord(ByteReader& in, KojinViewState* view = nullptr);
+  // Reads a record at the reader's position. Fails (telling nothing: the file's reader has
+  // its own words) at the first block that cannot be read; what was read before keeps its
+  // new values. A settings line short of its items is told in a box and read as far as it
+  // goes. `view`, when given, receives the window settings the record holds (only those
+  // actually read).
+  Result readRecord(ByteReader& in, KojinViewState* view = nullptr);
 
   // The captions of the name-entry dialog's layout button (CP932, two bytes each).
   static const std::string& windowStateShort();   // "↓"

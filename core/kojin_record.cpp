@@ -9,7 +9,6 @@
 
 #include "core/kojin_data.h"
 #include "platform/binio.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -74,24 +73,24 @@ void TKojinData::writeRecord(ByteWriter& out, const KojinViewState& view) const 
   for (double r : requirements) out.fixedText(realText(r), kKojinBlockSize);
 }
 
-bool TKojinData::readRecord(ByteReader& in, KojinViewState* view) {
+Result TKojinData::readRecord(ByteReader& in, KojinViewState* view) {
   std::string_view block;
-  if (!in.readBytes(kKojinBlockSize, block)) return false;
+  if (!in.readBytes(kKojinBlockSize, block)) return Result::failure("no name block");
   setName(fixedFieldText(block));
 
   // The settings block is taken as far as the input goes, but no shorter than 35 bytes.
   const size_t available = std::min(kKojinBlockSize, in.remaining());
-  if (available < kKojinSettingsMinBytes) return false;
+  if (available < kKojinSettingsMinBytes) return Result::failure("no settings block");
   in.readBytes(available, block);
   const std::string line(block.substr(0, block.find('\0')));
   int v[10] = {};
   char state[3] = {};
   int count = std::sscanf(line.c_str(), kSettingsFormat, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
                           &v[6], &v[7], &v[8], state, &v[9]);
-  if (count != kSettingsItems && count != kSettingsItemsBeforeCapacity) {
-    prompt().messageBox(sj("個人データの取得で、設定情報を 11 個取得できませんでした"), sj("確認"),
-                        Icon::None, Buttons::Ok);
-  }
+  Result result;
+  if (count != kSettingsItems && count != kSettingsItemsBeforeCapacity)
+    result.tell(messageBox(sj("個人データの取得で、設定情報を 11 個取得できませんでした"),
+                           sj("確認"), Icon::None));
   // Items are taken in order as far as the scan got.
   if (count >= 1) age = v[0];
   if (count >= 2) sex = v[1];
@@ -116,15 +115,15 @@ bool TKojinData::readRecord(ByteReader& in, KojinViewState* view) {
     windowState = windowStateShort();
   lookUpGroupTargets();
 
-  if (!in.readBytes(kKojinBlockSize, block)) return false;
-  scanReal(fixedFieldText(block), height);
-  if (!in.readBytes(kKojinBlockSize, block)) return false;
-  scanReal(fixedFieldText(block), weight);
-  for (double& r : requirements) {
+  auto nextBlock = [&](double& value) {
     if (!in.readBytes(kKojinBlockSize, block)) return false;
-    scanReal(fixedFieldText(block), r);
-  }
-  return true;
+    scanReal(fixedFieldText(block), value);
+    return true;
+  };
+  if (!nextBlock(height) || !nextBlock(weight)) return result.fail("the record ends early");
+  for (double& r : requirements)
+    if (!nextBlock(r)) return result.fail("the record ends early");
+  return result;
 }
 
 }  // namespace nv

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "core/converted_file.h"
+#include "core/csv_fields.h"
 #include "core/csv_text.h"
 #include "core/decimal_text.h"
 #include "core/fixed_categories.h"
@@ -10,7 +11,6 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -26,17 +26,15 @@ struct CsvLine {
 bool splitLine(std::string_view line, CsvLine& out) {
   size_t lf = line.find('\n');
   if (lf != std::string_view::npos) line = line.substr(0, lf);
-  std::string_view fields[3];
-  for (std::string_view& f : fields) {
-    size_t comma = line.find(',');
-    if (comma == std::string_view::npos) return false;
-    f = line.substr(0, comma);
-    line.remove_prefix(comma + 1);
-  }
+  CsvFields split(line);
+  std::string_view fields[4];
+  for (int i = 0; i < 3; ++i)
+    if (!split.next(fields[i])) return false;
+  split.next(fields[3]);
   out.category = cutBytes(fields[0], kKondateNameBytes);
   out.dish = cutBytes(fields[1], kKondateNameBytes);
   out.food = cutBytes(fields[2], kKondateNameBytes);
-  out.grams = cutBytes(line.substr(0, line.find(',')), kKondateNameBytes);
+  out.grams = cutBytes(fields[3], kKondateNameBytes);
   return true;
 }
 
@@ -53,57 +51,58 @@ std::string withCrLf(std::string_view text) {
 
 }  // namespace
 
-bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath,
-                             std::string_view reportLead) {
+Result TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath,
+                               std::string_view reportLead, ProgressOpener* progress) {
   const std::string reportPath = changeExtension(csvPath, ".txt");
+  auto reportFailure = [&] {
+    return messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop);
+  };
   // The report is made at once, so a folder that refuses it stops the import before anything.
   // A CSV that is itself named .txt (or linked there) would be emptied by its own report:
   // refused the same way.
-  if (reportPath == csvPath || sameFile(reportPath, csvPath) || !writeFileAtomic(reportPath, "")) {
-    prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop, Buttons::Ok);
-    return false;
-  }
+  if (reportPath == csvPath || sameFile(reportPath, csvPath) || !writeFileAtomic(reportPath, ""))
+    return Result::failure(reportFailure(), "cannot write the report");
+  Result result;
   std::string report;
   auto finishReport = [&] {
-    if (!writeFileAtomic(reportPath, withCrLf(report)))
-      prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop,
-                          Buttons::Ok);
+    if (!writeFileAtomic(reportPath, withCrLf(report))) result.tell(reportFailure());
   };
 
   std::string file;
   if (!readFile(csvPath, file)) {
-    prompt().messageBox(std::string(csvPath), sj("献立ファイルを開けません"), Icon::Stop,
-                        Buttons::Ok);
+    result.fail(messageBox(std::string(csvPath), sj("献立ファイルを開けません"), Icon::Stop),
+                "cannot read the dish CSV");
     report = sj("献立ファイルを開けません\n");
     finishReport();
-    return false;
+    return result;
   }
   const CsvText text = csvTextOf(file);
   const std::string& data = text.cp932;
   TextLineReader reader(data, kLineBuffer);
   std::string line;
   if (!reader.next(line)) {
-    prompt().messageBox(std::string(csvPath), sj("ファイルにデータがありません"), Icon::Stop,
-                        Buttons::Ok);
+    result.fail(messageBox(std::string(csvPath), sj("ファイルにデータがありません"), Icon::Stop),
+                "the dish CSV is empty");
     report = sj("ファイルにデータがありません\n");
     finishReport();
-    return false;
+    return result;
   }
 
   report = std::string(reportLead);
   if (text.wasUtf8) report += csvEncodingNote(text, "献立ファイル") + "\n";
-  importCsvData(foods, data, report);
+  importCsvData(foods, data, report, progress);
   finishReport();
-  return true;
+  return result;
 }
 
 void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvBytes,
-                                 std::string& report) {
+                                 std::string& report, ProgressOpener* opener) {
   TextLineReader reader(csvBytes, kLineBuffer);
   std::string line;
   reader.next(line);  // the header
-  std::unique_ptr<Progress> progress = prompt().progress(
-      sj("献立のデータを読み込んでいます"), int64_t(reader.position()), int64_t(reader.size()));
+  std::unique_ptr<Progress> progress =
+      openProgress(opener, sj("献立のデータを読み込んでいます"), int64_t(reader.position()),
+                   int64_t(reader.size()));
   orders_.clear();
   for (const std::string& name : fixedCategoryNames()) orders_.push_back(TOrder::make(name));
   int32_t counter = 0;
@@ -146,10 +145,10 @@ std::string TKondateData::exportCsv(const TFoodData* foods) const {
   return out;
 }
 
-bool TKondateData::exportCsvFile(const TFoodData* foods, std::string_view path) const {
-  if (writeFileAtomic(path, exportCsv(foods))) return true;
-  prompt().messageBox(std::string(path), sj("ファイルに書き込めません"), Icon::Stop, Buttons::Ok);
-  return false;
+Result TKondateData::exportCsvFile(const TFoodData* foods, std::string_view path) const {
+  if (writeFileAtomic(path, exportCsv(foods))) return {};
+  return Result::failure(messageBox(std::string(path), sj("ファイルに書き込めません"), Icon::Stop),
+                         "cannot write the dish CSV");
 }
 
 }  // namespace nv

@@ -9,11 +9,13 @@
 
 #include "core/rows.h"
 #include "core/used_food.h"
+#include "platform/result.h"
 
 namespace nv {
 
 class ByteReader;
 class ByteWriter;
+class ProgressOpener;
 class TFoodData;
 
 constexpr size_t kOrderRecordSize = 60;
@@ -83,35 +85,39 @@ class TKondateData {
   int32_t largestNumber() const;
 
   // --- Dish section (NV.nv after the food section, NV_ADD.nv alone) ---
-  void writeBaseSection(ByteWriter& out) const;
-  void writeAddedSection(ByteWriter& out) const;
-  // Replaces the database with the section at the reader's position. False, database kept,
-  // for a bad magic or version (with the message box). A damaged or short section keeps
-  // every whole dish read, reports it in a box and returns false.
-  bool readBaseSection(ByteReader& in, bool showProgress);
+  // `progress` (may be null) shows the writing of categories with many dishes, and reading.
+  void writeBaseSection(ByteWriter& out, ProgressOpener* progress) const;
+  void writeAddedSection(ByteWriter& out, ProgressOpener* progress) const;
+  // Replaces the database with the section at the reader's position. A failure, database
+  // kept, for a bad magic or version (with the message box). A damaged or short section
+  // keeps every whole dish read and fails with a box saying so.
+  Result readBaseSection(ByteReader& in, ProgressOpener* progress);
   // Merges a section's dishes into the added lists (categories by name, new ones appended).
-  bool readAddedSection(ByteReader& in);
-  // NV_ADD.nv: nothing happens (false) when the file cannot be read.
-  bool readAddFile(std::string_view path);
+  Result readAddedSection(ByteReader& in);
+  // NV_ADD.nv: nothing happens (a failure) when the file cannot be read; a missing file
+  // fails with nothing to tell.
+  Result readAddFile(std::string_view path);
   // Writes NV_ADD.nv only while the modified flag is set, then clears the flag. A file that
-  // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced), is
-  // reported in a box; the flag stays set and false is returned.
-  bool writeAddFile(std::string_view path);
+  // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced),
+  // fails with a box; the flag stays set.
+  Result writeAddFile(std::string_view path, ProgressOpener* progress);
 
   // --- CSV ---
   // Rebuilds the database from a dish CSV against `foods`; writes the report (.txt beside
   // the CSV), which starts with `reportLead` (lines the caller has to tell, such as how the
-  // food CSV was read). A UTF-8 CSV is converted and the report says so. False, database
-  // kept, when the report or the CSV cannot be used.
-  bool importCsv(const TFoodData& foods, std::string_view csvPath,
-                 std::string_view reportLead = {});
+  // food CSV was read). A UTF-8 CSV is converted and the report says so. A failure, database
+  // kept, when the report or the CSV cannot be used. `progress` (may be null) shows the
+  // reading.
+  Result importCsv(const TFoodData& foods, std::string_view csvPath,
+                   std::string_view reportLead = {}, ProgressOpener* progress = nullptr);
   // The import itself, from the file's bytes (header line included); report lines are
   // appended to `report`.
-  void importCsvData(const TFoodData& foods, std::string_view csvBytes, std::string& report);
+  void importCsvData(const TFoodData& foods, std::string_view csvBytes, std::string& report,
+                     ProgressOpener* progress = nullptr);
   // The CSV export of the base dishes ("" for an empty database).
   std::string exportCsv(const TFoodData* foods) const;
-  // exportCsv into a file (replaced atomically); a failure is reported in a box.
-  bool exportCsvFile(const TFoodData* foods, std::string_view path) const;
+  // exportCsv into a file (replaced atomically); a failure comes with a box.
+  Result exportCsvFile(const TFoodData* foods, std::string_view path) const;
 
   // --- List rows: caption (category, or "*" + category for an added dish), dish name ---
   TextRows rowsWithPrefix(std::string_view text, bool withAdded) const;
@@ -134,33 +140,36 @@ class TKondateData {
   bool DeleteAddedKondate(std::string_view category, std::string_view dish);
   // Registers the dish of the add-and-edit window as an added dish (new, or replacing one of
   // the same name after a Yes). An added dish of that name in another category is asked
-  // about first (settleOtherCategories). `formOpen` false is the internal-error path. Names of
-  // the grid are resolved in `foods`.
-  bool RegistKondate(std::string_view category, std::string_view dish,
-                     const std::vector<KondateGridRow>& grid, const TFoodData& foods,
-                     bool formOpen = true);
+  // about first (settleOtherCategories). At most one question is asked, before anything is
+  // told; the result then carries the boxes of the registration (ingredients left out, the
+  // dish or category added). `formOpen` false is the internal-error path. Names of the grid
+  // are resolved in `foods`.
+  Result RegistKondate(std::string_view category, std::string_view dish,
+                       const std::vector<KondateGridRow>& grid, const TFoodData& foods,
+                       const Ask& ask, bool formOpen = true);
   // Moves every category's added dishes to the end of its base dishes.
   void combineAdded();
-  // The main window's combining: asks (unless `ask` is false, which answers Yes), combines,
-  // recreates the data file from `foods` and the base dishes, then deletes the add-dish file.
-  // Refused (with a box) unless the data file reads whole and holds the tables in memory, and
-  // the add-dish file, when there is one, reads whole. When the data file cannot be written
-  // the database is left as it was; when the add-dish file cannot be deleted the data file is
-  // put back as it was; both say so and return false.
-  bool combine(const TFoodData& foods, std::string_view dataPath, std::string_view addPath,
-               bool ask = true);
+  // The main window's combining: asks (an empty `ask` answers Yes), combines, recreates the
+  // data file from `foods` and the base dishes, then deletes the add-dish file. Refused
+  // (with a box) unless the data file reads whole and holds the tables in memory, and the
+  // add-dish file, when there is one, reads whole. When the data file cannot be written the
+  // database is left as it was; when the add-dish file cannot be deleted the data file is
+  // put back as it was; both fail with a box saying so. The boxes come after the questions.
+  Result combine(const TFoodData& foods, std::string_view dataPath, std::string_view addPath,
+                 const Ask& ask, ProgressOpener* progress);
 
  private:
-  void writeSection(ByteWriter& out, bool added) const;
+  void writeSection(ByteWriter& out, bool added, ProgressOpener* progress) const;
   bool filesLoadWhole(const TFoodData& foods, std::string_view dataPath, std::string_view addPath,
                       std::string& dataBytes) const;
-  bool readSection(ByteReader& in, bool added, bool showProgress);
-  void fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
-                    const TFoodData& foods);
+  Result readSection(ByteReader& in, bool added, ProgressOpener* progress);
+  // Boxes for the ingredients left out go to `told`.
+  void fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid, const TFoodData& foods,
+                    Result& told);
   // Before a new added dish is registered in `category`: when other categories hold an added
   // dish of that name, asks whether to move it here (Yes: theirs are removed), keep both (No)
   // or register nothing (Cancel, false).
-  bool settleOtherCategories(const std::string& category, const std::string& dish);
+  bool settleOtherCategories(const std::string& category, const std::string& dish, const Ask& ask);
 
   std::vector<TOrder> orders_;
   bool modified_ = false;

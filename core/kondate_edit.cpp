@@ -11,7 +11,6 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -62,7 +61,7 @@ bool TKondateData::DeleteAddedKondate(std::string_view category, std::string_vie
 }
 
 void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
-                                const TFoodData& foods) {
+                                const TFoodData& foods, Result& told) {
   dish.foods.clear();
   dish.standardWeight = 0;
   for (const KondateGridRow& row : grid) {
@@ -72,8 +71,7 @@ void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow
     double value = 0;
     if (!parseDecimalText(grams, value)) value = 0;
     if (value == 0) {
-      prompt().messageBox(row.foodName, sj("重さが 0 なので登録しません"), Icon::Warning,
-                          Buttons::Ok);
+      told.tell(messageBox(row.foodName, sj("重さが 0 なので登録しません"), Icon::Warning));
       continue;
     }
     dish.foods.push_back(usedFoodFromName(row.foodName, value, foods));
@@ -81,17 +79,17 @@ void TKondateData::fillFromGrid(TKondate& dish, const std::vector<KondateGridRow
   }
 }
 
-bool TKondateData::RegistKondate(std::string_view category, std::string_view dish,
-                                 const std::vector<KondateGridRow>& grid, const TFoodData& foods,
-                                 bool formOpen) {
-  if (!formOpen) {
-    prompt().message(sj("追加できません(内部エラー「献立フォームがNULL」です)"));
-    return false;
-  }
+Result TKondateData::RegistKondate(std::string_view category, std::string_view dish,
+                                   const std::vector<KondateGridRow>& grid, const TFoodData& foods,
+                                   const Ask& ask, bool formOpen) {
+  if (!formOpen)
+    return Result::failure(plainMessage(sj("追加できません(内部エラー「献立フォームがNULL」です)")),
+                           "no dish form");
   // Stored names are cut to 47 bytes, so a longer name is looked up by its cut form.
   const std::string categoryName = cutBytes(category, kKondateNameBytes);
   const std::string dishName = cutBytes(dish, kKondateNameBytes);
-  if (!settleOtherCategories(categoryName, dishName)) return false;
+  if (!settleOtherCategories(categoryName, dishName, ask)) return Result::failure("cancelled");
+  Result told;
   if (orders_.empty()) orders_.push_back(TOrder::make(categoryName));
   int32_t largest = largestNumber();
   const int32_t number = largest == INT32_MAX ? largest : largest + 1;
@@ -105,27 +103,28 @@ bool TKondateData::RegistKondate(std::string_view category, std::string_view dis
                          sj("\n\n 　　続行してもよいなら「はい」を") +
                          sj("\n\n 　　以前のデータの残す場合は「いいえ」を") +
                          sj("\n\n クリックして下さい。");
-      if (prompt().messageBox(text, sj("修正の確認"), Icon::Question, Buttons::YesNo) !=
+      if (askQuestion(ask, messageBox(text, sj("修正の確認"), Icon::Question, Buttons::YesNo)) !=
           Answer::Yes)
-        return false;
-      fillFromGrid(*it, grid, foods);
+        return Result::failure("kept the earlier dish");
+      fillFromGrid(*it, grid, foods, told);
     } else {
       order->added.push_back(TKondate::make(number, dishName));
-      fillFromGrid(order->added.back(), grid, foods);
-      prompt().messageBox(sj("献立を追加しました"), sj("確認"), Icon::Information, Buttons::Ok);
+      fillFromGrid(order->added.back(), grid, foods, told);
+      told.tell(messageBox(sj("献立を追加しました"), sj("確認"), Icon::Information));
     }
   } else {
-    prompt().messageBox(categoryName, sj("分類名を追加します"), Icon::Information, Buttons::Ok);
+    told.tell(messageBox(categoryName, sj("分類名を追加します"), Icon::Information));
     orders_.push_back(TOrder::make(categoryName));
     TOrder& added = orders_.back();
     added.added.push_back(TKondate::make(number, dishName));
-    fillFromGrid(added.added.back(), grid, foods);
+    fillFromGrid(added.added.back(), grid, foods, told);
   }
   modified_ = true;
-  return true;
+  return told;
 }
 
-bool TKondateData::settleOtherCategories(const std::string& category, const std::string& dish) {
+bool TKondateData::settleOtherCategories(const std::string& category, const std::string& dish,
+                                         const Ask& ask) {
   // Replacing the dish of this category has its own question.
   if (const TOrder* here = findOrder(category); here && findDish(here->added, dish)) return true;
   std::vector<TOrder*> others;
@@ -135,11 +134,13 @@ bool TKondateData::settleOtherCategories(const std::string& category, const std:
   // A teacher editing a dish of another category would otherwise get a second copy unasked.
   const std::string other = sj("「") + others.front()->name + sj("」");
   const std::string here = sj("「") + category + sj("」");
-  const Answer a = prompt().messageBox(
-      "<" + dish + sj(">は分類") + other + sj("にも追加済みの献立です。\n\n「はい」：") + other +
-          sj("の献立を消して、") + here + sj("に登録します\n「いいえ」：両方の分類に残します") +
-          sj("\n「キャンセル」：登録しません"),
-      sj("分類の確認"), Icon::Question, Buttons::YesNoCancel);
+  const Answer a =
+      askQuestion(ask, messageBox("<" + dish + sj(">は分類") + other +
+                                      sj("にも追加済みの献立です。\n\n「はい」：") + other +
+                                      sj("の献立を消して、") + here +
+                                      sj("に登録します\n「いいえ」：両方の分類に残します") +
+                                      sj("\n「キャンセル」：登録しません"),
+                                  sj("分類の確認"), Icon::Question, Buttons::YesNoCancel));
   if (a == Answer::Cancel) return false;
   if (a == Answer::Yes)
     for (TOrder* o : others)
@@ -173,69 +174,70 @@ bool pathExists(std::string_view path) {
 
 bool TKondateData::filesLoadWhole(const TFoodData& foods, std::string_view dataPath,
                                   std::string_view addPath, std::string& dataBytes) const {
-  QuietPrompt quiet;
-  ScopedPrompt scoped(quiet);
   if (!readFile(dataPath, dataBytes)) return false;
   TFoodData fileFoods;
   TKondateData fileDishes;
   ByteReader in(dataBytes);
-  if (!fileFoods.readSection(in, false) || !fileDishes.readBaseSection(in, false)) return false;
+  Result read = fileFoods.readSection(in, nullptr);
+  if (read.ok()) read.then(fileDishes.readBaseSection(in, nullptr));
+  if (!read.ok() || !read.messages().empty()) return false;
   // What is in memory is what will be written: it must be what the file holds.
   if (fileFoods.count() != foods.count() || baseDishCount(fileDishes) != baseDishCount(*this))
     return false;
   if (pathExists(addPath)) {
     TKondateData added;
-    if (!added.readAddFile(addPath)) return false;
+    const Result addRead = added.readAddFile(addPath);
+    if (!addRead.ok() || !addRead.messages().empty()) return false;
   }
-  return quiet.shown() == 0;
+  return true;
 }
 
-bool TKondateData::combine(const TFoodData& foods, std::string_view dataPath,
-                           std::string_view addPath, bool ask) {
+Result TKondateData::combine(const TFoodData& foods, std::string_view dataPath,
+                             std::string_view addPath, const Ask& ask, ProgressOpener* progress) {
   // A data file read in part (or not at all) would be replaced by that part, and the added
   // dishes deleted with their file: nothing is combined unless both files read whole.
   std::string oldData;
-  if (!filesLoadWhole(foods, dataPath, addPath, oldData)) {
-    prompt().messageBox(
-        sj("献立データファイルか追加献立ファイルを最後まで読み込めていないため、結合しません。"
-           "\n\n") +
-            std::string(dataPath) + "\n" + std::string(addPath),
-        sj("結合できません"), Icon::Stop, Buttons::Ok);
-    return false;
-  }
-  if (ask &&
-      prompt().messageBox(
-          sj("追加した献立データを通常の献立データに結合します。\nこの処理を行うと、追加した献立は"
-             "削除できなくなります。\n\n下の「はい」をクリックすると、処理を開始します。\n\nもし"
-             "意味が分からなければ「いいえ」をクリックして処理を中断して下さい。"),
-          sj("処理を始めてよろしいですか？"), Icon::Question, Buttons::YesNo) != Answer::Yes)
-    return false;
+  if (!filesLoadWhole(foods, dataPath, addPath, oldData))
+    return Result::failure(
+        messageBox(sj("献立データファイルか追加献立ファイルを最後まで読み込めていないため、結合し"
+                      "ません。\n\n") +
+                       std::string(dataPath) + "\n" + std::string(addPath),
+                   sj("結合できません"), Icon::Stop),
+        "the files do not read whole");
+  if (askQuestion(ask,
+                  messageBox(sj("追加した献立データを通常の献立データに結合します。\nこの処理を行う"
+                                "と、追加した献立は削除できなくなります。\n\n下の「はい」をクリック"
+                                "すると、処理を開始します。\n\nもし意味が分からなければ「いいえ」を"
+                                "クリックして処理を中断して下さい。"),
+                             sj("処理を始めてよろしいですか？"), Icon::Question, Buttons::YesNo)) !=
+      Answer::Yes)
+    return Result::failure("not combined");
   std::vector<TOrder> before = orders_;
   combineAdded();
-  if (!writeDataFile(dataPath, foods, *this)) {
+  if (Result written = writeDataFile(dataPath, foods, *this, progress); !written.ok()) {
     // The added dishes stay apart, as they still are in the files.
     orders_ = std::move(before);
-    return false;
+    return written;
   }
-  if (ask &&
-      prompt().messageBox(
-          sj("結合処理は終了しました。\n\n追加献立ファイルは以後、不要です。\n下の「はい」をクリ"
-             "ックすると、追加献立ファイルを削除します。\n\nもし意味が分からなければ「いいえ」を"
-             "クリックして処理を中断して下さい。"),
-          sj("追加献立ファイルを削除しますか？"), Icon::Question, Buttons::YesNo) != Answer::Yes)
-    return true;
-  if (removeFile(addPath) || !pathExists(addPath)) return true;
+  if (askQuestion(
+          ask, messageBox(sj("結合処理は終了しました。\n\n追加献立ファイルは以後、不要です。\n下"
+                             "の「はい」をクリックすると、追加献立ファイルを削除します。\n\nもし"
+                             "意味が分からなければ「いいえ」をクリックして処理を中断して下さい。"),
+                          sj("追加献立ファイルを削除しますか？"), Icon::Question,
+                          Buttons::YesNo)) != Answer::Yes)
+    return {};
+  if (removeFile(addPath) || !pathExists(addPath)) return {};
   // A kept add-dish file would show every added dish twice from the next start: the data
   // file goes back to what it was, so the files stay as they were before combining.
   const bool restored = writeFileAtomic(dataPath, oldData);
   if (restored) orders_ = std::move(before);
-  prompt().messageBox(
-      std::string(addPath) + "\n\n" +
-          (restored ? sj("追加献立ファイルを削除できないため、結合を取り消しました。")
-                    : sj("追加献立ファイルを削除できません。このままでは追加した献立が二重に"
-                         "なるので、追加献立ファイルを削除して下さい。")),
-      sj("追加献立ファイルを削除できません"), Icon::Stop, Buttons::Ok);
-  return false;
+  return Result::failure(
+      messageBox(std::string(addPath) + "\n\n" +
+                     (restored ? sj("追加献立ファイルを削除できないため、結合を取り消しました。")
+                               : sj("追加献立ファイルを削除できません。このままでは追加した献立が"
+                                    "二重になるので、追加献立ファイルを削除して下さい。")),
+                 sj("追加献立ファイルを削除できません"), Icon::Stop),
+      "the add-dish file cannot be deleted");
 }
 
 }  // namespace nv

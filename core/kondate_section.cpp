@@ -6,7 +6,6 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -29,30 +28,30 @@ void writeKondate(ByteWriter& out, const TKondate& k) {
   writeUsedFoods(out, k.foods);
 }
 
-// Checks magic and version with the program's boxes; false leaves the reader wherever it is.
-bool readHeader(ByteReader& in) {
+// Checks magic and version, failing with the program's boxes; a failure leaves the reader
+// wherever it is.
+Result readHeader(ByteReader& in) {
   std::string_view magic;
   if (!in.readBytes(kMagicBytes, magic) || magic[0] == '\0' ||
-      fixedFieldText(magic) != kKondateMagic) {
-    prompt().messageBox(sj("Nuvelta の献立データではないようです"), sj("確認"), Icon::Stop,
-                        Buttons::Ok);
-    return false;
-  }
+      fixedFieldText(magic) != kKondateMagic)
+    return Result::failure(
+        messageBox(sj("Nuvelta の献立データではないようです"), sj("確認"), Icon::Stop),
+        "no dish section");
   int32_t version = 0;
   if (!in.readInt32(version)) version = 0;
-  if (version != kKondateSectionVersion) {
-    prompt().messageBox(cformat(sj("現在のバージョン=%d ファイルのバージョン=%d です").c_str(),
-                                kKondateSectionVersion, version),
-                        sj("献立データのバージョンが異なるので、読み込めません。"), Icon::Stop,
-                        Buttons::Ok);
-    return false;
-  }
-  return true;
+  if (version != kKondateSectionVersion)
+    return Result::failure(
+        messageBox(cformat(sj("現在のバージョン=%d ファイルのバージョン=%d です").c_str(),
+                           kKondateSectionVersion, version),
+                   sj("献立データのバージョンが異なるので、読み込めません。"), Icon::Stop),
+        "another dish section version");
+  return {};
 }
 
-void reportDamaged() {
-  prompt().messageBox(sj("献立データが壊れているので、読み込めた所までを使います。"), sj("確認"),
-                      Icon::Stop, Buttons::Ok);
+Result damaged() {
+  return Result::failure(messageBox(sj("献立データが壊れているので、読み込めた所までを使います。"),
+                                    sj("確認"), Icon::Stop),
+                         "the dish section is damaged");
 }
 
 // One dish with its ingredients; false (nothing taken) when the input ends inside it or its
@@ -78,7 +77,7 @@ bool readKondate(ByteReader& in, TKondate& k) {
 
 }  // namespace
 
-void TKondateData::writeSection(ByteWriter& out, bool added) const {
+void TKondateData::writeSection(ByteWriter& out, bool added, ProgressOpener* opener) const {
   out.fixedText(kKondateMagic, kMagicBytes);
   out.int32(kKondateSectionVersion);
   out.int32(int32_t(orders_.size()));
@@ -89,7 +88,7 @@ void TKondateData::writeSection(ByteWriter& out, bool added) const {
     out.int32(int32_t(list.size()));
     std::unique_ptr<Progress> progress;
     if (list.size() > kProgressDishes)
-      progress = prompt().progress(sj("献立データを書き込んでいます"), 0, int64_t(list.size()));
+      progress = openProgress(opener, sj("献立データを書き込んでいます"), 0, int64_t(list.size()));
     int64_t written = 0;
     for (const TKondate* k : dishesByName(list)) {
       writeKondate(out, *k);
@@ -98,15 +97,17 @@ void TKondateData::writeSection(ByteWriter& out, bool added) const {
   }
 }
 
-void TKondateData::writeBaseSection(ByteWriter& out) const { writeSection(out, false); }
-void TKondateData::writeAddedSection(ByteWriter& out) const { writeSection(out, true); }
+void TKondateData::writeBaseSection(ByteWriter& out, ProgressOpener* progress) const {
+  writeSection(out, false, progress);
+}
+void TKondateData::writeAddedSection(ByteWriter& out, ProgressOpener* progress) const {
+  writeSection(out, true, progress);
+}
 
-bool TKondateData::readSection(ByteReader& in, bool added, bool showProgress) {
-  if (!readHeader(in)) return false;
-  std::unique_ptr<Progress> progress;
-  if (showProgress)
-    progress = prompt().progress(sj("献立のデータを読み込んでいます"), int64_t(in.position()),
-                                 int64_t(in.size()));
+Result TKondateData::readSection(ByteReader& in, bool added, ProgressOpener* opener) {
+  if (Result header = readHeader(in); !header.ok()) return header;
+  std::unique_ptr<Progress> progress = openProgress(opener, sj("献立のデータを読み込んでいます"),
+                                                    int64_t(in.position()), int64_t(in.size()));
   if (!added) orders_.clear();
   int32_t orderCount = 0;
   bool whole = in.readInt32(orderCount) && orderCount >= 0;
@@ -140,27 +141,27 @@ bool TKondateData::readSection(ByteReader& in, bool added, bool showProgress) {
     if (progress) progress->setPosition(int64_t(in.position()));
   }
   progress.reset();
-  if (!whole) reportDamaged();
-  return whole;
+  return whole ? Result() : damaged();
 }
 
-bool TKondateData::readBaseSection(ByteReader& in, bool showProgress) {
-  return readSection(in, false, showProgress);
+Result TKondateData::readBaseSection(ByteReader& in, ProgressOpener* progress) {
+  return readSection(in, false, progress);
 }
 
-bool TKondateData::readAddedSection(ByteReader& in) { return readSection(in, true, false); }
+Result TKondateData::readAddedSection(ByteReader& in) { return readSection(in, true, nullptr); }
 
-bool TKondateData::readAddFile(std::string_view path) {
+Result TKondateData::readAddFile(std::string_view path) {
   std::string bytes;
   if (!readFile(path, bytes)) {
-    // Missing is no error; something there that cannot be read (a FIFO, a device, a file of
-    // absurd size, no permission) is said, as its dishes are not in the lists.
+    // Missing is no error to tell; something there that cannot be read (a FIFO, a device, a
+    // file of absurd size, no permission) is said, as its dishes are not in the lists.
     std::error_code ec;
-    if (std::filesystem::symlink_status(toFsPath(path), ec).type() !=
+    if (std::filesystem::symlink_status(toFsPath(path), ec).type() ==
         std::filesystem::file_type::not_found)
-      prompt().messageBox(std::string(path), sj("追加献立ファイルを読み込めません"), Icon::Stop,
-                          Buttons::Ok);
-    return false;
+      return Result::failure("no add-dish file");
+    return Result::failure(
+        messageBox(std::string(path), sj("追加献立ファイルを読み込めません"), Icon::Stop),
+        "the add-dish file cannot be read");
   }
   ByteReader in(bytes);
   return readAddedSection(in);
@@ -181,25 +182,24 @@ bool addFileMayBeReplaced(std::string_view path) {
          in.readInt32(version) && version == kKondateSectionVersion;
 }
 
-bool TKondateData::writeAddFile(std::string_view path) {
-  if (!modified_) return true;
+Result TKondateData::writeAddFile(std::string_view path, ProgressOpener* progress) {
+  if (!modified_) return {};
   // The file may be the data file or anything else a chooser offered: what did not read as
   // added dishes is never written over.
-  if (!addFileMayBeReplaced(path)) {
-    prompt().messageBox(std::string(path) + sj("\n\nこのファイルは追加献立のデータではないため、"
-                                               "上書きしません。"),
-                        sj("追加献立ファイルに書き込めません"), Icon::Stop, Buttons::Ok);
-    return false;
-  }
+  if (!addFileMayBeReplaced(path))
+    return Result::failure(
+        messageBox(std::string(path) + sj("\n\nこのファイルは追加献立のデータではないため、"
+                                          "上書きしません。"),
+                   sj("追加献立ファイルに書き込めません"), Icon::Stop),
+        "not an add-dish file");
   ByteWriter out;
-  writeAddedSection(out);
-  if (!writeFileAtomic(path, out.data())) {
-    prompt().messageBox(std::string(path), sj("追加献立ファイルに書き込めません"), Icon::Stop,
-                        Buttons::Ok);
-    return false;
-  }
+  writeAddedSection(out, progress);
+  if (!writeFileAtomic(path, out.data()))
+    return Result::failure(
+        messageBox(std::string(path), sj("追加献立ファイルに書き込めません"), Icon::Stop),
+        "cannot write the add-dish file");
   modified_ = false;
-  return true;
+  return {};
 }
 
 }  // namespace nv

@@ -14,15 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::TKondateData db;
   db.findOrAppendOrder("a").base.push_back(nv::TKondate::make(1, "x"));
   nv::ByteReader in(std::string_view(reinterpret_cast<const char*>(data), size));
-  db.readAddedSection(in);
+  (void)db.readAddedSection(in);
 
   nv::ByteWriter out;
-  db.writeAddedSection(out);
+  db.writeAddedSection(out, nullptr);
   nv::TKondateData again;
   nv::ByteReader back(out.data());
-  if (!again.readAddedSection(back)) __builtin_trap();
+  if (!again.readAddedSection(back).ok()) __builtin_trap();
   nv::ByteWriter out2;
-  again.writeAddedSection(out2);
+  again.writeAddedSection(out2, nullptr);
   if (out2.data() != out.data()) __builtin_trap();
 
   // The file may already hold an added "y" (in "a" it is replaced, elsewhere the silent "Yes"
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const nv::TKondate& dish : order.added) known = known || dish.name == "y";
   size_t before = db.dishCount();
   const nv::TFoodData noFoods;
-  if (!db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}}, noFoods)) __builtin_trap();
+  if (!db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}}, noFoods, {}).ok()) __builtin_trap();
   if (!known && db.dishCount() != before + 1) __builtin_trap();
   db.DeleteAddedKondate("a", "y");
   (void)db.rowsOfAdded();

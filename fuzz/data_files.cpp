@@ -25,41 +25,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   nv::TFoodData foods;
   nv::TKondateData dishes;
-  const bool dataWhole = nv::loadDataFile(dataFile, foods, dishes, false);
+  const bool dataWhole = nv::loadDataFile(dataFile, foods, dishes, nullptr).ok();
   nv::TKondateData addedOnly;
-  const bool addWhole = nv::loadAddFile(addFile, dishes) && addedOnly.readAddFile(addFile);
+  const bool addWhole =
+      nv::loadAddFile(addFile, dishes).ok() && addedOnly.readAddFile(addFile).ok();
   (void)dishes.rowsWithPrefix("", true);
   (void)dishes.largestNumber();
 
   if (dataWhole) {
-    const std::string bytes = nv::dataFileBytes(foods, dishes);
+    const std::string bytes = nv::dataFileBytes(foods, dishes, nullptr);
     nv::TFoodData foods2;
     nv::TKondateData dishes2;
     nv::ByteReader in(bytes);
-    if (!foods2.readSection(in, false) || !dishes2.readBaseSection(in, false)) std::abort();
-    if (nv::dataFileBytes(foods2, dishes2) != bytes) std::abort();
+    if (!foods2.readSection(in, nullptr).ok() || !dishes2.readBaseSection(in, nullptr).ok())
+      std::abort();
+    if (nv::dataFileBytes(foods2, dishes2, nullptr) != bytes) std::abort();
   }
   {
     // Added dishes of two base categories of one name join the first on reading, so the
     // first round trip may regroup them; after it the bytes must hold still.
     auto roundTrip = [](const nv::TKondateData& from) {
       nv::ByteWriter out;
-      from.writeAddedSection(out);
+      from.writeAddedSection(out, nullptr);
       nv::TKondateData back;
       nv::ByteReader in(out.data());
-      if (!back.readAddedSection(in)) std::abort();
+      if (!back.readAddedSection(in).ok()) std::abort();
       return back;
     };
     const nv::TKondateData once = roundTrip(dishes);
     nv::ByteWriter a, b;
-    once.writeAddedSection(a);
-    roundTrip(once).writeAddedSection(b);
+    once.writeAddedSection(a, nullptr);
+    roundTrip(once).writeAddedSection(b, nullptr);
     if (a.data() != b.data()) std::abort();
   }
 
   const std::string dataBefore = nvfuzz::getFile(dataFile);
   const std::string addBefore = nvfuzz::getFile(addFile);
-  const bool combined = dishes.combine(foods, dataFile, addFile, false);
+  const bool combined = dishes.combine(foods, dataFile, addFile, {}, &nv::prompt()).ok();
   if (dataWhole && addWhole && !combined) std::abort();
   if (!(dataWhole && addWhole)) {
     if (combined || nvfuzz::getFile(dataFile) != dataBefore ||

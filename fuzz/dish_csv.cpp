@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   nv::TKondateData db;
   std::string report;
-  db.importCsvData(foods, std::string_view(reinterpret_cast<const char*>(data), size), report);
+  db.importCsvData(foods, std::string_view(reinterpret_cast<const char*>(data), size), report,
+                   &nv::prompt());
   if (db.orders().size() < 15) __builtin_trap();
   for (const nv::TOrder& o : db.orders())
     for (const nv::TKondate& k : o.base)

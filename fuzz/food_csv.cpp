@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nvfuzz::installSilentPrompt();
   nv::TFoodData table;
-  table.importCsv(std::string_view(reinterpret_cast<const char*>(data), size));
+  (void)table.importCsv(std::string_view(reinterpret_cast<const char*>(data), size), nullptr,
+                        &nv::prompt());
   if (table.count() < 1) std::abort();
   for (const nv::TFood& f : table.foods())
     if (f.code.size() > 23 || f.name.size() > 47) std::abort();
@@ -20,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   table.writeSection(out);
   nv::TFoodData again;
   nv::ByteReader in(out.data());
-  if (!again.readSection(in, false) || again.count() != table.count()) std::abort();
+  if (!again.readSection(in, nullptr).ok() || again.count() != table.count()) std::abort();
   return 0;
 }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   nv::TFoodData table;
   nv::ByteReader in(bytes);
-  if (!table.readSection(in, true)) return 0;
+  if (!table.readSection(in, &nv::prompt()).ok()) return 0;
   for (const nv::TFood& f : table.foods()) {
     table.displayName(f.number);
     table.numberOfName(f.name);
@@ -24,6 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   table.writeSection(out);
   nv::TFoodData again;
   nv::ByteReader in2(out.data());
-  if (!again.readSection(in2, false) || again.count() != table.count()) std::abort();
+  if (!again.readSection(in2, nullptr).ok() || again.count() != table.count()) std::abort();
   return 0;
 }

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::TKojinData profile;
   nv::KojinViewState view;
   const std::string nameBefore = profile.name();
-  if (!nv::loadMenuFile(input, menu, profile, lookup(), &view)) {
+  if (!nv::loadMenuFile(input, menu, profile, lookup(), &view).ok()) {
     if (profile.name() != nameBefore || menu.dishes(nv::SelectedMenu::kDayNode).size() != 0)
       std::abort();
     return 0;
@@ -54,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   extra.serialNo = menu.nextSerial();
   menu.add(0, extra);
 
-  if (!nv::saveMenuFile(first, menu, profile, view)) std::abort();
+  if (!nv::saveMenuFile(first, menu, profile, view).ok()) std::abort();
   nv::SelectedMenu again;
   nv::TKojinData againProfile;
   nv::KojinViewState againView;
-  if (!nv::loadMenuFile(first, again, againProfile, lookup(), &againView)) std::abort();
-  if (!nv::saveMenuFile(second, again, againProfile, againView)) std::abort();
+  if (!nv::loadMenuFile(first, again, againProfile, lookup(), &againView).ok()) std::abort();
+  if (!nv::saveMenuFile(second, again, againProfile, againView).ok()) std::abort();
   if (nvfuzz::getFile(first) != nvfuzz::getFile(second)) std::abort();
   return 0;
 }

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::TKojinData profile;
   nv::KojinViewState view;
   nv::ByteReader in(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (profile.readRecord(in, &view)) {
+  if (profile.readRecord(in, &view).ok()) {
     for (int meal = 0; meal < 4; ++meal) {
       for (int slot = 0; slot < nv::kNutrientCount; ++slot) (void)profile.Requirement(meal, slot);
       for (int group = 0; group < nv::kFoodGroupCount; ++group)
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     nv::TKojinData again;
     nv::KojinViewState view2;
     nv::ByteReader back(out.data());
-    if (!again.readRecord(back, &view2)) __builtin_trap();
+    if (!again.readRecord(back, &view2).ok()) __builtin_trap();
     nv::ByteWriter out2;
     again.writeRecord(out2, view2);
     if (out2.data() != out.data()) __builtin_trap();

@@ -25,6 +25,7 @@
 #include "core/kojin_data.h"
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
+#include "planner/added_dishes_at_exit.h"
 #include "planner/conveyor_view.h"
 #include "planner/kondate_button.h"
 #include "planner/menu_document.h"
@@ -36,6 +37,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "widgets/dish_picture.h"
 
@@ -270,12 +272,14 @@ bool TMainForm::loadData(bool showProgress) {
   // be read leaves them as they were (the loader says so); the add-dish file must then not
   // be merged a second time.
   const QFileInfo info(toQ(dataFileName()));
+  ProgressOpener* progress = showProgress ? &prompt() : nullptr;
   if (!info.isFile() || !info.isReadable()) {
-    loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
+    showResult(loadDataFile(dataFileName(), *foodData_, *kondateData_, progress), prompt());
     return false;
   }
-  const bool ok = loadDataFile(dataFileName(), *foodData_, *kondateData_, showProgress);
-  loadAddFile(addFileName(), *kondateData_);
+  const bool ok =
+      showResult(loadDataFile(dataFileName(), *foodData_, *kondateData_, progress), prompt());
+  showResult(loadAddFile(addFileName(), *kondateData_), prompt());
   fillCategoryTabs();
   return ok;
 }

@@ -15,6 +15,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "teacher/add_kondate_form.h"
 #include "widgets/help_window.h"
@@ -52,7 +53,7 @@ void TMainForm::runAddKondateData() {
   const bool changed = services_.dishes ? services_.dishes->editDishes(this)
                                         : runAddKondateForm(this, *foodData_, *kondateData_);
   if (changed) {
-    kondateData_->writeAddFile(addFileName());
+    showResult(kondateData_->writeAddFile(addFileName(), &prompt()), prompt());
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);
   }
@@ -74,11 +75,14 @@ void TMainForm::exportCsv() {
   request.filter = sj("献立データファイル(*.csv)|*.csv|全てのファイル(*.*)|*.*");
   std::string path;
   if (!dialogs().saveFile(request, path)) return;
-  kondateData_->exportCsvFile(foodData_.get(), path);
+  showResult(kondateData_->exportCsvFile(foodData_.get(), path), prompt());
 }
 
 void TMainForm::combineAdded() {
-  if (!kondateData_->combine(*foodData_, dataFileName(), addFileName())) return;
+  if (!showResult(kondateData_->combine(*foodData_, dataFileName(), addFileName(),
+                                        askThrough(prompt()), &prompt()),
+                  prompt()))
+    return;
   fillCategoryTabs();
   makeDishButtons(categoryTabs()->currentIndex(), true);
 }

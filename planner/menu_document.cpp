@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
@@ -72,7 +73,7 @@ void MenuDocument::clearAll() {
 
 bool MenuDocument::writeFile(const std::string& path) {
   const bool before = menu_.modified();
-  const bool ok = saveMenuFile(path, menu_, profile_, view_);
+  const bool ok = showResult(saveMenuFile(path, menu_, profile_, view_), prompt());
   emitModifiedIf(before);
   return ok;
 }
@@ -84,7 +85,7 @@ bool MenuDocument::readFile(const std::string& path) {
   lookup.standardWeightOf = [db](int32_t n) { return db ? db->standardWeightOf(n) : 0.0; };
   const bool before = menu_.modified();
   KojinViewState view;
-  if (!loadMenuFile(path, menu_, profile_, lookup, &view)) return false;
+  if (!showResult(loadMenuFile(path, menu_, profile_, lookup, &view), prompt())) return false;
   view_ = view;
   emit menuReset();
   emitModifiedIf(before);

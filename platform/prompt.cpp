@@ -35,6 +35,11 @@ Answer defaultAnswer(Buttons buttons) {
 }
 }  // namespace
 
+std::unique_ptr<Progress> openProgress(ProgressOpener* opener, const std::string& caption,
+                                       int64_t minimum, int64_t maximum) {
+  return opener ? opener->progress(caption, minimum, maximum) : nullptr;
+}
+
 Prompt& prompt() {
   Prompt* p = currentPrompt();
   return p ? *p : consolePrompt();

@@ -1,7 +1,8 @@
 #pragma once
-// How logic talks to the user: message boxes, plain messages and progress windows.
-// Data classes call prompt(); the program installs the Qt implementation, nvtool the console
-// one, tests a scripted one.
+// How windows talk to the user: message boxes, plain messages and progress windows. The
+// Qt-free code never calls prompt(): it returns a Result (platform/result.h) that its caller
+// shows, and is handed a ProgressOpener for its progress windows. The program installs the
+// Qt implementation, nvtool the console one, tests a scripted one.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,17 +21,26 @@ class Progress {
   virtual void setPosition(int64_t position) = 0;
 };
 
-class Prompt {
+// Opens progress windows: the part of a Prompt that a long read or write is handed.
+class ProgressOpener {
  public:
-  virtual ~Prompt() = default;
+  virtual ~ProgressOpener() = default;
+  // Never null: an opener that shows nothing returns an object that does nothing.
+  virtual std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
+                                             int64_t maximum) = 0;
+};
+
+// A progress window from `opener`, or none (nullptr) when no opener was handed over.
+std::unique_ptr<Progress> openProgress(ProgressOpener* opener, const std::string& caption,
+                                       int64_t minimum, int64_t maximum);
+
+class Prompt : public ProgressOpener {
+ public:
   // All texts are CP932.
   virtual Answer messageBox(const std::string& text, const std::string& caption, Icon icon,
                             Buttons buttons) = 0;
   // A plain message window with an OK button and the program's title.
   virtual void message(const std::string& text) = 0;
-  // Never null: a Prompt that shows nothing returns an object that does nothing.
-  virtual std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
-                                             int64_t maximum) = 0;
 };
 
 // The process-wide Prompt; the console one until another is installed.

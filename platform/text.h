@@ -1,5 +1,6 @@
 #pragma once
-// CP932 text: the program keeps every text as the bytes its files hold (see DESIGN.md).
+// CP932 text: the program keeps every text as the bytes its files hold (docs/ARCHITECTURE.md,
+// "Text").
 #include <string>
 #include <string_view>
 

@@ -20,6 +20,7 @@
 #include "core/kondate_data.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "teacher/dialog_placement.h"
 #include "teacher/model/food_tabs.h"
@@ -391,8 +392,9 @@ void TAddKondateForm::DelBtnClick() {
 }
 
 void TAddKondateForm::RegistBtnClick() {
-  if (!dishes_.RegistKondate(fromQ(ComboBox1->currentText()), fromQ(Edit1->text()),
-                             grid_.foodRows(), foods_))
+  if (!showResult(dishes_.RegistKondate(fromQ(ComboBox1->currentText()), fromQ(Edit1->text()),
+                                        grid_.foodRows(), foods_, askThrough(prompt())),
+                  prompt()))
     return;
   const QString category = ComboBox1->currentText();
   if (ComboBox1->findText(category, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)

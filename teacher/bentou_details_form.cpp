@@ -22,6 +22,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 #include "teacher/change_file_name_form.h"
@@ -289,7 +290,7 @@ void TBentouDetailsForm::renamePicture() {
   const std::string old = fromQ(item->text());
   TChangeFileNameForm form(old, old, this);
   if (form.exec() != QDialog::Accepted) return;
-  nv::renamePicture(pictureFolder(), old, form.newName());
+  showResult(nv::renamePicture(pictureFolder(), old, form.newName()), prompt());
   CheckKondateDataFileBtnClick();
 }
 

@@ -17,6 +17,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 #include "teacher/details_form.h"
@@ -175,8 +176,9 @@ void TDetailsForm::TransBtnClick() {
   // An installed program folder cannot take the file: it goes to the user's data folder.
   const std::string configured = fromQ(FileName->text());
   const std::string target = dataFileForWriting(configured);
-  const CsvConversion c =
-      convertCsvFiles(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), target);
+  const CsvConversion c = convertCsvFiles(fromQ(FoodDataFile->text()),
+                                          fromQ(KondateDataFile->text()), target, &prompt());
+  showResult(c.told, prompt());
   fillList(ListView1, c.foodRows);
   fillList(ListView2, c.dishRows);
   // Only a data file that was written is taken: a failed write left the old one in place.
@@ -194,7 +196,8 @@ void TDetailsForm::TransBtnClick() {
 
 void TDetailsForm::CheckKondateDataFileBtnClick() {
   const CsvConversion c =
-      convertCsvFiles(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), {});
+      convertCsvFiles(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), {}, &prompt());
+  showResult(c.told, prompt());
   fillList(ListView1, c.foodRows);
   fillList(ListView2, c.dishRows);
   if (!c.foodsRead) return;
@@ -238,6 +241,7 @@ void TDetailsForm::convertPictures(bool shrink) {
 
 void TDetailsForm::ShowBdFileBtnClick() {
   const DataFilePreview p = previewDataFile(fromQ(FileName2->text()));
+  showResult(p.told, prompt());
   if (!p.opened) return;
   fillList(ListView3, p.foodRows);
   fillList(ListView4, p.dishRows);

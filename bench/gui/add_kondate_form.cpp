@@ -21,11 +21,11 @@ struct Data {
   Data() {
     std::string csv;
     nv::readFile(NV_DATA_DIR "/foods.csv", csv);
-    foods.importCsv(csv);
+    (void)foods.importCsv(csv, nullptr, &nv::prompt());
     // The dish import writes its report beside the CSV: read a copy.
     nv::readFile(NV_DATA_DIR "/dishes.csv", csv);
     nv::writeFileAtomic("/tmp/nv_bench_dishes.csv", csv);
-    dishes.importCsv(foods, "/tmp/nv_bench_dishes.csv");
+    (void)dishes.importCsv(foods, "/tmp/nv_bench_dishes.csv", {}, &nv::prompt());
   }
 };
 

@@ -11,6 +11,7 @@
 
 #include "bento/model/appliance_layout.h"
 #include "bento/model/bento_messages.h"
+#include "core/csv_fields.h"
 #include "core/food.h"
 #include "platform/binio.h"
 #include "platform/files.h"
@@ -37,12 +38,6 @@ std::string_view stripLine(std::string_view line) {
       return line;
     }
   }
-}
-
-// The field that starts at `from`: up to the next comma or the end of the line.
-std::string_view fieldAt(std::string_view line, size_t from) {
-  size_t end = line.find(',', from);
-  return line.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
 }
 
 // The leading decimal number of a field, as the plain text-to-number conversion reads it
@@ -135,12 +130,15 @@ class CsvReader {
   TBentouData* current() { return haveCurrent_ ? &kitchen_.Dishes.back() : nullptr; }
 
   void ingredientLine(std::string_view l) {
-    size_t second = l.find(',', 1);
-    if (second == std::string_view::npos) return;
+    // The first byte is the line's mark; the ingredient and its quantity follow it.
+    CsvFields fields(l.substr(std::min<size_t>(1, l.size())));
+    std::string_view ingredient, quantity;
+    if (!fields.next(ingredient)) return;
+    fields.next(quantity);
     TBentouData* d = current();
     if (!d) return report(kHeadingNoDish);
-    d->IngredientLines.push_back(cutBytes(l.substr(1, second - 1), kBentoCsvFieldBytes));
-    d->QuantityLines.push_back(cutBytes(fieldAt(l, second + 1), kBentoCsvFieldBytes));
+    d->IngredientLines.push_back(cutBytes(ingredient, kBentoCsvFieldBytes));
+    d->QuantityLines.push_back(cutBytes(quantity, kBentoCsvFieldBytes));
   }
 
   void stepLine(std::string_view l) {
@@ -155,11 +153,11 @@ class CsvReader {
     // Short of its eight fields the line is no dish; said, so the dish is not just missing.
     if (std::count(l.begin(), l.end(), ',') < 7) return report(kHeadingTooFewCommas);
     std::string f[8];
-    size_t from = 0;
+    CsvFields fields(l);
     for (std::string& field : f) {
-      std::string_view v = fieldAt(l, from);
+      std::string_view v;
+      fields.next(v);
       field = cutBytes(v, kBentoCsvFieldBytes);
-      from += v.size() + 1;
     }
     for (int i : {0, 1, 2, 4, 5, 6, 7})
       if (f[i].empty()) return report(kHeadingMissingData);

@@ -14,6 +14,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -46,7 +47,7 @@ bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, cons
                       std::string_view errorLead) {
   kitchen.clear();
   // The error file is emptied first: were it the CSV itself, the CSV would be lost unread.
-  if (!outputsAreNotInputs({csvPath}, {errorPath})) return false;
+  if (!showResult(outputsAreNotInputs({csvPath}, {errorPath}), prompt())) return false;
   if (!writeFileAtomic(errorPath, "")) {
     box(errorPath, kErrorFileCaption);
     return false;
@@ -73,7 +74,9 @@ bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
                      std::string_view dataFilePath, const std::string* pictureFolder,
                      std::string* errorFile) {
   const std::string errorPath = joinPath(folderOf(dataFilePath), "error.txt");
-  if (!outputsAreNotInputs({foodCsvPath, dishCsvPath}, {dataFilePath, errorPath})) return false;
+  if (!showResult(outputsAreNotInputs({foodCsvPath, dishCsvPath}, {dataFilePath, errorPath}),
+                  prompt()))
+    return false;
   std::string bytes;
   if (!readFile(foodCsvPath, bytes)) {
     box(foodCsvPath, kCannotReadFileCaption);
@@ -81,7 +84,7 @@ bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
   }
   TFoodData foods;
   std::string foodNote;
-  foods.importCsv(bytes, &foodNote);
+  showResult(foods.importCsv(bytes, &foodNote, &prompt()), prompt());
   if (!foodNote.empty()) foodNote += "\r\n";
   if (!readFile(dishCsvPath, bytes)) {
     box(dishCsvPath, kCannotReadFileCaption);
@@ -101,8 +104,9 @@ bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
                         Buttons::Ok);
     return false;
   }
-  return replaceKeepingBackup(dataFilePath, bentoDataBytes(foods, kitchen),
-                              kCannotWriteFileCaption);
+  return showResult(
+      replaceKeepingBackup(dataFilePath, bentoDataBytes(foods, kitchen), kCannotWriteFileCaption),
+      prompt());
 }
 
 NameList pictureNames(std::string_view folder) {
@@ -142,7 +146,7 @@ bool checkBentoPictures(std::string_view dataFilePath, std::string_view pictureF
   TFoodData foods;
   TDaidokoro kitchen;
   ByteReader in(bytes);
-  if (!foods.readSection(in, false)) return false;
+  if (!showResult(foods.readSection(in, nullptr), prompt())) return false;
   if (!kitchen.read(in)) {
     prompt().messageBox(std::string(dataFilePath), sj(kDataFileDamagedCaption), Icon::Warning,
                         Buttons::Ok);

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -17,7 +18,8 @@ bool parseBentoData(std::string_view bytes, TFoodData& foods, TDaidokoro& kitche
   ByteReader in(bytes);
   // A refused food section leaves the reader somewhere inside its header: what follows is
   // not a kitchen part.
-  if (!foods.readSection(in, showProgress)) return false;
+  if (!showResult(foods.readSection(in, showProgress ? &prompt() : nullptr), prompt()))
+    return false;
   return kitchen.read(in);
 }
 
@@ -40,7 +42,8 @@ bool loadBentoDataFile(std::string_view configuredPath, TFoodData& foods, TDaido
     return false;
   }
   ByteReader in(bytes);
-  if (!foods.readSection(in, showProgress)) return false;
+  if (!showResult(foods.readSection(in, showProgress ? &prompt() : nullptr), prompt()))
+    return false;
   if (!kitchen.read(in)) {
     prompt().messageBox(path, sj(kDataFileDamagedCaption), Icon::Warning, Buttons::Ok);
     return false;

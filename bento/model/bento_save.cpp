@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -67,7 +68,7 @@ bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& pro
                     PlacedDishRecords& dishes) {
   ByteReader in(bytes);
   TKojinData readProfile = profile;
-  if (!readProfile.readRecord(in)) return false;
+  if (!showResult(readProfile.readRecord(in), prompt())) return false;
   int32_t count;
   double stored;
   if (!in.readInt32(count) || !in.readDouble(stored) || !in.canHold(count, kMinRecordSize) ||

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/result.h"
+
 namespace nv {
 
 class SelectedMenu;
@@ -18,15 +20,15 @@ struct DishLookup {
   std::function<double(int32_t)> standardWeightOf;
 };
 
-// Writes the file atomically; clears Modified. A file that cannot be written is reported
-// (box: the path, caption "書き出しのためにオープンできません") and false returned.
-bool saveMenuFile(const std::string& path, SelectedMenu& menu, const TKojinData& profile,
-                  const KojinViewState& view);
+// Writes the file atomically; clears Modified. A file that cannot be written fails with a box
+// (the path, caption "書き出しのためにオープンできません").
+Result saveMenuFile(const std::string& path, SelectedMenu& menu, const TKojinData& profile,
+                    const KojinViewState& view);
 
-// Reads the file; every failure is reported through Prompt and leaves the menu and the
-// profile as they were. On success the menu and profile are replaced and `view` (when given)
-// receives the window settings the profile record holds.
-bool loadMenuFile(const std::string& path, SelectedMenu& menu, TKojinData& profile,
-                  const DishLookup& dishes, KojinViewState* view = nullptr);
+// Reads the file; every failure comes with its box and leaves the menu and the profile as
+// they were. On success the menu and profile are replaced and `view` (when given) receives
+// the window settings the profile record holds.
+Result loadMenuFile(const std::string& path, SelectedMenu& menu, TKojinData& profile,
+                    const DishLookup& dishes, KojinViewState* view = nullptr);
 
 }  // namespace nv

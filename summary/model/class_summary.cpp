@@ -28,7 +28,8 @@ void takeProfile(const TKojinData& profile, ChildResult& child) {
 bool readMenu(const std::string& path, const TFoodData& foods, ChildResult& child) {
   SelectedMenu menu;
   TKojinData profile;
-  if (!loadMenuFile(path, menu, profile, DishLookup{})) return false;
+  // The reasons reach the recording prompt the summary reads them from.
+  if (!showResult(loadMenuFile(path, menu, profile, DishLookup{}), prompt())) return false;
   takeProfile(profile, child);
   for (int node = 0; node < SelectedMenu::kNodeCount; ++node) {
     if (menu.dishes(node).empty()) continue;

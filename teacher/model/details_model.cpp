@@ -6,7 +6,6 @@
 #include "core/nv_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -35,35 +34,44 @@ std::string kaitenShuukiCaption(int seconds) {
 std::string dishCsvReportPath(std::string_view dishCsv) { return changeExtension(dishCsv, ".txt"); }
 
 CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv,
-                              std::string_view dataPath) {
+                              std::string_view dataPath, ProgressOpener* progress) {
   CsvConversion out;
+  Result& told = out.told;
+  auto unreadable = [](std::string_view path) {
+    return messageBox(std::string(path), sj("ファイルを読み込めません"), Icon::Stop);
+  };
   // The report beside the dish CSV and the data file must not land on either source.
-  if (!outputsAreNotInputs({foodCsv, dishCsv}, {dataPath, dishCsvReportPath(dishCsv)})) return out;
+  told.then(outputsAreNotInputs({foodCsv, dishCsv}, {dataPath, dishCsvReportPath(dishCsv)}));
+  if (!told.ok()) return out;
   std::string bytes;
   if (!readFile(foodCsv, bytes)) {
-    prompt().messageBox(std::string(foodCsv), sj("ファイルを読み込めません"), Icon::Stop,
-                        Buttons::Ok);
+    told.fail(unreadable(foodCsv), "cannot read the food CSV");
     return out;
   }
   TFoodData foods;
   std::string foodNote;
-  foods.importCsv(bytes, &foodNote);
+  // A table cut short is still shown and converted: its box says how far it went.
+  const Result foodsRead = foods.importCsv(bytes, &foodNote, progress);
+  for (const Message& m : foodsRead.messages()) told.tell(m);
   out.foodsRead = true;
   for (const TextRow& r : foods.listRows())
     out.foodRows.push_back(TextRow(r.begin(), r.begin() + std::min<size_t>(5, r.size())));
 
   if (!readFile(dishCsv, bytes)) {
-    prompt().messageBox(std::string(dishCsv), sj("ファイルを読み込めません"), Icon::Stop,
-                        Buttons::Ok);
+    told.fail(unreadable(dishCsv), "cannot read the dish CSV");
     return out;
   }
   TKondateData dishes;
-  // An import that stops (no data, no report file) has said why; nothing is written then.
-  if (!dishes.importCsv(foods, dishCsv, foodNote.empty() ? std::string() : foodNote + "\n"))
-    return out;
+  // An import that stops (no data, no report file) says why; nothing is written then.
+  told.then(dishes.importCsv(foods, dishCsv, foodNote.empty() ? std::string() : foodNote + "\n",
+                             progress));
+  if (!told.ok()) return out;
   out.dishesRead = true;
   out.dishRows = dishes.previewRows(&foods);
-  if (!dataPath.empty()) out.written = writeConvertedDataFile(dataPath, foods, dishes);
+  if (!dataPath.empty()) {
+    told.then(writeConvertedDataFile(dataPath, foods, dishes, progress));
+    out.written = told.ok();
+  }
   return out;
 }
 
@@ -73,7 +81,7 @@ DataFilePreview previewDataFile(std::string_view path) {
   if (!readFile(path, probe, uint64_t(1) << 31)) return out;
   TFoodData foods;
   TKondateData dishes;
-  loadDataFile(path, foods, dishes, false);
+  out.told = loadDataFile(path, foods, dishes, nullptr);
   out.opened = true;
   out.foodRows = foods.listRows();
   out.dishRows = dishes.previewRows(&foods);

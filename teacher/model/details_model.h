@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/rows.h"
+#include "platform/result.h"
 
 namespace nv {
 
@@ -63,24 +64,26 @@ struct CsvConversion {
   bool written = false;
   TextRows foodRows;  // code, name, group, colour class, energy
   TextRows dishRows;  // number, name, standard weight, foods 1..5
+  Result told;        // every box of the reading and writing, in order
 };
 // Reads the food CSV, then the dish CSV against those foods; writes the data file when
-// dataPath is not empty and both were read. Files that cannot be read are reported
-// ("ファイルを読み込めません"); a data file that cannot be written is reported by the writer and
+// dataPath is not empty and both were read. Files that cannot be read are told
+// ("ファイルを読み込めません"); a data file that cannot be written is told by the writer and
 // the old one stays, as it does when the result holds no food or no dish. A data file that
 // is replaced is kept as "<name>.bak". Nothing is done when the data file or the report would
-// be one of the two sources.
+// be one of the two sources. `progress` (may be null) shows the reading and writing.
 CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv,
-                              std::string_view dataPath);
+                              std::string_view dataPath, ProgressOpener* progress);
 // The dish CSV's report: its path with the extension ".txt".
 std::string dishCsvReportPath(std::string_view dishCsv);
 
 // The third tab: the foods (code, name, group, colour, ten nutrients) and dishes of a data
-// file; opened false (nothing shown) when the file cannot be read.
+// file; opened false (nothing told) when the file cannot be read.
 struct DataFilePreview {
   bool opened = false;
   TextRows foodRows;
   TextRows dishRows;
+  Result told;  // the boxes of a damaged file
 };
 DataFilePreview previewDataFile(std::string_view path);
 

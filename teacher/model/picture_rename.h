@@ -3,11 +3,13 @@
 // picture folder, together with its small picture "<old>s.bmp" when there is one.
 #include <string_view>
 
+#include "platform/result.h"
+
 namespace nv {
 
-// False, with a message box naming the file, when the old picture is missing, the new name
-// is empty or already taken by another picture or small picture (which would be lost), or a
-// rename fails (then neither file is renamed).
-bool renamePicture(std::string_view folder, std::string_view oldName, std::string_view newName);
+// A failure, with a message box naming the file, when the old picture is missing, the new
+// name is empty or already taken by another picture or small picture (which would be lost),
+// or a rename fails (then neither file is renamed).
+Result renamePicture(std::string_view folder, std::string_view oldName, std::string_view newName);
 
 }  // namespace nv

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -22,11 +23,11 @@ TEST(DataFolder, DataUnderAFolderCp932CannotSpellLoads) {
   nv::setProgramFolder(nv::fromFsPath(program));
   const std::string dataFile = nv::joinPath(nv::programFolder(), "NV.nv");
   nvtest::ScriptedPrompt prompt;  // any message fails the test
-  ASSERT_TRUE(nv::writeDataFile(dataFile, foods, dishes));
+  ASSERT_TRUE(nvtest::shown(nv::writeDataFile(dataFile, foods, dishes, &nv::prompt())));
   EXPECT_TRUE(fs::is_regular_file(program / "NV.nv"));
   nv::TFoodData loadedFoods;
   nv::TKondateData loadedDishes;
-  EXPECT_TRUE(nv::loadDataFile(dataFile, loadedFoods, loadedDishes, false));
+  EXPECT_TRUE(nvtest::shown(nv::loadDataFile(dataFile, loadedFoods, loadedDishes, nullptr)));
   EXPECT_EQ(loadedFoods.count(), 2u);
   EXPECT_EQ(loadedDishes.nameOf(1), nv::sj("卵丼"));
   nv::setProgramFolder("");

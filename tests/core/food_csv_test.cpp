@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ struct Imported {
 Imported importText(const std::string& csv) {
   nvtest::ScriptedPrompt prompt;
   Imported r;
-  r.table.importCsv(csv);
+  nvtest::shown(r.table.importCsv(csv, nullptr, &nv::prompt()));
   r.progress = prompt.progressWindows();
   return r;
 }
@@ -99,11 +100,11 @@ TEST(FoodCsv, Utf8FilesWithOrWithoutAMarkAreConvertedAndSaidSo) {
   nvtest::ScriptedPrompt prompt;
   nv::TFoodData cp932, plain, marked;
   std::string note = "stale";
-  cp932.importCsv(nv::sj(utf8), &note);
+  nvtest::shown(cp932.importCsv(nv::sj(utf8), &note, &nv::prompt()));
   EXPECT_EQ(note, "");
-  plain.importCsv(utf8, &note);
+  nvtest::shown(plain.importCsv(utf8, &note, &nv::prompt()));
   EXPECT_EQ(nv::cp932ToUtf8(note), "食品ファイルを UTF-8 のファイルとして読み込みました");
-  marked.importCsv("\xEF\xBB\xBF" + utf8, &note);
+  nvtest::shown(marked.importCsv("\xEF\xBB\xBF" + utf8, &note, &nv::prompt()));
   EXPECT_FALSE(note.empty());
   for (const nv::TFoodData* t : {&plain, &marked}) {
     ASSERT_EQ(t->count(), 2u);
@@ -115,14 +116,15 @@ TEST(FoodCsv, Utf8FilesWithOrWithoutAMarkAreConvertedAndSaidSo) {
 
   // Characters CP932 lacks become '?', and the note counts them.
   nv::TFoodData odd;
-  odd.importCsv(std::string(kHeader) + "x,🍙むすび?,5,2,1\n", &note);
+  nvtest::shown(odd.importCsv(std::string(kHeader) + "x,🍙むすび?,5,2,1\n", &note, &nv::prompt()));
   EXPECT_EQ(odd.foods()[0].name, nv::sj("?むすび?"));
   EXPECT_EQ(nv::cp932ToUtf8(note),
             "食品ファイルを UTF-8 のファイルとして読み込みました（Shift-JIS にない文字 1 "
             "個は「?」にしました）");
   // CP932 half-width kana that happen to be valid two-byte UTF-8 stay CP932.
   nv::TFoodData kana;
-  kana.importCsv(std::string(kHeader) + "x," + nv::sj("ﾃｽ") + ",5,2,1\n", &note);
+  nvtest::shown(kana.importCsv(std::string(kHeader) + "x," + nv::sj("ﾃｽ") + ",5,2,1\n", &note,
+                               &nv::prompt()));
   EXPECT_EQ(kana.foods()[0].name, nv::sj("ﾃｽ"));
   EXPECT_EQ(note, "");
 }
@@ -134,7 +136,8 @@ TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImportAndSaysWhere) {
       "（読み込んだ食品 1 件）",
       "確認", nv::Icon::Warning);
   nv::TFoodData table;
-  EXPECT_FALSE(table.importCsv(std::string(kHeader) + "a,A,1,1,10\n" + "b,B,2\n" + "c,C,3,3,30\n"));
+  EXPECT_FALSE(nvtest::shown(table.importCsv(
+      std::string(kHeader) + "a,A,1,1,10\n" + "b,B,2\n" + "c,C,3,3,30\n", nullptr, &nv::prompt())));
   ASSERT_EQ(table.count(), 2u);  // the line without its fourth comma is the last food
   const nv::TFood& partial = table.foods()[1];
   EXPECT_EQ(partial.code, "b");
@@ -146,7 +149,8 @@ TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImportAndSaysWhere) {
 TEST(FoodCsv, BlankLinesAreSkipped) {
   nvtest::ScriptedPrompt prompt;
   nv::TFoodData table;
-  EXPECT_TRUE(table.importCsv(std::string(kHeader) + "a,A,1,1,10\n\n  \r\n\t\nc,C,3,3,30\n\n"));
+  EXPECT_TRUE(nvtest::shown(table.importCsv(
+      std::string(kHeader) + "a,A,1,1,10\n\n  \r\n\t\nc,C,3,3,30\n\n", nullptr, &nv::prompt())));
   ASSERT_EQ(table.count(), 2u);
   EXPECT_EQ(table.foods()[1].code, "c");
   EXPECT_EQ(table.foods()[1].nutrients[0], 30);
@@ -157,8 +161,10 @@ TEST(FoodCsv, NumbersThatAreNotFiniteDecimalsCountAsZeroAndAreTold) {
   prompt.expectBox("栄養素の値が数として読めないため 0 とした行があります: 3, 4, 5 行目", "確認",
                    nv::Icon::Warning);
   nv::TFoodData table;
-  EXPECT_TRUE(table.importCsv(std::string(kHeader) + "a,A,1,1,10,2\n" + "b,B,1,1,inf,nan\n" +
-                              "c,C,1,1,0x10,5\n" + "d,D,1,1,1e999,-1e400,7\n"));
+  EXPECT_TRUE(
+      nvtest::shown(table.importCsv(std::string(kHeader) + "a,A,1,1,10,2\n" + "b,B,1,1,inf,nan\n" +
+                                        "c,C,1,1,0x10,5\n" + "d,D,1,1,1e999,-1e400,7\n",
+                                    nullptr, &nv::prompt())));
   ASSERT_EQ(table.count(), 4u);
   EXPECT_EQ(table.foods()[0].nutrients[0], 10);
   for (size_t i : {1, 2, 3}) EXPECT_EQ(table.foods()[i].nutrients[0], 0) << i;
@@ -194,7 +200,8 @@ TEST(FoodCsv, OverlongLineContinuesAsTheNextLine) {
   prompt.expectBox("栄養素の値が数として読めないため 0 とした行があります: 2 行目", "確認",
                    nv::Icon::Warning);
   nv::TFoodData table;
-  EXPECT_TRUE(table.importCsv(std::string(kHeader) + first + ",x,y,2,2,5\n"));
+  EXPECT_TRUE(nvtest::shown(
+      table.importCsv(std::string(kHeader) + first + ",x,y,2,2,5\n", nullptr, &nv::prompt())));
   ASSERT_EQ(table.count(), 2u);
   EXPECT_EQ(table.foods()[0].nutrients[0], 0);
   const nv::TFood& rest = table.foods()[1];
@@ -209,7 +216,7 @@ TEST(FoodCsv, ShippedSourceImportsEveryLine) {
   ASSERT_TRUE(nv::readFile(NV_TEST_DATA_DIR "/foods.csv", csv));
   nvtest::ScriptedPrompt prompt;
   nv::TFoodData t;
-  t.importCsv(csv);
+  nvtest::shown(t.importCsv(csv, nullptr, &nv::prompt()));
   size_t lines = size_t(std::count(csv.begin(), csv.end(), '\n'));
   EXPECT_EQ(t.count(), lines - 1);
   for (const nv::TFood& f : t.foods()) {

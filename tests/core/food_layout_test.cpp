@@ -8,6 +8,7 @@
 #include "core/used_food.h"
 #include "platform/binio.h"
 #include "platform/text.h"
+#include "shown.h"
 
 namespace {
 using nvtest::Bytes;
@@ -72,7 +73,7 @@ TEST(FoodLayout, SectionIsMagicZerosVersionCountRecords) {
 
   nv::TFoodData back;
   nv::ByteReader in(w.data());
-  ASSERT_TRUE(back.readSection(in, false));
+  ASSERT_TRUE(nvtest::shown(back.readSection(in, nullptr)));
   EXPECT_TRUE(in.atEnd());
   ASSERT_EQ(back.count(), 1u);
   EXPECT_EQ(back.foods()[0].name, sampleFood().name);

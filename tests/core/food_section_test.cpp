@@ -6,6 +6,7 @@
 #include "platform/binio.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 namespace {
 using nvtest::Bytes;
@@ -47,7 +48,7 @@ TEST(FoodSection, BadMagicKeepsThePreviousTable) {
     prompt.expectBox("Nuvelta の食品データではないようです", "確認", nv::Icon::Stop);
     nv::TFoodData t = previousTable();
     nv::ByteReader in(bytes);
-    EXPECT_FALSE(t.readSection(in, true));
+    EXPECT_FALSE(nvtest::shown(t.readSection(in, &nv::prompt())));
     expectPrevious(t);
     EXPECT_TRUE(prompt.progressWindows().empty());
   }
@@ -60,13 +61,13 @@ TEST(FoodSection, MagicIsTheWholeTextBeforeItsNul) {
   prompt.expectBox("Nuvelta の食品データではないようです", "確認", nv::Icon::Stop);
   nv::TFoodData t;
   nv::ByteReader in(longer.str());
-  EXPECT_FALSE(t.readSection(in, false));
+  EXPECT_FALSE(nvtest::shown(t.readSection(in, nullptr)));
 
   // Bytes after the NUL do not matter.
   Bytes junk;
   junk.raw("Nuvelta Food Data").fill(1).fill(110, 'x').i32(2).i32(0);
   nv::ByteReader in2(junk.str());
-  EXPECT_TRUE(t.readSection(in2, false));
+  EXPECT_TRUE(nvtest::shown(t.readSection(in2, nullptr)));
   EXPECT_EQ(t.count(), 0u);
 }
 
@@ -79,7 +80,7 @@ TEST(FoodSection, OtherVersionsKeepThePreviousTableWithOneMessage) {
                      nv::Icon::Stop);
     nv::TFoodData t = previousTable();
     nv::ByteReader in(bytes);
-    EXPECT_FALSE(t.readSection(in, false));
+    EXPECT_FALSE(nvtest::shown(t.readSection(in, nullptr)));
     expectPrevious(t);
     EXPECT_EQ(prompt.shown().size(), 1u);
   }
@@ -90,7 +91,7 @@ TEST(FoodSection, ReadsRecordsInOrderWithProgressAndStopsAtTheDishSection) {
   nvtest::ScriptedPrompt prompt;
   nv::TFoodData t = previousTable();
   nv::ByteReader in(bytes);
-  ASSERT_TRUE(t.readSection(in, true));
+  ASSERT_TRUE(nvtest::shown(t.readSection(in, &nv::prompt())));
   ASSERT_EQ(t.count(), 3u);
   EXPECT_EQ(t.foods()[0].number, 3);
   EXPECT_EQ(t.foods()[2].name, nv::sj("あわ"));
@@ -122,7 +123,7 @@ TEST(FoodSection, ShortFileKeepsTheWholeRecordsAndSaysSo) {
                      "確認", nv::Icon::Stop);
     nv::TFoodData t = previousTable();
     nv::ByteReader in(c.bytes);
-    EXPECT_FALSE(t.readSection(in, false));
+    EXPECT_FALSE(nvtest::shown(t.readSection(in, nullptr)));
     ASSERT_EQ(t.count(), c.kept);
     if (c.kept > 0) {
       EXPECT_EQ(t.foods()[c.kept - 1].number, int32_t(c.kept));

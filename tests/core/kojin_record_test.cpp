@@ -7,6 +7,7 @@
 #include "platform/binio.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 using nv::sj;
 using nv::TKojinData;
@@ -74,7 +75,7 @@ TEST(KojinRecord, ReadsElevenItemsAndTheWindowSettings) {
   TKojinData p;
   nv::KojinViewState view;
   nv::ByteReader in(bytes);
-  ASSERT_TRUE(p.readRecord(in, &view));
+  ASSERT_TRUE(nvtest::shown(p.readRecord(in, &view)));
   EXPECT_EQ(in.remaining(), 4u);
   EXPECT_EQ(p.name(), sj("はなこ"));
   EXPECT_EQ(p.age, 30);
@@ -101,7 +102,7 @@ TEST(KojinRecord, TenItemsMeanTheCapacityDefault) {
   TKojinData p;
   p.lunchBoxCapacity = 1200;
   nv::ByteReader in(bytes);
-  ASSERT_TRUE(p.readRecord(in));
+  ASSERT_TRUE(nvtest::shown(p.readRecord(in)));
   EXPECT_EQ(p.lunchBoxCapacity, 900);
   EXPECT_EQ(p.age, 5);
   EXPECT_EQ(p.windowState, sj("→"));
@@ -120,7 +121,7 @@ TEST(KojinRecord, OtherItemCountsAreReportedAndReadingGoesOn) {
   p.lunchBoxCapacity = 700;
   nv::KojinViewState view{false, 1};
   nv::ByteReader in(bytes);
-  ASSERT_TRUE(p.readRecord(in, &view));
+  ASSERT_TRUE(nvtest::shown(p.readRecord(in, &view)));
   EXPECT_EQ(p.age, 40);
   EXPECT_EQ(p.sex, 1);
   EXPECT_EQ(p.mealSplit, 3);
@@ -137,7 +138,7 @@ TEST(KojinRecord, OtherItemCountsAreReportedAndReadingGoesOn) {
                    nv::Icon::None);
   bytes = recordWith("");
   nv::ByteReader empty(bytes);
-  EXPECT_TRUE(p.readRecord(empty));
+  EXPECT_TRUE(nvtest::shown(p.readRecord(empty)));
 }
 
 TEST(KojinRecord, TruncatedRecordsFailAtTheFirstMissingBlock) {
@@ -146,20 +147,20 @@ TEST(KojinRecord, TruncatedRecordsFailAtTheFirstMissingBlock) {
   {
     TKojinData p;
     nv::ByteReader in(std::string_view(full).substr(0, 127));
-    EXPECT_FALSE(p.readRecord(in));
+    EXPECT_FALSE(nvtest::shown(p.readRecord(in)));
     EXPECT_EQ(p.name(), "");
   }
   {  // 34 bytes of the settings block: nothing of it is taken.
     TKojinData p;
     nv::ByteReader in(std::string_view(full).substr(0, 128 + 34));
-    EXPECT_FALSE(p.readRecord(in));
+    EXPECT_FALSE(nvtest::shown(p.readRecord(in)));
     EXPECT_EQ(p.name(), sj("はなこ"));
     expectNoFieldChanged(p);
   }
   {  // 35 bytes hold the ten leading items; reading then stops at the height.
     TKojinData p;
     nv::ByteReader in(std::string_view(full).substr(0, 128 + 35));
-    EXPECT_FALSE(p.readRecord(in));
+    EXPECT_FALSE(nvtest::shown(p.readRecord(in)));
     EXPECT_EQ(p.age, 14);
     EXPECT_EQ(p.activityLevel, 3);
     EXPECT_EQ(p.lunchBoxCapacity, 900);
@@ -168,7 +169,7 @@ TEST(KojinRecord, TruncatedRecordsFailAtTheFirstMissingBlock) {
   {  // Everything up to the fourth requirement is taken.
     TKojinData p;
     nv::ByteReader in(std::string_view(full).substr(0, 128 * 7 + 100));
-    EXPECT_FALSE(p.readRecord(in));
+    EXPECT_FALSE(nvtest::shown(p.readRecord(in)));
     EXPECT_EQ(p.lunchBoxCapacity, 800);
     EXPECT_EQ(p.weight, 40.25);
     EXPECT_EQ(p.requirements[nv::kFat], 25);
@@ -187,7 +188,7 @@ TEST(KojinRecord, HostileValuesStayWithinTheTables) {
   TKojinData p;
   nv::KojinViewState view{false, 2};
   nv::ByteReader in(b.str());
-  ASSERT_TRUE(p.readRecord(in, &view));
+  ASSERT_TRUE(nvtest::shown(p.readRecord(in, &view)));
   EXPECT_EQ(p.name(), std::string(127, 'N'));
   EXPECT_EQ(p.age, 999);
   EXPECT_EQ(p.sex, 0);
@@ -209,7 +210,7 @@ TEST(KojinRecord, HostileValuesStayWithinTheTables) {
   EXPECT_EQ(nv::fixedFieldText(std::string_view(w.data()).substr(128 * 3, 128)), "1e+300");
   TKojinData back;
   nv::ByteReader again(w.data());
-  ASSERT_TRUE(back.readRecord(again));
+  ASSERT_TRUE(nvtest::shown(back.readRecord(again)));
   EXPECT_EQ(back.weight, 1e300);
 }
 
@@ -235,7 +236,7 @@ TEST(KojinRecord, RoundTripKeepsEveryField) {
   TKojinData q;
   nv::KojinViewState view;
   nv::ByteReader in(w.data());
-  ASSERT_TRUE(q.readRecord(in, &view));
+  ASSERT_TRUE(nvtest::shown(q.readRecord(in, &view)));
   EXPECT_EQ(std::tie(q.name(), q.age, q.sex, q.lunchBoxCapacity, q.mealSplit, q.shares,
                      q.activityLevel, q.height, q.weight, q.requirements, q.windowState),
             std::tie(p.name(), p.age, p.sex, p.lunchBoxCapacity, p.mealSplit, p.shares,

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -24,7 +25,7 @@ struct CsvImport : ::testing::Test {
     writeBytes(csv, nv::sj(kHeader + bodyUtf8));
     nv::TKondateData db;
     ScriptedPrompt p;  // a good import asks nothing
-    EXPECT_TRUE(db.importCsv(foods, csv));
+    EXPECT_TRUE(nvtest::shown(db.importCsv(foods, csv, {}, &nv::prompt())));
     return db;
   }
   std::string reportUtf8() { return u8(readBytes(report)); }
@@ -122,28 +123,28 @@ TEST_F(CsvImport, FilesThatCannotBeUsedAreReportedAndKeepTheDatabase) {
   {
     ScriptedPrompt p;
     p.expectBox(u8(csv), "献立ファイルを開けません", Icon::Stop);
-    EXPECT_FALSE(db.importCsv(foods, csv));
+    EXPECT_FALSE(nvtest::shown(db.importCsv(foods, csv, {}, &nv::prompt())));
     EXPECT_EQ(reportUtf8(), "献立ファイルを開けません\r\n");
   }
   {
     writeBytes(csv, "");
     ScriptedPrompt p;
     p.expectBox(u8(csv), "ファイルにデータがありません", Icon::Stop);
-    EXPECT_FALSE(db.importCsv(foods, csv));
+    EXPECT_FALSE(nvtest::shown(db.importCsv(foods, csv, {}, &nv::prompt())));
     EXPECT_EQ(reportUtf8(), "ファイルにデータがありません\r\n");
   }
   {
     std::string elsewhere = dir.file("ない/献立.csv");
     ScriptedPrompt p;
     p.expectBox(u8(dir.file("ない/献立.txt")), "エラーファイルに書き出せません", Icon::Stop);
-    EXPECT_FALSE(db.importCsv(foods, elsewhere));
+    EXPECT_FALSE(nvtest::shown(db.importCsv(foods, elsewhere, {}, &nv::prompt())));
   }
   {
     std::string txt = dir.file("献立.txt");
     writeBytes(txt, nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
     ScriptedPrompt p;
     p.expectBox(u8(txt), "エラーファイルに書き出せません", Icon::Stop);
-    EXPECT_FALSE(db.importCsv(foods, txt));
+    EXPECT_FALSE(nvtest::shown(db.importCsv(foods, txt, {}, &nv::prompt())));
     EXPECT_EQ(readBytes(txt).size(),
               nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n").size());
   }
@@ -154,7 +155,7 @@ TEST_F(CsvImport, FilesThatCannotBeUsedAreReportedAndKeepTheDatabase) {
     std::filesystem::create_hard_link(nv::toFsPath(linked), nv::toFsPath(dir.file("同じ.txt")));
     ScriptedPrompt p;
     p.expectBox(u8(dir.file("同じ.txt")), "エラーファイルに書き出せません", Icon::Stop);
-    EXPECT_FALSE(db.importCsv(foods, linked));
+    EXPECT_FALSE(nvtest::shown(db.importCsv(foods, linked, {}, &nv::prompt())));
     EXPECT_EQ(readBytes(linked), nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
   }
   EXPECT_EQ(db.dishCount(), 1u);
@@ -164,7 +165,7 @@ TEST_F(CsvImport, ProgressFollowsTheFile) {
   writeBytes(csv, nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
   nv::TKondateData db;
   ScriptedPrompt p;
-  ASSERT_TRUE(db.importCsv(foods, csv));
+  ASSERT_TRUE(nvtest::shown(db.importCsv(foods, csv, {}, &nv::prompt())));
   ASSERT_EQ(p.progressWindows().size(), 1u);
   const ProgressEvent& e = p.progressWindows()[0];
   EXPECT_EQ(u8(e.caption), "献立のデータを読み込んでいます");
@@ -201,9 +202,9 @@ TEST(CsvExport, ImportOfAnExportGivesTheSameDishes) {
   category(db, "ごはん").base = {dish(0, "おにぎり", {{1, 100}}),
                                  dish(1, "卵丼", {{1, 70}, {2, 12.5}})};
   category(db, "特別").base = {dish(2, "ゆでたまご", {{2, 50}})};
-  ASSERT_TRUE(db.exportCsvFile(&foods, dir.file("out.csv")));
+  ASSERT_TRUE(nvtest::shown(db.exportCsvFile(&foods, dir.file("out.csv"))));
   nv::TKondateData back;
-  ASSERT_TRUE(back.importCsv(foods, dir.file("out.csv")));
+  ASSERT_TRUE(nvtest::shown(back.importCsv(foods, dir.file("out.csv"), {}, &nv::prompt())));
   EXPECT_EQ(back.exportCsv(&foods), db.exportCsv(&foods));
   EXPECT_EQ(back.orders().size(), 16u);
   EXPECT_EQ(back.nameOf(2), nv::sj("ゆでたまご"));

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -42,7 +43,8 @@ struct Regist : ::testing::Test {
   nv::TKondateData db;
   bool regist(const std::string& cat, const std::string& name,
               const std::vector<std::pair<std::string, std::string>>& rows) {
-    return db.RegistKondate(nv::sj(cat), nv::sj(name), grid(rows), foods);
+    return nvtest::shown(db.RegistKondate(nv::sj(cat), nv::sj(name), grid(rows), foods,
+                                          nv::askThrough(nv::prompt())));
   }
 };
 
@@ -137,9 +139,9 @@ TEST_F(Regist, LongNamesAreCutBetweenCharactersAndKeptSoInTheFile) {
   EXPECT_EQ(db.orders()[1].name, cut);
   EXPECT_EQ(db.orders()[1].added[0].name, cut);
   TempDir dir;
-  ASSERT_TRUE(db.writeAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(db.writeAddFile(dir.file("NV_ADD.nv"), &nv::prompt())));
   nv::TKondateData back;
-  ASSERT_TRUE(back.readAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(back.readAddFile(dir.file("NV_ADD.nv"))));
   EXPECT_EQ(back.nameOf(100001), cut);
   // Fixed fields cut what they are given the same way.
   nv::ByteWriter w;
@@ -166,8 +168,8 @@ TEST_F(Regist, UnknownCategoryIsAnnouncedAndAppendedAfterTheOthers) {
 TEST_F(Regist, WithoutTheFormNothingIsAdded) {
   ScriptedPrompt p;
   p.expectMessage("追加できません(内部エラー「献立フォームがNULL」です)");
-  EXPECT_FALSE(
-      db.RegistKondate(nv::sj("ごはん"), nv::sj("x"), grid({{"こめ", "1"}}), foods, false));
+  EXPECT_FALSE(nvtest::shown(db.RegistKondate(nv::sj("ごはん"), nv::sj("x"), grid({{"こめ", "1"}}),
+                                              foods, nv::askThrough(nv::prompt()), false)));
   EXPECT_TRUE(db.empty());
   EXPECT_FALSE(db.modified());
 }
@@ -251,9 +253,9 @@ struct Combine : ::testing::Test {
   void SetUp() override {
     category(db, "ごはん").base = {dish(1, "ごはん", {{1, 80}})};
     category(db, "ごはん").added = {dish(100001, "おにぎり", {{1, 100}})};
-    oldData = nv::dataFileBytes(foods, db);
+    oldData = nv::dataFileBytes(foods, db, &nv::prompt());
     nv::ByteWriter added;
-    db.writeAddedSection(added);
+    db.writeAddedSection(added, &nv::prompt());
     oldAdd = added.data();
     writeBytes(data, oldData);
     writeBytes(add, oldAdd);
@@ -274,11 +276,12 @@ TEST_F(Combine, YesTwiceRewritesTheDataFileAndDeletesTheAddFile) {
               Answer::Yes)
       .expectBox(kDeleteAsk, "追加献立ファイルを削除しますか？", Icon::Question, Buttons::YesNo,
                  Answer::Yes);
-  ASSERT_TRUE(db.combine(foods, data, add));
+  ASSERT_TRUE(
+      nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
   EXPECT_FALSE(nv::fileExists(add));
   nv::TFoodData foods2;
   nv::TKondateData back;
-  ASSERT_TRUE(nv::loadDataFile(data, foods2, back, false));
+  ASSERT_TRUE(nvtest::shown(nv::loadDataFile(data, foods2, back, nullptr)));
   ASSERT_EQ(back.orders()[0].base.size(), 2u);
   EXPECT_EQ(back.orders()[0].base[0].number, 100001);  // おにぎり is written before ごはん
   EXPECT_TRUE(back.orders()[0].added.empty());
@@ -289,7 +292,8 @@ TEST_F(Combine, NoAtEitherQuestionStopsThere) {
     ScriptedPrompt p;
     p.expectBox(kCombineAsk, "処理を始めてよろしいですか？", Icon::Question, Buttons::YesNo,
                 Answer::No);
-    EXPECT_FALSE(db.combine(foods, data, add));
+    EXPECT_FALSE(
+        nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
     EXPECT_EQ(readBytes(data), oldData);
     EXPECT_EQ(db.orders()[0].added.size(), 1u);
   }
@@ -298,7 +302,8 @@ TEST_F(Combine, NoAtEitherQuestionStopsThere) {
               Answer::Yes)
       .expectBox(kDeleteAsk, "追加献立ファイルを削除しますか？", Icon::Question, Buttons::YesNo,
                  Answer::No);
-  EXPECT_TRUE(db.combine(foods, data, add));
+  EXPECT_TRUE(
+      nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
   EXPECT_EQ(readBytes(add), oldAdd);
   EXPECT_NE(readBytes(data), oldData);
 }
@@ -311,7 +316,8 @@ TEST_F(Combine, UnwritableDataFileLeavesTheAddedDishesApart) {
   {
     // A full disk: writes past 64 bytes fail (with the signal ignored, as EFBIG).
     FileSizeLimit full(64);
-    EXPECT_FALSE(db.combine(foods, data, add));
+    EXPECT_FALSE(
+        nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
   }
   EXPECT_EQ(db.orders()[0].added.size(), 1u);
   EXPECT_EQ(db.orders()[0].base.size(), 1u);
@@ -335,7 +341,8 @@ TEST_F(Combine, RefusedUnlessBothFilesReadWhole) {
     writeBytes(add, c[1]);
     ScriptedPrompt p;
     expectRefusal(p, data);
-    EXPECT_FALSE(db.combine(foods, data, add));
+    EXPECT_FALSE(
+        nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
     EXPECT_EQ(readBytes(data), c[0]);
     EXPECT_EQ(readBytes(add), c[1]);
     EXPECT_EQ(db.orders()[0].added.size(), 1u);
@@ -343,17 +350,19 @@ TEST_F(Combine, RefusedUnlessBothFilesReadWhole) {
   // A data file that is not there, or holds fewer dishes than memory (read in part earlier).
   nv::TKondateData fewer;
   category(fewer, "ごはん");
-  writeBytes(data, nv::dataFileBytes(foods, fewer));
+  writeBytes(data, nv::dataFileBytes(foods, fewer, &nv::prompt()));
   writeBytes(add, oldAdd);
   {
     ScriptedPrompt p;
     expectRefusal(p, data);
-    EXPECT_FALSE(db.combine(foods, data, add));
+    EXPECT_FALSE(
+        nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
   }
   ASSERT_TRUE(nv::removeFile(data));
   ScriptedPrompt p;
   expectRefusal(p, data);
-  EXPECT_FALSE(db.combine(foods, data, add));
+  EXPECT_FALSE(
+      nvtest::shown(db.combine(foods, data, add, nv::askThrough(nv::prompt()), &nv::prompt())));
   EXPECT_FALSE(nv::fileExists(data));
   EXPECT_EQ(readBytes(add), oldAdd);
 }
@@ -361,7 +370,7 @@ TEST_F(Combine, RefusedUnlessBothFilesReadWhole) {
 TEST_F(Combine, NoAddFileCombinesWhatMemoryHolds) {
   ASSERT_TRUE(nv::removeFile(add));
   ScriptedPrompt p;
-  EXPECT_TRUE(db.combine(foods, data, add, false));
+  EXPECT_TRUE(nvtest::shown(db.combine(foods, data, add, {}, &nv::prompt())));
   EXPECT_EQ(db.orders()[0].base.size(), 2u);
 }
 
@@ -373,7 +382,7 @@ TEST_F(Combine, AnAddFileThatCannotBeDeletedPutsTheDataFileBack) {
   ScriptedPrompt p;
   p.expectBox(undeletable + "\n\n追加献立ファイルを削除できないため、結合を取り消しました。",
               "追加献立ファイルを削除できません", Icon::Stop);
-  EXPECT_FALSE(db.combine(foods, data, undeletable, false));
+  EXPECT_FALSE(nvtest::shown(db.combine(foods, data, undeletable, {}, &nv::prompt())));
   ::close(fd);
   EXPECT_EQ(readBytes(data), oldData);
   EXPECT_EQ(readBytes(add), oldAdd);

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -41,7 +42,7 @@ nv::TKondateData sample() {
 TEST(KondateSection, BaseAndAddedSectionsHaveTheRecordLayout) {
   nv::TKondateData db = sample();
   nv::ByteWriter base;
-  db.writeBaseSection(base);
+  db.writeBaseSection(base, &nv::prompt());
   Bytes want = header();
   want.i32(2).text(nv::sj("ごはん"), 48).fill(12).i32(2);
   // カレーライス sorts before ごはん (katakana カ before hiragana ご in the Japanese order).
@@ -51,7 +52,7 @@ TEST(KondateSection, BaseAndAddedSectionsHaveTheRecordLayout) {
   EXPECT_EQ(base.data(), want.str());
 
   nv::ByteWriter added;
-  db.writeAddedSection(added);
+  db.writeAddedSection(added, &nv::prompt());
   Bytes wantAdded = header();
   wantAdded.i32(2).text(nv::sj("ごはん"), 48).fill(12).i32(1);
   dishBytes(wantAdded, 100001, "まぜごはん", 60, {{3, 60}});
@@ -64,10 +65,10 @@ TEST(KondateSection, EqualNamesKeepTheirOrderAndBothComeBack) {
   category(db, "汁もの").base = {dish(1, "みそしる"), dish(2, "すまし"), dish(3, "みそしる"),
                                  dish(4, "あじのみそしる")};
   nv::ByteWriter out;
-  db.writeBaseSection(out);
+  db.writeBaseSection(out, &nv::prompt());
   nv::TKondateData back;
   nv::ByteReader in(out.data());
-  ASSERT_TRUE(back.readBaseSection(in, false));
+  ASSERT_TRUE(nvtest::shown(back.readBaseSection(in, nullptr)));
   std::vector<int32_t> numbers;
   for (const nv::TKondate& k : back.orders()[0].base) numbers.push_back(k.number);
   EXPECT_EQ(numbers, (std::vector<int32_t>{4, 2, 1, 3}));
@@ -79,7 +80,7 @@ TEST(KondateSection, ReadingSkipsNonsenseInPointerFieldsAndCutsLongNames) {
   b.i32(5).raw(std::string(48, 'B')).fill(4, '\x55').f64(9).fill(8, '\x33').i32(0);
   nv::TKondateData db;
   nv::ByteReader in(b.str());
-  ASSERT_TRUE(db.readBaseSection(in, false));
+  ASSERT_TRUE(nvtest::shown(db.readBaseSection(in, nullptr)));
   EXPECT_EQ(db.orders()[0].name, std::string(47, 'A'));
   EXPECT_EQ(db.orders()[0].base[0].name, std::string(47, 'B'));
   EXPECT_EQ(db.orders()[0].base[0].standardWeight, 9);
@@ -93,14 +94,14 @@ TEST(KondateSection, WrongMagicOrVersionKeepsTheDatabase) {
     Bytes b;
     b.text("Nuvelta Food Data", 128).i32(3).i32(0);
     nv::ByteReader in(b.str());
-    EXPECT_FALSE(db.readBaseSection(in, true));
+    EXPECT_FALSE(nvtest::shown(db.readBaseSection(in, &nv::prompt())));
   }
   {
     ScriptedPrompt p;
     p.expectBox("Nuvelta の献立データではないようです", "確認", Icon::Stop);
     std::string zeros(200, '\0');  // a first byte of NUL
     nv::ByteReader in(zeros);
-    EXPECT_FALSE(db.readBaseSection(in, false));
+    EXPECT_FALSE(nvtest::shown(db.readBaseSection(in, nullptr)));
   }
   {
     ScriptedPrompt p;
@@ -109,7 +110,7 @@ TEST(KondateSection, WrongMagicOrVersionKeepsTheDatabase) {
     Bytes b = header(2);
     b.i32(0);
     nv::ByteReader in(b.str());
-    EXPECT_FALSE(db.readBaseSection(in, false));
+    EXPECT_FALSE(nvtest::shown(db.readBaseSection(in, nullptr)));
   }
   EXPECT_EQ(db.dishCount(), 3u);
 }
@@ -117,7 +118,7 @@ TEST(KondateSection, WrongMagicOrVersionKeepsTheDatabase) {
 TEST(KondateSection, EveryTruncationKeepsWholeDishesAndSaysSo) {
   nv::TKondateData db = sample();
   nv::ByteWriter out;
-  db.writeBaseSection(out);
+  db.writeBaseSection(out, &nv::prompt());
   const std::string& full = out.data();
   for (size_t n = 0; n < full.size(); ++n) {
     ScriptedPrompt p;
@@ -130,7 +131,7 @@ TEST(KondateSection, EveryTruncationKeepsWholeDishesAndSaysSo) {
       p.expectBox("献立データが壊れているので、読み込めた所までを使います。", "確認", Icon::Stop);
     nv::TKondateData back;
     nv::ByteReader in(std::string_view(full).substr(0, n));
-    EXPECT_FALSE(back.readBaseSection(in, false)) << n;
+    EXPECT_FALSE(nvtest::shown(back.readBaseSection(in, nullptr))) << n;
     for (const nv::TOrder& o : back.orders())
       for (const nv::TKondate& k : o.base) {
         // A dish that came back is complete: its weight is the sum of its foods.
@@ -157,7 +158,7 @@ TEST(KondateSection, HostileCountsAreRefusedWithoutAllocating) {
       p.expectBox("献立データが壊れているので、読み込めた所までを使います。", "確認", Icon::Stop);
       nv::TKondateData db;
       nv::ByteReader in(b.str());
-      EXPECT_FALSE(db.readBaseSection(in, false));
+      EXPECT_FALSE(nvtest::shown(db.readBaseSection(in, nullptr)));
       EXPECT_EQ(db.dishCount(), 0u);
     }
   }
@@ -169,7 +170,7 @@ TEST(KondateSection, ProgressWindowOnlyPastTenDishes) {
   for (int i = 0; i < 10; ++i) category(db, "めん").base.push_back(dish(20 + i, "うどん"));
   ScriptedPrompt p;
   nv::ByteWriter out;
-  db.writeBaseSection(out);
+  db.writeBaseSection(out, &nv::prompt());
   ASSERT_EQ(p.progressWindows().size(), 1u);
   const ProgressEvent& e = p.progressWindows()[0];
   EXPECT_EQ(u8(e.caption), "献立データを書き込んでいます");
@@ -182,23 +183,23 @@ TEST(KondateFiles, DataFileAndAddFileRoundTrip) {
   TempDir dir;
   nv::TFoodData foods = foodsNamed({"こめ", "たまご", "ねぎ", "とうふ"});
   nv::TKondateData db = sample();
-  ASSERT_TRUE(nv::writeDataFile(dir.file("NV.nv"), foods, db));
+  ASSERT_TRUE(nvtest::shown(nv::writeDataFile(dir.file("NV.nv"), foods, db, &nv::prompt())));
   db.setModified(true);
-  ASSERT_TRUE(db.writeAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(db.writeAddFile(dir.file("NV_ADD.nv"), &nv::prompt())));
   EXPECT_FALSE(db.modified());
 
   nv::TFoodData foods2;
   nv::TKondateData back;
-  ASSERT_TRUE(nv::loadDataFile(dir.file("NV.nv"), foods2, back, false));
+  ASSERT_TRUE(nvtest::shown(nv::loadDataFile(dir.file("NV.nv"), foods2, back, nullptr)));
   EXPECT_EQ(foods2.count(), 4u);
   EXPECT_EQ(back.dishCount(), 2u);
-  ASSERT_TRUE(nv::loadAddFile(dir.file("NV_ADD.nv"), back));
+  ASSERT_TRUE(nvtest::shown(nv::loadAddFile(dir.file("NV_ADD.nv"), back)));
   EXPECT_EQ(back.dishCount(), 3u);
   EXPECT_FALSE(back.modified());
   // Written again, both files are byte for byte what they were.
-  EXPECT_EQ(nv::dataFileBytes(foods2, back), readBytes(dir.file("NV.nv")));
+  EXPECT_EQ(nv::dataFileBytes(foods2, back, &nv::prompt()), readBytes(dir.file("NV.nv")));
   back.setModified(true);
-  ASSERT_TRUE(back.writeAddFile(dir.file("NV_ADD2.nv")));
+  ASSERT_TRUE(nvtest::shown(back.writeAddFile(dir.file("NV_ADD2.nv"), &nv::prompt())));
   EXPECT_EQ(readBytes(dir.file("NV_ADD2.nv")), readBytes(dir.file("NV_ADD.nv")));
 }
 
@@ -208,10 +209,10 @@ TEST(KondateFiles, AddedCategoriesJoinByNameAndNewOnesComeLast) {
   category(add, "その他").added = {dish(100002, "やきいも")};
   category(add, "ごはん").added = {dish(100001, "おにぎり")};
   add.setModified(true);
-  ASSERT_TRUE(add.writeAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(add.writeAddFile(dir.file("NV_ADD.nv"), &nv::prompt())));
 
   nv::TKondateData db = sample();
-  ASSERT_TRUE(db.readAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(db.readAddFile(dir.file("NV_ADD.nv"))));
   ASSERT_EQ(db.orders().size(), 3u);
   EXPECT_EQ(u8(db.orders()[2].name), "その他");
   ASSERT_EQ(db.orders()[0].added.size(), 2u);
@@ -219,7 +220,7 @@ TEST(KondateFiles, AddedCategoriesJoinByNameAndNewOnesComeLast) {
 
   // Into an empty database the file's categories come as they are.
   nv::TKondateData empty;
-  ASSERT_TRUE(empty.readAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(empty.readAddFile(dir.file("NV_ADD.nv"))));
   ASSERT_EQ(empty.orders().size(), 2u);
   EXPECT_EQ(u8(empty.orders()[0].name), "その他");
   EXPECT_TRUE(empty.orders()[0].base.empty());
@@ -228,16 +229,16 @@ TEST(KondateFiles, AddedCategoriesJoinByNameAndNewOnesComeLast) {
 TEST(KondateFiles, AddFileWrittenOnlyWhenModifiedAndFailuresKeepTheFlag) {
   TempDir dir;
   nv::TKondateData db = sample();
-  EXPECT_TRUE(db.writeAddFile(dir.file("NV_ADD.nv")));
+  EXPECT_TRUE(nvtest::shown(db.writeAddFile(dir.file("NV_ADD.nv"), &nv::prompt())));
   EXPECT_FALSE(nv::fileExists(dir.file("NV_ADD.nv")));
   // A missing add-dish file is quietly nothing.
-  EXPECT_FALSE(db.readAddFile(dir.file("NV_ADD.nv")));
+  EXPECT_FALSE(nvtest::shown(db.readAddFile(dir.file("NV_ADD.nv"))));
   {
     // Something there that is no regular file is said, and never blocks (a FIFO).
     ASSERT_EQ(::mkfifo(nv::toFsPath(dir.file("NV_ADD.nv")).c_str(), 0600), 0);
     ScriptedPrompt p;
     p.expectBox(u8(dir.file("NV_ADD.nv")), "追加献立ファイルを読み込めません", Icon::Stop);
-    EXPECT_FALSE(db.readAddFile(dir.file("NV_ADD.nv")));
+    EXPECT_FALSE(nvtest::shown(db.readAddFile(dir.file("NV_ADD.nv"))));
     ASSERT_TRUE(nv::removeFile(dir.file("NV_ADD.nv")));
   }
 
@@ -245,7 +246,7 @@ TEST(KondateFiles, AddFileWrittenOnlyWhenModifiedAndFailuresKeepTheFlag) {
   std::string bad = dir.file("no/such/NV_ADD.nv");
   ScriptedPrompt p;
   p.expectBox(u8(bad), "追加献立ファイルに書き込めません", Icon::Stop);
-  EXPECT_FALSE(db.writeAddFile(bad));
+  EXPECT_FALSE(nvtest::shown(db.writeAddFile(bad, &nv::prompt())));
   EXPECT_TRUE(db.modified());
 }
 
@@ -256,7 +257,7 @@ TEST(KondateFiles, DataFileThatCannotBeReadKeepsTheTables) {
   ScriptedPrompt p;
   p.expectBox(u8(dir.file("NV.nv")), "食品データ/献立データ・ファイルが見つかりません（原因不明）",
               Icon::None);
-  EXPECT_FALSE(nv::loadDataFile(dir.file("NV.nv"), foods, db, false));
+  EXPECT_FALSE(nvtest::shown(nv::loadDataFile(dir.file("NV.nv"), foods, db, nullptr)));
   EXPECT_EQ(foods.count(), 1u);
   EXPECT_EQ(db.dishCount(), 3u);
 }

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -56,7 +57,7 @@ TEST(NvtoolDishes, ConvertListExportAndCombine) {
   add.orders()[0].added[0].foods.push_back({0, 30, 30});
   add.orders()[0].added[0].standardWeight = 30;
   add.setModified(true);
-  ASSERT_TRUE(add.writeAddFile(dir.file("NV_ADD.nv")));
+  ASSERT_TRUE(nvtest::shown(add.writeAddFile(dir.file("NV_ADD.nv"), &nv::prompt())));
   ToolResult withAdded = nvtool(dir, "dishes NV.nv --add NV_ADD.nv");
   ASSERT_EQ(withAdded.status, 0);
   EXPECT_NE(withAdded.out.find("おやつ\tadded\t100001\tだんご\t30\t0/30/30\n"), std::string::npos);

@@ -9,6 +9,7 @@
 #include "planner/model/selected_menu.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -65,7 +66,8 @@ void writeMenu(const nvtest::TempDir& dir) {
   menu.add(2, dish(1, "おにぎり", {{0, 0.03, 100}}));
   nv::TKojinData profile;
   profile.setName(nv::sj("はなこ"));
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("day.nvu"), menu, profile, nv::KojinViewState{}));
+  ASSERT_TRUE(
+      nvtest::shown(nv::saveMenuFile(dir.file("day.nvu"), menu, profile, nv::KojinViewState{})));
 }
 
 }  // namespace
@@ -136,8 +138,8 @@ TEST(NvtoolMenu, PrintWritesLandscapePagesWithTheChildsName) {
 
   // An empty menu is refused as the print dialog refuses it.
   nv::SelectedMenu none;
-  ASSERT_TRUE(
-      nv::saveMenuFile(dir.file("empty.nvu"), none, nv::TKojinData(), nv::KojinViewState{}));
+  ASSERT_TRUE(nvtest::shown(
+      nv::saveMenuFile(dir.file("empty.nvu"), none, nv::TKojinData(), nv::KojinViewState{})));
   const ToolResult empty = nvtool(dir, "menu-print empty.nvu --data NV.nv -o e.pdf --table");
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(empty.err, "nvtool: 印刷する献立がありません。\n");
@@ -163,7 +165,8 @@ TEST(NvtoolMenu, PrintFitsATableOfLongNamesToTheSheet) {
     d.weight = d.standardWeight = 150;
     menu.add(meal, d);
   }
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("long.nvu"), menu, nv::TKojinData(), nv::KojinViewState{}));
+  ASSERT_TRUE(nvtest::shown(
+      nv::saveMenuFile(dir.file("long.nvu"), menu, nv::TKojinData(), nv::KojinViewState{})));
   ASSERT_EQ(nvtool(dir, "menu-print long.nvu --data NV.nv -o long.pdf --table").status, 0);
   EXPECT_EQ(pdfPages(dir, "long.pdf"), 1);
   const std::string words = pdfText(dir, "long.pdf");

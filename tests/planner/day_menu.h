@@ -14,6 +14,7 @@
 #include "planner/model/selected_menu.h"
 #include "planner/pages/menu_charts.h"
 #include "platform/text.h"
+#include "shown.h"
 
 namespace nvtest {
 
@@ -33,7 +34,7 @@ struct DayMenu {
   // False when the distribution has not been built.
   bool load() {
     dist = distFolder();
-    if (!nv::loadDataFile(dist + "/NV.nv", foods, dishes, false)) return false;
+    if (!nvtest::shown(nv::loadDataFile(dist + "/NV.nv", foods, dishes, nullptr))) return false;
     const char* meals[3][4] = {{"ごはん", "豆腐とわかめのみそ汁", "目玉焼き", "バナナ"},
                                {"カレーライス", "野菜サラダ", "牛乳", nullptr},
                                {"ごはん", "さけの塩焼き", "豚汁", "ほうれんそうのおひたし"}};

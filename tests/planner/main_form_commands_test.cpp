@@ -14,6 +14,7 @@
 #include "platform/qt/qtext.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 namespace nvtest {
 namespace {
@@ -84,7 +85,7 @@ TEST_F(MainFormTest, OpeningAMenuFileTakesItsPathAndTitle) {
   nv::SelectedMenu saved;
   nv::TKojinData child;
   child.setName(nv::sj("はなこ"));
-  ASSERT_TRUE(nv::saveMenuFile(path, saved, child, {}));
+  ASSERT_TRUE(nvtest::shown(nv::saveMenuFile(path, saved, child, {})));
   f.recentFiles().add("/old.nvu");
   f.setArguments({"/no/such.nvu", path});
   f.startMenu();  // the last existing argument is opened

@@ -26,6 +26,7 @@
 #include "planner_test_app.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace nvtest {
@@ -110,7 +111,7 @@ inline void writeDataFile(const std::string& path, const Menu& menu) {
       order.base.push_back(std::move(k));
     }
   }
-  ASSERT_TRUE(nv::writeDataFile(path, foods, dishes));
+  ASSERT_TRUE(nvtest::shown(nv::writeDataFile(path, foods, dishes, &nv::prompt())));
 }
 
 class MainFormTest : public ::testing::Test {

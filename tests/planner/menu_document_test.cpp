@@ -17,6 +17,7 @@
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::MenuDocument;
@@ -77,7 +78,7 @@ struct DocumentTest : ::testing::Test {
     menu.add(0, dish);
     nv::TKojinData child;
     child.setName(sj("はなこ"));
-    EXPECT_TRUE(nv::saveMenuFile(path, menu, child, {}));
+    EXPECT_TRUE(nvtest::shown(nv::saveMenuFile(path, menu, child, {})));
     return path;
   }
   void addDish() {
@@ -167,7 +168,7 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenPathAndASecondSaveWritesWithoutADialog
   EXPECT_FALSE(doc.isModified());
   nv::SelectedMenu back;
   nv::TKojinData child;
-  ASSERT_TRUE(nv::loadMenuFile(path, back, child, {}));
+  ASSERT_TRUE(nvtest::shown(nv::loadMenuFile(path, back, child, {})));
   EXPECT_EQ(back.dishes(0).size(), 2u);
   EXPECT_EQ(back.counter(), 2);  // two dishes numbered 0 and 1
 

@@ -23,6 +23,7 @@
 #include "planner/sel_button.h"
 #include "planner_test_app.h"
 #include "platform/qt/qtext.h"
+#include "shown.h"
 #include "teacher/edit_kondate_form.h"
 #include "widgets/bar_chart.h"
 
@@ -102,7 +103,8 @@ TEST_F(PlannerTiming, ConveyorViewCpu) {
     GTEST_SKIP() << "set NV_TIMING and NV_TIMING_DIST";
   nv::TFoodData foods;
   nv::TKondateData all;
-  ASSERT_TRUE(nv::loadDataFile(nv::joinPath(dist.toStdString(), "NV.nv"), foods, all, false));
+  ASSERT_TRUE(nvtest::shown(
+      nv::loadDataFile(nv::joinPath(dist.toStdString(), "NV.nv"), foods, all, nullptr)));
   std::vector<const nv::TOrder*> bySize;
   for (const nv::TOrder& o : all.orders()) bySize.push_back(&o);
   std::sort(bySize.begin(), bySize.end(), [](const nv::TOrder* a, const nv::TOrder* b) {
@@ -125,7 +127,7 @@ TEST_F(PlannerTiming, ConveyorViewCpu) {
   QDir().rmdir(nv::toQ(dir.file("bmp")));
   QFile::link(nv::toQ(nv::joinPath(dist.toStdString(), "bmp")), nv::toQ(dir.file("bmp")));
   for (const auto& [name, data] : cases) {
-    ASSERT_TRUE(nv::writeDataFile(dir.file("NV.nv"), foods, data));
+    ASSERT_TRUE(nvtest::shown(nv::writeDataFile(dir.file("NV.nv"), foods, data, &nv::prompt())));
     nv::PlannerParts parts;  // with the real chosen-menu and graph windows
     parts.profile = &profile;
     parts.gunName = &gunName;

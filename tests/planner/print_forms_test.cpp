@@ -23,6 +23,7 @@
 #include "platform/files.h"
 #include "platform/qt/qtext.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 #include "widgets/paper_chart.h"
 #include "widgets/string_grid.h"
@@ -229,7 +230,8 @@ TEST(PrintDialog, TheDayMenuTablePrintsWholeRowsAsNvtoolPrintsIt) {
   nvtest::ScriptedPrompt prompt;
   form.PrintBtnClick();
 
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("day.nvu"), m.menu, m.profile, nv::KojinViewState{}));
+  ASSERT_TRUE(nvtest::shown(
+      nv::saveMenuFile(dir.file("day.nvu"), m.menu, m.profile, nv::KojinViewState{})));
   const std::string tool = "QT_QPA_PLATFORM=offscreen '" + std::string(NV_TOOL_PATH) +
                            "' menu-print '" + dir.file("day.nvu") + "' --data '" + m.dist +
                            "/NV.nv' -o '" + dir.file("tool.pdf") + "' --table 2>/dev/null";

@@ -36,6 +36,7 @@
 #include "planner_test_app.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "shown.h"
 #include "temp_dir.h"
 #include "widgets/string_grid.h"
 
@@ -53,7 +54,8 @@ struct DistMenu {
   // standard weight.
   bool load() {
     dist = qEnvironmentVariable("NV_DIST").toStdString();
-    if (dist.empty() || !nv::loadDataFile(dist + "/NV.nv", foods, dishes, false)) return false;
+    if (dist.empty() || !nvtest::shown(nv::loadDataFile(dist + "/NV.nv", foods, dishes, nullptr)))
+      return false;
     std::vector<const nv::TKondate*> all;
     for (const auto& o : dishes.orders())
       for (const auto& k : o.base) all.push_back(&k);
@@ -162,8 +164,9 @@ TEST(PrintShots, DayMenuSheets) {
   form.choosePrinter = [](QPrinter&) { return true; };
   form.PrintBtnClick();
   // The same menu as a file, for nvtool menu-print.
-  EXPECT_TRUE(nv::saveMenuFile(nv::pathFromQ(QDir(shotDir()).filePath(QStringLiteral("day.nvu"))),
-                               m.menu, m.profile, nv::KojinViewState{}));
+  EXPECT_TRUE(nvtest::shown(
+      nv::saveMenuFile(nv::pathFromQ(QDir(shotDir()).filePath(QStringLiteral("day.nvu"))), m.menu,
+                       m.profile, nv::KojinViewState{})));
   form.show();
   form.ShowTableBtn->setChecked(true);
   form.StringGrid->show();

@@ -17,6 +17,7 @@
 #include "platform/qt/qtext.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "teacher/add_kondate_form.h"
 
 using nv::sj;
@@ -81,7 +82,7 @@ TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
   EXPECT_TRUE(f.close());
   EXPECT_FALSE(f.kondateData().modified());
   nv::TKondateData back;
-  ASSERT_TRUE(back.readAddFile(missing));
+  ASSERT_TRUE(nvtest::shown(back.readAddFile(missing)));
   EXPECT_NE(back.numberOf(sj("おにぎり"), sj("しおむすび")), 0);
 }
 
@@ -124,7 +125,7 @@ TEST_F(MainFormTest, AddedDishesThatStillCannotBeWrittenAreNotLostAtExit) {
   EXPECT_TRUE(f.close());
   EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), data);
   nv::TKondateData back;
-  ASSERT_TRUE(back.readAddFile(elsewhere));
+  ASSERT_TRUE(nvtest::shown(back.readAddFile(elsewhere)));
   EXPECT_NE(back.numberOf(sj("おにぎり"), sj("しおむすび")), 0);
   EXPECT_EQ(nv::Ini(dir.file("NV.ini")).readString("Data", "AddKondateFileName", ""), elsewhere);
 }

@@ -24,6 +24,7 @@
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "teacher/model/bmp_image.h"
 #include "temp_dir.h"
 
@@ -186,7 +187,7 @@ TEST(DetailsForm, TheAddedDishFileIsNeverTheDataFileOrAnotherKindOfFile) {
   p.expectBox(nv::cp932ToUtf8(f.dir.file("NV.nv")) +
                   "\n\nこのファイルは追加献立のデータではないため、上書きしません。",
               "追加献立ファイルに書き込めません", nv::Icon::Stop);
-  EXPECT_FALSE(dishes.writeAddFile(f.dir.file("NV.nv")));
+  EXPECT_FALSE(nvtest::shown(dishes.writeAddFile(f.dir.file("NV.nv"), &nv::prompt())));
   EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.nv")), "Nuvelta Food Data");
   EXPECT_TRUE(dishes.modified());
 }

@@ -3,6 +3,7 @@
 #include "core/kondate_data.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 #include "tools/nvtool/dish_tool.h"
@@ -18,7 +19,10 @@ int cmdCombine(const Args& args) {
   if (!loadDishDatabase(args[0], args[1], foods, dishes)) return kFailed;
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!dishes.combine(foods, nv::pathFromNative(args[0]), nv::pathFromNative(args[1]), false))
+  // No asking: --yes has answered both questions.
+  if (!nv::showResult(dishes.combine(foods, nv::pathFromNative(args[0]),
+                                     nv::pathFromNative(args[1]), {}, &console),
+                      console))
     return kFailed;
   return kOk;
 }

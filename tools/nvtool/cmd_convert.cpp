@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 
@@ -20,20 +21,26 @@ int cmdConvert(const Args& args) {
   const std::string outPath = nv::pathFromNative(args[3]);
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!nv::outputsAreNotInputs({foodPath, dishPath},
-                               {outPath, nv::changeExtension(dishPath, ".txt")}))
+  if (!nv::showResult(nv::outputsAreNotInputs({foodPath, dishPath},
+                                              {outPath, nv::changeExtension(dishPath, ".txt")}),
+                      console))
     return kFailed;
   std::string foodCsv;
   if (!nv::readFile(foodPath, foodCsv)) return failure("cannot read " + args[0]);
   nv::TFoodData foods;
   std::string foodNote;
   // A table cut short would give a data file whose dishes miss their foods.
-  if (!foods.importCsv(foodCsv, &foodNote)) return failure("the food table ends early: " + args[0]);
+  if (!nv::showResult(foods.importCsv(foodCsv, &foodNote, &console), console))
+    return failure("the food table ends early: " + args[0]);
   nv::TKondateData dishes;
   // The import writes its report (DISHES.txt) beside the CSV.
-  if (!dishes.importCsv(foods, dishPath, foodNote.empty() ? std::string() : foodNote + "\n"))
+  if (!nv::showResult(
+          dishes.importCsv(foods, dishPath, foodNote.empty() ? std::string() : foodNote + "\n",
+                           &console),
+          console))
     return kFailed;
-  if (!nv::writeConvertedDataFile(outPath, foods, dishes)) return kFailed;
+  if (!nv::showResult(nv::writeConvertedDataFile(outPath, foods, dishes, &console), console))
+    return kFailed;
   return kOk;
 }
 Registration reg{"convert",

@@ -3,6 +3,7 @@
 #include "core/kondate_data.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 #include "tools/nvtool/dish_tool.h"
@@ -17,7 +18,8 @@ int cmdExportCsv(const Args& args) {
   if (!loadDishDatabase(args[0], "", foods, dishes)) return kFailed;
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!dishes.exportCsvFile(&foods, nv::pathFromNative(args[2]))) return kFailed;
+  if (!nv::showResult(dishes.exportCsvFile(&foods, nv::pathFromNative(args[2])), console))
+    return kFailed;
   return kOk;
 }
 Registration reg{"export-csv",

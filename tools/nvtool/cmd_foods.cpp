@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 
@@ -28,8 +29,9 @@ int cmdFoods(const Args& args) {
   nv::ScopedPrompt scoped(console);
   nv::TFoodData table;
   nv::ByteReader in(bytes);
-  // The reader's own box (bad magic, version, short file) has gone to stderr already.
-  if (!table.readSection(in, false) || console.shown() > 0) return kFailed;
+  // The reader's own box (bad magic, version, short file) goes to stderr.
+  const nv::Result read = table.readSection(in, nullptr);
+  if (!nv::showResult(read, console) || !read.messages().empty()) return kFailed;
   std::string line;
   for (const nv::TFood& f : table.foods()) {
     line = std::to_string(f.number) + '\t' + cell(f.code) + '\t' + cell(f.name) + '\t' +

@@ -5,6 +5,7 @@
 #include "core/nv_file.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 
@@ -21,8 +22,9 @@ bool loadDishDatabase(const std::string& dataPathUtf8, const std::string& addPat
                       nv::TFoodData& foods, nv::TKondateData& dishes) {
   nv::ConsolePrompt console;
   nv::ScopedPrompt scoped(console);
-  if (!nv::loadDataFile(nv::pathFromNative(dataPathUtf8), foods, dishes, false) ||
-      console.shown() > 0) {
+  const nv::Result data =
+      nv::loadDataFile(nv::pathFromNative(dataPathUtf8), foods, dishes, nullptr);
+  if (!nv::showResult(data, console) || !data.messages().empty()) {
     failure("cannot load " + dataPathUtf8);
     return false;
   }
@@ -32,7 +34,8 @@ bool loadDishDatabase(const std::string& dataPathUtf8, const std::string& addPat
     failure("cannot read " + addPathUtf8);
     return false;
   }
-  if (!nv::loadAddFile(addPath, dishes) || console.shown() > 0) {
+  const nv::Result added = nv::loadAddFile(addPath, dishes);
+  if (!nv::showResult(added, console) || !added.messages().empty()) {
     failure("cannot load " + addPathUtf8);
     return false;
   }

@@ -5,6 +5,7 @@
 #include "planner/model/menu_file.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 #include "tools/nvtool/dish_tool.h"
@@ -64,9 +65,9 @@ bool loadMenu(const MenuOptions& options, LoadedMenu& out) {
   const nv::TKondateData& dishes = out.dishes;
   nv::DishLookup lookup{[&](int32_t no) { return dishes.nameOf(no); },
                         [&](int32_t no) { return dishes.standardWeightOf(no); }};
-  if (!nv::loadMenuFile(nv::pathFromNative(options.menuPath), out.menu, out.profile, lookup,
-                        &out.view) ||
-      console.shown() > 0) {
+  const nv::Result read = nv::loadMenuFile(nv::pathFromNative(options.menuPath), out.menu,
+                                           out.profile, lookup, &out.view);
+  if (!nv::showResult(read, console) || !read.messages().empty()) {
     failure("cannot load " + options.menuPath);
     return false;
   }

@@ -12,6 +12,7 @@
 #include "platform/binio.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::sj;
@@ -128,7 +129,7 @@ TEST(MenuFile, EmptyMenuHoldsHeaderProfileThreeZeroCountsAndTheCounter) {
   nv::TKojinData profile;
   profile.setName(sj("はなこ"));
   nv::KojinViewState view;
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("a.nvu"), menu, profile, view));
+  ASSERT_TRUE(nvtest::shown(nv::saveMenuFile(dir.file("a.nvu"), menu, profile, view)));
 
   nv::ByteWriter person;
   profile.writeRecord(person, view);
@@ -147,7 +148,7 @@ TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   nv::SelectedMenu menu;
   addNumbered(menu, 1, milkDish());
   nv::TKojinData profile;
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("b.nvu"), menu, profile, {}));
+  ASSERT_TRUE(nvtest::shown(nv::saveMenuFile(dir.file("b.nvu"), menu, profile, {})));
   EXPECT_FALSE(menu.modified());
 
   nv::ByteWriter person;
@@ -164,7 +165,7 @@ TEST(MenuFile, DishRecordsMatchTheLayoutAndReadBack) {
   nv::TKojinData other;
   nv::DishLookup lookup{[](int32_t n) { return n == 9 ? sj("牛乳") : sj("不明な献立"); },
                         [](int32_t) { return 180.0; }};
-  ASSERT_TRUE(nv::loadMenuFile(dir.file("b.nvu"), loaded, other, lookup));
+  ASSERT_TRUE(nvtest::shown(nv::loadMenuFile(dir.file("b.nvu"), loaded, other, lookup)));
   ASSERT_EQ(loaded.dishes(1).size(), 1u);
   ASSERT_EQ(loaded.dishes(3).size(), 1u);
   const nv::SelDish& d = loaded.dishes(1)[0];
@@ -187,13 +188,13 @@ TEST(MenuFile, SerialNumbersStartAtZeroAndReadBackTheSame) {
   EXPECT_EQ(menu.dishes(2)[0].serialNo, 1);
   EXPECT_EQ(menu.counter(), 2);
   nv::TKojinData profile;
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("two.nvu"), menu, profile, {}));
+  ASSERT_TRUE(nvtest::shown(nv::saveMenuFile(dir.file("two.nvu"), menu, profile, {})));
   const std::string bytes = nvtest::readBytes(dir.file("two.nvu"));
   EXPECT_EQ(nv::getInt32LE(bytes.data() + bytes.size() - 4), 2);
 
   nv::SelectedMenu fresh;
   nv::TKojinData other;
-  ASSERT_TRUE(nv::loadMenuFile(dir.file("two.nvu"), fresh, other, {}));
+  ASSERT_TRUE(nvtest::shown(nv::loadMenuFile(dir.file("two.nvu"), fresh, other, {})));
   EXPECT_EQ(fresh.dishes(0)[0].serialNo, 0);
   EXPECT_EQ(fresh.dishes(2)[0].serialNo, 1);
   EXPECT_EQ(fresh.dishes(3)[1].serialNo, 1);
@@ -206,7 +207,7 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
   addNumbered(menu, 0, riceDish());
   nv::TKojinData profile;
   profile.setName(sj("たろう"));
-  ASSERT_TRUE(nv::saveMenuFile(dir.file("good.nvu"), menu, profile, {}));
+  ASSERT_TRUE(nvtest::shown(nv::saveMenuFile(dir.file("good.nvu"), menu, profile, {})));
   std::string good = nvtest::readBytes(dir.file("good.nvu"));
 
   nvtest::ScriptedPrompt prompt;
@@ -217,11 +218,11 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
 
   std::string missing = dir.file("missing.nvu");
   prompt.expectBox(nv::cp932ToUtf8(missing), "読み込みのためにオープンできません", nv::Icon::None);
-  EXPECT_FALSE(nv::loadMenuFile(missing, keep, target, {}));
+  EXPECT_FALSE(nvtest::shown(nv::loadMenuFile(missing, keep, target, {})));
 
   nvtest::writeBytes(dir.file("short.nvu"), good.substr(0, 100));
   prompt.expectBox("Nuvelta の選択済み献立データではないようです", "確認", nv::Icon::Stop);
-  EXPECT_FALSE(nv::loadMenuFile(dir.file("short.nvu"), keep, target, {}));
+  EXPECT_FALSE(nvtest::shown(nv::loadMenuFile(dir.file("short.nvu"), keep, target, {})));
 
   std::string other = good;
   other[36] = '1';  // "... = 1.01"
@@ -231,19 +232,19 @@ TEST(MenuFile, DamagedFilesAreReportedAndChangeNothing) {
       "Food Data "
       "Version = 1.01>と\n<Nuvelta Used Food Data Version = 1.02>が異なります",
       "確認", nv::Icon::Stop);
-  EXPECT_FALSE(nv::loadMenuFile(dir.file("old.nvu"), keep, target, {}));
+  EXPECT_FALSE(nvtest::shown(nv::loadMenuFile(dir.file("old.nvu"), keep, target, {})));
 
   // Cut inside the dish records, and an absurd dish count.
   nvtest::writeBytes(dir.file("cut.nvu"), good.substr(0, good.size() - 30));
   prompt.expectBox(nv::cp932ToUtf8(dir.file("cut.nvu")), "正しく読み込めませんでした",
                    nv::Icon::None);
-  EXPECT_FALSE(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {}));
+  EXPECT_FALSE(nvtest::shown(nv::loadMenuFile(dir.file("cut.nvu"), keep, target, {})));
   std::string huge = good;
   nv::putInt32LE(huge.data() + 128 + 14 * 128, 0x7FFFFFFF);
   nvtest::writeBytes(dir.file("huge.nvu"), huge);
   prompt.expectBox(nv::cp932ToUtf8(dir.file("huge.nvu")), "正しく読み込めませんでした",
                    nv::Icon::None);
-  EXPECT_FALSE(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {}));
+  EXPECT_FALSE(nvtest::shown(nv::loadMenuFile(dir.file("huge.nvu"), keep, target, {})));
 
   EXPECT_EQ(target.name(), sj("じろう"));
   EXPECT_EQ(keep.dishes(2).size(), 1u);

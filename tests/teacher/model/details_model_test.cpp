@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::sj;
@@ -33,7 +34,8 @@ TEST(DetailsModel, AMissingDishCsvShowsTheFoodsAndWritesNoDataFile) {
   const std::string dish = dir.file("none.csv");
   nvtest::ScriptedPrompt p;
   p.expectBox(nv::cp932ToUtf8(dish), "ファイルを読み込めません", nv::Icon::Stop);
-  const nv::CsvConversion c = nv::convertCsvFiles(foodsCsv(), dish, dir.file("NV.nv"));
+  const nv::CsvConversion c =
+      nvtest::shownTold(nv::convertCsvFiles(foodsCsv(), dish, dir.file("NV.nv"), &nv::prompt()));
   EXPECT_TRUE(c.foodsRead);
   EXPECT_FALSE(c.dishesRead);
   EXPECT_GT(c.foodRows.size(), 300u);
@@ -46,24 +48,27 @@ TEST(DetailsModel, ConversionWritesTheDataFileThePreviewReadsBack) {
   // The import writes its report beside the dish CSV: work on a copy.
   nvtest::writeBytes(dir.file("dishes.csv"), nvtest::readBytes(kData + "/dishes.csv"));
   nvtest::ScriptedPrompt p;
-  const nv::CsvConversion c =
-      nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv"));
+  const nv::CsvConversion c = nvtest::shownTold(
+      nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv"), &nv::prompt()));
   ASSERT_TRUE(c.written);
   EXPECT_EQ(c.dishRows.size(), 240u);
   EXPECT_EQ(c.dishRows.front().size(), 8u);
   EXPECT_TRUE(nv::fileExists(nv::dishCsvReportPath(dir.file("dishes.csv"))));
-  const nv::DataFilePreview v = nv::previewDataFile(dir.file("NV.nv"));
+  const nv::DataFilePreview v = nvtest::shownTold(nv::previewDataFile(dir.file("NV.nv")));
   ASSERT_TRUE(v.opened);
   EXPECT_EQ(v.foodRows.size(), c.foodRows.size());
   EXPECT_EQ(v.foodRows.front().size(), 14u);
   EXPECT_EQ(v.dishRows.size(), 240u);
-  EXPECT_FALSE(nv::previewDataFile(dir.file("missing.nv")).opened);  // nothing, no message
+  EXPECT_FALSE(nvtest::shownTold(nv::previewDataFile(dir.file("missing.nv")))
+                   .opened);  // nothing, no message
 
   // A data file that cannot be written is reported; the old one stays as it was.
   const std::string before = nvtest::readBytes(dir.file("NV.nv"));
   const std::string blocked = dir.file("no/such/folder/NV.nv");
   p.expectBox(nv::cp932ToUtf8(blocked), "データファイルに書き込めません", nv::Icon::Stop);
-  EXPECT_FALSE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), blocked).written);
+  EXPECT_FALSE(nvtest::shownTold(
+                   nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), blocked, &nv::prompt()))
+                   .written);
   EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), before);
 }
 
@@ -71,10 +76,14 @@ TEST(DetailsModel, TwoConversionsInOneRunGiveTheSameFileAndKeepTheOldOne) {
   nvtest::TempDir dir;
   nvtest::writeBytes(dir.file("dishes.csv"), nvtest::readBytes(kData + "/dishes.csv"));
   nvtest::ScriptedPrompt p;
-  ASSERT_TRUE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv")).written);
+  ASSERT_TRUE(nvtest::shownTold(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"),
+                                                    dir.file("NV.nv"), &nv::prompt()))
+                  .written);
   // The second conversion numbers its foods as the first did, so the dishes added and the
   // menus saved meanwhile still find theirs.
-  ASSERT_TRUE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv")).written);
+  ASSERT_TRUE(nvtest::shownTold(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"),
+                                                    dir.file("NV.nv"), &nv::prompt()))
+                  .written);
   EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), nvtest::readBytes(dir.file("NV.nv.bak")));
 }
 
@@ -86,12 +95,15 @@ TEST(DetailsModel, Utf8SourcesGiveTheSameDataFileAndTheReportSaysHowTheyWereRead
   nvtest::writeBytes(foods, foodsCp932);
   nvtest::writeBytes(dishes, dishesCp932);
   nvtest::ScriptedPrompt p;
-  ASSERT_TRUE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  ASSERT_TRUE(
+      nvtest::shownTold(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"), &nv::prompt()))
+          .written);
   const std::string want = nvtest::readBytes(dir.file("NV.nv"));
   for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
     nvtest::writeBytes(foods, mark + nv::cp932ToUtf8(foodsCp932));
     nvtest::writeBytes(dishes, mark + nv::cp932ToUtf8(dishesCp932));
-    const nv::CsvConversion c = nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"));
+    const nv::CsvConversion c =
+        nvtest::shownTold(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"), &nv::prompt()));
     ASSERT_TRUE(c.written);
     EXPECT_EQ(c.dishRows.size(), 240u);
     EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), want);
@@ -110,21 +122,26 @@ TEST(DetailsModel, AConversionNeverDestroysItsSourcesOrAWorkingDataFile) {
   nvtest::ScriptedPrompt p;
   // The data file named as a source, and a food CSV where the dish CSV's report goes.
   p.expectBox(nv::cp932ToUtf8(foods), same, nv::Icon::Stop);
-  EXPECT_FALSE(nv::convertCsvFiles(foods, dishes, foods).written);
+  EXPECT_FALSE(nvtest::shownTold(nv::convertCsvFiles(foods, dishes, foods, &nv::prompt())).written);
   const std::string foodsAsReport = dir.file("献立.txt");
   nvtest::writeBytes(foodsAsReport, nvtest::readBytes(foodsCsv()));
   nvtest::writeBytes(dir.file("献立.csv"), nvtest::readBytes(kData + "/dishes.csv"));
   p.expectBox(nv::cp932ToUtf8(foodsAsReport), same, nv::Icon::Stop);
-  EXPECT_FALSE(
-      nv::convertCsvFiles(foodsAsReport, dir.file("献立.csv"), dir.file("NV.nv")).foodsRead);
+  EXPECT_FALSE(nvtest::shownTold(nv::convertCsvFiles(foodsAsReport, dir.file("献立.csv"),
+                                                     dir.file("NV.nv"), &nv::prompt()))
+                   .foodsRead);
   EXPECT_EQ(nvtest::readBytes(foodsAsReport), nvtest::readBytes(foodsCsv()));
 
   // A dish CSV that gives no dish leaves the working data file as it was.
-  ASSERT_TRUE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  ASSERT_TRUE(
+      nvtest::shownTold(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"), &nv::prompt()))
+          .written);
   const std::string working = nvtest::readBytes(dir.file("NV.nv"));
   nvtest::writeBytes(dishes, sj("分類,料理名,食品名,可食量\n"));
   p.expectBox(nv::cp932ToUtf8(dir.file("NV.nv")),
               "変換した結果に食品か献立がないため、データファイルを置き換えません", nv::Icon::Stop);
-  EXPECT_FALSE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  EXPECT_FALSE(
+      nvtest::shownTold(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"), &nv::prompt()))
+          .written);
   EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), working);
 }
