@@ -43,7 +43,8 @@ inline void writeClassFolder(const std::string& folder) {
   nv::TFoodData foods;
   foods.setFoods(std::move(table));
   const nv::TDaidokoro kitchen = classKitchen();
-  nv::writeFileAtomic(nv::joinPath(folder, "NV.nv"), nv::dataFileBytes(foods, nv::TKondateData()));
+  nv::writeFileAtomic(nv::joinPath(folder, "NV.nv"),
+                      nv::dataFileBytes(foods, nv::TKondateData(), nullptr));
   nv::writeFileAtomic(nv::joinPath(folder, "NV.nvb"), nv::bentoDataBytes(foods, kitchen));
   for (int c = 0; c < 40; ++c) {
     nv::TKojinData child;
@@ -60,7 +61,8 @@ inline void writeClassFolder(const std::string& folder) {
         dish.weight = nv::totalAmount(dish.usedFoods);
         menu.add(meal, dish);
       }
-    nv::saveMenuFile(nv::joinPath(folder, "menu" + std::to_string(c) + ".nvu"), menu, child, {});
+    (void)nv::saveMenuFile(nv::joinPath(folder, "menu" + std::to_string(c) + ".nvu"), menu, child,
+                           {});
     nv::PlacedDishRecords placed;
     for (int d = 0; d < 6; ++d)
       placed.push_back({kitchen.Dishes[size_t((c * 17 + d * 29) % 300)].Name, d * 40, 0, 40, 40});

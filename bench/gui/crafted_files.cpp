@@ -159,7 +159,7 @@ std::vector<Case> cases() {
          nv::TFoodData foods;
          nv::TDaidokoro k;
          nv::ByteReader in(nvb);
-         foods.readSection(in, false);
+         (void)foods.readSection(in, nullptr);
          nv::ByteWriter out;
          foods.writeSection(out);
          for (int list = 0; list < 3; ++list) out.int32(0);

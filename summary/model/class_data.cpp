@@ -29,7 +29,8 @@ std::vector<DataProblem> loadClassData(const std::string& nvPath, const std::str
   if (!nvPath.empty()) {
     RecordingPrompt recorder(nvPath);
     ScopedPrompt scoped(recorder);
-    out.hasMenuData = loadDataFile(nvPath, out.menuFoods, out.dishes, false);
+    out.hasMenuData =
+        showResult(loadDataFile(nvPath, out.menuFoods, out.dishes, nullptr), recorder);
     if (!out.hasMenuData) problems.push_back({nvPath, recorder.first()});
   }
   if (!nvbPath.empty()) {

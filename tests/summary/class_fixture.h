@@ -71,13 +71,13 @@ inline void writeClassMenu(const std::string& path, const nv::TKojinData& child,
     for (const nv::TUsedFood& f : d.foods) dish.weight += f.amount;
     menu.add(d.meal, dish);
   }
-  nv::saveMenuFile(path, menu, child, {});
+  (void)nv::saveMenuFile(path, menu, child, {});
 }
 
 // Writes the six files and the two data files into `dir`.
 inline void writeClass(const TempDir& dir) {
   const nv::TFoodData foods = classFoods();
-  writeBytes(dir.file("NV.nv"), nv::dataFileBytes(foods, nv::TKondateData()));
+  writeBytes(dir.file("NV.nv"), nv::dataFileBytes(foods, nv::TKondateData(), nullptr));
   writeBytes(dir.file("NV.nvb"), nv::bentoDataBytes(foods, classKitchen()));
   writeClassMenu(dir.file("taro.nvu"), classChild("たろう", 0, 2000),
                  {{0, {{1, 200, 200}}}, {1, {{2, 300, 300}}}, {2, {{1, 300, 300}, {2, 200, 200}}}});
