@@ -26,7 +26,8 @@ struct BentoPageDish {
 struct BentoPageData {
   std::string childName;  // CP932
   std::string bmpFolder;  // CP932, ends with '/'
-  int kitchenClientWidth = 1024;
+  // The kitchen's large box (window pixels): the dishes keep their places relative to it.
+  KRect kitchenBox;
   std::vector<BentoPageDish> dishes;  // list order, bottom-most first
   int grade = 0;                      // 0..3, 10 for a full box
   std::vector<GraphRow> graphRows;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 
 #include "bento/evaluation_graph.h"
+#include "bento/kitchen_backdrop.h"
 #include "bento/model/bento_data_file.h"
 #include "bento/model/bento_pictures.h"
 #include "bento/model/bento_save.h"
@@ -73,6 +75,9 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   coasterSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
   BoxFront = new BoxFrontView(this);
   BoxFront->hide();
+  // 3. The rice-ball button (placed with the areas).
+  RiceBallButton = new QToolButton(this);
+  StatusLine = new QLabel(this);
   layoutAreas();
   saveFile_ = defaultBentoSaveName();
 
@@ -81,20 +86,25 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
   loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, true);
 
-  // 3. The rice-ball button and its menu.
-  RiceBallButton = new QToolButton(this);
+  // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
   RiceBallButton->setStyleSheet(
       QStringLiteral("QToolButton { border: none; background: transparent; }"));
-  RiceBallButton->setGeometry(0, 0, 79, 77);
   RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
-  const QImage glyph = loadTransparentBmp(riceBallPicturePath(1, 1));
-  if (!glyph.isNull()) {
-    const KSize fit = fitPicture(kSize(glyph), {79, 77});
-    RiceBallButton->setIconSize(QSize(fit.width, fit.height));
-    RiceBallButton->setIcon(QIcon(scaledPixmap(glyph, QSize(fit.width, fit.height))));
-  }
   RiceBallButton->hide();
+  StatusLine->setObjectName(QStringLiteral("statusLine"));
+  StatusLine->setWordWrap(true);
+  StatusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+  StatusLine->setStyleSheet(QStringLiteral(
+      "QLabel { background: rgba(255, 255, 255, 235); color: rgb(60, 40, 20);"
+      " border: 2px solid rgb(200, 140, 60); border-radius: 10px; padding: 4px 8px; }"));
+  StatusLine->hide();
+  statusTimer_.setSingleShot(true);
+  statusTimer_.setInterval(6000);
+  connect(&statusTimer_, &QTimer::timeout, this, [this] {
+    statusText_.clear();
+    updateStatusLine();
+  });
   connect(RiceBallButton, &QToolButton::clicked, this, &TBentoubakoForm::showResult);
   buildMenus();
   RiceBallButton->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -159,6 +169,51 @@ void TBentoubakoForm::layoutAreas() {
   boxSmall_ = scaledPixmap(boxImage_, small.size());
   workingReady_ = false;
   BoxFront->setGeometry(qRect(areas_.boxFront));
+  placeRiceBallButton();
+  updateStatusLine();
+}
+
+void TBentoubakoForm::placeRiceBallButton() {
+  // At the layout's top-left corner, growing with the kitchen (never below its 79 x 77).
+  const double s = std::max(1.0, areas_.s);
+  const QSize size(scaled(79, s), scaled(77, s));
+  RiceBallButton->setGeometry(QRect(QPoint(areas_.originX, areas_.originY), size));
+  const QImage glyph = loadTransparentBmp(riceBallPicturePath(1, 1));
+  if (glyph.isNull()) return;
+  const KSize fit = fitPicture(kSize(glyph), {size.width(), size.height()});
+  RiceBallButton->setIconSize(QSize(fit.width, fit.height));
+  RiceBallButton->setIcon(QIcon(scaledPixmap(glyph, QSize(fit.width, fit.height))));
+}
+
+void TBentoubakoForm::showStatus(const QString& text) {
+  statusText_ = text;
+  statusTimer_.start();
+  updateStatusLine();
+}
+
+void TBentoubakoForm::updateStatusLine() {
+  if (!StatusLine) return;
+  QString text = statusText_;
+  if (text.isEmpty() && !overview_ && !placed_.empty())
+    text = toQ(sj("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
+  if (text.isEmpty() || overview_) {
+    StatusLine->hide();
+    return;
+  }
+  const double s = std::max(1.0, areas_.s);
+  QFont font = StatusLine->font();
+  font.setPixelSize(scaled(15, s));
+  font.setBold(true);
+  StatusLine->setFont(font);
+  StatusLine->setText(text);
+  const QRect button = RiceBallButton->geometry();
+  StatusLine->setFixedWidth(scaled(250, s));
+  StatusLine->adjustSize();
+  // Beside the rice ball, level with its middle.
+  StatusLine->move(button.right() + scaled(6, s),
+                   button.center().y() - StatusLine->height() / 2 + scaled(8, s));
+  StatusLine->show();
+  StatusLine->raise();
 }
 
 void TBentoubakoForm::prepareWorkingView() {
@@ -184,9 +239,7 @@ const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
 
 void TBentoubakoForm::paintKitchen(QPainter& p) {
   if (!overview_) prepareWorkingView();
-  p.fillRect(rect(), Qt::white);
-  const QPixmap& kitchen = kitchenPixmap(overview_);
-  if (!kitchen.isNull()) p.drawPixmap(qRect(areas_.kitchen(overview_)).topLeft(), kitchen);
+  drawWithEdges(p, kitchenPixmap(overview_), qRect(areas_.kitchen(overview_)), rect());
   const QRect box = qRect(areas_.box(overview_));
   const QPixmap& boxPm = overview_ ? boxSmall_ : boxLarge_;
   if (!boxPm.isNull()) p.drawPixmap(box.topLeft(), boxPm);
@@ -228,6 +281,7 @@ void TBentoubakoForm::redraw(const QRect& area) {
   p.end();
   BoxFront->setVisible(!overview_);
   RiceBallButton->setVisible(!overview_);
+  updateStatusLine();
   update(dirty);
 }
 

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@
 #include "core/food.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolButton;
 
@@ -100,8 +103,10 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // What the result dialog asks for when it closes: 1 quit, 2 Open, 3 Save, 4 New.
   void afterResult(int action);
 
-  // Dishes.
-  void addDish(const std::string& name, QPoint dropPoint);
+  // Dishes. A dish dropped at a point lands there (kept in its bounds); one added without a
+  // point takes the next free place of the box or the coaster.
+  void addDish(const std::string& name, QPoint dropPoint) { placeNewDish(name, dropPoint); }
+  void addDishAtNextPlace(const std::string& name) { placeNewDish(name, std::nullopt); }
   void removeTopDish();    // Delete: the top-most dish, after 150 ms
   void removeAllDishes();  // Shift+Delete
   void startBringToFrontTimer(int32_t serial);
@@ -134,6 +139,9 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
           *MI_Close = nullptr;
   QAction *MI_GraphGroups = nullptr, *MI_GraphNutrients = nullptr;
   QWidget* BoxFront = nullptr;
+  // Beside the rice-ball button: what to do next, or what just happened (a save).
+  QLabel* StatusLine = nullptr;
+  void showStatus(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -145,8 +153,13 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void placeNewDish(const std::string& name, std::optional<QPoint> dropPoint);
   void buildMenus();
-  void loadPictures();
+  void placeRiceBallButton();
+  void updateStatusLine();
+  // The save file may be written without asking: this window opened or saved it, or it does
+  // not exist yet.
+  bool mayOverwrite(const std::string& path) const;
   void layoutAreas();
   // Redraws the background cache (or the part of it in `area`) and repaints.
   void redraw(const QRect& area = QRect());
@@ -181,6 +194,9 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   GraphKind graphKind_ = GraphKind::Groups;
   int grade_ = 0;
   std::string saveFile_;
+  std::set<std::string> ownFiles_;  // files this window opened or saved
+  QString statusText_;              // shown instead of the hint until statusTimer_ ends
+  QTimer statusTimer_;
   std::vector<GraphRow> graphRows_;
 
   PlacedDishes placed_;

@@ -11,14 +11,17 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "bento/kitchen_pictures.h"
+#include "bento/model/bento_page_geometry.h"
+#include "bento/model/bento_pictures.h"
 #include "kitchen_fixture.h"
 
 namespace {
 
 class BentoPage : public nvtest::KitchenTest {
  protected:
-  void fill() {
-    working();
+  void fill(QSize size = QSize(1024, 768)) {
+    working(size);
     const nv::KRect box = form->areas().largeBox;
     const int y = box.top + box.height() * 2 / 3;
     int i = 0;
@@ -65,6 +68,34 @@ TEST_F(BentoPage, StatusTextsFollowTheDrawingOrder) {
   EXPECT_FALSE(inked(QRect(0, 1595, margin - 1, 400)));
   if (!qEnvironmentVariable("NV_SHOT_DIR").isEmpty())
     page.save(QDir(qEnvironmentVariable("NV_SHOT_DIR")).filePath(QStringLiteral("page.png")));
+}
+
+// A kitchen on a 16:9 screen prints its dishes in the box, not above it.
+TEST_F(BentoPage, DishesOfAWideKitchenLandInTheBox) {
+  fill(QSize(1920, 1080));
+  const nv::BentoPageData data = nv::bentoPageData(*form);
+  QImage page(3001, 2000, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter p(&page);
+  nv::paintBentoPage(p, page.size(), data);
+  p.end();
+  const nv::PageArea area = nv::pageArea(3001, 2000);
+  const QImage boxPicture =
+      nv::loadBmp(nv::kitchenPicturePath(data.bmpFolder, nv::KitchenPicture::Box));
+  const nv::KRect box = nv::pageBoxRect(area, {boxPicture.width(), boxPicture.height()});
+  ASSERT_GT(box.height(), 0);
+  for (const nv::BentoPageDish& d : data.dishes) {
+    const nv::KRect r = nv::pageDishRect(box, data.kitchenBox, d.rect);
+    EXPECT_GE(r.left, box.left);
+    EXPECT_LE(r.right, box.right);
+    EXPECT_GT(r.bottom, box.top + box.height() / 4);
+    EXPECT_LT(r.bottom, box.bottom);
+  }
+  // Between the graph and the box's top edge the page stays white.
+  const QRect above(box.left + 50, 600, box.width() - 100, box.top - 610);
+  for (int y = above.top(); y <= above.bottom(); y += 4)
+    for (int x = above.left(); x <= above.right(); x += 4)
+      ASSERT_EQ(page.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
 }
 
 TEST_F(BentoPage, OnePageToPdfTiming) {

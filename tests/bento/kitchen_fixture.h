@@ -131,6 +131,14 @@ class KitchenTest : public ::testing::Test {
   static QPoint centreOf(const nv::KRect& r) {
     return {r.left + r.width() / 2, r.top + r.height() / 2};
   }
+  // A dish where a child can see it in the box: between the box's sides, its bottom edge
+  // inside the box and not behind the front rim.
+  bool keptInBox(const QRect& r) const {
+    const nv::KRect box = form->areas().largeBox;
+    const int bottom = r.top() + r.height();
+    return r.left() >= box.left && r.left() + r.width() <= box.right && bottom > box.top &&
+           bottom <= form->areas().boxFront.top;
+  }
   // Drags a widget (a cell or a placed dish) so that the point grabbed lands on `target`
   // (kitchen pixels), moving in a few steps as a hand does.
   static void drag(QWidget* w, QPoint target) {

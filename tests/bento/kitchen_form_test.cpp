@@ -2,6 +2,7 @@
 // dishes into the box, removing them, saving and opening, and the close question.
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -29,11 +30,6 @@ class KitchenFormTest : public KitchenTest {
     for (const std::string& n : names)
       if ((form->kitchenData().placementName(n) == nv::sj("弁当箱")) == box) return n;
     return {};
-  }
-  bool insideBox(const QRect& r) {
-    const nv::KRect box = form->areas().largeBox;
-    return r.left() >= box.left && r.right() < box.right && r.bottom() < box.bottom &&
-           r.bottom() >= box.top;
   }
 };
 
@@ -137,7 +133,7 @@ TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
   EXPECT_EQ(cell->pos(), home);
   ASSERT_EQ(form->placedNames(), nv::NameList{dish});
   nv::TSelectedBentouItem* placed = form->placedItems()[0];
-  EXPECT_TRUE(insideBox(placed->geometry())) << placed->x() << "," << placed->y();
+  EXPECT_TRUE(keptInBox(placed->geometry())) << placed->x() << "," << placed->y();
   // Landed where it was dropped (the drop point is not scaled).
   EXPECT_EQ(placed->geometry().center().x(), drop.x());
   EXPECT_TRUE(form->modified());
@@ -145,7 +141,12 @@ TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
 
   // Dragged far outside, it is pulled back into the box.
   drag(placed, {5, 5});
-  EXPECT_TRUE(insideBox(placed->geometry()));
+  EXPECT_TRUE(keptInBox(placed->geometry()));
+  // Let go low, a small dish stays above the rim: its picture and name are not hidden.
+  const nv::KRect box = form->areas().largeBox;
+  drag(placed, {box.left + box.width() / 2, box.bottom - 5});
+  EXPECT_TRUE(keptInBox(placed->geometry()));
+  EXPECT_EQ(placed->y() + placed->height(), form->areas().boxFront.top);
 }
 
 TEST_F(KitchenFormTest, ADrinkDroppedOnTheBoxStandsOnTheCoaster) {
@@ -168,9 +169,18 @@ TEST_F(KitchenFormTest, KeyboardAddsTheFocusedCell) {
   cell->setFocus();
   key(cell, Qt::Key_Return);
   EXPECT_EQ(form->placedNames(), nv::NameList{cell->dishName()});
-  // A double-click adds too, at the kitchen's centre before confinement.
+  // Double-clicks add too, each dish at the next free place of the box: none on another,
+  // left to right.
   doubleClick(cell, {5, 5});
-  EXPECT_EQ(form->placedNames().size(), 2u);
+  doubleClick(form->applianceView()->cells()[0], {5, 5});
+  ASSERT_EQ(form->placedNames().size(), 3u);
+  const auto items = form->placedItems();
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_TRUE(keptInBox(items[i]->geometry())) << i;
+    for (size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(items[i]->geometry().intersects(items[j]->geometry())) << i << " on " << j;
+  }
+  EXPECT_GT(items[2]->x(), items[1]->x());
 }
 
 TEST_F(KitchenFormTest, CapacityRefusesAndTheRiceBallShowsItIsFull) {
@@ -297,6 +307,53 @@ TEST_F(KitchenFormTest, OpenAsksBeforeDroppingChangesAndFailedSavesStayMarked) {
   prompts.expectBox(bad, "お弁当のデータを保存できません", nv::Icon::None);
   EXPECT_FALSE(form->SaveAs());
   EXPECT_TRUE(form->modified());
+}
+
+// A new box named after a child who already has one: saving asks before replacing the other
+// file, and says where the box went.
+TEST_F(KitchenFormTest, SaveAsksBeforeReplacingAnotherBoxAndSaysWhereItWent) {
+  nvtest::ScriptedPrompt prompts;
+  nvtest::ScriptedDialogs dialogs;
+  const std::string taro = dir.file("やまだ たろう.nvub");
+  nv::TKojinData earlier;
+  ASSERT_TRUE(nv::writeBentoSaveFile(taro, earlier, 1.0,
+                                     {{"a", 1, 1, 1, 1}, {"b", 1, 1, 1, 1}, {"c", 1, 1, 1, 1}}));
+  const auto dishesIn = [](const std::string& path) {
+    nv::TKojinData k;
+    nv::PlacedDishRecords r;
+    return nv::openBentoSaveFile(path, 1.0, k, r) ? r.size() : 0u;
+  };
+  working();
+  EXPECT_FALSE(form->StatusLine->isVisible());
+  form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+  // With a dish in the box the child is told what to do next.
+  EXPECT_TRUE(form->StatusLine->isVisible());
+  EXPECT_EQ(form->StatusLine->text(),
+            QString::fromUtf8("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
+  form->setSaveFileName(taro);  // what naming the child does
+
+  const std::string question = "「やまだ たろう.nvub」はもうあります。上書きしますか？";
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
+                    nv::Answer::Cancel);
+  EXPECT_FALSE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 3u);
+  EXPECT_TRUE(form->modified());
+  // No: another name.
+  const std::string other = nv::cp932ToUtf8(dir.file("たろう2.nvub"));
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::No);
+  dialogs.expectSave(other);
+  EXPECT_TRUE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 3u);
+  EXPECT_EQ(dishesIn(nv::utf8ToCp932(other)), 1u);
+  EXPECT_EQ(form->StatusLine->text(), QString::fromUtf8("「たろう2.nvub」に保存しました"));
+  // Its own file is saved again without a question; Yes replaces the other.
+  form->setModified(true);
+  EXPECT_TRUE(form->Save());
+  form->setSaveFileName(taro);
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
+                    nv::Answer::Yes);
+  EXPECT_TRUE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 1u);
 }
 
 TEST_F(KitchenFormTest, PartPositionsResetKeepsOtherSettings) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPainter>
 
+#include "bento/bento_page.h"
 #include "bento/onigiri_bouya_form.h"
 #include "kitchen_fixture.h"
 
@@ -35,11 +36,27 @@ class KitchenShots : public nvtest::KitchenTest {
       form->addDish(names.front(), {box.left + box.width() * (1 + 2 * i) / 10, y});
       ++i;
     }
+    // Two more added without a drop point, and one let go low in the box.
+    for (const char* storage : {"戸棚", "冷凍庫"}) {
+      nv::NameList names;
+      form->kitchenData().dishesOfStorage(nv::sj(storage), names);
+      form->addDishAtNextPlace(names.front());
+    }
+    form->addDish(nv::sj("卵焼き"), {box.left + box.width() / 2, box.bottom - 5});
     form->setShowGraph(true);
-    shoot((tag + "-five-dishes-groups").c_str());
+    shoot((tag + "-dishes-groups").c_str());
     form->setGraphKind(nv::GraphKind::Nutrients);
     form->openAppliance(nv::LayoutSection::Cupboard);
-    shoot((tag + "-five-dishes-nutrients-cupboard").c_str());
+    shoot((tag + "-dishes-nutrients-cupboard").c_str());
+    // The printed page of this kitchen, A4 landscape at 150 dpi.
+    QImage page(1754, 1240, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    QPainter p(&page);
+    nv::paintBentoPage(p, page.size(), nv::bentoPageData(*form));
+    p.end();
+    EXPECT_TRUE(page.save(QDir(shotDir()).filePath(QString::fromStdString(tag + "-page.png"))));
     form->setModified(false);
   }
 };
@@ -47,6 +64,7 @@ class KitchenShots : public nvtest::KitchenTest {
 TEST_F(KitchenShots, SmallAndWideScreens) {
   if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
   run(QSize(1024, 768));
+  run(QSize(1366, 768));
   run(QSize(1920, 1080));
 }
 
