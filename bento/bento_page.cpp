@@ -72,7 +72,8 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
     const QRect g = item->geometry();
     d.dishes.push_back({item->dishName(), {g.left(), g.top(), g.right() + 1, g.bottom() + 1}});
   }
-  d.grade = kitchen.grade();
+  // A grade from before the last change would print the wrong face beside the graph.
+  d.grade = kitchen.computeGrade();
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = kitchen.placedNames();
@@ -148,7 +149,10 @@ bool printBentoPages(QPagedPaintDevice& device, const std::vector<BentoPageData>
   if (!p.begin(&device)) return false;
   const QSize size(device.width(), device.height());
   for (size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0 && !device.newPage()) return false;
+    if (i > 0 && !device.newPage()) {
+      p.end();  // a job never stays open on the printer
+      return false;
+    }
     paintBentoPage(p, size, pages[i], status);
   }
   return p.end();

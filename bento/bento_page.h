@@ -34,7 +34,7 @@ struct BentoPageData {
   std::array<int32_t, 7> groupColors{};
 };
 
-// The page of the kitchen as it stands (grade as last computed).
+// The page of the kitchen as it stands, the box graded now with the graph kind of the moment.
 BentoPageData bentoPageData(TBentoubakoForm& kitchen);
 
 // Progress texts (CP932) while the page is composed.

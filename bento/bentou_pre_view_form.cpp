@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSlider>
 
+#include "bento/bento_print_job.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
@@ -78,8 +79,8 @@ void TBentouPreViewForm::redraw() {
 }
 
 void TBentouPreViewForm::printNow() {
-  printer_.setDocName(toQ(bentoPrintJobTitle(page_.childName)));
-  printBentoPages(printer_, {page_});
+  if (printPagesOn(printer_, {page_}, bentoPrintJobTitle(page_.childName)) == PrintOutcome::Failed)
+    reportPrintFailure();
 }
 
 }  // namespace nv
