@@ -1,7 +1,10 @@
 // Pictures of the kitchen for people to look at: NV_SHOT_DIR names a folder; the pictures
 // are not part of the checks.
 #include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include "bento/bento_page.h"
 #include "bento/onigiri_bouya_form.h"
@@ -57,6 +60,11 @@ class KitchenShots : public nvtest::KitchenTest {
     nv::paintBentoPage(p, page.size(), nv::bentoPageData(*form));
     p.end();
     EXPECT_TRUE(page.save(QDir(shotDir()).filePath(QString::fromStdString(tag + "-page.png"))));
+    // And on paper, as the print dialog's PDF file gets it.
+    QPdfWriter pdf(QDir(shotDir()).filePath(QString::fromStdString(tag + "-page.pdf")));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+    pdf.setResolution(300);
+    EXPECT_TRUE(nv::printBentoPages(pdf, {nv::bentoPageData(*form)}));
     form->setModified(false);
   }
 };

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "bento/evaluation_graph.h"
+#include "bento/kitchen_pictures.h"
 #include "bento/selected_bentou_item.h"
 #include "kitchen_fixture.h"
 #include "scripted_prompt.h"
@@ -57,6 +58,23 @@ TEST(EvaluationGraph, BarsStopAtTheRightEdgeAndTheRedLineMarksOneHundredPercent)
   EXPECT_EQ(img.pixelColor(380, 60), QColor(Qt::blue));
   // The first ends halfway to the line.
   EXPECT_EQ(img.pixelColor(red - 2, 10), QColor(Qt::white));
+}
+
+// A name too long for its cell takes a second line instead of being cut.
+TEST(DishPixmap, LongNamesTakeTwoLines) {
+  nvtest::kitchenApp();
+  const auto plateHeight = [](const QString& name) {
+    const QImage img = nv::renderDishPixmap({}, QSize(80, 80), name, false, false, 12).toImage();
+    int rows = 0;
+    for (int y = 79; y >= 0 && qAlpha(img.pixel(2, y)) + qAlpha(img.pixel(40, y)) > 0; --y) ++rows;
+    return rows;
+  };
+  QFont small;
+  small.setBold(true);
+  small.setPixelSize(9);  // two thirds of 12, the smallest a name is drawn
+  const int line = QFontMetrics(small).height();
+  EXPECT_LT(plateHeight(QString::fromUtf8("みかん")), 2 * line);
+  EXPECT_EQ(plateHeight(QString::fromUtf8("ほうれんそうのごま和え")), 2 * line);
 }
 
 TEST_F(KitchenViewsTest, GraphMenuFlipsTheKindInTheGraphArea) {
