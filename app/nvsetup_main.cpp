@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "platform/qt/app_identity.h"
 #include "platform/qt/ui_language.h"
 #include "setup/command_line.h"
 #include "setup/setup_app.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     return nv::runSetupCommand(arguments);
   }
   QApplication app(argc, argv);
+  nv::setApplicationIdentity();
   nv::useJapaneseUi();
   return nv::runSetupWindow();
 }

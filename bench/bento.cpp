@@ -109,4 +109,21 @@ void BM_ReadBentoCsv(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBentoCsv)->Unit(benchmark::kMillisecond);
 
+// 100 000 dish lines, each with a placement and a storage of its own: every name is new to
+// its list, the worst case of the builder's name lookups.
+void BM_ReadBentoCsvDistinctPlaces(benchmark::State& state) {
+  nv::TFoodData foods = makeFoods();
+  std::string csv = "header\n";
+  const std::string head = nv::sj("ごはん,おかず"), food = nv::sj("しょくひん");
+  for (int i = 0; i < 100000; ++i)
+    csv += head + std::to_string(i) + "," + food + std::to_string(i % kFoods) + ",10,80,1.2,p" +
+           std::to_string(i) + ",s" + std::to_string(i) + "\n";
+  for (auto _ : state) {
+    nv::TDaidokoro kitchen;
+    std::string errors;
+    benchmark::DoNotOptimize(nv::readBentoCsv(csv, foods, kitchen, errors, nullptr, false));
+  }
+}
+BENCHMARK(BM_ReadBentoCsvDistinctPlaces)->Unit(benchmark::kMillisecond);
+
 }  // namespace

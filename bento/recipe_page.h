@@ -1,13 +1,16 @@
 #pragma once
 // The recipe page of a dish: drawn by one function on any QPainter, on screen and on paper.
+// Steps that do not fit the page even at the smallest letters run on to a second page, which
+// repeats the title, the picture and the ingredients beside them.
 #include <QPointF>
-#include <QRectF>
 #include <string>
 #include <vector>
 
 #include "bento/model/recipe_layout.h"
 
 class QPainter;
+class QPaintDevice;
+class QPagedPaintDevice;
 
 namespace nv {
 
@@ -26,10 +29,15 @@ RecipePage makeRecipePage(std::string dish, std::vector<std::string> ingredients
                           std::vector<std::string> quantities, std::vector<std::string> steps,
                           std::string bentouFolder);
 
-// Draws the page on the 640-unit grid at `origin` with scale s; `background` is where the
-// page picture is stretched. Returns the step layout drawn.
-StepLayout paintRecipePage(QPainter& p, const RecipePage& page, QRectF background, QPointF origin,
-                           double s, int pen);
+// The steps laid out for a page at `origin` with scale s, in the letters of `device`.
+StepLayout layoutRecipeSteps(QPaintDevice* device, const RecipePage& page, QPointF origin,
+                             double s);
+// Draws page `index` (0, or 1 for the steps' continuation) of the 640 x 480 page at `origin`
+// with scale s: the background over the page, then its parts inside the frame's rectangles.
+void paintRecipePage(QPainter& p, const RecipePage& page, const StepLayout& layout, int index,
+                     QPointF origin, double s, int pen);
+// Lays the steps out and draws the first page.
+StepLayout paintRecipePage(QPainter& p, const RecipePage& page, QPointF origin, double s, int pen);
 
 // Where the page goes on paper of w × h device units at dpi: origin and scale.
 struct PaperPlacement {
@@ -37,6 +45,12 @@ struct PaperPlacement {
   double scale = 1;
 };
 PaperPlacement recipePaperPlacement(int w, int h, int dpi, int scalePercent = 100);
+
+// Every page of the recipe on a landscape paged device (a printer or a PDF writer), the job
+// title set by the caller. False when the device could not be painted on; `layout` receives
+// the steps' layout.
+bool printRecipePages(QPagedPaintDevice& device, const RecipePage& page,
+                      StepLayout* layout = nullptr);
 
 // The printed page's print job title.
 std::string recipeJobTitle(const std::string& dish);

@@ -46,7 +46,7 @@ void RecipeWindows::showHowToMake(TBentoubakoForm& kitchen, const std::string& d
   // A how-to-make picture takes the place of the recipe page.
   const std::string jpeg = dishExplanationPath(dishName);
   // A damaged one is reported, and the recipe page shown when there is one.
-  if (fileExists(jpeg) && showPicture(jpeg, true, true, child, owner)) return;
+  if (fileExists(jpeg) && showPicture(jpeg, true, true, child, owner, dishName)) return;
   std::unique_ptr<TResipiForm4> page(
       makeRecipeWindow(kitchen.kitchenData(), dishName, child, defaultBentoBmpFolder()));
   if (!page) return;

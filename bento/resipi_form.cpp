@@ -22,18 +22,21 @@
 namespace nv {
 namespace {
 
-// The book's own look: big, friendly texts on paper-coloured buttons.
+// The book's own look: big, friendly texts on paper-coloured buttons. Only the book's own
+// controls take it (">"), never the windows it opens: a viewer's buttons or a print dialog's.
 const char* const kStyle =
-    "QLabel { color: rgb(110, 50, 30); }"
-    "QLabel#L_Point { font-size: 20px; font-weight: bold; }"
-    "QLabel#L_Shurui { font-size: 18px; font-weight: bold; }"
-    "QLabel#L_Tukurikata { font-size: 18px; font-weight: bold; padding: 2px 10px;"
-    "  background: rgb(255, 226, 170); border: 2px solid rgb(200, 120, 60); border-radius: 8px; }"
-    "QToolButton { font-size: 16px; color: rgb(80, 40, 20); background: rgb(255, 240, 205);"
-    "  border: 2px solid rgb(220, 160, 100); border-radius: 8px; padding: 2px 8px; }"
-    "QToolButton:hover { background: rgb(255, 214, 150); }"
-    "QToolButton:pressed { background: rgb(250, 190, 120); }"
-    "QToolButton#Bunrui { font-size: 15px; padding: 0px 4px; }";
+    "nv--TResipiForm > QLabel { color: rgb(110, 50, 30); }"
+    "nv--TResipiForm > QLabel#L_Point { font-size: 20px; font-weight: bold; }"
+    "nv--TResipiForm > QLabel#L_Shurui { font-size: 18px; font-weight: bold; }"
+    "nv--TResipiForm > QLabel#L_Tukurikata { font-size: 18px; font-weight: bold;"
+    "  padding: 2px 10px; background: rgb(255, 226, 170); border: 2px solid rgb(200, 120, 60);"
+    "  border-radius: 8px; }"
+    "nv--TResipiForm > QToolButton { font-size: 16px; color: rgb(80, 40, 20);"
+    "  background: rgb(255, 240, 205); border: 2px solid rgb(220, 160, 100); border-radius: 8px;"
+    "  padding: 2px 8px; }"
+    "nv--TResipiForm > QToolButton:hover { background: rgb(255, 214, 150); }"
+    "nv--TResipiForm > QToolButton:pressed { background: rgb(250, 190, 120); }"
+    "nv--TResipiForm > QToolButton#Bunrui { font-size: 15px; padding: 0px 4px; }";
 
 QToolButton* button(QWidget* parent, const char* text, const char* name = "") {
   auto* b = new QToolButton(parent);
@@ -214,7 +217,10 @@ void TResipiForm::SB_ModoruClick() {
 void TResipiForm::showTopic(int topic) {
   // The three points show at their own size; the food groups fill the screen and print.
   const bool kiso = topic == 3;
-  showPicture(topicPicturePath(topic), kiso, kiso, childName_, this);
+  const std::vector<QToolButton*> t = topics();
+  const std::string caption =
+      topic >= 0 && topic < int(t.size()) ? fromQ(t[size_t(topic)]->text()) : std::string();
+  showPicture(topicPicturePath(topic), kiso, kiso, childName_, this, caption);
 }
 
 void TResipiForm::paintEvent(QPaintEvent*) {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "bento/model/jpeg_picture.h"
+#include "bento/model/recipe_frame.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
@@ -46,9 +47,15 @@ QImage loadViewerPicture(const std::string& cp932Path, std::string* error) {
   return image;
 }
 
+QSize availableScreenSize(const QWidget* parent) {
+  const QScreen* screen =
+      parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
 bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
-                 const std::string& childName, QWidget* parent) {
-  TResipiForm3 viewer(cp932Path, fitScreen, printable, childName, parent);
+                 const std::string& childName, QWidget* parent, const std::string& caption) {
+  TResipiForm3 viewer(cp932Path, fitScreen, printable, childName, parent, caption);
   if (!viewer.loaded()) {
     prompt().messageBox(cp932Path + "\n" + viewer.error(), sj("絵を読み込めませんでした"),
                         Icon::Warning, Buttons::Ok);
@@ -59,9 +66,15 @@ bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
 }
 
 TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std::string childName,
-                           QWidget* parent)
+                           QWidget* parent, const std::string& caption, QSize available)
     : QDialog(parent), path_(std::move(path)), childName_(std::move(childName)) {
   picture_ = loadViewerPicture(path_, &error_);
+  if (caption.empty()) {
+    std::string file = path_.substr(path_.find_last_of('/') + 1);
+    setWindowTitle(toQ(file.substr(0, file.find_last_of('.'))));
+  } else {
+    setWindowTitle(toQ(caption));
+  }
   panel_ = new QFrame(this);
   panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel_->setLineWidth(kBevel);
@@ -76,28 +89,28 @@ TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std
   SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm3::print);
+  SB_Close->adjustSize();
+  SB_Print->adjustSize();
 
-  const int pw = std::max(1, picture_.width()), ph = std::max(1, picture_.height());
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int w = fitScreen && screen ? screen->geometry().width() * 4 / 5 : pw;
-  const int h = ph * w / pw;
+  // 4/5 of the screen's width when fitting, the picture's own size otherwise; never more
+  // than the screen's height allows beside the button strip.
   const int inset = kBevel + 6;
-  resize(w + 2 * inset, h + 2 * inset);
+  const int strip = std::max(SB_Close->height(), SB_Print->height()) + 6;
+  if (available.isEmpty()) available = availableScreenSize(parent);
+  const KSize shown =
+      fitPicture({std::max(1, picture_.width()), std::max(1, picture_.height())},
+                 fitScreen ? available.width() * 4 / 5 : available.width() - 2 * inset,
+                 available.height() - kTitleBarRoom - 2 * inset - strip, fitScreen);
+  const int w = shown.width, h = shown.height;
+  resize(w + 2 * inset, h + 2 * inset + strip);
   panel_->setGeometry(rect());
   Image1->setGeometry(inset, inset, w, h);
   if (!picture_.isNull()) Image1->setPixmap(QPixmap::fromImage(picture_));
-  // The buttons keep their places relative to the picture's corner, inside the panel.
-  auto place = [&](QToolButton* b, int x, int y) {
-    b->adjustSize();
-    x = std::min(x, width() - kBevel - b->width());
-    y = std::min(y, height() - kBevel - b->height());
-    b->move(std::max(kBevel, x), std::max(kBevel, y));
-  };
-  place(SB_Close, inset + w - 80, inset + h - 40);
-  place(SB_Print, inset + w - 160, inset + h - 40);
+  // The buttons at the picture's bottom right corner, on the strip below it.
+  const int y = inset + h + (strip - SB_Close->height()) / 2;
+  SB_Close->move(std::max(kBevel, inset + w - SB_Close->width()), y);
+  SB_Print->move(std::max(kBevel, SB_Close->x() - 8 - SB_Print->width()), y);
   SB_Print->setVisible(printable);
-  SB_Close->raise();
-  SB_Print->raise();
 }
 
 std::string TResipiForm3::jobTitle(const std::string& childName, const std::string& path) {
@@ -118,23 +131,29 @@ void TResipiForm3::paintOnPage(QPainter& p, const QImage& picture, QSizeF page) 
 }
 
 void TResipiForm3::print() {
-  auto* qt = dynamic_cast<QtDialogs*>(&dialogs());
-  if (!dialogs().printerSetup(PageOrientation::Landscape) || !qt) return;
+  if (!dialogs().printerSetup(PageOrientation::Landscape)) return;
+  QPrinter* printer = printer_;
+  if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs()); !printer && qt) printer = &qt->printer();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   SB_Close->hide();
   SB_Print->hide();
-  QPrinter& printer = qt->printer();
-  printer.setDocName(toQ(jobTitle(childName_, path_)));
-  printer.setPageOrientation(QPageLayout::Landscape);
-  QPainter p;
-  if (p.begin(&printer)) {
-    paintOnPage(p, picture_, printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    p.end();
+  bool printed = false;
+  if (printer) {
+    printer->setDocName(toQ(jobTitle(childName_, path_)));
+    printer->setPageOrientation(QPageLayout::Landscape);
+    QPainter p;
+    if (p.begin(printer)) {
+      paintOnPage(p, picture_, printer->pageLayout().paintRectPixels(printer->resolution()).size());
+      printed = p.end();
+    }
   }
   SB_Close->show();
   SB_Print->show();
   QApplication::restoreOverrideCursor();
-  prompt().message(sj("印刷しました"));
+  if (printed)
+    prompt().message(sj("印刷しました"));
+  else
+    prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
 }
 
 bool TResipiForm3::eventFilter(QObject* watched, QEvent* event) {

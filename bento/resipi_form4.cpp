@@ -7,10 +7,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
-#include <QScreen>
 #include <QToolButton>
 
 #include "bento/kitchen_pictures.h"
+#include "bento/model/recipe_frame.h"
 #include "bento/resipi_form3.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
@@ -20,38 +20,56 @@
 
 namespace nv {
 
-TResipiForm4::TResipiForm4(RecipePage page, std::string childName, QWidget* parent)
+namespace {
+
+constexpr int kInset = 12;  // the image's distance from the client's edges
+
+QToolButton* toolButton(QWidget* parent, const char* text, const KRect& at, double s) {
+  auto* b = new QToolButton(parent);
+  b->setText(toQ(sj(text)));
+  b->move(int(at.left * s), int(at.top * s));
+  return b;
+}
+
+}  // namespace
+
+TResipiForm4::TResipiForm4(RecipePage page, std::string childName, QWidget* parent, QSize available)
     : QDialog(parent), page_(std::move(page)), childName_(std::move(childName)) {
   setWindowTitle(toQ(page_.dish));
   setStyleSheet(QStringLiteral("TResipiForm4 { background: silver; }"));
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int w = screen ? screen->geometry().width() * 4 / 5 : 1024;
-  const int h = w * 504 / 664;
-  resize(w, h);
+  if (available.isEmpty()) available = availableScreenSize(parent);
+  // 4/5 of the screen's width, less where the height does not allow it, in the page's shape.
+  const KSize image = fitPicture({RecipeFrame::kWidth, RecipeFrame::kHeight},
+                                 available.width() * 4 / 5 - 2 * kInset,
+                                 available.height() - kTitleBarRoom - 2 * kInset, true);
+  resize(image.width + 2 * kInset, image.height + 2 * kInset);
   Image1 = new QLabel(this);
-  Image1->setGeometry(12, 12, w - 24, h - 24);
+  Image1->setGeometry(kInset, kInset, image.width, image.height);
   Image1->setMouseTracking(true);
   Image1->installEventFilter(this);
-  s_ = Image1->width() / 640.0;
+  s_ = image.width / double(RecipeFrame::kWidth);
 
   L_Kirikata = new QLabel(Image1);
-  L_Kirikata->move(int(290 * s_), int(440 * s_));
+  L_Kirikata->move(int(RecipeFrame::kirikataLabel.left * s_),
+                   int(RecipeFrame::kirikataLabel.top * s_));
   L_Kirikata->hide();
-  SB_Print = new QToolButton(Image1);
-  SB_Print->setText(toQ(sj("印刷")));
+  SB_Print = toolButton(Image1, "印刷", RecipeFrame::printButton, s_);
   SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
-  SB_Print->move(int(470 * s_), int(440 * s_));
-  SB_Close = new QToolButton(Image1);
-  SB_Close->setText(toQ(sj("とじる")));
-  SB_Close->move(int(540 * s_), int(440 * s_));
+  SB_Close = toolButton(Image1, "とじる", RecipeFrame::closeButton, s_);
+  SB_Page = toolButton(Image1, "つぎのページ", RecipeFrame::pageButton, s_);
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm4::print);
+  connect(SB_Page, &QToolButton::clicked, this, [this] { showPage(shown_ == 0 ? 1 : 0); });
 
   popup = new QMenu(this);
   connect(popup->addAction(toQ(sj("作り方をコピーする(&T)"))), &QAction::triggered, this,
           &TResipiForm4::copySteps);
   connect(popup->addAction(toQ(sj("料理の絵をコピーする(&P)"))), &QAction::triggered, this,
           &TResipiForm4::copyPicture);
+
+  QImage measure(Image1->size(), QImage::Format_RGB32);
+  layout_ = layoutRecipeSteps(&measure, page_, QPointF(0, 0), s_);
+  SB_Page->setVisible(layout_.pages > 1);
   render();
 }
 
@@ -59,25 +77,41 @@ void TResipiForm4::render() {
   QImage image(Image1->size(), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
-  layout_ = paintRecipePage(p, page_, QRectF(image.rect()), QPointF(0, 0), s_, 1);
+  paintRecipePage(p, page_, layout_, shown_, QPointF(0, 0), s_, 1);
   p.end();
   Image1->setPixmap(QPixmap::fromImage(image));
 }
 
+void TResipiForm4::showPage(int index) {
+  if (index < 0 || index >= layout_.pages || index == shown_) return;
+  shown_ = index;
+  SB_Page->setText(toQ(sj(shown_ == 0 ? "つぎのページ" : "まえのページ")));
+  SB_Page->adjustSize();
+  L_Kirikata->hide();
+  render();
+}
+
 int TResipiForm4::slotAt(QPoint pos) const {
+  if (shown_ != 0) return -1;  // the cutting pictures are on the first page
   const double q = page_.slot * s_;
-  if (pos.y() < 338 * s_ || pos.y() >= 338 * s_ + q) return -1;
+  const double top = RecipeFrame::cutting.top * s_;
+  if (pos.y() < top || pos.y() >= top + q) return -1;
   for (size_t i = 0; i < page_.methods.size(); ++i) {
-    const double left = 282 * s_ + double(i) * q;
+    const double left = RecipeFrame::cutting.left * s_ + double(i) * q;
     if (pos.x() >= left && pos.x() < left + q) return int(i);
   }
   return -1;
 }
 
 std::string TResipiForm4::stepsText() const {
+#ifdef Q_OS_WIN
+  const char* const end = "\r\n";
+#else
+  const char* const end = "\n";
+#endif
   std::string text;
   for (size_t i = 0; i < page_.steps.size(); ++i)
-    text += cformat("%d.", int(i + 1)) + page_.steps[i] + "\r\n";
+    text += cformat("%d.", int(i + 1)) + page_.steps[i] + end;
   return text;
 }
 
@@ -88,24 +122,23 @@ void TResipiForm4::copyPicture() {
   if (img.isNull()) return;
   QApplication::clipboard()->setImage(img);
   if (QApplication::clipboard()->image().isNull())
-    prompt().message("Failed to copy image to clipboard!");
+    prompt().message(sj("絵をクリップボードにコピーできませんでした。"));
 }
 
 void TResipiForm4::print() {
-  auto* qt = dynamic_cast<QtDialogs*>(&dialogs());
-  if (!dialogs().printerSetup(PageOrientation::Landscape) || !qt) return;
-  QPrinter& printer = qt->printer();
-  printer.setPageOrientation(QPageLayout::Landscape);
-  printer.setDocName(toQ(recipeJobTitle(page_.dish)));
-  const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution());
-  const PaperPlacement place =
-      recipePaperPlacement(paper.width(), paper.height(), printer.resolution());
-  QPainter p;
-  if (!p.begin(&printer)) return;
-  paintRecipePage(p, page_, QRectF(place.origin, QSizeF(640 * place.scale, 504 * place.scale)),
-                  place.origin, place.scale, 2);
-  p.end();
-  prompt().message(sj("印刷が完了しました。"));
+  if (!dialogs().printerSetup(PageOrientation::Landscape)) return;
+  QPrinter* printer = printer_;
+  if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs()); !printer && qt) printer = &qt->printer();
+  bool printed = false;
+  if (printer) {
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(toQ(recipeJobTitle(page_.dish)));
+    printed = printRecipePages(*printer, page_);
+  }
+  if (printed)
+    prompt().message(sj("印刷が完了しました。"));
+  else
+    prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
 }
 
 bool TResipiForm4::eventFilter(QObject* watched, QEvent* event) {
@@ -131,8 +164,9 @@ bool TResipiForm4::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       if (pressed_ >= 0) {
-        showPicture(page_.bentouFolder + "setumei/" + page_.methods[size_t(pressed_)] + ".bmp",
-                    false, false, childName_, this);
+        const std::string& method = page_.methods[size_t(pressed_)];
+        showPicture(page_.bentouFolder + "setumei/" + method + ".bmp", false, false, childName_,
+                    this, method);
       } else {
         accept();
       }

@@ -1,7 +1,6 @@
 #include "core/food.h"
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
 
 #include "core/kana_rows.h"
@@ -14,8 +13,6 @@ namespace nv {
 const char kFoodMagic[] = "Nuvelta Food Data";
 
 namespace {
-std::atomic<int32_t> foodCounter{0};
-
 // Record layout offsets.
 constexpr size_t kCodeOffset = 4, kCodeWidth = 24;
 constexpr size_t kNameOffset = 28, kNameWidth = 48;
@@ -32,14 +29,6 @@ TextRow nutrientCells(TextRow row, const TFood& f) {
   return row;
 }
 }  // namespace
-
-int32_t nextFoodNumber() { return foodCounter.fetch_add(1); }
-
-TFood TFood::createNumbered() {
-  TFood f;
-  f.number = nextFoodNumber();
-  return f;
-}
 
 void writeFoodRecord(ByteWriter& out, const TFood& food) {
   out.int32(food.number);
@@ -128,7 +117,8 @@ void TFoodData::addNutrients(int32_t number, double amount, Nutrients& acc) cons
   // Every total of every redraw comes here: each message is shown once for this data, not
   // once per ingredient and recomputation.
   if (!loaded()) {
-    if (!missingTableTold_) prompt().message("pFoodData == NULL");
+    if (!missingTableTold_)
+      prompt().message(sj("食品データが読み込まれていないため、栄養価を計算できません。"));
     missingTableTold_ = true;
     return;
   }

@@ -29,14 +29,7 @@ struct TFood {
   int32_t group = 0;       // 0..6
   int32_t colorClass = 0;  // 1 赤, 2 黄, 3 緑; other values: none
   Nutrients nutrients{};   // per 100 g edible portion
-
-  // A food made for the CSV import: empty, numbered from the process-wide counter.
-  static TFood createNumbered();
 };
-
-// The process-wide food-number counter: starts at 0, never reset. Returns the current value
-// and advances the counter, so the first food made in a run gets number 0.
-int32_t nextFoodNumber();
 
 // One food record, field by field (the link field is ignored on reading, zero on writing).
 void writeFoodRecord(ByteWriter& out, const TFood& food);
@@ -75,11 +68,14 @@ class TFoodData {
   bool readSection(ByteReader& in, bool showProgress);
 
   // The food CSV import (text as read from the file); the table holds at least the one (head)
-  // food afterwards. Every food it makes is numbered from the process-wide counter. Blank
+  // food afterwards. The foods are numbered 0, 1, 2 ... in file order, each import afresh, so
+  // the same CSV always gives the same numbers (dishes and saved menus refer to them). Blank
   // lines are skipped; a line without the comma after one of its first four fields ends the
   // import early, which is told in a box and gives false (the foods read are kept). Nutrient
   // numbers that are not finite decimals count as 0 and their lines are told in a box.
-  bool importCsv(std::string_view csvBytes);
+  // A UTF-8 file is converted first (csvTextOf); `encodingNote` receives the report line that
+  // says so, or "" for a CP932 file.
+  bool importCsv(std::string_view csvBytes, std::string* encodingNote = nullptr);
 
   // List-view rows.
   TextRows listRows() const;  // code, name, group, colour, 10 nutrients

@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/csv_text.h"
 #include "core/food.h"
+#include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
@@ -80,9 +82,9 @@ bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
   FieldCursor fields(line);
   std::string field;
   if (!fields.take(field)) return false;
-  food.code = field.substr(0, kCodeBytes);
+  food.code = cutBytes(field, kCodeBytes);
   if (!fields.take(field)) return false;
-  food.name = field.substr(0, kNameBytes);
+  food.name = cutBytes(field, kNameBytes);
   if (!fields.take(field)) return false;
   food.group = leadingInt(field);
   if (!fields.take(field)) return false;
@@ -97,9 +99,12 @@ bool parseFoodLine(std::string_view line, TFood& food, bool& badNumber) {
 
 }  // namespace
 
-bool TFoodData::importCsv(std::string_view csvBytes) {
+bool TFoodData::importCsv(std::string_view csvFile, std::string* encodingNote) {
+  const CsvText text = csvTextOf(csvFile);
+  if (encodingNote) *encodingNote = csvEncodingNote(text, "食品ファイル");
+  const std::string_view csvBytes = text.cp932;
   std::vector<TFood> foods;
-  foods.push_back(TFood::createNumbered());
+  foods.emplace_back();  // number 0
   TextLineReader reader(csvBytes, kLineBuffer);
   std::string line;
   if (!reader.next(line)) {  // the header, ignored
@@ -120,7 +125,10 @@ bool TFoodData::importCsv(std::string_view csvBytes) {
     progress->setPosition(int64_t(reader.position()));
     // A blank line is a slip of the editor, not the end of the table.
     if (isBlankLine(line)) continue;
-    if (!first) foods.push_back(TFood::createNumbered());
+    if (!first) {
+      foods.emplace_back();
+      foods.back().number = int32_t(foods.size() - 1);
+    }
     first = false;
     bool badNumber = false;
     bool complete = parseFoodLine(line, foods.back(), badNumber);

@@ -1,6 +1,7 @@
 #include "core/kojin_data.h"
 
 #include "core/standard_values.h"
+#include "platform/binio.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -37,7 +38,7 @@ void TKojinData::resetToDefaults() {
 
 void TKojinData::setName(std::string_view name) {
   name = name.substr(0, name.find('\0'));
-  name_ = std::string(name.substr(0, kKojinNameMaxBytes));
+  name_ = cutBytes(name, kKojinNameMaxBytes);
 }
 
 void TKojinData::setMealSplit(int32_t index) {

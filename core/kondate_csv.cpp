@@ -1,6 +1,8 @@
 // The dish CSV: import with its report file, and the export of the base dishes.
 #include <memory>
 
+#include "core/converted_file.h"
+#include "core/csv_text.h"
 #include "core/decimal_text.h"
 #include "core/fixed_categories.h"
 #include "core/food.h"
@@ -51,11 +53,13 @@ std::string withCrLf(std::string_view text) {
 
 }  // namespace
 
-bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
+bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath,
+                             std::string_view reportLead) {
   const std::string reportPath = changeExtension(csvPath, ".txt");
   // The report is made at once, so a folder that refuses it stops the import before anything.
-  // A CSV that is itself named .txt would be emptied by its own report: refused the same way.
-  if (reportPath == csvPath || !writeFileAtomic(reportPath, "")) {
+  // A CSV that is itself named .txt (or linked there) would be emptied by its own report:
+  // refused the same way.
+  if (reportPath == csvPath || sameFile(reportPath, csvPath) || !writeFileAtomic(reportPath, "")) {
     prompt().messageBox(reportPath, sj("エラーファイルに書き出せません"), Icon::Stop, Buttons::Ok);
     return false;
   }
@@ -66,14 +70,16 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
                           Buttons::Ok);
   };
 
-  std::string data;
-  if (!readFile(csvPath, data)) {
+  std::string file;
+  if (!readFile(csvPath, file)) {
     prompt().messageBox(std::string(csvPath), sj("献立ファイルを開けません"), Icon::Stop,
                         Buttons::Ok);
     report = sj("献立ファイルを開けません\n");
     finishReport();
     return false;
   }
+  const CsvText text = csvTextOf(file);
+  const std::string& data = text.cp932;
   TextLineReader reader(data, kLineBuffer);
   std::string line;
   if (!reader.next(line)) {
@@ -84,6 +90,8 @@ bool TKondateData::importCsv(const TFoodData& foods, std::string_view csvPath) {
     return false;
   }
 
+  report = std::string(reportLead);
+  if (text.wasUtf8) report += csvEncodingNote(text, "献立ファイル") + "\n";
   importCsvData(foods, data, report);
   finishReport();
   return true;
@@ -114,6 +122,9 @@ void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvByt
         report += sj("以下の献立で食品の重さが数値ではありません\n") + line;
       } else if (grams == 0) {
         report += sj("以下の献立で食品の重さが０です\n") + line;
+      } else if (grams < 0) {
+        // A negative weight would take nutrients away from every menu with the dish.
+        report += sj("以下の献立で食品の重さがマイナスです\n") + line;
       } else {
         TOrder& order = findOrAppendOrder(f.category);
         if (order.base.empty() || order.base.back().name != f.dish)

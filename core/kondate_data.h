@@ -94,13 +94,17 @@ class TKondateData {
   // NV_ADD.nv: nothing happens (false) when the file cannot be read.
   bool readAddFile(std::string_view path);
   // Writes NV_ADD.nv only while the modified flag is set, then clears the flag. A file that
-  // cannot be written is reported in a box; the flag stays set and false is returned.
+  // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced), is
+  // reported in a box; the flag stays set and false is returned.
   bool writeAddFile(std::string_view path);
 
   // --- CSV ---
   // Rebuilds the database from a dish CSV against `foods`; writes the report (.txt beside
-  // the CSV). False, database kept, when the report or the CSV cannot be used.
-  bool importCsv(const TFoodData& foods, std::string_view csvPath);
+  // the CSV), which starts with `reportLead` (lines the caller has to tell, such as how the
+  // food CSV was read). A UTF-8 CSV is converted and the report says so. False, database
+  // kept, when the report or the CSV cannot be used.
+  bool importCsv(const TFoodData& foods, std::string_view csvPath,
+                 std::string_view reportLead = {});
   // The import itself, from the file's bytes (header line included); report lines are
   // appended to `report`.
   void importCsvData(const TFoodData& foods, std::string_view csvBytes, std::string& report);
@@ -129,8 +133,9 @@ class TKondateData {
   // added list is not empty; true when such a category was found.
   bool DeleteAddedKondate(std::string_view category, std::string_view dish);
   // Registers the dish of the add-and-edit window as an added dish (new, or replacing one of
-  // the same name after a Yes). `formOpen` false is the internal-error path. Names of the grid
-  // are resolved in `foods`.
+  // the same name after a Yes). An added dish of that name in another category is asked
+  // about first (settleOtherCategories). `formOpen` false is the internal-error path. Names of
+  // the grid are resolved in `foods`.
   bool RegistKondate(std::string_view category, std::string_view dish,
                      const std::vector<KondateGridRow>& grid, const TFoodData& foods,
                      bool formOpen = true);
@@ -152,10 +157,19 @@ class TKondateData {
   bool readSection(ByteReader& in, bool added, bool showProgress);
   void fillFromGrid(TKondate& dish, const std::vector<KondateGridRow>& grid,
                     const TFoodData& foods);
+  // Before a new added dish is registered in `category`: when other categories hold an added
+  // dish of that name, asks whether to move it here (Yes: theirs are removed), keep both (No)
+  // or register nothing (Cancel, false).
+  bool settleOtherCategories(const std::string& category, const std::string& dish);
 
   std::vector<TOrder> orders_;
   bool modified_ = false;
 };
+
+// Whether an add-dish file may be written at `path`: nothing is there, an empty file, or a
+// file that starts as dish data of this version does. Anything else (the data file NV.nv, a
+// file that is no dish data, a folder) would be destroyed by the write.
+bool addFileMayBeReplaced(std::string_view path);
 
 // The dishes of a list in writing order: by name in the Japanese collation, equal names
 // keeping their list order.

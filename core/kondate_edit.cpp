@@ -91,6 +91,7 @@ bool TKondateData::RegistKondate(std::string_view category, std::string_view dis
   // Stored names are cut to 47 bytes, so a longer name is looked up by its cut form.
   const std::string categoryName = cutBytes(category, kKondateNameBytes);
   const std::string dishName = cutBytes(dish, kKondateNameBytes);
+  if (!settleOtherCategories(categoryName, dishName)) return false;
   if (orders_.empty()) orders_.push_back(TOrder::make(categoryName));
   int32_t largest = largestNumber();
   const int32_t number = largest == INT32_MAX ? largest : largest + 1;
@@ -121,6 +122,28 @@ bool TKondateData::RegistKondate(std::string_view category, std::string_view dis
     fillFromGrid(added.added.back(), grid, foods);
   }
   modified_ = true;
+  return true;
+}
+
+bool TKondateData::settleOtherCategories(const std::string& category, const std::string& dish) {
+  // Replacing the dish of this category has its own question.
+  if (const TOrder* here = findOrder(category); here && findDish(here->added, dish)) return true;
+  std::vector<TOrder*> others;
+  for (TOrder& o : orders_)
+    if (o.name != category && findDish(o.added, dish)) others.push_back(&o);
+  if (others.empty()) return true;
+  // A teacher editing a dish of another category would otherwise get a second copy unasked.
+  const std::string other = sj("「") + others.front()->name + sj("」");
+  const std::string here = sj("「") + category + sj("」");
+  const Answer a = prompt().messageBox(
+      "<" + dish + sj(">は分類") + other + sj("にも追加済みの献立です。\n\n「はい」：") + other +
+          sj("の献立を消して、") + here + sj("に登録します\n「いいえ」：両方の分類に残します") +
+          sj("\n「キャンセル」：登録しません"),
+      sj("分類の確認"), Icon::Question, Buttons::YesNoCancel);
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::Yes)
+    for (TOrder* o : others)
+      std::erase_if(o->added, [&](const TKondate& k) { return k.name == dish; });
   return true;
 }
 

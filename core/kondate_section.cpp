@@ -166,8 +166,31 @@ bool TKondateData::readAddFile(std::string_view path) {
   return readAddedSection(in);
 }
 
+bool addFileMayBeReplaced(std::string_view path) {
+  std::error_code ec;
+  if (std::filesystem::symlink_status(toFsPath(path), ec).type() ==
+      std::filesystem::file_type::not_found)
+    return true;
+  std::string bytes;
+  if (!readFile(path, bytes)) return false;  // a folder, a FIFO, no permission
+  if (bytes.empty()) return true;            // nothing there to lose
+  ByteReader in(bytes);
+  std::string_view magic;
+  int32_t version = 0;
+  return in.readBytes(kMagicBytes, magic) && fixedFieldText(magic) == kKondateMagic &&
+         in.readInt32(version) && version == kKondateSectionVersion;
+}
+
 bool TKondateData::writeAddFile(std::string_view path) {
   if (!modified_) return true;
+  // The file may be the data file or anything else a chooser offered: what did not read as
+  // added dishes is never written over.
+  if (!addFileMayBeReplaced(path)) {
+    prompt().messageBox(std::string(path) + sj("\n\nこのファイルは追加献立のデータではないため、"
+                                               "上書きしません。"),
+                        sj("追加献立ファイルに書き込めません"), Icon::Stop, Buttons::Ok);
+    return false;
+  }
   ByteWriter out;
   writeAddedSection(out);
   if (!writeFileAtomic(path, out.data())) {

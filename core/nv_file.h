@@ -23,4 +23,15 @@ std::string dataFileBytes(const TFoodData& foods, const TKondateData& dishes);
 // Replaces NV.nv atomically; a failure is reported in a box with the path.
 bool writeDataFile(std::string_view path, const TFoodData& foods, const TKondateData& dishes);
 
+// At exit, while added dishes are still unsaved (their last write failed): writes them to
+// addPath again. When that fails, asks whether to save them elsewhere (a save dialog; addPath
+// then names the file written), to quit without them, or to stay (false: do not quit). The
+// data file dataPath is never offered as elsewhere.
+bool saveAddedDishesAtExit(TKondateData& dishes, std::string& addPath, std::string_view dataPath);
+
+// Writes NV.nv from a CSV conversion. Tables without a named food or without a dish never
+// replace a file that is there (a box says so); a file replaced is kept as NV.nv.bak.
+bool writeConvertedDataFile(std::string_view path, const TFoodData& foods,
+                            const TKondateData& dishes);
+
 }  // namespace nv

@@ -1,7 +1,6 @@
 #include "planner/about_box.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -13,6 +12,7 @@
 
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/qt/shell.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -22,7 +22,7 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(toQ(sj("ﾊﾞｰｼﾞｮﾝ情報")));
   setFixedSize(kWidth, kHeight);
-  openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+  openUrl = [this](const QString& url) { openWithDesktop(QUrl(url), this, {}); };
   info_ = readAboutInfo(joinPath(folder, "about.txt"));
   scroller_ = AboutScroller(int(info_.contributors.size()));
 

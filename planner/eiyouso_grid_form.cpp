@@ -10,8 +10,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/kojin_data.h"
@@ -26,6 +24,7 @@
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/string_grid.h"
 
 namespace nv {
 
@@ -106,13 +105,10 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
   panelLayout->addWidget(Memo1);
   panelLayout->addLayout(row);
 
-  StringGrid = new QTableWidget(this);
+  StringGrid = new TStringGrid(this);
   StringGrid->setObjectName(QStringLiteral("StringGrid"));
   StringGrid->setFont(nutrientGridFont());
-  StringGrid->verticalHeader()->hide();
-  StringGrid->setTextElideMode(Qt::ElideNone);
-  StringGrid->setWordWrap(false);
-  StringGrid->horizontalHeader()->hide();
+  StringGrid->horizontalHeader()->setFont(nutrientGridFont());
   StringGrid->verticalHeader()->setDefaultSectionSize(16);
   StringGrid->verticalHeader()->setMinimumSectionSize(16);
   auto* layout = new QVBoxLayout(this);
@@ -138,8 +134,7 @@ TEiyousoGridForm::~TEiyousoGridForm() = default;
 bool TEiyousoGridForm::openFor(const MenuPrintSource& source, QPrinter* printer, bool defaultName,
                                const std::function<bool()>& askName, QWidget* parent) {
   if (!source.menu || !menuHasDishes(*source.menu)) {
-    prompt().messageBox(sj("印刷する献立がありません。"), sj("確認"), Icon::Information,
-                        Buttons::Ok);
+    prompt().messageBox(noMenuToPrint(), sj("確認"), Icon::Information, Buttons::Ok);
     return false;
   }
   if (defaultName && askName && !askName()) return false;
@@ -169,35 +164,13 @@ void TEiyousoGridForm::fillTable() {
   const TextRows rows = nutrientTableRows(*source_.menu, *source_.foods, [dishes](int no) {
     return dishes ? dishes->nameOf(no) : std::string();
   });
-  StringGrid->clear();
-  StringGrid->setColumnCount(int(nutrientTableTitles().size()));
-  StringGrid->setRowCount(int(rows.size()));
-  for (int r = 0; r < int(rows.size()); ++r)
-    for (int c = 0; c < int(rows[size_t(r)].size()); ++c) {
-      auto* item = new QTableWidgetItem(toQ(rows[size_t(r)][size_t(c)]));
-      if (r == 0) {
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        item->setBackground(palette().button());
-      }
-      StringGrid->setItem(r, c, item);
-    }
-  // The header row stays in view as the fixed row.
-  StringGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  StringGrid->setCells(toQCells(rows));
 }
 
 void TEiyousoGridForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (!ShowTableBtn->isChecked()) resize(kWidth, panelHeight());
-  std::vector<std::vector<QString>> cells(size_t(StringGrid->rowCount()));
-  for (int r = 0; r < StringGrid->rowCount(); ++r)
-    for (int c = 0; c < StringGrid->columnCount(); ++c)
-      cells[size_t(r)].push_back(StringGrid->item(r, c) ? StringGrid->item(r, c)->text()
-                                                        : QString());
-  // The widest text plus 4, and the cell's own text margins of this style on both sides.
-  const int margin = 2 * (StringGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-  const std::vector<int> widths = gridColumnWidths(cells, StringGrid->fontMetrics());
-  for (int c = 0; c < int(widths.size()); ++c)
-    StringGrid->setColumnWidth(c, widths[size_t(c)] + margin);
+  StringGrid->fitColumns();
 }
 
 void TEiyousoGridForm::ShowTableBtnClick() {
@@ -239,17 +212,9 @@ bool TEiyousoGridForm::sharedChecks() {
 }
 
 void TEiyousoGridForm::syncGridPrinter() {
-  // The grid as it stands, edits included.
-  std::vector<std::vector<QString>> cells(size_t(StringGrid->rowCount()));
-  std::vector<int> widths;
-  for (int c = 0; c < StringGrid->columnCount(); ++c) widths.push_back(StringGrid->columnWidth(c));
-  for (int r = 0; r < StringGrid->rowCount(); ++r)
-    for (int c = 0; c < StringGrid->columnCount(); ++c)
-      cells[size_t(r)].push_back(StringGrid->item(r, c) ? StringGrid->item(r, c)->text()
-                                                        : QString());
-  if (!isVisible() || widths.empty() || widths.front() <= 0)
-    widths = gridColumnWidths(cells, QFontMetrics(nutrientGridFont()));
-  StrGridPrinter1.setGrid(std::move(cells), std::move(widths), 16, nutrientGridFont());
+  // The grid as it stands, edits included, its columns sized by the grid's rule as nvtool
+  // sizes them, whatever the user did to the columns on screen.
+  setGridPrinterCells(StrGridPrinter1, StringGrid->cells());
 }
 
 std::unique_ptr<MenuPages> TEiyousoGridForm::pagesFor() {

@@ -14,7 +14,6 @@ class QListWidget;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
-class QTableWidget;
 
 namespace nv {
 
@@ -23,6 +22,7 @@ class SelectedMenu;
 class TFoodData;
 class TKojinData;
 class TKondateData;
+class TStringGrid;
 
 // What printing a menu needs from the planner.
 struct MenuPrintSource {
@@ -77,7 +77,7 @@ class TEiyousoGridForm : public QDialog {
   QPlainTextEdit* Memo1;
   QListWidget* CheckListBox1;
   QPushButton *ShowTableBtn, *PrinterSetupBtn, *PrintBtn, *CloseBtn, *PrintPreViewBtn;
-  QTableWidget* StringGrid;
+  TStringGrid* StringGrid;
 
  protected:
   void showEvent(QShowEvent* event) override;

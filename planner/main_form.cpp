@@ -204,6 +204,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // Added dishes whose write failed are tried again, and not lost without a question.
+  std::string addFile = addFileName();
+  if (!saveAddedDishesAtExit(*kondateData_, addFile, dataFileName())) {
+    event->ignore();
+    return;
+  }
+  // Saved elsewhere: the next start reads them from there.
+  config_.quietly().data.addKondateFileName = addFile;
   conveyor_->stop();
   // The one write of NV.ini for the planner: every window's values in one pass.
   Ini ini(iniPath());

@@ -26,6 +26,7 @@ class QToolBar;
 namespace nv {
 
 class ConveyorView;
+class HelpWindow;
 class GraphPort;
 class Ini;
 class MenuDocument;
@@ -169,7 +170,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   void runSetDetails();
   void runAddKondateData();
   void runSearchOrder();
-  void openUsagePages();
+  HelpWindow* openUsagePage(const char* page);
   // main_form_settings.cpp
   void applySettings(const PlannerSettings& before, const PlannerSettings& now);
   void applyBounds();

@@ -17,6 +17,7 @@
 #include "platform/qt/shell.h"
 #include "platform/qt/shortcuts.h"
 #include "platform/text.h"
+#include "widgets/help_window.h"
 
 namespace nv {
 namespace {
@@ -232,10 +233,16 @@ void TMainForm::connectActions() {
   connect(MakeShortCutOnDesktopAction, &QAction::triggered, this, [] { makeDesktopShortcut(); });
   connect(MakeShortCutOnStartMenuAction, &QAction::triggered, this,
           [] { makeStartMenuShortcut(); });
-  connect(ShowHtmlFileAction, &QAction::triggered, this, &TMainForm::openUsagePages);
-  // The usage pages stand in for the help file.
-  for (QAction* help : {HelpContentsAction, HelpSearchAction, HelpHowtoUseAction})
-    connect(help, &QAction::triggered, this, &TMainForm::openUsagePages);
+  // The usage pages stand in for the help file, each command at its own page, in the
+  // program's help window (its button hands a page to the web browser).
+  connect(ShowHtmlFileAction, &QAction::triggered, this,
+          [this] { openUsagePage(kHelpContentsPage); });
+  connect(HelpContentsAction, &QAction::triggered, this,
+          [this] { openUsagePage(kHelpContentsPage); });
+  connect(HelpSearchAction, &QAction::triggered, this, [this] {
+    if (HelpWindow* help = openUsagePage(kHelpTopicsPage)) help->focusSearch();
+  });
+  connect(HelpHowtoUseAction, &QAction::triggered, this, [this] { openUsagePage(kHelpHowToPage); });
   connect(ShowAboutAction, &QAction::triggered, this, [this] {
     if (services_.about) services_.about->showAbout(this);
   });

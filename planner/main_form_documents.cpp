@@ -15,9 +15,9 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
-#include "platform/qt/shell.h"
 #include "platform/text.h"
 #include "teacher/add_kondate_form.h"
+#include "widgets/help_window.h"
 
 namespace nv {
 
@@ -83,8 +83,8 @@ void TMainForm::combineAdded() {
   makeDishButtons(categoryTabs()->currentIndex(), true);
 }
 
-void TMainForm::openUsagePages() {
-  openDocumentQuietly(joinPath(programFolder(), "HTML/index.html"));
+HelpWindow* TMainForm::openUsagePage(const char* page) {
+  return HelpWindow::open(this, QString::fromLatin1(page));
 }
 
 }  // namespace nv

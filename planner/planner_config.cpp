@@ -9,12 +9,15 @@ PlannerConfig::PlannerConfig(const std::string& programFolder, QObject* parent)
     : QObject(parent),
       settings_(PlannerSettings::defaults(programFolder)),
       iniPath_(iniFilePath()) {
-  // An installed program keeps what it writes in the user's folder.
+  // An installed program keeps what it writes in the user's folder, and reads the data file
+  // converted there in preference to the one it was shipped with.
   settings_.data.addKondateFileName = defaultAddFilePath();
+  settings_.data.dataBaseFileName = dataFileForReading(settings_.data.dataBaseFileName);
 }
 
 void PlannerConfig::read(const Ini& ini, const ScreenRect& workArea) {
   settings_.read(ini, workArea);
+  settings_.data.dataBaseFileName = dataFileForReading(settings_.data.dataBaseFileName);
 }
 
 void PlannerConfig::apply(const PlannerSettings& edited) {

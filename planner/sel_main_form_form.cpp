@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,7 +10,6 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
-#include <QUrl>
 
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -25,6 +23,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
+#include "widgets/help_window.h"
 
 namespace nv {
 
@@ -185,10 +184,6 @@ void TSelMainFormForm::setBackColor(int32_t color) {
   SB_BackColor->setText(toQ(sj("色番号=") + std::to_string(color)));
 }
 
-std::string TSelMainFormForm::helpPagePath() {
-  return joinPath(programFolder(), "HTML/index.html");
-}
-
 std::string TSelMainFormForm::lunchBoxMissingText() {
   return sj("お弁当箱のゲームはまだ使えません。今は「ヌヴェルタ」で献立を作ってください。");
 }
@@ -236,7 +231,7 @@ void TSelMainFormForm::SB_BackColorClick() {
 }
 
 void TSelMainFormForm::ProgramIconClick() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(toQ(helpPagePath())));
+  HelpWindow::open(this, QString::fromLatin1(kHelpContentsPage));
 }
 
 void TSelMainFormForm::MI_PrintBentouDataClick() {

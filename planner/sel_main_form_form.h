@@ -55,8 +55,6 @@ class TSelMainFormForm : public QWidget {
   // hidden (the activities' windows are main windows, not dialogs).
   static void showModal(QWidget& window);
 
-  // The usage pages beside the program.
-  static std::string helpPagePath();
   // The message for an activity that is not part of this build.
   static std::string lunchBoxMissingText();
 

@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "platform/text.h"
+
 namespace nv {
 
 static_assert(std::endian::native == std::endian::little,
@@ -67,9 +69,20 @@ void ByteWriter::f64(double v) {
 
 void ByteWriter::fixedText(std::string_view text, size_t width) {
   if (width == 0) return;
-  std::string_view t = text.substr(0, width - 1);
+  const std::string t = cutBytes(text, width - 1);
   out_.append(t);
   out_.append(width - t.size(), '\0');
+}
+
+std::string cutBytes(std::string_view text, size_t maxBytes) {
+  if (text.size() <= maxBytes) return std::string(text);
+  size_t end = 0;
+  while (end < maxBytes) {
+    const size_t next = end + (isCp932LeadByte(uint8_t(text[end])) ? 2 : 1);
+    if (next > maxBytes) break;
+    end = next;
+  }
+  return std::string(text.substr(0, end));
 }
 
 std::string fixedFieldText(std::string_view field) {

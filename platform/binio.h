@@ -37,7 +37,8 @@ class ByteWriter {
   void f64(double v);
   void bytes(std::string_view b) { out_.append(b); }
   void zeros(size_t n) { out_.append(n, '\0'); }
-  // A NUL-terminated text field of `width` bytes: at most width-1 bytes of text, zero filled.
+  // A NUL-terminated text field of `width` bytes: at most width-1 bytes of text (cut as
+  // cutBytes does), zero filled.
   void fixedText(std::string_view text, size_t width);
 
   const std::string& data() const { return out_; }
@@ -52,10 +53,9 @@ class ByteWriter {
 // so a field without its NUL still yields a proper name.
 std::string fixedFieldText(std::string_view field);
 
-// Copies text cut to at most maxBytes bytes (a double-byte character may be split).
-inline std::string cutBytes(std::string_view text, size_t maxBytes) {
-  return std::string(text.substr(0, maxBytes));
-}
+// Copies text cut to at most maxBytes bytes. The cut falls between CP932 characters, so a
+// double-byte character is never split into a lone lead byte; text that fits is kept as it is.
+std::string cutBytes(std::string_view text, size_t maxBytes);
 
 int32_t getInt32LE(const char* p);
 double getDoubleLE(const char* p);

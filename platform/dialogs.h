@@ -19,6 +19,9 @@ struct FileRequest {
   std::string fileName;         // proposed name, or a full path
   bool overwritePrompt = true;  // save: ask before replacing an existing file
   bool allowMultiple = false;   // open: several files may be chosen
+  // open: only an existing file may be chosen. False for a file still to be made and for the
+  // folder choosers, whose preset name "default" names no file.
+  bool mustExist = true;
 };
 
 enum class PageOrientation { Keep, Portrait, Landscape };

@@ -27,6 +27,16 @@ fs::path configHome() {
   return homeFolder() / ".config";
 }
 
+fs::path dataHome() {
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
+  return homeFolder() / ".local" / "share";
+}
+
+// A path in the program folder, which a packaged install does not let us write.
+bool inLockedProgramFolder(std::string_view path) {
+  return folderOf(path) == programFolder() && !programFolderWritable();
+}
+
 // The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: "$HOME/..." or an absolute path in
 // double quotes. Empty when the file or the key is missing or the value is the home itself
 // (which means "no documents folder").
@@ -73,6 +83,24 @@ std::string settingsFolder() {
 std::string iniFilePath() { return joinPath(settingsFolder(), "NV.ini"); }
 
 std::string defaultAddFilePath() { return joinPath(settingsFolder(), "NV_ADD.nv"); }
+
+std::string userDataFolder() {
+  const fs::path folder = dataHome() / "Nuvelta";
+  std::error_code ec;
+  fs::create_directories(folder, ec);  // a failure shows when the file is written
+  return fromFsPath(folder);
+}
+
+std::string dataFileForWriting(std::string_view configured) {
+  if (!inLockedProgramFolder(configured)) return std::string(configured);
+  return joinPath(userDataFolder(), fileNameOf(configured));
+}
+
+std::string dataFileForReading(std::string_view configured) {
+  if (!inLockedProgramFolder(configured)) return std::string(configured);
+  const std::string copy = joinPath(fromFsPath(dataHome() / "Nuvelta"), fileNameOf(configured));
+  return fileExists(copy) ? copy : std::string(configured);
+}
 
 std::string documentsFolder() {
   std::error_code ec;

@@ -24,6 +24,19 @@ std::string settingsFolder();
 std::string iniFilePath();         // settingsFolder()/NV.ini
 std::string defaultAddFilePath();  // settingsFolder()/NV_ADD.nv
 
+// The user's own folder for the data files a conversion builds (NV.nv, NV.nvb) when the
+// program folder cannot take them: $XDG_DATA_HOME/Nuvelta (created on demand; ~/.local/share
+// when XDG_DATA_HOME is unset or not absolute).
+std::string userDataFolder();
+// Where a conversion writes the data file configured as `configured`: that path, unless it
+// lies in a program folder that cannot be written; then the file of its name in
+// userDataFolder().
+std::string dataFileForWriting(std::string_view configured);
+// The data file to load for `configured`: the user's converted copy (the file of its name in
+// userDataFolder()) when `configured` lies in a program folder that cannot be written and
+// the copy exists; else `configured`.
+std::string dataFileForReading(std::string_view configured);
+
 // The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs, else ~/Documents when it
 // exists, else the home folder.
 std::string documentsFolder();

@@ -17,6 +17,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
   # the print tests read the PDFs they write
   poppler-utils
+  # the data checks: foods.csv against its generator and the reference table
+  python3
   # Japanese input through fcitx5 (ibus needs nothing more than Qt itself)
   fcitx5-frontend-qt6
 )

@@ -1,7 +1,6 @@
 #include "setup/command_line.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QThread>
 #include <cstdio>
 
@@ -26,7 +25,8 @@ void fail(const char* utf8) { std::fprintf(stderr, "nvsetup: %s\n", utf8); }
 int usage() {
   std::fputs(
       "usage: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
-      "               [--associate on|off] [--build all|changed] [--archiver \"COMMAND LINE\"]\n",
+      "               [--associate on|off] [--build all|changed] [--snapshot]\n"
+      "               [--archiver \"COMMAND LINE\"]\n",
       stderr);
   return 2;
 }
@@ -34,20 +34,17 @@ int usage() {
 int install(const QString& file, const QString& folderArg) {
   SettingsInstallDirStore store;
   std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : pathFromQ(folderArg);
-  InstallSteps steps;
-  steps.archiver = [](const std::string& line) { return RunArchiver(line); };
-  steps.start = [](const std::string& program, const std::string& args) {
-    // Without a window the self-extracting program is waited for.
-    QStringList list{QStringLiteral("-n"), toQ(args.substr(4, args.size() - 5))};
-    return QProcess::execute(toQ(program), list) == 0;
-  };
-  InstallOutcome outcome = installDistribution(pathFromQ(file), folder, store, steps);
-  if (outcome == InstallOutcome::Missing) {
+  InstallResult r = installDistribution(pathFromQ(file), folder, store, homeFolder());
+  if (r.outcome == InstallResult::Outcome::Missing) {
     prompt().messageBox(pathFromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
                         Icon::None, Buttons::Ok);
     return 1;
   }
-  if (outcome == InstallOutcome::Failed) return 1;
+  if (r.outcome != InstallResult::Outcome::Installed) {
+    prompt().messageBox(installFailureText(r, folder), installFailureCaption(r), Icon::Information,
+                        Buttons::Ok);
+    return 1;
+  }
   if (!fileExists(mainProgramPath(folder))) {
     fail("the distribution holds no main program NV");
     return 1;
@@ -55,26 +52,58 @@ int install(const QString& file, const QString& folderArg) {
   return 0;
 }
 
-int build(bool all) {
+// The maker's settings and the scan of the source folder they name; false (with the message
+// told) when there is no maker mode or no source folder.
+bool scanFromSettings(MakerSettings& settings, TBrCaFolder& current, const TBrCaFolder* previous,
+                      ScanResult& scan, const char* command) {
   if (!fileExists(settingsPath())) {
-    fail("--build needs nvsetup.ini beside the installer (maker mode)");
-    return 2;
+    std::fprintf(stderr, "nvsetup: %s needs nvsetup.ini beside the installer (maker mode)\n",
+                 command);
+    return false;
   }
   Ini ini(settingsPath());
-  MakerSettings settings;
   settings.read(ini);
+  if (std::string problem = sourceFolderProblem(settings.src); !problem.empty()) {
+    prompt().message(problem);
+    return false;
+  }
+  std::atomic<bool> stop{false};
+  scan = scanSource(settings.src, current, previous, settings.checkedPatterns(), stop);
+  return true;
+}
+
+int build(bool all) {
   std::unique_ptr<TBrCaFolder> previous;
   std::string bytes;
   if (readFile(snapshotPath(), bytes)) previous = readSnapshot(bytes);
+  MakerSettings settings;
   TBrCaFolder current;
-  std::atomic<bool> stop{false};
-  ScanResult scan =
-      scanSource(settings.src, current, previous.get(), settings.checkedPatterns(), stop);
+  ScanResult scan;
+  if (!scanFromSettings(settings, current, previous.get(), scan, "--build")) return 2;
   BuilderSettings b{settings.src, settings.lzh, settings.main, installerPath(), desktopFolder()};
   BuildOutcome outcome = buildDistribution(
       b, current, scan, all, [](const std::string& line) { return RunArchiver(line); },
       [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
   return outcome.built ? 0 : 1;
+}
+
+// Marks the source folder as it is now as released: a later "--build changed" packs only what
+// changed since.
+int snapshot() {
+  MakerSettings settings;
+  TBrCaFolder current;
+  ScanResult scan;
+  if (!scanFromSettings(settings, current, nullptr, scan, "--snapshot")) return 2;
+  if (!scan.skippedLinks.empty()) {
+    std::string text = sj("次のシンボリックリンクは記録しません。");
+    for (const std::string& n : scan.skippedLinks) text += "\n" + n;
+    prompt().message(text);
+  }
+  if (!writeFileAtomic(snapshotPath(), writeSnapshot(current))) {
+    prompt().message(sj("書き込みエラーが生じました。") + "\n" + snapshotPath());
+    return 1;
+  }
+  return 0;
 }
 }  // namespace
 
@@ -101,13 +130,14 @@ int runSetupCommand(const QStringList& a) {
       return 2;
     }
     SettingsInstallDirStore store;
-    UninstallCheck check = uninstallNow(store);
-    if (check == UninstallCheck::NothingInstalled) {
+    UninstallPlan plan = uninstallNow(store);
+    if (plan.problem == FolderProblem::Empty) {
       fail("nothing is installed (no InstallDir)");
       return 1;
     }
-    if (check == UninstallCheck::Refused) {
-      fail("the install folder does not hold the installed NV; nothing was deleted");
+    if (plan.problem != FolderProblem::None) {
+      prompt().messageBox(folderProblemText(plan.problem, plan.folder, true),
+                          folderProblemCaption(true), Icon::Stop, Buttons::Ok);
       return 1;
     }
     return 0;
@@ -135,6 +165,7 @@ int runSetupCommand(const QStringList& a) {
     if (v != QStringLiteral("all") && v != QStringLiteral("changed")) return usage();
     return build(v == QStringLiteral("all"));
   }
+  if (args.contains(QStringLiteral("--snapshot"))) return snapshot();
   if (args.contains(QStringLiteral("--archiver"))) {
     QString line = valueOf(QStringLiteral("--archiver"));
     if (line.isEmpty()) return usage();

@@ -33,15 +33,10 @@ bool writeText(const QString& path, const QByteArray& text, bool executable) {
   return true;
 }
 
-// A value of Exec= with the program quoted as launchers require.
+// A value of Exec= with the program quoted as launchers require (the one escaping NV's own
+// launchers use).
 QByteArray execValue(const std::string& program) {
-  QString p = toQ(program);
-  p.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
-      .replace(QLatin1Char('"'), QStringLiteral("\\\""))
-      .replace(QLatin1Char('`'), QStringLiteral("\\`"))
-      .replace(QLatin1Char('$'), QStringLiteral("\\$"));
-  p.replace(QLatin1Char('%'), QStringLiteral("%%"));
-  return "\"" + p.toUtf8() + "\"";
+  return desktopExecArgument(toQ(program)).toUtf8();
 }
 
 // The installed program's own picture, or a themed one when the folder lacks it.
@@ -107,10 +102,16 @@ void SettingsInstallDirStore::write(const std::string& folder) {
 }
 
 void SettingsInstallDirStore::remove() {
-  QSettings s(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"));
-  s.clear();
-  s.sync();
-  QFile::remove(s.fileName());
+  QString file;
+  {
+    QSettings s(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"));
+    s.clear();
+    s.sync();
+    file = s.fileName();
+  }
+  QFile::remove(file);
+  // The maker's folder was made for this file alone; it goes when nothing else is in it.
+  QDir().rmdir(QFileInfo(file).absolutePath());
 }
 
 std::string homeFolder() { return pathFromQ(QDir::homePath()); }

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -24,8 +23,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
-#include "setup/lzh/archiver.h"
 #include "setup/model/install.h"
+#include "setup/model/uninstall_plan.h"
 #include "setup/setup_dialogs.h"
 
 namespace nv {
@@ -235,7 +234,7 @@ bool TMainForm::pickFile(int filterIndex, const std::string& initialDir,
 void TMainForm::pickInstallFolder() {
   std::string path;
   if (!pickFile(6, fromQ(E_BaseFolder->text()), "", path)) return;
-  std::string folder = withTrailingSlash(folderOf(path));
+  std::string folder = storedInstallFolder(folderOf(path));
   E_BaseFolder->setText(toQ(folder));
   store_.write(folder);
 }
@@ -255,17 +254,15 @@ void TMainForm::B_InstallClick() {
   }
   if (busy_) return;
   busy_ = true;
+  // A self-extracting program is extracted here too, so its failures are told like any other.
   std::string folder = fromQ(E_BaseFolder->text());
-  InstallSteps steps;
-  steps.archiver = [](const std::string& line) { return RunArchiver(line); };
-  bool started = false;
-  steps.start = [&](const std::string& program, const std::string&) {
-    started = QProcess::startDetached(toQ(program), {QStringLiteral("-n"), toQ(folder)});
-    return started;
-  };
-  installDistribution(distribution, folder, store_, steps);
-  E_BaseFolder->setText(toQ(folder));
-  if (started) InstallTimer->start();
+  InstallResult r = installDistribution(distribution, folder, store_, homeFolder());
+  if (!folder.empty()) E_BaseFolder->setText(toQ(folder));
+  if (r.outcome == InstallResult::Outcome::Refused)
+    prompt().messageBox(installFailureText(r, folder), installFailureCaption(r), Icon::Stop,
+                        Buttons::Ok);
+  else if (r.outcome != InstallResult::Outcome::Installed)
+    prompt().messageBox(installFailureText(r, folder), {}, Icon::Information, Buttons::Ok);
   busy_ = false;
   refresh();
 }
@@ -277,8 +274,14 @@ void TMainForm::B_UninstallClick() {
   }
   std::string folder = store_.read();
   if (folder.empty()) return;
-  // Only a folder that holds the installed program is ever deleted.
-  if (!mayUninstallFolder(folder, homeFolder())) return;
+  // Only what the install recorded is ever deleted; a folder that cannot be uninstalled is
+  // refused before anything is asked or removed.
+  UninstallPlan plan = planUninstall(folder, homeFolder());
+  if (plan.problem != FolderProblem::None) {
+    prompt().messageBox(folderProblemText(plan.problem, plan.folder, true),
+                        folderProblemCaption(true), Icon::Stop, Buttons::Ok);
+    return;
+  }
   Answer a = prompt().messageBox(
       sj("　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
          "をアンインストールすると、再度セットアップするまで、献立データ等を開くことはできません。"
@@ -291,7 +294,7 @@ void TMainForm::B_UninstallClick() {
     SB_Kanrenduke->setChecked(false);
     SB_KanrendukeClick();
   }
-  deleteJob_ = Job::start([folder](const std::atomic<bool>& stop) { deleteTree(folder, stop); },
+  deleteJob_ = Job::start([plan](const std::atomic<bool>& stop) { removeInstalled(plan, stop); },
                           [this] { deleteDone(); }, poster());
   B_Uninstall->setText(u("中断する(&U)"));
 }

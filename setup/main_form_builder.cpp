@@ -169,8 +169,13 @@ MakerSettings TMainForm::makerSettingsFromControls() const {
 void TMainForm::B_CompressClick(bool allFiles) {
   // A scan already running keeps its tree: a second press is ignored until it has ended.
   if (scanJob_) return;
-  current_ = std::make_shared<TBrCaFolder>();
   MakerSettings s = makerSettingsFromControls();
+  // An empty source folder would scan the whole disk.
+  if (std::string problem = sourceFolderProblem(s.src); !problem.empty()) {
+    prompt().message(problem);
+    return;
+  }
+  current_ = std::make_shared<TBrCaFolder>();
   auto tree = current_;
   auto previous = previous_;
   auto result = std::make_shared<ScanResult>();

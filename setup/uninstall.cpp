@@ -4,20 +4,18 @@
 
 #include "setup/desktop_integration.h"
 #include "setup/model/install.h"
-#include "setup/model/jobs.h"
 
 namespace nv {
 
-UninstallCheck uninstallNow(InstallDirStore& store) {
-  std::string folder = store.read();
-  if (folder.empty()) return UninstallCheck::NothingInstalled;
-  if (!mayUninstallFolder(folder, homeFolder())) return UninstallCheck::Refused;
+UninstallPlan uninstallNow(InstallDirStore& store) {
+  UninstallPlan plan = planUninstall(store.read(), homeFolder());
+  if (plan.problem != FolderProblem::None) return plan;
   store.remove();
   removeAssociation();
   std::atomic<bool> stop{false};
-  deleteTree(folder, stop);
+  removeInstalled(plan, stop);
   removeShortcuts();
-  return UninstallCheck::Done;
+  return plan;
 }
 
 }  // namespace nv

@@ -1,16 +1,17 @@
 #pragma once
-// Uninstalling: the key, the association, the folder (only one that holds the installed NV)
-// and the launchers.
+// Uninstalling at once (the command line's way): the key, the association, the recorded
+// files and the launchers.
 #include <string>
+
+#include "setup/model/uninstall_plan.h"
 
 namespace nv {
 
 class InstallDirStore;
 
-enum class UninstallCheck { NothingInstalled, Refused, Done };
-
-// Checks the stored folder; when it may be deleted, removes the key and the association,
-// deletes the folder and the launchers at once (the command line's way).
-UninstallCheck uninstallNow(InstallDirStore& store);
+// Checks the stored folder; when it may be uninstalled, removes the key and the association,
+// the recorded files and the launchers. The plan says what was found (problem None when done;
+// Empty when nothing is installed).
+UninstallPlan uninstallNow(InstallDirStore& store);
 
 }  // namespace nv

@@ -14,12 +14,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 #include "core/food.h"
 #include "core/kondate_data.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "teacher/dialog_placement.h"
 #include "teacher/model/food_tabs.h"
 
 namespace nv {
@@ -48,6 +50,24 @@ class WeightDelegate : public QStyledItemDelegate {
       edit->setMaxLength(8);
     }
     return w;
+  }
+};
+
+// Names are stored in 47 CP932 bytes: the box takes no more than fits, cut between
+// characters, so what the teacher sees is what is stored.
+class StoredNameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    if (fromQ(input).size() <= kKondateNameBytes) return Acceptable;
+    qsizetype keep = input.size();
+    while (keep > 0 && fromQ(input.left(keep)).size() > kKondateNameBytes) {
+      --keep;
+      if (keep > 0 && input.at(keep).isLowSurrogate()) --keep;
+    }
+    input.truncate(keep);
+    pos = std::min<int>(pos, int(keep));
+    return Acceptable;
   }
 };
 
@@ -114,6 +134,7 @@ TAddKondateForm::TAddKondateForm(const TFoodData& foods, TKondateData& dishes,
   connect(DelBtn, &QPushButton::clicked, this, &TAddKondateForm::DelBtnClick);
   connect(RegistBtn, &QPushButton::clicked, this, &TAddKondateForm::RegistBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(NewKondateBtn, &QPushButton::clicked, this, &TAddKondateForm::NewKondateBtnClick);
   connect(ShowAddKondateDataBtn, &QPushButton::clicked, this,
           &TAddKondateForm::ShowAddKondateDataBtnClick);
   connect(DeleteBtn, &QPushButton::clicked, this, &TAddKondateForm::DeleteBtnClick);
@@ -146,12 +167,14 @@ QWidget* TAddKondateForm::buildDishPanel() {
   ComboBox1->setEditable(true);
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   for (const std::string& c : categories_) ComboBox1->addItem(toQ(c));
+  ComboBox1->setValidator(new StoredNameValidator(ComboBox1));
   categoryLabel->setBuddy(ComboBox1);
   auto* nameLabel = new QLabel(q("献立名(&K)："), panel);
   Edit1 = new QLineEdit(panel);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   // Dish names are typed in Japanese: the input method must reach the box.
   Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
+  Edit1->setValidator(new StoredNameValidator(Edit1));
   nameLabel->setBuddy(Edit1);
   v->addWidget(categoryLabel);
   v->addWidget(ComboBox1);
@@ -165,9 +188,14 @@ QWidget* TAddKondateForm::buildDishPanel() {
   CancelBtn = new QPushButton(q("閉じる(&C)"), panel);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   CancelBtn->setToolTip(q("このウィンドウを閉じます"));
+  NewKondateBtn = new QPushButton(q("新しい献立(&N)"), panel);
+  NewKondateBtn->setObjectName(QStringLiteral("NewKondateBtn"));
+  NewKondateBtn->setToolTip(q("献立名と食品を空にして、新しい献立を始めます。"));
   CancelBtn->setAutoDefault(false);
   RegistBtn->setAutoDefault(false);
+  NewKondateBtn->setAutoDefault(false);
   buttons->addWidget(RegistBtn);
+  buttons->addWidget(NewKondateBtn);
   buttons->addWidget(CancelBtn);
   v->addLayout(buttons);
   auto* listButtons = new QHBoxLayout;
@@ -412,11 +440,30 @@ void TAddKondateForm::ListView2Change() {
   suppress_ = true;
   Edit1->setText(toQ(dish));
   suppress_ = false;
+  // The dish's own category: registering the edit must replace it, not copy it elsewhere.
+  ComboBox1->setEditText(toQ(caption.starts_with('*') ? caption.substr(1) : caption));
   if (std::optional<TextRows> rows = dishes_.gridOf(caption, dish, foods_))
     grid_.load(*rows);
   else
     grid_.clear();
   showGrid();
+  updateDelBtn();
+  updateRegistBtn();
+}
+
+void TAddKondateForm::NewKondateBtnClick() {
+  suppress_ = true;
+  Edit1->clear();
+  suppress_ = false;
+  grid_.clear();
+  showGrid();
+  {
+    const QSignalBlocker quiet(ListView2);
+    ListView2->clearSelection();
+    ListView2->setCurrentItem(nullptr);
+  }
+  DeleteBtn->setEnabled(false);
+  Edit1->setFocus();
   updateDelBtn();
   updateRegistBtn();
 }
@@ -437,7 +484,7 @@ bool runAddKondateForm(QWidget* mainWindow, const TFoodData& foods, TKondateData
   std::vector<std::string> categories;
   dishes.categoryNames(categories);
   TAddKondateForm form(foods, dishes, std::move(categories), mainWindow);
-  if (mainWindow) form.setGeometry(mainWindow->geometry());
+  if (mainWindow) form.setGeometry(onVisibleScreen(mainWindow->geometry()));
   form.exec();
   return form.registered();
 }

@@ -41,6 +41,7 @@ class TAddKondateForm : public QDialog {
   void AddBtnClick();
   void DelBtnClick();
   void RegistBtnClick();
+  void NewKondateBtnClick();  // "新しい献立": an empty name and grid
   void DeleteBtnClick();
   void ShowAddKondateDataBtnClick();
   void ComboBox2Change(int item);
@@ -52,6 +53,7 @@ class TAddKondateForm : public QDialog {
   QLineEdit* Edit1 = nullptr;
   QPushButton* RegistBtn = nullptr;
   QPushButton* CancelBtn = nullptr;
+  QPushButton* NewKondateBtn = nullptr;
   QPushButton* ShowAddKondateDataBtn = nullptr;
   QPushButton* DeleteBtn = nullptr;
   QComboBox* ComboBox2 = nullptr;

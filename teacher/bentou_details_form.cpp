@@ -19,9 +19,11 @@
 #include "platform/dialogs.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 #include "teacher/change_file_name_form.h"
 #include "teacher/details_form.h"
 #include "teacher/model/picture_rename.h"
@@ -184,22 +186,28 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
     r.defaultExt = ".nvub";
     r.initialDir = fromQ(E_BentouDataSaveDir->text());
     r.fileName = "default";
+    r.mustExist = false;  // an empty save folder holds no file to pick
     std::string path;
     if (!dialogs().openFile(r, path)) return;
     E_BentouDataSaveDir->setText(toQ(withSlash(folderOf(path))));
     OkBtn->setEnabled(true);
   });
-  connect(Btn_InitialBuhinPosition, &QPushButton::clicked, this, [this] {
-    TBentoubakoForm::resetPartPositions(iniPath_);
-    Ini ini(iniPath_);
-    for (LayoutSection s : allLayoutSections()) setLayout(s, readLayout(ini, s));
-  });
+  connect(Btn_InitialBuhinPosition, &QPushButton::clicked, this,
+          &TBentouDetailsForm::resetPartPositions);
   return tab;
+}
+
+void TBentouDetailsForm::resetPartPositions() {
+  // Shown now, stored on OK: CANCEL keeps the layouts NV.ini holds.
+  for (LayoutSection s : allLayoutSections()) setLayout(s, defaultLayout(s));
+  resetPending_ = true;
+  OkBtn->setEnabled(true);
 }
 
 bool TBentouDetailsForm::writeLayouts() {
   Ini ini(iniPath_);
   bool ok = true;
+  if (resetPending_) ok = resetApplianceLayouts(ini);
   for (LayoutSection s : allLayoutSections()) ok = writeLayout(ini, s, layoutOf(s)) && ok;
   return ok && ini.save();
 }
@@ -231,9 +239,17 @@ void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const char* titleUtf8, const
 void TBentouDetailsForm::TransBtnClick() {
   // Pictures are checked in the program folder's "bentou", whatever BmpFolder says.
   const std::string pictures = joinPath(programFolder(), "bentou");
+  // An installed program folder cannot take the file: it goes to the user's data folder.
+  const std::string configured = fromQ(FileName->text());
+  const std::string target = dataFileForWriting(configured);
   std::string errorFile;
-  convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()),
-                  fromQ(FileName->text()), &pictures, &errorFile);
+  if (convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), target,
+                      &pictures, &errorFile) &&
+      target != configured) {
+    FileName->setText(toQ(target));
+    prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
+                        Icon::Information, Buttons::Ok);
+  }
   if (!errorFile.empty() && fileExists(errorFile)) {
     if (open_)
       open_(errorFile);

@@ -42,9 +42,19 @@ class TBentouDetailsForm : public QDialog {
   void CheckKondateDataFileBtnClick();
   void openPicture();    // ListBox1 "開く(&O)"
   void renamePicture();  // ListBox1 "ファイル名の変更(&C)"
-  // The "表示" button of an appliance: previews it and takes back the numbers.
+  // The "表示" button of an appliance: previews it at the kitchen's scale and takes back the
+  // numbers.
   void showAppliance(LayoutSection section);
-  // Writes the eight layouts from the spin boxes (OK).
+  // The kitchen's scale and origin for the previews; by default those of the primary screen,
+  // which the kitchen covers.
+  void setPreviewScale(double s, QPoint origin) {
+    previewScale_ = s;
+    previewOrigin_ = origin;
+  }
+  // "部品の位置を初期化する": the boxes show the built-in layouts, which OK stores.
+  void resetPartPositions();
+  // Writes the eight layouts from the spin boxes (OK), after removing the stored ones when
+  // the positions were reset.
   bool writeLayouts();
 
   // The boxes of one layout section.
@@ -84,6 +94,9 @@ class TBentouDetailsForm : public QDialog {
   std::string iniPath_;
   const TDaidokoro* kitchen_;
   std::function<void(const std::string&)> open_;
+  bool resetPending_ = false;
+  double previewScale_ = 0;  // 0: the primary screen's
+  QPoint previewOrigin_;
 };
 
 // The kitchen's settings port: the dialog over the kitchen's settings and data.

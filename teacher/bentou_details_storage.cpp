@@ -5,15 +5,18 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <vector>
 
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/model/kitchen_geometry.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -169,6 +172,13 @@ void TBentouDetailsForm::showAppliance(LayoutSection section) {
   if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
   form.setTitle(layoutSectionName(section));
   form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
+  // What the teacher sees is what the child gets: the kitchen covers the primary screen and
+  // scales its design by that screen's width.
+  if (previewScale_ > 0) {
+    form.setKitchenScale(previewScale_, previewOrigin_);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    form.setKitchenScale(kitchenScale(screen->geometry().width()), screen->geometry().topLeft());
+  }
   form.setMain(l.dishArea(), l.maxCol, l.maxRaw, names);
   const bool fridge = section == LayoutSection::Refrigerator;
   if (fridge) {

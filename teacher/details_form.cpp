@@ -19,6 +19,7 @@
 #include "core/gun_name.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "teacher/dialog_placement.h"
 
 namespace nv {
 namespace {
@@ -338,7 +339,8 @@ void TDetailsForm::TabSheet4Resize() {
 }
 
 void placeDetailsForm(TDetailsForm& form, const DetailsPlacement& p) {
-  if (p.stored) form.setGeometry(p.left, p.top, p.width, p.height);
+  // Stored at another resolution, the bounds may hold OK and CANCEL off the screen.
+  if (p.stored) form.setGeometry(onVisibleScreen(QRect(p.left, p.top, p.width, p.height)));
   form.PageControl1->setCurrentIndex(p.page >= 0 && p.page < form.PageControl1->count() ? p.page
                                                                                         : 0);
 }

@@ -10,12 +10,15 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+#include "core/converted_file.h"
+#include "core/kondate_data.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
 #include "teacher/details_form.h"
 #include "teacher/model/picture_conversion.h"
 
@@ -111,6 +114,7 @@ bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const ch
   request.filter = sj(filterUtf8);
   request.initialDir = current.empty() ? programFolder() : current;
   request.fileName = "default";
+  request.mustExist = false;  // "default" names no file: the folder is what is chosen
   std::string path;
   if (!dialogs().openFile(request, path)) return false;
   edit->setText(toQ(withSlash(folderOf(path))));
@@ -128,9 +132,32 @@ void TDetailsForm::SetKondateDataFileBtnClick() {
 }
 
 void TDetailsForm::SetAddKondateFileNameBtnClick() {
-  if (chooseFile(AddKondateFileName, "献立ファイルを指定して下さい", "献立ファイル(*.nv)|*.nv",
-                 "nv"))
-    addFileChanged_ = true;
+  const std::string current = fromQ(AddKondateFileName->text());
+  FileRequest request;
+  request.title = sj("献立ファイルを指定して下さい");
+  request.filter = sj("献立ファイル(*.nv)|*.nv");
+  request.defaultExt = "nv";
+  request.initialDir = startFolder(current);
+  request.fileName = fileNameOf(current);
+  request.mustExist = false;  // a new file for the added dishes is a fine choice
+  std::string path;
+  if (!dialogs().openFile(request, path)) return;
+  // The filter offers NV.nv beside NV_ADD.nv: the first added dish would be written over the
+  // whole food and dish data.
+  const std::string dataFile = fromQ(FileName->text());
+  if (path == dataFile || sameFile(path, dataFile)) {
+    prompt().messageBox(path, sj("データファイル（NV.nv）は追加献立ファイルにできません"),
+                        Icon::Stop, Buttons::Ok);
+    return;
+  }
+  if (!addFileMayBeReplaced(path)) {
+    prompt().messageBox(path, sj("追加献立のデータではないファイルは追加献立ファイルにできません"),
+                        Icon::Stop, Buttons::Ok);
+    return;
+  }
+  AddKondateFileName->setText(toQ(path));
+  addFileChanged_ = true;
+  changed();
 }
 
 void TDetailsForm::SelSourceBmpFolderClick() {
@@ -145,12 +172,21 @@ void TDetailsForm::SelTargetBmpFolderBtnClick() {
 }
 
 void TDetailsForm::TransBtnClick() {
-  const CsvConversion c = convertCsvFiles(fromQ(FoodDataFile->text()),
-                                          fromQ(KondateDataFile->text()), fromQ(FileName->text()));
+  // An installed program folder cannot take the file: it goes to the user's data folder.
+  const std::string configured = fromQ(FileName->text());
+  const std::string target = dataFileForWriting(configured);
+  const CsvConversion c =
+      convertCsvFiles(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), target);
   fillList(ListView1, c.foodRows);
   fillList(ListView2, c.dishRows);
   // Only a data file that was written is taken: a failed write left the old one in place.
   if (c.written) {
+    if (target != configured) {
+      FileName->setText(toQ(target));
+      FileName2->setText(toQ(target));
+      prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
+                          Icon::Information, Buttons::Ok);
+    }
     fileNameChanged_ = true;
     changed();
   }

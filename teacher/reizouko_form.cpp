@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "bento/model/appliance_layout.h"
 #include "bento/qt_geometry.h"
 #include "bento/reizouko.h"
 #include "platform/qt/qtext.h"
@@ -47,6 +48,28 @@ KRect TReizoukoForm::scaled(const KRect& edges) const {
   return scalePreviewRect(edges, {picture_.width(), picture_.height()}, {width(), height()});
 }
 
+QRect TReizoukoForm::shownRect() const {
+  // Exactly where the kitchen draws the appliance at this scale.
+  ApplianceLayout l;
+  l.iLeft = picture_.x(), l.iTop = picture_.y();
+  l.iRight = picture_.width(), l.iBottom = picture_.height();
+  return qRect(appliancePictureRect(l, s_)).translated(origin_);
+}
+
+QRect TReizoukoForm::pictureRect() const {
+  const QRect shown = shownRect(), now = geometry();
+  return {designNumber(now.x() - origin_.x(), shown.x() - origin_.x(), picture_.x(), s_),
+          designNumber(now.y() - origin_.y(), shown.y() - origin_.y(), picture_.y(), s_),
+          designNumber(now.width(), shown.width(), picture_.width(), s_),
+          designNumber(now.height(), shown.height(), picture_.height(), s_)};
+}
+
+KRect TReizoukoForm::designArea(const KRect& edges) const {
+  const QRect now = pictureRect();
+  return scalePreviewRect(edges, {picture_.width(), picture_.height()},
+                          {now.width(), now.height()});
+}
+
 void TReizoukoForm::rebuild() {
   mainView_.reset();
   doorView_.reset();
@@ -77,7 +100,7 @@ void TReizoukoForm::updateShape() {
 }
 
 void TReizoukoForm::showEvent(QShowEvent* event) {
-  setGeometry(picture_);
+  setGeometry(shownRect());
   updateShape();
   QDialog::showEvent(event);
   rebuild();
@@ -103,9 +126,12 @@ void TReizoukoForm::paintEvent(QPaintEvent*) {
 void TReizoukoForm::updateCaption(QPoint mouse) {
   mouse_ = mouse;
   if (shaped_) return;
+  // The numbers the spin boxes will take (design pixels), and the scale they are shown at.
   std::vector<PreviewArea> areas{{{}, main_.names.size(), mainArea()}};
   if (!door_.names.empty()) areas.push_back({door_.name, door_.names.size(), doorArea()});
-  setWindowTitle(toQ(previewCaption(title_, kRect(geometry()), mouse.x(), mouse.y(), areas)));
+  const std::string title =
+      s_ == 1 ? title_ : title_ + sj("（表示倍率 ") + cformat("%.2f", s_) + sj("）");
+  setWindowTitle(toQ(previewCaption(title, kRect(pictureRect()), mouse.x(), mouse.y(), areas)));
 }
 
 void TReizoukoForm::mousePressEvent(QMouseEvent* event) {

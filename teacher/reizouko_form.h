@@ -27,16 +27,26 @@ class TReizoukoForm : public QDialog {
   // Design rectangles: the whole picture (left, top, width, height) and the dish areas
   // relative to it (left, top, right, bottom), with the cell counts and dish names.
   void setPicture(const QRect& rect) { picture_ = rect; }
+  // The kitchen's scale on the screen it covers and that screen's top-left corner: the
+  // preview shows the appliance where and as large as the kitchen will (1 and (0, 0) by
+  // default: design pixels).
+  void setKitchenScale(double s, QPoint origin) {
+    s_ = s > 0 ? s : 1;
+    origin_ = origin;
+  }
   void setMain(const KRect& area, int columns, int rows, const NameList& names);
   // The refrigerator's door; doorName is the storage shown in the caption.
   void setDoor(const KRect& area, int columns, int rows, const NameList& names,
                const std::string& doorName);
   void setTitle(const std::string& title) { title_ = title; }
 
-  // After closing: where the window is, and the dish areas scaled to its size.
-  QRect pictureRect() const { return geometry(); }
-  KRect mainArea() const { return scaled(main_.area); }
-  KRect doorArea() const { return scaled(door_.area); }
+  // After closing, in design numbers: where the window is, and the dish areas scaled to its
+  // size. Numbers of a window left as it was shown come back unchanged.
+  QRect pictureRect() const;
+  KRect mainArea() const { return designArea(main_.area); }
+  KRect doorArea() const { return designArea(door_.area); }
+  // Where the window was put when shown (window pixels).
+  QRect shownRect() const;
   bool shaped() const { return shaped_; }
   // Rebuilds the cells for the current size (also on every resize).
   void rebuild();
@@ -61,6 +71,7 @@ class TReizoukoForm : public QDialog {
     std::string name;
   };
   KRect scaled(const KRect& edges) const;
+  KRect designArea(const KRect& edges) const;
   // The window's shape: every pixel of the stretched picture but its background colour.
   void updateShape();
   void updateCaption(QPoint mouse);
@@ -70,6 +81,8 @@ class TReizoukoForm : public QDialog {
   bool shaped_;
   std::string pictureFolder_, title_;
   QRect picture_;
+  double s_ = 1;
+  QPoint origin_;
   Part main_, door_;
   QSize shapeSize_;
   QPoint mouse_;

@@ -1,22 +1,33 @@
 #include "widgets/grid_pages.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace nv {
 
 std::vector<GridPage> gridPages(const std::vector<int>& columnWidths, int rowCount, int rowHeight,
-                                int pageWidth, int pageHeight, int headerRows) {
+                                int pageWidth, int pageHeight, int headerRows, int repeatColumns) {
   std::vector<GridPage> pages;
   const int columns = int(columnWidths.size());
   if (columns == 0 || rowCount <= 0) return pages;
   headerRows = std::clamp(headerRows, 0, rowCount);
+  repeatColumns = std::clamp(repeatColumns, 0, columns);
+  const int repeatWidth =
+      std::accumulate(columnWidths.begin(), columnWidths.begin() + repeatColumns, 0);
 
-  std::vector<std::pair<int, int>> bands;
+  struct Band {
+    int first, end, repeat;
+  };
+  std::vector<Band> bands;
   for (int c = 0; c < columns;) {
-    int width = 0, end = c;
+    // A continuation band repeats the leading columns when the next column still fits beside
+    // them.
+    const bool repeat = c > 0 && c >= repeatColumns && repeatColumns > 0 &&
+                        repeatWidth + columnWidths[size_t(c)] <= pageWidth;
+    int width = repeat ? repeatWidth : 0, end = c;
     while (end < columns && (end == c || width + columnWidths[size_t(end)] <= pageWidth))
       width += columnWidths[size_t(end++)];
-    bands.emplace_back(c, end);
+    bands.push_back({c, end, repeat ? repeatColumns : 0});
     c = end;
   }
 
@@ -24,7 +35,7 @@ std::vector<GridPage> gridPages(const std::vector<int>& columnWidths, int rowCou
   int first = headerRows;
   do {
     const int end = std::min(rowCount, first + rowsPerPage);
-    for (auto [c0, c1] : bands) pages.push_back({first, end, c0, c1});
+    for (const Band& b : bands) pages.push_back({first, end, b.first, b.end, b.repeat});
     first = end;
   } while (first < rowCount);
   return pages;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace nv {
 
@@ -14,15 +16,26 @@ void TStrGridPrinter::setGrid(std::vector<std::vector<QString>> cells,
   current_ = -1;
 }
 
-double TStrGridPrinter::scaleFor(QSize target) const {
-  return std::min(double(target.width()) / kScreenWidth, double(target.height()) / kScreenHeight);
+TStrGridPrinter::Fit TStrGridPrinter::fitFor(QSize target, int reserved) const {
+  const double s =
+      std::min(double(target.width()) / kScreenWidth, double(target.height()) / kScreenHeight);
+  if (s <= 0) return {};
+  // The page's own width, which a landscape page makes wider than the 1000 pixels.
+  const double band = target.width() / s;
+  const int tableWidth = std::accumulate(widths_.begin(), widths_.end(), 0);
+  const double fit = tableWidth > band ? std::max(kMinFit, band / tableWidth) : 1.0;
+  Fit f;
+  f.scale = s * fit;
+  // Rounded, so that a table shrunk to the page's width is not a rounding error too wide.
+  f.bandWidth = int(std::lround(target.width() / f.scale));
+  f.bandHeight = int((target.height() - reserved) / f.scale);
+  return f;
 }
 
 std::vector<GridPage> TStrGridPrinter::pages(QSize target, int reserved) const {
-  const double s = scaleFor(target);
-  if (s <= 0) return {};
-  const int height = int((target.height() - reserved) / s);
-  return gridPages(widths_, int(cells_.size()), rowHeight_, kScreenWidth, height, 1);
+  const Fit f = fitFor(target, reserved);
+  if (f.scale <= 0) return {};
+  return gridPages(widths_, int(cells_.size()), rowHeight_, f.bandWidth, f.bandHeight, 1, repeat_);
 }
 
 int TStrGridPrinter::pageCount(QSize target, int reserved) const {
@@ -34,7 +47,7 @@ bool TStrGridPrinter::paintPage(QPainter& painter, const QRect& target, int inde
   const std::vector<GridPage> all = pages(target.size(), reserved);
   if (index < 0 || index >= int(all.size())) return false;
   const GridPage& page = all[size_t(index)];
-  const double s = scaleFor(target.size());
+  const double s = fitFor(target.size(), reserved).scale;
 
   painter.save();
   painter.translate(target.left(), target.top() + reserved);
@@ -46,7 +59,10 @@ bool TStrGridPrinter::paintPage(QPainter& painter, const QRect& target, int inde
 
   auto drawRow = [&](int row, int y) {
     int x = 0;
-    for (int c = page.firstCol; c < page.endCol; ++c) {
+    std::vector<int> shown;
+    for (int c = 0; c < page.repeatCols; ++c) shown.push_back(c);
+    for (int c = page.firstCol; c < page.endCol; ++c) shown.push_back(c);
+    for (int c : shown) {
       const int w = widths_[size_t(c)];
       const QRect cell(x, y, w, rowHeight_);
       if (row == 0) painter.fillRect(cell, QColor(224, 224, 224));

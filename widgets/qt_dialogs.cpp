@@ -65,7 +65,8 @@ bool QtDialogs::openFiles(const FileRequest& request, std::vector<std::string>& 
   QFileDialog dialog(QApplication::activeWindow());
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.allowMultiple ? QFileDialog::ExistingFiles
-                                           : QFileDialog::ExistingFile);
+                     : request.mustExist   ? QFileDialog::ExistingFile
+                                           : QFileDialog::AnyFile);
   prepareFileDialog(dialog, request);
   if (dialog.exec() != QDialog::Accepted) return false;
   paths.clear();

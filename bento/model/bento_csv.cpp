@@ -6,9 +6,13 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
+#include <unordered_set>
 
+#include "bento/model/appliance_layout.h"
 #include "bento/model/bento_messages.h"
 #include "core/food.h"
+#include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
@@ -35,8 +39,6 @@ std::string_view stripLine(std::string_view line) {
   }
 }
 
-std::string cut(std::string_view s, size_t maxBytes) { return std::string(s.substr(0, maxBytes)); }
-
 // The field that starts at `from`: up to the next comma or the end of the line.
 std::string_view fieldAt(std::string_view line, size_t from) {
   size_t end = line.find(',', from);
@@ -59,16 +61,60 @@ bool leadingNumber(std::string_view s, double& value) {
   return true;
 }
 
+// A name list of the kitchen with a hash index beside it: finding or appending a name costs
+// the same whether the list holds ten names or a hundred thousand.
+class NameIndex {
+ public:
+  explicit NameIndex(NameList& list) : list_(list) {
+    index_.reserve(list.size());
+    for (size_t i = 0; i < list.size(); ++i) index_.try_emplace(list[i], int32_t(i));
+  }
+  // The index of the first entry of that name, appending the name when it is new.
+  int32_t indexOrAppend(const std::string& name) {
+    auto [it, added] = index_.try_emplace(name, int32_t(list_.size()));
+    if (added) list_.push_back(name);
+    return it->second;
+  }
+
+ private:
+  NameList& list_;
+  std::unordered_map<std::string, int32_t> index_;
+};
+
+// The storages the game opens: a dish stored anywhere else can never be taken out.
+std::unordered_set<std::string> applianceStorages() {
+  std::unordered_set<std::string> names;
+  for (LayoutSection section : allLayoutSections()) names.insert(storageNameOf(section));
+  return names;
+}
+
+// "以下の献立の保存場所は台所にありません（冷蔵庫・扉・…のどれでもありません）".
+std::string unknownStorageHeading() {
+  std::string list;
+  for (LayoutSection section : allLayoutSections())
+    list += (list.empty() ? "" : sj("・")) + storageNameOf(section);
+  return sj(kHeadingUnknownStorage) + sj("（") + list + sj("のどれでもありません）");
+}
+
 class CsvReader {
  public:
   CsvReader(const TFoodData& foods, TDaidokoro& kitchen, std::string& errors)
-      : foods_(foods), kitchen_(kitchen), errors_(errors) {}
+      : foods_(foods),
+        kitchen_(kitchen),
+        errors_(errors),
+        categories_(kitchen.Categories),
+        placements_(kitchen.Placements),
+        storages_(kitchen.Storages),
+        appliances_(applianceStorages()),
+        lineWord_(sj("行目:")) {}
 
   void line(int number, std::string_view raw) {
     std::string_view rawText = raw;
     while (!rawText.empty() && (rawText.back() == '\n' || rawText.back() == '\r'))
       rawText.remove_suffix(1);
-    errorText_ = cformat("%4d ", number) + sj("行目:") + std::string(rawText) + kCrLf;
+    errorText_ = cformat("%4d ", number) + lineWord_;
+    errorText_.append(rawText);
+    errorText_ += kCrLf;
     std::string_view l = stripLine(raw);
     if (l.empty()) return;
     if (l.front() == ',') {
@@ -83,7 +129,7 @@ class CsvReader {
  private:
   void report(const char* heading) {
     errors_ += sj(heading) + kCrLf + errorText_;
-    unknownHeadingShown_ = false;
+    unknownHeadingShown_ = storageHeadingShown_ = false;
   }
 
   TBentouData* current() { return haveCurrent_ ? &kitchen_.Dishes.back() : nullptr; }
@@ -93,8 +139,8 @@ class CsvReader {
     if (second == std::string_view::npos) return;
     TBentouData* d = current();
     if (!d) return report(kHeadingNoDish);
-    d->IngredientLines.push_back(cut(l.substr(1, second - 1), kBentoCsvFieldBytes));
-    d->QuantityLines.push_back(cut(fieldAt(l, second + 1), kBentoCsvFieldBytes));
+    d->IngredientLines.push_back(cutBytes(l.substr(1, second - 1), kBentoCsvFieldBytes));
+    d->QuantityLines.push_back(cutBytes(fieldAt(l, second + 1), kBentoCsvFieldBytes));
   }
 
   void stepLine(std::string_view l) {
@@ -102,16 +148,17 @@ class CsvReader {
     if (comma == std::string_view::npos) return;
     TBentouData* d = current();
     if (!d) return report(kHeadingNoDish);
-    d->StepLines.push_back(cut(l.substr(comma + 1), kBentoCsvStepBytes));
+    d->StepLines.push_back(cutBytes(l.substr(comma + 1), kBentoCsvStepBytes));
   }
 
   void dishLine(std::string_view l) {
-    if (std::count(l.begin(), l.end(), ',') < 7) return;
+    // Short of its eight fields the line is no dish; said, so the dish is not just missing.
+    if (std::count(l.begin(), l.end(), ',') < 7) return report(kHeadingTooFewCommas);
     std::string f[8];
     size_t from = 0;
     for (std::string& field : f) {
       std::string_view v = fieldAt(l, from);
-      field = cut(v, kBentoCsvFieldBytes);
+      field = cutBytes(v, kBentoCsvFieldBytes);
       from += v.size() + 1;
     }
     for (int i : {0, 1, 2, 4, 5, 6, 7})
@@ -120,6 +167,7 @@ class CsvReader {
     if (food < 0) {
       if (!unknownHeadingShown_) errors_ += sj(kHeadingUnknownFood) + kCrLf;
       unknownHeadingShown_ = true;
+      storageHeadingShown_ = false;
       errors_ += errorText_;
       return;
     }
@@ -129,9 +177,9 @@ class CsvReader {
       return report(kHeadingBadNumber);
     if (!(grams > 0)) return report(kHeadingZeroWeight);
 
-    int32_t category = TDaidokoro::indexOrAppend(kitchen_.Categories, f[0]);
-    int32_t placement = TDaidokoro::indexOrAppend(kitchen_.Placements, f[6]);
-    int32_t storage = TDaidokoro::indexOrAppend(kitchen_.Storages, f[7]);
+    int32_t category = categories_.indexOrAppend(f[0]);
+    int32_t placement = placements_.indexOrAppend(f[6]);
+    int32_t storage = storages_.indexOrAppend(f[7]);
     if (!kitchen_.Dishes.empty()) {
       TBentouData& last = kitchen_.Dishes.back();
       if (last.CategoryIndex == category && last.Name == f[1] && last.PlacementIndex == placement &&
@@ -151,14 +199,26 @@ class CsvReader {
     d.StorageIndex = storage;
     kitchen_.Dishes.push_back(std::move(d));
     haveCurrent_ = true;
+    // Kept, but no appliance of the kitchen shows it: said once, at the line that made it.
+    // Such dishes in a row share one heading, so a file of them stays readable.
+    if (!appliances_.contains(f[7])) {
+      if (!storageHeadingShown_) errors_ += unknownStorageHeading() + kCrLf;
+      storageHeadingShown_ = true;
+      unknownHeadingShown_ = false;
+      errors_ += errorText_;
+    }
   }
 
   const TFoodData& foods_;
   TDaidokoro& kitchen_;
   std::string& errors_;
+  NameIndex categories_, placements_, storages_;
+  const std::unordered_set<std::string> appliances_;
+  const std::string lineWord_;
   std::string errorText_;
   bool haveCurrent_ = false;
   bool unknownHeadingShown_ = false;
+  bool storageHeadingShown_ = false;
 };
 
 }  // namespace

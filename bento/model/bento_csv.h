@@ -22,16 +22,20 @@ constexpr size_t kBentoCsvStepBytes = 1023;
 bool readBentoCsv(std::string_view csv, const TFoodData& foods, TDaidokoro& kitchen,
                   std::string& errors, const std::string* pictureFolder, bool showProgress = true);
 
-// The file form: creates errorPath anew, reads csvPath and writes the error list. False with
-// a message (and no kitchen data) when the error file cannot be created, the CSV cannot be
-// read or holds nothing.
+// The file form: creates errorPath anew, reads csvPath and writes the error list, which
+// starts with errorLead (CR LF lines of the caller). A UTF-8 CSV is converted and the list
+// says so. False with a message (and no kitchen data) when the error file is the CSV itself
+// or cannot be created, or the CSV cannot be read or holds nothing.
 bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, const TFoodData& foods,
-                      TDaidokoro& kitchen, const std::string* pictureFolder);
+                      TDaidokoro& kitchen, const std::string* pictureFolder,
+                      std::string_view errorLead = {});
 
 // The builder's conversion: the food CSV and the dish CSV into the lunch-box data file, with
 // "error.txt" beside it (its path goes to errorFile). pictureFolder as above; the program
-// uses its folder's "bentou". False, with a message, when a file cannot be read or written;
-// the data file is then left as it was.
+// uses its folder's "bentou". False, with a message, when the data file or error.txt would
+// be one of the two CSV files, a file cannot be read or written, or the result holds no food
+// or no dish while a data file is there; the data file is then left as it was. A data file
+// that is replaced is kept as "<name>.bak".
 bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
                      std::string_view dataFilePath, const std::string* pictureFolder,
                      std::string* errorFile = nullptr);

@@ -7,6 +7,8 @@
 #include "bento/model/bento_csv.h"
 #include "bento/model/bento_data_file.h"
 #include "bento/model/bento_messages.h"
+#include "core/converted_file.h"
+#include "core/csv_text.h"
 #include "core/food.h"
 #include "platform/binio.h"
 #include "platform/files.h"
@@ -40,20 +42,25 @@ bool endsWithSmallMark(std::string_view name) {
 }  // namespace
 
 bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, const TFoodData& foods,
-                      TDaidokoro& kitchen, const std::string* pictureFolder) {
+                      TDaidokoro& kitchen, const std::string* pictureFolder,
+                      std::string_view errorLead) {
   kitchen.clear();
+  // The error file is emptied first: were it the CSV itself, the CSV would be lost unread.
+  if (!outputsAreNotInputs({csvPath}, {errorPath})) return false;
   if (!writeFileAtomic(errorPath, "")) {
     box(errorPath, kErrorFileCaption);
     return false;
   }
-  std::string csv;
-  if (!readFile(csvPath, csv)) {
+  std::string file;
+  if (!readFile(csvPath, file)) {
     box(csvPath, kCannotOpenDishFile);
     writeFileAtomic(errorPath, sj(kCannotOpenDishFile) + "\r\n");
     return false;
   }
-  std::string errors;
-  if (!readBentoCsv(csv, foods, kitchen, errors, pictureFolder)) {
+  const CsvText csv = csvTextOf(file);
+  std::string errors(errorLead);
+  if (csv.wasUtf8) errors += csvEncodingNote(csv, "献立ファイル") + "\r\n";
+  if (!readBentoCsv(csv.cp932, foods, kitchen, errors, pictureFolder)) {
     box(csvPath, kNoDataInFile);
     writeFileAtomic(errorPath, sj(kNoDataInFile) + "\r\n");
     return false;
@@ -65,23 +72,37 @@ bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, cons
 bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
                      std::string_view dataFilePath, const std::string* pictureFolder,
                      std::string* errorFile) {
+  const std::string errorPath = joinPath(folderOf(dataFilePath), "error.txt");
+  if (!outputsAreNotInputs({foodCsvPath, dishCsvPath}, {dataFilePath, errorPath})) return false;
   std::string bytes;
   if (!readFile(foodCsvPath, bytes)) {
     box(foodCsvPath, kCannotReadFileCaption);
     return false;
   }
   TFoodData foods;
-  foods.importCsv(bytes);
+  std::string foodNote;
+  foods.importCsv(bytes, &foodNote);
+  if (!foodNote.empty()) foodNote += "\r\n";
   if (!readFile(dishCsvPath, bytes)) {
     box(dishCsvPath, kCannotReadFileCaption);
     return false;
   }
-  std::string errorPath = joinPath(folderOf(dataFilePath), "error.txt");
   if (errorFile) *errorFile = errorPath;
   TDaidokoro kitchen;
   // A dish file that could not be read must not replace a good data file with an empty one.
-  if (!readBentoCsvFile(dishCsvPath, errorPath, foods, kitchen, pictureFolder)) return false;
-  return saveBentoDataFile(dataFilePath, foods, kitchen);
+  if (!readBentoCsvFile(dishCsvPath, errorPath, foods, kitchen, pictureFolder, foodNote))
+    return false;
+  // Nor may a file whose lines gave no dish (or a food file that gave no food).
+  const bool anyFood = std::any_of(foods.foods().begin(), foods.foods().end(),
+                                   [](const TFood& f) { return !f.name.empty(); });
+  std::error_code ec;
+  if ((!anyFood || !kitchen.hasDishes()) && std::filesystem::exists(toFsPath(dataFilePath), ec)) {
+    prompt().messageBox(std::string(dataFilePath), sj(kNothingConvertedCaption), Icon::Stop,
+                        Buttons::Ok);
+    return false;
+  }
+  return replaceKeepingBackup(dataFilePath, bentoDataBytes(foods, kitchen),
+                              kCannotWriteFileCaption);
 }
 
 NameList pictureNames(std::string_view folder) {

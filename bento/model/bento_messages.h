@@ -18,11 +18,16 @@ inline constexpr const char* kErrorFileCaption =
 inline constexpr const char* kCannotOpenDishFile = "献立ファイルを開けません";
 inline constexpr const char* kNoDataInFile = "ファイルにデータがありません";
 inline constexpr const char* kReadingDishesCaption = "献立のデータを読み込んでいます";
+inline constexpr const char* kNothingConvertedCaption =
+    "変換した結果に食品かお弁当の献立がないため、データファイルを置き換えません";
 
 inline constexpr const char* kHeadingMissingData = "以下の献立で一部データが足りません";
 inline constexpr const char* kHeadingUnknownFood = "以下の献立で食品が見つかりません";
 inline constexpr const char* kHeadingZeroWeight = "以下の献立で食品の重さが０です";
 inline constexpr const char* kHeadingBadNumber = "以下の献立で数値が読み取れません";
 inline constexpr const char* kHeadingNoDish = "以下の行には、その前に献立がありません";
+inline constexpr const char* kHeadingTooFewCommas =
+    "以下の献立は区切りのカンマが足りないため、読み込みません";
+inline constexpr const char* kHeadingUnknownStorage = "以下の献立の保存場所は台所にありません";
 
 }  // namespace nv

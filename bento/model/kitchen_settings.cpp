@@ -6,12 +6,14 @@
 #include "core/gun_name.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/user_folders.h"
 
 namespace nv {
 
 KitchenSettings KitchenSettings::defaults() {
   KitchenSettings k;
-  k.dataBaseFileName = joinPath(programFolder(), "NV.nvb");
+  // A packaged install reads the NV.nvb the teacher converted into the user's folder.
+  k.dataBaseFileName = dataFileForReading(joinPath(programFolder(), "NV.nvb"));
   k.bmpFolder = defaultBentoBmpFolder();
   for (int i = 0; i < 7; ++i) k.groupColors[size_t(i)] = TGunName::defaultColor(i);
   return k;
@@ -22,7 +24,8 @@ KitchenSettings KitchenSettings::read(const Ini& ini) {
   const char* sec = kKitchenSection;
   k.foodDataFile = ini.readString(sec, "FoodDataFile", k.foodDataFile);
   k.kondateDataFile = ini.readString(sec, "KondateDataFile", k.kondateDataFile);
-  k.dataBaseFileName = ini.readString(sec, "DataBaseFileName", k.dataBaseFileName);
+  k.dataBaseFileName =
+      dataFileForReading(ini.readString(sec, "DataBaseFileName", k.dataBaseFileName));
   k.bmpFolder = ini.readString(sec, "BmpFolder", k.bmpFolder);
   if (k.bmpFolder.empty()) k.bmpFolder = defaultBentoBmpFolder();
   k.kondateIconSize = std::clamp(ini.readInteger(sec, "KondateIconSize", 128), 1, 1024);

@@ -88,21 +88,24 @@ class Writer {
     // Characters following each other on a line join one run.
     if (!out_.runs.empty()) {
       PlacedRun& last = out_.runs.back();
-      if (last.reading.empty() && last.y == y && endX_ == x && !lastIsNumber_) {
+      if (last.reading.empty() && last.page == page_ && last.y == y && endX_ == x &&
+          !lastIsNumber_) {
         last.text += text;
         x += m_.width(text, size_);
         endX_ = x;
         return;
       }
     }
-    out_.runs.push_back({x, y, std::string(text), {}, 0, 0});
+    out_.runs.push_back({page_, x, y, std::string(text), {}, 0, 0});
     lastIsNumber_ = false;
     x += m_.width(text, size_);
     endX_ = x;
   }
 
+  void setPage(int page) { page_ = page; }
+
   void number(int x, int y, std::string_view text) {
-    out_.runs.push_back({x, y, std::string(text), {}, 0, 0});
+    out_.runs.push_back({page_, x, y, std::string(text), {}, 0, 0});
     lastIsNumber_ = true;
   }
 
@@ -110,7 +113,8 @@ class Writer {
     const int w = m_.width(word, size_);
     const int rw = m_.width(reading, rsize_);
     const int rh = m_.height(reading, rsize_);
-    out_.runs.push_back({x, y, std::string(word), std::string(reading), x + (w - rw) / 2, y - rh});
+    out_.runs.push_back(
+        {page_, x, y, std::string(word), std::string(reading), x + (w - rw) / 2, y - rh});
     lastIsNumber_ = false;
     x += w;
   }
@@ -122,24 +126,46 @@ class Writer {
   StepLayout& out_;
   bool lastIsNumber_ = false;
   int endX_ = 0;  // where the last plain run ends
+  int page_ = 0;
 };
 
 }  // namespace
 
 bool layoutSteps(const std::vector<std::string>& steps, const TextMeasurer& m, int size,
                  const LayoutArea& area, StepLayout& out) {
+  return layoutSteps(steps, m, size, std::vector<LayoutArea>{area}, out);
+}
+
+bool layoutSteps(const std::vector<std::string>& steps, const TextMeasurer& m, int size,
+                 const std::vector<LayoutArea>& areas, StepLayout& out) {
   out = {};
   out.fontSize = size;
   out.readingSize = size * 6 / 10;
+  if (areas.empty()) return steps.empty();
   Writer w(m, size, out);
-  const int x0 = area.left + m.width("XX.", size);
-  const int soft = area.right - m.width(sj("国国"), size);
   const int h = 2 * m.height(sj("国"), size);
+  out.lineHeight = h;
+  size_t page = 0;
+  LayoutArea area = areas[0];
+  int x0 = area.left + m.width("XX.", size);
+  int soft = area.right - m.width(sj("国国"), size);
   int y = area.top + h / 2;
+  // The next page's area, when there is one: false on the last page.
+  auto turnPage = [&] {
+    if (page + 1 >= areas.size()) return false;
+    area = areas[++page];
+    x0 = area.left + m.width("XX.", size);
+    soft = area.right - m.width(sj("国国"), size);
+    y = area.top + h / 2;
+    w.setPage(int(page));
+    out.pages = int(page) + 1;
+    return true;
+  };
 
   for (size_t i = 0; i < steps.size(); ++i) {
     const std::string_view text = steps[i];
     w.number(area.left, y, cformat("%2d.", static_cast<int>(i + 1)));
+    out.lines.push_back({int(page), y});
     int x = x0;
     size_t p = 0;
     bool lineStart = true;
@@ -152,7 +178,8 @@ bool layoutSteps(const std::vector<std::string>& steps, const TextMeasurer& m, i
           y += h;
           x = x0;
           lineStart = true;
-          if (y + h >= area.bottom) break;
+          if (y + h >= area.bottom && !turnPage()) break;
+          out.lines.push_back({int(page), y});
         }
       }
       // A word with a reading, from either table or written as *base*reading*.
@@ -197,8 +224,12 @@ bool layoutSteps(const std::vector<std::string>& steps, const TextMeasurer& m, i
       p += n;
       lineStart = false;
     }
-    if (y + 2 * h >= area.bottom) return false;
-    y += h;
+    if (p >= text.size()) out.wholeSteps = int(i) + 1;
+    // The next step needs a line of its own below this one, here or on the next page.
+    if (y + 2 * h < area.bottom)
+      y += h;
+    else if (i + 1 == steps.size() || !turnPage())
+      return false;
   }
   return true;
 }
@@ -208,6 +239,21 @@ StepLayout layoutStepsFitting(const std::vector<std::string>& steps, const TextM
   StepLayout out;
   for (int size = 14; size >= 8; --size) {
     if (layoutSteps(steps, m, size, area, out)) {
+      out.fits = true;
+      return out;
+    }
+  }
+  out.fits = false;
+  return out;
+}
+
+StepLayout layoutStepsFitting(const std::vector<std::string>& steps, const TextMeasurer& m,
+                              const LayoutArea& first, const LayoutArea& continuation) {
+  StepLayout out = layoutStepsFitting(steps, m, first);
+  if (out.fits) return out;
+  const std::vector<LayoutArea> both{first, continuation};
+  for (int size = 14; size >= 8; --size) {
+    if (layoutSteps(steps, m, size, both, out)) {
       out.fits = true;
       return out;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/text.h"
 
@@ -36,9 +37,18 @@ std::vector<ChartCell> chartCells(const PageGeometry& g, int count) {
   return cells;
 }
 
+int dishSlotSide(const PageGeometry& g, int dishCount) {
+  const int height = g.cellHeight - g.chartHeight();
+  int side = g.slotSide();
+  // Smaller slots rather than dishes running off the page: the largest side at which every
+  // dish of the cell has a slot below the chart.
+  while (side > 1 && int64_t(g.cellWidth / side) * (height / side) < dishCount) --side;
+  return side;
+}
+
 std::vector<IntRect> dishSlots(const PageGeometry& g, int x, int y, int dishCount) {
   std::vector<IntRect> slots;
-  const int side = g.slotSide();
+  const int side = dishSlotSide(g, dishCount);
   if (side <= 0) return slots;
   const int perRow = std::max(1, g.cellWidth / side);
   const int top = y + g.chartHeight();
@@ -87,6 +97,8 @@ bool PreviewPager::previous() {
   --current_;
   return true;
 }
+
+std::string noMenuToPrint() { return sj("印刷する献立がありません。"); }
 
 std::string printRequestProblem(bool hasMenu, bool tableChecked, int checkedCharts) {
   if (!hasMenu) return sj("印刷するデータがありません。");

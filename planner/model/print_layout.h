@@ -35,6 +35,9 @@ struct ChartCell {
 // then a new row, and a new page when a row would start within the bottom margin.
 std::vector<ChartCell> chartCells(const PageGeometry& g, int count);
 
+// The side of the square dish slots of a cell holding `dishCount` dishes: a ninth of the cell's
+// height, or less when that many slots would not fit below the chart.
+int dishSlotSide(const PageGeometry& g, int dishCount);
 // The square dish slots of a cell at (x, y): below the chart, as many per row as fit.
 std::vector<IntRect> dishSlots(const PageGeometry& g, int x, int y, int dishCount);
 
@@ -79,6 +82,10 @@ class PreviewPager {
   std::vector<PreviewPage> pages_;
   int current_ = 0;
 };
+
+// What opening the print dialog says of a menu without dishes (CP932, caption "確認"); nvtool
+// says the same.
+std::string noMenuToPrint();
 
 // The checks shared by print and preview: the message to show (CP932, caption "確認"), or
 // empty when there is something to print.

@@ -22,6 +22,16 @@ std::string versionText(int major, int minor, int release, int build);
 // The version the program was built as.
 std::string programVersionText();
 
+// What a command line asks of the program before any window: its usage or its version (both
+// printed without a display), or nothing (the arguments are files). Arguments after "--"
+// are files even when they look like options.
+enum class InfoRequest { None, Help, Version };
+InfoRequest infoRequest(const std::vector<std::string>& args);
+// `nv --help`: the usage, the files the program reads and writes, the exit status (UTF-8).
+std::string usageText();
+// `nv --version`: "nv (Nuvelta) major.minor.release.build".
+std::string versionLine();
+
 // The host name up to its first "." (empty stays empty).
 std::string childNameFromHost(const std::string& host);
 

@@ -52,18 +52,6 @@ QFont nutrientGridFont() {
   return f;
 }
 
-std::vector<int> gridColumnWidths(const std::vector<std::vector<QString>>& cells,
-                                  const QFontMetrics& metrics) {
-  std::vector<int> widths;
-  for (const auto& row : cells) {
-    if (widths.size() < row.size()) widths.resize(row.size(), 0);
-    for (size_t c = 0; c < row.size(); ++c)
-      widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
-  }
-  for (int& w : widths) w += 4;
-  return widths;
-}
-
 std::vector<std::vector<QString>> toQCells(const TextRows& rows) {
   std::vector<std::vector<QString>> cells;
   cells.reserve(rows.size());
@@ -74,11 +62,16 @@ std::vector<std::vector<QString>> toQCells(const TextRows& rows) {
   return cells;
 }
 
-void setGridPrinterRows(TStrGridPrinter& printer, const TextRows& rows) {
-  std::vector<std::vector<QString>> cells = toQCells(rows);
+void setGridPrinterCells(TStrGridPrinter& printer, std::vector<std::vector<QString>> cells) {
   const QFont font = nutrientGridFont();
   std::vector<int> widths = gridColumnWidths(cells, QFontMetrics(font));
   printer.setGrid(std::move(cells), std::move(widths), 16, font);
+  // 番号, 食事, 献立名 and 食品名 say what a row is.
+  printer.setRepeatedColumns(4);
+}
+
+void setGridPrinterRows(TStrGridPrinter& printer, const TextRows& rows) {
+  setGridPrinterCells(printer, toQCells(rows));
 }
 
 }  // namespace nv

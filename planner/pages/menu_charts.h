@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/rows.h"
+#include "widgets/grid_columns.h"
 #include "widgets/paper_chart.h"
 
 class QFontMetrics;
@@ -28,11 +29,10 @@ PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& f
 
 // The grid's font: a fixed-width Gothic face at 12 pixels.
 QFont nutrientGridFont();
-// Each column: its widest text over all rows plus 4 pixels.
-std::vector<int> gridColumnWidths(const std::vector<std::vector<QString>>& cells,
-                                  const QFontMetrics& metrics);
 std::vector<std::vector<QString>> toQCells(const TextRows& rows);
-// The table's printer: the rows, widths from the grid font, 16-pixel rows.
+// The table's printer: the cells (row 0 the header), widths by the grid's rule in the grid
+// font, 16-pixel rows, the row's number, meal and names repeated on continuation bands.
+void setGridPrinterCells(TStrGridPrinter& printer, std::vector<std::vector<QString>> cells);
 void setGridPrinterRows(TStrGridPrinter& printer, const TextRows& rows);
 
 }  // namespace nv

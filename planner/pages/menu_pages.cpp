@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/text_lines.h"
 
 namespace nv {
 
@@ -105,25 +106,46 @@ void MenuPages::paintDishes(QPainter& p, const PageGeometry& g, int x, int y, in
   if (!data_.menu) return;
   const auto& dishes = data_.menu->dishes(node);
   const std::vector<IntRect> places = dishSlots(g, x, y, int(dishes.size()));
+  if (places.empty()) return;
   QFont f = paperFont();
-  f.setPixelSize(std::max(1, g.slotSide() / 7));
+  f.setPixelSize(std::max(1, places.front().width / 7));
   p.save();
   p.setFont(f);
-  p.setPen(Qt::black);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const QFontMetrics fm(f);
+  const QFontMetrics fm(f, p.device());
+  auto writeLines = [&](const QRect& box, const QString& name, int maxLines) {
+    int top = box.top();
+    for (const QString& line : fitLines(name, fm, box.width(), maxLines)) {
+      p.drawText(QRect(box.left(), top, box.width(), fm.height()), Qt::AlignHCenter | Qt::AlignTop,
+                 line);
+      top += fm.height();
+    }
+  };
   for (size_t i = 0; i < places.size(); ++i) {
     const SelDish& dish = dishes[i];
     const IntRect& slot = places[i];
+    const QString name = toQ(dish.caption);
+    p.setPen(Qt::black);
     if (const QImage* image = picture(dish.caption)) {
       const IntSize size =
           dishPictureSize(image->width(), image->height(), slot.width, dish.pictureScale());
       const IntRect r = dishPictureRect(slot, size);
       p.drawImage(QRect(r.x, r.y, r.width, r.height), *image);
       // Names stay within their slot (two lines at most) so neighbours never overprint.
-      const QRect nameBox(slot.x, r.y + r.height, slot.width, fm.height() * 2);
-      p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere,
-                 toQ(dish.caption));
+      writeLines(QRect(slot.x, r.y + r.height, slot.width, fm.height() * 2), name, 2);
+    } else {
+      // A dish without a picture (a teacher's own) keeps its place: its name in an empty frame.
+      const int side = slot.width * 8 / 10;
+      const QRect frame(slot.x + (slot.width - side) / 2, slot.y, side, side);
+      p.setPen(QPen(QColor(128, 128, 128), std::max(1, slot.width / 80)));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(frame);
+      p.setPen(Qt::black);
+      const int lines = std::max(1, (side - 4) / std::max(1, fm.height()));
+      const QStringList text = fitLines(name, fm, side - 4, lines);
+      const int height = int(text.size()) * fm.height();
+      writeLines(QRect(frame.left() + 2, frame.top() + (side - height) / 2, side - 4, height), name,
+                 lines);
     }
     if (slotDrawn) slotDrawn();
   }

@@ -11,21 +11,36 @@
 
 namespace nv {
 namespace {
-// Exec= quoting: the argument in double quotes with ", `, $ and \ escaped; then the
-// value escaping of the entry file doubles every backslash once more.
-QString execQuoted(const QString& path) {
-  QString q;
-  for (QChar c : path) {
-    if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') q += u'\\';
-    q += c;
-  }
-  q = u'"' + q + u'"';
-  return q.replace(QStringLiteral("\\"), QStringLiteral("\\\\"));
-}
-
 // Line breaks would end the key early and add keys of their own.
 QString oneLine(QString v) { return v.replace(u'\n', u' ').replace(u'\r', u' '); }
 }  // namespace
+
+QString desktopExecArgument(const QString& path) {
+  // The argument in double quotes with ", `, $ and \ escaped; a literal % doubled (a single
+  // one would start a field code).
+  QString q = QStringLiteral("\"");
+  for (QChar c : path) {
+    if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') q += u'\\';
+    q += c;
+    if (c == u'%') q += c;
+  }
+  q += u'"';
+  // Then the escapes of every string value of the entry file.
+  QString v;
+  for (QChar c : q) {
+    if (c == u'\\')
+      v += QStringLiteral("\\\\");
+    else if (c == u'\n')
+      v += QStringLiteral("\\n");
+    else if (c == u'\r')
+      v += QStringLiteral("\\r");
+    else if (c == u'\t')
+      v += QStringLiteral("\\t");
+    else
+      v += c;
+  }
+  return v;
+}
 
 QString launcherIcon(const QString& programFolder) {
   return programFolder + QStringLiteral("/BMP/nv.bmp");
@@ -37,7 +52,7 @@ QString desktopEntryText(const QString& name, const QString& programPath) {
   t += QStringLiteral("[Desktop Entry]\n");
   t += QStringLiteral("Type=Application\n");
   t += QStringLiteral("Name=") + oneLine(name) + QStringLiteral("\n");
-  t += QStringLiteral("Exec=") + oneLine(execQuoted(programPath)) + QStringLiteral(" %f\n");
+  t += QStringLiteral("Exec=") + desktopExecArgument(programPath) + QStringLiteral(" %f\n");
   t += QStringLiteral("Path=") + oneLine(folder) + QStringLiteral("\n");
   t += QStringLiteral("Icon=") + oneLine(launcherIcon(folder)) + QStringLiteral("\n");
   t += QStringLiteral("Terminal=false\n");

@@ -8,6 +8,10 @@ namespace nv {
 // The program's own picture in its folder, the icon of the launchers made for a copied program.
 QString launcherIcon(const QString& programFolder);
 
+// A program path as the Exec= value of a launcher gives it: quoted, escaped for the Exec
+// rules (", `, $, \, %) and for the entry file's string rules (\, line breaks, tabs).
+QString desktopExecArgument(const QString& path);
+
 // The text of a launcher that starts `programPath` (a file argument is passed on).
 QString desktopEntryText(const QString& name, const QString& programPath);
 

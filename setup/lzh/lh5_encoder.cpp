@@ -1,5 +1,6 @@
 #include "setup/lzh/lh5_encoder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -22,9 +23,10 @@ constexpr int kHashBits = 15;
 constexpr int kMaxChain = 96;
 constexpr int kGoodEnough = 64;
 
+// Bits into bytes; whole bytes go to the sink in pieces of about 64 KiB.
 class BitWriter {
  public:
-  explicit BitWriter(std::string& out) : out_(out) {}
+  explicit BitWriter(Lh5Encoder::Sink& sink) : sink_(sink) { out_.reserve(kFlushAt + 16); }
   void put(int bits, uint32_t value) {
     for (int i = bits - 1; i >= 0; --i) {
       acc_ = static_cast<uint8_t>((acc_ << 1) | ((value >> i) & 1));
@@ -34,15 +36,23 @@ class BitWriter {
         n_ = 0;
       }
     }
+    if (out_.size() >= kFlushAt) drain();
   }
   void flush() {
     if (n_) out_.push_back(static_cast<char>(acc_ << (8 - n_)));
     acc_ = 0;
     n_ = 0;
+    drain();
   }
 
  private:
-  std::string& out_;
+  static constexpr size_t kFlushAt = 64 * 1024;
+  void drain() {
+    if (!out_.empty()) sink_(out_.data(), out_.size());
+    out_.clear();
+  }
+  Lh5Encoder::Sink& sink_;
+  std::string out_;
   uint8_t acc_ = 0;
   int n_ = 0;
 };
@@ -172,32 +182,71 @@ void sendBlock(BitWriter& w, const std::vector<Symbol>& syms) {
   }
 }
 
-// Hash-chain match finder over the whole input (positions are absolute).
-class MatchFinder {
- public:
-  MatchFinder(const uint8_t* data, size_t size)
-      : data_(data), size_(size), head_(size_t(1) << kHashBits, -1), prev_(size, -1) {}
+}  // namespace
 
-  void insert(size_t pos) {
-    if (pos + kMinMatch > size_) return;
-    uint32_t h = hash(pos);
-    prev_[pos] = head_[h];
-    head_[h] = static_cast<int32_t>(pos);
+// Hash chains over a sliding buffer. Positions are absolute; the buffer keeps the window
+// behind the current position and the look-ahead in front of it.
+class Lh5Encoder::Impl {
+ public:
+  explicit Impl(Sink sink)
+      : sink_(std::move(sink)), w_(sink_), head_(size_t(1) << kHashBits, -1), prev_(kRing, -1) {
+    block_.reserve(kBlockSymbols);
   }
 
-  // Longest match at pos within the window: {length, distance}; length 0 when none.
-  std::pair<int, size_t> find(size_t pos, int atLeast) const {
-    if (pos + kMinMatch > size_) return {0, 0};
-    int maxLen = static_cast<int>(std::min<size_t>(kMaxMatch, size_ - pos));
+  void write(const uint8_t* data, size_t size) {
+    buf_.insert(buf_.end(), data, data + size);
+    run(false);
+    // Bytes behind the window are dropped now and then, not on every call.
+    const uint64_t keepFrom = pos_ > kMaxDistance + 1 ? pos_ - kMaxDistance - 1 : 0;
+    if (keepFrom > base_ + kSlideAt) {
+      buf_.erase(buf_.begin(), buf_.begin() + static_cast<ptrdiff_t>(keepFrom - base_));
+      base_ = keepFrom;
+    }
+  }
+
+  void finish() {
+    run(true);
+    if (!block_.empty()) sendBlock(w_, block_);
+    block_.clear();
+    w_.flush();
+  }
+
+ private:
+  static constexpr size_t kRing = size_t(1) << kWindowBits;  // covers every distance
+  static constexpr uint64_t kLookahead = kMaxMatch + 2;      // a match at pos + 1 fits
+  static constexpr uint64_t kSlideAt = 1 << 20;
+
+  uint64_t end() const { return base_ + buf_.size(); }
+  const uint8_t* at(uint64_t pos) const { return buf_.data() + (pos - base_); }
+
+  uint32_t hash(uint64_t pos) const {
+    const uint8_t* p = at(pos);
+    uint32_t v = p[0] | (p[1] << 8) | (p[2] << 16);
+    return (v * 2654435761u) >> (32 - kHashBits);
+  }
+
+  void insert(uint64_t pos) {
+    if (pos + kMinMatch > end()) return;
+    uint32_t h = hash(pos);
+    prev_[pos & (kRing - 1)] = head_[h];
+    head_[h] = static_cast<int64_t>(pos);
+  }
+
+  // Longest match at pos within the window: {length, distance}; length 0 when none. A chain
+  // link is read only for positions inside the window, whose ring entries are still theirs.
+  std::pair<int, size_t> find(uint64_t pos, int atLeast) const {
+    if (pos + kMinMatch > end()) return {0, 0};
+    int maxLen = static_cast<int>(std::min<uint64_t>(kMaxMatch, end() - pos));
     int best = atLeast < kMinMatch - 1 ? kMinMatch - 1 : atLeast;
     if (best >= maxLen) return {0, 0};
     size_t bestDist = 0;
     int chain = kMaxChain;
-    for (int32_t cand = head_[hash(pos)]; cand >= 0 && chain-- > 0; cand = prev_[cand]) {
-      size_t dist = pos - static_cast<size_t>(cand);
-      if (dist > kMaxDistance) break;
-      const uint8_t* a = data_ + cand;
-      const uint8_t* b = data_ + pos;
+    const uint8_t* b = at(pos);
+    for (int64_t cand = head_[hash(pos)]; cand >= 0 && chain-- > 0;
+         cand = prev_[static_cast<uint64_t>(cand) & (kRing - 1)]) {
+      size_t dist = pos - static_cast<uint64_t>(cand);
+      if (dist > kMaxDistance || dist == 0) break;
+      const uint8_t* a = at(static_cast<uint64_t>(cand));
       if (a[best] != b[best] || a[0] != b[0]) continue;
       int len = 0;
       while (len < maxLen && a[len] == b[len]) ++len;
@@ -211,62 +260,73 @@ class MatchFinder {
     return {best, bestDist};
   }
 
- private:
-  uint32_t hash(size_t pos) const {
-    uint32_t v = data_[pos] | (data_[pos + 1] << 8) | (data_[pos + 2] << 16);
-    return (v * 2654435761u) >> (32 - kHashBits);
+  void emit(Symbol s) {
+    block_.push_back(s);
+    if (block_.size() == kBlockSymbols) {
+      sendBlock(w_, block_);
+      block_.clear();
+    }
   }
-  const uint8_t* data_;
-  size_t size_;
-  std::vector<int32_t> head_;
-  std::vector<int32_t> prev_;
+
+  // Lazy matching: a match is taken only when the next position does not start a longer one.
+  // A position enters the chains only after it has been searched from. Without `final` a
+  // position is coded only once its whole look-ahead has arrived, so pieces code exactly as
+  // the whole input would.
+  void run(bool final) {
+    for (;;) {
+      const uint64_t e = end();
+      if (final ? pos_ >= e : pos_ + kLookahead > e) return;
+      if (!have_) {
+        std::tie(len_, dist_) = find(pos_, 0);
+        have_ = true;
+      }
+      if (len_ >= kMinMatch) {
+        insert(pos_);
+        auto next = len_ < kGoodEnough ? find(pos_ + 1, len_) : std::pair<int, size_t>{0, 0};
+        if (next.first > len_) {
+          emit({*at(pos_), 0});
+          ++pos_;
+          len_ = next.first;
+          dist_ = next.second;
+          continue;
+        }
+        emit({static_cast<uint16_t>(256 + len_ - kMinMatch), static_cast<uint16_t>(dist_ - 1)});
+        for (uint64_t k = pos_ + 1; k < pos_ + static_cast<uint64_t>(len_); ++k) insert(k);
+        pos_ += static_cast<uint64_t>(len_);
+      } else {
+        insert(pos_);
+        emit({*at(pos_), 0});
+        ++pos_;
+      }
+      have_ = false;
+    }
+  }
+
+  Sink sink_;
+  BitWriter w_;
+  std::vector<uint8_t> buf_;
+  uint64_t base_ = 0;  // absolute position of buf_[0]
+  uint64_t pos_ = 0;   // next position to code
+  bool have_ = false;  // len_ and dist_ hold the match at pos_
+  int len_ = 0;
+  size_t dist_ = 0;
+  std::vector<int64_t> head_;
+  std::vector<int64_t> prev_;
+  std::vector<Symbol> block_;
 };
 
-}  // namespace
+Lh5Encoder::Lh5Encoder(Sink sink) : impl_(std::make_unique<Impl>(std::move(sink))) {}
+Lh5Encoder::~Lh5Encoder() = default;
+void Lh5Encoder::write(const uint8_t* data, size_t size) { impl_->write(data, size); }
+void Lh5Encoder::finish() { impl_->finish(); }
 
 std::string encodeLh5(const uint8_t* data, size_t size) {
   std::string out;
   if (size == 0) return out;
   out.reserve(size / 2 + 64);
-  BitWriter w(out);
-  MatchFinder finder(data, size);
-  std::vector<Symbol> block;
-  block.reserve(kBlockSymbols);
-  auto emit = [&](Symbol s) {
-    block.push_back(s);
-    if (block.size() == kBlockSymbols) {
-      sendBlock(w, block);
-      block.clear();
-    }
-  };
-
-  // Lazy matching: a match is taken only when the next position does not start a longer one.
-  // A position enters the finder only after it has been searched from.
-  size_t pos = 0;
-  auto [len, dist] = finder.find(0, 0);
-  while (pos < size) {
-    if (len >= kMinMatch) {
-      finder.insert(pos);
-      auto next = len < kGoodEnough ? finder.find(pos + 1, len) : std::pair<int, size_t>{0, 0};
-      if (next.first > len) {
-        emit({data[pos], 0});
-        ++pos;
-        len = next.first;
-        dist = next.second;
-        continue;
-      }
-      emit({static_cast<uint16_t>(256 + len - kMinMatch), static_cast<uint16_t>(dist - 1)});
-      for (size_t k = pos + 1; k < pos + static_cast<size_t>(len); ++k) finder.insert(k);
-      pos += static_cast<size_t>(len);
-    } else {
-      finder.insert(pos);
-      emit({data[pos], 0});
-      ++pos;
-    }
-    if (pos < size) std::tie(len, dist) = finder.find(pos, 0);
-  }
-  if (!block.empty()) sendBlock(w, block);
-  w.flush();
+  Lh5Encoder encoder([&out](const char* p, size_t n) { out.append(p, n); });
+  encoder.write(data, size);
+  encoder.finish();
   return out;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// Reading archives through liblhasa: listing, checking and extracting into a folder. No
-// member is ever written outside the target folder: absolute names, ".." parts and symbolic
-// links in the archive are refused and reported.
+// Reading archives by CP932 path: listing and extracting into a folder, all or nothing. No
+// member is ever written outside the target folder: ".." parts and symbolic links in the
+// archive are refused and reported; leading separators are dropped, as other archivers do.
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "setup/lzh/lzh_header.h"
 
 namespace nv::lzh {
 
@@ -25,24 +26,20 @@ struct MemberInfo {
 struct ReadResult {
   int code = 0;                      // 0, or the archiver code of the first failure
   std::vector<std::string> refused;  // members not extracted because of their names
-  std::vector<std::string> written;  // files created (CP932 full paths)
+  std::vector<std::string> written;  // files placed (CP932 full paths)
+  std::vector<std::string> files;    // the same, relative to the folder
+  std::vector<std::string> folders;  // folders the extraction made, relative to the folder
+  bool madeFolder = false;           // the folder itself did not exist before
 };
 
 // Lists the members. code 0 on success.
 ReadResult listArchive(const ArchiveSource& source, std::vector<MemberInfo>& members);
 
-// Calls `member` with each member's info and its whole data (folders with empty data).
-// Used to carry members over when an archive is updated. Stops at the first failure.
-ReadResult readArchive(const ArchiveSource& source,
-                       const std::function<void(const MemberInfo&, const std::string& data,
-                                                int64_t mtime, uint16_t mode)>& member);
-
-// Extracts with the stored folders into `folder` (created when missing). Members with unsafe
-// names are skipped and listed in `refused`, which makes the result kBadName; data that
-// fails its CRC gives kChecksum and the broken file is removed.
+// Extracts with the stored folders into `folder` (made when missing). Nothing is placed when
+// a header, a name, a method or a member's data fails; the code says which.
 ReadResult extractArchive(const ArchiveSource& source, const std::string& folder);
 
-// True when the name stays inside its folder: relative, no "..", no empty result.
-bool isSafeMemberName(const std::string& name);
+// The member headers with their offsets (for copying members of an archive being updated).
+int indexArchiveFile(const ArchiveSource& source, std::vector<MemberHeader>& members);
 
 }  // namespace nv::lzh

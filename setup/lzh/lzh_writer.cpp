@@ -1,8 +1,5 @@
 #include "setup/lzh/lzh_writer.h"
 
-#include <sys/stat.h>
-
-#include "platform/files.h"
 #include "platform/paths.h"
 #include "setup/lzh/archiver_codes.h"
 #include "setup/lzh/crc16.h"
@@ -30,13 +27,15 @@ void addExtension(std::string& h, uint8_t type, const std::string& data) {
 }
 }  // namespace
 
-std::string encodeMember(const ArchiveMember& m) {
+std::string memberHeader(const std::string& name, bool isFolder, const char* method,
+                         uint32_t packedSize, uint32_t size, uint16_t crc, int64_t mtime,
+                         uint16_t mode) {
   std::string folder, file;
-  if (m.isFolder) {
-    folder = m.name;
+  if (isFolder) {
+    folder = name;
   } else {
-    folder = folderOf(m.name);
-    file = fileNameOf(m.name);
+    folder = folderOf(name);
+    file = fileNameOf(name);
   }
   // Folder names are stored with 0xFF between and after the parts.
   std::string dirField;
@@ -44,7 +43,32 @@ std::string encodeMember(const ArchiveMember& m) {
     for (char c : folder) dirField.push_back(c == '/' ? '\xFF' : c);
     dirField.push_back('\xFF');
   }
+  std::string h;
+  put16(h, 0);  // header size, set below
+  h.append(method, 5);
+  put32(h, packedSize);
+  put32(h, size);
+  put32(h, static_cast<uint32_t>(mtime));
+  h.push_back(0x20);  // attribute byte of level 2: reserved
+  h.push_back(2);     // header level
+  put16(h, crc);
+  h.push_back('U');
+  size_t crcAt = h.size() + 3;
+  addExtension(h, 0x00, std::string(2, '\0'));
+  if (!isFolder) addExtension(h, 0x01, file);
+  if (!dirField.empty()) addExtension(h, 0x02, dirField);
+  std::string modeField;
+  put16(modeField, (isFolder ? 0040000u : 0100000u) | (mode & 07777u));
+  addExtension(h, 0x50, modeField);
+  put16(h, 0);  // no further extension
+  // A header whose size has a zero low byte would read as the end mark.
+  if ((h.size() & 0xFF) == 0) h.push_back(0);
+  set16(h, 0, static_cast<uint32_t>(h.size()));
+  set16(h, crcAt, crc16(h.data(), h.size()));
+  return h;
+}
 
+std::string encodeMember(const ArchiveMember& m) {
   std::string packed;
   const char* method = m.isFolder ? "-lhd-" : "-lh0-";
   if (!m.isFolder && !m.data.empty()) {
@@ -55,30 +79,9 @@ std::string encodeMember(const ArchiveMember& m) {
       packed = m.data;
   }
   uint16_t crc = m.isFolder ? 0 : crc16(m.data.data(), m.data.size());
-
-  std::string h;
-  put16(h, 0);  // header size, set below
-  h.append(method, 5);
-  put32(h, static_cast<uint32_t>(packed.size()));
-  put32(h, static_cast<uint32_t>(m.isFolder ? 0 : m.data.size()));
-  put32(h, static_cast<uint32_t>(m.mtime));
-  h.push_back(0x20);  // attribute byte of level 2: reserved
-  h.push_back(2);     // header level
-  put16(h, crc);
-  h.push_back('U');
-  size_t crcAt = h.size() + 3;
-  addExtension(h, 0x00, std::string(2, '\0'));
-  if (!m.isFolder) addExtension(h, 0x01, file);
-  if (!dirField.empty()) addExtension(h, 0x02, dirField);
-  std::string mode;
-  put16(mode, (m.isFolder ? 0040000u : 0100000u) | (m.mode & 07777u));
-  addExtension(h, 0x50, mode);
-  put16(h, 0);  // no further extension
-  // A header whose size has a zero low byte would read as the end mark.
-  if ((h.size() & 0xFF) == 0) h.push_back(0);
-  set16(h, 0, static_cast<uint32_t>(h.size()));
-  set16(h, crcAt, crc16(h.data(), h.size()));
-  return h + packed;
+  return memberHeader(m.name, m.isFolder, method, static_cast<uint32_t>(packed.size()),
+                      static_cast<uint32_t>(m.isFolder ? 0 : m.data.size()), crc, m.mtime, m.mode) +
+         packed;
 }
 
 std::string encodeArchive(const std::vector<ArchiveMember>& members) {
@@ -86,21 +89,6 @@ std::string encodeArchive(const std::vector<ArchiveMember>& members) {
   for (const ArchiveMember& m : members) out += encodeMember(m);
   out.push_back('\0');
   return out;
-}
-
-int loadMember(const std::string& cp932Path, const std::string& name, ArchiveMember& out) {
-  struct stat st;
-  if (::stat(toFsPath(cp932Path).c_str(), &st) != 0) return kFileNotFound;
-  out = ArchiveMember{};
-  out.name = name;
-  out.mtime = st.st_mtime;
-  out.mode = static_cast<uint16_t>(st.st_mode & 0777);
-  if (S_ISDIR(st.st_mode)) {
-    out.isFolder = true;
-    return 0;
-  }
-  if (!readFile(cp932Path, out.data)) return kReadError;
-  return 0;
 }
 
 }  // namespace nv::lzh

@@ -15,14 +15,15 @@ struct ArchiveMember {
   uint16_t mode = 0644;  // Unix permission bits
 };
 
+// A member's level-2 header. method is "-lh5-", "-lh0-" or "-lhd-".
+std::string memberHeader(const std::string& name, bool isFolder, const char* method,
+                         uint32_t packedSize, uint32_t size, uint16_t crc, int64_t mtime,
+                         uint16_t mode);
+
 // One member: header followed by its (compressed) data.
 std::string encodeMember(const ArchiveMember& member);
 
 // A whole archive: the members and the end mark.
 std::string encodeArchive(const std::vector<ArchiveMember>& members);
-
-// Reads a file or folder from the disk as a member named `name`. 0 on success, otherwise
-// the archiver code (file not found, read error).
-int loadMember(const std::string& cp932Path, const std::string& name, ArchiveMember& out);
 
 }  // namespace nv::lzh

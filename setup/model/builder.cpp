@@ -60,15 +60,65 @@ std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path) {
   std::array<long, 4> v{-1, -1, -1, -1};
   if (!readFileVersion(cp932Path, v)) {
     v = {-1, -1, -1, -1};
-    prompt().messageBox("GetFileVersionInfoSize == 0", {}, Icon::None, Buttons::Ok);
+    prompt().messageBox(sj("プログラムのバージョンを読み取れませんでした。\n") + cp932Path, {},
+                        Icon::None, Buttons::Ok);
   }
   return v;
+}
+
+std::string sourceFolderProblem(const std::string& src) {
+  if (src.empty())
+    return sj("元の場所が指定されていません。配布するファイルのあるフォルダーを選んでください。");
+  std::error_code ec;
+  if (!std::filesystem::is_directory(toFsPath(src), ec))
+    return src + sj("\nが見つかりません。配布するファイルのあるフォルダーを選んでください。");
+  return {};
+}
+
+std::vector<std::string> unfitNames(const BuilderSettings& s, const TBrCaFolder& root) {
+  auto unfit = [](const std::string& name) {
+    return std::any_of(name.begin(), name.end(), [](char c) {
+      const auto b = static_cast<unsigned char>(c);
+      return c == '"' || b < 0x20 || b == kPathEscape;
+    });
+  };
+  std::vector<std::string> out;
+  for (const std::string& path : {s.src, s.lzhFolder, s.mainFile, s.installerPath, s.desktopFolder})
+    if (unfit(path)) out.push_back(path);
+  std::vector<const TBrCaFolder*> folders{&root};
+  while (!folders.empty()) {
+    const TBrCaFolder* f = folders.back();
+    folders.pop_back();
+    for (const TBrCaFile& file : f->files)
+      if (unfit(file.path) && std::find(out.begin(), out.end(), file.path) == out.end())
+        out.push_back(file.path);
+    for (const auto& c : f->children) folders.push_back(c.get());
+  }
+  return out;
 }
 
 BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root,
                                const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
                                const Wait& wait) {
   BuildOutcome outcome;
+  if (std::string problem = sourceFolderProblem(s.src); !problem.empty()) {
+    prompt().message(problem);
+    return outcome;
+  }
+  if (std::vector<std::string> names = unfitNames(s, root); !names.empty()) {
+    std::string text =
+        sj("次のファイルは、名前に「\"」、改行などの制御文字、またはシフトJISにない文字があるため、"
+           "配布ファイルに入れられません。名前を変えてから、もう一度圧縮してください。");
+    for (const std::string& n : names) text += "\n" + n;
+    prompt().message(text);
+    return outcome;
+  }
+  if (!scan.skippedLinks.empty()) {
+    std::string text = sj(
+        "次のシンボリックリンクは、リンク先の写しになってしまうため、配布ファイルに入れません。");
+    for (const std::string& n : scan.skippedLinks) text += "\n" + n;
+    prompt().message(text);
+  }
   if (!scan.updated && !allFiles) {
     prompt().message(sj("更新されたファイルはありません"));
     return outcome;
@@ -85,6 +135,11 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
   std::string response = out + datedName("NV", t) + ".txt";
   std::string datedArchive = out + datedName(allFiles ? "NVA" : "NVS", t) + ".lzh";
   std::string datedProgram = changeExtension(datedArchive, ".run");
+  // The response file never outlives the build, whichever step ends it.
+  struct RemoveAtEnd {
+    std::string path;
+    ~RemoveAtEnd() { removeFile(path); }
+  } responseGoes{response};
   if (!writeFileAtomic(response, datedResponseText(datedArchive, s.src, root, allFiles))) {
     prompt().message(sj("ファイルを開けませんでした。"));
     return outcome;

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "setup/model/file_tree.h"
 #include "setup/model/jobs.h"
@@ -36,16 +37,27 @@ struct BuildOutcome {
   std::string distributionFile;  // the dated program, when the version archive was made
 };
 
+// Why the source folder cannot be scanned (CP932 message), or "" when it can: an empty text
+// would scan the whole disk.
+std::string sourceFolderProblem(const std::string& src);
+
+// Names the response file cannot carry (a '"', a control character such as a line break, or
+// a character Shift_JIS has not): the scanned files and the fixed paths that hold one.
+std::vector<std::string> unfitNames(const BuilderSettings& settings, const TBrCaFolder& root);
+
 using ArchiverRun = std::function<bool(const std::string&)>;
 using Wait = std::function<void(int milliseconds)>;
 
-// Runs the build steps. Messages go through Prompt; archiver failures end the build.
+// Runs the build steps. Messages go through Prompt; archiver failures end the build. A source
+// folder that is missing or empty and names the response file cannot carry stop it with a
+// message; symbolic links left out by the scan are named in a message. The response file is
+// removed whatever happens.
 BuildOutcome buildDistribution(const BuilderSettings& settings, const TBrCaFolder& root,
                                const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
                                const Wait& wait);
 
-// The file version of a program, with the message "GetFileVersionInfoSize == 0" when it has
-// none (numbers then -1).
+// The file version of a program, with a message naming the program when it has none
+// (numbers then -1).
 std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path);
 
 }  // namespace nv

@@ -8,7 +8,10 @@ namespace nv {
 
 bool readFileVersion(const std::string& cp932Path, std::array<long, 4>& version) {
   std::string bytes;
-  if (!readFile(cp932Path, bytes, uint64_t(1) << 30)) return false;
+  return readFile(cp932Path, bytes, uint64_t(1) << 30) && findFileVersion(bytes, version);
+}
+
+bool findFileVersion(const std::string& bytes, std::array<long, 4>& version) {
   static const std::string marker = "NVFILEVERSION=";
   // The reader's own copy of the marker may come first; the stamp is the one with numbers.
   for (size_t at = bytes.find(marker); at != std::string::npos; at = bytes.find(marker, at + 1)) {

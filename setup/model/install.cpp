@@ -1,23 +1,15 @@
 #include "setup/model/install.h"
 
 #include <strings.h>
-#include <sys/stat.h>
-
-#include <filesystem>
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "setup/lzh/archiver_codes.h"
+#include "setup/lzh/lzh_reader.h"
+#include "setup/lzh/sfx.h"
+#include "setup/model/install_manifest.h"
 
 namespace nv {
-namespace {
-std::string inQuotes(const std::string& s) { return "\"" + s + "\""; }
-
-std::filesystem::path canonicalOrEmpty(const std::string& cp932) {
-  std::error_code ec;
-  auto p = std::filesystem::weakly_canonical(toFsPath(cp932), ec);
-  return ec ? std::filesystem::path() : p;
-}
-}  // namespace
 
 std::string withTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -32,33 +24,62 @@ bool isLzhFile(const std::string& path) {
   return path.size() >= 4 && strcasecmp(path.c_str() + path.size() - 4, ".lzh") == 0;
 }
 
-InstallOutcome installDistribution(const std::string& distribution, std::string& folder,
-                                   InstallDirStore& store, const InstallSteps& steps) {
-  if (!fileExists(distribution)) return InstallOutcome::Missing;
-  folder = withTrailingSlash(folder);
-  store.write(folder);
-  if (isLzhFile(distribution)) {
-    std::string main = mainProgramPath(folder);
-    bool hadMain = fileExists(main);
-    if (!steps.archiver("x " + inQuotes(distribution) + " " + inQuotes(folder))) {
-      if (!hadMain) removeFile(main);
-      return InstallOutcome::Failed;
-    }
-    return InstallOutcome::Extracted;
+InstallResult installDistribution(const std::string& distribution, std::string& folder,
+                                  InstallDirStore& store, const std::string& home) {
+  InstallResult result;
+  if (!fileExists(distribution)) {
+    result.outcome = InstallResult::Outcome::Missing;
+    return result;
   }
-  if (!steps.start(distribution, "-n " + inQuotes(folder))) return InstallOutcome::Failed;
-  return InstallOutcome::Started;
+  folder = storedInstallFolder(folder);
+  if ((result.problem = installFolderProblem(folder, home)) != FolderProblem::None) {
+    result.outcome = InstallResult::Outcome::Refused;
+    return result;
+  }
+  lzh::ArchiveSource source{distribution, 0};
+  if (!isLzhFile(distribution) && !lzh::findAppendedArchive(distribution, source.offset)) {
+    result.code = lzh::kNotArchive;
+    return result;
+  }
+  lzh::ReadResult r = lzh::extractArchive(source, folder);
+  result.refusedNames = r.refused;
+  if ((result.code = r.code) != 0) return result;
+
+  // The record grows with every install into the folder, so an uninstall also finds the
+  // files of an earlier version.
+  InstallManifest manifest;
+  if (!loadManifest(folder, manifest) || manifest.folder != folder) {
+    manifest = InstallManifest{};
+    manifest.folder = folder;
+    manifest.madeFolder = r.madeFolder;
+  }
+  manifest.add(r.files, r.folders);
+  if (!saveManifest(folder, manifest)) {
+    result.code = lzh::kWriteError;
+    return result;
+  }
+  store.write(folder);
+  result.outcome = InstallResult::Outcome::Installed;
+  return result;
 }
 
-bool mayUninstallFolder(const std::string& folder, const std::string& home) {
-  if (folder.empty()) return false;
-  struct stat st;
-  if (::lstat(toFsPath(mainProgramPath(folder)).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-    return false;
-  std::filesystem::path f = canonicalOrEmpty(folder);
-  if (f.empty() || f == f.root_path()) return false;
-  if (!home.empty() && f == canonicalOrEmpty(home)) return false;
-  return true;
+std::string installFailureText(const InstallResult& result, const std::string& folder) {
+  switch (result.outcome) {
+    case InstallResult::Outcome::Refused:
+      return folderProblemText(result.problem, folder, false);
+    case InstallResult::Outcome::Failed: {
+      std::string text = lzh::archiverResultText(result.code);
+      for (const std::string& name : result.refusedNames) text += "\n" + name;
+      return text;
+    }
+    default:
+      return {};
+  }
+}
+
+std::string installFailureCaption(const InstallResult& result) {
+  return result.outcome == InstallResult::Outcome::Refused ? folderProblemCaption(false)
+                                                           : std::string();
 }
 
 }  // namespace nv

@@ -1,8 +1,9 @@
 #pragma once
-// Installing and uninstalling without a window: the rules the installer window and its
-// command line share.
-#include <functional>
+// Installing without a window: the rules the installer window and its command line share.
 #include <string>
+#include <vector>
+
+#include "setup/model/install_folder.h"
 
 namespace nv {
 
@@ -22,28 +23,29 @@ std::string withTrailingSlash(std::string folder);
 // True for ".lzh" in any letter case.
 bool isLzhFile(const std::string& path);
 
-enum class InstallOutcome {
-  Missing,    // the distribution file does not exist
-  Failed,     // the archiver failed (it has reported why)
-  Extracted,  // the archive was extracted
-  Started,    // a self-extracting program was started; wait for the main program
+struct InstallResult {
+  enum class Outcome {
+    Missing,    // the distribution file does not exist
+    Refused,    // the folder may not be installed into (`problem` says why)
+    Failed,     // the archive could not be extracted (`code`); nothing was placed
+    Installed,  // every file is in place, recorded, and the folder stored
+  };
+  Outcome outcome = Outcome::Failed;
+  FolderProblem problem = FolderProblem::None;
+  int code = 0;
+  std::vector<std::string> refusedNames;
 };
 
-struct InstallSteps {
-  // Extracts an archive: the archiver's "x" command; true on success.
-  std::function<bool(const std::string& commandLine)> archiver;
-  // Starts a self-extracting program with its arguments; true when it started.
-  std::function<bool(const std::string& program, const std::string& arguments)> start;
-};
+// Installs `distribution` (an archive, or a self-extracting program, whose appended archive is
+// extracted here by the same reader) into `folder`, which becomes the stored spelling
+// (absolute, ending in '/'). The install is all or nothing; files it replaces are renamed
+// over, so a running NV does not stop it. Only after it succeeded is the folder stored and
+// the record of the installed files (kept in the folder) extended.
+InstallResult installDistribution(const std::string& distribution, std::string& folder,
+                                  InstallDirStore& store, const std::string& home);
 
-// Installs `distribution` into `folder` (given a trailing '/' and stored first). When an
-// extraction fails, a main program it left behind is removed, so a half-installed folder
-// never looks installed.
-InstallOutcome installDistribution(const std::string& distribution, std::string& folder,
-                                   InstallDirStore& store, const InstallSteps& steps);
-
-// Whether a folder may be deleted by uninstalling: it must hold the installed main program
-// and be neither "/" nor the home folder. `home` is the user's home folder.
-bool mayUninstallFolder(const std::string& folder, const std::string& home);
+// The message of a failed or refused install (CP932), and its caption ("" when none).
+std::string installFailureText(const InstallResult& result, const std::string& folder);
+std::string installFailureCaption(const InstallResult& result);
 
 }  // namespace nv

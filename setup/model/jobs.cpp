@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/paths.h"
+#include "setup/lzh/safe_remove.h"
 
 namespace nv {
 namespace {
@@ -23,6 +24,7 @@ struct Entry {
   std::string name;  // CP932
   bool isFolder;
   int64_t mtime;
+  bool isLink;
 };
 
 // The entries of a folder, sorted by name; links are reported as what they are, not followed.
@@ -32,7 +34,8 @@ std::vector<Entry> listFolder(const std::string& folder) {
   for (fs::directory_iterator it(toFsPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
     struct stat st;
     if (::lstat(it->path().c_str(), &st) != 0) continue;
-    out.push_back({fromFsPath(it->path().filename()), S_ISDIR(st.st_mode), st.st_mtime});
+    out.push_back(
+        {fromFsPath(it->path().filename()), S_ISDIR(st.st_mode), st.st_mtime, S_ISLNK(st.st_mode)});
   }
   std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
   return out;
@@ -51,6 +54,13 @@ void scanPair(const std::string& path, TBrCaFolder& current, const TBrCaFolder* 
     for (const Entry& e : entries) {
       if (stop) return;
       if (e.isFolder || !matchesPattern(e.name, pattern)) continue;
+      // A link would be packed as a copy of its target: it is left out and named.
+      if (e.isLink) {
+        if (std::find(result.skippedLinks.begin(), result.skippedLinks.end(), path + e.name) ==
+            result.skippedLinks.end())
+          result.skippedLinks.push_back(path + e.name);
+        continue;
+      }
       TBrCaFile file{path + e.name, dosStampFromUnix(e.mtime), 0};
       bool changed = true;
       if (previous && !previous->files.empty()) {
@@ -84,19 +94,6 @@ void scanPair(const std::string& path, TBrCaFolder& current, const TBrCaFolder* 
   }
 }
 
-void deleteContents(const std::string& folder, const std::atomic<bool>& stop) {
-  for (const Entry& e : listFolder(folder)) {
-    std::string path = folder + e.name;
-    if (e.isFolder) {
-      if (e.name[0] == '.' && (e.name == "." || e.name == "..")) continue;
-      deleteContents(path + "/", stop);
-      ::rmdir(toFsPath(path).c_str());
-    } else {
-      ::unlink(toFsPath(path).c_str());
-    }
-    if (stop) return;
-  }
-}
 }  // namespace
 
 bool matchesPattern(const std::string& name, const std::string& pattern) {
@@ -150,15 +147,7 @@ ScanResult scanSource(const std::string& sourceFolder, TBrCaFolder& current,
 }
 
 void deleteTree(const std::string& folder, const std::atomic<bool>& stop) {
-  std::string f = withSlash(folder);
-  struct stat st;
-  // A link given as the folder is removed itself; its target is left alone.
-  if (::lstat(toFsPath(folder).c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    ::unlink(toFsPath(folder).c_str());
-    return;
-  }
-  deleteContents(f, stop);
-  ::rmdir(toFsPath(f).c_str());
+  lzh::removeTree(toFsPath(folder).native(), &stop);
 }
 
 std::shared_ptr<Job> Job::start(std::function<void(const std::atomic<bool>&)> work,

@@ -27,20 +27,22 @@ void orderArchiveResults(std::vector<std::string>& found);
 bool matchesPattern(const std::string& name, const std::string& pattern);
 
 struct ScanResult {
-  bool updated = false;       // some file changed (false when stopped)
-  int32_t newestChanged = 0;  // newest stamp among changed files
-  int32_t newestAll = 0;      // newest stamp among all files
+  bool updated = false;                   // some file changed (false when stopped)
+  int32_t newestChanged = 0;              // newest stamp among changed files
+  int32_t newestAll = 0;                  // newest stamp among all files
+  std::vector<std::string> skippedLinks;  // symbolic links that matched a pattern (left out)
 };
 
 // Fills `current` (an empty root) from the source folder with the files matching the checked
 // patterns, marking each changed file against `previous` (may be null). Subfolders whose
-// names start with "." are skipped.
+// names start with "." are skipped, and so are symbolic links (listed in the result).
 ScanResult scanSource(const std::string& sourceFolder, TBrCaFolder& current,
                       const TBrCaFolder* previous, const std::vector<std::string>& patterns,
                       const std::atomic<bool>& stop);
 
-// Empties and removes the folder. Links are removed, never followed. Files that cannot be
-// deleted are passed over. Stops between two entries when asked.
+// Empties and removes the folder. Links are removed, never followed (also a link given as the
+// folder, with or without a trailing separator); folders on another file system are left
+// alone. Files that cannot be deleted are passed over. Stops between two entries when asked.
 void deleteTree(const std::string& folder, const std::atomic<bool>& stop);
 
 // A job on its own thread. The object lives until its work and completion have run.

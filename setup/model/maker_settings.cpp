@@ -6,14 +6,23 @@
 
 namespace nv {
 
+namespace {
+// A value ends where the file's writer would cut it (a NUL or a line break), so settings read
+// are the settings written back.
+std::string value(const Ini& ini, const char* section, const std::string& key) {
+  std::string v = ini.readString(section, key, "");
+  return v.substr(0, v.find_first_of(std::string("\0\r\n", 3)));
+}
+}  // namespace
+
 void MakerSettings::read(const Ini& ini) {
-  src = ini.readString("MainForm", "Src", "");
-  lzh = ini.readString("MainForm", "Lzh", "");
-  main = ini.readString("MainForm", "Main", "");
+  src = value(ini, "MainForm", "Src");
+  lzh = value(ini, "MainForm", "Lzh");
+  main = value(ini, "MainForm", "Main");
   patterns.clear();
   int max = ini.readInteger("HaihuFiles", "Max", 0);
   for (int i = 0; i < max && i < 10000; ++i) {
-    std::string name = ini.readString("HaihuFiles", cformat("i%dn", i), "");
+    std::string name = value(ini, "HaihuFiles", cformat("i%dn", i));
     if (name.empty()) continue;
     patterns.push_back({name, ini.readInteger("HaihuFiles", cformat("i%dc", i), 0) == 1});
   }

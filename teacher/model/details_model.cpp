@@ -1,5 +1,6 @@
 #include "teacher/model/details_model.h"
 
+#include "core/converted_file.h"
 #include "core/food.h"
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
@@ -36,6 +37,8 @@ std::string dishCsvReportPath(std::string_view dishCsv) { return changeExtension
 CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv,
                               std::string_view dataPath) {
   CsvConversion out;
+  // The report beside the dish CSV and the data file must not land on either source.
+  if (!outputsAreNotInputs({foodCsv, dishCsv}, {dataPath, dishCsvReportPath(dishCsv)})) return out;
   std::string bytes;
   if (!readFile(foodCsv, bytes)) {
     prompt().messageBox(std::string(foodCsv), sj("ファイルを読み込めません"), Icon::Stop,
@@ -43,7 +46,8 @@ CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv
     return out;
   }
   TFoodData foods;
-  foods.importCsv(bytes);
+  std::string foodNote;
+  foods.importCsv(bytes, &foodNote);
   out.foodsRead = true;
   for (const TextRow& r : foods.listRows())
     out.foodRows.push_back(TextRow(r.begin(), r.begin() + std::min<size_t>(5, r.size())));
@@ -55,10 +59,11 @@ CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv
   }
   TKondateData dishes;
   // An import that stops (no data, no report file) has said why; nothing is written then.
-  if (!dishes.importCsv(foods, dishCsv)) return out;
+  if (!dishes.importCsv(foods, dishCsv, foodNote.empty() ? std::string() : foodNote + "\n"))
+    return out;
   out.dishesRead = true;
   out.dishRows = dishes.previewRows(&foods);
-  if (!dataPath.empty()) out.written = writeDataFile(dataPath, foods, dishes);
+  if (!dataPath.empty()) out.written = writeConvertedDataFile(dataPath, foods, dishes);
   return out;
 }
 

@@ -67,7 +67,9 @@ struct CsvConversion {
 // Reads the food CSV, then the dish CSV against those foods; writes the data file when
 // dataPath is not empty and both were read. Files that cannot be read are reported
 // ("ファイルを読み込めません"); a data file that cannot be written is reported by the writer and
-// the old one stays.
+// the old one stays, as it does when the result holds no food or no dish. A data file that
+// is replaced is kept as "<name>.bak". Nothing is done when the data file or the report would
+// be one of the two sources.
 CsvConversion convertCsvFiles(std::string_view foodCsv, std::string_view dishCsv,
                               std::string_view dataPath);
 // The dish CSV's report: its path with the extension ".txt".

@@ -1,5 +1,7 @@
 #include "teacher/model/reizouko_preview.h"
 
+#include <cmath>
+
 #include "platform/text.h"
 
 namespace nv {
@@ -18,6 +20,11 @@ KRect scalePreviewRect(const KRect& design, KSize designSize, KSize now) {
   const double sy = designSize.height != 0 ? double(now.height) / designSize.height : 1.0;
   return {int(design.left * sx), int(design.top * sy), int(design.right * sx),
           int(design.bottom * sy)};
+}
+
+int designNumber(int pixels, int shownPixels, int design, double s) {
+  if (pixels == shownPixels || !(s > 0)) return design;
+  return int(std::lround(pixels / s));
 }
 
 std::string previewCaption(const std::string& title, const KRect& window, int mouseX, int mouseY,

@@ -13,6 +13,12 @@ namespace nv {
 // side of 0 leaves that axis unscaled.
 KRect scalePreviewRect(const KRect& design, KSize designSize, KSize now);
 
+// The design number behind one number of the preview window, which shows the kitchen's
+// scale s: a number the window kept since it was shown (pixels == shownPixels) gives back the
+// design number it came from, so an untouched preview changes nothing; a changed one is its
+// pixels ÷ s, rounded. Positions are counted from the kitchen's origin.
+int designNumber(int pixels, int shownPixels, int design, double s);
+
 // One dish area of the preview: its storage name (empty for the appliance's own), how many
 // dishes it lists, and where it lies in window pixels.
 struct PreviewArea {

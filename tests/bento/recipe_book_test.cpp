@@ -1,6 +1,7 @@
 // The recipe book on the kitchen, offscreen: its shape, the grouping cycle, the group buttons,
 // a group's dishes in browse mode and the way back.
 #include <QBitmap>
+#include <QDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
@@ -131,6 +132,16 @@ TEST(RecipeBook, NoNamesNoButtons) {
   NoHost host;
   nv::TResipiForm book(empty, {}, host, "", 12, "", nullptr, 1024);
   EXPECT_TRUE(book.groupButtons().empty());
+
+  // The book's look stays on its own buttons: a dialog it opens (a viewer, the print dialog
+  // with its "…" button) keeps the ordinary look.
+  book.SB_Close->ensurePolished();
+  EXPECT_EQ(book.SB_Close->font().pixelSize(), 16);
+  QDialog dialog(&book);
+  auto* browse = new QToolButton(&dialog);
+  browse->setText(QStringLiteral("…"));
+  browse->ensurePolished();
+  EXPECT_NE(browse->font().pixelSize(), 16);
 }
 
 }  // namespace

@@ -57,9 +57,12 @@ TEST(FoodCsv, FullLineMissingNumberAndExtraFields) {
   EXPECT_EQ(foods[2].nutrients, want);  // fields after the fourteenth are ignored
   want[nv::kSalt] = 0;
   EXPECT_EQ(foods[1].nutrients, want);
-  // Foods are numbered in a row from the process-wide counter, the head first.
-  EXPECT_EQ(foods[1].number, foods[0].number + 1);
-  EXPECT_EQ(foods[2].number, foods[0].number + 2);
+  // Foods are numbered from 0 in file order, and every import of the same CSV afresh: the
+  // dishes and saved menus built on one conversion keep their foods after another.
+  EXPECT_EQ(foods[0].number, 0);
+  EXPECT_EQ(foods[2].number, 2);
+  Imported again = importText(std::string(kHeader) + full + "\n" + full + "\n" + full + "\n");
+  EXPECT_EQ(again.table.foods()[2].number, 2);
 }
 
 TEST(FoodCsv, NumbersAreReadFromTheFieldStart) {
@@ -77,17 +80,51 @@ TEST(FoodCsv, NumbersAreReadFromTheFieldStart) {
   EXPECT_EQ(f.nutrients[6], 0);
 }
 
-TEST(FoodCsv, CodeAndNameAreCutByBytesEvenInsideACharacter) {
-  // 24 half-width digits, then a name of 23 double-byte characters and one more: byte 47 is
-  // the lead byte of the 24th character.
+TEST(FoodCsv, CodeAndNameAreCutBetweenCharacters) {
+  // 24 half-width digits, then a name of 24 double-byte characters: byte 47 would be the lead
+  // byte of the 24th character, which is left out whole.
   std::string name;
   for (int i = 0; i < 24; ++i) name += nv::sj("あ");
-  Imported r = importText(std::string(kHeader) + std::string(24, '9') + "," + name + ",1,1\n");
-  const nv::TFood& f = r.table.foods()[0];
-  EXPECT_EQ(f.code, std::string(23, '9'));
-  ASSERT_EQ(f.name.size(), 47u);
-  EXPECT_EQ(f.name.substr(0, 46), name.substr(0, 46));
-  EXPECT_EQ(f.name[46], name[46]);  // a lone lead byte stays: no repair
+  Imported r = importText(std::string(kHeader) + std::string(24, '9') + "," + name + ",1,1,\n" +
+                          "c," + nv::sj("ｱ") + name + ",1,1,\n");
+  EXPECT_EQ(r.table.foods()[0].code, std::string(23, '9'));
+  EXPECT_EQ(r.table.foods()[0].name, name.substr(0, 46));
+  // After one single-byte kana the 47 bytes end on a character boundary.
+  EXPECT_EQ(r.table.foods()[1].name, nv::sj("ｱ") + name.substr(0, 46));
+}
+
+TEST(FoodCsv, Utf8FilesWithOrWithoutAMarkAreConvertedAndSaidSo) {
+  const std::string utf8 =
+      std::string(kHeader) + "01001,精白米,5,2,356\n02001,さつまいも,5,2,132\n";
+  nvtest::ScriptedPrompt prompt;
+  nv::TFoodData cp932, plain, marked;
+  std::string note = "stale";
+  cp932.importCsv(nv::sj(utf8), &note);
+  EXPECT_EQ(note, "");
+  plain.importCsv(utf8, &note);
+  EXPECT_EQ(nv::cp932ToUtf8(note), "食品ファイルを UTF-8 のファイルとして読み込みました");
+  marked.importCsv("\xEF\xBB\xBF" + utf8, &note);
+  EXPECT_FALSE(note.empty());
+  for (const nv::TFoodData* t : {&plain, &marked}) {
+    ASSERT_EQ(t->count(), 2u);
+    EXPECT_EQ(t->foods()[0].name, nv::sj("精白米"));
+    EXPECT_EQ(t->numberOfName(nv::sj("さつまいも")), 1);
+    EXPECT_EQ(t->foods()[1].nutrients[0], 132);
+  }
+  EXPECT_EQ(marked.foods()[0].code, "01001");  // the mark is not part of the first field
+
+  // Characters CP932 lacks become '?', and the note counts them.
+  nv::TFoodData odd;
+  odd.importCsv(std::string(kHeader) + "x,🍙むすび?,5,2,1\n", &note);
+  EXPECT_EQ(odd.foods()[0].name, nv::sj("?むすび?"));
+  EXPECT_EQ(nv::cp932ToUtf8(note),
+            "食品ファイルを UTF-8 のファイルとして読み込みました（Shift-JIS にない文字 1 "
+            "個は「?」にしました）");
+  // CP932 half-width kana that happen to be valid two-byte UTF-8 stay CP932.
+  nv::TFoodData kana;
+  kana.importCsv(std::string(kHeader) + "x," + nv::sj("ﾃｽ") + ",5,2,1\n", &note);
+  EXPECT_EQ(kana.foods()[0].name, nv::sj("ﾃｽ"));
+  EXPECT_EQ(note, "");
 }
 
 TEST(FoodCsv, MissingCommaInTheFirstFourFieldsEndsTheImportAndSaysWhere) {
@@ -180,6 +217,23 @@ TEST(FoodCsv, ShippedSourceImportsEveryLine) {
     EXPECT_EQ(t.numberOfName(f.name), f.number) << nv::cp932ToUtf8(f.name) << " is not unique";
     EXPECT_TRUE(f.group >= 0 && f.group <= 6) << nv::cp932ToUtf8(f.name);
     EXPECT_TRUE(f.colorClass >= 0 && f.colorClass <= 3) << nv::cp932ToUtf8(f.name);
+  }
+
+  // Figures copied by hand from the printed composition table, per 100 g. Vitamin A in IU is
+  // retinol / 0.3 + beta-carotene / 1.8: boiled spinach has no retinol and 5400 µg.
+  struct Printed {
+    const char* name;
+    int slot;
+    double value;
+  };
+  const Printed printed[] = {
+      {"ごはん（精白米）", 0, 156},      {"牛乳", 0, 61},   {"牛乳", 3, 110}, {"卵", 0, 142},
+      {"ほうれんそう（ゆで）", 5, 3000}, {"食塩", 9, 99.1}, {"酢", 0, 37},
+  };
+  for (const Printed& p : printed) {
+    const nv::TFood* food = t.findByNumber(t.numberOfName(nv::sj(p.name)));
+    ASSERT_NE(food, nullptr) << p.name;
+    EXPECT_DOUBLE_EQ(food->nutrients[p.slot], p.value) << p.name << " slot " << p.slot;
   }
 }
 

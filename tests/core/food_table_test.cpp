@@ -49,7 +49,8 @@ TEST(FoodTable, AddNutrientsRuleAndItsMessages) {
   nv::TFoodData t = table();
   nv::TFoodData empty;
   nvtest::ScriptedPrompt prompt;
-  prompt.expectMessage("食品が見つかりませんでした:99").expectMessage("pFoodData == NULL");
+  prompt.expectMessage("食品が見つかりませんでした:99")
+      .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
   nv::Nutrients acc{};
   t.addNutrients(10, 50, acc);
   EXPECT_DOUBLE_EQ(acc[nv::kEnergy], 175);
@@ -69,7 +70,7 @@ TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
     nvtest::ScriptedPrompt prompt;
     prompt.expectMessage("食品が見つかりませんでした:99")
         .expectMessage("食品が見つかりませんでした:98")
-        .expectMessage("pFoodData == NULL");
+        .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
     for (int redraw = 0; redraw < 5; ++redraw) {
       t.addNutrients(99, 10, acc);
       t.addNutrients(98, 10, acc);
@@ -77,7 +78,8 @@ TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
     }
   }
   nvtest::ScriptedPrompt prompt;
-  prompt.expectMessage("食品が見つかりませんでした:99").expectMessage("pFoodData == NULL");
+  prompt.expectMessage("食品が見つかりませんでした:99")
+      .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
   t.setFoods(t.foods());
   empty.clear();
   t.addNutrients(99, 10, acc);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "kondate_fixtures.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -89,7 +91,7 @@ TEST_F(CsvImport, ProblemLinesGoToTheReportAndTheRestIsRead) {
       "汁もの,みそ汁,とうふ,\n"  // empty grams count as 0
       "汁もの,すまし,しお,1\n"
       "汁もの,みそ汁,ねぎ,少々\n"       // not a number
-      "汁もの,みそ汁,とうふ,-5,余り\n"  // negative grams are taken; later fields ignored
+      "汁もの,みそ汁,とうふ,-5,余り\n"  // negative grams are refused like other bad numbers
       "汁もの,みそ汁\n"                 // too few commas: silently skipped
       ",みそ汁,とうふ,1\n"              // empty field: silently skipped
       "汁もの,みそ汁,とうふ, 2.5 ");    // last line without a line feed
@@ -98,10 +100,11 @@ TEST_F(CsvImport, ProblemLinesGoToTheReportAndTheRestIsRead) {
             "以下の献立で食品の重さが０です\r\n汁もの,みそ汁,ねぎ,0\r\n"
             "以下の献立で食品の重さが０です\r\n汁もの,みそ汁,とうふ,\r\n"
             "汁もの,すまし,しお,1\r\n"
-            "以下の献立で食品の重さが数値ではありません\r\n汁もの,みそ汁,ねぎ,少々\r\n");
+            "以下の献立で食品の重さが数値ではありません\r\n汁もの,みそ汁,ねぎ,少々\r\n"
+            "以下の献立で食品の重さがマイナスです\r\n汁もの,みそ汁,とうふ,-5,余り\r\n");
   ASSERT_EQ(db.orders().size(), 16u);
   EXPECT_EQ(u8(db.orders()[15].name), "ごちそう");
-  EXPECT_EQ(dishSummary(db.orders()[3]), (std::vector<std::string>{"1:みそ汁:2:-2.5"}));
+  EXPECT_EQ(dishSummary(db.orders()[3]), (std::vector<std::string>{"1:みそ汁:1:2.5"}));
 }
 
 TEST_F(CsvImport, LongFieldsAreCutTo47Bytes) {
@@ -143,6 +146,16 @@ TEST_F(CsvImport, FilesThatCannotBeUsedAreReportedAndKeepTheDatabase) {
     EXPECT_FALSE(db.importCsv(foods, txt));
     EXPECT_EQ(readBytes(txt).size(),
               nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n").size());
+  }
+  {
+    // The report's name linked to the CSV: writing it would empty the CSV before reading.
+    std::string linked = dir.file("同じ.csv");
+    writeBytes(linked, nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
+    std::filesystem::create_hard_link(nv::toFsPath(linked), nv::toFsPath(dir.file("同じ.txt")));
+    ScriptedPrompt p;
+    p.expectBox(u8(dir.file("同じ.txt")), "エラーファイルに書き出せません", Icon::Stop);
+    EXPECT_FALSE(db.importCsv(foods, linked));
+    EXPECT_EQ(readBytes(linked), nv::sj(std::string(kHeader) + "ごはん,ごはん,こめ,80\n"));
   }
   EXPECT_EQ(db.dishCount(), 1u);
 }

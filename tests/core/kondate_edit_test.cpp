@@ -91,6 +91,68 @@ TEST_F(Regist, SameNameAsksBeforeReplacing) {
   }
 }
 
+TEST_F(Regist, ANameAddedInAnotherCategoryAsksWhichToKeep) {
+  const std::string ask =
+      "<おにぎり>は分類「ごはん」にも追加済みの献立です。\n\n「はい」：「ごはん」の献立を消して、"
+      "「軽食」に登録します\n「いいえ」：両方の分類に残します\n「キャンセル」：登録しません";
+  category(db, "ごはん");
+  category(db, "軽食").base = {dish(1, "パン")};
+  {
+    ScriptedPrompt p;
+    p.expectBox("献立を追加しました", "確認", Icon::Information);
+    ASSERT_TRUE(regist("ごはん", "おにぎり", {{"こめ", "100"}}));
+    p.expectBox(ask, "分類の確認", Icon::Question, Buttons::YesNoCancel, Answer::Cancel);
+    EXPECT_FALSE(regist("軽食", "おにぎり", {{"こめ", "120"}}));
+    EXPECT_EQ(db.numberOf(nv::sj("軽食"), nv::sj("おにぎり")), 0);
+    // Both kept: the old one stays where it was.
+    p.expectBox(ask, "分類の確認", Icon::Question, Buttons::YesNoCancel, Answer::No);
+    p.expectBox("献立を追加しました", "確認", Icon::Information);
+    ASSERT_TRUE(regist("軽食", "おにぎり", {{"こめ", "120"}}));
+    EXPECT_EQ(db.orders()[0].added.size(), 1u);
+    EXPECT_EQ(db.orders()[1].added.size(), 1u);
+  }
+  ScriptedPrompt p;
+  // Replacing within the same category asks only the usual question.
+  p.expectBox(std::string("<おにぎり") + kOverwrite, "修正の確認", Icon::Question, Buttons::YesNo,
+              Answer::Yes);
+  ASSERT_TRUE(regist("軽食", "おにぎり", {{"こめ", "130"}}));
+  // Moved: only the new category keeps the dish.
+  ASSERT_TRUE(db.DeleteAddedKondate(nv::sj("軽食"), nv::sj("おにぎり")));
+  p.expectBox(ask, "分類の確認", Icon::Question, Buttons::YesNoCancel, Answer::Yes);
+  p.expectBox("献立を追加しました", "確認", Icon::Information);
+  ASSERT_TRUE(regist("軽食", "おにぎり", {{"こめ", "140"}}));
+  EXPECT_TRUE(db.orders()[0].added.empty());
+  EXPECT_EQ(db.standardWeightOf(db.numberOf(nv::sj("軽食"), nv::sj("おにぎり"))), 140);
+}
+
+TEST_F(Regist, LongNamesAreCutBetweenCharactersAndKeptSoInTheFile) {
+  // 25 kana are 50 bytes; 47 would end on the lead byte of the 24th.
+  std::string kana25;
+  for (int i = 0; i < 25; ++i) kana25 += "あ";
+  const std::string cut = nv::sj(kana25).substr(0, 46);
+  ScriptedPrompt p;
+  p.expectBox(nv::cp932ToUtf8(cut), "分類名を追加します", Icon::Information);
+  category(db, "ごはん");
+  ASSERT_TRUE(regist(kana25, kana25, {{"こめ", "100"}}));
+  EXPECT_EQ(db.orders()[1].name, cut);
+  EXPECT_EQ(db.orders()[1].added[0].name, cut);
+  TempDir dir;
+  ASSERT_TRUE(db.writeAddFile(dir.file("NV_ADD.nv")));
+  nv::TKondateData back;
+  ASSERT_TRUE(back.readAddFile(dir.file("NV_ADD.nv")));
+  EXPECT_EQ(back.nameOf(100001), cut);
+  // Fixed fields cut what they are given the same way.
+  nv::ByteWriter w;
+  w.fixedText(nv::sj(kana25), 48);
+  EXPECT_EQ(w.data(), cut + std::string(2, '\0'));
+  EXPECT_EQ(nv::cutBytes("ab\x82"
+                         "c",
+                         3),
+            "ab");
+  EXPECT_EQ(nv::cutBytes(nv::sj("ｱい"), 2), nv::sj("ｱ"));
+  EXPECT_EQ(nv::cutBytes(nv::sj("ｱい"), 3), nv::sj("ｱい"));
+}
+
 TEST_F(Regist, UnknownCategoryIsAnnouncedAndAppendedAfterTheOthers) {
   for (const char* c : {"ごはん", "めん"}) category(db, c).base = {dish(5, "もの")};
   ScriptedPrompt p;

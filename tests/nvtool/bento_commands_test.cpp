@@ -47,6 +47,13 @@ TEST(NvtoolBento, ConvertListAndGrade) {
             "画像ファイルが見つかりません:<おにぎり>\r\n"
             "画像ファイルが見つかりません:<たまご焼き>\r\n");
 
+  // Its own input as the output: refused, the CSV untouched.
+  const std::string csvBefore = nvtest::readBytes(dir.file("bento.csv"));
+  EXPECT_EQ(runTool("bento-convert " + d + "/foods.csv " + d + "/bento.csv -o " + d + "/bento.csv")
+                .status,
+            1);
+  EXPECT_EQ(nvtest::readBytes(dir.file("bento.csv")), csvBefore);
+
   ToolRun list = runTool("bento-dishes " + d + "/NV.nvb");
   ASSERT_EQ(list.status, 0);
   EXPECT_EQ(list.out,

@@ -40,7 +40,7 @@ TEST(NvtoolDishes, ConvertListExportAndCombine) {
 
   ToolResult listed = nvtool(dir, "dishes NV.nv");
   ASSERT_EQ(listed.status, 0);
-  // Food numbers come from the process-wide counter of the conversion: こめ 0, たまご 1.
+  // Foods are numbered from 0 in the food CSV's order: こめ 0, たまご 1.
   EXPECT_EQ(listed.out,
             "ごはん\tbase\t1\tおにぎり\t100\t0/100/100\n"
             "ごはん\tbase\t0\t親子丼\t130.5\t0/80/80\t1/50.5/50.5\n");
@@ -90,6 +90,10 @@ TEST(NvtoolDishes, FailuresAndBadUsage) {
   EXPECT_FALSE(nv::fileExists(dir.file("NV.nv")));
   EXPECT_EQ(nvtool(dir, "convert foods.csv").status, 2);
   nvtest::writeBytes(dir.file("dishes.csv"), "h\n");
+  // An output that is one of the inputs is refused before anything is written.
+  EXPECT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o ./dishes.csv").status, 1);
+  EXPECT_EQ(nvtest::readBytes(dir.file("dishes.csv")), "h\n");
+  EXPECT_FALSE(nv::fileExists(dir.file("dishes.txt")));
   ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 0);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv --add none.nv").status, 1);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv").out, "");

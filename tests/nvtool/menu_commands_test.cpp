@@ -15,15 +15,29 @@ namespace {
 
 struct ToolResult {
   int status = -1;
-  std::string out;
+  std::string out, err;
 };
 
 ToolResult nvtool(const nvtest::TempDir& dir, const std::string& args) {
-  std::string out = dir.file("stdout.txt");
+  std::string out = dir.file("stdout.txt"), err = dir.file("stderr.txt");
   std::string cmd = "cd '" + dir.path() + "' && QT_QPA_PLATFORM=offscreen '" + NV_TOOL_PATH + "' " +
-                    args + " >'" + out + "' 2>/dev/null";
+                    args + " >'" + out + "' 2>'" + err + "'";
   int raw = std::system(cmd.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, nvtest::readBytes(out)};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, nvtest::readBytes(out), nvtest::readBytes(err)};
+}
+
+std::string pdfText(const nvtest::TempDir& dir, const std::string& pdf) {
+  const std::string words = dir.file("words.txt");
+  if (std::system(("pdftotext '" + dir.file(pdf) + "' '" + words + "'").c_str()) != 0) return {};
+  return nvtest::readBytes(words);
+}
+
+int pdfPages(const nvtest::TempDir& dir, const std::string& pdf) {
+  const std::string info = dir.file("info.txt");
+  if (std::system(("pdfinfo '" + dir.file(pdf) + "' > '" + info + "'").c_str()) != 0) return -1;
+  const std::string text = nvtest::readBytes(info);
+  const size_t at = text.find("Pages:");
+  return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + 6);
 }
 
 // NV.nv with こめ (food 0) and たまご (food 1); dishes 親子丼 (0) and おにぎり (1); a menu with
@@ -119,4 +133,40 @@ TEST(NvtoolMenu, PrintWritesLandscapePagesWithTheChildsName) {
   ASSERT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv -o all.pdf").status, 0);
   EXPECT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv -o x.pdf --meals 5").status, 2);
   EXPECT_EQ(nvtool(dir, "menu-print day.nvu --data NV.nv").status, 2);
+
+  // An empty menu is refused as the print dialog refuses it.
+  nv::SelectedMenu none;
+  ASSERT_TRUE(
+      nv::saveMenuFile(dir.file("empty.nvu"), none, nv::TKojinData(), nv::KojinViewState{}));
+  const ToolResult empty = nvtool(dir, "menu-print empty.nvu --data NV.nv -o e.pdf --table");
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(empty.err, "nvtool: 印刷する献立がありません。\n");
+}
+
+// Names of the whole 47 bytes widen the table past the 1000-pixel band: the sheet still holds
+// every column, the names beside the salt.
+TEST(NvtoolMenu, PrintFitsATableOfLongNamesToTheSheet) {
+  nvtest::TempDir dir;
+  const char* dish = "にんじんとごぼうとれんこんのきんぴらふうにもの";
+  const char* food = "こくさんだいずのもめんどうふ（きぬごしふう）";
+  nvtest::writeBytes(dir.file("foods.csv"), nv::sj(std::string("h\nA1,") + food +
+                                                   ",4,1,72,6.6,4.2,120,0.9,0,0.07,0.03,0,0\n"));
+  nvtest::writeBytes(dir.file("dishes.csv"),
+                     nv::sj(std::string("h\nおかず,") + dish + "," + food + ",150\n"));
+  ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 0);
+  nv::SelectedMenu menu;
+  for (int meal = 0; meal < 3; ++meal) {
+    nv::SelDish d;
+    d.kondateNo = 0;
+    d.caption = nv::sj(dish);
+    d.usedFoods = {{0, 150, 150}};
+    d.weight = d.standardWeight = 150;
+    menu.add(meal, d);
+  }
+  ASSERT_TRUE(nv::saveMenuFile(dir.file("long.nvu"), menu, nv::TKojinData(), nv::KojinViewState{}));
+  ASSERT_EQ(nvtool(dir, "menu-print long.nvu --data NV.nv -o long.pdf --table").status, 0);
+  EXPECT_EQ(pdfPages(dir, "long.pdf"), 1);
+  const std::string words = pdfText(dir, "long.pdf");
+  for (const char* w : {dish, food, "番号", "塩分"})
+    EXPECT_NE(words.find(w), std::string::npos) << w;
 }

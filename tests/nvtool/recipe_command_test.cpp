@@ -15,8 +15,9 @@ struct ToolResult {
   std::string out;
 };
 
-ToolResult tool(const std::string& args) {
-  const std::string cmd = std::string(NV_TOOL_PATH) + " " + args + " 2>/dev/null";
+// stderr goes to `err` when given.
+ToolResult tool(const std::string& args, const std::string& err = "/dev/null") {
+  const std::string cmd = std::string(NV_TOOL_PATH) + " " + args + " 2>'" + err + "'";
   ToolResult r{-1, {}};
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -61,6 +62,43 @@ TEST(NvtoolRecipe, MethodsLayoutAndPdf) {
 
   EXPECT_EQ(tool("recipe ないもの --data " + d + "/NV.nvb").status, 1);
   EXPECT_EQ(tool("recipe だいこんサラダ").status, 2);
+}
+
+// Twelve long steps continue on a second sheet; steps that not even two sheets hold are
+// reported on stderr, not dropped in silence.
+TEST(NvtoolRecipe, StepsContinueOnASecondPageAndACutIsReported) {
+  nvtest::TempDir dir;
+  nvtest::writeBytes(dir.file("foods.csv"),
+                     nv::sj("h\nA1,だいこん,1,1,18,0.4,0.1,23,0.2,0,0.02,0.01,11,0\n"));
+  std::string csv = "h\nやさい,ながいレシピ,だいこん,50,60,1,弁当箱,冷蔵庫\n,だいこん,50g\n";
+  const std::string step =
+      ",にんじんは皮をむいて千切りにし、たまねぎはうすく切って、フライパンに油をひいて中火で"
+      "じっくりと色が変わるまでいためてから、しおとこしょうで味をととのえる。\n";
+  for (int i = 1; i <= 12; ++i) csv += std::to_string(i) + step;
+  csv += "やさい,とてもながいレシピ,だいこん,50,60,1,弁当箱,冷蔵庫\n,だいこん,50g\n";
+  for (int i = 1; i <= 40; ++i) csv += std::to_string(i) + step;
+  nvtest::writeBytes(dir.file("bento.csv"), nv::sj(csv));
+  const std::string d = nv::cp932ToUtf8(dir.path());
+  ASSERT_EQ(tool("bento-convert " + d + "/foods.csv " + d + "/bento.csv -o " + d +
+                 "/NV.nvb --pictures " + d)
+                .status,
+            0);
+
+  const std::string err = dir.file("err.txt");
+  ToolResult r = tool("recipe ながいレシピ --data " + d + "/NV.nvb -o " + d + "/two.pdf", err);
+  ASSERT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\npage\t2\n"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("\npage\t3\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\t12.\t"), std::string::npos) << r.out;
+  EXPECT_EQ(nvtest::readBytes(err).find("nvtool:"), std::string::npos);
+  const std::string info = dir.file("info.txt");
+  ASSERT_EQ(std::system(("pdfinfo '" + dir.file("two.pdf") + "' > '" + info + "'").c_str()), 0);
+  EXPECT_NE(nvtest::readBytes(info).find("Pages:           2\n"), std::string::npos);
+
+  r = tool("recipe とてもながいレシピ --data " + d + "/NV.nvb", err);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(nvtest::readBytes(err).find("warning"), std::string::npos);
+  EXPECT_NE(nvtest::readBytes(err).find("of 40 steps"), std::string::npos);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 // Shell texts, launchers and the hand-over to a running NV.
 #include <QEventLoop>
+#include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QWidget>
 #include <future>
 
 #include "main_form_fixture.h"
 #include "planner/single_instance.h"
+#include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/qt/shortcuts.h"
 #include "scripted_prompt.h"
@@ -14,10 +18,9 @@ namespace nvtest {
 namespace {
 
 TEST(ShellTest, ErrorTextsByResultCode) {
-  EXPECT_EQ(nv::shellErrorText(2), "The specified file was not found.");
-  EXPECT_EQ(nv::shellErrorText(31),
-            "There is no application associated with the given filename extension.");
-  EXPECT_EQ(nv::shellErrorText(0), "The operating system is out of memory or resources.");
+  EXPECT_EQ(nv::cp932ToUtf8(nv::shellErrorText(31)),
+            "このファイルを開くプログラムが見つかりません。");
+  EXPECT_EQ(nv::cp932ToUtf8(nv::shellErrorText(2)), "ファイルが見つかりません。");
   EXPECT_EQ(nv::shellErrorText(33), "");
   EXPECT_EQ(nv::shellErrorText(4), "");
 }
@@ -26,7 +29,59 @@ TEST(ShellTest, MissingDocumentIsPassedOverSilently) {
   mainFormApp();
   ScriptedPrompt prompt;  // nothing expected
   EXPECT_FALSE(nv::openDocument("/no/such/report.txt"));
-  EXPECT_FALSE(nv::openDocumentQuietly("/no/such/index.html"));
+}
+
+// An opener that finds no program: its complaints go to the nv.shell log, not the terminal,
+// and the child is told in Japanese. One that opens the document says nothing.
+TEST(ShellTest, TheOpenersWordsGoToTheLogAndItsFailureToTheChild) {
+  mainFormApp();
+  QTemporaryDir bin;
+  const QByteArray path = qgetenv("PATH");
+  const std::string report = nv::pathFromQ(bin.filePath(QStringLiteral("report.txt")));
+  {
+    QFile r(nv::toQ(report));
+    ASSERT_TRUE(r.open(QIODevice::WriteOnly));
+  }
+  auto opener = [&](const char* script) {
+    QFile f(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(script);
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+  static QStringList logged;
+  logged.clear();
+  QLoggingCategory::setFilterRules(QStringLiteral("nv.shell=true"));
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& text) {
+        if (QString::fromLatin1(context.category) == QStringLiteral("nv.shell")) logged << text;
+      });
+  auto waitFor = [](const std::function<bool()>& done, int tries = 500) {
+    for (int i = 0; i < tries && !done(); ++i) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(5);
+    }
+  };
+  {
+    opener("#!/bin/sh\necho 'www-browser: not found' >&2\nexit 3\n");
+    ScriptedPrompt prompt;
+    prompt.expectMessage("このファイルを開くプログラムが見つかりません。\n" +
+                         nv::cp932ToUtf8(report));
+    EXPECT_TRUE(nv::openDocument(report));
+    waitFor([&] { return prompt.allSatisfied(); });
+    EXPECT_TRUE(logged.join(u'\n').contains(QStringLiteral("www-browser: not found")));
+  }
+  {
+    opener("#!/bin/sh\nexit 0\n");
+    ScriptedPrompt prompt;  // nothing expected
+    logged.clear();
+    EXPECT_TRUE(nv::openDocument(report));
+    waitFor([] { return false; }, 60);  // the opener has long ended by then
+  }
+  qInstallMessageHandler(previous);
+  QLoggingCategory::setFilterRules(QString());
+  qputenv("PATH", path);
 }
 
 TEST(ShortcutTest, LauncherQuotesTheProgramPath) {

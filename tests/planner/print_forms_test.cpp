@@ -1,17 +1,22 @@
 // The print dialog, the preview and their printing to a PDF file through the printer.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStyle>
-#include <QTableWidget>
 #include <QToolButton>
 #include <cstdlib>
+#include <numeric>
 
+#include "day_menu.h"
 #include "fake_planner_host.h"
 #include "planner/eiyouso_grid_form.h"
+#include "planner/model/menu_file.h"
+#include "planner/pages/menu_charts.h"
 #include "planner/pages/menu_pages.h"
 #include "planner/print_pre_view_form.h"
 #include "planner_test_app.h"
@@ -20,6 +25,7 @@
 #include "scripted_prompt.h"
 #include "temp_dir.h"
 #include "widgets/paper_chart.h"
+#include "widgets/string_grid.h"
 
 using nv::sj;
 using nv::toQ;
@@ -36,6 +42,22 @@ struct PrintFixture {
     s.profile = &host.kojin;
     s.chart = [this](int node) { return nv::paperChartOf(*host.graph->chart(node)); };
     return s;
+  }
+  // A teacher's dish whose name and food name take the whole 47 bytes a name may hold.
+  void addLongNames() {
+    std::vector<nv::TFood> foods = host.foods.foods();
+    nv::TFood f = foods.front();
+    f.number = 9;
+    f.name = sj("こくさんだいずのもめんどうふ（きぬごしふう）");
+    foods.push_back(f);
+    host.foods.setFoods(foods);
+    const std::string dish = sj("にんじんとごぼうとれんこんのきんぴらふうにもの");
+    nv::TKondate k = nv::TKondate::make(9, dish);
+    k.foods = {{9, 60, 60}, {1, 100, 100}};
+    k.standardWeight = 160;
+    host.dishes.findOrAppendOrder(sj("ごはん")).base.push_back(k);
+    host.selectMealTab(2);
+    host.sel->AddDish(sj("ごはん"), dish, true);
   }
   void addLunch() {
     host.selectMealTab(1);
@@ -99,13 +121,22 @@ TEST(PrintDialog, CheckListAndTableFollowTheMenu) {
   QApplication::processEvents();
   EXPECT_FALSE(form.StringGrid->isVisible());
   EXPECT_EQ(form.width(), nv::TEiyousoGridForm::kWidth);
-  // Column widths: room for the widest text plus 4, whatever the style's cell margins.
-  const QFontMetrics fm(form.StringGrid->font());
-  const int margin = 2 * (form.StringGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-  EXPECT_EQ(form.StringGrid->columnWidth(1), fm.horizontalAdvance(toQ(sj("１日分"))) + 4 + margin);
+  // Column widths: exactly the widest text plus 4, as the printer and nvtool size them.
+  const QFontMetrics fm(nv::nutrientGridFont());
+  EXPECT_EQ(form.StringGrid->columnWidth(1), fm.horizontalAdvance(toQ(sj("１日分"))) + 4);
+  const std::vector<int> rule = nv::gridColumnWidths(form.StringGrid->cells(), fm);
+  for (int c = 0; c < 17; ++c) EXPECT_EQ(form.StringGrid->columnWidth(c), rule[size_t(c)]) << c;
   form.ShowTableBtn->click();
   QApplication::processEvents();
   EXPECT_TRUE(form.StringGrid->isVisible());
+  // The header row stays in view above the rows, however far they scroll.
+  form.StringGrid->setFixedHeight(form.StringGrid->horizontalHeader()->height() + 3 * 16);
+  form.StringGrid->scrollToBottom();
+  QApplication::processEvents();
+  EXPECT_GT(form.StringGrid->rowAt(0), 1);
+  EXPECT_TRUE(form.StringGrid->horizontalHeader()->isVisible());
+  EXPECT_EQ(form.StringGrid->model()->headerData(16, Qt::Horizontal).toString(),
+            toQ(sj(" 塩分  ")));
   form.ShowTableBtn->click();
   QApplication::processEvents();
   EXPECT_FALSE(form.StringGrid->isVisible());
@@ -160,6 +191,60 @@ TEST(PrintDialog, PrintsTableAndChartsToAPdfFileInLandscapeAndRestoresTheOrienta
   ASSERT_EQ(prompt.progressWindows().size(), 1u);
   EXPECT_EQ(prompt.progressWindows()[0].maximum, 4);
   EXPECT_EQ(prompt.progressWindows()[0].positions.back(), 4);
+}
+
+// Long names widen the table past the 1000-pixel band: it is fitted to the sheet's width rather
+// than cut into a sheet of names and a sheet of the last columns.
+TEST(PrintDialog, ATableOfLongNamesPrintsWholeRowsOnEachSheet) {
+  PrintFixture f;
+  f.addLunch();
+  f.addLongNames();
+  nv::TEiyousoGridForm form(f.source(), nullptr);
+  form.show();
+  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+  for (int i = 1; i < 5; ++i) form.CheckListBox1->item(i)->setCheckState(Qt::Unchecked);
+  const std::vector<int> widths =
+      nv::gridColumnWidths(form.StringGrid->cells(), QFontMetrics(nv::nutrientGridFont()));
+  ASSERT_GT(std::accumulate(widths.begin(), widths.end(), 0), 1100);
+  // The window's page painter: the few rows on one landscape A4 page, so no column band.
+  EXPECT_EQ(form.pagesFor()->pages(QSize(3508, 2480)).size(), 1u);
+}
+
+// A real day's table prints on the same sheets from the dialog as from nvtool, every sheet
+// holding whole rows: the numbers and names beside the salt.
+TEST(PrintDialog, TheDayMenuTablePrintsWholeRowsAsNvtoolPrintsIt) {
+  nvtest::plannerApp();
+  nvtest::DayMenu m;
+  if (!m.load()) GTEST_SKIP() << "build the dist target";
+  nvtest::TempDir dir;
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(toQ(dir.file("window.pdf")));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  nv::TEiyousoGridForm form(m.source(), &printer);
+  form.show();
+  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+  for (int i = 1; i < 5; ++i) form.CheckListBox1->item(i)->setCheckState(Qt::Unchecked);
+  form.choosePrinter = [](QPrinter&) { return true; };
+  nvtest::ScriptedPrompt prompt;
+  form.PrintBtnClick();
+
+  ASSERT_TRUE(nv::saveMenuFile(dir.file("day.nvu"), m.menu, m.profile, nv::KojinViewState{}));
+  const std::string tool = "QT_QPA_PLATFORM=offscreen '" + std::string(NV_TOOL_PATH) +
+                           "' menu-print '" + dir.file("day.nvu") + "' --data '" + m.dist +
+                           "/NV.nv' -o '" + dir.file("tool.pdf") + "' --table 2>/dev/null";
+  ASSERT_EQ(std::system(tool.c_str()), 0);
+  const int pages = pdfPages(dir.file("window.pdf"));
+  EXPECT_EQ(pages, pdfPages(dir.file("tool.pdf")));
+  for (int i = 1; i <= pages; ++i) {
+    const std::string text = dir.file("page.txt");
+    const std::string cmd = "pdftotext -f " + std::to_string(i) + " -l " + std::to_string(i) +
+                            " '" + dir.file("window.pdf") + "' '" + text + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::string words = nvtest::readBytes(text);
+    for (const char* w : {"番号", "献立名", "ｴﾈﾙｷﾞｰ", "塩分"})
+      EXPECT_NE(words.find(w), std::string::npos) << "page " << i << ": " << w;
+  }
 }
 
 TEST(PrintDialog, OnlyTheTableLeavesTheProgressAtZero) {
@@ -277,4 +362,44 @@ TEST(PrintPages, DishAtTwiceItsWeightDrawsLargerThanItsSlot) {
   EXPECT_GT(drawn, side);
   EXPECT_EQ(QColor(page.pixel(g.marginX + (side - drawn) / 2 + drawn * 15 / 100, y)),
             QColor(Qt::blue));
+}
+
+// Under the chart every dish keeps its name: cut names end with "…", and a dish without a
+// picture (a teacher's own) shows its name in an empty frame.
+TEST(PrintPages, DishNamesAreCutWithAnEllipsisOrFramedWithoutAPicture) {
+  nvtest::plannerApp();
+  nvtest::TempDir dir;
+  const char* longName = "ほうれんそうとにんじんのごまあえさんしょくもり";
+  QImage pic(100, 100, QImage::Format_RGB32);
+  pic.fill(Qt::white);
+  QPainter(&pic).fillRect(10, 10, 80, 80, Qt::blue);
+  ASSERT_TRUE(pic.save(toQ(dir.file(std::string(longName) + ".bmp")), "BMP"));
+  nv::SelectedMenu menu;
+  for (const char* name : {longName, "先生のさら"}) {
+    nv::SelDish d;
+    d.caption = sj(name);
+    d.standardWeight = 100;
+    d.usedFoods = {{-1, 100, 100}};
+    menu.add(0, d);
+  }
+  nv::MenuPrintData data;
+  data.menu = &menu;
+  data.bmpFolder = dir.path() + "/";
+  data.checkedNodes = {0};
+  const nv::MenuPages pages(data, nullptr);
+  const std::string pdf = dir.file("names.pdf");
+  {
+    QPdfWriter writer(toQ(pdf));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+    writer.setResolution(150);
+    ASSERT_TRUE(nv::printMenuPages(writer, pages));
+  }
+  const std::string text = dir.file("names.txt");
+  ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
+  const std::string words = nvtest::readBytes(text);
+  EXPECT_NE(words.find("ほうれんそう"), std::string::npos) << words;
+  EXPECT_NE(words.find("…"), std::string::npos) << words;
+  EXPECT_EQ(words.find("さんしょくもり"), std::string::npos) << words;
+  EXPECT_NE(words.find("先生のさら"), std::string::npos) << words;
 }

@@ -23,8 +23,10 @@
 #include "core/kojin_data.h"
 #include "core/kondate_data.h"
 #include "core/nv_file.h"
+#include "day_menu.h"
 #include "planner/about_box.h"
 #include "planner/eiyouso_grid_form.h"
+#include "planner/model/menu_file.h"
 #include "planner/model/nutrient_table.h"
 #include "planner/model/selected_menu.h"
 #include "planner/pages/menu_charts.h"
@@ -35,6 +37,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "temp_dir.h"
+#include "widgets/string_grid.h"
 
 namespace {
 
@@ -46,7 +49,8 @@ struct DistMenu {
   nv::SelectedMenu menu;
   std::string dist;
 
-  // Three meals of six dishes; the second lunch dish at twice its standard weight.
+  // Three meals of seven dishes (21 on the day chart); the second lunch dish at twice its
+  // standard weight.
   bool load() {
     dist = qEnvironmentVariable("NV_DIST").toStdString();
     if (dist.empty() || !nv::loadDataFile(dist + "/NV.nv", foods, dishes, false)) return false;
@@ -54,15 +58,15 @@ struct DistMenu {
     for (const auto& o : dishes.orders())
       for (const auto& k : o.base) all.push_back(&k);
     int n = 0;
-    for (size_t i = 0; i < all.size() && n < 18; i += 7, ++n) {
+    for (size_t i = 0; i < all.size() && n < 21; i += 7, ++n) {
       nv::SelDish d;
       d.kondateNo = all[i]->number;
       d.caption = all[i]->name;
       d.usedFoods = all[i]->foods;
       d.standardWeight = all[i]->standardWeight;
-      if (n == 7)
+      if (n == 8)
         for (auto& u : d.usedFoods) u.amount *= 2;
-      menu.add(n / 6, d);
+      menu.add(n / 7, d);
     }
     profile.setName(nv::sj("さくら"));
     return true;
@@ -141,6 +145,34 @@ TEST(PrintShots, PrintDialogPreviewSearchAndAbout) {
   save(about, "about_box.png");
 }
 
+// The day menu printed as a teacher prints it (table and every chart) into day_menu.pdf, and
+// the dialog showing its table on a 1366 x 768 screen.
+TEST(PrintShots, DayMenuSheets) {
+  if (shotDir().isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
+  nvtest::plannerApp();
+  nvtest::DayMenu m;
+  if (!m.load()) GTEST_SKIP() << "build the dist target";
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(shotDir()).filePath(QStringLiteral("day_menu.pdf")));
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  nv::TEiyousoGridForm form(m.source(), &printer);
+  form.show();
+  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
+  form.choosePrinter = [](QPrinter&) { return true; };
+  form.PrintBtnClick();
+  // The same menu as a file, for nvtool menu-print.
+  EXPECT_TRUE(nv::saveMenuFile(nv::pathFromQ(QDir(shotDir()).filePath(QStringLiteral("day.nvu"))),
+                               m.menu, m.profile, nv::KojinViewState{}));
+  form.show();
+  form.ShowTableBtn->setChecked(true);
+  form.StringGrid->show();
+  form.showNormal();
+  form.resize(1366, 768 - 40);
+  form.StringGrid->scrollToBottom();
+  save(form, "day_menu_table_1366.png");
+}
+
 TEST(PrintShots, Timings) {
   if (!qEnvironmentVariableIsSet("NV_TIMING")) GTEST_SKIP() << "NV_TIMING not set";
   nvtest::plannerApp();
@@ -172,6 +204,6 @@ TEST(PrintShots, Timings) {
     }
     pdf.push_back(double(t.nsecsElapsed()) / 1e6);
   }
-  std::printf("print dialog for 3 x 6 dishes: median %.1f ms\n", median(open));
+  std::printf("print dialog for 3 x 7 dishes: median %.1f ms\n", median(open));
   std::printf("table + four chart cells to PDF: median %.1f ms\n", median(pdf));
 }

@@ -89,6 +89,33 @@ TEST_F(UserFolders, ConfigHomeFollowsXdgConfigHomeUnlessRelative) {
   }
 }
 
+TEST_F(UserFolders, ConvertedDataFilesOfAnInstalledProgramLiveInTheDataFolder) {
+  EnvVar data("XDG_DATA_HOME", nullptr);
+  const std::string shipped = program.path() + "/NV.nv";
+  const std::string elsewhere = home.path() + "/school/NV.nv";
+  // A writable program folder takes its own files.
+  EXPECT_EQ(nv::dataFileForWriting(shipped), shipped);
+  EXPECT_EQ(nv::dataFileForReading(shipped), shipped);
+
+  markPackaged();
+  const std::string user = home.path() + "/.local/share/Nuvelta/NV.nv";
+  EXPECT_EQ(nv::dataFileForReading(shipped), shipped);             // nothing converted yet
+  EXPECT_FALSE(std::filesystem::exists(home.path() + "/.local"));  // reading makes no folder
+  EXPECT_EQ(nv::dataFileForWriting(shipped), user);
+  EXPECT_TRUE(std::filesystem::is_directory(home.path() + "/.local/share/Nuvelta"));
+  nvtest::writeBytes(user, "converted");
+  EXPECT_EQ(nv::dataFileForReading(shipped), user);
+  EXPECT_EQ(nv::dataFileForReading(program.path() + "/NV.nvb"), program.path() + "/NV.nvb");
+  // A file the teacher keeps elsewhere is no program file.
+  EXPECT_EQ(nv::dataFileForWriting(elsewhere), elsewhere);
+  EXPECT_EQ(nv::dataFileForReading(elsewhere), elsewhere);
+
+  nvtest::TempDir dataHome;
+  EnvVar set("XDG_DATA_HOME", dataHome.path().c_str());
+  EXPECT_EQ(nv::dataFileForWriting(program.path() + "/NV.nvb"),
+            dataHome.path() + "/Nuvelta/NV.nvb");
+}
+
 TEST_F(UserFolders, UnwritableProgramFolderCountsAsInstalled) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
   ASSERT_EQ(chmod(program.path().c_str(), 0555), 0);

@@ -10,6 +10,7 @@
 #include "setup/lzh/command_line.h"
 #include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/sfx.h"
+#include "setup/sfx/cp932_names.h"
 #include "temp_dir.h"
 
 namespace {
@@ -111,6 +112,17 @@ TEST(ArchiverCommand, ResponseFileBuildsAnArchiveThatSelfExtractsAnywhere) {
   EXPECT_EQ(readBytes(dir.file("target dir/readme.txt")), "newer");
   ASSERT_EQ(runShell("'" + alone + "' 2>&1", &out), 0) << out;
   EXPECT_TRUE(nv::fileExists(dir.file("elsewhere/NV")));
+  // It needs nothing but the C library (its dynamic loader included).
+  ASSERT_EQ(runShell("readelf -d '" + std::string(NV_SFX_STUB_PATH) + "' 2>&1", &out), 0);
+  size_t needed = 0;
+  for (size_t at = out.find("(NEEDED)"); at != std::string::npos;
+       at = out.find("(NEEDED)", at + 1), ++needed) {
+    const std::string line = out.substr(at, out.find('\n', at) - at);
+    EXPECT_TRUE(line.find("[libc.so.") != std::string::npos ||
+                line.find("[ld-linux") != std::string::npos)
+        << line;
+  }
+  EXPECT_GT(needed, 0u);
   // The version form with -gr inside the quotes.
   ASSERT_EQ(nv::lzh::runArchiverCommand("s -x -gw4 \"" + archive + "\" \"" + dir.file("out") +
                                         "\" \"-grNV100.run\"")
@@ -118,5 +130,23 @@ TEST(ArchiverCommand, ResponseFileBuildsAnArchiveThatSelfExtractsAnywhere) {
             0);
   EXPECT_TRUE(nv::fileExists(dir.file("out/NV100.run")));
   nv::lzh::setSfxStubPath("");
+}
+
+// The self-extracting program's table names every byte sequence as the installer does.
+TEST(ArchiverCommand, SelfExtractingNamesMatchTheInstallersConversion) {
+  std::vector<std::string> samples;
+  for (int b = 0; b < 256; ++b) {
+    samples.push_back(std::string(1, char(b)));
+    samples.push_back(std::string(1, char(b)) + "a");
+    for (int t = 0; t < 256 && nv::isCp932LeadByte(uint8_t(b)); ++t)
+      samples.push_back({char(b), char(t)});
+  }
+  samples.push_back(nv::sj("献立/表ソ能/ｶﾀｶﾅ.txt"));
+  size_t differ = 0;
+  for (const std::string& s : samples)
+    if (nv::sfx::cp932NameToUtf8(s) != nv::cp932ToUtf8(s) && ++differ < 5)
+      ADD_FAILURE() << std::hex << int(uint8_t(s[0])) << " "
+                    << (s.size() > 1 ? int(uint8_t(s[1])) : -1);
+  EXPECT_EQ(differ, 0u);
 }
 }  // namespace

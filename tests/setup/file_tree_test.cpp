@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "byte_builder.h"
+#include "platform/ini.h"
 #include "setup/model/builder.h"
+#include "setup/model/maker_settings.h"
 
 namespace {
 using nvtest::Bytes;
@@ -57,5 +59,29 @@ TEST(FileTree, DosStampsAreUtcAndTheBuildNameAddsNineHours) {
   EXPECT_EQ(uint32_t(stamp) & 0xFFFF, (23u << 11) | (30u << 5) | 5u);
   EXPECT_EQ(nv::unixFromDosStamp(stamp), t);
   EXPECT_EQ(nv::datedName("NVA", nv::buildTime(stamp)), "NVA20060401_0830");
+}
+}  // namespace
+
+namespace {
+// Settings read are the settings written back: a value ends where the writer would cut it.
+TEST(MakerSettings, ValuesReadAsTheyAreWrittenBack) {
+  nv::Ini ini;
+  ini.parse(std::string("[MainForm]\r\nSrc=/src\r\nLzh=/out\rx\r\n[HaihuFiles]\r\nMax=2\r\n"
+                        "i0n=*.bmp\r\ni0c=1\r\ni1n=read") +
+            '\0' + "me\r\ni1c=0\r\n");
+  nv::MakerSettings s;
+  s.read(ini);
+  EXPECT_EQ(s.lzh, "/out");
+  ASSERT_EQ(s.patterns.size(), 2u);
+  EXPECT_EQ(s.patterns[1].first, "read");
+  nv::Ini written;
+  s.write(written);
+  nv::Ini again;
+  again.parse(written.bytes());
+  nv::MakerSettings back;
+  back.read(again);
+  EXPECT_EQ(back.lzh, s.lzh);
+  EXPECT_EQ(back.patterns, s.patterns);
+  EXPECT_EQ(s.checkedPatterns(), std::vector<std::string>{"*.bmp"});
 }
 }  // namespace

@@ -1,18 +1,31 @@
 // Installing and uninstalling: the rules, and the command line on a temporary home folder.
+// Every uninstall here runs inside a temporary folder, never on a real one.
 #include "setup/model/install.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "lzh_test_util.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "setup/lzh/archiver.h"
+#include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/lzh_writer.h"
+#include "setup/lzh/safe_remove.h"
+#include "setup/lzh/sfx.h"
+#include "setup/model/install_manifest.h"
+#include "setup/model/uninstall_plan.h"
 #include "temp_dir.h"
 
 namespace {
+namespace fs = std::filesystem;
+using Outcome = nv::InstallResult::Outcome;
+using nv::FolderProblem;
 using nvtest::put;
 using nvtest::readBytes;
 using nvtest::runShell;
@@ -26,80 +39,210 @@ class MemoryStore : public nv::InstallDirStore {
   std::string value;
 };
 
-std::string distribution(const std::string& nv) {
+std::string distribution(const std::string& nv, const std::string& about = "about") {
   return nv::lzh::encodeArchive({{"NV", false, nv, 0, 0755},
+                                 {"about.txt", false, about, 0, 0644},
                                  {"bmp", true, {}, 0, 0755},
-                                 {"bmp/a.bmp", false, std::string(999, 'b'), 0, 0644}});
+                                 {"bmp/a.bmp", false, std::string(999, 'b'), 0, 0644},
+                                 {"z.dat", false, nvtest::randomBytes(64, 1), 0, 0644}});
 }
 
-TEST(Install, FolderGetsItsSlashAndTheExtensionDecidesHowToInstall) {
+// The archive with a CRC error in its last member (stored as it is, random bytes).
+std::string withBadCrc(std::string archive) {
+  archive[archive.size() - 10] ^= 0x01;
+  return archive;
+}
+
+std::string selfExtracting(TempDir& dir, const std::string& name, const std::string& archive) {
+  put(dir.file("sfx.lzh"), archive);
+  nv::lzh::setSfxStubPath(NV_SFX_STUB_PATH);
+  EXPECT_EQ(nv::lzh::makeSelfExtracting(dir.file("sfx.lzh"), dir.file(name)), 0);
+  nv::lzh::setSfxStubPath("");
+  return dir.file(name);
+}
+
+size_t entriesIn(const std::string& folder) {
+  return size_t(std::distance(fs::directory_iterator(nv::toFsPath(folder)), {}));
+}
+
+TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
   TempDir dir;
+  const std::string home = dir.file("home");
+  fs::create_directories(nv::toFsPath(home));
   put(dir.file("NVA1.LZH"), distribution("prog"));
-  put(dir.file("NVA1.run"), "x");
   MemoryStore store;
-  std::vector<std::string> calls;
-  nv::InstallSteps steps{[&](const std::string& l) {
-                           calls.push_back("archiver " + l);
-                           return true;
-                         },
-                         [&](const std::string& p, const std::string& a) {
-                           calls.push_back("start " + p + " " + a);
-                           return true;
-                         }};
-  std::string folder = dir.file("inst");
-  EXPECT_EQ(nv::installDistribution(dir.file("NVA1.LZH"), folder, store, steps),
-            nv::InstallOutcome::Extracted);
-  EXPECT_EQ(folder, dir.file("inst") + "/");
+
+  // A relative folder is taken from the working folder and stored with its '/'.
+  const fs::path before = fs::current_path();
+  fs::current_path(nv::toFsPath(dir.path()));
+  std::string folder = "rel";
+  nv::InstallResult r = nv::installDistribution(dir.file("NVA1.LZH"), folder, store, home);
+  fs::current_path(before);
+  EXPECT_EQ(r.outcome, Outcome::Installed);
+  EXPECT_EQ(folder, dir.file("rel") + "/");
   EXPECT_EQ(store.value, folder);
-  EXPECT_EQ(calls.back(), "archiver x \"" + dir.file("NVA1.LZH") + "\" \"" + folder + "\"");
-  EXPECT_EQ(nv::installDistribution(dir.file("NVA1.run"), folder, store, steps),
-            nv::InstallOutcome::Started);
-  EXPECT_EQ(calls.back(), "start " + dir.file("NVA1.run") + " -n \"" + folder + "\"");
-  EXPECT_EQ(nv::installDistribution(dir.file("none.lzh"), folder, store, steps),
-            nv::InstallOutcome::Missing);
+  EXPECT_EQ(readBytes(dir.file("rel/NV")), "prog");
+
+  // Refused folders: nothing is extracted and nothing stored.
+  const struct {
+    std::string folder;
+    FolderProblem problem;
+  } refused[] = {{"", FolderProblem::Empty},
+                 {"/", FolderProblem::Root},
+                 {home, FolderProblem::HomeOrAbove},
+                 {home + "/", FolderProblem::HomeOrAbove},
+                 {dir.path(), FolderProblem::HomeOrAbove}};
+  for (const auto& c : refused) {
+    std::string f = c.folder;
+    r = nv::installDistribution(dir.file("NVA1.LZH"), f, store, home);
+    EXPECT_EQ(r.outcome, Outcome::Refused) << c.folder;
+    EXPECT_EQ(r.problem, c.problem) << c.folder;
+    EXPECT_FALSE(nv::installFailureText(r, f).empty());
+  }
+  EXPECT_FALSE(nv::fileExists(home + "/NV"));
+  EXPECT_EQ(store.value, dir.file("rel") + "/");
+
+  // A self-extracting program is extracted here, execute bit or not.
+  std::string run = selfExtracting(dir, "NVA2.run", distribution("two"));
+  ::chmod(nv::toFsPath(run).c_str(), 0644);
+  folder = dir.file("runinst");
+  EXPECT_EQ(nv::installDistribution(run, folder, store, home).outcome, Outcome::Installed);
+  EXPECT_EQ(readBytes(dir.file("runinst/NV")), "two");
+  EXPECT_EQ(store.value, dir.file("runinst") + "/");
+
+  // A damaged one installs nothing and leaves the stored folder where it was.
+  std::string bad = selfExtracting(dir, "NVA3.run", withBadCrc(distribution("three")));
+  folder = dir.file("badinst");
+  r = nv::installDistribution(bad, folder, store, home);
+  EXPECT_EQ(r.outcome, Outcome::Failed);
+  EXPECT_EQ(r.code, 0x800C);
+  EXPECT_FALSE(fs::exists(nv::toFsPath(dir.file("badinst"))));
+  EXPECT_EQ(store.value, dir.file("runinst") + "/");
+  put(dir.file("plain.run"), "#!/bin/sh\n");
+  EXPECT_EQ(nv::installDistribution(dir.file("plain.run"), folder, store, home).code, 0x801B);
+  EXPECT_EQ(nv::installDistribution(dir.file("none.lzh"), folder, store, home).outcome,
+            Outcome::Missing);
 }
 
-TEST(Install, AFailedExtractionLeavesNoProgramThatLooksInstalled) {
+// A reinstall over a running NV completes; a damaged one leaves the previous program whole.
+TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   TempDir dir;
-  std::string good = distribution("prog");
-  // NV extracts, then the next member is broken.
-  std::string broken = good.substr(0, good.size() - 6);
-  put(dir.file("bad.lzh"), broken);
+  std::string sleeper;
+  ASSERT_TRUE(nv::readFile("/bin/sleep", sleeper));
+  put(dir.file("v1.lzh"), distribution(sleeper, "one"));
+  put(dir.file("v2.lzh"), distribution("#!/bin/sh\n", "two"));
+  put(dir.file("v3.lzh"), withBadCrc(distribution("#!/bin/sh\n", "three")));
   MemoryStore store;
   std::string folder = dir.file("inst");
-  nv::InstallSteps steps{
-      [](const std::string& l) { return nv::lzh::runArchiverCommand(l).code == 0; }, nullptr};
-  EXPECT_EQ(nv::installDistribution(dir.file("bad.lzh"), folder, store, steps),
-            nv::InstallOutcome::Failed);
-  EXPECT_FALSE(nv::fileExists(nv::mainProgramPath(folder)));
+  ASSERT_EQ(nv::installDistribution(dir.file("v1.lzh"), folder, store, dir.file("home")).outcome,
+            Outcome::Installed);
+  std::string pid;
+  ASSERT_EQ(runShell("'" + folder + "NV' 30 >/dev/null 2>&1 & echo $!", &pid), 0);
+  ::usleep(200 * 1000);
+  nv::InstallResult r =
+      nv::installDistribution(dir.file("v2.lzh"), folder, store, dir.file("home"));
+  runShell("kill " + pid);
+  EXPECT_EQ(r.outcome, Outcome::Installed) << r.code;
+  EXPECT_EQ(readBytes(folder + "NV"), "#!/bin/sh\n");
+  EXPECT_EQ(readBytes(folder + "about.txt"), "two");
+
+  r = nv::installDistribution(dir.file("v3.lzh"), folder, store, dir.file("home"));
+  EXPECT_EQ(r.outcome, Outcome::Failed);
+  EXPECT_EQ(readBytes(folder + "about.txt"), "two");
+  EXPECT_EQ(entriesIn(folder),
+            5u);  // NV, about.txt, bmp, z.dat and the record: no work folder left
 }
 
-TEST(Install, UninstallOnlyDeletesAFolderHoldingTheInstalledProgram) {
+// Uninstall removes what the install recorded and nothing else; home, its parent, "/", a link
+// and a folder without a record of its own are refused.
+TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   TempDir dir;
-  std::string home = dir.file("home");
-  put(home + "/Morivale/NV", "x");
-  put(home + "/docs/a.txt", "x");
-  EXPECT_TRUE(nv::mayUninstallFolder(home + "/Morivale/", home));
-  EXPECT_FALSE(nv::mayUninstallFolder(home + "/docs/", home));
-  EXPECT_FALSE(nv::mayUninstallFolder("", home));
-  put(home + "/NV", "x");  // even with an NV in it, home itself is never deleted
-  EXPECT_FALSE(nv::mayUninstallFolder(home + "/", home));
-  EXPECT_FALSE(nv::mayUninstallFolder(home + "/Morivale/../", home));
-  std::filesystem::create_directory(nv::toFsPath(home + "/Morivale/NVdir"));
-  EXPECT_FALSE(nv::mayUninstallFolder(home + "/Morivale/NVdir/", home));
+  const std::string home = dir.file("home");
+  const std::string docs = home + "/Documents/";
+  put(docs + "lesson.txt", "mine");
+  put(docs + "bmp/mine.bmp", "mine");
+  put(dir.file("NVA1.lzh"), distribution("prog"));
+  MemoryStore store;
+  const std::atomic<bool> go{false};
+  std::string folder = docs;
+  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+  folder = home + "/Morivale";
+  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+
+  nv::UninstallPlan plan = nv::planUninstall(docs, home);
+  ASSERT_EQ(plan.problem, FolderProblem::None);
+  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_EQ(readBytes(docs + "lesson.txt"), "mine");
+  EXPECT_EQ(readBytes(docs + "bmp/mine.bmp"), "mine");
+  EXPECT_FALSE(nv::fileExists(docs + "NV"));
+  EXPECT_FALSE(nv::fileExists(docs + "bmp/a.bmp"));
+  EXPECT_EQ(entriesIn(docs), 2u);  // lesson.txt and bmp/, the record gone too
+  plan = nv::planUninstall(home + "/Morivale/", home);
+  ASSERT_EQ(plan.problem, FolderProblem::None);
+  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));  // the install made it
+
+  // A record is read as a list of names inside its folder, never of paths beyond it.
+  folder = dir.file("other/inst");
+  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+  put(dir.file("other/outside.txt"), "mine");
+  nv::InstallManifest m;
+  ASSERT_TRUE(nv::loadManifest(folder, m));
+  m.files.push_back("../outside.txt");
+  put(folder + nv::kManifestName, nv::manifestText(m));
+  // The same record in another folder describes that other folder, not this one.
+  put(dir.file("copy/NV"), "x");
+  put(dir.file("copy/") + nv::kManifestName, nv::manifestText(m));
+  plan = nv::planUninstall(folder, home);
+  EXPECT_EQ(plan.manifest.files.size(), 4u);
+  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_EQ(readBytes(dir.file("other/outside.txt")), "mine");
+
+  // A link as the install folder, with the separator the window stores.
+  folder = dir.file("real");
+  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+  fs::create_directory_symlink(nv::toFsPath(dir.file("real")), nv::toFsPath(dir.file("NVlink")));
+  EXPECT_EQ(folder, dir.file("real") + "/");
+  put(dir.file("empty/NV"), "x");
+  const struct {
+    std::string folder;
+    FolderProblem problem;
+  } refused[] = {{home + "/", FolderProblem::HomeOrAbove},
+                 {dir.path() + "/", FolderProblem::HomeOrAbove},
+                 {"/", FolderProblem::Root},
+                 {dir.file("NVlink") + "/", FolderProblem::Link},
+                 {dir.file("empty") + "/", FolderProblem::NoRecord},
+                 {dir.file("copy") + "/", FolderProblem::OtherFolder},
+                 {"Morivale/", FolderProblem::NoRecord}};
+  for (const auto& c : refused) {
+    plan = nv::planUninstall(c.folder, home);
+    EXPECT_EQ(plan.problem, c.problem) << c.folder;
+    EXPECT_FALSE(nv::removeInstalled(plan, go));
+    EXPECT_FALSE(nv::folderProblemText(plan.problem, plan.folder, true).empty());
+  }
+  EXPECT_TRUE(nv::fileExists(dir.file("real/NV")));
+  // Removing the link by its name with a trailing separator removes the link, never its target.
+  EXPECT_TRUE(nv::lzh::removeTree(nv::toFsPath(dir.file("NVlink") + "/").native()));
+  EXPECT_FALSE(fs::exists(fs::symlink_status(nv::toFsPath(dir.file("NVlink")))));
+  EXPECT_TRUE(nv::fileExists(dir.file("real/about.txt")));
 }
 
 #ifdef NV_SETUP_PATH
-// The whole round on a temporary HOME through the command line.
+// The whole round on a temporary home through the command line.
 TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   std::string setup = NV_SETUP_PATH;
   if (setup.empty()) GTEST_SKIP();
   TempDir dir;
   std::string home = dir.file("home");
-  std::filesystem::create_directories(nv::toFsPath(home));
+  fs::create_directories(nv::toFsPath(home));
   put(dir.file("NVA20060401_0830.lzh"), distribution("#!/bin/sh\n"));
-  std::string env =
-      "env -i PATH=/usr/bin:/bin HOME='" + home + "' QT_QPA_PLATFORM=offscreen '" + setup + "' ";
+  std::string env = "env -i PATH=/usr/bin:/bin HOME='" + home + "' XDG_CONFIG_HOME='" + home +
+                    "/.config' XDG_DATA_HOME='" + home + "/.local/share' XDG_CACHE_HOME='" + home +
+                    "/.cache' QT_QPA_PLATFORM=offscreen '" + setup + "' ";
   std::string out;
   ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' 2>&1", &out), 0)
       << out;
@@ -119,26 +262,111 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
 
   EXPECT_EQ(runShell(env + "--uninstall 2>&1", &out), 2);  // not without --yes
   ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
-  EXPECT_FALSE(std::filesystem::exists(nv::toFsPath(home + "/Morivale")));
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
   EXPECT_FALSE(nv::fileExists(conf));
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/.config/Pellora")));
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/mime/packages/NuveltaFile.xml"));
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/NuveltaFile.desktop"));
   EXPECT_FALSE(nv::fileExists(home + "/.config/mimeapps.list"));
-  EXPECT_TRUE(std::filesystem::exists(nv::toFsPath(home)));
+  EXPECT_TRUE(fs::exists(nv::toFsPath(home)));
 
-  // An install folder without NV is refused; the home folder survives.
+  // Into the documents folder and out again: the teacher's own file stays.
+  put(home + "/Documents/lesson.txt", "mine");
+  ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' --folder '" +
+                         home + "/Documents/' 2>&1",
+                     &out),
+            0)
+      << out;
+  ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
+  EXPECT_EQ(readBytes(home + "/Documents/lesson.txt"), "mine");
+  EXPECT_FALSE(nv::fileExists(home + "/Documents/NV"));
+
+  // The home folder as the install folder is refused with its reason; the home survives.
   put(home + "/keep.txt", "mine");
+  put(home + "/NV", "x");
   put(home + "/.config/Pellora/Nuvelta.conf", "[General]\nInstallDir=" + home + "/\n");
   EXPECT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 1) << out;
+  EXPECT_NE(out.find("ホームフォルダー"), std::string::npos) << out;
   EXPECT_TRUE(nv::fileExists(home + "/keep.txt"));
+  EXPECT_TRUE(nv::fileExists(home + "/NV"));
+  EXPECT_EQ(
+      runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' --folder '' 2>&1", &out),
+      1);
 
-  // The archiver's own command line, and a damaged archive's code.
-  put(dir.file("junk.lzh"), "junk");
-  EXPECT_EQ(runShell(env + "--archiver 'x \"" + dir.file("junk.lzh") + "\" \"" + dir.file("o") +
+  // Damaged archives fail with their text through the archiver and through an install; a
+  // self-extracting one without its execute bit installs.
+  std::string flipped = distribution("#!/bin/sh\n");
+  flipped[32] ^= 0x04;  // inside the first member's stored name
+  put(dir.file("flipped.lzh"), flipped);
+  EXPECT_EQ(runShell(env + "--archiver 'x \"" + dir.file("flipped.lzh") + "\" \"" + dir.file("o") +
                          "\"' 2>&1",
                      &out),
             1);
-  EXPECT_NE(out.find("有効な LZH 書庫ではありません"), std::string::npos) << out;
+  EXPECT_NE(out.find("書庫のヘッダのチェックサムが合っていません"), std::string::npos) << out;
+  std::string bad = selfExtracting(dir, "NVA_bad.run", withBadCrc(distribution("#!/bin/sh\n")));
+  EXPECT_EQ(runShell(env + "--install '" + bad + "' --folder '" + dir.file("f") + "' 2>&1", &out),
+            1);
+  EXPECT_NE(out.find("格納ファイルのチェックサムが合っていません"), std::string::npos) << out;
+  EXPECT_EQ(readBytes(home + "/.config/Pellora/Nuvelta.conf").find(dir.file("f")),
+            std::string::npos);
+  std::string good = selfExtracting(dir, "NVA_good.run", distribution("#!/bin/sh\n"));
+  ::chmod(nv::toFsPath(good).c_str(), 0644);
+  EXPECT_EQ(runShell(env + "--install '" + good + "' --folder '" + dir.file("g") + "' 2>&1", &out),
+            0)
+      << out;
+  EXPECT_TRUE(nv::fileExists(dir.file("g/NV")));
+}
+
+// The maker's release routine: build all, mark the tree as released, later build what changed.
+TEST(InstallCommandLine, ReleaseRoutineBuildsAllThenOnlyWhatChanged) {
+  std::string setup = NV_SETUP_PATH;
+  if (setup.empty()) GTEST_SKIP();
+  TempDir dir;
+  // A copy of the installer with a settings file beside it: maker mode.
+  const std::string maker = dir.file("maker/nvsetup");
+  put(maker, readBytes(setup));
+  ::chmod(nv::toFsPath(maker).c_str(), 0755);
+  const std::string src = dir.file("src"), out = dir.file("out");
+  put(src + "/NV", "#!/bin/sh\n");
+  put(src + "/bmp/a.bmp", std::string(5000, 'a'));
+  auto settings = [&](const std::string& source) {
+    put(dir.file("maker/nvsetup.ini"), "[MainForm]\nSrc=" + source + "\nLzh=" + out +
+                                           "\nMain=\n[HaihuFiles]\nMax=1\ni0n=*.*\ni0c=1\n");
+  };
+  const std::string env = "env -i PATH=/usr/bin:/bin HOME='" + dir.file("home") +
+                          "' NV_SFX_STUB='" + NV_SFX_STUB_PATH + "' '" + maker + "' ";
+  auto members = [&](const char* prefix) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(nv::toFsPath(out))) {
+      const std::string name = nv::fromFsPath(e.path().filename());
+      uint64_t offset = 0;
+      std::vector<nv::lzh::MemberInfo> list;
+      if (name.rfind(prefix, 0) != 0 ||
+          !nv::lzh::findAppendedArchive(nv::fromFsPath(e.path()), offset))
+        continue;
+      nv::lzh::listArchive({nv::fromFsPath(e.path()), offset}, list);
+      for (const auto& m : list)
+        if (!m.isFolder) names.push_back(m.name);
+    }
+    return names;
+  };
+  std::string text;
+  settings("");
+  EXPECT_EQ(runShell(env + "--build all 2>&1", &text), 2);
+  EXPECT_NE(text.find("元の場所が指定されていません"), std::string::npos) << text;
+  EXPECT_FALSE(fs::exists(nv::toFsPath(out)));
+  settings(src);
+  ASSERT_EQ(runShell(env + "--build all 2>&1", &text), 0) << text;
+  EXPECT_EQ(members("NVA"), (std::vector<std::string>{"NV", "bmp/a.bmp"}));
+  ASSERT_EQ(runShell(env + "--snapshot 2>&1", &text), 0) << text;
+  EXPECT_TRUE(nv::fileExists(dir.file("maker/nvsetup.dat")));
+  put(src + "/bmp/a.bmp", std::string(6000, 'b'));
+  struct timeval later[2] = {{2000000000, 0}, {2000000000, 0}};
+  ::utimes(nv::toFsPath(src + "/bmp/a.bmp").c_str(), later);
+  ASSERT_EQ(runShell(env + "--build changed 2>&1", &text), 0) << text;
+  EXPECT_EQ(members("NVS"), std::vector<std::string>{"bmp/a.bmp"});
+  for (const auto& e : fs::directory_iterator(nv::toFsPath(out)))
+    EXPECT_NE(e.path().extension(), ".txt") << e.path();  // no response file left
 }
 #endif
 }  // namespace

@@ -81,6 +81,14 @@ TEST(SourceScan, ChangesAgainstThePreviousTree) {
   EXPECT_EQ(nv::datedResponseText("/o/NVS.lzh", src, second, false),
             "u \"/o/NVS.lzh\"\n-xa \"" + src + "\" \"/bmp/a.bmp\"\n");
 
+  // A link in the source would be packed as a copy of its target: it is left out and named.
+  std::filesystem::create_symlink(nv::toFsPath(src + "/NV"), nv::toFsPath(src + "/bmp/link.bmp"));
+  nv::TBrCaFolder withLink;
+  r = nv::scanSource(src, withLink, nullptr, {"*.*", "*.bmp"}, kGo);
+  EXPECT_EQ(r.skippedLinks, std::vector<std::string>{src + "/bmp/link.bmp"});
+  EXPECT_EQ(withLink.children[0]->files.size(), 2u);
+  std::filesystem::remove(nv::toFsPath(src + "/bmp/link.bmp"));
+
   std::atomic<bool> stopped{true};
   nv::TBrCaFolder third;
   EXPECT_FALSE(nv::scanSource(src, third, nullptr, {"*.*"}, stopped).updated);
@@ -98,6 +106,13 @@ TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
   nv::deleteTree(victim, kGo);
   EXPECT_FALSE(std::filesystem::exists(nv::toFsPath(victim)));
   EXPECT_TRUE(nv::fileExists(keep));
+  // A link given as the folder, with the trailing separator an install folder has.
+  std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("keep")),
+                                            nv::toFsPath(dir.file("link")));
+  nv::deleteTree(dir.file("link") + "/", kGo);
+  EXPECT_TRUE(nv::fileExists(keep));
+  EXPECT_FALSE(
+      std::filesystem::exists(std::filesystem::symlink_status(nv::toFsPath(dir.file("link")))));
 
   // A stop request leaves the folder partly deleted.
   for (int i = 0; i < 5; ++i) put(victim + "/f" + std::to_string(i), "x");
@@ -153,5 +168,52 @@ TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
     EXPECT_FALSE(nv::buildDistribution(bare, tree, nv::ScanResult{}, false, run, [](int) {}).built);
   }
   nv::lzh::setSfxStubPath("");
+}
+
+// What stops a build before it packs, and what it leaves behind: never its response file.
+TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
+  TempDir dir;
+  std::string src = dir.file("src");
+  touch(src + "/NV", 1143847810);
+  nv::BuilderSettings s{"", dir.file("out"), "", dir.file("nvsetup"), dir.file("desk")};
+  nv::TBrCaFolder tree;
+  nv::ScanResult scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  std::vector<std::string> commands;
+  auto run = [&](const std::string& line) {
+    commands.push_back(line);
+    return false;  // every archiver step fails
+  };
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectMessage(
+        "元の場所が指定されていません。配布するファイルのあるフォルダーを選んでください。");
+    prompt.expectMessage(dir.file("gone") +
+                         "\nが見つかりません。配布するファイルのあるフォルダーを選んでください。");
+    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    s.src = dir.file("gone");
+    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+  }
+  s.src = src;
+  // Names the response file cannot carry.
+  touch(src + "/say \"hi\".txt", 1143847810);
+  touch(src + "/two\nlines.txt", 1143847810);
+  tree = nv::TBrCaFolder{};
+  scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectMessage(
+        "次のファイルは、名前に「\"」、改行などの制御文字、またはシフトJISにない文字があるため、"
+        "配布ファイルに入れられません。名前を変えてから、もう一度圧縮してください。\n" +
+        src + "/say \"hi\".txt\n" + src + "/two\nlines.txt");
+    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+  }
+  EXPECT_TRUE(commands.empty());
+  std::filesystem::remove(nv::toFsPath(src + "/say \"hi\".txt"));
+  std::filesystem::remove(nv::toFsPath(src + "/two\nlines.txt"));
+  tree = nv::TBrCaFolder{};
+  scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+  EXPECT_EQ(commands.size(), 1u);
+  EXPECT_FALSE(nv::fileExists(dir.file("out/NV20060401_0830.txt")));
 }
 }  // namespace

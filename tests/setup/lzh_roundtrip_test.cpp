@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "setup/lzh/archiver.h"
 #include "setup/lzh/crc16.h"
+#include "setup/lzh/lh5_encoder.h"
 #include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/lzh_writer.h"
 #include "temp_dir.h"
@@ -85,6 +86,19 @@ TEST(LzhArchive, RepetitiveDataShrinksAndRandomDataIsStored) {
   std::string packed = nv::lzh::encodeMember({"z", false, zeros, 0, 0644});
   EXPECT_LT(packed.size(), 2000u);
   EXPECT_EQ(packed.substr(2, 5), "-lh5-");
+  // Fed in pieces of any size, the encoder codes exactly what it codes for the whole input
+  // (past the point where it drops what lies behind its window).
+  const std::string words = nvtest::wordySample(3 << 20, 9);
+  std::string pieces;
+  nv::lzh::Lh5Encoder encoder([&](const char* p, size_t n) { pieces.append(p, n); });
+  const size_t sizes[] = {1, 7, 4093, 300001};
+  for (size_t at = 0, i = 0; at < words.size(); at += sizes[i++ % 4])
+    encoder.write(reinterpret_cast<const uint8_t*>(words.data()) + at,
+                  std::min(sizes[i % 4], words.size() - at));
+  encoder.finish();
+  EXPECT_EQ(pieces,
+            nv::lzh::encodeLh5(reinterpret_cast<const uint8_t*>(words.data()), words.size()));
+
   std::string random = nvtest::randomBytes(5000, 1);
   std::string stored = nv::lzh::encodeMember({"r", false, random, 0, 0644});
   EXPECT_EQ(stored.substr(2, 5), "-lh0-");
@@ -118,53 +132,111 @@ TEST(LzhArchive, HeaderIsLevelTwoWithValidHeaderCrcAndJapaneseNames) {
   EXPECT_EQ(readBytes(nv::joinPath(dir.path(), name)), "data");
 }
 
-TEST(LzhArchive, HostileNamesAreRefusedAndNothingLandsOutsideTheFolder) {
+// Extraction is all or nothing: what is refused or broken places no file at all.
+TEST(LzhArchive, HostileNamesAreRefusedAndNothingLandsAnywhere) {
   TempDir dir;
   std::string target = dir.file("target");
   std::filesystem::create_directories(nv::toFsPath(target));
   // A link planted inside the target must not be followed by a later member.
   std::filesystem::create_directory_symlink(nv::toFsPath(dir.path()),
                                             nv::toFsPath(target + "/link"));
-  std::string archive = dir.file("evil.lzh");
-  put(archive, nv::lzh::encodeArchive({
-                   {"../escape.txt", false, "x", 0, 0644},
-                   {"a/../../escape2.txt", false, "x", 0, 0644},
-                   {"link/escape3.txt", false, "x", 0, 0644},
-                   {"good.txt", false, "fine", 0, 0644},
-               }));
-  nv::lzh::ArchiverResult r =
-      nv::lzh::runArchiverCommand("x \"" + archive + "\" \"" + target + "\"");
-  EXPECT_NE(r.code, 0);
+  auto extract = [&](const std::vector<ArchiveMember>& members) {
+    put(dir.file("evil.lzh"), nv::lzh::encodeArchive(members));
+    return nv::lzh::runArchiverCommand("x \"" + dir.file("evil.lzh") + "\" \"" + target + "\"");
+  };
+  nv::lzh::ArchiverResult r = extract({{"../escape.txt", false, "x", 0, 0644},
+                                       {"a/../../escape2.txt", false, "x", 0, 0644},
+                                       {"line\nbreak.txt", false, "x", 0, 0644},
+                                       {"good.txt", false, "fine", 0, 0644}});
   EXPECT_EQ(r.code, 0x8041);
-  EXPECT_FALSE(r.refused.empty());
+  EXPECT_EQ(r.refused.size(), 3u);
+  r = extract({{"good.txt", false, "fine", 0, 0644}, {"link/escape3.txt", false, "x", 0, 0644}});
+  EXPECT_EQ(r.code, 0x8012);
   EXPECT_FALSE(nv::fileExists(dir.file("escape.txt")));
   EXPECT_FALSE(nv::fileExists(dir.file("escape2.txt")));
   EXPECT_FALSE(nv::fileExists(dir.file("escape3.txt")));
-  EXPECT_EQ(readBytes(target + "/good.txt"), "fine");
+  EXPECT_FALSE(nv::fileExists(target + "/good.txt"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(nv::toFsPath(target)), {}), 1);
 
-  EXPECT_FALSE(nv::lzh::isSafeMemberName("/etc/passwd"));
   EXPECT_FALSE(nv::lzh::isSafeMemberName(".."));
   EXPECT_TRUE(nv::lzh::isSafeMemberName("a..b/c"));
 }
 
-TEST(LzhArchive, DamagedArchivesGiveTheirCodesNotACrash) {
+// Each damage gives its code, and the target is left as it was (no half install).
+TEST(LzhArchive, DamagedArchivesGiveTheirCodesAndPlaceNothing) {
   TempDir dir;
-  std::string good =
-      nv::lzh::encodeArchive({{"w.txt", false, nvtest::wordySample(20000, 2), 0, 0644}});
-  auto extract = [&](const std::string& bytes) {
-    std::string archive = dir.file("d.lzh");
-    put(archive, bytes);
-    return nv::lzh::runArchiverCommand("x \"" + archive + "\" \"" + dir.file("out") + "\"").code;
+  std::vector<ArchiveMember> members;
+  for (int i = 0; i < 12; ++i)
+    members.push_back(
+        {"m" + std::to_string(i) + ".txt", false, nvtest::wordySample(3000, i), 0, 0644});
+  const std::string good = nv::lzh::encodeArchive(members);
+  const std::string eleven = nv::lzh::encodeArchive({members.begin(), members.begin() + 10});
+  const size_t header11 = eleven.size() - 1;  // where the 11th member's header starts
+  std::string flipped = good, badCrc = good;
+  flipped[header11 + 33] ^= 0x04;    // inside the stored name
+  badCrc[good.size() - 20] ^= 0x01;  // inside the last member's data
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int code;
   };
-  EXPECT_EQ(extract("this is not an archive at all"), 0x801B);
-  std::string flipped = good;
-  flipped[flipped.size() / 2] ^= 0x55;
-  EXPECT_NE(extract(flipped), 0);
-  EXPECT_FALSE(nv::fileExists(dir.file("out/w.txt")));  // no half-written member left behind
-  EXPECT_NE(extract(good.substr(0, good.size() / 2)), 0);
+  const Case cases[] = {
+      {"not an archive", "this is not an archive at all", 0x801B},
+      {"a bit flipped in the 11th header", flipped, 0x8016},
+      {"cut inside the 11th header", good.substr(0, header11 + 12), 0x8042},
+      {"cut inside the last member's data", good.substr(0, good.size() - 40), 0x802D},
+      {"no end mark", good.substr(0, good.size() - 1), 0x8045},
+      {"CRC error in the last member", badCrc, 0x800C},
+  };
+  put(dir.file("out/keep.txt"), "mine");
+  for (const Case& c : cases) {
+    put(dir.file("d.lzh"), c.bytes);
+    nv::lzh::ArchiverResult r =
+        nv::lzh::runArchiverCommand("x \"" + dir.file("d.lzh") + "\" \"" + dir.file("out") + "\"");
+    EXPECT_EQ(r.code, c.code) << c.what;
+    EXPECT_FALSE(nv::fileExists(dir.file("out/m0.txt"))) << c.what;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(nv::toFsPath(dir.file("out"))), {}),
+              1)
+        << c.what;
+  }
   EXPECT_EQ(
       nv::lzh::runArchiverCommand("x \"" + dir.file("missing.lzh") + "\" \"" + dir.path() + "\"")
           .code,
       0x8018);
+}
+
+// Archives of other archivers: level 0 and 1 headers, folders written with "\" (also as the
+// second byte of 表), leading separators, and every method liblhasa decodes.
+TEST(LzhArchive, ArchivesOfOtherArchiversOpen) {
+  using nvtest::handMember;
+  TempDir dir;
+  const std::string hyo = nv::sj("表");  // 95 5C
+  const std::string a1000(1000, 'a');
+  std::string archive = handMember(0, "\\top.txt", "top", "top") +
+                        handMember(0, "/dir\\sub.txt", "sub", "sub") +
+                        handMember(0, hyo + "\\" + hyo + ".txt", "hyo", "hyo") +
+                        handMember(1, "lvl1.txt", "one", "one", "-lh0-",
+                                   "\xFF"
+                                   "ext\xFF");
+  for (const char* method : {"-lh5-", "-lh6-", "-lh7-", "-lhx-"})
+    archive +=
+        handMember(0, std::string(method + 1, 3) + ".txt",
+                   nvtest::singleSymbolBlock(1000, 'a', method[3] == '5' ? 4 : 5), a1000, method);
+  put(dir.file("other.lzh"), archive + '\0');
+  nv::lzh::ArchiverResult r = nv::lzh::runArchiverCommand("x \"" + dir.file("other.lzh") + "\" \"" +
+                                                          dir.file("out") + "\"");
+  ASSERT_EQ(r.code, 0);
+  EXPECT_EQ(readBytes(dir.file("out/top.txt")), "top");
+  EXPECT_EQ(readBytes(dir.file("out/dir/sub.txt")), "sub");
+  EXPECT_EQ(readBytes(dir.file("out") + "/" + hyo + "/" + hyo + ".txt"), "hyo");
+  EXPECT_EQ(readBytes(dir.file("out/ext/lvl1.txt")), "one");
+  for (const char* name : {"lh5.txt", "lh6.txt", "lh7.txt", "lhx.txt"})
+    EXPECT_EQ(readBytes(dir.file("out/") + name), a1000) << name;
+
+  put(dir.file("lh9.lzh"), handMember(0, "x.txt", "zz", "zz", "-lh9-") + '\0');
+  EXPECT_EQ(
+      nv::lzh::runArchiverCommand("x \"" + dir.file("lh9.lzh") + "\" \"" + dir.file("o9") + "\"")
+          .code,
+      0x8009);
 }
 }  // namespace

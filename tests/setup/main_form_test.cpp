@@ -19,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
+#include "platform/text.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
@@ -61,9 +62,11 @@ class SetupWindow : public ::testing::Test {
     app();
     home = dir.file("home");
     put(home + "/Desktop/.keep", "");
+    // Every folder the installer touches lies in the scratch home.
     qputenv("HOME", QByteArray(home.c_str()));
-    qunsetenv("XDG_CONFIG_HOME");
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_CONFIG_HOME", QByteArray((home + "/.config").c_str()));
+    qputenv("XDG_DATA_HOME", QByteArray((home + "/.local/share").c_str()));
+    qputenv("XDG_CACHE_HOME", QByteArray((home + "/.cache").c_str()));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nv::toQ(home + "/.config"));
     program = dir.file("prog");
     put(program + "/nvsetup", "x");
@@ -145,6 +148,97 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   EXPECT_TRUE(form.E_Haihu->text() == nv::toQ(archive));
 }
 
+TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
+  std::string archive = home + "/Desktop/NVA.lzh";
+  put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}}));
+  put(home + "/keep.txt", "mine");
+  nv::TMainForm form;
+  ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+  form.E_Haihu->setText(nv::toQ(archive));
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox("インストールする場所が空です。フォルダーを入力してください。",
+                     "インストールできません", nv::Icon::Stop);
+    prompt.expectBox(home +
+                         "/\nはホームフォルダーかそれを含むフォルダーなので、インストールできませ"
+                         "ん。",
+                     "インストールできません", nv::Icon::Stop);
+    form.E_BaseFolder->clear();
+    form.B_Install->click();
+    form.E_BaseFolder->setText(nv::toQ(home));
+    form.B_Install->click();
+  }
+  EXPECT_FALSE(nv::fileExists(home + "/NV"));
+
+  // A stored home folder holding an NV is refused by uninstall, with the reason.
+  put(home + "/NV", "x");
+  QSettings(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"))
+      .setValue(QStringLiteral("InstallDir"), nv::toQ(home + "/"));
+  form.refresh();
+  ASSERT_FALSE(form.B_Uninstall->isHidden());
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox(home +
+                         "/\nはホームフォルダーかそれを含むフォルダーなので、アンインストールでき"
+                         "ません。\n何も削除していません。",
+                     "アンインストールできません", nv::Icon::Stop);
+    form.B_Uninstall->click();
+  }
+  EXPECT_FALSE(form.jobRunning());
+  EXPECT_TRUE(nv::fileExists(home + "/keep.txt"));
+  EXPECT_TRUE(nv::fileExists(home + "/NV"));
+}
+
+// The program path as a desktop reads it back from an Exec= value: the entry file's string
+// escapes, then one quoted argument with its backslash escapes, "%%" a literal "%".
+std::string execProgram(const std::string& entry) {
+  const size_t at = entry.find("\nExec=");
+  if (at == std::string::npos) return {};
+  const std::string value = entry.substr(at + 6, entry.find('\n', at + 1) - at - 6);
+  std::string s;
+  for (size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\' || i + 1 == value.size()) {
+      s += value[i];
+      continue;
+    }
+    const char e = value[++i];
+    s += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e == 's' ? ' ' : e;
+  }
+  if (s.empty() || s[0] != '"') return {};
+  std::string program;
+  for (size_t i = 1; i < s.size(); ++i) {
+    if (s[i] == '"') return program;
+    if (s[i] == '\\' && i + 1 < s.size())
+      ++i;
+    else if (s[i] == '%' && i + 1 < s.size() && s[i + 1] == '%')
+      ++i;
+    program += s[i];
+  }
+  return {};  // unclosed quote
+}
+
+TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
+  const bool validate = nvtest::runShell("command -v desktop-file-validate >/dev/null") == 0;
+  for (const char* name :
+       {"back\\slash", "per%cent%f", "quo\"te", "dol$lar`tick`", "sp ace", "line\nbreak\ttab"}) {
+    const std::string program = home + "/" + name + "/NV";
+    put(program, "#!/bin/sh\n");
+    nv::makeDesktopShortcut(program);
+    nv::addAssociation(program);
+    for (const std::string& entry :
+         {home + "/Desktop/NV.desktop", home + "/.local/share/applications/NuveltaFile.desktop"}) {
+      const std::string text = nvtest::readBytes(entry);
+      EXPECT_EQ(execProgram(text), program) << text;
+      std::string out;
+      if (validate) {
+        EXPECT_EQ(nvtest::runShell("desktop-file-validate '" + entry + "' 2>&1", &out), 0)
+            << name << ": " << out;
+      }
+    }
+  }
+  nv::removeAssociation();
+}
+
 TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
   put(home + "/Desktop/NVA20060401_0830.run", "x");
   nv::TMainForm form;
@@ -171,7 +265,9 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
 
   put(program + "/nvsetup", "no version here");
   nvtest::ScriptedPrompt prompt;
-  prompt.expectBox("GetFileVersionInfoSize == 0", "", nv::Icon::None);
+  prompt.expectBox(
+      "プログラムのバージョンを読み取れませんでした。\n" + nv::cp932ToUtf8(program) + "/nvsetup",
+      "", nv::Icon::None);
   nv::TAboutBox without;
 }
 

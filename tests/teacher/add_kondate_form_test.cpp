@@ -197,7 +197,7 @@ TEST(AddKondateForm, AnAddedDishLoadsBackAndIsDeletedWithoutAsking) {
   EXPECT_EQ(w.similar().mode(), nv::SimilarDishes::Mode::AddedDishes);  // no name search
   EXPECT_EQ(f.cell(1, 0), "かぼちゃ");
   EXPECT_EQ(f.cell(2, 1), "10");
-  EXPECT_EQ(nv::fromQ(w.ComboBox1->currentText()), sj("主菜"));  // left alone
+  EXPECT_EQ(nv::fromQ(w.ComboBox1->currentText()), sj("汁物"));  // the dish's own
   EXPECT_TRUE(w.RegistBtn->isEnabled());
 
   w.DeleteBtn->click();
@@ -211,6 +211,44 @@ TEST(AddKondateForm, AnAddedDishLoadsBackAndIsDeletedWithoutAsking) {
   EXPECT_EQ(w.similar().mode(), nv::SimilarDishes::Mode::NameSearch);
   f.selectEntry("からあげ");
   EXPECT_FALSE(w.DeleteBtn->isEnabled());
+}
+
+TEST(AddKondateForm, EditingAnAddedDishReplacesItAndANewDishStartsEmpty) {
+  AddFixture f;
+  nv::TAddKondateForm& w = *f.form;
+  w.ShowAddKondateDataBtn->click();
+  f.selectEntry("かぼちゃスープ");
+  f.setWeight(1, "70");
+  {
+    // Its category came with it: registering replaces the dish instead of copying it into
+    // the category the box happened to show.
+    nvtest::ScriptedPrompt p;
+    p.expectBox(
+        "<かぼちゃスープ>は追加済みの献立です。\n\n 処理を続行すると、以前のデータが消えます。"
+        "\n\n 　　続行してもよいなら「はい」を\n\n 　　以前のデータの残す場合は「いいえ」を\n\n "
+        "クリックして下さい。",
+        "修正の確認", Icon::Question, nv::Buttons::YesNo, nv::Answer::Yes);
+    w.RegistBtn->click();
+  }
+  EXPECT_TRUE(f.dishes.findOrder(sj("主菜"))->added.empty());
+  ASSERT_EQ(f.dishes.findOrder(sj("汁物"))->added.size(), 1u);
+  EXPECT_DOUBLE_EQ(f.dishes.findOrder(sj("汁物"))->added[0].standardWeight, 80);
+
+  w.NewKondateBtn->click();
+  EXPECT_TRUE(w.Edit1->text().isEmpty());
+  EXPECT_EQ(w.StringGridEx1->rowCount(), 1);
+  EXPECT_EQ(f.cell(1, 0), "");
+  EXPECT_FALSE(w.RegistBtn->isEnabled());
+  EXPECT_FALSE(w.DeleteBtn->isEnabled());
+
+  // The boxes take no more than a stored name holds (47 bytes), cut between characters.
+  QString kana25;
+  for (int i = 0; i < 25; ++i) kana25 += QString::fromUtf8("か");
+  w.Edit1->insert(kana25);
+  EXPECT_EQ(w.Edit1->text(), kana25.left(23));
+  w.ComboBox1->lineEdit()->clear();
+  w.ComboBox1->lineEdit()->insert(QStringLiteral("a") + kana25);
+  EXPECT_EQ(w.ComboBox1->currentText(), QStringLiteral("a") + kana25.left(23));
 }
 
 TEST(AddKondateForm, TitleClicksSortTheSimilarListAndTheThirdRestoresIt) {
@@ -230,11 +268,11 @@ TEST(AddKondateForm, TitleClicksSortTheSimilarListAndTheThirdRestoresIt) {
 TEST(AddKondateForm, RunsOverTheMainWindowAndTellsWhetherDishesChanged) {
   AddFixture f;
   QWidget main;
-  main.setGeometry(40, 50, 900, 640);
+  main.setGeometry(40, 50, 700, 500);
   nvtest::whenModal([](QWidget* w) {
     auto* form = qobject_cast<nv::TAddKondateForm*>(w);
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->geometry().size(), QSize(900, 640));
+    EXPECT_EQ(form->geometry(), QRect(40, 50, 700, 500));
     form->CancelBtn->click();
   });
   EXPECT_FALSE(nv::runAddKondateForm(&main, f.foods, f.dishes));
@@ -254,4 +292,11 @@ TEST(AddKondateForm, Screenshot) {
   w.ListView3->setCurrentItem(w.ListView3->topLevelItem(2));
   QApplication::processEvents();
   EXPECT_TRUE(w.grab().save(QDir(dir).filePath(QStringLiteral("add_kondate_form.png"))));
+  // Over the main window at the three screen sizes schools have.
+  for (const QSize size : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+    w.resize(size);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(
+        QStringLiteral("add_kondate_form_%1x%2.png").arg(size.width()).arg(size.height()))));
+  }
 }

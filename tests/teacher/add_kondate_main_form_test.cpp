@@ -9,11 +9,13 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "../planner/main_form_fixture.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/qt/qtext.h"
+#include "scripted_dialogs.h"
 #include "scripted_prompt.h"
 #include "teacher/add_kondate_form.h"
 
@@ -73,4 +75,56 @@ TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
   nvtest::whenModal(registerInNewCategory);
   f.AddKondateDataAction->trigger();
   EXPECT_TRUE(f.kondateData().modified());  // still to be saved
+
+  // The room is back by the time the program ends: the dish is written then, unasked.
+  ASSERT_TRUE(std::filesystem::create_directory(nv::toFsPath(dir.file("nofolder"))));
+  EXPECT_TRUE(f.close());
+  EXPECT_FALSE(f.kondateData().modified());
+  nv::TKondateData back;
+  ASSERT_TRUE(back.readAddFile(missing));
+  EXPECT_NE(back.numberOf(sj("おにぎり"), sj("しおむすび")), 0);
+}
+
+TEST_F(MainFormTest, AddedDishesThatStillCannotBeWrittenAreNotLostAtExit) {
+  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
+  f.startUp();
+  const std::string missing = dir.file("nofolder/NV_ADD.nv");
+  nv::Ini ini(dir.file("NV.ini"));
+  ini.writeString("Data", "AddKondateFileName", missing);
+  f.readSettings(ini);
+  const std::string ask =
+      "追加した献立が保存されていません。\n\n「はい」：別のファイルに保存します\n"
+      "「いいえ」：保存しないで終了します（追加した献立は失われます）\n「キャンセル」：終了しませ"
+      "ん";
+  nvtest::ScriptedPrompt p;
+  p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
+  p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
+  nvtest::whenModal(registerInNewCategory);
+  f.AddKondateDataAction->trigger();
+
+  // Cancel: the program stays.
+  p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
+  p.expectBox(ask, "追加した献立を保存しますか？", nv::Icon::Warning, nv::Buttons::YesNoCancel,
+              nv::Answer::Cancel);
+  EXPECT_FALSE(f.close());
+  EXPECT_TRUE(f.kondateData().modified());
+
+  // Elsewhere: the data file is refused, another file takes the dishes and is read next time.
+  nvtest::ScriptedDialogs dialogs;
+  const std::string elsewhere = dir.file("保存先.nv");
+  dialogs.expectSave(nv::cp932ToUtf8(dir.file("NV.nv"))).expectSave(nv::cp932ToUtf8(elsewhere));
+  p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
+  p.expectBox(ask, "追加した献立を保存しますか？", nv::Icon::Warning, nv::Buttons::YesNoCancel,
+              nv::Answer::Yes);
+  p.expectBox(nv::cp932ToUtf8(dir.file("NV.nv")),
+              "データファイル（NV.nv）は追加献立ファイルにできません", nv::Icon::Stop);
+  p.expectBox(ask, "追加した献立を保存しますか？", nv::Icon::Warning, nv::Buttons::YesNoCancel,
+              nv::Answer::Yes);
+  const std::string data = nvtest::readBytes(dir.file("NV.nv"));
+  EXPECT_TRUE(f.close());
+  EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), data);
+  nv::TKondateData back;
+  ASSERT_TRUE(back.readAddFile(elsewhere));
+  EXPECT_NE(back.numberOf(sj("おにぎり"), sj("しおむすび")), 0);
+  EXPECT_EQ(nv::Ini(dir.file("NV.ini")).readString("Data", "AddKondateFileName", ""), elsewhere);
 }

@@ -87,18 +87,27 @@ TEST(BentouDetailsForm, PictureCheckListsAndRename) {
   EXPECT_TRUE(d.ListBox2->findItems(QString::fromUtf8("おにぎり"), Qt::MatchExactly).empty());
 }
 
-TEST(BentouDetailsForm, ThePreviewHandsBackWhereItWasMovedAndSized) {
+TEST(BentouDetailsForm, ThePreviewShowsTheKitchensScaleAndHandsBackDesignNumbers) {
   BuilderFixture f;
   nv::TBentouDetailsForm& d = *f.form;
   nv::ApplianceLayout pot = d.layoutOf(nv::LayoutSection::Pot);
   pot.iLeft = 100, pot.iTop = 50, pot.iRight = 200, pot.iBottom = 100;
   pot.raLeft = 20, pot.raTop = 10, pot.raRight = 180, pot.raBottom = 90;
   d.setLayout(nv::LayoutSection::Pot, pot);
+  // 1366 wide: a scale whose pixels do not divide back evenly. Left alone, nothing changes.
+  d.setPreviewScale(1366 / 1024.0, QPoint(0, 0));
+  nvtest::whenModal([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+  d.showAppliance(nv::LayoutSection::Pot);
+  EXPECT_EQ(d.layoutOf(nv::LayoutSection::Pot), pot);
+
+  // 1920 wide on a screen right of another: where and as large as the kitchen draws it.
+  d.setPreviewScale(1.875, QPoint(1024, 0));
   nvtest::whenModal([](QWidget* w) {
     auto* preview = qobject_cast<nv::TReizoukoForm*>(w);
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->geometry(), QRect(100, 50, 200, 100));
-    preview->setGeometry(130, 70, 400, 200);  // twice the size
+    EXPECT_EQ(preview->geometry(), QRect(1024 + 187, 93, 375, 187));
+    EXPECT_TRUE(preview->windowTitle().contains(QString::fromUtf8("（表示倍率 1.88）")));
+    preview->setGeometry(1024 + 244, 131, 750, 375);  // to (130, 70), twice the size
     preview->accept();
   });
   d.showAppliance(nv::LayoutSection::Pot);
@@ -123,6 +132,7 @@ TEST(BentouDetailsForm, ShapedPreviewFollowsItsSizeAndTheToolWindowNamesEveryAre
   nv::TDaidokoro kitchen;
   ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
   nv::TBentouDetailsForm d(f.settings, f.dir.file("NV.ini"), &kitchen);
+  d.setPreviewScale(1, QPoint(0, 0));
   const nv::ApplianceLayout fridge = d.layoutOf(nv::LayoutSection::Refrigerator);
   const nv::ApplianceLayout door = d.layoutOf(nv::LayoutSection::Door);
 
@@ -171,6 +181,23 @@ TEST(BentouDetailsForm, CancelLeavesNvIniAloneAndOkWritesTheLayouts) {
                            "raTop=78\r\nraRight=417\r\nraBottom=326\r\nMaxCol=7\r\nMaxRaw=2\r\n"
                            "data=526,1,506,422,60,78,417,326,7,2\r\n";
   EXPECT_NE(nvtest::readBytes(f.dir.file("NV.ini")).find(oven), std::string::npos);
+
+  // Resetting the positions shows the built-in layouts; CANCEL keeps what NV.ini holds.
+  const std::string stored = nvtest::readBytes(f.dir.file("NV.ini"));
+  const nv::ApplianceLayout builtIn = nv::defaultLayout(nv::LayoutSection::Oven);
+  {
+    nv::TBentouDetailsForm reset(f.settings, f.dir.file("NV.ini"), nullptr);
+    reset.Btn_InitialBuhinPosition->click();
+    EXPECT_EQ(reset.layoutOf(nv::LayoutSection::Oven), builtIn);
+    EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.ini")), stored);
+    reset.CancelBtn->click();
+  }
+  EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.ini")), stored);
+  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven).maxCol, 7);
+  nv::TBentouDetailsForm reset(f.settings, f.dir.file("NV.ini"), nullptr);
+  reset.Btn_InitialBuhinPosition->click();
+  reset.OkBtn->click();
+  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven), builtIn);
 }
 
 TEST(BentouDetailsForm, Screenshots) {

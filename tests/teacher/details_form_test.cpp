@@ -5,16 +5,19 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTreeWidget>
 
 #include "../planner/planner_test_app.h"
+#include "core/kondate_data.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
@@ -148,6 +151,80 @@ TEST(DetailsForm, ChoosersAskWithTheirTitlesAndMarkWhatChanged) {
   EXPECT_EQ(d.result().settings.bmpFolder, "/school/pics/");
 }
 
+TEST(DetailsForm, TheAddedDishFileIsNeverTheDataFileOrAnotherKindOfFile) {
+  FormFixture f;
+  nv::TDetailsForm& d = *f.form;
+  nvtest::writeBytes(f.dir.file("NV.nv"), "Nuvelta Food Data");  // the data file
+  nvtest::writeBytes(f.dir.file("memo.nv"), "not dish data");
+  nvtest::ScriptedDialogs dialogs;
+  dialogs.expectOpen(nv::cp932ToUtf8(f.dir.file("NV.nv")))
+      .expectOpen(nv::cp932ToUtf8(f.dir.file("memo.nv")))
+      .expectOpen(nv::cp932ToUtf8(f.dir.file("新しい.nv")));
+  {
+    nvtest::ScriptedPrompt p;
+    p.expectBox(nv::cp932ToUtf8(f.dir.file("NV.nv")),
+                "データファイル（NV.nv）は追加献立ファイルにできません", nv::Icon::Stop);
+    p.expectBox(nv::cp932ToUtf8(f.dir.file("memo.nv")),
+                "追加献立のデータではないファイルは追加献立ファイルにできません", nv::Icon::Stop);
+    d.SetAddKondateFileNameBtn->click();
+    d.SetAddKondateFileNameBtn->click();
+  }
+  EXPECT_EQ(nv::fromQ(d.AddKondateFileName->text()), f.dir.file("NV_ADD.nv"));
+  EXPECT_FALSE(d.result().addFileChanged);
+  EXPECT_FALSE(d.OkBtn->isEnabled());
+  // A file still to be made is a fine choice: the chooser must let it be named.
+  d.SetAddKondateFileNameBtn->click();
+  EXPECT_FALSE(dialogs.calls()[2].request.mustExist);
+  EXPECT_EQ(nv::fromQ(d.AddKondateFileName->text()), f.dir.file("新しい.nv"));
+  EXPECT_TRUE(d.result().addFileChanged);
+
+  // Named by hand in NV.ini all the same, the data file is not written over.
+  nv::TKondateData dishes;
+  nvtest::ScriptedPrompt p;
+  dishes.findOrAppendOrder(sj("ごはん")).added.push_back(nv::TKondate::make(100001, sj("x")));
+  dishes.setModified(true);
+  p.expectBox(nv::cp932ToUtf8(f.dir.file("NV.nv")) +
+                  "\n\nこのファイルは追加献立のデータではないため、上書きしません。",
+              "追加献立ファイルに書き込めません", nv::Icon::Stop);
+  EXPECT_FALSE(dishes.writeAddFile(f.dir.file("NV.nv")));
+  EXPECT_EQ(nvtest::readBytes(f.dir.file("NV.nv")), "Nuvelta Food Data");
+  EXPECT_TRUE(dishes.modified());
+}
+
+TEST(DetailsForm, AnInstalledProgramConvertsIntoTheUsersDataFolderAndSaysSo) {
+  FormFixture f;
+  nvtest::TempDir program, dataHome;
+  const std::string previous = nv::programFolder();
+  nv::setProgramFolder(program.path());
+  nvtest::writeBytes(program.file("packaged"), "x\n");
+  const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataHome.path()));
+  nv::DetailsSettings s = sample(f.dir);
+  s.dataBaseFileName = program.file("NV.nv");
+  nv::TDetailsForm d(s);
+  d.show();
+  d.FoodDataFile->setText(QStringLiteral(NV_TEST_DATA_DIR "/foods.csv"));
+  nvtest::writeBytes(f.dir.file("dishes.csv"), nvtest::readBytes(NV_TEST_DATA_DIR "/dishes.csv"));
+  d.KondateDataFile->setText(nv::toQ(f.dir.file("dishes.csv")));
+  const std::string converted = dataHome.path() + "/Nuvelta/NV.nv";
+  {
+    nvtest::ScriptedPrompt p;
+    p.expectBox(nv::cp932ToUtf8(converted), "変換したデータファイルは次の場所に保存しました",
+                nv::Icon::Information);
+    d.TransBtn->click();
+  }
+  EXPECT_TRUE(nv::fileExists(converted));
+  EXPECT_FALSE(nv::fileExists(program.file("NV.nv")));
+  EXPECT_EQ(nv::fromQ(d.FileName->text()), converted);
+  EXPECT_EQ(d.result().settings.dataBaseFileName, converted);
+  EXPECT_TRUE(d.result().fileNameChanged);
+  if (oldData.isNull())
+    qunsetenv("XDG_DATA_HOME");
+  else
+    qputenv("XDG_DATA_HOME", oldData);
+  nv::setProgramFolder(previous);
+}
+
 TEST(DetailsForm, ConversionAndCheck) {
   FormFixture f;
   nv::TDetailsForm& d = *f.form;
@@ -225,6 +302,15 @@ TEST(DetailsForm, PlacementIsKeptWithThePage) {
   p.page = 9;  // a page that does not exist opens the first
   nv::placeDetailsForm(d, p);
   EXPECT_EQ(d.PageControl1->currentIndex(), 0);
+
+  // Stored on a larger screen: placed on this one whole, OK and CANCEL within reach.
+  p.left = 1300, p.top = 700, p.width = 666, p.height = 484;
+  nv::placeDetailsForm(d, p);
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(d.geometry())) << d.geometry().x() << "," << d.geometry().y();
+  p.left = -2000, p.width = 4000;
+  nv::placeDetailsForm(d, p);
+  EXPECT_TRUE(screen.contains(d.geometry()));
 }
 
 TEST(DetailsForm, Screenshots) {

@@ -18,17 +18,43 @@ TEST(GridPages, ColumnsBreakAcrossAndRowsDownWithTheHeaderOnEveryPage) {
   EXPECT_EQ(nv::gridPages({1500, 10}, 3, 16, 1000, 900).size(), 2u);
   EXPECT_EQ(nv::gridPages({10}, 1, 16, 1000, 900).size(), 1u);
   EXPECT_TRUE(nv::gridPages({}, 5, 16, 1000, 900).empty());
+
+  // Continuation bands open with the repeated columns (row number and name here)...
+  const auto repeated = nv::gridPages({50, 300, 400, 400, 300}, 10, 16, 1000, 900, 1, 2);
+  ASSERT_EQ(repeated.size(), 3u);
+  EXPECT_EQ(repeated[0], (nv::GridPage{1, 10, 0, 3, 0}));
+  EXPECT_EQ(repeated[1], (nv::GridPage{1, 10, 3, 4, 2}));
+  EXPECT_EQ(repeated[2], (nv::GridPage{1, 10, 4, 5, 2}));
+  // ...unless they would leave no room for the next column.
+  EXPECT_EQ(nv::gridPages({900, 200}, 2, 16, 1000, 900, 1, 1)[1], (nv::GridPage{1, 2, 1, 2, 0}));
 }
 
-TEST(GridPrinter, RendersPageByPageAndTellsWhetherThePageExists) {
+TEST(GridPrinter, FitsTheWidthThenBandsAndRendersPageByPage) {
   nvtest::widgetsApp();
   std::vector<std::vector<QString>> cells;
   for (int r = 0; r < 120; ++r) cells.push_back({QString::number(r), QStringLiteral("x")});
   nv::TStrGridPrinter printer;
-  printer.setGrid(cells, {600, 600}, 16, QFont());
   QImage image(1000, 900, QImage::Format_RGB32);
-  // Two column bands, 55 body rows a page: three row bands.
-  EXPECT_EQ(printer.pageCount(image.size()), 6);
+  // 1200 pixels across shrink to the page's 1000 (letters 10 of 12 pixels): one band, and
+  // the smaller rows put 66 body rows on a page.
+  printer.setGrid(cells, {600, 600}, 16, QFont());
+  EXPECT_DOUBLE_EQ(printer.fitFor(image.size()).scale, nv::TStrGridPrinter::kMinFit);
+  EXPECT_EQ(printer.pageCount(image.size()), 2);
+  // A landscape page is wider than 1000 pixels of the grid: 1150 fit unshrunk.
+  printer.setGrid(cells, {600, 550}, 16, QFont());
+  EXPECT_DOUBLE_EQ(printer.fitFor(QSize(1300, 900)).scale, 1.0);
+  EXPECT_EQ(printer.pages(QSize(1300, 900))[0].endCol, 2);
+
+  // Past the smallest letters: bands of 1200 pixels, the first column opening each.
+  for (auto& row : cells) row.insert(row.end(), {QStringLiteral("y"), QStringLiteral("z")});
+  printer.setGrid(cells, {100, 600, 600, 600}, 16, QFont());
+  printer.setRepeatedColumns(1);
+  const auto pages = printer.pages(image.size());
+  ASSERT_EQ(pages.size(), 6u);  // three column bands, two row bands
+  EXPECT_EQ(pages[0], (nv::GridPage{1, 67, 0, 2, 0}));
+  EXPECT_EQ(pages[1], (nv::GridPage{1, 67, 2, 3, 1}));
+  EXPECT_EQ(pages[2], (nv::GridPage{1, 67, 3, 4, 1}));
+
   EXPECT_FALSE(printer.previousPage(image));
   EXPECT_TRUE(printer.firstPage(image));
   EXPECT_EQ(image.pixel(1, 1), QColor(224, 224, 224).rgb());  // the header's shading

@@ -58,3 +58,28 @@ TEST(QtDialogs, SaveReturnsTheChosenPathAsCp932) {
   ASSERT_TRUE(dialogs.saveFile(r, path));
   EXPECT_EQ(path, dir.path() + "/" + sj("はなこ.nvu"));
 }
+
+TEST(QtDialogs, OpenTakesTheFolderPresetDefaultWhenTheFileNeedNotExist) {
+  nvtest::widgetsApp();
+  nvtest::TempDir dir;  // an empty folder: nothing to pick but the preset name
+  nv::FileRequest r;
+  r.filter = sj("画像ファイル(*.bmp)|*.bmp");
+  r.initialDir = dir.path();
+  r.fileName = "default";
+  r.mustExist = false;
+  QTimer::singleShot(0, [] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    // A refusal would come as a message of its own: closed, and the chooser given up.
+    QTimer::singleShot(100, [] {
+      QWidget* top = QApplication::activeModalWidget();
+      if (top && !qobject_cast<QFileDialog*>(top)) top->close();
+    });
+    static_cast<QDialog*>(d)->accept();
+    if (d->isVisible()) static_cast<QDialog*>(d)->reject();
+  });
+  nv::QtDialogs dialogs;
+  std::string path;
+  ASSERT_TRUE(dialogs.openFile(r, path));
+  EXPECT_EQ(path, dir.path() + "/default");
+}

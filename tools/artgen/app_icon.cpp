@@ -1,11 +1,11 @@
-// The program's icon: the start screen's menu motif (a day's nutrient bars reaching the red
-// 100 % line above a bowl of rice) on a warm rounded tile. Drawn with vectors only, so the
-// same function paints every bitmap size and the scalable SVG.
+// The program's icons for the desktop theme: every bitmap size and the scalable SVG, painted
+// by the same function that draws the running program's fallback icon.
 #include <QDir>
 #include <QSvgGenerator>
 
 #include "art.h"
 #include "artgen.h"
+#include "platform/qt/app_identity.h"
 
 namespace art {
 
@@ -13,68 +13,6 @@ namespace {
 // Pixel sizes of the hicolor theme's bitmap folders.
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 }  // namespace
-
-void paintAppIcon(QPainter& p, const QRectF& r) {
-  p.save();
-  p.translate(r.topLeft());
-  p.scale(r.width() / 256.0, r.height() / 256.0);
-  const bool small = r.width() < 40;  // below this only the bars and the line stay legible
-  const double line = small ? 14 : 6;
-
-  // Tile.
-  QPainterPath tile;
-  tile.addRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
-  QLinearGradient g(0, 8, 0, 248);
-  g.setColorAt(0, QColor(255, 246, 220));
-  g.setColorAt(1, QColor(255, 226, 186));
-  p.setPen(QPen(QColor(214, 150, 96), line));
-  p.setBrush(g);
-  p.drawPath(tile);
-
-  // Bars of four nutrients, the tallest reaching past the 100 % line.
-  const QColor bars[] = {QColor(236, 96, 86), QColor(246, 190, 50), QColor(96, 176, 90),
-                         QColor(90, 160, 220)};
-  const double heights[] = {92, 126, 78, 112};
-  const double base = small ? 212 : 150;
-  const double scaleY = small ? 1.3 : 1.0;
-  for (int i = 0; i < 4; ++i) {
-    QPainterPath bar;
-    const double h = heights[i] * scaleY;
-    bar.addRoundedRect(QRectF(40 + i * 46, base - h, 34, h), 6, 6);
-    p.setPen(QPen(kInk, small ? 10 : 5));
-    p.setBrush(bars[i]);
-    p.drawPath(bar);
-  }
-  p.setPen(QPen(QColor(220, 40, 40), small ? 14 : 7, Qt::SolidLine, Qt::RoundCap));
-  const double hundred = base - 104 * scaleY;
-  if (small) {
-    p.drawLine(QPointF(28, hundred), QPointF(228, hundred));
-  } else {
-    // Dashes as separate strokes: an SVG renderer draws them exactly alike.
-    for (double x = 28; x < 228; x += 26) p.drawLine(QPointF(x, hundred), QPointF(x + 14, hundred));
-  }
-
-  if (!small) {
-    // A bowl of rice on the tray below.
-    p.setPen(QPen(kInk, 5));
-    p.setBrush(QColor(236, 186, 130));
-    p.drawRoundedRect(QRectF(28, 164, 200, 68), 16, 16);
-    QPainterPath rice;
-    rice.moveTo(76, 200);
-    rice.cubicTo(76, 160, 180, 160, 180, 200);
-    rice.closeSubpath();
-    p.setBrush(QColor(255, 255, 250));
-    p.drawPath(rice);
-    QPainterPath bowl;
-    bowl.moveTo(68, 198);
-    bowl.lineTo(188, 198);
-    bowl.cubicTo(184, 232, 72, 232, 68, 198);
-    bowl.closeSubpath();
-    p.setBrush(QColor(214, 80, 70));
-    p.drawPath(bowl);
-  }
-  p.restore();
-}
 
 bool writeAppIcons(const QString& folder, const QString& name) {
   bool ok = true;
@@ -85,7 +23,7 @@ bool writeAppIcons(const QString& folder, const QString& name) {
     img.fill(Qt::transparent);
     QPainter p(&img);
     prepare(p);
-    paintAppIcon(p, QRectF(0, 0, size, size));
+    nv::paintAppIcon(p, QRectF(0, 0, size, size));
     p.end();
     ok = img.save(dir + u'/' + name + u".png"_s, "PNG") && ok;
   }
@@ -99,7 +37,7 @@ bool writeAppIcons(const QString& folder, const QString& name) {
   QPainter p;
   if (!p.begin(&svg)) return false;
   prepare(p);
-  paintAppIcon(p, QRectF(0, 0, 256, 256));
+  nv::paintAppIcon(p, QRectF(0, 0, 256, 256));
   return p.end() && ok;
 }
 

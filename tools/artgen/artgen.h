@@ -61,9 +61,8 @@ constexpr int kToolIconSize = 48;
 QStringList toolIconNames();
 QImage paintToolIcon(const QString& name, int size);
 
-// The program's icon in a square, and every theme size of it (hicolor/NxN/apps/name.png and
+// Every theme size of the program's icon (hicolor/NxN/apps/name.png and
 // hicolor/scalable/apps/name.svg) under folder.
-void paintAppIcon(QPainter& p, const QRectF& r);
 bool writeAppIcons(const QString& folder, const QString& name);
 
 }  // namespace art

@@ -4,6 +4,7 @@
 
 #include "art.h"
 #include "artgen.h"
+#include "bento/model/recipe_frame.h"
 
 namespace art {
 
@@ -32,6 +33,8 @@ void smallCarrot(QPainter& p, QPointF c, double s, double angle) {
   for (int i = -1; i <= 1; ++i) p.drawLine(QPointF(-s, 0), QPointF(-s * 1.5, i * s * 0.3));
   p.restore();
 }
+
+QRectF frameRect(const nv::KRect& r) { return QRectF(r.left, r.top, r.width(), r.height()); }
 
 }  // namespace
 
@@ -80,20 +83,24 @@ QImage paintRecipeBook() {
 }
 
 QImage paintRecipePage() {
-  QImage img = solid(640, 486, QColor(236, 246, 226));
+  // Every panel is one of the frame's rectangles, which the page lays its parts out in.
+  using F = nv::RecipeFrame;
+  QImage img = solid(F::kWidth, F::kHeight, QColor(236, 246, 226));
   QPainter p(&img);
   prepare(p);
-  roundRect(p, QRectF(10, 10, 620, 466), 18, QColor(254, 250, 238), 3);
-  // Soft panels: picture and ingredients on the left, steps on the right.
-  roundRect(p, QRectF(44, 44, 234, 226), 14, QColor(252, 238, 214), 1.6);
-  roundRect(p, QRectF(274, 20, 346, 446), 14, QColor(255, 252, 244), 1.6);
-  p.setPen(QPen(QColor(236, 226, 206), 1.2));
-  for (double y = 60; y < 456; y += 28) p.drawLine(QPointF(290, y), QPointF(606, y));
-  // Checked border along the bottom, like a kitchen cloth.
+  roundRect(p, frameRect(F::paper), 18, QColor(254, 250, 238), 3);
+  // Left page: a ribbon for the title, the picture's panel, a card for the ingredients.
+  roundRect(p, frameRect(F::titleBand).adjusted(6, 2, -6, -2), 12, QColor(255, 226, 196), 1.4);
+  roundRect(p, frameRect(F::picturePanel), 14, QColor(252, 238, 214), 1.6);
+  roundRect(p, frameRect(F::ingredientPanel), 12, QColor(255, 253, 246), 1.4);
+  // Right page: the steps' panel; the steps draw their own ruled lines at their own pitch.
+  roundRect(p, frameRect(F::stepsPanel), 14, QColor(255, 252, 244), 1.6);
+  // Checked border along the sheet's bottom, like a kitchen cloth.
+  const double left = F::paper.left + 4, width = F::paper.width() - 8;
   for (int i = 0; i < 30; ++i) {
     p.setPen(Qt::NoPen);
     p.setBrush(i % 2 ? QColor(250, 196, 190) : QColor(255, 236, 230));
-    p.drawRect(QRectF(14 + i * 20.4, 466, 20.4, 6));
+    p.drawRect(QRectF(left + i * width / 30, F::paper.bottom - 8, width / 30, 5));
   }
   p.end();
   return img;

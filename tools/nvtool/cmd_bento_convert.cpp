@@ -43,8 +43,9 @@ int cmdBentoConvert(const Args& args) {
 
 Registration reg{"bento-convert",
                  "bento-convert FOODS.csv BENTO.csv -o NV.nvb [--pictures DIR]   build the "
-                 "lunch-box data file; prints the path of error.txt (dishes without DIR/<name>.bmp "
-                 "are listed there when DIR is given)",
+                 "lunch-box data file from CP932 or UTF-8 sources; prints the path of error.txt "
+                 "(dishes without DIR/<name>.bmp are listed there when DIR is given); a data file "
+                 "replaced is kept as NV.nvb.bak",
                  cmdBentoConvert};
 
 }  // namespace

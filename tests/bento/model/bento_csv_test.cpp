@@ -43,8 +43,7 @@ TEST(BentoCsv, DishesMergeIngredientsAndStepsAttach) {
       "めん,うどん,ごはん,50,300,1,コースター,鍋\n"
       "ごはん,おにぎり,ごはん,100,200,1.5,弁当箱,炊飯器\n"
       "汁,みそ汁,ほうれんそう,20,150,1,弁当箱,鍋\n"
-      "2cat,step?,x\n"
-      "too,few,commas,1,2,3,4\n");
+      "2cat,step?,x\n");
   EXPECT_EQ(r.errors, "");
   const nv::TDaidokoro& k = r.kitchen;
   ASSERT_EQ(k.Dishes.size(), 4u);
@@ -73,37 +72,66 @@ TEST(BentoCsv, ErrorFileTextsAndTheUnknownFoodHeading) {
   Read r = readCsv(
       "header\n"
       ",ざいりょう,1\n"
-      "ごはん,A,なし1,1,1,1,p,s\n"
-      "ごはん,B,なし2,1,1,1,p,s\n"
-      "ごはん,C,ごはん,1,1,1,p,s\n"
-      "ごはん,D,なし3,1,1,1,p,s\n"
-      "ごはん,E,ごはん,,1,1,p,s\n"
-      "ごはん,F,なし4,1,1,1,p,s\n"
-      "ごはん,,ごはん,1,1,1,p,s\n"
-      "ごはん,G,ごはん,0,1,1,p,s\n"
-      "ごはん,H,ごはん,1,abc,1,p,s\n"
-      "ごはん,I,なし5,1,1,1,p,s\n");
+      "ごはん,A,なし1,1,1,1,p,鍋\n"
+      "ごはん,B,なし2,1,1,1,p,鍋\n"
+      "ごはん,C,ごはん,1,1,1,p,鍋\n"
+      "ごはん,D,なし3,1,1,1,p,鍋\n"
+      "ごはん,E,ごはん,,1,1,p,鍋\n"
+      "ごはん,F,なし4,1,1,1,p,鍋\n"
+      "ごはん,,ごはん,1,1,1,p,鍋\n"
+      "ごはん,G,ごはん,0,1,1,p,鍋\n"
+      "ごはん,H,ごはん,1,abc,1,p,鍋\n"
+      "ごはん,I,なし5,1,1,1,p,鍋\n");
   EXPECT_EQ(r.errors,
             "以下の行には、その前に献立がありません\r\n"
             "   2 行目:,ざいりょう,1\r\n"
             "以下の献立で食品が見つかりません\r\n"
-            "   3 行目:ごはん,A,なし1,1,1,1,p,s\r\n"
-            "   4 行目:ごはん,B,なし2,1,1,1,p,s\r\n"
-            "   6 行目:ごはん,D,なし3,1,1,1,p,s\r\n"
+            "   3 行目:ごはん,A,なし1,1,1,1,p,鍋\r\n"
+            "   4 行目:ごはん,B,なし2,1,1,1,p,鍋\r\n"
+            "   6 行目:ごはん,D,なし3,1,1,1,p,鍋\r\n"
             "以下の献立で食品の重さが０です\r\n"
-            "   7 行目:ごはん,E,ごはん,,1,1,p,s\r\n"
+            "   7 行目:ごはん,E,ごはん,,1,1,p,鍋\r\n"
             "以下の献立で食品が見つかりません\r\n"
-            "   8 行目:ごはん,F,なし4,1,1,1,p,s\r\n"
+            "   8 行目:ごはん,F,なし4,1,1,1,p,鍋\r\n"
             "以下の献立で一部データが足りません\r\n"
-            "   9 行目:ごはん,,ごはん,1,1,1,p,s\r\n"
+            "   9 行目:ごはん,,ごはん,1,1,1,p,鍋\r\n"
             "以下の献立で食品の重さが０です\r\n"
-            "  10 行目:ごはん,G,ごはん,0,1,1,p,s\r\n"
+            "  10 行目:ごはん,G,ごはん,0,1,1,p,鍋\r\n"
             "以下の献立で数値が読み取れません\r\n"
-            "  11 行目:ごはん,H,ごはん,1,abc,1,p,s\r\n"
+            "  11 行目:ごはん,H,ごはん,1,abc,1,p,鍋\r\n"
             "以下の献立で食品が見つかりません\r\n"
-            "  12 行目:ごはん,I,なし5,1,1,1,p,s\r\n");
+            "  12 行目:ごはん,I,なし5,1,1,1,p,鍋\r\n");
   ASSERT_EQ(r.kitchen.Dishes.size(), 1u);
   EXPECT_EQ(r.kitchen.Dishes[0].Name, "C");
+}
+
+TEST(BentoCsv, LinesThatGiveNoReachableDishAreListed) {
+  // Short of its eight fields a line is no dish; a dish stored in none of the kitchen's
+  // appliances is kept but can never be taken out: both are listed with their lines, such
+  // dishes in a row under one heading.
+  Read r = readCsv(
+      "h\n"
+      "ごはん,A,なし,1,1,1,p,鍋\n"
+      "ごはん,おにぎり,ごはん,1,1,1,p\n"
+      "ごはん,B,なし,1,1,1,p,鍋\n"
+      "ごはん,すし,ごはん,1,1,1,p,流し\n"
+      "ごはん,すし,たまご,1,1,1,p,流し\n"
+      "ごはん,のりまき,ごはん,1,1,1,p,まな板\n"
+      "ごはん,たまご,たまご,1,1,1,p,扉\n");
+  EXPECT_EQ(
+      r.errors,
+      "以下の献立で食品が見つかりません\r\n"
+      "   2 行目:ごはん,A,なし,1,1,1,p,鍋\r\n"
+      "以下の献立は区切りのカンマが足りないため、読み込みません\r\n"
+      "   3 行目:ごはん,おにぎり,ごはん,1,1,1,p\r\n"
+      "以下の献立で食品が見つかりません\r\n"
+      "   4 行目:ごはん,B,なし,1,1,1,p,鍋\r\n"
+      "以下の献立の保存場所は台所にありません（冷蔵庫・扉・冷凍庫・炊飯器・フライパン・鍋・戸棚"
+      "・オーブンのどれでもありません）\r\n"
+      "   5 行目:ごはん,すし,ごはん,1,1,1,p,流し\r\n"
+      "   7 行目:ごはん,のりまき,ごはん,1,1,1,p,まな板\r\n");
+  ASSERT_EQ(r.kitchen.Dishes.size(), 3u);
+  EXPECT_EQ(r.kitchen.Dishes[0].Foods.size(), 2u);  // said once per dish, not per food line
 }
 
 TEST(BentoCsv, FieldsAreCutToTheirByteLimits) {
@@ -113,6 +141,14 @@ TEST(BentoCsv, FieldsAreCutToTheirByteLimits) {
                    "\n," + longName + "," + longName + "\n");
   ASSERT_EQ(r.kitchen.Dishes.size(), 1u);
   EXPECT_EQ(r.kitchen.Dishes[0].Name, std::string(47, 'n'));
+  // Between characters: 25 kana are cut to 23, never to a lone lead byte.
+  std::string kana;
+  for (int i = 0; i < 25; ++i) kana += "か";
+  Read k =
+      readCsv("h\nごはん," + kana + ",ごはん,1,1,1,p,鍋\n1,ご" + std::string(1022, 's') + "\n");
+  ASSERT_EQ(k.kitchen.Dishes.size(), 1u);
+  EXPECT_EQ(k.kitchen.Dishes[0].Name, sj(kana).substr(0, 46));
+  EXPECT_EQ(k.kitchen.Dishes[0].StepLines[0], sj("ご") + std::string(1021, 's'));
   EXPECT_EQ(r.kitchen.Dishes[0].StepLines[0].size(), 1023u);
   EXPECT_EQ(r.kitchen.Dishes[0].IngredientLines[0].size(), 47u);
   EXPECT_EQ(r.kitchen.Dishes[0].QuantityLines[0].size(), 47u);
@@ -131,9 +167,9 @@ TEST(BentoCsv, HeaderOnlyAndMissingPicturesSorted) {
   std::string folder = dir.path();
   Read r = readCsv(
       "h\n"
-      "ごはん,みそ汁,ごはん,1,1,1,p,s\n"
-      "ごはん,ごはん,ごはん,1,1,1,p,s\n"
-      "ごはん,カレー,ごはん,1,1,1,p,s\n",
+      "ごはん,みそ汁,ごはん,1,1,1,p,鍋\n"
+      "ごはん,ごはん,ごはん,1,1,1,p,鍋\n"
+      "ごはん,カレー,ごはん,1,1,1,p,鍋\n",
       &folder);
   EXPECT_EQ(r.errors,
             "画像ファイルが見つかりません:<カレー>\r\n"
@@ -197,6 +233,60 @@ TEST(BentoCsv, FileFormAndConversionMessages) {
     EXPECT_FALSE(nv::convertBentoCsv(noFoods, csv, data, nullptr));
   }
   EXPECT_EQ(nvtest::readBytes(data), before);
+}
+
+TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
+  nvtest::TempDir dir;
+  const std::string foods = dir.file("foods.csv"), dishes = dir.file("bento.csv");
+  const std::string data = dir.file("NV.nvb");
+  const std::string foodsUtf8 = "code,name\n01001,ごはん,5,2,168\n02001,たまご,1,1,151\n";
+  const std::string dishesUtf8 =
+      "h\nごはん,おにぎり,ごはん,100,120,1,弁当箱,炊飯器\n卵,たまご焼き,たまご,50,60,1,弁当箱,"
+      "フライパン\n";
+  nvtest::writeBytes(foods, sj(foodsUtf8));
+  nvtest::writeBytes(dishes, sj(dishesUtf8));
+  const std::string same = "出力先のファイルが入力ファイルと同じなので、変換しません";
+  {
+    // The output named as the dish CSV, and a dish CSV where error.txt goes: both refused
+    // before anything is written.
+    nvtest::ScriptedPrompt p;
+    p.expectBox(nv::cp932ToUtf8(dishes), same, nv::Icon::Stop);
+    EXPECT_FALSE(nv::convertBentoCsv(foods, dishes, dishes, nullptr));
+    EXPECT_EQ(nvtest::readBytes(dishes), sj(dishesUtf8));
+    const std::string asError = dir.file("error.txt");
+    nvtest::writeBytes(asError, sj(dishesUtf8));
+    p.expectBox(nv::cp932ToUtf8(asError), same, nv::Icon::Stop);
+    EXPECT_FALSE(nv::convertBentoCsv(foods, asError, data, nullptr));
+    EXPECT_EQ(nvtest::readBytes(asError), sj(dishesUtf8));
+    EXPECT_FALSE(nv::fileExists(data));
+  }
+  {
+    // Two conversions in one run give the same bytes; the one replaced is kept as .bak.
+    nvtest::ScriptedPrompt p;
+    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+    EXPECT_EQ(nvtest::readBytes(data + ".bak"), nvtest::readBytes(data));
+  }
+  const std::string good = nvtest::readBytes(data);
+  for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
+    // Saved by a spreadsheet as UTF-8: converted, the same data, and error.txt says how.
+    nvtest::writeBytes(foods, mark + foodsUtf8);
+    nvtest::writeBytes(dishes, mark + dishesUtf8);
+    nvtest::ScriptedPrompt p;
+    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+    EXPECT_EQ(nvtest::readBytes(data), good);
+    EXPECT_EQ(nv::cp932ToUtf8(nvtest::readBytes(dir.file("error.txt"))),
+              "食品ファイルを UTF-8 のファイルとして読み込みました\r\n"
+              "献立ファイルを UTF-8 のファイルとして読み込みました\r\n");
+  }
+  // A result without a dish (every food unknown) never replaces the working file.
+  nvtest::writeBytes(dishes, sj("h\nごはん,おにぎり,こめ,100,120,1,弁当箱,炊飯器\n"));
+  nvtest::ScriptedPrompt p;
+  p.expectBox(nv::cp932ToUtf8(data),
+              "変換した結果に食品かお弁当の献立がないため、データファイルを置き換えません",
+              nv::Icon::Stop);
+  EXPECT_FALSE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+  EXPECT_EQ(nvtest::readBytes(data), good);
 }
 
 TEST(BentoPictureCheck, ListsBothWaysAndIgnoresSmallPictures) {

@@ -141,4 +141,24 @@ TEST(RecipeLayout, FontSearchFromFourteenDownToEight) {
   EXPECT_FALSE(l.fits);
   EXPECT_EQ(l.fontSize, 8);
   EXPECT_EQ(numberRuns(l), 5);
+  EXPECT_EQ(l.wholeSteps, 5);  // written, but with no line free below it
+
+  // With a second page the steps run on: eight steps take both pages at 9, the sixth opening
+  // the second page; ten do not fit even there.
+  std::vector<std::string> eight(8, sj("あいう"));
+  l = nv::layoutStepsFitting(eight, m, {0, 0, 200, 100}, {0, 0, 200, 100});
+  EXPECT_TRUE(l.fits);
+  EXPECT_EQ(l.fontSize, 9);
+  EXPECT_EQ(l.pages, 2);
+  EXPECT_EQ(numberRuns(l), 8);
+  EXPECT_EQ(l.wholeSteps, 8);
+  const auto* sixth = findRun(l, " 6.");
+  ASSERT_NE(sixth, nullptr);
+  EXPECT_EQ(sixth->page, 1);
+  EXPECT_EQ(sixth->y, 9);
+  l = nv::layoutStepsFitting(many, m, {0, 0, 200, 100}, {0, 0, 200, 100});
+  EXPECT_FALSE(l.fits);
+  EXPECT_EQ(l.pages, 2);
+  // Steps that fit on the first page stay a single page.
+  EXPECT_EQ(nv::layoutStepsFitting(sjList({"あ"}), m, {0, 0, 200, 100}, {0, 0, 200, 100}).pages, 1);
 }

@@ -46,6 +46,18 @@ TEST(PrintLayout, DishSlotsWrapBelowTheChart) {
   EXPECT_EQ(slots[0], (nv::IntRect{40, 9 + g.chartHeight(), side, side}));
   EXPECT_EQ(slots[3].x, 40 + 3 * side);
   EXPECT_EQ(slots[4], (nv::IntRect{40, 9 + g.chartHeight() + side, side, side}));
+
+  // The day chart of three meals of seven dishes on landscape A4: 21 dishes, more than the
+  // 20 slots of a ninth; smaller slots keep every one inside its cell.
+  g = nv::pageGeometry(3508, 2480, 2);
+  const auto day = nv::dishSlots(g, g.marginX, g.marginY, 21);
+  ASSERT_EQ(day.size(), 21u);
+  EXPECT_LT(day[0].width, g.slotSide());
+  for (const nv::IntRect& r : day) {
+    EXPECT_LE(r.y + r.height, g.marginY + g.cellHeight);
+    EXPECT_LE(r.x + r.width, g.marginX + g.cellWidth);
+  }
+  EXPECT_EQ(nv::dishSlots(g, 0, 0, 20)[0].width, g.slotSide());
 }
 
 TEST(PrintLayout, DishPictureScalesWithWeight) {

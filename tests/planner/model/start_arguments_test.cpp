@@ -24,4 +24,19 @@ TEST(StartArguments, VersionTextAndChildName) {
   EXPECT_EQ(nv::childNameFromHost(""), "");
 }
 
+// --help and --version answer before any window; a file after "--" is a file.
+TEST(StartArguments, HelpAndVersionAreAskedBeforeAnyFile) {
+  using R = nv::InfoRequest;
+  EXPECT_EQ(nv::infoRequest({}), R::None);
+  EXPECT_EQ(nv::infoRequest({"/d/a.nvu"}), R::None);
+  EXPECT_EQ(nv::infoRequest({"--help"}), R::Help);
+  EXPECT_EQ(nv::infoRequest({"/d/a.nvu", "-h"}), R::Help);
+  EXPECT_EQ(nv::infoRequest({"--version", "--help"}), R::Version);
+  EXPECT_EQ(nv::infoRequest({"--", "--help"}), R::None);
+  EXPECT_EQ(nv::infoRequest({"--helpful.nvu"}), R::None);
+  EXPECT_EQ(nv::usageText().rfind("Usage: nv [FILE]...\n", 0), 0u);
+  EXPECT_NE(nv::usageText().find("~/.config/Nuvelta/"), std::string::npos);
+  EXPECT_EQ(nv::versionLine().rfind("nv (Nuvelta) ", 0), 0u);
+}
+
 }  // namespace

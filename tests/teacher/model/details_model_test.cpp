@@ -66,3 +66,65 @@ TEST(DetailsModel, ConversionWritesTheDataFileThePreviewReadsBack) {
   EXPECT_FALSE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), blocked).written);
   EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), before);
 }
+
+TEST(DetailsModel, TwoConversionsInOneRunGiveTheSameFileAndKeepTheOldOne) {
+  nvtest::TempDir dir;
+  nvtest::writeBytes(dir.file("dishes.csv"), nvtest::readBytes(kData + "/dishes.csv"));
+  nvtest::ScriptedPrompt p;
+  ASSERT_TRUE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv")).written);
+  // The second conversion numbers its foods as the first did, so the dishes added and the
+  // menus saved meanwhile still find theirs.
+  ASSERT_TRUE(nv::convertCsvFiles(foodsCsv(), dir.file("dishes.csv"), dir.file("NV.nv")).written);
+  EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), nvtest::readBytes(dir.file("NV.nv.bak")));
+}
+
+TEST(DetailsModel, Utf8SourcesGiveTheSameDataFileAndTheReportSaysHowTheyWereRead) {
+  nvtest::TempDir dir;
+  const std::string foods = dir.file("foods.csv"), dishes = dir.file("dishes.csv");
+  const std::string foodsCp932 = nvtest::readBytes(foodsCsv());
+  const std::string dishesCp932 = nvtest::readBytes(kData + "/dishes.csv");
+  nvtest::writeBytes(foods, foodsCp932);
+  nvtest::writeBytes(dishes, dishesCp932);
+  nvtest::ScriptedPrompt p;
+  ASSERT_TRUE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  const std::string want = nvtest::readBytes(dir.file("NV.nv"));
+  for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
+    nvtest::writeBytes(foods, mark + nv::cp932ToUtf8(foodsCp932));
+    nvtest::writeBytes(dishes, mark + nv::cp932ToUtf8(dishesCp932));
+    const nv::CsvConversion c = nv::convertCsvFiles(foods, dishes, dir.file("NV.nv"));
+    ASSERT_TRUE(c.written);
+    EXPECT_EQ(c.dishRows.size(), 240u);
+    EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), want);
+    EXPECT_EQ(nv::cp932ToUtf8(nvtest::readBytes(dir.file("dishes.txt"))),
+              "食品ファイルを UTF-8 のファイルとして読み込みました\r\n"
+              "献立ファイルを UTF-8 のファイルとして読み込みました\r\n");
+  }
+}
+
+TEST(DetailsModel, AConversionNeverDestroysItsSourcesOrAWorkingDataFile) {
+  nvtest::TempDir dir;
+  const std::string foods = dir.file("foods.csv"), dishes = dir.file("dishes.csv");
+  nvtest::writeBytes(foods, nvtest::readBytes(foodsCsv()));
+  nvtest::writeBytes(dishes, nvtest::readBytes(kData + "/dishes.csv"));
+  const std::string same = "出力先のファイルが入力ファイルと同じなので、変換しません";
+  nvtest::ScriptedPrompt p;
+  // The data file named as a source, and a food CSV where the dish CSV's report goes.
+  p.expectBox(nv::cp932ToUtf8(foods), same, nv::Icon::Stop);
+  EXPECT_FALSE(nv::convertCsvFiles(foods, dishes, foods).written);
+  const std::string foodsAsReport = dir.file("献立.txt");
+  nvtest::writeBytes(foodsAsReport, nvtest::readBytes(foodsCsv()));
+  nvtest::writeBytes(dir.file("献立.csv"), nvtest::readBytes(kData + "/dishes.csv"));
+  p.expectBox(nv::cp932ToUtf8(foodsAsReport), same, nv::Icon::Stop);
+  EXPECT_FALSE(
+      nv::convertCsvFiles(foodsAsReport, dir.file("献立.csv"), dir.file("NV.nv")).foodsRead);
+  EXPECT_EQ(nvtest::readBytes(foodsAsReport), nvtest::readBytes(foodsCsv()));
+
+  // A dish CSV that gives no dish leaves the working data file as it was.
+  ASSERT_TRUE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  const std::string working = nvtest::readBytes(dir.file("NV.nv"));
+  nvtest::writeBytes(dishes, sj("分類,料理名,食品名,可食量\n"));
+  p.expectBox(nv::cp932ToUtf8(dir.file("NV.nv")),
+              "変換した結果に食品か献立がないため、データファイルを置き換えません", nv::Icon::Stop);
+  EXPECT_FALSE(nv::convertCsvFiles(foods, dishes, dir.file("NV.nv")).written);
+  EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), working);
+}

@@ -36,6 +36,8 @@ int cmdMenuPrint(const Args& args) {
   if (int status = parseMenuOptions(args, true, options); status != kOk) return status;
   LoadedMenu loaded;
   if (!loadMenu(options, loaded)) return kFailed;
+  // As the print dialog says it when opened on such a menu.
+  if (!nv::menuHasDishes(loaded.menu)) return failure(nv::cp932ToUtf8(nv::noMenuToPrint()));
   auto app = headlessGuiApplication();
 
   nv::MenuPrintData data;
@@ -49,8 +51,8 @@ int cmdMenuPrint(const Args& args) {
   std::sort(meals.begin(), meals.end());
   for (int node : meals)
     if (!loaded.menu.dishes(node).empty()) data.checkedNodes.push_back(node);
-  const std::string problem = nv::printRequestProblem(
-      nv::menuHasDishes(loaded.menu), data.withTable, int(data.checkedNodes.size()));
+  const std::string problem =
+      nv::printRequestProblem(true, data.withTable, int(data.checkedNodes.size()));
   if (!problem.empty()) return failure(nv::cp932ToUtf8(problem));
 
   const nv::TGunName gun;

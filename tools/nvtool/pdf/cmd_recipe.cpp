@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdio>
@@ -67,30 +66,31 @@ int cmdRecipe(const Args& args) {
   writer.setResolution(300);
   writer.setTitle(nv::toQ(nv::recipeJobTitle(dish)));
   writer.setCreator(QStringLiteral("NV"));
-  const QRect pageRect = writer.pageLayout().fullRectPixels(writer.resolution());
-  const nv::PaperPlacement place =
-      nv::recipePaperPlacement(pageRect.width(), pageRect.height(), writer.resolution());
-  QPainter painter;
-  if (!painter.begin(&writer)) return failure("cannot write " + out);
-  const QRectF background(place.origin, QSizeF(640 * place.scale, 504 * place.scale));
-  const nv::StepLayout layout =
-      nv::paintRecipePage(painter, page, background, place.origin, place.scale, 2);
-  painter.end();
+  nv::StepLayout layout;
+  if (!nv::printRecipePages(writer, page, &layout)) return failure("cannot write " + out);
   if (!out.empty() && !file.commit()) return failure("cannot write " + out);
 
   for (const std::string& m : page.methods) std::printf("%s\n", bentoCell(m).c_str());
   std::printf("font\t%d\n", layout.fontSize);
-  for (const nv::PlacedRun& r : layout.runs)
+  int shownPage = 0;
+  for (const nv::PlacedRun& r : layout.runs) {
+    if (r.page != shownPage) std::printf("page\t%d\n", (shownPage = r.page) + 1);
     std::printf("%d\t%d\t%s\t%s\n", r.x, r.y, bentoCell(r.text).c_str(),
                 bentoCell(r.reading).c_str());
+  }
+  if (size_t(layout.wholeSteps) < steps.size())
+    std::fprintf(stderr, "nvtool: warning: %s: only %d of %zu steps fit on %d pages\n",
+                 name.c_str(), layout.wholeSteps, steps.size(), layout.pages);
   return kOk;
 }
 
 Registration reg{"recipe",
                  "recipe NAME --data NV.nvb [-o OUT.pdf]   the cutting methods of a dish's steps "
                  "(one a line) and the step layout of the printed page (font<TAB>size, then "
-                 "x<TAB>y<TAB>text<TAB>reading per run); -o writes the page as a landscape PDF; "
-                 "pictures from bentou/ beside the program or beside NV.nvb",
+                 "x<TAB>y<TAB>text<TAB>reading per run, page<TAB>2 before the runs of steps "
+                 "continued on a second page); -o writes the pages as a landscape PDF; a warning "
+                 "on stderr when steps are still cut off; pictures from bentou/ beside the "
+                 "program or beside NV.nvb",
                  cmdRecipe};
 }  // namespace
 }  // namespace nvtool

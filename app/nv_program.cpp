@@ -1,0 +1,109 @@
+#include "app/nv_program.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include "bento/bento_batch_print.h"
+#include "bento/bentou_kekka_form.h"
+#include "bento/bentoubako_form.h"
+#include "bento/onigiri_bouya_form.h"
+#include "bento/recipe_windows.h"
+#include "core/gun_name.h"
+#include "core/kojin_data.h"
+#include "planner/get_jidoumei_form.h"
+#include "planner/ini_form.h"
+#include "planner/main_form.h"
+#include "planner/planner_factory.h"
+#include "planner/single_instance.h"
+#include "platform/paths.h"
+#include "platform/qt/app_identity.h"
+#include "platform/qt/ui_language.h"
+#include "teacher/bentou_details_form.h"
+
+namespace nv {
+namespace {
+
+// Timing runs start on an empty menu: no name entry, no re-open dialog.
+struct NoDialog : ProfileEditor, ReOpenChooser {
+  bool editProfile(TKojinData&, QWidget*) override { return false; }
+  ReOpenChoice choose(RecentFiles&, ProfileEditor&, TKojinData&, QWidget*) override { return {}; }
+};
+
+}  // namespace
+
+void prepareApplication() {
+  // No display name: the platform would append it to every window title.
+  QApplication::setApplicationName(QStringLiteral("NV"));
+  setApplicationIdentity();
+  useJapaneseUi();
+  // The fonts the windows were designed with, on the fonts a Linux desktop has.
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+}
+
+NvProgram::NvProgram(ProgramOptions options)
+    : options_(std::move(options)),
+      start_(options_.hostName),
+      printSearchAbout_(options_.printer, programFolder()) {
+  start_.hooks.startMenuPlanner = [this](const std::vector<std::string>& menuFiles) {
+    runMenuPlanner(menuFiles);
+  };
+  start_.hooks.startLunchBox = [this](const std::string& file) { runLunchBox(file); };
+  // "データ印刷": the class's lunch boxes on the printer the set-up dialog chooses.
+  start_.hooks.printBentouData = [this] {
+    if (options_.printer)
+      printBentouData(start_.kojinData(), start_.gunName(), *options_.printer, editProfile,
+                      &start_);
+  };
+}
+
+NvProgram::~NvProgram() = default;
+
+void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
+  auto* splash = new TIniForm;
+  splash->showNow();
+  NoDialog noDialog;
+  PlannerParts parts;
+  parts.profile = &start_.kojinData();
+  parts.gunName = &start_.gunName();
+  parts.defaultName = start_.defaultName();
+  parts.menuFiles = menuFiles;
+  parts.services.printer = &printSearchAbout_;
+  parts.services.search = &printSearchAbout_;
+  parts.services.about = &printSearchAbout_;
+  parts.services.lunchBox = this;
+  if (options_.timing) {
+    parts.services.profile = &noDialog;
+    parts.services.reOpen = &noDialog;
+  }
+  std::unique_ptr<Planner> planner = makePlanner(parts);
+  TMainForm& mainForm = *planner->mainForm;
+  mainForm.setSplash(splash);
+  if (options_.instance) options_.instance->listen(&mainForm);
+  if (options_.shown) options_.shown(mainForm);
+  planner_ = planner.get();
+  TSelMainFormForm::showModal(mainForm);  // returns when the main window has closed
+  planner_ = nullptr;
+}
+
+void NvProgram::runLunchBox(const std::string& file) {
+  RiceBall riceBall;  // outlives the kitchen that calls it
+  TBentoubakoForm kitchen(start_.kojinData(), start_.gunName(), start_.defaultName());
+  kitchen.profileDialog = [](TKojinData& kojin, QWidget* parent) {
+    return editProfile(kojin, parent);
+  };
+  BentouDetailsPort builder;
+  kitchen.ports.settings = &builder;
+  kitchen.ports.about = &kitchenAbout_;
+  kitchen.ports.riceBall = &riceBall;
+  BentoResult result(&riceBall);
+  kitchen.ports.result = &result;
+  RecipeWindows recipes;
+  kitchen.ports.recipes = &recipes;
+  if (!file.empty()) kitchen.loadFile(file);
+  // From the planner's tool bar the planner waits behind the kitchen until it closes.
+  TSelMainFormForm::showModal(kitchen);
+}
+
+}  // namespace nv

@@ -1,0 +1,105 @@
+#include "setup/model/uninstall_plan.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/paths.h"
+
+namespace nv {
+namespace {
+
+struct Fd {
+  int fd;
+  explicit Fd(int f) : fd(f) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// The folder that holds `relative` (native), opened part by part without following a link or
+// leaving the device; -1 when a part is missing, a link or elsewhere. `leaf` gets the last part.
+int openParent(int root, dev_t device, const std::string& relative, std::string& leaf) {
+  int fd = ::dup(root);
+  size_t start = 0;
+  for (size_t slash; (slash = relative.find('/', start)) != std::string::npos; start = slash + 1) {
+    const std::string part = relative.substr(start, slash - start);
+    int next = ::openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    ::close(fd);
+    struct stat st;
+    if (next < 0 || ::fstat(next, &st) != 0 || st.st_dev != device) {
+      if (next >= 0) ::close(next);
+      return -1;
+    }
+    fd = next;
+  }
+  leaf = relative.substr(start);
+  return fd;
+}
+
+}  // namespace
+
+UninstallPlan planUninstall(const std::string& folder, const std::string& home) {
+  UninstallPlan plan;
+  plan.folder = folder.empty() || folder.back() == '/' ? folder : folder + '/';
+  if (folder.empty()) {
+    plan.problem = FolderProblem::Empty;
+    return plan;
+  }
+  const std::string real = storedInstallFolder(folder);
+  if (real == "/") {
+    plan.problem = FolderProblem::Root;
+  } else if (isHomeOrAbove(folder, home)) {
+    plan.problem = FolderProblem::HomeOrAbove;
+  } else if (struct stat st;
+             ::lstat(toFsPath(plan.folder.substr(0, plan.folder.size() - 1)).c_str(), &st) == 0 &&
+             S_ISLNK(st.st_mode)) {
+    plan.problem = FolderProblem::Link;
+  } else if (folder[0] != '/' || !loadManifest(plan.folder, plan.manifest)) {
+    plan.problem = FolderProblem::NoRecord;
+  } else if (plan.manifest.folder != real) {
+    plan.problem = FolderProblem::OtherFolder;
+  }
+  return plan;
+}
+
+bool removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop) {
+  if (plan.problem != FolderProblem::None) return false;
+  const std::string folder = toFsPath(plan.folder).native();
+  Fd root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  struct stat st;
+  if (root.fd < 0 || ::fstat(root.fd, &st) != 0) return false;
+  const dev_t device = st.st_dev;
+  bool all = true;
+  for (const std::string& file : plan.manifest.files) {
+    if (stop) return false;
+    std::string leaf;
+    Fd parent(openParent(root.fd, device, toFsPath(file).native(), leaf));
+    if (parent.fd < 0) continue;  // already gone with its folder
+    // A name of ours that is now a folder is not what was installed.
+    if (::fstatat(parent.fd, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISDIR(st.st_mode) || ::unlinkat(parent.fd, leaf.c_str(), 0) != 0) all = false;
+  }
+  // Deepest first; a folder that still holds something (the user's) stays.
+  std::vector<std::string> folders = plan.manifest.folders;
+  std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+    return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
+  });
+  for (const std::string& f : folders) {
+    std::string leaf;
+    Fd parent(openParent(root.fd, device, toFsPath(f).native(), leaf));
+    if (parent.fd >= 0 && ::unlinkat(parent.fd, leaf.c_str(), AT_REMOVEDIR) != 0 &&
+        errno != ENOENT && errno != ENOTEMPTY)
+      all = false;
+  }
+  if (::unlinkat(root.fd, kManifestName, 0) != 0) all = false;
+  if (plan.manifest.madeFolder) ::rmdir(folder.c_str());
+  return all;
+}
+
+}  // namespace nv

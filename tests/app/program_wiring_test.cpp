@@ -1,0 +1,325 @@
+// NV as main() builds it (prepareApplication and NvProgram, the same code): the start screen
+// starts the menu planner, and every action of the main window's menus and tool bar reaches
+// the window or service behind it. An action added without a check here fails the test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "app/nv_program.h"
+#include "core/kojin_data.h"
+#include "planner/kondate_button.h"
+#include "planner/main_form.h"
+#include "planner/menu_document.h"
+#include "planner/planner_factory.h"
+#include "platform/paths.h"
+#include "platform/qt/app_identity.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "scripted_dialogs.h"
+#include "scripted_prompt.h"
+#include "temp_dir.h"
+#include "widgets/help_window.h"
+
+namespace nvtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+QApplication& programApp() {
+  static int argc = 1;
+  static char name[] = "test_app";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* a = new QApplication(argc, argv);
+    nv::prepareApplication();
+    return a;
+  }();
+  return *app;
+}
+
+fs::path distFolder() { return fs::path(NV_TOOL_PATH).parent_path().parent_path() / "dist"; }
+
+std::string classOf(const QWidget* w) { return w ? w->metaObject()->className() : "(none)"; }
+
+// Runs `act` once `ready` holds, checking every 10 ms while `alive` is true; a failure after
+// about ten seconds.
+void when(std::function<bool()> ready, std::function<void()> act,
+          std::shared_ptr<bool> alive = std::make_shared<bool>(true), int triesLeft = 1000) {
+  QTimer::singleShot(10, [=] {
+    if (!*alive) return;
+    if (ready()) {
+      act();
+    } else if (triesLeft > 0) {
+      when(ready, act, alive, triesLeft - 1);
+    } else {
+      ADD_FAILURE() << "gave up waiting; the modal window is "
+                    << classOf(QApplication::activeModalWidget());
+    }
+  });
+}
+
+// Runs `step`; the modal window it opens over the current one is closed, and its class is
+// returned ("" when the step opened none).
+std::string modalOpenedBy(const std::function<void()>& step) {
+  QWidget* base = QApplication::activeModalWidget();
+  auto alive = std::make_shared<bool>(true);
+  std::string seen;
+  when([base] { return QApplication::activeModalWidget() != base; },
+       [&seen] {
+         QWidget* w = QApplication::activeModalWidget();
+         seen = classOf(w);
+         w->close();
+       },
+       alive);
+  step();
+  *alive = false;
+  return seen;
+}
+
+class ProgramWiring : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    programApp();
+    const fs::path dist = distFolder();
+    if (!fs::exists(dist / "NV.nvb")) GTEST_SKIP() << "build the dist target";
+    // A program folder of its own: the data copied (the combine command may write it), the
+    // pictures and pages linked; the user's folders inside the test's folder too.
+    const fs::path folder = nv::toFsPath(dir.path());
+    fs::copy_file(dist / "NV.nv", folder / "NV.nv");
+    for (const char* linked : {"NV.nvb", "about.txt"})
+      fs::create_symlink(dist / linked, folder / linked);
+    for (const char* linked : {"bmp", "BMP", "bentou", "HTML"})
+      fs::create_directory_symlink(dist / linked, folder / linked);
+    previousFolder_ = nv::programFolder();
+    nv::setProgramFolder(dir.path());
+    for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+      saved_[var] = qgetenv(var);
+      const fs::path place = folder / "user" / var;
+      fs::create_directories(place);
+      qputenv(var, QByteArray::fromStdString(place.string()));
+    }
+  }
+  void TearDown() override {
+    if (previousFolder_.empty()) return;
+    nv::setProgramFolder(previousFolder_);
+    for (const auto& [var, value] : saved_) {
+      if (value.isNull()) {
+        qunsetenv(var.c_str());
+      } else {
+        qputenv(var.c_str(), value);
+      }
+    }
+  }
+
+  TempDir dir;
+  std::string previousFolder_;
+  std::map<std::string, QByteArray> saved_;
+};
+
+TEST_F(ProgramWiring, TheApplicationBelongsToItsDesktopEntryAndHasTheIcon) {
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("Nuvelta"));
+  EXPECT_FALSE(QApplication::windowIcon().isNull());
+  EXPECT_FALSE(nv::applicationIcon().pixmap(48, 48).isNull());
+}
+
+TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
+  ScriptedPrompt prompt;
+  ScriptedDialogs dialogs;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  nv::ProgramOptions options;
+  options.printer = &printer;
+  options.hostName = "school-pc.local";
+  nv::NvProgram program(options);
+
+  bool checked = false;
+  // The start menu choice asks for the child's name over the new window first.
+  std::string firstDialog;
+  when(
+      [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        return program.planner() && w && w != program.planner()->mainForm.get();
+      },
+      [&] {
+        firstDialog = classOf(QApplication::activeModalWidget());
+        QApplication::activeModalWidget()->close();
+      });
+  when(
+      [&] {
+        return program.planner() && QApplication::activeModalWidget() ==
+                                        static_cast<QWidget*>(program.planner()->mainForm.get());
+      },
+      [&] {
+        checked = true;
+        nv::TMainForm& f = *program.planner()->mainForm;
+        EXPECT_EQ(f.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+
+        // What each action must reach. Every action of the menus and the tool bar is listed.
+        std::map<QAction*, std::function<void()>> checks;
+        auto opensModal = [&](QAction* a, const char* cls) {
+          checks[a] = [a, cls] { EXPECT_EQ(modalOpenedBy([a] { a->trigger(); }), cls); };
+        };
+        auto asksDialog = [&](QAction* a, DialogCall::Kind kind) {
+          checks[a] = [&dialogs, a, kind] {
+            const size_t before = dialogs.calls().size();
+            dialogs.expectCancel(kind);
+            a->trigger();
+            ASSERT_EQ(dialogs.calls().size(), before + 1) << a->objectName().toStdString();
+            EXPECT_EQ(dialogs.calls().back().kind, kind);
+          };
+        };
+        auto opensHelp = [&](QAction* a, const char* page) {
+          checks[a] = [&f, a, page] {
+            a->trigger();
+            auto* help = f.findChild<nv::HelpWindow*>();
+            ASSERT_NE(help, nullptr) << a->objectName().toStdString();
+            EXPECT_TRUE(help->isVisible());
+            EXPECT_EQ(help->currentUrl().fileName(), QString::fromLatin1(page));
+            help->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+          };
+        };
+        opensModal(f.NewAction, "nv::TGetJidoumeiForm");
+        opensModal(f.GetNameAction, "nv::TGetJidoumeiForm");
+        asksDialog(f.OpenAction, DialogCall::Open);
+        asksDialog(f.SaveAction, DialogCall::Save);
+        asksDialog(f.SaveAsAction, DialogCall::Save);
+        asksDialog(f.PrintSetupAction, DialogCall::PrinterSetup);
+        asksDialog(f.WriteKondateDataToCsvFileAction, DialogCall::Save);
+        checks[f.PrintAction] = [&] {
+          // A chosen dish, for the print dialog to have something to print.
+          ASSERT_FALSE(f.dishButtons().empty());
+          f.addDish(f.dishButtons().front()->category(), f.dishButtons().front()->dishName(), true);
+          EXPECT_EQ(modalOpenedBy([&] { f.PrintAction->trigger(); }), "nv::TEiyousoGridForm");
+          program.planner()->document->setModified(false);
+        };
+        opensModal(f.SetDetailsAction, "nv::TDetailsForm");
+        opensModal(f.AddKondateDataAction, "nv::TAddKondateForm");
+        opensModal(f.SearchOrderAction, "nv::TSearchOrderForm");
+        opensModal(f.ShowAboutAction, "nv::TAboutBox");
+        opensModal(f.BentouAction, "nv::TBentoubakoForm");
+        opensHelp(f.ShowHtmlFileAction, nv::kHelpContentsPage);
+        opensHelp(f.HelpContentsAction, nv::kHelpContentsPage);
+        opensHelp(f.HelpSearchAction, nv::kHelpTopicsPage);
+        opensHelp(f.HelpHowtoUseAction, nv::kHelpHowToPage);
+        checks[f.CombineAddKondateAction] = [&] {
+          prompt.expectBox(
+              "追加した献立データを通常の献立データに結合します。\nこの処理を行うと、追加した献立"
+              "は削除できなくなります。\n\n下の「はい」をクリックすると、処理を開始します。\n\n"
+              "もし意味が分からなければ「いいえ」をクリックして処理を中断して下さい。",
+              "処理を始めてよろしいですか？", nv::Icon::Question, nv::Buttons::YesNo,
+              nv::Answer::No);
+          f.CombineAddKondateAction->trigger();
+        };
+        checks[f.MakeShortCutOnDesktopAction] = [&] {
+          f.MakeShortCutOnDesktopAction->trigger();
+          EXPECT_TRUE(fs::exists(fs::path(qgetenv("HOME").toStdString()) / "Desktop/NV.desktop"));
+        };
+        checks[f.MakeShortCutOnStartMenuAction] = [&] {
+          f.MakeShortCutOnStartMenuAction->trigger();
+          EXPECT_TRUE(fs::exists(fs::path(qgetenv("XDG_DATA_HOME").toStdString()) /
+                                 "applications/Nuvelta.desktop"));
+        };
+        auto* selDock = f.findChild<QDockWidget*>(QStringLiteral("SelKondateDock"));
+        auto* graphDock = f.findChild<QDockWidget*>(QStringLiteral("GraphDock"));
+        checks[f.ShowSelKondateFormAction] = [&] {
+          f.ShowSelKondateFormAction->trigger();
+          EXPECT_FALSE(selDock->isVisible());
+          f.ShowSelKondateFormAction->trigger();
+          EXPECT_TRUE(selDock->isVisible());
+        };
+        checks[f.ShowGraphFormAction] = [&] {
+          f.ShowGraphFormAction->trigger();
+          EXPECT_FALSE(graphDock->isVisible());
+          f.ShowGraphFormAction->trigger();
+          EXPECT_TRUE(graphDock->isVisible());
+        };
+        checks[f.ShowGraphFormByEiyousoAction] = [&] {
+          const bool before = f.graphByNutrient();
+          f.ShowGraphFormByEiyousoAction->trigger();
+          EXPECT_NE(f.graphByNutrient(), before);
+        };
+        checks[f.ShowToolBarAction] = [&] {
+          const bool before = f.ToolBar1->isVisible();
+          f.ShowToolBarAction->trigger();
+          EXPECT_NE(f.ToolBar1->isVisible(), before);
+        };
+        const QAction* meals[] = {f.ShowChoushokuAction, f.ShowChuushokuAction,
+                                  f.ShowYuushokuAction, f.ShowDayAction};
+        for (int i = 0; i < 4; ++i) {
+          QAction* a = const_cast<QAction*>(meals[i]);
+          checks[a] = [&f, a, i] {
+            a->trigger();
+            EXPECT_EQ(f.activeMeal(), i);
+          };
+        }
+        checks[f.ShowKaitenSusiAction] = [&] {
+          f.ShowKaitenSusiAction->trigger();
+          EXPECT_EQ(f.view(), nv::TMainForm::View::Conveyor);
+        };
+        checks[f.ShowEiyousoGraphAction] = [&] {
+          f.ShowEiyousoGraphAction->trigger();
+          EXPECT_EQ(f.view(), nv::TMainForm::View::Chart);
+        };
+        checks[f.ShowNormalAction] = [&] {
+          f.ShowNormalAction->trigger();
+          EXPECT_EQ(f.view(), nv::TMainForm::View::Normal);
+        };
+        checks[f.ExitAction] = [] {};  // last, below
+
+        // Every action the child can reach through the menus and the tool bar has its check.
+        std::set<QAction*> reachable;
+        std::function<void(const QList<QAction*>&)> collect = [&](const QList<QAction*>& list) {
+          for (QAction* a : list) {
+            if (a->isSeparator()) continue;
+            if (a->menu()) {
+              if (a->menu() != f.ReOpenMenu) collect(a->menu()->actions());
+              continue;
+            }
+            reachable.insert(a);
+          }
+        };
+        collect(f.menuBar()->actions());
+        collect(f.ToolBar1->actions());
+        for (QAction* a : reachable)
+          EXPECT_TRUE(checks.count(a)) << "no check for " << a->objectName().toStdString();
+        EXPECT_EQ(reachable.size(), checks.size());
+
+        // The tool bar's buttons trigger these same actions.
+        auto* lunchBoxButton =
+            qobject_cast<QToolButton*>(f.ToolBar1->widgetForAction(f.BentouAction));
+        ASSERT_NE(lunchBoxButton, nullptr);
+        EXPECT_EQ(lunchBoxButton->defaultAction(), f.BentouAction);
+
+        for (auto& [action, check] : checks) {
+          if (action == f.ExitAction) continue;
+          SCOPED_TRACE(action->objectName().toStdString());
+          // A named child: saving asks for the file name only.
+          program.start().kojinData().setName(nv::sj("たろう"));
+          check();
+        }
+        f.ExitAction->trigger();
+      });
+
+  program.start().SB_DoBD->click();  // returns when the planner has closed
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(firstDialog, "nv::TGetJidoumeiForm");
+  EXPECT_EQ(program.planner(), nullptr);
+}
+
+}  // namespace
+}  // namespace nvtest
