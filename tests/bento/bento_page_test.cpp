@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 
 #include "bento/kitchen_pictures.h"
 #include "bento/model/bento_page_geometry.h"
@@ -98,7 +100,9 @@ TEST_F(BentoPage, DishesOfAWideKitchenLandInTheBox) {
       ASSERT_EQ(page.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
 }
 
-TEST_F(BentoPage, OnePageToPdfTiming) {
+// On paper the small pictures are as sharp as the printer: each is embedded at the page's
+// resolution, not as a 64-pixel picture that the printer or viewer enlarges block by block.
+TEST_F(BentoPage, OnePageToPdfIsSharpAndQuick) {
   fill();
   const nv::BentoPageData data = nv::bentoPageData(*form);
   std::vector<qint64> ms;
@@ -115,6 +119,19 @@ TEST_F(BentoPage, OnePageToPdfTiming) {
   std::sort(ms.begin(), ms.end());
   std::printf("one lunch-box page to PDF: median %lld ms\n", static_cast<long long>(ms[3]));
   EXPECT_LT(ms[3], 2000);
+
+  if (std::system("pdfimages -v > /dev/null 2>&1") != 0) return;
+  std::istringstream list(nvtest::commandOutput("pdfimages -list '" + dir.path() + "/one.pdf'"));
+  std::string line;
+  int images = 0;
+  while (std::getline(list, line)) {
+    std::istringstream row(line);
+    std::vector<std::string> f{std::istream_iterator<std::string>(row), {}};
+    if (f.size() < 14 || f[2] != "image") continue;
+    ++images;
+    EXPECT_GE(std::stoi(f[12]), 250) << line;  // x-ppi on a 300 dpi page
+  }
+  EXPECT_GE(images, 7);  // box, front, rice ball and the dishes
 }
 
 }  // namespace

@@ -79,6 +79,26 @@ TEST_F(KitchenFormTest, RefrigeratorOpensWithItsDoorAndPages) {
   ASSERT_NE(form->doorView(), nullptr);  // the distribution stores drinks in the door
   nv::TReizouko& door = *form->doorView();
   ASSERT_NE(door.ForwardButton, nullptr);  // five drinks, four cells
+  // The paging arrows are whole: on the screen and above every cell and picture.
+  for (QToolButton* b : {door.BackButton, door.ForwardButton}) {
+    EXPECT_TRUE(form->rect().contains(b->geometry())) << b->x() << "," << b->y();
+    for (QPoint corner :
+         {b->geometry().topLeft(), b->geometry().bottomRight(), b->geometry().center()})
+      EXPECT_EQ(form->childAt(corner), b) << corner.x() << "," << corner.y();
+    // The arrow is drawn whole: the kitchen shows all of it, nothing lies over it.
+    const auto orange = [](const QImage& img) {
+      int n = 0;
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+          const QColor c = img.pixelColor(x, y);
+          n += c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 90;
+        }
+      return n;
+    };
+    const int own = orange(b->grab().toImage());
+    EXPECT_GE(own, 12);
+    EXPECT_EQ(orange(form->grab(b->geometry()).toImage()), own);
+  }
   EXPECT_EQ(door.cells()[0]->accessibleName().toStdString(), nv::cp932ToUtf8(door.names()[0]));
   door.ForwardButton->click();
   EXPECT_EQ(door.firstIndex(), 4);
