@@ -88,6 +88,8 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
 
   // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
+  // The keyboard reaches it through the kitchen's own focus, with the appliances.
+  RiceBallButton->setFocusPolicy(Qt::NoFocus);
   RiceBallButton->setStyleSheet(
       QStringLiteral("QToolButton { border: none; background: transparent; }"));
   RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
@@ -288,6 +290,7 @@ void TBentoubakoForm::redraw(const QRect& area) {
 void TBentoubakoForm::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.drawPixmap(event->rect(), background_, event->rect());
+  paintKeyFocus(p);
 }
 
 void TBentoubakoForm::resizeEvent(QResizeEvent* event) {
@@ -299,6 +302,11 @@ void TBentoubakoForm::resizeEvent(QResizeEvent* event) {
 
 void TBentoubakoForm::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (keyFocusShown_) {
+    // The mouse took over: the keyboard's frame goes until a key is used again.
+    keyFocusShown_ = false;
+    setKeyFocus(keyFocus_);
+  }
   pressArea_ = kitchenAreaAt(areas_, overview_, showGraph_, p.x(), p.y());
   pressButton_ = event->button();
 }
@@ -349,6 +357,7 @@ void TBentoubakoForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TBentoubakoForm::keyPressEvent(QKeyEvent* event) {
+  if (kitchenKey(event)) return;
   if (event->key() == Qt::Key_Delete) {
     if (event->modifiers() & Qt::ShiftModifier)
       removeAllDishes();

@@ -19,6 +19,7 @@
 #include "bento/model/appliance_layout.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_grade.h"
+#include "bento/model/kitchen_focus.h"
 #include "bento/model/kitchen_geometry.h"
 #include "bento/model/kitchen_settings.h"
 #include "bento/model/placed_dishes.h"
@@ -130,6 +131,14 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // Paints the kitchen as it stands (background, box, appliance, graph) on any painter.
   void paintKitchen(QPainter& painter);
 
+  // The keyboard's place in the kitchen (see kitchen_focus.h); its frame shows once a key
+  // has moved or used it.
+  const KitchenFocus& keyFocus() const { return keyFocus_; }
+  bool keyFocusShown() const { return keyFocusShown_; }
+  bool dishHasKeyFocus(int32_t serial) const {
+    return keyFocusShown_ && keyFocus_ == KitchenFocus::dish(serial);
+  }
+
   QToolButton* RiceBallButton = nullptr;
   QMenu* PopupMenu = nullptr;
   QMenu* BringToFrontMenu = nullptr;
@@ -149,11 +158,19 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void placeNewDish(const std::string& name, std::optional<QPoint> dropPoint);
+  // The keyboard path (bentoubako_form_keys.cpp).
+  bool kitchenKey(QKeyEvent* event);  // true when the key was the kitchen's
+  void setKeyFocus(const KitchenFocus& focus);
+  void activateKeyFocus();
+  void moveFocusedDish(int dx, int dy);
+  QRect keyFocusRect() const;  // window pixels; empty for a dish (it draws its own frame)
+  void paintKeyFocus(QPainter& painter);
   void buildMenus();
   void placeRiceBallButton();
   void updateStatusLine();
@@ -217,6 +234,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   Qt::MouseButton pressButton_ = Qt::NoButton;
   bool pressOnExit_ = false;
   bool handCursor_ = false;
+  KitchenFocus keyFocus_ = KitchenFocus::of(KitchenArea::SmallBox);
+  bool keyFocusShown_ = false;
 
   QTimer frontTimer_, deleteTimer_;
   int32_t frontSerial_ = -1, deleteSerial_ = -1;

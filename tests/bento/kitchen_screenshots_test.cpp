@@ -46,6 +46,11 @@ class KitchenShots : public nvtest::KitchenTest {
       form->addDishAtNextPlace(names.front());
     }
     form->addDish(nv::sj("卵焼き"), {box.left + box.width() / 2, box.bottom - 5});
+    // The keyboard's frame: on an appliance, then on a dish in the box.
+    for (int k = 0; k < 4; ++k) key(form.get(), Qt::Key_Tab);
+    shoot((tag + "-keyboard-focus-cupboard").c_str());
+    for (int k = 0; k < 5; ++k) key(form.get(), Qt::Key_Tab);
+    shoot((tag + "-keyboard-focus-dish").c_str());
     form->setShowGraph(true);
     shoot((tag + "-dishes-groups").c_str());
     form->setGraphKind(nv::GraphKind::Nutrients);
