@@ -64,6 +64,8 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
   auto* top = new QHBoxLayout;
   RiceBallButton = new QToolButton(this);
   RiceBallButton->setFixedSize(120, 120);
+  RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
+  RiceBallButton->setAccessibleDescription(toQ(sj("お弁当のできばえを教えてくれます")));
   const QImage ball = loadTransparentBmp(riceBallPicturePath(1, 1));
   if (!ball.isNull()) {
     RiceBallButton->setIcon(QPixmap::fromImage(ball));
@@ -93,6 +95,9 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
   CloseButton = new QPushButton(toQ(sj("この窓を閉じる")), this);
   WidenButton = new QPushButton(toQ(sj("→")), this);
   WidenButton->setCheckable(true);
+  WidenButton->setAccessibleName(toQ(sj("お弁当箱のボタン")));
+  WidenButton->setAccessibleDescription(
+      toQ(sj("新規作成、開く、保存する、もうやめるのボタンを出したり、しまったりします")));
   bottom->addWidget(CloseButton);
   bottom->addWidget(WidenButton);
   left->addLayout(bottom);

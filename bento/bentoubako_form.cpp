@@ -54,6 +54,8 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
       gunName_(gunName),
       defaultName_(std::move(defaultName)) {
   setWindowTitle(toQ(sj("おべんとう箱")));
+  setAccessibleName(toQ(sj("おべんとう箱の台所")));
+  setAccessibleDescription(keyFocusDescription());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -250,17 +252,12 @@ void TBentoubakoForm::paintKitchen(QPainter& p) {
     if (exit_.isNull() || exit_.size() != exit.size())
       exit_ = scaledPixmap(exitImage_, exit.size());
     if (!exit_.isNull()) p.drawPixmap(exit.topLeft(), exit_);
-    QFont font = p.font();
-    font.setPointSize(16);
-    font.setBold(true);
-    p.setFont(font);
-    const int th = QFontMetrics(font, p.device()).height();
-    const int top = height() / 2 - 2 * th;
+    p.setFont(overviewFont());
     p.setPen(Qt::black);
-    p.drawText(QRect(0, top, width(), th), Qt::AlignHCenter | Qt::AlignTop,
-               toQ(sj("さあ、お弁当作りを始めましょう。")));
-    p.drawText(QRect(0, top + 2 * th, width(), th), Qt::AlignHCenter | Qt::AlignTop,
-               toQ(sj("下の小さなお弁当箱をクリックして下さい。")));
+    const std::array<QString, 2> texts = overviewTexts();
+    const std::array<QRect, 2> lines = overviewTextRects();
+    for (size_t i = 0; i < texts.size(); ++i)
+      p.drawText(lines[i], Qt::AlignHCenter | Qt::AlignTop, texts[i]);
     return;
   }
   if (!coaster_.isNull()) p.drawPixmap(qRect(areas_.coaster).topLeft(), coaster_);
@@ -269,6 +266,34 @@ void TBentoubakoForm::paintKitchen(QPainter& p) {
     // Font size 8 on a 1024-pixel screen, growing with the kitchen so it stays readable.
     paintEvaluationGraph(p, qRect(areas_.graph), std::max(8, scaled(8, areas_.s)), graphRows_,
                          settings_.groupColors);
+}
+
+QFont TBentoubakoForm::overviewFont() const {
+  // Sized with the kitchen, not in points: at a scale factor of 2 a point-sized text grew
+  // past the wall tiles onto the cupboard.
+  QFont font = this->font();
+  font.setPixelSize(std::max(9, scaled(21, areas_.s)));
+  font.setBold(true);
+  return font;
+}
+
+std::array<QString, 2> TBentoubakoForm::overviewTexts() {
+  return {toQ(sj("さあ、お弁当作りを始めましょう。")),
+          toQ(sj("下の小さなお弁当箱をクリックして下さい。"))};
+}
+
+std::array<QRect, 2> TBentoubakoForm::overviewTextRects() const {
+  const QFontMetrics fm(overviewFont());
+  const int th = fm.height();
+  // On the wall tiles, the lines a blank line apart and centred above the layout's middle.
+  const int top = areas_.originY + scaled(384, areas_.s) - 2 * th;
+  const std::array<QString, 2> texts = overviewTexts();
+  std::array<QRect, 2> out;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const int w = fm.horizontalAdvance(texts[i]);
+    out[i] = QRect(areas_.originX + (areas_.layoutWidth - w) / 2, top + int(i) * 2 * th, w, th);
+  }
+  return out;
 }
 
 void TBentoubakoForm::redraw(const QRect& area) {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,6 +29,7 @@
 
 class QAction;
 class QLabel;
+class QFont;
 class QMenu;
 class QToolButton;
 
@@ -131,10 +133,15 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // Paints the kitchen as it stands (background, box, appliance, graph) on any painter.
   void paintKitchen(QPainter& painter);
 
+  // The overview's two lines and where they are drawn: sized and placed with the kitchen.
+  static std::array<QString, 2> overviewTexts();
+  std::array<QRect, 2> overviewTextRects() const;
+
   // The keyboard's place in the kitchen (see kitchen_focus.h); its frame shows once a key
   // has moved or used it.
   const KitchenFocus& keyFocus() const { return keyFocus_; }
   bool keyFocusShown() const { return keyFocusShown_; }
+  QString keyFocusDescription() const;  // what a screen reader says of it
   bool dishHasKeyFocus(int32_t serial) const {
     return keyFocusShown_ && keyFocus_ == KitchenFocus::dish(serial);
   }
@@ -171,6 +178,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void moveFocusedDish(int dx, int dy);
   QRect keyFocusRect() const;  // window pixels; empty for a dish (it draws its own frame)
   void paintKeyFocus(QPainter& painter);
+  QFont overviewFont() const;
   void buildMenus();
   void placeRiceBallButton();
   void updateStatusLine();

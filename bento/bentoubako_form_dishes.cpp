@@ -119,6 +119,8 @@ TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, cons
   const int32_t serial =
       placed_.append(name, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
   auto* item = new TSelectedBentouItem(*this, serial, name, r, pm);
+  item->setAccessibleDescription(insideBox(name) ? toQ(sj("お弁当箱の中の料理"))
+                                                 : toQ(sj("コースターの上の飲み物")));
   items_.insert(serial, item);
   item->show();
   return item;

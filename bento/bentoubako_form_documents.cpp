@@ -38,6 +38,7 @@ bool TBentoubakoForm::NameSetting() {
 
 void TBentoubakoForm::switchToWorkingView() {
   overview_ = false;
+  setKeyFocus(kitchenFocusRing(false, {}).front());
   recomputeGraph();
   redraw();
 }
@@ -49,6 +50,7 @@ void TBentoubakoForm::New() {
   rebuildBringToFrontMenu();
   showGraph_ = false;
   overview_ = true;
+  setKeyFocus(KitchenFocus::of(KitchenArea::SmallBox));
   closeAppliance();
   recomputeGraph();
   redraw();

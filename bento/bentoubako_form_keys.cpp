@@ -10,6 +10,8 @@
 #include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
 
 namespace nv {
 namespace {
@@ -87,9 +89,32 @@ bool TBentoubakoForm::kitchenKey(QKeyEvent* event) {
   }
 }
 
+QString TBentoubakoForm::keyFocusDescription() const {
+  switch (keyFocus_.kind) {
+    case KitchenFocus::Kind::Exit:
+      return toQ(sj("でぐち：Enterでお弁当箱をやめます"));
+    case KitchenFocus::Kind::RiceBall:
+      return toQ(sj("おにぎりくん：Enterでお弁当のできばえがわかります"));
+    case KitchenFocus::Kind::Dish: {
+      const PlacedDish* d = placed_.find(keyFocus_.serial);
+      return d ? toQ(d->name + sj("：矢印キーで動かし、Deleteで取り出します")) : QString();
+    }
+    case KitchenFocus::Kind::Area:
+      break;
+  }
+  if (keyFocus_.area == KitchenArea::SmallBox)
+    return toQ(sj("小さなお弁当箱：Enterで名前を入れて、お弁当作りを始めます"));
+  if (keyFocus_.area == KitchenArea::RecipeBook) return toQ(sj("料理の本：Enterで開きます"));
+  if (!isAppliance(keyFocus_.area)) return {};
+  return toQ(layoutSectionName(sectionOfArea(keyFocus_.area)) +
+             sj("：Enterで開いて、中の料理を見ます"));
+}
+
 void TBentoubakoForm::setKeyFocus(const KitchenFocus& focus) {
   const KitchenFocus before = keyFocus_;
   keyFocus_ = focus;
+  // A screen reader hears what the frame is on: the appliances are painted, not widgets.
+  setAccessibleDescription(keyFocusDescription());
   for (const KitchenFocus& f : {before, focus})
     if (f.kind == KitchenFocus::Kind::Dish)
       if (TSelectedBentouItem* item = items_.value(f.serial)) item->update();
@@ -113,10 +138,7 @@ void TBentoubakoForm::activateKeyFocus() {
   }
   const KitchenArea a = keyFocus_.area;
   if (a == KitchenArea::SmallBox) {
-    if (NameSetting()) {
-      switchToWorkingView();
-      setKeyFocus(kitchenFocusRing(false, {}).front());
-    }
+    if (NameSetting()) switchToWorkingView();
     return;
   }
   if (a == KitchenArea::RecipeBook) {

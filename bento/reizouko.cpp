@@ -69,6 +69,11 @@ void TBentouItem::setDish(const std::string& name) {
   name_ = name;
   setToolTip(toQ(name));
   setAccessibleName(toQ(name));
+  // An empty cell offers nothing: Tab passes it by.
+  setFocusPolicy(name.empty() ? Qt::NoFocus : Qt::StrongFocus);
+  setAccessibleDescription(name.empty()         ? QString()
+                           : view_.browseMode() ? toQ(sj("Enterで作り方を見ます"))
+                                                : toQ(sj("Enterでお弁当箱に入れます")));
   hasSmall_ = !name.empty() && fileExists(dishSmallPicturePath(view_.pictureFolder(), name));
   render(false);
   update();

@@ -87,6 +87,8 @@ TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std
   SB_Print = new QToolButton(panel_);
   SB_Print->setText(toQ(sj("印刷")));
   SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
+  SB_Print->setAccessibleDescription(SB_Print->toolTip());
+  SB_Close->setAccessibleDescription(toQ(sj("作り方の窓を閉じます")));
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm3::print);
   SB_Close->adjustSize();

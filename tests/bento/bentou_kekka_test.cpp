@@ -46,6 +46,7 @@ TEST_F(ResultDialog, EmptyBoxOffersNoJudgement) {
   const int narrow = d.width();
   d.WidenButton->click();
   EXPECT_TRUE(d.widened());
+  EXPECT_EQ(nvtest::unnamedControls(&d), std::vector<std::string>{});
   // "→" widens the dialog by the group, and narrows it again.
   const int wide = d.width();
   EXPECT_GE(wide, narrow + d.BoxGroup->width());
@@ -197,6 +198,7 @@ TEST_F(ResultDialog, PreviewStartsAtItsZoom) {
   result.runPreview = [&](QDialog& d) {
     auto& p = static_cast<nv::TBentouPreViewForm&>(d);
     start = p.TrackBar->value();
+    EXPECT_EQ(nvtest::unnamedControls(&p), std::vector<std::string>{});
     shoot(p, "preview.png");
   };
   result.showPreview(*form);

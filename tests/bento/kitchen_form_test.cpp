@@ -269,6 +269,9 @@ TEST_F(KitchenFormTest, KeyboardPlaysTheWholeGame) {
     ASSERT_NE(form->keyFocus().kind, F::Kind::RiceBall) << "the refrigerator was skipped";
   }
   EXPECT_TRUE(frameShown(form->areas().appliance(KitchenArea::Refrigerator)));
+  // A screen reader hears what the painted appliance is and what Enter does.
+  EXPECT_EQ(form->accessibleDescription(),
+            QString::fromUtf8("冷蔵庫：Enterで開いて、中の料理を見ます"));
   press(Qt::Key_Return);
   ASSERT_NE(form->applianceView(), nullptr);
   EXPECT_EQ(form->openSection(), LayoutSection::Refrigerator);
@@ -279,6 +282,10 @@ TEST_F(KitchenFormTest, KeyboardPlaysTheWholeGame) {
   EXPECT_EQ(form->focusWidget(), cells[1]);
   press(Qt::Key_Return);
   ASSERT_EQ(form->placedNames(), (nv::NameList{cells[0]->dishName(), cells[1]->dishName()}));
+  // Every control of the kitchen has a name; the dishes say what Enter does with them.
+  EXPECT_EQ(nvtest::unnamedControls(form.get()), std::vector<std::string>{});
+  EXPECT_EQ(cells[0]->accessibleDescription(), QString::fromUtf8("Enterでお弁当箱に入れます"));
+  EXPECT_FALSE(form->placedItems()[0]->accessibleDescription().isEmpty());
 
   // Escape: back in the kitchen on the refrigerator; Tab reaches the dishes in the box.
   press(Qt::Key_Escape);
@@ -309,6 +316,8 @@ TEST_F(KitchenFormTest, KeyboardPlaysTheWholeGame) {
   EXPECT_EQ(form->keyFocus().kind, F::Kind::RiceBall);
 
   // The rice ball judges the box.
+  EXPECT_EQ(form->accessibleDescription(),
+            QString::fromUtf8("おにぎりくん：Enterでお弁当のできばえがわかります"));
   press(Qt::Key_Return);
   EXPECT_EQ(judge.shown, 1);
 }

@@ -79,6 +79,9 @@ TEST_F(KitchenShots, SmallAndWideScreens) {
   run(QSize(1024, 768));
   run(QSize(1366, 768));
   run(QSize(1920, 1080));
+  // What a 1920 x 1080 screen at a scale factor of 2 gives the window (run with
+  // QT_SCALE_FACTOR=2 to see its real pixels).
+  run(QSize(960, 540));
 }
 
 // The rice ball of each grade and of the full box where it stands over the kitchen: the

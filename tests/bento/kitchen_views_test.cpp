@@ -5,6 +5,7 @@
 
 #include "bento/evaluation_graph.h"
 #include "bento/kitchen_pictures.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "kitchen_fixture.h"
 #include "scripted_prompt.h"
@@ -75,6 +76,37 @@ TEST(DishPixmap, LongNamesTakeTwoLines) {
   const int line = QFontMetrics(small).height();
   EXPECT_LT(plateHeight(QString::fromUtf8("みかん")), 2 * line);
   EXPECT_EQ(plateHeight(QString::fromUtf8("ほうれんそうのごま和え")), 2 * line);
+}
+
+// The overview's words stay on the wall tiles, sized with the kitchen: on a 1920 x 1080
+// screen at scale factors 1, 1.5 and 2 (a window of 1920 x 1080, 1280 x 720, 960 x 540) they
+// lie where they lie at 1024 x 768, clear of the cupboard, the recipe book and the small box.
+TEST_F(KitchenViewsTest, OverviewWordsFitTheWallAtEveryScale) {
+  const auto relative = [](const nv::KitchenAreas& a, const QRect& r) {
+    return QRectF(double(r.left() - a.originX) / a.layoutWidth,
+                  double(r.top() - a.originY) / a.layoutHeight, double(r.width()) / a.layoutWidth,
+                  double(r.height()) / a.layoutHeight);
+  };
+  make();
+  const std::array<QRect, 2> design = form->overviewTextRects();
+  const nv::KitchenAreas four3 = form->areas();
+  for (QSize size : {QSize(1920, 1080), QSize(1280, 720), QSize(960, 540)}) {
+    SCOPED_TRACE(size.width());
+    make(size);
+    const nv::KitchenAreas& a = form->areas();
+    const QRect cupboard =
+        nv::qRect(a.place(nv::scaledRect(nv::applianceDesignRect(KitchenArea::Cupboard), a.s)));
+    const std::array<QRect, 2> lines = form->overviewTextRects();
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_TRUE(nv::qRect(a.layout()).contains(lines[i]));
+      for (const QRect& other : {cupboard, nv::qRect(a.bookOverview), nv::qRect(a.smallBox)})
+        EXPECT_FALSE(lines[i].intersects(other)) << i;
+      const QRectF r = relative(a, lines[i]), d = relative(four3, design[i]);
+      EXPECT_NEAR(r.top(), d.top(), 0.01) << i;
+      EXPECT_NEAR(r.height(), d.height(), 0.01) << i;
+      EXPECT_NEAR(r.center().x(), d.center().x(), 0.01) << i;
+    }
+  }
 }
 
 TEST_F(KitchenViewsTest, GraphMenuFlipsTheKindInTheGraphArea) {
