@@ -18,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/qt/app_identity.h"
 #include "platform/qt/ui_language.h"
+#include "summary/class_summary_form.h"
 #include "teacher/bentou_details_form.h"
 
 namespace nv {
@@ -56,6 +57,7 @@ NvProgram::NvProgram(ProgramOptions options)
       printBentouData(start_.kojinData(), start_.gunName(), *options_.printer, editProfile,
                       &start_);
   };
+  start_.hooks.showClassSummary = [this] { showClassSummary(&start_); };
 }
 
 NvProgram::~NvProgram() = default;
@@ -73,6 +75,7 @@ void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
   parts.services.search = &printSearchAbout_;
   parts.services.about = &printSearchAbout_;
   parts.services.lunchBox = this;
+  parts.services.classSummary = this;
   if (options_.timing) {
     parts.services.profile = &noDialog;
     parts.services.reOpen = &noDialog;
@@ -86,6 +89,8 @@ void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
   TSelMainFormForm::showModal(mainForm);  // returns when the main window has closed
   planner_ = nullptr;
 }
+
+void NvProgram::showClassSummary(QWidget* parent) { openClassSummary(parent, options_.printer); }
 
 void NvProgram::runLunchBox(const std::string& file) {
   RiceBall riceBall;  // outlives the kitchen that calls it

@@ -36,7 +36,7 @@ struct ProgramOptions {
   std::function<void(QWidget& shown)> shown;
 };
 
-class NvProgram : public LunchBoxLauncher {
+class NvProgram : public LunchBoxLauncher, public ClassSummaryLauncher {
  public:
   explicit NvProgram(ProgramOptions options);
   ~NvProgram() override;
@@ -51,6 +51,8 @@ class NvProgram : public LunchBoxLauncher {
   void runLunchBox(const std::string& file);
   // The planner's お弁当箱 command.
   void startLunchBox(QWidget*) override { runLunchBox(std::string()); }
+  // The teacher's class summary (start screen and the planner's file menu).
+  void showClassSummary(QWidget* parent) override;
 
  private:
   ProgramOptions options_;

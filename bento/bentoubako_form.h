@@ -197,6 +197,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   TSelectedBentouItem* createPlaced(const std::string& name, const QRect& rect);
   void bringToFrontNow();
   bool writeSaveFile();
+  bool emptyBoxNotSaved();  // says so; nothing is left unsaved
   bool insideBox(const std::string& dish) const;
   void raiseFrontOver(const TSelectedBentouItem& item);
   const QPixmap& kitchenPixmap(bool overview);

@@ -113,7 +113,10 @@ TSelectedBentouItem* TBentoubakoForm::placedItem(int32_t serial) const {
 TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, const QRect& rect) {
   QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
   if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
-  const QRect r = rect;
+  // No dish is larger than the kitchen: a size from a file or a huge size factor must not
+  // make a picture of gigabytes.
+  const QRect r(rect.topLeft(),
+                rect.size().boundedTo(QSize(areas_.width, areas_.height)).expandedTo(QSize(0, 0)));
   const QPixmap pm =
       renderDishPixmap(picture, r.size(), toQ(name), true, false, dishFontPixels(scale()));
   const int32_t serial =

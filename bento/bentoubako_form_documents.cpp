@@ -2,6 +2,7 @@
 #include <QToolButton>
 
 #include "bento/bentoubako_form.h"
+#include "bento/model/bento_messages.h"
 #include "bento/model/bento_save.h"
 #include "bento/model/kitchen_placing.h"
 #include "bento/qt_geometry.h"
@@ -113,8 +114,9 @@ bool TBentoubakoForm::mayOverwrite(const std::string& path) const {
 }
 
 bool TBentoubakoForm::Save() {
-  if (!placed_.empty() && saveFile_ == defaultBentoSaveName()) return SaveAs();
-  if (!placed_.empty() && !mayOverwrite(saveFile_)) {
+  if (placed_.empty()) return emptyBoxNotSaved();
+  if (saveFile_ == defaultBentoSaveName()) return SaveAs();
+  if (!mayOverwrite(saveFile_)) {
     // Another box of the same name (a brother's, last week's) is not replaced unasked; No
     // lets the child choose another name.
     const Answer a = prompt().messageBox(
@@ -124,12 +126,13 @@ bool TBentoubakoForm::Save() {
     if (a != Answer::Yes) return false;
   }
   // A file that cannot be written keeps the changes marked (the writer has said why).
-  if (!placed_.empty() && !writeSaveFile()) return false;
+  if (!writeSaveFile()) return false;
   modified_ = false;
   return true;
 }
 
 bool TBentoubakoForm::SaveAs() {
+  if (placed_.empty()) return emptyBoxNotSaved();
   FileRequest r = saveFileRequest(saveFile_);
   r.overwritePrompt = true;
   std::string path;
@@ -137,7 +140,14 @@ bool TBentoubakoForm::SaveAs() {
   saveFile_ = path;
   // The dialog asked before replacing a file of that name.
   ownFiles_.insert(path);
-  if (!placed_.empty() && !writeSaveFile()) return false;
+  if (!writeSaveFile()) return false;
+  modified_ = false;
+  return true;
+}
+
+bool TBentoubakoForm::emptyBoxNotSaved() {
+  // Empty boxes are never saved; the child is told rather than led to think it was.
+  prompt().message(sj(kEmptyBoxNotSaved));
   modified_ = false;
   return true;
 }

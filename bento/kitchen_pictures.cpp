@@ -1,35 +1,50 @@
 #include "bento/kitchen_pictures.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
+#include <cstring>
+#include <filesystem>
 
+#include "bento/model/bmp_reader.h"
 #include "bento/model/kitchen_geometry.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 
 namespace nv {
 
+QImage decodeBmpImage(std::string_view bytes) {
+  BmpHeader h;
+  if (readBmpHeader(bytes, h) != BmpStatus::Ok) return {};
+  QImage image(h.width, h.height, QImage::Format_RGB32);
+  if (image.isNull()) return {};  // no memory for it
+  const size_t line = size_t(h.width) * sizeof(uint32_t);
+  const BmpStatus s = decodeBmp(
+      bytes, [&](int y, const uint32_t* pixels) { std::memcpy(image.scanLine(y), pixels, line); });
+  return s == BmpStatus::Ok ? image : QImage();
+}
+
 QImage loadBmp(const std::string& cp932Path) {
-  QImage image;
-  const QString path = toQ(cp932Path);
-  if (QFile::exists(path)) image.load(path);
-  return image;
+  std::string bytes;
+  if (!readFile(cp932Path, bytes, kMaxBmpFileBytes)) return {};
+  return decodeBmpImage(bytes);
 }
 
 QImage loadTransparentBmp(const std::string& cp932Path) {
   QImage image = loadBmp(cp932Path);
   if (image.isNull()) return image;
-  image = image.convertToFormat(QImage::Format_ARGB32);
+  // Every pixel is opaque, so the picture is already premultiplied; only the key colour's
+  // pixels become transparent (0 in either form). No copy is made.
+  image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
   const QRgb key = image.pixel(0, 0);
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x)
       if (line[x] == key) line[x] = 0;
   }
-  return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return image;
 }
 
 QPixmap scaledPixmap(const QImage& image, QSize size) {
@@ -37,11 +52,37 @@ QPixmap scaledPixmap(const QImage& image, QSize size) {
   return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
-const QImage& PictureCache::transparent(const std::string& cp932Path) {
-  const QString key = toQ(cp932Path);
-  auto it = images_.find(key);
-  if (it == images_.end()) it = images_.insert(key, loadTransparentBmp(cp932Path));
-  return it.value();
+namespace {
+
+// The file a path names, the same for every spelling of it ("a/./b", "a/../a/b", links).
+QString resolvedKey(const std::string& cp932Path) {
+  std::error_code ec;
+  const std::filesystem::path p = std::filesystem::weakly_canonical(toFsPath(cp932Path), ec);
+  return ec ? toQ(cp932Path) : toQ(fromFsPath(p));
+}
+
+}  // namespace
+
+QImage PictureCache::transparent(const std::string& cp932Path) {
+  const QString key = resolvedKey(cp932Path);
+  if (auto it = images_.constFind(key); it != images_.cend()) return it.value();
+  const QImage image = loadTransparentBmp(cp932Path);
+  // A picture larger than the whole budget is shown but not kept.
+  if (image.sizeInBytes() > kBudgetBytes) return image;
+  while (!order_.isEmpty() &&
+         (bytes_ + image.sizeInBytes() > kBudgetBytes || order_.size() >= kMostEntries)) {
+    bytes_ -= images_.take(order_.takeFirst()).sizeInBytes();
+  }
+  images_.insert(key, image);
+  order_.append(key);
+  bytes_ += image.sizeInBytes();
+  return image;
+}
+
+void PictureCache::clear() {
+  images_.clear();
+  order_.clear();
+  bytes_ = 0;
 }
 
 const QPixmap& recipeMark() {

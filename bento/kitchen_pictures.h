@@ -3,31 +3,46 @@
 // top-left pixel is its background and is never drawn. Pictures are decoded once and kept.
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <string>
+#include <string_view>
 
 class QPainter;
 class QRect;
 
 namespace nv {
 
+// A bitmap file's bytes as an image (RGB32), through the program's one bitmap reader; null
+// when they are no bitmap it reads.
+QImage decodeBmpImage(std::string_view bytes);
+// The picture as it is (the kitchen background); null when missing or unreadable. Only
+// regular files of a picture's size are read, so a FIFO or a device never blocks the kitchen.
+QImage loadBmp(const std::string& cp932Path);
 // The picture with its background colour turned transparent (ARGB32 premultiplied); a null
 // image when the file is missing or unreadable.
 QImage loadTransparentBmp(const std::string& cp932Path);
-// The picture as it is (the kitchen background); null when missing.
-QImage loadBmp(const std::string& cp932Path);
 // A smooth scaled copy of exactly that size (null for a null image or an empty size).
 QPixmap scaledPixmap(const QImage& image, QSize size);
 
+// Transparent pictures by the file they resolve to, so that many spellings of one path share
+// one entry; a missing file is remembered as missing. The cache holds at most kBudgetBytes of
+// pictures (the oldest go first).
 class PictureCache {
  public:
-  // Transparent pictures by path; a missing file is remembered as missing.
-  const QImage& transparent(const std::string& cp932Path);
-  void clear() { images_.clear(); }
+  static constexpr qsizetype kBudgetBytes = qsizetype(64) << 20;
+  static constexpr int kMostEntries = 1024;
+
+  QImage transparent(const std::string& cp932Path);
+  void clear();
+  qsizetype bytes() const { return bytes_; }
+  int size() const { return int(images_.size()); }
 
  private:
   QHash<QString, QImage> images_;
+  QList<QString> order_;  // oldest first
+  qsizetype bytes_ = 0;
 };
 
 // The 16 x 16 mark of a dish with a recipe or a how-to-make picture.

@@ -65,8 +65,10 @@ TOnigiriBouyaForm::TOnigiriBouyaForm(double s, std::string iniPath, QWidget* par
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(toQ(sj("おにぎり坊や")));
   const Ini ini(iniPath_);
-  move(ini.readInteger(kSection, "Left", kRiceBallDefaultLeft), y());
-  rememberedBottom_ = ini.readInteger(kSection, "Bottom", kRiceBallDefaultBottom);
+  const int most = kMostRiceBallCoordinate;
+  move(std::clamp(ini.readInteger(kSection, "Left", kRiceBallDefaultLeft), -most, most), y());
+  rememberedBottom_ =
+      std::clamp(ini.readInteger(kSection, "Bottom", kRiceBallDefaultBottom), -most, most);
   timer_.setInterval(kRiceBallTickMs);
   connect(&timer_, &QTimer::timeout, this, &TOnigiriBouyaForm::nextFrame);
   timer_.start();

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -10,11 +10,16 @@
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
+#include "bento/kitchen_pictures.h"
 #include "bento/model/jpeg_picture.h"
 #include "bento/model/recipe_frame.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -27,22 +32,46 @@ constexpr int kBevel = 6;
 }
 
 QImage loadViewerPicture(const std::string& cp932Path, std::string* error) {
-  const QString path = toQ(cp932Path);
   std::string why;
   QImage image;
-  if (!QFile::exists(path)) {
+  if (!fileExists(cp932Path)) {
     why = "no such file";
-  } else if (path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
-    if (!image.load(path, "BMP")) why = "not a readable bitmap";
+  } else if (toQ(cp932Path).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive)) {
+    image = loadBmp(cp932Path);
+    if (image.isNull()) why = "not a readable bitmap";
   } else {
     RgbPicture rgb;
     if (readJpegFile(cp932Path, rgb, why)) {
       image = QImage(rgb.width, rgb.height, QImage::Format_RGB888);
       const size_t line = size_t(rgb.width) * 3;
-      for (int y = 0; y < rgb.height; ++y)
+      for (int y = 0; y < rgb.height && !image.isNull(); ++y)
         std::memcpy(image.scanLine(y), rgb.rgb.data() + size_t(y) * line, line);
+      if (image.isNull()) why = "out of memory";
     }
   }
+  if (error) *error = why;
+  return image;
+}
+
+QImage loadViewerPictureOffThread(const std::string& cp932Path, std::string* error) {
+  std::string why;
+  QImage image;
+  std::atomic<bool> done = false;
+  QEventLoop loop;
+  std::thread worker([&] {
+    image = loadViewerPicture(cp932Path, &why);
+    done = true;
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  // A usual picture is ready at once; a slow one (a large progressive JPEG) leaves the
+  // window thread free to repaint until it is, without taking clicks meanwhile.
+  for (int i = 0; i < 20 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  if (!done) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QApplication::restoreOverrideCursor();
+  }
+  worker.join();
   if (error) *error = why;
   return image;
 }
@@ -55,12 +84,15 @@ QSize availableScreenSize(const QWidget* parent) {
 
 bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
                  const std::string& childName, QWidget* parent, const std::string& caption) {
-  TResipiForm3 viewer(cp932Path, fitScreen, printable, childName, parent, caption);
-  if (!viewer.loaded()) {
-    prompt().messageBox(cp932Path + "\n" + viewer.error(), sj("絵を読み込めませんでした"),
-                        Icon::Warning, Buttons::Ok);
+  std::string error;
+  QImage picture = loadViewerPictureOffThread(cp932Path, &error);
+  if (picture.isNull()) {
+    prompt().messageBox(cp932Path + "\n" + error, sj("絵を読み込めませんでした"), Icon::Warning,
+                        Buttons::Ok);
     return false;
   }
+  TResipiForm3 viewer(cp932Path, std::move(picture), fitScreen, printable, childName, parent,
+                      caption);
   viewer.exec();
   return true;
 }
@@ -69,6 +101,21 @@ TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std
                            QWidget* parent, const std::string& caption, QSize available)
     : QDialog(parent), path_(std::move(path)), childName_(std::move(childName)) {
   picture_ = loadViewerPicture(path_, &error_);
+  build(fitScreen, printable, caption, available);
+}
+
+TResipiForm3::TResipiForm3(std::string path, QImage picture, bool fitScreen, bool printable,
+                           std::string childName, QWidget* parent, const std::string& caption,
+                           QSize available)
+    : QDialog(parent),
+      path_(std::move(path)),
+      childName_(std::move(childName)),
+      picture_(std::move(picture)) {
+  build(fitScreen, printable, caption, available);
+}
+
+void TResipiForm3::build(bool fitScreen, bool printable, const std::string& caption,
+                         QSize available) {
   if (caption.empty()) {
     std::string file = path_.substr(path_.find_last_of('/') + 1);
     setWindowTitle(toQ(file.substr(0, file.find_last_of('.'))));
@@ -98,7 +145,7 @@ TResipiForm3::TResipiForm3(std::string path, bool fitScreen, bool printable, std
   // than the screen's height allows beside the button strip.
   const int inset = kBevel + 6;
   const int strip = std::max(SB_Close->height(), SB_Print->height()) + 6;
-  if (available.isEmpty()) available = availableScreenSize(parent);
+  if (available.isEmpty()) available = availableScreenSize(parentWidget());
   const KSize shown =
       fitPicture({std::max(1, picture_.width()), std::max(1, picture_.height())},
                  fitScreen ? available.width() * 4 / 5 : available.width() - 2 * inset,

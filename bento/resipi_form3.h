@@ -21,6 +21,10 @@ class TResipiForm3 : public QDialog {
   // of the screen the window is sized for (empty: the screen's).
   TResipiForm3(std::string path, bool fitScreen, bool printable, std::string childName,
                QWidget* parent = nullptr, const std::string& caption = {}, QSize available = {});
+  // With the picture already read (a null one shows nothing).
+  TResipiForm3(std::string path, QImage picture, bool fitScreen, bool printable,
+               std::string childName, QWidget* parent = nullptr, const std::string& caption = {},
+               QSize available = {});
 
   // False when the picture could not be read (error() says why); the caller then shows
   // nothing.
@@ -45,6 +49,8 @@ class TResipiForm3 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void build(bool fitScreen, bool printable, const std::string& caption, QSize available);
+
   std::string path_;
   std::string childName_;
   std::string error_;
@@ -56,6 +62,8 @@ class TResipiForm3 : public QDialog {
 // Loads a viewer picture: a bitmap for ".bmp" in any case, otherwise a JPEG. A null image
 // when the file is missing or damaged, with the reason in `error` when given.
 QImage loadViewerPicture(const std::string& cp932Path, std::string* error = nullptr);
+// The same, decoded on a worker thread while the window thread goes on painting.
+QImage loadViewerPictureOffThread(const std::string& cp932Path, std::string* error = nullptr);
 
 // The free area of the screen a window on `parent` shows on (the primary screen's without one).
 QSize availableScreenSize(const QWidget* parent);

@@ -25,13 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   again.writeAddedSection(out2);
   if (out2.data() != out.data()) __builtin_trap();
 
+  // The file may already hold an added "y" (in "a" it is replaced, elsewhere the silent "Yes"
+  // moves it), so the counts only hold for a new name.
+  bool known = false;
+  for (const nv::TOrder& order : db.orders())
+    for (const nv::TKondate& dish : order.added) known = known || dish.name == "y";
   size_t before = db.dishCount();
   const nv::TFoodData noFoods;
-  db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}}, noFoods);
-  if (db.dishCount() != before + 1) __builtin_trap();
+  if (!db.RegistKondate("a", "y", {{"f", "1"}, {"g", "0"}}, noFoods)) __builtin_trap();
+  if (!known && db.dishCount() != before + 1) __builtin_trap();
   db.DeleteAddedKondate("a", "y");
   (void)db.rowsOfAdded();
   db.combineAdded();
-  if (db.dishCount() != before) __builtin_trap();
+  if (!known && db.dishCount() != before) __builtin_trap();
   return 0;
 }

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (d.Foods.empty() || d.Name.empty() || d.Name.size() > nv::kBentoCsvFieldBytes) std::abort();
     for (const nv::TBentouShokuhin& f : d.Foods)
       if (!(f.Grams > 0)) std::abort();
-    for (const std::string& s : d.StepLines)
+    for (std::string_view s : d.StepLines)
       if (s.size() > nv::kBentoCsvStepBytes) std::abort();
   }
   nv::ByteWriter out;

@@ -59,10 +59,12 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   ProgramIcon->setIconSize(QSize(32, 32));
   ProgramIcon->setAutoRaise(true);
   ProgramIcon->setToolTip(toQ(sj("使い方を表示します")));
+  ProgramIcon->setAccessibleName(QStringLiteral(u"使い方"));
   connect(ProgramIcon, &QToolButton::clicked, this, &TAboutBox::ProgramIconClick);
 
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
+  ListBox1->setAccessibleName(QStringLiteral(u"協力者"));
   ListBox1->setGeometry(16, kHeight - 113, 270, 4 * 21 + 6);
   ListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ListBox1->setFocusPolicy(Qt::NoFocus);
@@ -79,6 +81,7 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   CancelBtn = new QPushButton(QStringLiteral("&CANCEL"), this);
   CancelBtn->setGeometry(-200, -200, 10, 10);  // there only for Escape, as a hidden button
   CancelBtn->hide();
+  CancelBtn->setAccessibleName(QStringLiteral(u"キャンセル"));
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   Timer2 = new QTimer(this);

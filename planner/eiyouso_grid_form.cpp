@@ -77,9 +77,11 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
              "　一覧表（献立テーブル）を印刷する場合は、自分でチェックマークをつけて下さい。")));
   Memo1->setFixedHeight(Memo1->fontMetrics().height() * 3 + 12);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Memo1->setAccessibleName(QStringLiteral(u"印刷の説明"));
 
   CheckListBox1 = new QListWidget(panel_);
   CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+  CheckListBox1->setAccessibleName(QStringLiteral(u"印刷する項目"));
   QFont listFont = CheckListBox1->font();
   listFont.setPixelSize(19);
   CheckListBox1->setFont(listFont);
@@ -107,6 +109,7 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
 
   StringGrid = new TStringGrid(this);
   StringGrid->setObjectName(QStringLiteral("StringGrid"));
+  StringGrid->setAccessibleName(QStringLiteral(u"献立テーブル"));
   StringGrid->setFont(nutrientGridFont());
   StringGrid->horizontalHeader()->setFont(nutrientGridFont());
   StringGrid->verticalHeader()->setDefaultSectionSize(16);

@@ -66,6 +66,13 @@ QLineEdit* numberEdit(QWidget* parent, int intDigits, QRect geometry) {
   return e;
 }
 
+// A label's caption as a screen reader should say it: without the mnemonic and the colon.
+QString spokenCaption(const char* utf8) {
+  QString s = QString::fromUtf8(utf8);
+  s.remove(QRegularExpression(QStringLiteral(u"\\(&.\\)|：$")));
+  return s.remove(u'&');
+}
+
 QSlider* slider(QWidget* parent, int tickInterval, QRect geometry) {
   auto* s = new QSlider(Qt::Horizontal, parent);
   s->setRange(0, 100);
@@ -162,9 +169,11 @@ void TGetJidoumeiForm::buildBody() {
   auto bodyRow = [this](int top, const char* caption, const char* unit, QLineEdit*& edit,
                         QSlider*& track, std::array<QLabel*, 3>& scale) {
     label(Panel1, caption, {8, top + 16, 64, 22})->setBuddy(edit = numberEdit(Panel1, 3, {}));
+    edit->setAccessibleName(spokenCaption(caption));
     edit->setGeometry(72, top + 16, 50, 22);
     label(Panel1, unit, {124, top + 16, 24, 22});
     track = slider(Panel1, 5, {150, top + 14, 268, 28});
+    track->setAccessibleName(edit->accessibleName());
     const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (int i = 0; i < 3; ++i) {
       scale[size_t(i)] = new QLabel(Panel1);
@@ -197,6 +206,7 @@ void TGetJidoumeiForm::buildBody() {
   Memo1->setReadOnly(true);
   Memo1->setGeometry(166, 100, 254, 110);
   Memo1->setFocusPolicy(Qt::NoFocus);
+  Memo1->setAccessibleName(QStringLiteral(u"生活活動強度の説明"));
 }
 
 void TGetJidoumeiForm::buildRequirements() {
@@ -224,7 +234,11 @@ void TGetJidoumeiForm::buildRequirements() {
         ->setBuddy(edit);
     label(Panel3, rows[i].unit, {178, top + 3, 32, 22});
     Requirement[size_t(i)] = edit;
+    edit->setAccessibleName(spokenCaption(rows[i].caption));
     TrackBar[size_t(i)] = slider(Panel3, 10, {kSliderLeft, top + 1, kSliderWidth, 28});
+    // The slider sets the requirement as a share of the standard value (0 to 200 %).
+    TrackBar[size_t(i)]->setAccessibleName(spokenCaption(rows[i].caption) +
+                                           QStringLiteral(u"の割合"));
     TrackBar[size_t(i)]->setValue(50);
     connect(TrackBar[size_t(i)], &QSlider::valueChanged, this, [this, i] { TrackBarChange(i); });
   }
@@ -239,6 +253,7 @@ void TGetJidoumeiForm::buildButtons() {
   QFont big = WindoowKakuchouBtn->font();
   big.setPixelSize(18);
   WindoowKakuchouBtn->setFont(big);
+  WindoowKakuchouBtn->setAccessibleName(QStringLiteral(u"ウィンドウの広さを切り替える"));
   connect(WindoowKakuchouBtn, &QToolButton::clicked, this, [this] { WindoowKakuchouBtnClick(); });
   OkBtn = new QPushButton(q("&OK"), Panel2);
   OkBtn->setGeometry(44, 6, 80, 28);

@@ -1,7 +1,9 @@
 #include "planner/kondate_button.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -17,6 +19,10 @@ namespace {
 QString plainCaption(const std::string& name) {
   return toQ(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
+// A key without Shift, Ctrl or Alt (the keypad's own keys count as plain).
+bool plainKey(const QKeyEvent& event) {
+  return (event.modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) == Qt::NoModifier;
+}
 }  // namespace
 
 TKondateButton::TKondateButton(const std::string& category, const std::string& dishName, int size,
@@ -30,7 +36,7 @@ TKondateButton::TKondateButton(const std::string& category, const std::string& d
   if (fontPoints > 0) f.setPointSize(fontPoints);
   setFont(f);
   setFixedSize(size, size);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::ClickFocus);  // the panel gives one button Tab focus
   setContextMenuPolicy(Qt::CustomContextMenu);
   connect(this, &QToolButton::clicked, this, [this] { requestAdd(false); });
   connect(this, &QWidget::customContextMenuRequested, this, &TKondateButton::showMenu);
@@ -54,6 +60,44 @@ void TKondateButton::loadGlyph() {
     picture = picture.scaled(g.width, g.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   setIcon(QPixmap::fromImage(picture));
   setIconSize(QSize(g.width, g.height));
+}
+
+void TKondateButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!plainKey(*event)) break;
+      requestAdd(false);
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      if (!plainKey(*event)) break;
+      emit stepRequested(this, event->key());
+      return;
+    default:
+      break;
+  }
+  QToolButton::keyPressEvent(event);
+}
+
+void TKondateButton::focusInEvent(QFocusEvent* event) {
+  QToolButton::focusInEvent(event);
+  emit focused(this);
+}
+
+void TKondateButton::paintEvent(QPaintEvent* event) {
+  QToolButton::paintEvent(event);
+  if (!hasFocus()) return;
+  // The style's dotted focus line is lost on a picture; a child needs to see where it is.
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(palette().color(QPalette::Highlight), 4));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
 }
 
 void TKondateButton::showMenu(const QPoint& pos) {

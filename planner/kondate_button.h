@@ -1,7 +1,9 @@
 #pragma once
 // TKondateButton: a dish picture button of the main window (flat, picture above the caption,
 // caption and hint = dish name). A click, or "編集して追加する(&V)..." of its pop-up menu, asks
-// for the dish with the editing step; "そのまま追加する(&A)" asks for it as it is.
+// for the dish with the editing step; "そのまま追加する(&A)" asks for it as it is. From the
+// keyboard, Enter or Space asks as a click does, the menu key opens the pop-up menu, and the
+// arrows, Home and End ask the panel to move the focus; a focused button wears a clear frame.
 #include <QToolButton>
 #include <string>
 
@@ -28,6 +30,14 @@ class TKondateButton : public QToolButton {
 
  signals:
   void addRequested(nv::TKondateButton* button, bool direct);
+  // An arrow, Home or End key (Qt::Key) pressed on the focused button.
+  void stepRequested(nv::TKondateButton* button, int key);
+  void focused(nv::TKondateButton* button);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void showMenu(const QPoint& pos);

@@ -6,11 +6,14 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -37,6 +40,24 @@
 #include "widgets/dish_picture.h"
 
 namespace nv {
+namespace {
+// The category tabs with a focus frame a child can see around the current tab (the style's
+// own mark is a faint line or nothing).
+class CategoryTabBar : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QTabBar::paintEvent(event);
+    if (!hasFocus() || currentIndex() < 0) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    p.drawRoundedRect(QRectF(tabRect(currentIndex())).adjusted(2.5, 2.5, -2.5, -2.5), 5, 5);
+  }
+};
+}  // namespace
 
 TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent)
     : QMainWindow(parent),
@@ -84,13 +105,16 @@ void TMainForm::createCentral() {
   auto* layout = new QVBoxLayout(normalPage_);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  categoryTabs_ = new QTabBar(normalPage_);
+  categoryTabs_ = new CategoryTabBar(normalPage_);
   categoryTabs_->setExpanding(false);
   categoryTabs_->setUsesScrollButtons(true);
   categoryTabs_->setDocumentMode(true);
+  categoryTabs_->setFocusPolicy(Qt::StrongFocus);
+  categoryTabs_->installEventFilter(this);
   layout->addWidget(categoryTabs_);
   dishScroll_ = new QScrollArea(normalPage_);
-  dishScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Needed only when a single button is wider than the panel (a large scale or button size).
+  dishScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   dishScroll_->setWidgetResizable(false);
   dishScroll_->setFrameShape(QFrame::NoFrame);
   dishPanel_ = new QWidget;
@@ -229,6 +253,13 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == normalPage_ && event->type() == QEvent::Resize) layoutDishButtons();
+  // Down from the category tabs goes into the dish panel.
+  if (watched == categoryTabs_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && keyboardDish_) {
+    keyboardDish_->setFocus(Qt::TabFocusReason);
+    dishScroll_->ensureWidgetVisible(keyboardDish_, 0, 0);
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -270,7 +301,57 @@ TKondateButton* TMainForm::makeButton(const std::string& category, const std::st
   connect(b, &TKondateButton::addRequested, this, [this](TKondateButton* button, bool direct) {
     addDish(button->category(), button->dishName(), direct);
   });
+  connect(b, &TKondateButton::stepRequested, this, &TMainForm::stepDishFocus);
+  connect(b, &TKondateButton::focused, this, &TMainForm::setKeyboardDishButton);
   return b;
+}
+
+TKondateButton* TMainForm::keyboardDishButton() const { return keyboardDish_; }
+
+void TMainForm::setKeyboardDishButton(TKondateButton* button) {
+  // Only the category panel's buttons; the conveyor's move by themselves.
+  if (std::find(dishButtons_.begin(), dishButtons_.end(), button) == dishButtons_.end()) return;
+  if (keyboardDish_ && keyboardDish_ != button) keyboardDish_->setFocusPolicy(Qt::ClickFocus);
+  keyboardDish_ = button;
+  keyboardDish_->setFocusPolicy(Qt::StrongFocus);
+}
+
+void TMainForm::stepDishFocus(TKondateButton* from, int key) {
+  const auto it = std::find(dishButtons_.begin(), dishButtons_.end(), from);
+  if (it == dishButtons_.end()) return;
+  const int count = int(dishButtons_.size());
+  int i = int(it - dishButtons_.begin());
+  switch (key) {
+    case Qt::Key_Left:
+      i = std::max(0, i - 1);
+      break;
+    case Qt::Key_Right:
+      i = std::min(count - 1, i + 1);
+      break;
+    case Qt::Key_Up:
+      // From the top row the way goes up to the category tabs.
+      if (i < columns_) {
+        categoryTabs_->setFocus(Qt::OtherFocusReason);
+        return;
+      }
+      i -= columns_;
+      break;
+    case Qt::Key_Down:
+      if (i + columns_ < count) i += columns_;
+      break;
+    case Qt::Key_Home:
+      i = 0;
+      break;
+    case Qt::Key_End:
+      i = count - 1;
+      break;
+    default:
+      return;
+  }
+  TKondateButton* to = dishButtons_[size_t(i)];
+  setKeyboardDishButton(to);
+  to->setFocus(Qt::OtherFocusReason);
+  dishScroll_->ensureWidgetVisible(to, 0, 0);
 }
 
 void TMainForm::makeDishButtons(int index, bool showProgress) {
@@ -281,11 +362,13 @@ void TMainForm::makeDishButtons(int index, bool showProgress) {
   std::stable_sort(names.begin(), names.end(),
                    [](const std::string& a, const std::string& b) { return compareJa(a, b) < 0; });
   // A button may be the sender of what led here: it goes once the event is over.
+  const bool hadFocus = keyboardDish_ && keyboardDish_->hasFocus();
   for (TKondateButton* b : dishButtons_) {
     b->hide();
     b->deleteLater();
   }
   dishButtons_.clear();
+  keyboardDish_ = nullptr;
   std::unique_ptr<Progress> progress;
   if (showProgress && names.size() > 20)
     progress = prompt().progress(sj("献立のボタンを作成しています"), 0, int64_t(names.size()));
@@ -296,12 +379,20 @@ void TMainForm::makeDishButtons(int index, bool showProgress) {
     dishButtons_.push_back(b);
     if (progress) progress->setPosition(int64_t(i + 1));
   }
+  if (!dishButtons_.empty()) {
+    setKeyboardDishButton(dishButtons_.front());
+    if (hadFocus) dishButtons_.front()->setFocus(Qt::OtherFocusReason);
+  }
   layoutDishButtons();
 }
 
 void TMainForm::layoutDishButtons() {
   const int size = kondateIconSize();
-  columns_ = dishPanelColumns(normalPage_->width(), size);
+  // The width inside the panel's frame, less the vertical scroll bar that many rows bring.
+  const int frame = 2 * dishScroll_->frameWidth();
+  const int scrollBar = dishScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                          dishScroll_->verticalScrollBar());
+  columns_ = dishPanelColumns(normalPage_->width() - frame - scrollBar, size);
   for (size_t i = 0; i < dishButtons_.size(); ++i)
     dishButtons_[i]->move(int(i) % columns_ * size, int(i) / columns_ * size);
   const int rows = (int(dishButtons_.size()) + columns_ - 1) / columns_;

@@ -68,6 +68,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   TGunName& gunName() override { return gunName_; }
   void selectMealTab(int index) override;
   bool graphByNutrient() const override;
+  bool patternBars() const override { return settings().data.patternBars; }
   BarChart* percentChart(int node) override;
   int selIconSize() const override;
   int selIconFontSize() const override;
@@ -113,6 +114,8 @@ class TMainForm : public QMainWindow, public PlannerHost {
   // What the category search leads to: the category's tab with its buttons, then the button
   // of that dish used as if clicked. False when the category has no tab.
   bool showDishOf(const std::string& category, const std::string& dish);
+  // The dish button the keyboard reaches with Tab (the focused one, or the first).
+  TKondateButton* keyboardDishButton() const;
   // A dish button's request: the chosen-menu window adds the dish, the belt paused meanwhile.
   void addDish(const std::string& category, const std::string& dish, bool direct);
 
@@ -144,7 +147,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
       *ShowEiyousoGraphAction, *GetNameAction, *AddKondateDataAction, *CombineAddKondateAction,
       *SearchOrderAction, *WriteKondateDataToCsvFileAction, *MakeShortCutOnDesktopAction,
       *MakeShortCutOnStartMenuAction, *ShowHtmlFileAction, *HelpContentsAction, *HelpSearchAction,
-      *HelpHowtoUseAction, *ShowAboutAction, *BentouAction;
+      *HelpHowtoUseAction, *ShowAboutAction, *BentouAction, *ClassSummaryAction;
   QMenu *FileMenu, *ReOpenMenu, *TeacherMenu, *EditMenu, *SearchMenu, *ViewMenu, *HelpMenu;
   QToolBar* ToolBar1;
 
@@ -181,6 +184,9 @@ class TMainForm : public QMainWindow, public PlannerHost {
   void dockMenuWindows();
   void categoryChanged(int index);
   TKondateButton* makeButton(const std::string& category, const std::string& dish);
+  // The keyboard's way through the dish panel: one button takes Tab focus, arrows move it.
+  void setKeyboardDishButton(TKondateButton* button);
+  void stepDishFocus(TKondateButton* from, int key);
   void applyPanelColour();
 
   MenuDocument& doc_;
@@ -203,6 +209,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   PercentView* percentView_ = nullptr;
   std::vector<std::string> categories_;
   std::vector<TKondateButton*> dishButtons_;
+  TKondateButton* keyboardDish_ = nullptr;
   int columns_ = 1;
   View view_ = View::Normal;
 

@@ -88,6 +88,8 @@ void TMainForm::createActions() {
       makeAction(this, "HelpHowtoUseAction", "ヘルプの使い方(&H)", "ヘルプの使い方");
   ShowAboutAction = makeAction(this, "ShowAboutAction", "バージョン情報(&A)...", "バージョン情報");
   BentouAction = makeAction(this, "BentouAction", "おべんとう箱(&B)...", "おべとう箱モードにする");
+  ClassSummaryAction = makeAction(this, "ClassSummaryAction", "クラスのまとめ(&M)...",
+                                  "クラスの献立とお弁当をまとめて見る");
 
   for (QAction* a : {ShowSelKondateFormAction, ShowGraphFormAction, ShowGraphFormByEiyousoAction,
                      ShowToolBarAction, ShowChoushokuAction, ShowChuushokuAction,
@@ -110,6 +112,7 @@ void TMainForm::createMenus() {
   TeacherMenu->addAction(SetDetailsAction);
   TeacherMenu->addAction(CombineAddKondateAction);
   TeacherMenu->addAction(WriteKondateDataToCsvFileAction);
+  TeacherMenu->addAction(ClassSummaryAction);
   TeacherMenu->addSeparator();
   TeacherMenu->addAction(MakeShortCutOnDesktopAction);
   TeacherMenu->addAction(MakeShortCutOnStartMenuAction);
@@ -248,6 +251,9 @@ void TMainForm::connectActions() {
   });
   connect(BentouAction, &QAction::triggered, this, [this] {
     if (services_.lunchBox) services_.lunchBox->startLunchBox(this);
+  });
+  connect(ClassSummaryAction, &QAction::triggered, this, [this] {
+    if (services_.classSummary) services_.classSummary->showClassSummary(this);
   });
 }
 

@@ -31,6 +31,8 @@ class PlannerHost {
   virtual void selectMealTab(int index) = 0;
   // The graph basis: true = nutrients, false = the six food groups.
   virtual bool graphByNutrient() const = 0;
+  // The food groups' hatching on the charts (PatternBars in section Data of NV.ini).
+  virtual bool patternBars() const = 0;
   // The main window's percent chart of meal node 0..3 (nullptr before it exists).
   virtual BarChart* percentChart(int node) = 0;
 

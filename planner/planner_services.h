@@ -95,6 +95,13 @@ class LunchBoxLauncher {
   virtual void startLunchBox(QWidget* parent) = 0;
 };
 
+// ClassSummaryAction: the teacher's class summary window. Null: nothing.
+class ClassSummaryLauncher {
+ public:
+  virtual ~ClassSummaryLauncher() = default;
+  virtual void showClassSummary(QWidget* parent) = 0;
+};
+
 // Not owned; each outlives the main window.
 struct PlannerServices {
   ProfileEditor* profile = nullptr;  // null: the name-entry dialog (get_jidoumei_form.h)
@@ -105,6 +112,7 @@ struct PlannerServices {
   SettingsEditor* settings = nullptr;
   DishEditor* dishes = nullptr;
   LunchBoxLauncher* lunchBox = nullptr;
+  ClassSummaryLauncher* classSummary = nullptr;
 };
 
 }  // namespace nv

@@ -26,8 +26,10 @@ void PrintSearchAbout::print(MenuDocument& doc, QWidget* parent) {
   source.profile = &doc.profile();
   source.bmpFolder = form->bmpFolder();
   source.chart = [form, &doc](int node) {
-    return mealPaperChart(doc.menu(), node, form->foodData(), doc.profile(), form->gunName(),
-                          form->graphByNutrient());
+    PaperChart chart = mealPaperChart(doc.menu(), node, form->foodData(), doc.profile(),
+                                      form->gunName(), form->graphByNutrient());
+    chart.patterns = form->patternBars();
+    return chart;
   };
   form->pauseConveyor();
   TEiyousoGridForm::openFor(

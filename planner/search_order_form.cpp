@@ -28,6 +28,9 @@ TSearchOrderForm::TSearchOrderForm(const TKondateData& dishes, QWidget* parent)
   ComboBox1->setEditable(true);
   Edit1 = new QLineEdit(this);
   Edit2 = new QLineEdit(this);
+  // The labels draw the pattern ("○○??"); a screen reader gets words.
+  Edit1->setAccessibleName(QStringLiteral(u"献立名の始まり"));
+  Edit2->setAccessibleName(QStringLiteral(u"献立名の終わり"));
   ComboBox2 = new QComboBox(this);
   ComboBox2->setMaxVisibleItems(11);
   for (const std::string& item : syllabaryItems()) ComboBox2->addItem(toQ(item));
@@ -55,6 +58,7 @@ TSearchOrderForm::TSearchOrderForm(const TKondateData& dishes, QWidget* parent)
 
   ListView2 = new QTreeWidget(this);
   ListView2->setObjectName(QStringLiteral("ListView2"));
+  ListView2->setAccessibleName(QStringLiteral(u"見つかった献立"));
   ListView2->setRootIsDecorated(false);
   ListView2->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView2->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -34,7 +34,7 @@ std::vector<BarChart::Bar> chartBars(const std::vector<ChartBar>& bars, const TG
   std::vector<BarChart::Bar> out;
   out.reserve(bars.size());
   for (const ChartBar& b : bars)
-    out.push_back({toQ(b.label), b.value, qColorOf(gun.rgb(b.colourIndex))});
+    out.push_back({toQ(b.label), b.value, qColorOf(gun.rgb(b.colourIndex)), b.colourIndex});
   return out;
 }
 }  // namespace
@@ -371,6 +371,7 @@ void TSelKondateForm::recalcNode(int node, std::optional<int32_t> exclude) {
   for (int k = 0; k < kNutrientCount; ++k) requirement[size_t(k)] = profile.Requirement(node, k);
 
   if (BarChart* chart = graphForm_ ? graphForm_->chart(node) : nullptr) {
+    chart->setPatterns(host_.patternBars());
     if (host_.graphByNutrient()) {
       chart->setBars(chartBars(nutrientBars(totals.nutrients, requirement), gun));
     } else {
@@ -383,8 +384,10 @@ void TSelKondateForm::recalcNode(int node, std::optional<int32_t> exclude) {
       chart->setBars(chartBars(groupBars(totals.groups, groupRequirement, names), gun));
     }
   }
-  if (BarChart* chart = host_.percentChart(node))
+  if (BarChart* chart = host_.percentChart(node)) {
+    chart->setPatterns(host_.patternBars());
     chart->setBars(chartBars(percentBars(totals.nutrients, requirement), gun));
+  }
 }
 
 void TSelKondateForm::RecalcGraphs(std::optional<int32_t> exclude) {

@@ -117,6 +117,7 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   SB_DoBentou->move(270, 46);
   PopupMenu1 = new QMenu(this);
   MI_PrintBentouData = PopupMenu1->addAction(toQ(sj("データ印刷")));
+  MI_ClassSummary = PopupMenu1->addAction(toQ(sj("クラスのまとめ")));
   SB_DoBentou->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SB_DoBentou, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { PopupMenu1->popup(SB_DoBentou->mapToGlobal(pos)); });
@@ -156,6 +157,9 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   connect(SB_BackColor, &QToolButton::clicked, this, &TSelMainFormForm::SB_BackColorClick);
   connect(MI_PrintBentouData, &QAction::triggered, this,
           &TSelMainFormForm::MI_PrintBentouDataClick);
+  connect(MI_ClassSummary, &QAction::triggered, this, [this] {
+    if (hooks.showClassSummary) hooks.showClassSummary();
+  });
 
   StartHints::install();
 

@@ -38,6 +38,8 @@ class TSelMainFormForm : public QWidget {
     std::function<void(const std::string& file)> startLunchBox;
     // The batch print of lunch-box files. Empty: not available.
     std::function<void()> printBentouData;
+    // The class summary window. Empty: not available.
+    std::function<void()> showClassSummary;
   };
   Hooks hooks;
 
@@ -70,6 +72,7 @@ class TSelMainFormForm : public QWidget {
   QToolButton *SB_DoBD, *SB_DoBentou, *SB_Exit, *SB_SetBackColor, *SB_BackColor;
   QMenu* PopupMenu1;
   QAction* MI_PrintBentouData;
+  QAction* MI_ClassSummary;  // beside データ印刷: the teacher's class summary
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormClose

@@ -1,15 +1,18 @@
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace nv {
 
@@ -46,37 +49,64 @@ bool readFile(std::string_view cp932Path, std::string& out, uint64_t maxBytes) {
   return ok;
 }
 
+bool readFileStart(std::string_view cp932Path, size_t count, std::string& out) {
+  out.clear();
+  const int fd = ::open(toFsPath(cp932Path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    out.resize(count);
+    size_t got = 0;
+    while (got < count) {
+      const ssize_t n = ::read(fd, out.data() + got, count - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        ok = n == 0;
+        break;
+      }
+      got += size_t(n);
+    }
+    out.resize(ok ? got : 0);
+  }
+  ::close(fd);
+  return ok;
+}
+
 namespace {
+
+namespace fs = std::filesystem;
 
 // The file a save goes to: a symbolic link is followed to its target (also a dangling one),
 // so that a data file linked to a shared folder is updated there and the link stays.
-std::filesystem::path saveTarget(std::filesystem::path target) {
+fs::path saveTarget(fs::path target) {
   std::error_code ec;
-  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, ec); ++hops) {
-    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+  for (int hops = 0; hops < 40 && fs::is_symlink(target, ec); ++hops) {
+    fs::path next = fs::read_symlink(target, ec);
     if (ec) break;
     target = next.is_absolute() ? next : target.parent_path() / next;
   }
   return target;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
+bool writeAll(int fd, std::string_view bytes, off_t at = -1) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
+    const ssize_t n = at < 0 ? ::write(fd, p, left) : ::pwrite(fd, p, left, at);
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     p += n;
     left -= size_t(n);
+    if (at >= 0) at += n;
   }
   return true;
 }
 
 // Writes, flushes and gives the file the replaced file's mode (or a new file's).
-bool fillTemporary(int fd, const std::filesystem::path& target, std::string_view bytes) {
+bool fillTemporary(int fd, const fs::path& target, std::string_view bytes) {
   bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0) {
@@ -89,31 +119,72 @@ bool fillTemporary(int fd, const std::filesystem::path& target, std::string_view
   return ok;
 }
 
-std::string temporaryName(const std::filesystem::path& folder,
-                          const std::filesystem::path& target) {
-  return (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+constexpr char kTemporaryMark[] = ".~";
+constexpr size_t kRandomChars = 6;
+
+// ".<name>.~XXXXXX", the name cut (never inside a UTF-8 character) so that the temporary's
+// name is no longer than the folder allows for names.
+std::string temporaryPrefix(const fs::path& folder, const fs::path& target) {
+  long most = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  if (most <= 0) most = 255;
+  std::string name = target.filename().string();
+  const size_t extra = 1 + (sizeof kTemporaryMark - 1) + kRandomChars;
+  const size_t room = size_t(most) > extra ? size_t(most) - extra : 0;
+  if (name.size() > room) {
+    size_t cut = room;
+    while (cut > 0 && (uint8_t(name[cut]) & 0xC0) == 0x80) --cut;
+    name.resize(cut);
+  }
+  return "." + name + kTemporaryMark;
+}
+
+bool isRandomPart(std::string_view s) {
+  if (s.size() != kRandomChars) return false;
+  for (char c : s)
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+// A save killed between naming its temporary and renaming it leaves a complete hidden copy
+// behind; the next save of the file removes such copies of our own naming.
+void removeStaleTemporaries(const fs::path& folder, const std::string& prefix) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (!dir) return;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string_view name = e->d_name;
+    if (!name.starts_with(prefix) || !isRandomPart(name.substr(prefix.size()))) continue;
+    const fs::path stale = folder / std::string(name);
+    struct stat st {};
+    if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(stale.c_str());
+  }
+  ::closedir(dir);
+}
+
+std::string randomName(const fs::path& folder, const std::string& prefix) {
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  std::string name = prefix;
+  for (size_t i = 0; i < kRandomChars; ++i) name += kChars[random() % 62];
+  return (folder / name).string();
 }
 
 // An unnamed file in the folder, given a name only once it is complete: a crash while
 // writing leaves nothing behind. -1 when the file system has no unnamed files.
-int unnamedTemporary(const std::filesystem::path& folder) {
+int unnamedTemporary(const fs::path& folder) {
 #ifdef O_TMPFILE
   return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
 #else
   (void)folder;
+  errno = EOPNOTSUPP;
   return -1;
 #endif
 }
 
 // Gives the complete unnamed file a unique temporary name beside the target.
-bool nameTemporary(int fd, const std::filesystem::path& folder, const std::filesystem::path& target,
-                   std::string& name) {
+bool nameTemporary(int fd, const fs::path& folder, const std::string& prefix, std::string& name) {
   const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
-  std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = temporaryName(folder, target);
-    static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (size_t i = name.size() - 6; i < name.size(); ++i) name[i] = kChars[random() % 62];
+    name = randomName(folder, prefix);
     if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
       return true;
     if (errno != EEXIST) return false;
@@ -121,41 +192,112 @@ bool nameTemporary(int fd, const std::filesystem::path& folder, const std::files
   return false;
 }
 
+// A named temporary file, for file systems without unnamed ones.
+int namedTemporary(const fs::path& folder, const std::string& prefix, std::string& name) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = randomName(folder, prefix);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool isWriteProtected(const fs::path& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return false;  // a new file
+  // The mode counts even for the administrator, who may write anything.
+  return (st.st_mode & 0222) == 0 || (::access(target.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
+// A folder that takes no new files (a shared folder with only the file writable): the file
+// is rewritten where it is. Its old contents are read whole first, so that a write that
+// fails half-way (a full disk) can put them back.
+SaveStatus rewriteInPlace(const fs::path& target, std::string_view bytes) {
+  const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return SaveStatus::Failed;
+  struct stat st {};
+  std::string old;
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  if (ok) {
+    old.resize(size_t(st.st_size));
+    size_t got = 0;
+    while (ok && got < old.size()) {
+      const ssize_t n = ::pread(fd, old.data() + got, old.size() - got, off_t(got));
+      if (n < 0 && errno == EINTR) continue;
+      ok = n > 0;
+      if (ok) got += size_t(n);
+    }
+  }
+  if (!ok) {
+    ::close(fd);
+    return SaveStatus::Failed;
+  }
+  if (writeAll(fd, bytes, 0) && ::ftruncate(fd, off_t(bytes.size())) == 0 && ::fsync(fd) == 0) {
+    ::close(fd);
+    return SaveStatus::Ok;
+  }
+  if (writeAll(fd, old, 0) && ::ftruncate(fd, off_t(old.size())) == 0) ::fsync(fd);
+  ::close(fd);
+  return SaveStatus::Failed;
+}
+
 }  // namespace
 
-bool writeFileAtomic(std::string_view cp932Path, std::string_view bytes) {
-  const std::filesystem::path target = saveTarget(toFsPath(cp932Path));
-  std::filesystem::path folder = target.parent_path();
+SaveStatus saveFile(std::string_view cp932Path, std::string_view bytes) {
+  const fs::path target = saveTarget(toFsPath(cp932Path));
+  if (isWriteProtected(target)) return SaveStatus::ReadOnly;
+  fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  std::string tmpl;
+  const std::string prefix = temporaryPrefix(folder, target);
+  removeStaleTemporaries(folder, prefix);
+  std::string tmp;
   bool named = false;
-  if (int fd = unnamedTemporary(folder); fd >= 0) {
+  int fd = unnamedTemporary(folder);
+  if (fd >= 0) {
     const bool filled = fillTemporary(fd, target, bytes);
-    named = filled && nameTemporary(fd, folder, target, tmpl);
+    named = filled && nameTemporary(fd, folder, prefix, tmp);
     if (::close(fd) != 0 && named) {
-      std::remove(tmpl.c_str());
-      return false;
+      ::unlink(tmp.c_str());
+      return SaveStatus::Failed;
     }
-    if (!filled) return false;
+    if (!filled) return SaveStatus::Failed;
   }
+  if (!named && fd < 0 && (errno == EACCES || errno == EPERM) &&
+      ::access(target.c_str(), F_OK) == 0)
+    return rewriteInPlace(target, bytes);
   if (!named) {
     // No unnamed files here (an older kernel, some network file systems, no /proc): a named
     // temporary file as before.
-    tmpl = temporaryName(folder, target);
-    int fd = mkstemp(tmpl.data());
-    if (fd < 0) return false;
+    fd = namedTemporary(folder, prefix, tmp);
+    if (fd < 0) {
+      const bool noRoom = errno == EACCES || errno == EPERM;
+      return noRoom && ::access(target.c_str(), F_OK) == 0 ? rewriteInPlace(target, bytes)
+                                                           : SaveStatus::Failed;
+    }
     bool ok = fillTemporary(fd, target, bytes);
     if (::close(fd) != 0) ok = false;
     if (!ok) {
-      std::remove(tmpl.c_str());
-      return false;
+      ::unlink(tmp.c_str());
+      return SaveStatus::Failed;
     }
   }
-  if (std::rename(tmpl.c_str(), target.c_str()) != 0) {
-    std::remove(tmpl.c_str());
-    return false;
+  if (::rename(tmp.c_str(), target.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return SaveStatus::Failed;
   }
-  return true;
+  return SaveStatus::Ok;
+}
+
+std::string saveFailureText(std::string_view cp932Path, SaveStatus status) {
+  std::string text(cp932Path);
+  if (*saveStatusText(status)) text += "\n" + sj(saveStatusText(status));
+  return text;
+}
+
+const char* saveStatusText(SaveStatus status) {
+  return status == SaveStatus::ReadOnly
+             ? "上書きしようとしているファイルが書き込み禁止になっています。"
+             : "";
 }
 
 bool removeFile(std::string_view cp932Path) {

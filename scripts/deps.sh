@@ -15,6 +15,8 @@ packages=(
   locales
   # The Debian package: building it, its computed dependencies, checking its metadata
   dpkg-dev file desktop-file-utils appstream shared-mime-info libxml2-utils
+  # its manual pages (from each program's --help) and the check that lints it
+  help2man man-db lintian
   # the print tests read the PDFs they write
   poppler-utils
   # the data checks: foods.csv against its generator and the reference table

@@ -26,9 +26,41 @@ int usage() {
   std::fputs(
       "usage: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
       "               [--associate on|off] [--build all|changed] [--snapshot]\n"
-      "               [--archiver \"COMMAND LINE\"]\n",
+      "               [--archiver \"COMMAND LINE\"]\n"
+      "Try 'nvsetup --help'.\n",
       stderr);
   return 2;
+}
+
+// The full help: what `man nvsetup` is made from.
+int help() {
+  std::fputs(
+      "Usage: nvsetup [OPTION]...\n"
+      "Install NV from a distribution archive, or, on the maker's machine, build the dated\n"
+      "distribution archives. Without options the installer window opens.\n"
+      "\n"
+      "Options:\n"
+      "  --install FILE      install the distribution archive FILE into the install folder\n"
+      "  --folder DIR        with --install: install into DIR instead\n"
+      "  --uninstall --yes   remove the installed program: exactly the files the install\n"
+      "                      recorded, its launchers and its file types\n"
+      "  --associate on|off  open saved menus and lunch boxes with the installed NV, or stop\n"
+      "  --build all|changed  build the distribution archives from the maker's source\n"
+      "                      folder (nvsetup.ini beside the installer); changed packs\n"
+      "                      only what changed since the last --snapshot\n"
+      "  --snapshot          mark the source folder as it is now as released\n"
+      "  --archiver \"LINE\"   run one archiver command line (u, a or @ with a response\n"
+      "                      file)\n"
+      "  -h, --help          display this help and exit\n"
+      "      --version       output version information and exit\n"
+      "\n"
+      "Files:\n"
+      "  The install folder is remembered in ~/.config/Pellora/Nuvelta.conf; the launchers\n"
+      "  go to the desktop and ~/.local/share/applications.\n"
+      "\n"
+      "Exit status: 0 on success, 1 when the command failed, 2 on bad usage.\n",
+      stdout);
+  return 0;
 }
 
 int install(const QString& file, const QString& folderArg) {
@@ -109,12 +141,18 @@ int snapshot() {
 
 bool isSetupCommand(const QStringList& a) {
   for (const QString& s : a.mid(1))
-    if (s.startsWith(QStringLiteral("--"))) return true;
+    if (s.startsWith(QStringLiteral("--")) || s == QStringLiteral("-h")) return true;
   return false;
 }
 
 int runSetupCommand(const QStringList& a) {
   QStringList args = a.mid(1);
+  if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) return help();
+  if (args.contains(QStringLiteral("--version"))) {
+    std::printf("nvsetup (Nuvelta) %d.%d.%d.%d\n", NV_VERSION_MAJOR, NV_VERSION_MINOR,
+                NV_VERSION_RELEASE, NV_VERSION_BUILD);
+    return 0;
+  }
   auto valueOf = [&](const QString& option) {
     int i = int(args.indexOf(option));
     return i >= 0 && i + 1 < args.size() ? args[i + 1] : QString();

@@ -36,6 +36,13 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
+// A caption whose text a screen reader says as the name of `buddy`.
+QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy) {
+  auto* l = new QLabel(u(caption), parent);
+  l->setBuddy(buddy);
+  buddy->setAccessibleName(u(caption).remove(u'：'));
+  return l;
+}
 QLineEdit* edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QString::fromLatin1(name));
@@ -100,10 +107,10 @@ void TMainForm::buildInstallPart() {
   B_ChangeInstallDir = button(top, "B_ChangeInstallDir", "変更(&1)");
   E_Haihu = edit(top, "E_Haihu");
   B_ChangeHaihuFile = button(top, "B_ChangeHaihuFile", "変更(&2)");
-  grid->addWidget(new QLabel(u("インストールする場所："), top), 0, 0);
+  grid->addWidget(buddyLabel(top, "インストールする場所：", E_BaseFolder), 0, 0);
   grid->addWidget(E_BaseFolder, 0, 1);
   grid->addWidget(B_ChangeInstallDir, 0, 2);
-  grid->addWidget(new QLabel(u("配布ファイル："), top), 1, 0);
+  grid->addWidget(buddyLabel(top, "配布ファイル：", E_Haihu), 1, 0);
   grid->addWidget(E_Haihu, 1, 1);
   grid->addWidget(B_ChangeHaihuFile, 1, 2);
 
@@ -136,6 +143,7 @@ void TMainForm::buildInstallPart() {
   SB_About->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
   SB_About->setIconSize(QSize(32, 32));
   SB_About->setAutoRaise(true);
+  SB_About->setAccessibleName(u("バージョン情報"));
   B_Cancel = button(top, "B_Cancel", "閉じる(&C)");
   B_Cancel->setToolTip(u("このプログラムを終了します"));
   row2->addWidget(SB_About, 0, Qt::AlignBottom);

@@ -29,6 +29,13 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
+// A caption whose text a screen reader says as the name of `buddy`.
+QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy) {
+  auto* l = new QLabel(u(caption), parent);
+  l->setBuddy(buddy);
+  buddy->setAccessibleName(u(caption).remove(u'：'));
+  return l;
+}
 QLineEdit* edit(QWidget* parent, const char* name) {
   auto* e = new QLineEdit(parent);
   e->setObjectName(QString::fromLatin1(name));
@@ -48,7 +55,7 @@ void TMainForm::buildMakerPart() {
   auto* grid = new QGridLayout(GB_1);
   E_Src = edit(GB_1, "E_Src");
   B_SetSrcFolder = button(GB_1, "B_SetSrcFolder", "変更(&3)");
-  grid->addWidget(new QLabel(u("元の場所："), GB_1), 0, 0);
+  grid->addWidget(buddyLabel(GB_1, "元の場所：", E_Src), 0, 0);
   grid->addWidget(E_Src, 0, 1);
   grid->addWidget(B_SetSrcFolder, 0, 2);
 
@@ -60,6 +67,7 @@ void TMainForm::buildMakerPart() {
   CheckListBox1->setWrapping(true);  // the columns of the list
   CheckListBox1->setFixedHeight(88);
   filesLabel->setBuddy(CheckListBox1);
+  CheckListBox1->setAccessibleName(u("配布するファイル"));
   grid->addWidget(filesLabel, 1, 0, Qt::AlignTop);
   grid->addWidget(CheckListBox1, 1, 1);
   auto* items = new QVBoxLayout;
@@ -74,12 +82,13 @@ void TMainForm::buildMakerPart() {
 
   E_LzhFolder = edit(GB_1, "E_LzhFolder");
   B_SetLzhFolder = button(GB_1, "B_SetLzhFolder", "変更(&4)");
-  grid->addWidget(new QLabel(u("LZHファイルの場所："), GB_1), 2, 0);
+  grid->addWidget(buddyLabel(GB_1, "LZHファイルの場所：", E_LzhFolder), 2, 0);
   grid->addWidget(E_LzhFolder, 2, 1);
   grid->addWidget(B_SetLzhFolder, 2, 2);
   E_MainFileName = edit(GB_1, "E_MainFileName");
   Button1 = button(GB_1, "Button1", "変更(&5)");
-  grid->addWidget(new QLabel(u("NV.exe："), GB_1), 3, 0);
+  grid->addWidget(buddyLabel(GB_1, "NV.exe：", E_MainFileName), 3, 0);
+  E_MainFileName->setAccessibleName(u("メインプログラム NV"));
   grid->addWidget(E_MainFileName, 3, 1);
   grid->addWidget(Button1, 3, 2);
 

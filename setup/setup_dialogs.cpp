@@ -36,8 +36,11 @@ TEditExtForm::TEditExtForm(const std::string& pattern, QWidget* parent) : QDialo
   setWindowTitle(QStringLiteral("EditExtForm"));
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(u("ファイルの種類："), this));
+  auto* caption = new QLabel(u("ファイルの種類："), this);
+  row->addWidget(caption);
   Edit1 = new QLineEdit(toQ(pattern), this);
+  caption->setBuddy(Edit1);
+  Edit1->setAccessibleName(u("ファイルの種類"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
   row->addWidget(Edit1);
   layout->addLayout(row);
@@ -51,6 +54,7 @@ TEditExtForm::TEditExtForm(const std::string& pattern, QWidget* parent) : QDialo
   buttons->addStretch();
   B_Ok = new QPushButton(u("&OK"), this);
   B_Cancel = new QPushButton(u("&CANCEL"), this);
+  B_Cancel->setAccessibleName(u("キャンセル"));
   B_Ok->setDefault(true);
   buttons->addWidget(B_Ok);
   buttons->addWidget(B_Cancel);
@@ -94,6 +98,7 @@ TSelectLzhFileForm::TSelectLzhFileForm(const std::vector<std::string>& paths, QW
   group_ = new QButtonGroup(this);
   for (size_t i = 0; i < paths.size(); ++i) {
     auto* radio = new QRadioButton(toQ(fileNameOf(paths[i])), box);
+    radio->setAccessibleName(u("書庫ファイル ") + radio->text());
     radio->setChecked(i == 0);
     group_->addButton(radio, int(i));
     boxLayout->addWidget(radio);
@@ -117,6 +122,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   icon->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
   icon->setIconSize(QSize(32, 32));
   icon->setAutoRaise(true);
+  icon->setAccessibleName(u("使い方"));
   layout->addWidget(icon, 0, Qt::AlignTop);
   auto* texts = new QVBoxLayout;
   texts->addWidget(new QLabel(QStringLiteral("nvsetup"), this));

@@ -214,12 +214,14 @@ QWidget* TAddKondateForm::buildDishPanel() {
 
   ComboBox2 = new QComboBox(panel);
   ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+  ComboBox2->setAccessibleName(q("似た名前の探し方"));
   for (const std::string& item : SimilarDishes::filterItems()) ComboBox2->addItem(toQ(item));
   ComboBox2->setMaxVisibleItems(11);
   v->addWidget(ComboBox2);
   v->addWidget(panelTitle("似た名前の献立", panel));
   ListView2 = listView(panel);
   ListView2->setObjectName(QStringLiteral("ListView2"));
+  ListView2->setAccessibleName(q("似た名前の献立"));
   ListView2->setToolTip(q("似た名前の献立を表示します。追加した献立は分類名に * が付きます。"));
   ListView2->setColumnCount(2);
   ListView2->setHeaderLabels({q("分類名"), q("献立名")});
@@ -237,6 +239,7 @@ QWidget* TAddKondateForm::buildGridPanel() {
   v->addWidget(panelTitle("食品名とその重量", panel));
   StringGridEx1 = new QTableWidget(1, 2, panel);
   StringGridEx1->setObjectName(QStringLiteral("StringGridEx1"));
+  StringGridEx1->setAccessibleName(q("食品名とその重量"));
   StringGridEx1->setHorizontalHeaderLabels({q("食品名"), q("重量(g)")});
   StringGridEx1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGridEx1->setItemDelegateForColumn(1, new WeightDelegate(StringGridEx1));
@@ -274,6 +277,7 @@ QWidget* TAddKondateForm::buildFoodPanel() {
   v->addWidget(TabControl1);
   ListView3 = listView(panel);
   ListView3->setObjectName(QStringLiteral("ListView3"));
+  ListView3->setAccessibleName(q("食品"));
   QStringList headings;
   for (const std::string& h : foodListHeadings()) headings << toQ(h);
   ListView3->setColumnCount(int(headings.size()));

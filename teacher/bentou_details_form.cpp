@@ -69,6 +69,7 @@ TBentouDetailsForm::TBentouDetailsForm(const KitchenSettings& settings, std::str
   OkBtn = new QPushButton(q("&OK"), this);
   OkBtn->setDefault(true);
   CancelBtn = button("&CANCEL", this);
+  CancelBtn->setAccessibleName(q("キャンセル"));
   buttons->addWidget(OkBtn);
   buttons->addWidget(CancelBtn);
   v->addLayout(buttons);
@@ -114,11 +115,13 @@ QWidget* TBentouDetailsForm::buildConversionTab() {
   auto* left = new QVBoxLayout;
   left->addWidget(new QLabel(q("画像ファイルはあるが、献立が見つからない"), tab));
   ListBox1 = new QListWidget(tab);
+  ListBox1->setAccessibleName(q("画像ファイルはあるが、献立が見つからない"));
   ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
   left->addWidget(ListBox1);
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(q("画像が見つからない献立"), tab));
   ListBox2 = new QListWidget(tab);
+  ListBox2->setAccessibleName(q("画像が見つからない献立"));
   right->addWidget(ListBox2);
   lists->addLayout(left);
   lists->addLayout(right);
@@ -156,6 +159,7 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
   g->addWidget(new QLabel(q("スクロールバーの形式："), tab), 0, 0);
   g->addWidget(CB_ReizoukoScrollBarStyle, 0, 1);
   E_BentouDataSaveDir = new QLineEdit(toQ(settings_.saveDir), tab);
+  E_BentouDataSaveDir->setAccessibleName(q("お弁当の保存先"));
   B_BentouDataSaveDir = button("選択", tab);
   g->addWidget(new QLabel(q("お弁当の保存先："), tab), 1, 0);
   g->addWidget(E_BentouDataSaveDir, 1, 1);

@@ -51,6 +51,14 @@ QSpinBox* spin(QWidget* parent, int low, int high, int step, int value) {
   return s;
 }
 
+// A caption for `buddy`: Alt + its mnemonic reaches the control, and a screen reader says it as
+// the control's name.
+QLabel* buddyLabel(const QString& text, QWidget* buddy) {
+  auto* l = new QLabel(text, buddy->parentWidget());
+  l->setBuddy(buddy);
+  return l;
+}
+
 // An edit that grows up to its choose button.
 QHBoxLayout* editWithButton(QLineEdit* edit, QPushButton* button) {
   auto* row = new QHBoxLayout;
@@ -94,6 +102,7 @@ TDetailsForm::TDetailsForm(const DetailsSettings& settings, QWidget* parent)
   OkBtn->setDefault(true);
   CancelBtn = new QPushButton(q("&CANCEL"), this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+  CancelBtn->setAccessibleName(q("キャンセル"));
   CancelBtn->setAutoDefault(false);
   buttons->addWidget(OkBtn);
   buttons->addWidget(CancelBtn);
@@ -154,9 +163,9 @@ QWidget* TDetailsForm::buildCsvTab() {
   SetFoodDataFile1Btn = chooseButton(group);
   KondateDataFile = new QLineEdit(group);
   SetKondateDataFileBtn = chooseButton(group);
-  g->addWidget(new QLabel(q("食品ファイル(*.csv)："), group), 0, 0);
+  g->addWidget(buddyLabel(q("食品ファイル(*.csv)："), FoodDataFile), 0, 0);
   g->addLayout(editWithButton(FoodDataFile, SetFoodDataFile1Btn), 0, 1);
-  g->addWidget(new QLabel(q("献立ファイル(*.csv)："), group), 1, 0);
+  g->addWidget(buddyLabel(q("献立ファイル(*.csv)："), KondateDataFile), 1, 0);
   g->addLayout(editWithButton(KondateDataFile, SetKondateDataFileBtn), 1, 1);
   auto* actions = new QHBoxLayout;
   actions->setSpacing(4);
@@ -172,18 +181,20 @@ QWidget* TDetailsForm::buildCsvTab() {
   FileName = new QLineEdit(group);
   FileName->setReadOnly(true);
   FileName->setEnabled(false);
-  g->addWidget(new QLabel(q("NVファイル(*.nv)："), group), 3, 0);
+  g->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName), 3, 0);
   g->addWidget(FileName, 3, 1);
   v->addWidget(group);
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(q("食品ファイル"), tab));
   ListView1 = listView(tab, {"コード", "名前", "群別", "３色区分", "カロリー"});
+  left->addWidget(buddyLabel(q("食品ファイル"), ListView1));
+  ListView1->setAccessibleName(q("食品ファイルの食品"));
   left->addWidget(ListView1);
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(q("献立ファイル"), tab));
   ListView2 = listView(
       tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
+  right->addWidget(buddyLabel(q("献立ファイル"), ListView2));
+  ListView2->setAccessibleName(q("献立ファイルの献立"));
   right->addWidget(ListView2);
   lists->addLayout(left, 1);
   lists->addLayout(right, 1);
@@ -199,7 +210,7 @@ QWidget* TDetailsForm::buildPictureTab() {
   auto* source = new QHBoxLayout;
   SourceBmpFolder = new QLineEdit(group);
   SelSourceBmpFolder = chooseButton(group);
-  source->addWidget(new QLabel(q("元のデータ："), group));
+  source->addWidget(buddyLabel(q("元のデータ："), SourceBmpFolder));
   source->addLayout(editWithButton(SourceBmpFolder, SelSourceBmpFolder), 1);
   g->addLayout(source);
   auto* middle = new QHBoxLayout;
@@ -218,9 +229,11 @@ QWidget* TDetailsForm::buildPictureTab() {
     auto* form = new QGridLayout(box);
     icon = spin(box, 16, iconMax, 4, iconValue);
     font = spin(box, 6, 64, 1, fontValue);
-    form->addWidget(new QLabel(q("アイコンサイズ"), box), 0, 0);
+    form->addWidget(buddyLabel(q("アイコンサイズ"), icon), 0, 0);
+    icon->setAccessibleName(q(title) + q("のアイコンサイズ"));
+    font->setAccessibleName(q(title) + q("のフォントサイズ"));
     form->addWidget(icon, 0, 1);
-    form->addWidget(new QLabel(q("フォントサイズ"), box), 1, 0);
+    form->addWidget(buddyLabel(q("フォントサイズ"), font), 1, 0);
     form->addWidget(font, 1, 1);
     middle->addWidget(box);
   };
@@ -234,7 +247,7 @@ QWidget* TDetailsForm::buildPictureTab() {
   TargetBmpFolder = new QLineEdit(group);
   TargetBmpFolder->setReadOnly(true);
   SelTargetBmpFolderBtn = chooseButton(group);
-  target->addWidget(new QLabel(q("画像フォルダ："), group));
+  target->addWidget(buddyLabel(q("画像フォルダ："), TargetBmpFolder));
   target->addLayout(editWithButton(TargetBmpFolder, SelTargetBmpFolderBtn), 1);
   g->addLayout(target);
   TransLabel = new QLabel(q("処理ファイル："), group);
@@ -253,7 +266,7 @@ QWidget* TDetailsForm::buildDataTab() {
   ShowBdFileBtn = new QPushButton(q("表示"), tab);
   ShowBdFileBtn->setToolTip(q("ファイルの内容の表示"));
   ShowBdFileBtn->setAutoDefault(false);
-  top->addWidget(new QLabel(q("NVファイル(*.nv)："), tab));
+  top->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName2));
   top->addLayout(editWithButton(FileName2, ShowBdFileBtn), 1);
   v->addLayout(top);
   ShokuhinLabel = new QLabel(q("食品数："), tab);
@@ -261,11 +274,13 @@ QWidget* TDetailsForm::buildDataTab() {
   ListView3 = listView(tab, {"ｺｰﾄﾞ", "食品名", "群別", "３色区分", "ｶﾛﾘｰ", "蛋白質", "脂肪",
                              "ｶﾙｼｳﾑ", "鉄分", "ﾋﾞﾀﾐﾝA", "ﾋﾞﾀﾐﾝB1", "ﾋﾞﾀﾐﾝB2", "ﾋﾞﾀﾐﾝC", "塩分"});
   v->addWidget(ListView3, 1);
+  ListView3->setAccessibleName(q("食品"));
   KondateLabel = new QLabel(q("献立数："), tab);
   v->addWidget(KondateLabel);
   ListView4 = listView(
       tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
   v->addWidget(ListView4, 1);
+  ListView4->setAccessibleName(q("献立"));
   return tab;
 }
 
@@ -276,6 +291,7 @@ QWidget* TDetailsForm::buildEnvironmentTab() {
   auto* fontLabel = new QLabel(q("タブの文字の大きさ："), TabSheet4);
   fontLabel->setGeometry(10, 14, 150, 20);
   FontSize = spin(TabSheet4, 6, 72, 1, settings_.fontSize);
+  fontLabel->setBuddy(FontSize);
   FontSize->setGeometry(164, 10, 70, 26);
   KondateBackColor = new QPushButton(q("献立一覧の背景色"), TabSheet4);
   KondateBackColor->setAutoDefault(false);
@@ -298,6 +314,7 @@ QWidget* TDetailsForm::buildEnvironmentTab() {
   auto* addLabel = new QLabel(q("追加献立ファイル名："), TabSheet4);
   addLabel->setGeometry(10, 222, 200, 20);
   AddKondateFileName = new QLineEdit(TabSheet4);
+  addLabel->setBuddy(AddKondateFileName);
   AddKondateFileName->setToolTip(q("追加した献立を保存するファイル名"));
   SetAddKondateFileNameBtn = chooseButton(TabSheet4);
   AutoOpen0 = new QCheckBox(q("起動時に前回作成した献立ファイルを開く。"), TabSheet4);
@@ -306,6 +323,7 @@ QWidget* TDetailsForm::buildEnvironmentTab() {
   KaitenGroup = new QGroupBox(q("回転寿司での１周に要する時間（秒）"), TabSheet4);
   TB_KaitenShuuki = new QSlider(Qt::Horizontal, KaitenGroup);
   TB_KaitenShuuki->setToolTip(q("回転寿司モードで、１周する時間を設定します。"));
+  TB_KaitenShuuki->setAccessibleName(q("回転寿司での１周に要する時間"));
   TB_KaitenShuuki->setRange(30, 600);
   TB_KaitenShuuki->setPageStep(5);
   TB_KaitenShuuki->setTickPosition(QSlider::TicksBelow);

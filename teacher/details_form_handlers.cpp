@@ -224,11 +224,12 @@ void TDetailsForm::convertPictures(bool shrink) {
   bool processed = false;
   for (const PictureResult& r : results) {
     if (r.how == PictureResult::How::Skipped)
-      skipped += r.name + "\n";
+      skipped += r.name + sj("（") + sj(pictureReasonText(r.why)) + sj("）") + "\n";
     else
       processed = true;
   }
-  // A picture left behind is named, so the teacher knows which dish will show none.
+  // A picture left behind is named with the reason, so the teacher knows which dish will show
+  // none and what to do about it.
   if (!skipped.empty())
     prompt().messageBox(skipped, sj("変換できなかった画像ファイルがあります"), Icon::Warning,
                         Buttons::Ok);

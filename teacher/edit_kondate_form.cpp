@@ -45,6 +45,14 @@ QDoubleSpinBox* makeBox(QWidget* parent) {
   return box;
 }
 
+// What a screen reader says for the three controls of one amount: its grams, its share of
+// the standard amount, and going back to it.
+void nameLine(const QString& what, QWidget* box, QWidget* slider, QWidget* revert) {
+  box->setAccessibleName(what + QStringLiteral(u"の重さ"));
+  slider->setAccessibleName(what + QStringLiteral(u"の割合"));
+  revert->setAccessibleName(what + QStringLiteral(u"を元に戻す"));
+}
+
 QSlider* makeSlider(QWidget* parent) {
   auto* s = new QSlider(Qt::Horizontal, parent);
   s->setRange(0, QuantityModel::kSliderMax);
@@ -146,6 +154,7 @@ void TEditKondateForm::buildTop(QWidget* content) {
   RetryBtn = makeRevert(content);
   RetryBtn->setObjectName(QStringLiteral("RetryBtn"));
   RetryBtn->move(0, kTotalTop + 4);
+  nameLine(QStringLiteral(u"全体の量"), SaNumEdit1, TrackBar1, RetryBtn);
 
   onBoxEdit(SaNumEdit1, this, [this](double v) { SaNumEdit1Change(v); });
   connect(TrackBar1, &QSlider::valueChanged, this, &TEditKondateForm::TrackBar1Change);
@@ -166,6 +175,7 @@ void TEditKondateForm::buildLine(QWidget* content, const std::string& name, int 
   l.slider->setGeometry(kSliderX, top, 100, kSliderHeight);
   l.revert = makeRevert(content);
   l.revert->move(0, top + 4);
+  nameLine(toQ(name), l.box, l.slider, l.revert);
   onBoxEdit(l.box, this, [this, i](double v) { lineBoxChanged(i, v); });
   connect(l.slider, &QSlider::valueChanged, this, [this, i](int p) { lineSliderChanged(i, p); });
   connect(l.revert, &QToolButton::clicked, this, [this, i] { lineRevertClick(i); });
@@ -187,6 +197,7 @@ void TEditKondateForm::buildBottom(QWidget* panel, const EditKondateRequest& req
 
   Edit1 = new QLineEdit(toQ(request.caption), panel);
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setAccessibleName(QStringLiteral(u"献立名"));
   Edit1->setReadOnly(true);
   DeleteBtn = new QPushButton(toQ(sj("削除")), panel);
   DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));

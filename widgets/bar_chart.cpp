@@ -3,12 +3,15 @@
 #include <QEvent>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 constexpr int kMargin = 6;
 }  // namespace
 
 BarChart::BarChart(QWidget* parent) : QWidget(parent) {
+  describe();
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
@@ -22,7 +25,19 @@ void BarChart::relayout() {
 
 void BarChart::setTitle(const QString& title) {
   data_.title = title;
+  describe();
   relayout();
+}
+
+void BarChart::describe() {
+  setAccessibleName(data_.title.isEmpty() ? u"栄養バランスのグラフ"_s : data_.title);
+  setAccessibleDescription(chartDescription(data_));
+}
+
+void BarChart::setPatterns(bool on) {
+  if (data_.patterns == on) return;
+  data_.patterns = on;
+  update();
 }
 
 void BarChart::changeEvent(QEvent* event) {
@@ -40,6 +55,7 @@ void BarChart::setBars(std::vector<Bar> bars) {
                          std::equal(bars.begin(), bars.end(), data_.bars.begin(),
                                     [](const Bar& a, const Bar& b) { return a.label == b.label; });
   data_.bars = std::move(bars);
+  describe();
   if (!sameNames) layout_.reset();
   update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The balance bar chart of the menu planner as a widget; the picture itself is painted by
-// paintBarChart (widgets/bar_chart_paint.h), the same for screen, paper and tests.
+// paintBarChart (widgets/bar_chart_paint.h), the same for screen, paper and tests. A screen
+// reader gets the title as the chart's name and its values as the description.
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -26,6 +27,8 @@ class BarChart : public QWidget {
   // The axis always runs from 0 to this maximum (200 %); the line marks the reference (100 %).
   void setAxisMaximum(double maximum);
   void setReferenceValue(double value);
+  // The food groups' hatching on the bars and the legend (PatternBars=1).
+  void setPatterns(bool on);
   const BarChartData& data() const { return data_; }
 
   QSize sizeHint() const override { return {232, 300}; }
@@ -46,6 +49,7 @@ class BarChart : public QWidget {
  private:
   void changeEvent(QEvent* event) override;
   void relayout();
+  void describe();
   BarChartData data_;
   // Laid out once per size, font, title and names: values change on every slider move.
   mutable std::optional<BarChartLayout> layout_;

@@ -1,7 +1,9 @@
 #include "widgets/bar_chart_paint.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrinter>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -79,7 +81,91 @@ void drawName(QPainter& p, const BarChartLayout& l, const QRect& slot, const QSt
   }
 }
 
+// The percentages' face: a little smaller than the names, smaller still until "200%" fits a
+// bar's column (never below 6 pixels). The values change on every slider move; the layout
+// does not.
+QFont valueFontFor(const QFont& text, double slot) {
+  QFont f = text;
+  int pixels = std::max(6, QFontInfo(text).pixelSize() * 9 / 10);
+  f.setPixelSize(pixels);
+  const QString sample = QStringLiteral("200%");
+  while (pixels > 6 && QFontMetrics(f).horizontalAdvance(sample) > int(slot))
+    f.setPixelSize(--pixels);
+  return f;
+}
+
 }  // namespace
+
+QString barValueText(double value) {
+  if (!std::isfinite(value)) return QStringLiteral("0%");
+  const double t = std::trunc(value);
+  const long long n = t > 1e15    ? 1000000000000000LL
+                      : t < -1e15 ? -1000000000000000LL
+                                  : (long long)t;
+  return QString::number(n) + u'%';
+}
+
+QString chartDescription(const BarChartData& data) {
+  QStringList parts;
+  for (const auto& b : data.bars) parts << barName(b.label) + u' ' + barValueText(b.value);
+  return parts.join(QChar(0x3001));  // 、
+}
+
+bool drawsPatterns(const BarChartData& data, const QPaintDevice* device) {
+  if (data.patterns) return true;
+  if (!device || device->devType() != QInternal::Printer) return false;
+  return static_cast<const QPrinter*>(device)->colorMode() == QPrinter::GrayScale;
+}
+
+void paintHatch(QPainter& p, const QRect& rect, int pattern, int spacing, int lineWidth) {
+  if (pattern < 1 || pattern > 6 || rect.isEmpty()) return;
+  spacing = std::max(2, spacing);
+  p.save();
+  p.setClipRect(rect, Qt::IntersectClip);
+  p.setPen(QPen(QColor(0, 0, 0), std::max(1, lineWidth), Qt::SolidLine, Qt::FlatCap));
+  const int w = rect.width(), h = rect.height();
+  auto diagonals = [&](bool rising) {
+    for (int d = -h; d < w + h; d += spacing) {
+      const int x = rect.left() + d;
+      if (rising) {
+        p.drawLine(x, rect.bottom(), x + h, rect.bottom() - h);
+      } else {
+        p.drawLine(x, rect.top(), x + h, rect.top() + h);
+      }
+    }
+  };
+  auto horizontals = [&] {
+    for (int y = rect.top() + spacing / 2; y <= rect.bottom(); y += spacing)
+      p.drawLine(rect.left(), y, rect.right(), y);
+  };
+  auto verticals = [&] {
+    for (int x = rect.left() + spacing / 2; x <= rect.right(); x += spacing)
+      p.drawLine(x, rect.top(), x, rect.bottom());
+  };
+  switch (pattern) {
+    case 1:
+      diagonals(true);
+      break;
+    case 2:
+      diagonals(false);
+      break;
+    case 3:
+      horizontals();
+      break;
+    case 4:
+      verticals();
+      break;
+    case 5:
+      horizontals();
+      verticals();
+      break;
+    case 6:
+      diagonals(true);
+      diagonals(false);
+      break;
+  }
+  p.restore();
+}
 
 QString barName(const QString& label) { return label.trimmed(); }
 
@@ -145,11 +231,15 @@ BarChartLayout layoutBarChart(const QRect& rect, const BarChartData& data,
   l.titleLines = chartTitleLines(data.title, l.titleFont, rect.width() - 2 * pad);
   const int titleRows = int(l.titleLines.size());
   l.titleTop = rect.top() + pad;
-  const int top =
-      rect.top() + pad + (titleRows == 0 ? 0 : titleRows * tm.height() + pad) + fm.height() / 2;
   const QString widestAxis = style.paper ? QStringLiteral("200%") : QStringLiteral("200");
   const int left = rect.left() + pad + fm.horizontalAdvance(widestAxis) + kAxisLabelGap;
   const int right = rect.right() - pad;
+  l.valueFont = valueFontFor(l.textFont, double(std::max(1, right - left)) /
+                                             double(std::max<size_t>(1, data.bars.size())));
+  // Room above the axis for the percentage of a bar that runs off the top.
+  const int valueRoom = data.bars.empty() ? 0 : QFontMetrics(l.valueFont).height();
+  const int top = rect.top() + pad + (titleRows == 0 ? 0 : titleRows * tm.height() + pad) +
+                  std::max(fm.height() / 2, valueRoom);
 
   const int legend = style.paper ? 0 : legendHeight(data.bars, fm, rect.width());
   const double slot =
@@ -217,19 +307,33 @@ void paintBarChart(QPainter& p, const BarChartLayout& l, const BarChartData& dat
                Qt::AlignRight | Qt::AlignVCenter, text);
   }
 
-  // Bars from 0, clipped at the top of the axis, each with its name under the axis.
+  // Bars from 0, clipped at the top of the axis, each with its name under the axis and its
+  // percentage above its end.
   const double slot = l.slotWidth(data.bars.size());
   const int barWidth = std::max(1, int(slot * 0.7));
+  const bool patterns = drawsPatterns(data, p.device());
+  const QFontMetrics vm(l.valueFont);
   for (size_t i = 0; i < data.bars.size(); ++i) {
     const auto& b = data.bars[i];
     const int x = area.left() + int(slot * double(i) + (slot - barWidth) / 2);
+    int end = area.bottom();
     if (b.value > 0 && std::isfinite(b.value)) {
       const int y = std::max(area.top(), l.yOf(std::min(b.value, l.axisMaximum)));
       const QRect bar(QPoint(x, y), QPoint(x + barWidth - 1, area.bottom() - 1));
       p.fillRect(bar, b.colour);
+      if (patterns) paintHatch(p, bar, b.pattern, std::max(4, barWidth / 4), thin);
       p.setPen(QPen(QColor(90, 90, 90), thin));
       p.drawRect(bar);
+      end = y;
     }
+    p.setPen(Qt::black);
+    p.setFont(l.valueFont);
+    QString value = barValueText(b.value);
+    if (vm.horizontalAdvance(value) > int(slot)) value.chop(1);  // 1000 and more: no "%"
+    p.drawText(
+        QRect(area.left() + int(slot * double(i)), end - vm.height(), int(slot), vm.height()),
+        Qt::AlignHCenter | Qt::AlignBottom, value);
+    p.setFont(l.textFont);
     p.setPen(Qt::black);
     drawName(p, l,
              QRect(area.left() + int(slot * double(i)), l.names.top(), int(slot), l.names.height()),
@@ -257,6 +361,7 @@ void paintBarChart(QPainter& p, const BarChartLayout& l, const BarChartData& dat
       }
       const QRect swatch(x, y + (fm.height() - kLegendSwatch) / 2, kLegendSwatch, kLegendSwatch);
       p.fillRect(swatch, b.colour);
+      if (patterns) paintHatch(p, swatch, b.pattern, 3, 1);
       p.setPen(Qt::black);
       p.drawRect(swatch);
       p.drawText(QPoint(x + kLegendSwatch + 3, y + fm.ascent()), b.label);

@@ -1,8 +1,9 @@
 #pragma once
 // The balance bar chart as a picture: one function paints it on any QPainter inside a
 // rectangle, for the chart window, the printed pages and the screenshot tests alike. A fixed
-// 0..200 % axis, one bar per nutrient or food group in its colour with its name under it, a red
-// line at 100 %, a title, and on screen a legend at the bottom.
+// 0..200 % axis, one bar per nutrient or food group in its colour with its name under it and
+// its percentage above it, a red line at 100 %, a title, and on screen a legend at the bottom.
+// Bars may carry their food group's hatching as well, so the chart reads without colours.
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QPaintDevice;
 
 namespace nv {
 
@@ -19,13 +21,26 @@ struct BarChartData {
     QString label;     // as stored: the legend shows it exactly, spaces included
     double value = 0;  // percent; values above the axis run off the top
     QColor colour;
+    int pattern = 0;  // the hatching of the colour's food group, 1..6; 0: none
   };
   QString title;
   std::vector<Bar> bars;
   // The axis always runs from 0 to this maximum (200 %); the line marks the reference (100 %).
   double axisMaximum = 200;
   double referenceValue = 100;
+  // Bars and legend carry their hatching (PatternBars=1 in NV.ini). Paper printed in grey
+  // carries it in any case.
+  bool patterns = false;
 };
+
+// The percentage written at a bar's end: the value truncated toward zero, "87%".
+QString barValueText(double value);
+// What a screen reader says for the chart: "エネルギー 87%、蛋白質 104%、…".
+QString chartDescription(const BarChartData& data);
+// Whether bars painted on `device` carry their hatching.
+bool drawsPatterns(const BarChartData& data, const QPaintDevice* device);
+// Hatches `rect` with pattern 1..6 (／, ＼, ―, ｜, ＋, ×), lines `spacing` apart.
+void paintHatch(QPainter& painter, const QRect& rect, int pattern, int spacing, int lineWidth);
 
 struct BarChartStyle {
   QFont font;
@@ -50,7 +65,8 @@ struct BarChartLayout {
   QRect plot;   // the plotting area; the axis runs along its left and bottom edges
   QRect names;  // the band of bar names under the axis
   BarNames nameMode = BarNames::Across;
-  QRect legend;  // empty on paper
+  QRect legend;     // empty on paper
+  QFont valueFont;  // the percentages above the bars, fitted to the bars' columns
   double axisMaximum = 200;
 
   // The y pixel of a value inside the plotting area, truncated toward zero.

@@ -1,5 +1,8 @@
 #include "bento/model/appliance_layout.h"
 
+#include <algorithm>
+
+#include "bento/model/reizouko_grid.h"
 #include "platform/ini.h"
 #include "platform/text.h"
 
@@ -11,6 +14,19 @@ const char* const kKeys[10] = {"iLeft", "iTop",    "iRight",   "iBottom", "raLef
 
 // The ten numbers again as one line, for a teacher reading NV.ini; never read back.
 const char* const kDataKey = "data";
+
+// What a key may hold: positions as far as the settings dialog lets a teacher go, a
+// picture no larger than twice the kitchen (1024 x 768 design pixels), the grid sides of
+// the appliance view. A hand-edited number outside is pulled in, so that no sum overflows
+// and no picture of gigabytes is made.
+struct KeyRange {
+  int low, high;
+};
+constexpr int kMostPosition = 4096, kMostPictureSide = 2048;
+constexpr KeyRange kPosition{-kMostPosition, kMostPosition}, kSide{0, kMostPictureSide},
+    kCells{1, kMaxGridSide};
+constexpr std::array<KeyRange, 10> kRanges = {kPosition, kPosition, kSide,     kSide,  kPosition,
+                                              kPosition, kPosition, kPosition, kCells, kCells};
 
 std::array<int*, 10> fields(ApplianceLayout& l) {
   return {&l.iLeft, &l.iTop,    &l.iRight,   &l.iBottom, &l.raLeft,
@@ -119,7 +135,10 @@ ApplianceLayout readLayout(const Ini& ini, LayoutSection section) {
   ApplianceLayout l = defaultLayout(section);
   const std::string name = layoutSectionName(section);
   auto f = fields(l);
-  for (int i = 0; i < 10; ++i) *f[size_t(i)] = ini.readInteger(name, kKeys[i], *f[size_t(i)]);
+  for (int i = 0; i < 10; ++i) {
+    const KeyRange& r = kRanges[size_t(i)];
+    *f[size_t(i)] = std::clamp(ini.readInteger(name, kKeys[i], *f[size_t(i)]), r.low, r.high);
+  }
   return l;
 }
 

@@ -47,6 +47,7 @@ struct ApplianceLayout {
   }
 };
 ApplianceLayout defaultLayout(LayoutSection section);
+// Missing keys keep the defaults; numbers outside what a layout can be are pulled in.
 ApplianceLayout readLayout(const Ini& ini, LayoutSection section);
 // Also writes the key "data": the ten numbers in key order as one line (layoutDataLine).
 bool writeLayout(Ini& ini, LayoutSection section, const ApplianceLayout& layout);

@@ -32,32 +32,42 @@ void writeString(ByteWriter& out, std::string_view s) {
 }
 
 // A multi-line text back into lines: CR, LF and CR LF all end a line, a NUL ends the text.
-NameList splitLines(std::string_view text) {
-  NameList lines;
-  size_t i = 0;
-  while (i < text.size() && text[i] != '\0') {
+// False when it holds more than `room` lines.
+bool splitLines(std::string_view text, TextLines& lines, size_t& room) {
+  lines.clear();
+  size_t count = 0, bytes = 0;
+  for (size_t i = 0; i < text.size() && text[i] != '\0';) {
     size_t start = i;
     while (i < text.size() && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') ++i;
-    lines.emplace_back(text.substr(start, i - start));
+    bytes += i - start;
+    if (++count > room || count > kMaxTextLines) return false;
     if (i < text.size() && text[i] == '\r') ++i;
     if (i < text.size() && text[i] == '\n') ++i;
   }
-  return lines;
-}
-
-bool readText(ByteReader& in, NameList& lines) {
-  std::string text;
-  if (!readString(in, text)) return false;
-  lines = splitLines(text);
+  room -= count;
+  lines.reserve(count, bytes);
+  for (size_t i = 0; i < text.size() && text[i] != '\0';) {
+    size_t start = i;
+    while (i < text.size() && text[i] != '\0' && text[i] != '\r' && text[i] != '\n') ++i;
+    lines.push_back(text.substr(start, i - start));
+    if (i < text.size() && text[i] == '\r') ++i;
+    if (i < text.size() && text[i] == '\n') ++i;
+  }
   return true;
 }
 
-void writeText(ByteWriter& out, const NameList& lines) {
-  size_t total = 0;
-  for (const std::string& l : lines) total += l.size() + 2;
+// The text is split where it lies in the input: no copy of it is made.
+bool readText(ByteReader& in, TextLines& lines, size_t& room) {
+  int32_t n;
+  std::string_view bytes;
+  if (!in.readInt32(n) || !in.canHold(n, 1) || !in.readBytes(size_t(n), bytes)) return false;
+  return splitLines(bytes, lines, room);
+}
+
+void writeText(ByteWriter& out, const TextLines& lines) {
   std::string text;
-  text.reserve(total);
-  for (const std::string& l : lines) {
+  text.reserve(lines.textBytes() + 2 * lines.size());
+  for (std::string_view l : lines) {
     text += l;
     text += "\r\n";
   }
@@ -66,7 +76,7 @@ void writeText(ByteWriter& out, const NameList& lines) {
 
 bool readNameList(ByteReader& in, NameList& list) {
   int32_t n;
-  if (!in.readInt32(n) || !in.canHold(n, 4)) return false;
+  if (!in.readInt32(n) || !in.canHold(n, 4) || n > kMaxKitchenEntries) return false;
   list.clear();
   list.reserve(std::min(size_t(n), kReserveCap));
   for (int32_t i = 0; i < n; ++i) {
@@ -82,7 +92,7 @@ void writeNameList(ByteWriter& out, const NameList& list) {
   for (const std::string& s : list) writeString(out, s);
 }
 
-bool readDish(ByteReader& in, TBentouData& d) {
+bool readDish(ByteReader& in, TBentouData& d, size_t& lineRoom) {
   int32_t foods;
   if (!in.readInt32(d.Number) || !in.readInt32(d.CategoryIndex) || !readString(in, d.Name) ||
       !in.readInt32(foods) || !in.canHold(foods, kFoodLineSize))
@@ -95,8 +105,8 @@ bool readDish(ByteReader& in, TBentouData& d) {
   }
   return in.readDouble(d.VolumeMl) && in.readDouble(d.SizeFactor) &&
          in.readInt32(d.PlacementIndex) && in.readInt32(d.StorageIndex) &&
-         readText(in, d.IngredientLines) && readText(in, d.QuantityLines) &&
-         readText(in, d.StepLines);
+         readText(in, d.IngredientLines, lineRoom) && readText(in, d.QuantityLines, lineRoom) &&
+         readText(in, d.StepLines, lineRoom);
 }
 
 void writeDish(ByteWriter& out, const TBentouData& d) {
@@ -136,11 +146,13 @@ bool TDaidokoro::read(ByteReader& in) {
     return false;
   }
   int32_t count;
-  if (!in.readInt32(count) || !in.canHold(count, kMinDishRecord)) return false;
+  if (!in.readInt32(count) || !in.canHold(count, kMinDishRecord) || count > kMaxKitchenEntries)
+    return false;
   Dishes.reserve(std::min(size_t(count), kReserveCap));
+  size_t lineRoom = kMaxKitchenLines;
   for (int32_t i = 0; i < count; ++i) {
     TBentouData d;
-    if (!readDish(in, d)) return false;
+    if (!readDish(in, d, lineRoom)) return false;
     Dishes.push_back(std::move(d));
   }
   return true;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bento/model/text_lines.h"
 #include "core/nutrients.h"
 
 namespace nv {
@@ -32,13 +33,18 @@ struct TBentouData {
   double SizeFactor = 1.0;
   int32_t PlacementIndex = 0;  // only index 0 counts against the box's capacity
   int32_t StorageIndex = 0;
-  NameList IngredientLines;
-  NameList QuantityLines;  // parallel to IngredientLines
-  NameList StepLines;      // a dish has a recipe when this is not empty
+  TextLines IngredientLines;
+  TextLines QuantityLines;  // parallel to IngredientLines
+  TextLines StepLines;      // a dish has a recipe when this is not empty
 };
 
 // The fifteen categories a fresh import starts with.
 NameList defaultBentoCategories();
+
+// Far beyond a real lunch-box data file (some hundred dishes of a few dozen lines).
+inline constexpr int32_t kMaxKitchenEntries = 100000;
+inline constexpr size_t kMaxTextLines = 1000;
+inline constexpr size_t kMaxKitchenLines = 200000;
 
 class TDaidokoro {
  public:
@@ -52,7 +58,9 @@ class TDaidokoro {
 
   // The kitchen part of NV.nvb (everything after the food section). Reading replaces the
   // lists; false when the input ends early or holds impossible counts (no message here: the
-  // file reader reports). Complete dishes read before the damage are kept.
+  // file reader reports). Complete dishes read before the damage are kept. Counts are held
+  // to what a real file holds (kMaxKitchenEntries names or dishes a list, kMaxTextLines
+  // lines a text, kMaxKitchenLines lines in all): a file beyond them is damaged.
   bool read(ByteReader& in);
   void write(ByteWriter& out) const;
 

@@ -49,8 +49,10 @@ bool loadBentoDataFile(std::string_view configuredPath, TFoodData& foods, TDaido
 }
 
 bool saveBentoDataFile(std::string_view path, const TFoodData& foods, const TDaidokoro& kitchen) {
-  if (writeFileAtomic(path, bentoDataBytes(foods, kitchen))) return true;
-  prompt().messageBox(std::string(path), sj(kCannotWriteFileCaption), Icon::None, Buttons::Ok);
+  const SaveStatus s = saveFile(path, bentoDataBytes(foods, kitchen));
+  if (s == SaveStatus::Ok) return true;
+  prompt().messageBox(saveFailureText(path, s), sj(kCannotWriteFileCaption), Icon::None,
+                      Buttons::Ok);
   return false;
 }
 

@@ -97,7 +97,7 @@ bool TDaidokoro::recipe(std::string_view dish, NameList& ingredients, NameList& 
     ingredients.insert(ingredients.end(), d.IngredientLines.begin(), d.IngredientLines.end());
     quantities.assign(1, sj("量"));
     quantities.insert(quantities.end(), d.QuantityLines.begin(), d.QuantityLines.end());
-    steps = d.StepLines;
+    steps = d.StepLines.toList();
     return true;
   }
   return false;

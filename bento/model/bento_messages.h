@@ -12,6 +12,8 @@ inline constexpr const char* kCannotReadFileCaption = "ファイルを読み込�
 inline constexpr const char* kSaveFileUnreadableCaption = "お弁当のデータを読み込めません";
 inline constexpr const char* kSaveFileDamagedCaption = "お弁当のデータが壊れています";
 inline constexpr const char* kSaveFileUnwritableCaption = "お弁当のデータを保存できません";
+inline constexpr const char* kEmptyBoxNotSaved =
+    "お弁当箱に何も入っていないので、保存しませんでした。";
 
 inline constexpr const char* kErrorFileCaption =
     "エラーファイルを書き込みのためにオープンできません";

@@ -19,15 +19,31 @@ std::string programBentouFolder() { return joinPath(programFolder(), "bentou"); 
 
 std::string defaultBentoBmpFolder() { return programBentouFolder() + "/"; }
 
+bool isPictureName(std::string_view name) {
+  if (name.empty() || name.find("..") != std::string_view::npos) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    if (isCp932LeadByte(c) && i + 1 < name.size()) {
+      ++i;
+      continue;
+    }
+    if (c == '/' || c == '\\' || c == '\0') return false;
+  }
+  return true;
+}
+
 std::string dishPicturePath(std::string_view bmpFolder, std::string_view dishName) {
+  if (!isPictureName(dishName)) return {};
   return joinPath(bmpFolder, std::string(dishName) + ".bmp");
 }
 
 std::string dishSmallPicturePath(std::string_view bmpFolder, std::string_view dishName) {
+  if (!isPictureName(dishName)) return {};
   return joinPath(bmpFolder, std::string(dishName) + "s.bmp");
 }
 
 std::string dishExplanationPath(std::string_view dishName) {
+  if (!isPictureName(dishName)) return {};
   return joinPath(programBentouFolder(), "setumei/" + std::string(dishName) + ".jpg");
 }
 

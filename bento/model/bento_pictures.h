@@ -9,10 +9,16 @@ namespace nv {
 // The default BmpFolder: the program folder followed by "bentou/".
 std::string defaultBentoBmpFolder();
 
-// Dish pictures under BmpFolder: "<name>.bmp" and the small "<name>s.bmp".
+// Whether a dish name can name a picture file: not empty, no "/" or "\" of its own (the
+// second byte of 表 or ソ is none) and no "..", so that a name from a file never reaches
+// another folder.
+bool isPictureName(std::string_view dishName);
+
+// Dish pictures under BmpFolder: "<name>.bmp" and the small "<name>s.bmp". Empty (no file)
+// for a name that is no picture name: such a dish shows as its label.
 std::string dishPicturePath(std::string_view bmpFolder, std::string_view dishName);
 std::string dishSmallPicturePath(std::string_view bmpFolder, std::string_view dishName);
-// The how-to-make picture: program folder, "bentou/setumei/<name>.jpg".
+// The how-to-make picture: program folder, "bentou/setumei/<name>.jpg" (empty, likewise).
 std::string dishExplanationPath(std::string_view dishName);
 
 // The pictures loaded while the kitchen window is built: always from the program folder.

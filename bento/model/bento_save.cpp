@@ -14,6 +14,22 @@
 namespace nv {
 namespace {
 constexpr size_t kMinRecordSize = 4 + 4 * 4;  // empty name and the four coordinates
+// The kitchen's scale is its width / 1024: no screen gives one outside this range, and a
+// scale near 0 would throw every dish billions of pixels away.
+constexpr double kMinStoredScale = 1.0 / 16, kMaxStoredScale = 16;
+// In design pixels (1024 the kitchen's width): a dish is never larger than twice the
+// kitchen, and lies within a kitchen's size around it.
+constexpr double kMaxPlacedSide = 2048, kMinPlacedEdge = -2048, kMaxPlacedEdge = 4096;
+// Far more than a box holds; each becomes a window of its own.
+constexpr int32_t kMaxPlacedDishes = 1000;
+
+bool plausiblePlace(const PlacedDishRecord& r, double storedScale) {
+  const double left = r.left / storedScale, top = r.top / storedScale;
+  const double width = r.width / storedScale, height = r.height / storedScale;
+  return width >= 0 && height >= 0 && width <= kMaxPlacedSide && height <= kMaxPlacedSide &&
+         left >= kMinPlacedEdge && top >= kMinPlacedEdge && left <= kMaxPlacedEdge &&
+         top <= kMaxPlacedEdge;
+}
 }  // namespace
 
 double rescaleRatio(double currentScale, double storedScale) {
@@ -54,18 +70,19 @@ bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& pro
   if (!readProfile.readRecord(in)) return false;
   int32_t count;
   double stored;
-  if (!in.readInt32(count) || !in.readDouble(stored) || !in.canHold(count, kMinRecordSize))
+  if (!in.readInt32(count) || !in.readDouble(stored) || !in.canHold(count, kMinRecordSize) ||
+      count > kMaxPlacedDishes || !(stored >= kMinStoredScale && stored <= kMaxStoredScale))
     return false;
   double ratio = rescaleRatio(currentScale, stored);
   PlacedDishRecords read;
-  read.reserve(std::min(size_t(count), size_t(1024)));
+  read.reserve(size_t(count));
   for (int32_t i = 0; i < count; ++i) {
     PlacedDishRecord r;
     int32_t n;
     std::string_view name;
     if (!in.readInt32(n) || !in.canHold(n, 1) || !in.readBytes(size_t(n), name) ||
         !in.readInt32(r.left) || !in.readInt32(r.top) || !in.readInt32(r.width) ||
-        !in.readInt32(r.height))
+        !in.readInt32(r.height) || !plausiblePlace(r, stored))
       return false;
     r.name.assign(name);
     r.left = rescaleCoordinate(r.left, ratio);
@@ -95,8 +112,10 @@ bool openBentoSaveFile(std::string_view path, double currentScale, TKojinData& p
 
 bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
                         const PlacedDishRecords& dishes) {
-  if (writeFileAtomic(path, bentoSaveBytes(profile, scale, dishes))) return true;
-  prompt().messageBox(std::string(path), sj(kSaveFileUnwritableCaption), Icon::None, Buttons::Ok);
+  const SaveStatus s = saveFile(path, bentoSaveBytes(profile, scale, dishes));
+  if (s == SaveStatus::Ok) return true;
+  prompt().messageBox(saveFailureText(path, s), sj(kSaveFileUnwritableCaption), Icon::None,
+                      Buttons::Ok);
   return false;
 }
 

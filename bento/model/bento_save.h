@@ -24,7 +24,9 @@ double rescaleRatio(double currentScale, double storedScale);
 std::string bentoSaveBytes(const TKojinData& profile, double scale,
                            const PlacedDishRecords& dishes);
 // Parses a save file held in memory. On success the profile and the records (rescaled to
-// currentScale) are replaced; on failure both are left as they were.
+// currentScale) are replaced; on failure both are left as they were. A file whose scale no
+// screen gives, with a dish far outside the kitchen or larger than it, or with more dishes
+// than a box holds, is damaged.
 bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
                     PlacedDishRecords& dishes);
 

@@ -13,8 +13,10 @@ namespace nv {
 namespace {
 
 // Progressive files may hold thousands of tiny scans that take minutes to decode; no real
-// picture comes near this.
+// picture comes near this. Each scan costs about a pass over the whole picture, so a large
+// one may hold fewer: scans x pixels stays below about a second and a half of work.
 constexpr int kMaxScans = 500;
+constexpr int64_t kMaxScanPixels = int64_t(1) << 30;
 constexpr long kMaxDecoderMemory = 512L << 20;
 
 // libjpeg's error manager ends the process by default. Ours jumps back to the decode call
@@ -39,9 +41,13 @@ void onMessage(j_common_ptr cinfo, int level) {
 
 void onProgress(j_common_ptr cinfo) {
   auto* d = reinterpret_cast<j_decompress_ptr>(cinfo);
-  if (d->is_decompressor && d->input_scan_number > kMaxScans) {
+  if (!d->is_decompressor) return;
+  const int64_t scans = d->input_scan_number;
+  const int64_t pixels = int64_t(d->image_width) * int64_t(d->image_height);
+  if (scans > kMaxScans || scans * pixels > kMaxScanPixels) {
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    std::snprintf(err->message, sizeof err->message, "more than %d scans", kMaxScans);
+    std::snprintf(err->message, sizeof err->message, "%lld scans are too many for %ux%u pixels",
+                  static_cast<long long>(scans), d->image_width, d->image_height);
     std::longjmp(err->back, 1);
   }
 }

@@ -8,6 +8,9 @@ namespace nv {
 inline constexpr int kRiceBallDefaultLeft = 402;
 inline constexpr int kRiceBallDefaultBottom = 248;
 inline constexpr int kRiceBallTickMs = 500;
+// Far beyond any desktop, near enough to zero that sums with a window size stay inside an int:
+// the stored Left and Bottom are held to it.
+inline constexpr int kMostRiceBallCoordinate = 1000000;
 
 // The mood whose pictures are shown: 0..3 and 10 as they are, anything else as 0.
 int riceBallPictureMood(int mood);
@@ -17,7 +20,8 @@ struct RiceBallPlacement {
   int bottom = 0;  // the remembered bottom afterwards
 };
 // Keeps a window of that size on a screen of screenWidth: left at least 0 and its right
-// edge on the screen; top = remembered bottom - height, at least 0.
+// edge on the screen; top = remembered bottom - height, at least 0. Coordinates are first
+// held to +-kMostRiceBallCoordinate.
 RiceBallPlacement placeRiceBall(int left, int rememberedBottom, KSize window, int screenWidth);
 
 // The picture alternation and the paint countdown: the first picture is painted at most five

@@ -4,9 +4,9 @@
 
 namespace nv {
 
-int dishPanelColumns(int tabControlWidth, int buttonSize) {
+int dishPanelColumns(int panelWidth, int buttonSize) {
   if (buttonSize <= 0) return 1;
-  return std::max(1, (tabControlWidth - 4 + buttonSize / 2) / buttonSize);
+  return std::max(1, panelWidth / buttonSize);
 }
 
 GlyphSize dishGlyphSize(int buttonWidth, int buttonHeight, int fontPoints, int screenDpi,

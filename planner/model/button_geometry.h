@@ -4,8 +4,9 @@
 
 namespace nv {
 
-// Columns of the dish panel: (width - 4 + size/2) / size, at least one.
-int dishPanelColumns(int tabControlWidth, int buttonSize);
+// Columns of the dish panel: the whole buttons that fit its visible width, at least one (a
+// wider button is then reached with the horizontal scroll bar).
+int dishPanelColumns(int panelWidth, int buttonSize);
 
 struct GlyphSize {
   int width = 0, height = 0;

@@ -115,6 +115,7 @@ void DataSettings::read(const Ini& ini) {
         readColor(ini, kData, "GunColor" + std::to_string(i), TGunName::defaultColor(i));
   autoOpen = readIntegerIn(ini, kData, "AutoOpen0", 0, INT_MIN, INT_MAX) != 0;
   kaitenShuuki = readIntegerIn(ini, kData, "KaitenShuuki", 600, 30, 600);
+  patternBars = readIntegerIn(ini, kData, "PatternBars", 0, 0, 1) != 0;
 }
 
 void DataSettings::write(Ini& ini) const {
@@ -130,6 +131,7 @@ void DataSettings::write(Ini& ini) const {
   ini.writeString(kData, "BmpFolder", bmpFolder);
   ini.writeBool(kData, "AutoOpen0", autoOpen);
   ini.writeInteger(kData, "KaitenShuuki", kaitenShuuki);
+  ini.writeBool(kData, "PatternBars", patternBars);
   ini.writeString(kData, "FoodDataFile", foodDataFile);
   ini.writeString(kData, "KondateDataFile", kondateDataFile);
   ini.writeString(kData, "SourceBmpFolder", sourceBmpFolder);

@@ -60,6 +60,9 @@ struct DataSettings {
   std::array<int32_t, kFoodGroupCount> gunColors{};
   bool autoOpen = false;
   int kaitenShuuki = 600;  // seconds for one pass of a conveyor row
+  // The food groups' hatching on the charts' bars and legends, besides their colours (the
+  // printout in grey has it in any case).
+  bool patternBars = false;
 
   // The built-in values for a program folder (CP932, no trailing '/').
   static DataSettings defaults(const std::string& programFolder);

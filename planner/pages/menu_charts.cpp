@@ -39,7 +39,7 @@ PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& f
   chart.title = toQ(mealChartTitle(profile.name(), node));
   for (const ChartBar& b : bars) {
     const Rgb c = gun.rgb(b.colourIndex);
-    chart.bars.push_back({toQ(b.label), b.value, QColor(c.r, c.g, c.b)});
+    chart.bars.push_back({toQ(b.label), b.value, QColor(c.r, c.g, c.b), b.colourIndex});
   }
   return chart;
 }

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@ extern "C" {
 namespace nv::lzh {
 
 const char kWorkFolderPrefix[] = ".nvsetup-work-";
+const char kInstallerNamePrefix[] = ".nvsetup-";
 
 namespace {
 
@@ -193,7 +195,7 @@ int decodeMember(ByteSource& source, const MemberHeader& member,
 }
 
 Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nativeFolder,
-                     NativeName toNative) {
+                     NativeName toNative, const BeforePlacing& beforePlacing) {
   Extraction x;
   std::vector<MemberHeader> members;
   if ((x.code = indexArchive(source, start, members)) != 0) return x;
@@ -202,7 +204,10 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
     // Control characters (a line break) have no place in a file name.
     const bool control = std::any_of(m.name.begin(), m.name.end(),
                                      [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-    if (m.isLink || unnamedFile || control || (!m.name.empty() && !isSafeMemberName(m.name)))
+    // The installer's record and work folders are never taken from an archive.
+    const bool ours = m.name.rfind(kInstallerNamePrefix, 0) == 0;
+    if (m.isLink || unnamedFile || control || ours ||
+        (!m.name.empty() && !isSafeMemberName(m.name)))
       x.refused.push_back(m.name.empty() ? m.rawName : m.name);
   }
   if (!x.refused.empty()) {
@@ -228,6 +233,11 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
   }
   x.madeFolder = !existed;
   const dev_t device = targetStat.st_dev;
+  // Another extraction into this folder (a second installer) finishes first: its work folder
+  // is not stale, and the record is extended by one at a time. Where the file system has no
+  // locks, it goes on without.
+  while (::flock(target.fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
   removeStaleWork(target.fd, device);
   std::string work = (folderPath / (std::string(kWorkFolderPrefix) + "XXXXXX")).string();
   auto undoFolder = [&] {
@@ -321,6 +331,15 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
       x.refused.push_back(f.cp932);
       return fail(kCannotOpenFile);
     }
+  }
+
+  if (beforePlacing) {
+    Extraction planned;
+    planned.madeFolder = x.madeFolder;
+    for (const Placed& f : files) planned.files.push_back(f.cp932);
+    for (const Placed& f : folders)
+      if (newFolders.count(f.native)) planned.folders.push_back(f.cp932);
+    if (int code = beforePlacing(planned)) return fail(code);
   }
 
   // 3. Move into place.

@@ -56,13 +56,22 @@ struct Extraction {
   bool madeFolder = false;           // the target folder did not exist before
 };
 
+// Runs with the target locked, once every member decoded and before anything is placed, on
+// what is about to be placed (files, the folders to be made, madeFolder). A non-zero code
+// stops the extraction with nothing placed.
+using BeforePlacing = std::function<int(const Extraction& planned)>;
+
 // Extracts the archive at `start` into the folder (made when missing). Nothing is placed
-// unless every header reads, every name is safe (no "..", no link) and every member decodes
-// with its CRC; then files replace those of the same name by renaming, so a running program
-// never stops an install half way. Work folders left by an earlier run that was killed are
-// removed first.
+// unless every header reads, every name is safe (no "..", no link, none of the installer's own
+// ".nvsetup-" names at the top) and every member decodes with its CRC; then files replace
+// those of the same name by renaming, so a running program never stops an install half way.
+// Two extractions into one folder take turns (the folder is locked). Work folders left by an
+// earlier run that was killed are removed first.
 Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nativeFolder,
-                     NativeName toNative);
+                     NativeName toNative, const BeforePlacing& beforePlacing = {});
+
+// The prefix of the names the installer keeps in an install folder (its record, work folders).
+extern const char kInstallerNamePrefix[];
 
 // The name prefix of the work folder inside the target.
 extern const char kWorkFolderPrefix[];

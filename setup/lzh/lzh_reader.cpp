@@ -24,14 +24,15 @@ ReadResult listArchive(const ArchiveSource& source, std::vector<MemberInfo>& mem
   return r;
 }
 
-ReadResult extractArchive(const ArchiveSource& source, const std::string& folder) {
+ReadResult extractArchive(const ArchiveSource& source, const std::string& folder,
+                          const BeforePlacing& beforePlacing) {
   ReadResult r;
   FileSource file(nativeName(source.path));
   if (!file.isOpen()) {
     r.code = kCannotOpenArchive;
     return r;
   }
-  Extraction x = extractTo(file, source.offset, nativeName(folder), nativeName);
+  Extraction x = extractTo(file, source.offset, nativeName(folder), nativeName, beforePlacing);
   r.code = x.code;
   r.refused = std::move(x.refused);
   r.files = std::move(x.files);

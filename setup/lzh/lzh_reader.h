@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "setup/lzh/lzh_extract.h"
 #include "setup/lzh/lzh_header.h"
 
 namespace nv::lzh {
@@ -36,8 +37,10 @@ struct ReadResult {
 ReadResult listArchive(const ArchiveSource& source, std::vector<MemberInfo>& members);
 
 // Extracts with the stored folders into `folder` (made when missing). Nothing is placed when
-// a header, a name, a method or a member's data fails; the code says which.
-ReadResult extractArchive(const ArchiveSource& source, const std::string& folder);
+// a header, a name, a method or a member's data fails, or `beforePlacing` returns a code; the
+// code says which.
+ReadResult extractArchive(const ArchiveSource& source, const std::string& folder,
+                          const BeforePlacing& beforePlacing = {});
 
 // The member headers with their offsets (for copying members of an archive being updated).
 int indexArchiveFile(const ArchiveSource& source, std::vector<MemberHeader>& members);

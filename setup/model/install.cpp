@@ -41,23 +41,23 @@ InstallResult installDistribution(const std::string& distribution, std::string& 
     result.code = lzh::kNotArchive;
     return result;
   }
-  lzh::ReadResult r = lzh::extractArchive(source, folder);
+  // The record is written before anything is placed, so that whatever lands is recorded and
+  // a record that cannot be written (a full disk) leaves the previous program as it was. It
+  // grows with every install into the folder, so an uninstall also finds the files of an
+  // earlier version.
+  auto record = [&folder](const lzh::Extraction& planned) {
+    InstallManifest manifest;
+    if (!loadManifest(folder, manifest) || manifest.folder != folder) {
+      manifest = InstallManifest{};
+      manifest.folder = folder;
+      manifest.madeFolder = planned.madeFolder;
+    }
+    manifest.add(planned.files, planned.folders);
+    return saveManifest(folder, manifest) ? 0 : lzh::kWriteError;
+  };
+  lzh::ReadResult r = lzh::extractArchive(source, folder, record);
   result.refusedNames = r.refused;
   if ((result.code = r.code) != 0) return result;
-
-  // The record grows with every install into the folder, so an uninstall also finds the
-  // files of an earlier version.
-  InstallManifest manifest;
-  if (!loadManifest(folder, manifest) || manifest.folder != folder) {
-    manifest = InstallManifest{};
-    manifest.folder = folder;
-    manifest.madeFolder = r.madeFolder;
-  }
-  manifest.add(r.files, r.folders);
-  if (!saveManifest(folder, manifest)) {
-    result.code = lzh::kWriteError;
-    return result;
-  }
   store.write(folder);
   result.outcome = InstallResult::Outcome::Installed;
   return result;

@@ -1,6 +1,7 @@
 #include "setup/model/uninstall_plan.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,6 +76,9 @@ bool removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop) {
   struct stat st;
   if (root.fd < 0 || ::fstat(root.fd, &st) != 0) return false;
   const dev_t device = st.st_dev;
+  // An install running into the folder finishes first, so its record is complete.
+  while (::flock(root.fd, LOCK_EX) != 0 && errno == EINTR) {
+  }
   bool all = true;
   for (const std::string& file : plan.manifest.files) {
     if (stop) return false;

@@ -7,14 +7,6 @@
 namespace nv {
 namespace {
 
-constexpr int kMaxSide = 32768;
-constexpr int64_t kMaxPixels = int64_t(1) << 28;
-
-uint32_t u16(std::string_view b, size_t at) {
-  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8;
-}
-uint32_t u32(std::string_view b, size_t at) { return u16(b, at) | u16(b, at + 2) << 16; }
-
 void put16(std::string& out, uint32_t v) {
   out += char(v & 0xFF);
   out += char((v >> 8) & 0xFF);
@@ -23,22 +15,6 @@ void put32(std::string& out, uint32_t v) {
   put16(out, v & 0xFFFF);
   put16(out, v >> 16);
 }
-
-// A channel given by a bit mask, scaled to 0..255.
-struct Field {
-  uint32_t mask = 0;
-  int shift = 0;
-  uint32_t max = 0;
-  explicit Field(uint32_t m) : mask(m) {
-    if (!m) return;
-    while (!((m >> shift) & 1)) ++shift;
-    max = m >> shift;
-  }
-  uint8_t get(uint32_t v) const {
-    if (!max) return 0;
-    return uint8_t(((v & mask) >> shift) * 255 / max);
-  }
-};
 
 void fileHeader(std::string& out, uint32_t fileSize, uint32_t offset) {
   out += "BM";
@@ -136,93 +112,6 @@ std::vector<uint32_t> medianCutPalette(const RgbImage& im) {
 }
 
 }  // namespace
-
-std::optional<RgbImage> readBmp(std::string_view b) {
-  if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
-  const uint32_t offset = u32(b, 10);
-  const uint32_t headerSize = u32(b, 14);
-  if (headerSize < 12 || 14 + uint64_t(headerSize) > b.size()) return std::nullopt;
-  int64_t width = 0, height = 0;
-  uint32_t bits = 0, compression = 0, colours = 0;
-  size_t paletteEntry = 4;
-  if (headerSize == 12) {  // the old core header
-    width = u16(b, 18);
-    height = int16_t(u16(b, 20));
-    bits = u16(b, 24);
-    paletteEntry = 3;
-  } else {
-    if (headerSize < 40) return std::nullopt;
-    width = int32_t(u32(b, 18));
-    height = int32_t(u32(b, 22));
-    bits = u16(b, 28);
-    compression = u32(b, 30);
-    colours = u32(b, 46);
-  }
-  const bool topDown = height < 0;
-  if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
-      width * height > kMaxPixels)
-    return std::nullopt;
-  uint32_t masks[3] = {0, 0, 0};
-  if (compression == 3) {  // bit fields: after a 40-byte header, or inside a larger one
-    if (bits != 16 && bits != 32) return std::nullopt;
-    if (14 + 40 + 12 > b.size()) return std::nullopt;
-    for (int i = 0; i < 3; ++i) masks[i] = u32(b, 14 + 40 + size_t(i) * 4);
-  } else if (compression != 0) {
-    return std::nullopt;
-  } else if (bits == 16) {
-    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
-  } else if (bits == 32) {
-    masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
-  }
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    return std::nullopt;
-
-  std::vector<std::array<uint8_t, 3>> palette;
-  if (bits <= 8) {
-    const uint32_t maxColours = 1u << bits;
-    if (colours == 0 || colours > maxColours) colours = maxColours;
-    size_t at = 14 + headerSize + (compression == 3 && headerSize == 40 ? 12 : 0);
-    for (uint32_t i = 0; i < colours; ++i, at += paletteEntry) {
-      if (at + 3 > b.size()) return std::nullopt;
-      palette.push_back({uint8_t(b[at + 2]), uint8_t(b[at + 1]), uint8_t(b[at])});
-    }
-  }
-  const uint64_t stride = ((uint64_t(width) * bits + 31) / 32) * 4;
-  if (offset > b.size() || stride * uint64_t(height) > b.size() - offset) return std::nullopt;
-
-  RgbImage im;
-  im.width = int(width);
-  im.height = int(height);
-  im.rgb.resize(size_t(width * height * 3));
-  const Field red(masks[0]), green(masks[1]), blue(masks[2]);
-  for (int64_t y = 0; y < height; ++y) {
-    const size_t row = offset + size_t(stride) * size_t(topDown ? y : height - 1 - y);
-    uint8_t* out = &im.rgb[size_t(y * width * 3)];
-    for (int64_t x = 0; x < width; ++x, out += 3) {
-      if (bits <= 8) {
-        const uint64_t bit = uint64_t(x) * bits;
-        const uint8_t byte = uint8_t(b[row + size_t(bit / 8)]);
-        const uint32_t index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
-        const std::array<uint8_t, 3> c =
-            index < palette.size() ? palette[index] : std::array<uint8_t, 3>{};
-        std::memcpy(out, c.data(), 3);
-      } else if (bits == 24) {
-        const size_t at = row + size_t(x) * 3;
-        out[0] = uint8_t(b[at + 2]);
-        out[1] = uint8_t(b[at + 1]);
-        out[2] = uint8_t(b[at]);
-      } else {
-        const size_t at = row + size_t(x) * (bits / 8);
-        const uint32_t v = bits == 16 ? u16(b, at) : u32(b, at);
-        out[0] = red.get(v);
-        out[1] = green.get(v);
-        out[2] = blue.get(v);
-      }
-    }
-  }
-  return im;
-}
 
 std::string writeBmp24(const RgbImage& im) {
   const uint32_t stride = (uint32_t(im.width) * 3 + 3) & ~3u;

@@ -1,24 +1,16 @@
 #pragma once
 // Windows bitmaps without Qt, for the picture conversion of the settings dialog and nvtool:
-// reading the uncompressed kinds, writing 24-bit and 8-bit (own 256-colour palette) files,
-// and resampling to a new size.
+// writing 24-bit and 8-bit (own 256-colour palette) files and resampling to a new size.
+// Reading is the kitchen's own bitmap reader (readBmp), so both take the same files.
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "bento/model/bmp_reader.h"
 
 namespace nv {
 
-struct RgbImage {
-  int width = 0;
-  int height = 0;
-  std::vector<uint8_t> rgb;  // 3 bytes a pixel (red, green, blue), rows top-down
-};
-
-// Reads a bitmap file's bytes: 1, 4, 8, 16, 24 or 32 bits a pixel, uncompressed or with bit
-// fields, bottom-up or top-down. nullopt for any other kind and for damaged or truncated data.
-std::optional<RgbImage> readBmp(std::string_view bytes);
+// 3 bytes a pixel (red, green, blue), rows top-down.
+using RgbImage = RgbPicture;
 // A 24-bit bitmap file.
 std::string writeBmp24(const RgbImage& image);
 // An 8-bit bitmap file with a palette of at most 256 colours chosen for this picture

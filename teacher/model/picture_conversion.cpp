@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <new>
+#include <optional>
 #include <system_error>
 
 #include "platform/files.h"
@@ -46,6 +48,61 @@ std::vector<std::string> bmpFilesIn(std::string_view folder) {
   return names;
 }
 
+namespace {
+
+using Why = PictureResult::Why;
+
+Why whyNotRead(BmpStatus s) { return s == BmpStatus::TooLarge ? Why::Size : Why::Format; }
+
+// Reads the source; `bytes` keeps the file for a copy as it is.
+Why readPicture(const std::string& source, std::string& bytes, std::optional<RgbImage>& image) {
+  if (!readFile(source, bytes, kMaxBmpFileBytes)) {
+    std::error_code ec;
+    const bool tooBig = std::filesystem::is_regular_file(toFsPath(source), ec) &&
+                        std::filesystem::file_size(toFsPath(source), ec) > kMaxBmpFileBytes;
+    return tooBig ? Why::Size : Why::Unreadable;
+  }
+  RgbImage read;
+  const BmpStatus s = readBmp(bytes, read);
+  if (s != BmpStatus::Ok) return whyNotRead(s);
+  image = std::move(read);
+  return Why::None;
+}
+
+}  // namespace
+
+const char* pictureReasonText(Why why) {
+  switch (why) {
+    case Why::Unreadable:
+      return "ファイルを読み込めません";
+    case Why::Format:
+      return "画像の形式が読み取れません";
+    case Why::Size:
+      return "画像が大きすぎます";
+    case Why::Unwritable:
+      return "ファイルを書き込めません";
+    case Why::None:
+      break;
+  }
+  return "";
+}
+
+const char* pictureReasonWord(Why why) {
+  switch (why) {
+    case Why::Unreadable:
+      return "cannot be read";
+    case Why::Format:
+      return "not a bitmap it can read";
+    case Why::Size:
+      return "too large";
+    case Why::Unwritable:
+      return "cannot be written";
+    case Why::None:
+      break;
+  }
+  return "";
+}
+
 std::vector<PictureResult> convertPictures(
     std::string_view sourceFolder, std::string_view targetFolder, PictureMode mode, int limit,
     const std::function<void(const std::string& name)>& before) {
@@ -58,20 +115,31 @@ std::vector<PictureResult> convertPictures(
     const std::string target = joinPath(targetFolder, name);
     std::string bytes;
     std::optional<RgbImage> image;
-    if (readFile(source, bytes, uint64_t(1) << 30)) image = readBmp(bytes);
-    if (image) {
-      if (mode == PictureMode::Shrink) {
-        const PictureSize s = shrunkSize(image->width, image->height, limit);
-        *image = resample(*image, s.width, s.height);
+    // A picture too large for memory is skipped like one too large to read.
+    try {
+      r.why = readPicture(source, bytes, image);
+      if (image) {
+        if (mode == PictureMode::Shrink) {
+          const PictureSize s = shrunkSize(image->width, image->height, limit);
+          *image = resample(*image, s.width, s.height);
+        }
+        if (writeFileAtomic(target, writeBmp8(*image)))
+          r.how = PictureResult::How::Reduced;
+        else if (mode == PictureMode::Shrink && writeFileAtomic(target, writeBmp24(*image)))
+          r.how = PictureResult::How::Plain;
+        else
+          r.why = Why::Unwritable;
       }
-      if (writeFileAtomic(target, writeBmp8(*image)))
-        r.how = PictureResult::How::Reduced;
-      else if (mode == PictureMode::Shrink && writeFileAtomic(target, writeBmp24(*image)))
-        r.how = PictureResult::How::Plain;
+    } catch (const std::bad_alloc&) {
+      image.reset();
+      r.why = Why::Size;
     }
-    if (r.how == PictureResult::How::Skipped && mode == PictureMode::Unchanged && !bytes.empty() &&
-        writeFileAtomic(target, bytes))
-      r.how = PictureResult::How::Copied;
+    if (r.how == PictureResult::How::Skipped && mode == PictureMode::Unchanged && !bytes.empty()) {
+      if (writeFileAtomic(target, bytes))
+        r.how = PictureResult::How::Copied;
+      else
+        r.why = Why::Unwritable;
+    }
     results.push_back(std::move(r));
   }
   return results;

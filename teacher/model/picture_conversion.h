@@ -29,14 +29,21 @@ enum class PictureMode { Shrink, Unchanged };
 
 struct PictureResult {
   enum class How { Reduced, Plain, Copied, Skipped };
+  // Why a picture was skipped, or copied as it is instead of converted.
+  enum class Why { None, Unreadable, Format, Size, Unwritable };
   std::string name;
   How how = How::Skipped;
+  Why why = Why::None;
 };
+// The reason as the settings dialog lists it (UTF-8), and as nvtool words it.
+const char* pictureReasonText(PictureResult::Why why);
+const char* pictureReasonWord(PictureResult::Why why);
 
 // Converts every bitmap of sourceFolder into targetFolder (files replaced atomically).
 // Shrink: a picture that cannot be read, or written, is skipped. Unchanged: a picture that
 // cannot be read or written as 8-bit is copied as it is. `before` is called with each name
-// before its work starts (the dialog shows it).
+// before its work starts (the dialog shows it). Each result says why a picture was not
+// converted.
 std::vector<PictureResult> convertPictures(
     std::string_view sourceFolder, std::string_view targetFolder, PictureMode mode, int limit,
     const std::function<void(const std::string& name)>& before = {});

@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 
+#include "accessible_names.h"
 #include "app/nv_program.h"
 #include "core/kojin_data.h"
 #include "planner/kondate_button.h"
@@ -30,6 +31,7 @@
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "summary/class_summary_form.h"
 #include "temp_dir.h"
 #include "widgets/help_window.h"
 
@@ -82,6 +84,11 @@ std::string modalOpenedBy(const std::function<void()>& step) {
        [&seen] {
          QWidget* w = QApplication::activeModalWidget();
          seen = classOf(w);
+         // Every window a command opens names its controls for a screen reader (the
+         // kitchen's are checked with the kitchen).
+         if (seen != "nv::TBentoubakoForm") {
+           EXPECT_EQ(controlsWithoutJapaneseNames(w).join(u'\n').toStdString(), "") << seen;
+         }
          w->close();
        },
        alive);
@@ -130,6 +137,17 @@ class ProgramWiring : public ::testing::Test {
   std::map<std::string, QByteArray> saved_;
 };
 
+TEST_F(ProgramWiring, TheStartScreenOpensTheClassSummary) {
+  nv::ProgramOptions options;
+  nv::NvProgram program(options);
+  program.start().MI_ClassSummary->trigger();
+  auto* summary = program.start().findChild<nv::ClassSummaryForm*>();
+  ASSERT_NE(summary, nullptr);
+  EXPECT_TRUE(summary->isVisible());
+  EXPECT_EQ(summary->windowTitle(), QString::fromUtf8("クラスのまとめ"));
+  summary->close();
+}
+
 TEST_F(ProgramWiring, TheApplicationBelongsToItsDesktopEntryAndHasTheIcon) {
   EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("Nuvelta"));
   EXPECT_FALSE(QApplication::windowIcon().isNull());
@@ -166,6 +184,8 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
       [&] {
         checked = true;
         nv::TMainForm& f = *program.planner()->mainForm;
+        EXPECT_EQ(controlsWithoutJapaneseNames(&f).join(u'\n').toStdString(), "");
+        EXPECT_EQ(controlsWithoutJapaneseNames(&program.start()).join(u'\n').toStdString(), "");
         EXPECT_EQ(f.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 
         // What each action must reach. Every action of the menus and the tool bar is listed.
@@ -189,6 +209,7 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
             ASSERT_NE(help, nullptr) << a->objectName().toStdString();
             EXPECT_TRUE(help->isVisible());
             EXPECT_EQ(help->currentUrl().fileName(), QString::fromLatin1(page));
+            EXPECT_EQ(controlsWithoutJapaneseNames(help).join(u'\n').toStdString(), "");
             help->close();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
           };
@@ -224,6 +245,14 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
               "処理を始めてよろしいですか？", nv::Icon::Question, nv::Buttons::YesNo,
               nv::Answer::No);
           f.CombineAddKondateAction->trigger();
+        };
+        checks[f.ClassSummaryAction] = [&] {
+          f.ClassSummaryAction->trigger();
+          auto* summary = f.findChild<nv::ClassSummaryForm*>();
+          ASSERT_NE(summary, nullptr);
+          EXPECT_TRUE(summary->isVisible());
+          summary->close();
+          QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
         checks[f.MakeShortCutOnDesktopAction] = [&] {
           f.MakeShortCutOnDesktopAction->trigger();

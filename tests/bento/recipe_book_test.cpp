@@ -59,9 +59,11 @@ TEST_F(RecipeBookTest, GroupingsGroupButtonsADishGridAndBack) {
   EXPECT_FALSE(book->mask().contains(QPoint(1, 1)));
   EXPECT_TRUE(book->mask().contains(QPoint(200, 250)));
   EXPECT_EQ(nvtest::unnamedControls(book), std::vector<std::string>{});
-  for (QToolButton* b : book->findChildren<QToolButton*>())
-    if (b->isVisibleTo(book))
+  for (QToolButton* b : book->findChildren<QToolButton*>()) {
+    if (b->isVisibleTo(book)) {
       EXPECT_FALSE(b->accessibleDescription().isEmpty()) << b->text().toStdString();
+    }
+  }
   // Dragged by its body.
   const QPoint centred = book->pos();
   book->move(100, 100);

@@ -68,6 +68,7 @@ class FakePlannerHost : public nv::PlannerHost {
     switching = false;
   }
   bool graphByNutrient() const override { return byNutrient; }
+  bool patternBars() const override { return patterns; }
   nv::BarChart* percentChart(int node) override {
     return node >= 0 && node < 4 ? percent[size_t(node)].get() : nullptr;
   }
@@ -101,6 +102,7 @@ class FakePlannerHost : public nv::PlannerHost {
   std::unique_ptr<nv::TGraphForm> graph;
   std::unique_ptr<nv::TSelKondateForm> sel;
   bool byNutrient = true;
+  bool patterns = false;
   int iconSize = 64;
   bool switching = false;
   std::vector<int> tabCalls;

@@ -1,4 +1,6 @@
 // Loading NV.nv, the category tabs and the dish buttons.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTabBar>
 
 #include "main_form_fixture.h"
@@ -36,16 +38,17 @@ TEST_F(MainFormTest, LoadsTheDataAndFillsTheTabsWithCategoriesThatHaveDishes) {
   EXPECT_EQ(f.dishButtons()[0]->toolTip(), QString::fromUtf8("みそしる"));
 }
 
-TEST_F(MainFormTest, ButtonsFillColumnsRoundedToTheNearestWholeButton) {
+TEST_F(MainFormTest, ButtonsFillTheWholeColumnsBesideTheScrollBar) {
   std::vector<std::string> names;
   for (int i = 0; i < 7; ++i) names.push_back("d" + std::to_string(i));
   nv::TMainForm& f = make({{"ごはん", names}});
   f.startUp();
-  // (296 + 64) / 128 = 2 columns; 3 at 380 ((376 + 64) / 128).
-  f.tabControl()->resize(380, 400);
+  // Three columns and the vertical scroll bar need more than 384 pixels; 380 has room for two
+  // (rounding to the nearest would show a third cut at its edge).
+  f.tabControl()->resize(430, 400);
   f.layoutDishButtons();
   EXPECT_EQ(f.dishColumns(), 3);
-  f.tabControl()->resize(300, 400);
+  f.tabControl()->resize(380, 400);
   f.layoutDishButtons();
   ASSERT_EQ(f.dishButtons().size(), 7u);
   const int cols = f.dishColumns();
@@ -64,6 +67,62 @@ TEST_F(MainFormTest, ButtonRequestsReachTheChosenMenuWindow) {
   f.dishButtons()[0]->requestAdd(true);
   EXPECT_EQ(sel.added,
             (std::vector<std::string>{nv::sj("ごはん/ごはん/0"), nv::sj("ごはん/ごはん/1")}));
+}
+
+// Keys only: Tab reaches the category tabs, the arrows choose a category, Down enters the
+// dish panel, the arrows move a visible focus over the grid and Enter adds the dish. Tab
+// leaves the panel after one stop, and the panel's stop follows the last focused dish.
+TEST_F(MainFormTest, TheKeyboardReachesTheCategoriesAndEveryDish) {
+  nv::TMainForm& f = make({{"ごはん", {"a1"}}, {"汁もの", {"b1", "b2", "b3", "b4", "b5"}}});
+  f.startUp();
+  f.resize(700, 500);
+  f.show();
+  QApplication::setActiveWindow(&f);
+  f.tabControl()->resize(300, 400);  // two columns
+  f.layoutDishButtons();
+  auto press = [](int key) {
+    QWidget* w = QApplication::focusWidget();
+    ASSERT_NE(w, nullptr);
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &up);
+  };
+  f.categoryTabs()->setFocus(Qt::TabFocusReason);
+  EXPECT_NE(f.categoryTabs()->focusPolicy() & Qt::TabFocus, 0);
+  press(Qt::Key_Right);
+  EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
+  ASSERT_EQ(f.dishButtons().size(), 5u);
+  ASSERT_EQ(f.dishColumns(), 2);
+
+  press(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.dishButtons()[0]);
+  press(Qt::Key_Right);
+  press(Qt::Key_Down);
+  EXPECT_EQ(QApplication::focusWidget(), f.dishButtons()[3]);
+  press(Qt::Key_End);
+  EXPECT_EQ(QApplication::focusWidget(), f.dishButtons()[4]);
+  press(Qt::Key_Left);
+  press(Qt::Key_Return);
+  press(Qt::Key_Space);
+  EXPECT_EQ(sel.added, (std::vector<std::string>{nv::sj("汁もの/b4/0"), nv::sj("汁もの/b4/0")}));
+
+  // The focus frame shows: the focused button does not look as it did without focus.
+  nv::TKondateButton* focused = f.dishButtons()[3];
+  const QImage withFocus = focused->grab().toImage();
+  f.dishButtons()[2]->setFocus();
+  EXPECT_NE(focused->grab().toImage(), withFocus);
+
+  // One stop for the whole panel: the last focused dish.
+  EXPECT_EQ(f.keyboardDishButton(), f.dishButtons()[2]);
+  for (size_t i = 0; i < f.dishButtons().size(); ++i)
+    EXPECT_EQ(bool(f.dishButtons()[i]->focusPolicy() & Qt::TabFocus), i == 2);
+  // Up from the top row goes back to the tabs.
+  const QImage tabsUnfocused = f.categoryTabs()->grab().toImage();
+  f.dishButtons()[0]->setFocus();
+  press(Qt::Key_Up);
+  EXPECT_EQ(QApplication::focusWidget(), f.categoryTabs());
+  EXPECT_NE(f.categoryTabs()->grab().toImage(), tabsUnfocused);  // the tabs show their focus
 }
 
 TEST_F(MainFormTest, MissingDataFileIsReportedAndThePreviousDataStay) {

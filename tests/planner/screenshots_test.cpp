@@ -45,6 +45,13 @@ TEST(Screenshots, ChosenMenuGraphAndQuantityDialog) {
   host.byNutrient = false;
   host.sel->refresh();
   save(*host.graph, "selform_graph_groups.png");
+  host.patterns = true;  // PatternBars=1
+  host.sel->refresh();
+  save(*host.graph, "selform_graph_groups_patterns.png");
+  host.byNutrient = true;
+  host.sel->refresh();
+  save(*host.graph, "selform_graph_patterns.png");
+  host.patterns = false;
 
   nv::EditKondateRequest r;
   const nv::SelDish& d = host.sel->menu().dishes(0)[2];

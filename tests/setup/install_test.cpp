@@ -2,12 +2,15 @@
 // Every uninstall here runs inside a temporary folder, never on a real one.
 #include "setup/model/install.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "lzh_test_util.h"
 #include "platform/files.h"
@@ -151,6 +154,28 @@ TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   EXPECT_EQ(readBytes(folder + "about.txt"), "two");
   EXPECT_EQ(entriesIn(folder),
             5u);  // NV, about.txt, bmp, z.dat and the record: no work folder left
+
+  // A second install into the folder waits until the first is done with it.
+  put(dir.file("v4.lzh"), distribution("#!/bin/sh\n", "four"));
+  const int lock = ::open(nv::toFsPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+  std::string again = folder;
+  std::thread second(
+      [&] { r = nv::installDistribution(dir.file("v4.lzh"), again, store, dir.file("home")); });
+  ::usleep(300 * 1000);
+  EXPECT_EQ(readBytes(folder + "about.txt"), "two");
+  ::close(lock);
+  second.join();
+  EXPECT_EQ(r.outcome, Outcome::Installed);
+  EXPECT_EQ(readBytes(folder + "about.txt"), "four");
+
+  // A record that cannot be written (a full disk; here a folder in its place) stops the
+  // install before anything is placed.
+  std::string blocked = dir.file("blocked");
+  fs::create_directories(nv::toFsPath(blocked + "/" + nv::kManifestName));
+  r = nv::installDistribution(dir.file("v4.lzh"), blocked, store, dir.file("home"));
+  EXPECT_EQ(r.code, 0x8013);
+  EXPECT_EQ(entriesIn(blocked), 1u);
 }
 
 // Uninstall removes what the install recorded and nothing else; home, its parent, "/", a link
@@ -280,6 +305,23 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
   EXPECT_EQ(readBytes(home + "/Documents/lesson.txt"), "mine");
   EXPECT_FALSE(nv::fileExists(home + "/Documents/NV"));
+
+  // A file system mounted inside the install folder is never entered (where this may mount).
+  if (runShell("unshare -m true 2>/dev/null") == 0) {
+    ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' --folder '" +
+                           dir.file("m") + "' 2>&1",
+                       &out),
+              0)
+        << out;
+    put(dir.file("mount.sh"), "mount -t tmpfs none '" + dir.file("m/bmp") +
+                                  "' || exit 9\necho mine > '" + dir.file("m/bmp/a.bmp") + "'\n" +
+                                  env + "--uninstall --yes >/dev/null 2>&1\ncat '" +
+                                  dir.file("m/bmp/a.bmp") + "'\n");
+    if (runShell("unshare -m sh '" + dir.file("mount.sh") + "' 2>&1", &out) != 9) {
+      EXPECT_EQ(out, "mine\n");
+      EXPECT_FALSE(nv::fileExists(dir.file("m/NV")));
+    }
+  }
 
   // The home folder as the install folder is refused with its reason; the home survives.
   put(home + "/keep.txt", "mine");

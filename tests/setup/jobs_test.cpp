@@ -210,9 +210,17 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
   EXPECT_TRUE(commands.empty());
   std::filesystem::remove(nv::toFsPath(src + "/say \"hi\".txt"));
   std::filesystem::remove(nv::toFsPath(src + "/two\nlines.txt"));
+  // A link is left out and named before the build goes on.
+  std::filesystem::create_symlink(nv::toFsPath(src + "/NV"), nv::toFsPath(src + "/link"));
   tree = nv::TBrCaFolder{};
   scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
-  EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectMessage(
+        "次のシンボリックリンクは、リンク先の写しになってしまうため、配布ファイルに入れません。\n" +
+        src + "/link");
+    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+  }
   EXPECT_EQ(commands.size(), 1u);
   EXPECT_FALSE(nv::fileExists(dir.file("out/NV20060401_0830.txt")));
 }

@@ -147,9 +147,10 @@ TEST(LzhArchive, HostileNamesAreRefusedAndNothingLandsAnywhere) {
   nv::lzh::ArchiverResult r = extract({{"../escape.txt", false, "x", 0, 0644},
                                        {"a/../../escape2.txt", false, "x", 0, 0644},
                                        {"line\nbreak.txt", false, "x", 0, 0644},
+                                       {"/.nvsetup-manifest", false, "x", 0, 0644},
                                        {"good.txt", false, "fine", 0, 0644}});
   EXPECT_EQ(r.code, 0x8041);
-  EXPECT_EQ(r.refused.size(), 3u);
+  EXPECT_EQ(r.refused.size(), 4u);
   r = extract({{"good.txt", false, "fine", 0, 0644}, {"link/escape3.txt", false, "x", 0, 0644}});
   EXPECT_EQ(r.code, 0x8012);
   EXPECT_FALSE(nv::fileExists(dir.file("escape.txt")));

@@ -13,14 +13,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
+#include "accessible_names.h"
 #include "lzh_test_util.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "setup/lzh/lzh_extract.h"
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
 #include "temp_dir.h"
@@ -170,6 +173,23 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
 
+  // A damaged self-extracting distribution is told here, not only on the command line, and
+  // installs nothing.
+  std::string archive2 = nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}});
+  archive2[archive2.size() - 5] ^= 0x01;  // inside the stored data: a CRC error
+  put(home + "/Desktop/NVA_bad.run", "#!/bin/sh\n" + archive2 + nv::lzh::sfxTrailer(10));
+  form.E_Haihu->setText(nv::toQ(home + "/Desktop/NVA_bad.run"));
+  form.E_BaseFolder->setText(nv::toQ(home + "/Bad"));
+  {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox("格納ファイルのチェックサムが合っていません。", "", nv::Icon::Information);
+    form.B_Install->click();
+  }
+  EXPECT_FALSE(nv::fileExists(home + "/Bad/NV"));
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
+  EXPECT_FALSE(form.InstallTimer->isActive());
+  form.E_BaseFolder->setText(nv::toQ(home));
+
   // A stored home folder holding an NV is refused by uninstall, with the reason.
   put(home + "/NV", "x");
   QSettings(QStringLiteral("Pellora"), QStringLiteral("Nuvelta"))
@@ -261,6 +281,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   for (QLabel* l : about.findChildren<QLabel*>())
     found |= l->text() == QStringLiteral("Version 2.3.4  Build(56)");
   EXPECT_TRUE(found);
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&about).join(u'\n').toStdString(), "");
   shot(about, "version-window.png");
 
   put(program + "/nvsetup", "no version here");
@@ -280,6 +301,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
     form.show();
     ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
     EXPECT_TRUE(form.makerMode());
+    EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&form).join(u'\n').toStdString(), "");
     EXPECT_FALSE(form.GB_1->isHidden());
     ASSERT_EQ(form.CheckListBox1->count(), 2);
     EXPECT_EQ(form.CheckListBox1->item(1)->checkState(), Qt::Unchecked);
@@ -310,9 +332,11 @@ TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText
   radios[2]->click();
   EXPECT_EQ(chooser.chosen(), 2);
   shot(chooser, "select-archive.png");
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&chooser).join(u'\n').toStdString(), "");
 
   nv::TEditExtForm edit("");
   EXPECT_FALSE(edit.B_Ok->isEnabled());
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&edit).join(u'\n').toStdString(), "");
   edit.Edit1->setText(QStringLiteral("*.bmp"));
   EXPECT_TRUE(edit.B_Ok->isEnabled());
   EXPECT_EQ(edit.pattern(), "*.bmp");

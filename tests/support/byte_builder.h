@@ -14,6 +14,16 @@ class Bytes {
     for (int i = 0; i < 4; ++i) s_.push_back(char(u >> (8 * i) & 0xFF));
     return *this;
   }
+  Bytes& u32(uint32_t v) { return i32(int32_t(v)); }
+  Bytes& u16(uint16_t v) {
+    s_.push_back(char(v & 0xFF));
+    s_.push_back(char(v >> 8));
+    return *this;
+  }
+  Bytes& u8(uint8_t v) {
+    s_.push_back(char(v));
+    return *this;
+  }
   Bytes& f64(double v) {
     uint64_t u;
     std::memcpy(&u, &v, 8);

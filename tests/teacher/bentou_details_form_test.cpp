@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "../planner/planner_test_app.h"
+#include "accessible_names.h"
 #include "bento/model/bento_csv.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_data_file.h"
@@ -64,6 +65,7 @@ struct BuilderFixture {
 
 TEST(BentouDetailsForm, PictureCheckListsAndRename) {
   BuilderFixture f;
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(f.form.get()).join(u'\n').toStdString(), "");
   nv::TBentouDetailsForm& d = *f.form;
   EXPECT_EQ(nv::fromQ(d.windowTitle()), sj("お弁当箱モードの詳細設定"));
   EXPECT_EQ(d.PageControl1->tabText(2), QString::fromUtf8("保存場所"));

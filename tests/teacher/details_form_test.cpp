@@ -269,7 +269,8 @@ TEST(DetailsForm, PictureConversionShrinksReportsSkippedFilesAndEnablesOk) {
   d.SourceBmpFolder->setText(nv::toQ(src.path()));
   {
     nvtest::ScriptedPrompt p;
-    p.expectBox("damaged.bmp\n", "変換できなかった画像ファイルがあります", nv::Icon::Warning);
+    p.expectBox("damaged.bmp（画像の形式が読み取れません）\n",
+                "変換できなかった画像ファイルがあります", nv::Icon::Warning);
     d.Button3->click();
   }
   EXPECT_EQ(d.TransLabel->text(), QString::fromUtf8("処理ファイル：ぶどう.bmp"));

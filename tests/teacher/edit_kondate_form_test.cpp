@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "../planner/planner_test_app.h"
+#include "accessible_names.h"
 #include "core/food.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -124,6 +125,7 @@ TEST(EditKondateForm, OutcomesAndLayout) {
   }
   {
     DialogFixture f({{1, 40, 40}}, 40);
+    EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(f.dialog.get()).join(u'\n').toStdString(), "");
     EXPECT_FALSE(f.dialog->DeleteBtn->isVisible());
     EXPECT_EQ(nv::fromQ(f.dialog->Edit1->text()), sj("にくじゃが"));
     EXPECT_TRUE(f.dialog->Edit1->isReadOnly());

@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <cmath>
+#include <set>
 
 #include "widgets/paper_chart.h"
 #include "widgets_test_app.h"
@@ -166,4 +169,76 @@ TEST(BarChartPaint, StackedNamesKeepMarksAndLatinRunsTogether) {
             (QStringList{QStringLiteral("ﾋﾞ"), QStringLiteral("ﾀ"), QStringLiteral("ﾐ"),
                          QStringLiteral("ﾝ"), QStringLiteral("B12")}));
   EXPECT_EQ(nv::stackedPieces(QStringLiteral("エネルギー")).back(), QString(QChar(0xFF5C)));
+}
+
+// Each bar says its percentage at its end, also when it runs off the top; the screen reader
+// hears the same values.
+TEST(BarChart, EachBarWritesItsPercentageAtItsEnd) {
+  nvtest::widgetsApp();
+  EXPECT_EQ(nv::barValueText(87.9), QStringLiteral("87%"));
+  EXPECT_EQ(nv::barValueText(-0.5), QStringLiteral("0%"));
+  EXPECT_EQ(nv::barValueText(std::nan("")), QStringLiteral("0%"));
+  EXPECT_EQ(nv::barValueText(1e300), QStringLiteral("1000000000000000%"));
+  nv::BarChart chart;
+  chart.resize(240, 320);
+  chart.setTitle(QStringLiteral("はなこ さんの昼食の栄養バランス(％)"));
+  chart.setBars({{QStringLiteral("エネルギー"), 87.6, Qt::white},
+                 {QStringLiteral("蛋白質 "), 104, Qt::white},
+                 {QStringLiteral("塩分"), 900, Qt::white}});
+  EXPECT_EQ(chart.accessibleName(), chart.title());
+  EXPECT_EQ(chart.accessibleDescription(),
+            QStringLiteral("エネルギー 87%、蛋白質 104%、塩分 900%"));
+  const QImage image = chart.grab().toImage();
+  const QRect area = chart.plotArea();
+  const int slot = area.width() / 3;
+  const int textHeight = QFontMetrics(chart.layout().valueFont).height();
+  auto above = [&](int i, int top) {
+    return QRect(area.left() + slot * i + 1, top - textHeight, slot - 2, textHeight);
+  };
+  EXPECT_GT(inkIn(image, above(0, chart.yOfValue(87.6))), 5);
+  EXPECT_GT(inkIn(image, above(1, chart.yOfValue(104))), 5);
+  EXPECT_GT(inkIn(image, above(2, area.top())), 5);  // over the clipped bar, under the title
+  EXPECT_GE(area.top() - textHeight, chart.layout().titleTop + QFontMetrics(chart.font()).height());
+}
+
+// The six food groups' hatching: drawn when asked (PatternBars=1) and always on paper printed
+// in grey, never otherwise; each group's hatching differs from the others.
+TEST(BarChartPaint, FoodGroupsCarryTheirHatchingWhenAskedAndOnGreyPaper) {
+  nvtest::widgetsApp();
+  nv::BarChartData data;
+  for (int g = 1; g <= 6; ++g) data.bars.push_back({QStringLiteral("g"), 150, Qt::white, g});
+  const QRect rect(0, 0, 600, 400);
+  auto paint = [&](bool patterns) {
+    data.patterns = patterns;
+    QImage image(rect.size(), QImage::Format_RGB32);
+    QPainter p(&image);
+    nv::paintBarChart(p, rect, data, nv::BarChartStyle::screen(QFont()));
+    return image;
+  };
+  const nv::BarChartLayout l = nv::layoutBarChart(rect, data, nv::BarChartStyle::screen(QFont()));
+  const double slot = l.slotWidth(6);
+  auto inside = [&](int i) {
+    const int x = l.plot.left() + int(slot * i + slot * 0.3);
+    return QRect(x, l.yOf(120), int(slot * 0.4), l.yOf(40) - l.yOf(120));
+  };
+  const QImage plain = paint(false), hatched = paint(true);
+  std::set<QByteArray> looks;
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(inkIn(plain, inside(i)), 0) << i;
+    EXPECT_GT(inkIn(hatched, inside(i)), 20) << i;
+    const QImage piece = hatched.copy(inside(i)).convertToFormat(QImage::Format_Mono);
+    looks.insert(QByteArray(reinterpret_cast<const char*>(piece.constBits()), piece.sizeInBytes()));
+  }
+  EXPECT_EQ(looks.size(), 6u);
+
+  data.patterns = false;
+  QPrinter grey(QPrinter::ScreenResolution), colour(QPrinter::ScreenResolution);
+  grey.setColorMode(QPrinter::GrayScale);
+  colour.setColorMode(QPrinter::Color);
+  QImage screen(10, 10, QImage::Format_RGB32);
+  EXPECT_TRUE(nv::drawsPatterns(data, &grey));
+  EXPECT_FALSE(nv::drawsPatterns(data, &colour));
+  EXPECT_FALSE(nv::drawsPatterns(data, &screen));
+  data.patterns = true;
+  EXPECT_TRUE(nv::drawsPatterns(data, &colour));
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -141,15 +142,16 @@ TEST(HelpWindow, Screenshots) {
   const QString shots = qEnvironmentVariable("NV_SHOT_DIR");
   if (shots.isEmpty()) GTEST_SKIP() << "NV_SHOT_DIR not set";
   widgetsApp();
-  nv::HelpWindow help(kPages);
-  help.resize(880, 680);
+  nv::HelpWindow help(kPages);  // at the size it takes on the screen of the run
   help.show();
+  const QSize screen = help.screen()->geometry().size();
+  const QString suffix = QStringLiteral("_%1x%2.png").arg(screen.width()).arg(screen.height());
   const struct {
     const char* page;
     const char* file;
-  } shotsOf[] = {{nv::kHelpContentsPage, "help_contents.png"},
-                 {nv::kHelpTopicsPage, "help_topics.png"},
-                 {nv::kHelpHowToPage, "help_howto.png"}};
+  } shotsOf[] = {{nv::kHelpContentsPage, "help_contents"},
+                 {nv::kHelpTopicsPage, "help_topics"},
+                 {nv::kHelpHowToPage, "help_howto"}};
   for (const auto& s : shotsOf) {
     help.showPage(QString::fromLatin1(s.page));
     if (s.page == nv::kHelpTopicsPage) {
@@ -157,7 +159,7 @@ TEST(HelpWindow, Screenshots) {
       help.findNext();
     }
     QApplication::processEvents();
-    EXPECT_TRUE(help.grab().save(QDir(shots).filePath(QString::fromLatin1(s.file))));
+    EXPECT_TRUE(help.grab().save(QDir(shots).filePath(QString::fromLatin1(s.file) + suffix)));
   }
 }
 

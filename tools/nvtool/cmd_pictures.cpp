@@ -1,7 +1,8 @@
 // nvtool pictures SRC DST [--shrink --icon N --font N --dpi N]: the settings dialog's picture
 // conversion. Every *.bmp of SRC, in name order, goes into DST as an 8-bit bitmap, shrunk to
 // fit a dish button with --shrink. Converted files are listed on stdout (name, then how:
-// reduced, plain or copied); skipped files are named on stderr and make the status 1.
+// reduced, plain or copied); skipped files are named on stderr with the reason and make the
+// status 1.
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -64,7 +65,8 @@ int cmdPictures(const Args& args) {
         std::printf("%s\tcopied\n", name.c_str());
         break;
       case nv::PictureResult::How::Skipped:
-        std::fprintf(stderr, "nvtool: skipped %s\n", name.c_str());
+        std::fprintf(stderr, "nvtool: skipped %s: %s\n", name.c_str(),
+                     nv::pictureReasonWord(r.why));
         ++skipped;
         break;
     }
@@ -75,7 +77,7 @@ int cmdPictures(const Args& args) {
 Registration reg{"pictures",
                  "pictures SRC DST [--shrink --icon N --font N --dpi N]   convert every *.bmp "
                  "of SRC into DST as 8-bit bitmaps, shrunk to fit a dish button (icon 128, font "
-                 "9, 96 dpi unless given); skipped files on stderr, status 1",
+                 "9, 96 dpi unless given); skipped files on stderr with the reason, status 1",
                  cmdPictures};
 
 }  // namespace

@@ -33,7 +33,8 @@ int failure(const std::string& message) {
 
 static void printHelp() {
   std::printf(
-      "usage: nvtool COMMAND [ARGS]\n\n"
+      "Usage: nvtool COMMAND [ARGS]\n"
+      "  or:  nvtool --help | --version\n\n"
       "A command-line companion to NV for teachers' scripts and automation.\n"
       "Text output is UTF-8, one record a line, tab-separated. Errors go to stderr with\n"
       "exit status 1; bad usage exits with status 2.\n\nCommands:\n");
@@ -45,6 +46,11 @@ int run(int argc, char** argv) {
   std::string name = argv[1];
   if (name == "--help" || name == "-h" || name == "help") {
     printHelp();
+    return kOk;
+  }
+  if (name == "--version") {
+    std::printf("nvtool (Nuvelta) %d.%d.%d.%d\n", NV_VERSION_MAJOR, NV_VERSION_MINOR,
+                NV_VERSION_RELEASE, NV_VERSION_BUILD);
     return kOk;
   }
   Args args(argv + 2, argv + argc);

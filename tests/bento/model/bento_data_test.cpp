@@ -5,6 +5,7 @@
 #include "bento/model/bento_data_file.h"
 #include "bento_test_util.h"
 #include "byte_builder.h"
+#include "memory_limit.h"
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -121,6 +122,53 @@ TEST(BentoDataFile, HostileCountsAndLengthsAreRefusedWithoutAllocating) {
     EXPECT_FALSE(k.read(in3));
     EXPECT_FALSE(k.hasDishes());
   }
+}
+
+// A dish record whose step text is `lines` empty lines.
+std::string dishWithSteps(size_t lines) {
+  Bytes b;
+  b.i32(1).i32(0);
+  str(b, "x");
+  b.i32(0).f64(0).f64(1).i32(0).i32(0).i32(0).i32(0);
+  return str(b, std::string(lines, '\n')).str();
+}
+
+std::string kitchenOf(size_t dishes, size_t linesEach) {
+  std::string bytes = Bytes().i32(0).i32(0).i32(0).i32(int32_t(dishes)).str();
+  const std::string d = dishWithSteps(linesEach);
+  bytes.reserve(bytes.size() + dishes * d.size());
+  for (size_t i = 0; i < dishes; ++i) bytes += d;
+  return bytes;
+}
+
+TEST(BentoDataFile, LineBombsBeyondARealFileAreDamage) {
+  nv::TDaidokoro k;
+  const std::string fits = kitchenOf(1, nv::kMaxTextLines);
+  nv::ByteReader in(fits);
+  ASSERT_TRUE(k.read(in));
+  EXPECT_EQ(k.Dishes[0].StepLines.size(), nv::kMaxTextLines);
+  const std::string tooLong = kitchenOf(1, nv::kMaxTextLines + 1);
+  nv::ByteReader in2(tooLong);
+  EXPECT_FALSE(k.read(in2));
+  // The lines of all dishes together: the complete dishes before the limit are kept.
+  const size_t each = nv::kMaxTextLines - 1;
+  const std::string many = kitchenOf(nv::kMaxKitchenLines / each + 1, each);
+  nv::ByteReader in3(many);
+  EXPECT_FALSE(k.read(in3));
+  EXPECT_EQ(k.Dishes.size(), nv::kMaxKitchenLines / each);
+  const std::string names = Bytes().i32(nv::kMaxKitchenEntries + 1).fill(4 * 100001).str();
+  nv::ByteReader in4(names);
+  EXPECT_FALSE(k.read(in4));
+
+  // 42 MB of line breaks once took 2.2 GB; now a reader with 256 MB to spare refuses them.
+  const std::string bomb = kitchenOf(42000, 1000);
+  EXPECT_EQ(nvtest::runWithMemoryLimit(256,
+                                       [&] {
+                                         nv::TDaidokoro limited;
+                                         nv::ByteReader in(bomb);
+                                         return limited.read(in) ? 1 : 0;
+                                       }),
+            0);
 }
 
 TEST(BentoDataFile, TruncatedDishKeepsTheCompleteOnesAndIsReported) {

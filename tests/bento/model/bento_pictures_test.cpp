@@ -27,4 +27,19 @@ TEST(BentoPictures, NamesUnderTheirBaseFolders) {
   nv::setProgramFolder("");
 }
 
+TEST(BentoPictures, DishNamesFromFilesNeverLeaveThePictureFolder) {
+  // 表 and ソ end in the byte of "\"; a name of their own is a picture name.
+  for (const char* good : {"ソテー", "表", "ハム.チーズ", "1.5kg"})
+    EXPECT_TRUE(nv::isPictureName(sj(good))) << good;
+  for (std::string bad :
+       {std::string("../../x"), std::string("daidokoro/./台所"), std::string("a\\b"),
+        std::string(".."), std::string("x..y"), std::string(), std::string("a\0b", 3)}) {
+    bad = sj(bad);
+    EXPECT_FALSE(nv::isPictureName(bad)) << bad;
+    EXPECT_EQ(nv::dishPicturePath("/pics/", bad), "");
+    EXPECT_EQ(nv::dishSmallPicturePath("/pics/", bad), "");
+    EXPECT_EQ(nv::dishExplanationPath(bad), "");
+  }
+}
+
 }  // namespace

@@ -1,6 +1,9 @@
 #include "bento/model/bento_save.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cmath>
 
 #include "byte_builder.h"
 #include "core/kojin_data.h"
@@ -48,15 +51,15 @@ TEST(BentoSave, LayoutAfterTheProfileRecord) {
 }
 
 TEST(BentoSave, SavedAt1024OpenedAt1280ScalesAndTruncates) {
-  nv::PlacedDishRecords dishes{{"a", 101, 3, 65, -7}};
+  nv::PlacedDishRecords dishes{{"a", 101, -7, 65, 3}};
   std::string bytes = nv::bentoSaveBytes(child(), 1.0, dishes);
   nv::TKojinData k;
   nv::PlacedDishRecords back;
   ASSERT_TRUE(nv::parseBentoSave(bytes, 1280.0 / 1024.0, k, back));
-  EXPECT_EQ(back[0].left, 126);   // 126.25
-  EXPECT_EQ(back[0].top, 3);      // 3.75
-  EXPECT_EQ(back[0].width, 81);   // 81.25
-  EXPECT_EQ(back[0].height, -8);  // -8.75 toward zero
+  EXPECT_EQ(back[0].left, 126);  // 126.25
+  EXPECT_EQ(back[0].top, -8);    // -8.75 toward zero
+  EXPECT_EQ(back[0].width, 81);  // 81.25
+  EXPECT_EQ(back[0].height, 3);  // 3.75
   // And back down: 1280 -> 800 (ratio 0.625).
   bytes = nv::bentoSaveBytes(child(), 1.25, back);
   ASSERT_TRUE(nv::parseBentoSave(bytes, 800.0 / 1024.0, k, back));
@@ -79,12 +82,32 @@ TEST(BentoSave, HostileFilesChangeNothing) {
   nv::TKojinData k;
   k.setName("keep");
   nv::PlacedDishRecords back{{"keep", 1, 2, 3, 4}};
+  auto oneDish = [&](double scale, int32_t left, int32_t top, int32_t width, int32_t height) {
+    return head + Bytes()
+                      .i32(1)
+                      .f64(scale)
+                      .i32(1)
+                      .raw("a")
+                      .i32(left)
+                      .i32(top)
+                      .i32(width)
+                      .i32(height)
+                      .str();
+  };
+  std::string thousandAndOne = head + Bytes().i32(1001).f64(1).str();
+  for (int i = 0; i < 1001; ++i) thousandAndOne += Bytes().i32(0).fill(16).str();
   for (const std::string& bytes :
        {std::string(), head.substr(0, 300), head + Bytes().i32(1).str(),
         head + Bytes().i32(0x7FFFFFFF).f64(1).str(), head + Bytes().i32(-3).f64(1).str(),
         head + Bytes().i32(1).f64(1).i32(0x7FFFFFF0).raw("ab").str(),
         head + Bytes().i32(1).f64(1).i32(-1).fill(16).str(),
-        head + Bytes().i32(2).f64(1).i32(0).fill(16).i32(0).fill(15).str()}) {
+        head + Bytes().i32(2).f64(1).i32(0).fill(16).i32(0).fill(15).str(),
+        // A dish of 20000 x 20000 pixels, one far off the kitchen, one of negative size.
+        oneDish(1, 0, 0, 20000, 20000), oneDish(1.875, 40000, 0, 10, 10),
+        oneDish(1, 0, -3000, 10, 10), oneDish(1, 0, 0, -5, 10),
+        // Scales no screen gives (1e-300 would put the dishes near 2^31).
+        oneDish(1e-300, 1, 1, 1, 1), oneDish(0, 1, 1, 1, 1), oneDish(-1, 1, 1, 1, 1),
+        oneDish(1e300, 1, 1, 1, 1), oneDish(std::nan(""), 1, 1, 1, 1), thousandAndOne}) {
     EXPECT_FALSE(nv::parseBentoSave(bytes, 1.0, k, back));
     EXPECT_EQ(k.name(), "keep");
     EXPECT_EQ(back.size(), 1u);
@@ -110,6 +133,14 @@ TEST(BentoSave, FileFormsReportTheirFailures) {
   std::string unwritable = dir.file("no/such/folder.nvub");
   p.expectBox(nv::cp932ToUtf8(unwritable), "お弁当のデータを保存できません", nv::Icon::None);
   EXPECT_FALSE(nv::writeBentoSaveFile(unwritable, child(), 1.0, back));
+  // A write-protected box is refused with the reason, not replaced.
+  ::chmod(nv::toFsPath(path).c_str(), 0444);
+  p.expectBox(
+      nv::cp932ToUtf8(path) + "\n上書きしようとしているファイルが書き込み禁止になっています。",
+      "お弁当のデータを保存できません", nv::Icon::None);
+  EXPECT_FALSE(nv::writeBentoSaveFile(path, child(), 1.0, {}));
+  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back));
+  EXPECT_EQ(back.size(), 1u);
 }
 
 TEST(BentoSave, FileNamedAfterTheChild) {

@@ -44,6 +44,17 @@ TEST(ApplianceLayout, DefaultsAndIniOverridesAndReset) {
     EXPECT_EQ(nv::readLayout(ini, s), nv::defaultLayout(s));
   EXPECT_TRUE(ini.hasKey(nv::sj("冷凍庫"), "other"));  // only the layout keys go
   EXPECT_EQ(nv::storageNameOf(LayoutSection::Door), nv::sj("扉"));
+
+  // Hand-edited numbers are pulled into what a layout can be: no sum overflows (the dishes
+  // once landed at x = -1.3e9) and no picture of 630 MB is made.
+  ini.parse(
+      nv::sj("[冷蔵庫]\r\nraLeft=2147483647\r\nraRight=-2147483648\r\niLeft=99999\r\n"
+             "iRight=12000\r\niBottom=-5\r\nMaxCol=0\r\nMaxRaw=1000000\r\n"));
+  const nv::ApplianceLayout wild = nv::readLayout(ini, LayoutSection::Refrigerator);
+  EXPECT_EQ(wild, (nv::ApplianceLayout{4096, -1, 2048, 0, 4096, 7, -4096, 378, 1, 50}));
+  const KRect dishes = nv::applianceDishRect(wild, 1.875);
+  EXPECT_EQ(dishes.left, 15360);  // (4096 + 4096) x 1.875
+  EXPECT_EQ(dishes.width(), -15360);
 }
 
 TEST(ApplianceLayout, WrittenKeysAndDataLineAsBytes) {

@@ -33,10 +33,13 @@ TEST(ConveyorSpeed, RowWrapsToTheStartAtTheEnd) {
   EXPECT_EQ(nv::conveyorNextPosition(600, 4, 1000, 400), 0);
 }
 
-TEST(ButtonGeometry, ColumnsRoundToTheNearestWholeButton) {
-  EXPECT_EQ(nv::dishPanelColumns(300, 128), 2);  // (296 + 64) / 128
-  EXPECT_EQ(nv::dishPanelColumns(40, 128), 1);
-  EXPECT_EQ(nv::dishPanelColumns(516, 128), 4);
+// Only whole buttons: a column that would stick out past the panel is never laid out.
+TEST(ButtonGeometry, ColumnsAreTheWholeButtonsThatFit) {
+  EXPECT_EQ(nv::dishPanelColumns(300, 128), 2);
+  EXPECT_EQ(nv::dishPanelColumns(383, 128), 2);  // rounding would give a third, cut in half
+  EXPECT_EQ(nv::dishPanelColumns(384, 128), 3);
+  EXPECT_EQ(nv::dishPanelColumns(40, 128), 1);  // one column even when it does not fit
+  EXPECT_EQ(nv::dishPanelColumns(0, 0), 1);
 }
 
 TEST(ButtonGeometry, GlyphFitsThePictureSpaceAndScalesWithThePortion) {

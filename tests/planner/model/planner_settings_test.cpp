@@ -27,6 +27,7 @@ TEST(PlannerSettings, MissingKeysGiveTheBuiltInValues) {
   EXPECT_EQ(s.data.bmpFolder, "/opt/nv/bmp/");
   EXPECT_EQ(s.data.fontSize, 12);
   EXPECT_EQ(s.data.kaitenShuuki, 600);
+  EXPECT_FALSE(s.data.patternBars);
   EXPECT_EQ(s.data.gunColors[3], nv::TGunName::defaultColor(3));
   EXPECT_EQ(s.sel.editKondateFormWidth, 467);
   EXPECT_EQ(s.sel.backColors, nv::SelKondateSettings::kDefaultBackColors);
@@ -43,7 +44,7 @@ TEST(PlannerSettings, TextThatIsNoNumberGivesTheDefaultAndNumbersTheirRange) {
                "[Data]\r\nKaitenShuuki=0\r\nFontSize=2\r\nKondateIconSize=9999\r\n"
                "KondateIconFontSize=abc\r\nSelIconSize=17\r\nGunColor0=-1\r\n"
                "GunColor1=16777216\r\nGunColor2=255px\r\nDataBaseFileName=\r\n"
-               "BmpFolder=/pics\r\n"
+               "BmpFolder=/pics\r\nPatternBars=7\r\n"
                "[SelKondateForm]\r\nEditKondateFormWidth=-100\r\nBackColor3=x\r\n"
                "[DetailsForm]\r\nPage=9\r\nWidth=10\r\n"),
          kWork);
@@ -64,6 +65,12 @@ TEST(PlannerSettings, TextThatIsNoNumberGivesTheDefaultAndNumbersTheirRange) {
   EXPECT_EQ(s.data.gunColors[2], 255);  // the leading number, as the profile calls read it
   EXPECT_EQ(s.data.dataBaseFileName, "/opt/nv/NV.nv");
   EXPECT_EQ(s.data.bmpFolder, "/pics/");
+  EXPECT_TRUE(s.data.patternBars);  // 7 is brought to 1
+  nv::PlannerSettings off = nv::PlannerSettings::defaults("/opt/nv");
+  off.read(iniOf("[Data]\r\nPatternBars=-2\r\n"), kWork);
+  EXPECT_FALSE(off.data.patternBars);
+  off.read(iniOf("[Data]\r\nPatternBars=ja\r\n"), kWork);
+  EXPECT_FALSE(off.data.patternBars);
   EXPECT_EQ(s.sel.editKondateFormWidth, 400);
   EXPECT_EQ(s.sel.backColors[3], nv::SelKondateSettings::kDefaultBackColors[3]);
   EXPECT_EQ(s.details.page, 3);
@@ -78,6 +85,7 @@ TEST(PlannerSettings, WrittenValuesReadBackEqual) {
   s.main.showToolBar = true;
   s.data.kaitenShuuki = 180;
   s.data.autoOpen = true;
+  s.data.patternBars = true;
   s.data.gunColors[6] = 0x123456;
   s.data.foodDataFile = "/src/foods.csv";
   s.sel.backColors[2] = 65280;
@@ -85,6 +93,7 @@ TEST(PlannerSettings, WrittenValuesReadBackEqual) {
   s.details.page = 2;
   nv::Ini ini;
   s.write(ini);
+  EXPECT_EQ(ini.readString("Data", "PatternBars", ""), "1");
   nv::PlannerSettings back = nv::PlannerSettings::defaults("/elsewhere");
   back.read(ini, kWork);
   EXPECT_EQ(back, s);

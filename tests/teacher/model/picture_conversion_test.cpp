@@ -1,9 +1,11 @@
 #include "teacher/model/picture_conversion.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "teacher/model/bmp_image.h"
 #include "temp_dir.h"
@@ -146,4 +148,39 @@ TEST(PictureConversion, FolderOfPicturesInNameOrder) {
   // A picture folder that does not exist: everything is skipped, nothing reported as done.
   results = nv::convertPictures(src.path(), dst.file("missing"), nv::PictureMode::Shrink, 112);
   for (const auto& r : results) EXPECT_EQ(r.how, nv::PictureResult::How::Skipped);
+}
+
+TEST(PictureConversion, SaysWhyEachPictureWasNotConverted) {
+  nvtest::TempDir src, dst;
+  // An 8-bit run-length picture of 2 x 1 (red, green) is read like any other.
+  std::string rle = nv::writeBmp8(quadrants(2, 1));
+  const char left = rle[54 + 1024], right = rle[54 + 1024 + 1];
+  rle[30] = 1;  // RLE8: one pixel of each index, then the end mark
+  rle.replace(54 + 1024, std::string::npos, {1, left, 1, right, 0, 1});
+  nvtest::writeBytes(src.file("a-rle.bmp"), rle);
+  std::string huge = nv::writeBmp24(quadrants(2, 2));  // claims 20000 x 20000
+  huge[18] = char(0x20), huge[19] = char(0x4E), huge[22] = char(0x20), huge[23] = char(0x4E);
+  nvtest::writeBytes(src.file("b-huge.bmp"), huge);
+  nvtest::writeBytes(src.file("c-text.bmp"), "not a picture");
+  nvtest::writeBytes(src.file("d-locked.bmp"), nv::writeBmp24(quadrants(4, 4)));
+  nvtest::writeBytes(dst.file("d-locked.bmp"), "teacher's own");
+  ::chmod(nv::toFsPath(dst.file("d-locked.bmp")).c_str(), 0444);
+
+  using How = nv::PictureResult::How;
+  using Why = nv::PictureResult::Why;
+  auto results = nv::convertPictures(src.path(), dst.path(), nv::PictureMode::Shrink, 112);
+  ASSERT_EQ(results.size(), 4u);
+  const std::vector<std::pair<How, Why>> want = {{How::Reduced, Why::None},
+                                                 {How::Skipped, Why::Size},
+                                                 {How::Skipped, Why::Format},
+                                                 {How::Skipped, Why::Unwritable}};
+  for (size_t i = 0; i < want.size(); ++i) {
+    EXPECT_EQ(results[i].how, want[i].first) << results[i].name;
+    EXPECT_EQ(results[i].why, want[i].second) << results[i].name;
+  }
+  EXPECT_EQ(nvtest::readBytes(dst.file("d-locked.bmp")), "teacher's own");
+  EXPECT_STREQ(nv::pictureReasonText(Why::Size), "画像が大きすぎます");
+  std::optional<nv::RgbImage> read = nv::readBmp(nvtest::readBytes(dst.file("a-rle.bmp")));
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->rgb[0], 10);  // the left quadrant's red survives the shrink
 }

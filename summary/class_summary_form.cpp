@@ -1,0 +1,266 @@
+#include "summary/class_summary_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+#include "summary/class_chart_view.h"
+#include "summary/model/summary_csv.h"
+#include "summary/model/summary_files.h"
+#include "summary/model/summary_text.h"
+#include "summary/pages/class_pages.h"
+#include "summary/summary_table.h"
+
+namespace nv {
+namespace {
+
+const char kFilter[] = "献立とお弁当 (*.nvu;*.nvub)|*.nvu;*.nvub|全てのファイル(*.*)|*.*";
+
+QPushButton* button(QWidget* parent, const char* caption, const char* accessible) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+  b->setAccessibleName(QString::fromUtf8(accessible));
+  return b;
+}
+
+}  // namespace
+
+ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* parent)
+    : QWidget(parent, Qt::Window), dataFiles_(std::move(data)), printer_(printer) {
+  setWindowTitle(QString::fromUtf8("クラスのまとめ"));
+  setAccessibleName(QString::fromUtf8("クラスのまとめ"));
+  choosePrinter = [this](QPrinter& p) {
+    QPrintDialog dialog(&p, this);
+    return dialog.exec() == QDialog::Accepted;
+  };
+
+  FolderButton = button(this, "フォルダを選ぶ(&F)...", "フォルダを選ぶ");
+  FilesButton = button(this, "ファイルを選ぶ(&O)...", "ファイルを選ぶ");
+  MealBox = new QComboBox(this);
+  MealBox->setAccessibleName(QString::fromUtf8("くらべる食事"));
+  for (SummaryMeal m :
+       {SummaryMeal::Day, SummaryMeal::Breakfast, SummaryMeal::Lunch, SummaryMeal::Dinner})
+    MealBox->addItem(toQ(mealText(m)), int(m));
+  auto* mealLabel = new QLabel(QString::fromUtf8("食事(&M)："), this);
+  mealLabel->setBuddy(MealBox);
+  PrintButton = button(this, "印刷(&P)...", "印刷");
+  PdfButton = button(this, "PDFに保存(&D)...", "PDFに保存");
+  CsvButton = button(this, "CSVに保存(&C)...", "CSVに保存");
+  CloseButton = button(this, "閉じる", "閉じる");
+  Status = new QLabel(QString::fromUtf8("フォルダかファイルを選んでください。"), this);
+  Status->setAccessibleName(QString::fromUtf8("読み込んだ人数"));
+
+  model_ = new QStandardItemModel(this);
+  proxy_ = new PinnedSortProxy(this);
+  proxy_->setSourceModel(model_);
+  proxy_->setSortRole(kSortRole);
+  Table = new QTableView(this);
+  Table->setAccessibleName(QString::fromUtf8("クラスと子どもごとの表"));
+  Table->setModel(proxy_);
+  Table->setItemDelegate(new BandDelegate(Table));
+  Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  Table->setSortingEnabled(true);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Table->verticalHeader()->hide();
+  Table->horizontalHeader()->setMinimumSectionSize(44);
+  Chart = new ClassChartView(this);
+  Unreadable = new QListWidget(this);
+  Unreadable->setAccessibleName(QString::fromUtf8("読めなかったファイル"));
+  Unreadable->setMaximumHeight(90);
+  Unreadable->hide();
+
+  auto* top = new QHBoxLayout;
+  for (QWidget* w : {static_cast<QWidget*>(FolderButton), static_cast<QWidget*>(FilesButton),
+                     static_cast<QWidget*>(mealLabel), static_cast<QWidget*>(MealBox)})
+    top->addWidget(w);
+  top->addStretch();
+  for (QWidget* w : {PrintButton, PdfButton, CsvButton, CloseButton}) top->addWidget(w);
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->addWidget(Table);
+  split->addWidget(Chart);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(Status);
+  layout->addWidget(split, 1);
+  layout->addWidget(Unreadable);
+
+  connect(FolderButton, &QPushButton::clicked, this, &ClassSummaryForm::chooseFolder);
+  connect(FilesButton, &QPushButton::clicked, this, &ClassSummaryForm::chooseFiles);
+  connect(MealBox, &QComboBox::currentIndexChanged, this, &ClassSummaryForm::mealChanged);
+  connect(PrintButton, &QPushButton::clicked, this, &ClassSummaryForm::print);
+  connect(PdfButton, &QPushButton::clicked, this, &ClassSummaryForm::savePdf);
+  connect(CsvButton, &QPushButton::clicked, this, &ClassSummaryForm::saveCsv);
+  connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+  showSummary();
+}
+
+ClassSummaryForm::~ClassSummaryForm() = default;
+
+bool ClassSummaryForm::ensureData() {
+  if (data_) return true;
+  data_ = std::make_unique<ClassData>();
+  unreadableData_.clear();
+  for (const DataProblem& d : loadClassData(dataFiles_.nv, dataFiles_.nvb, *data_))
+    unreadableData_.push_back(d.path + sj("：") + d.reason);
+  return true;
+}
+
+void ClassSummaryForm::openPaths(const std::vector<std::string>& paths) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ensureData();
+  const ClassFiles files = collectClassFiles(paths);
+  summary_ =
+      summarizeClass(files.files, data_->view(), SummaryMeal(MealBox->currentData().toInt()));
+  summary_.unreadable.insert(summary_.unreadable.begin(), files.unreadable.begin(),
+                             files.unreadable.end());
+  showSummary();
+  QApplication::restoreOverrideCursor();
+}
+
+void ClassSummaryForm::mealChanged() {
+  summary_.meal = SummaryMeal(MealBox->currentData().toInt());
+  summary_.stats = classStats(summary_.children, summary_.meal);
+  showSummary();
+}
+
+void ClassSummaryForm::showSummary() {
+  fillSummaryModel(*model_, summary_);
+  // The files' own order until the teacher sorts by a column.
+  Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  Table->resizeColumnsToContents();
+  Chart->setSummary(&summary_);
+  const bool any = !summary_.children.empty();
+  for (QPushButton* b : {PdfButton, CsvButton}) b->setEnabled(any);
+  PrintButton->setEnabled(any && printer_);
+  if (any || !summary_.unreadable.empty())
+    Status->setText(QString::fromUtf8("%1人　読めなかったファイル %2")
+                        .arg(summary_.children.size())
+                        .arg(summary_.unreadable.size()));
+  Unreadable->clear();
+  for (const std::string& line : unreadableData_) Unreadable->addItem(toQ(line));
+  for (const UnreadableFile& u : summary_.unreadable)
+    Unreadable->addItem(toQ(u.path + sj("：") + u.reason));
+  Unreadable->setVisible(Unreadable->count() > 0);
+}
+
+void ClassSummaryForm::chooseFolder() {
+  FileRequest r;
+  r.title = sj("クラスのフォルダを選ぶ");
+  r.filter = sj(kFilter);
+  r.fileName = "default";
+  r.mustExist = false;  // "default" names no file: the folder is what is chosen
+  std::string path;
+  if (dialogs().openFile(r, path)) openPaths({folderOf(path)});
+}
+
+void ClassSummaryForm::chooseFiles() {
+  FileRequest r;
+  r.title = sj("献立とお弁当のファイルを選ぶ");
+  r.filter = sj(kFilter);
+  r.allowMultiple = true;
+  std::vector<std::string> paths;
+  if (dialogs().openFiles(r, paths)) openPaths(paths);
+}
+
+std::vector<std::string> ClassSummaryForm::inputs() const {
+  std::vector<std::string> in = {dataFiles_.nv, dataFiles_.nvb};
+  for (const ChildResult& c : summary_.children) in.push_back(c.path);
+  for (const UnreadableFile& u : summary_.unreadable) in.push_back(u.path);
+  return in;
+}
+
+std::string ClassSummaryForm::chooseOutput(const char* title, const char* filter, const char* ext) {
+  FileRequest r;
+  r.title = sj(title);
+  r.filter = sj(filter);
+  r.defaultExt = ext;
+  r.fileName = sj("クラスのまとめ.") + ext;
+  r.mustExist = false;
+  std::string path;
+  if (!dialogs().saveFile(r, path)) return {};
+  if (namesAnInput(path, inputs())) {
+    prompt().messageBox(path, sj("読み込んだファイルには書き出せません"), Icon::Stop, Buttons::Ok);
+    return {};
+  }
+  return path;
+}
+
+void ClassSummaryForm::print() {
+  if (!printer_ || !choosePrinter(*printer_)) return;
+  printer_->setPageOrientation(QPageLayout::Landscape);
+  printer_->setDocName(QString::fromUtf8("クラスのまとめ"));
+  if (!printClassPages(*printer_, summary_)) {
+    prompt().messageBox(sj("印刷できませんでした"), sj("クラスのまとめ"), Icon::Stop, Buttons::Ok);
+    return;
+  }
+  Status->setText(QString::fromUtf8("印刷しました。"));
+}
+
+void ClassSummaryForm::savePdf() {
+  const std::string path = chooseOutput("PDFに保存", "PDF (*.pdf)|*.pdf", "pdf");
+  if (path.empty()) return;
+  QSaveFile file(toQ(path));
+  bool ok = file.open(QIODevice::WriteOnly);
+  if (ok) {
+    QPdfWriter writer(&file);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+    writer.setResolution(300);
+    writer.setTitle(QString::fromUtf8("クラスのまとめ"));
+    writer.setCreator(QStringLiteral("NV"));
+    ok = printClassPages(writer, summary_);
+  }
+  if (!ok || !file.commit()) {
+    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
+    return;
+  }
+  Status->setText(toQ(sj("保存しました：") + path));
+}
+
+void ClassSummaryForm::saveCsv() {
+  const std::string path = chooseOutput("CSVに保存", "CSV (*.csv)|*.csv", "csv");
+  if (path.empty()) return;
+  if (!writeFileAtomic(path, classSummaryCsv(summary_))) {
+    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
+    return;
+  }
+  Status->setText(toQ(sj("保存しました：") + path));
+}
+
+ClassSummaryForm* openClassSummary(QWidget* parent, QPrinter* printer) {
+  auto* form = new ClassSummaryForm(configuredDataFiles(), printer, parent);
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect area = screen->availableGeometry();
+    form->resize(area.width() * 9 / 10, area.height() * 9 / 10);
+    form->move(area.center() - form->rect().center());
+  }
+  form->show();
+  form->raise();
+  return form;
+}
+
+}  // namespace nv
