@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "bento/bento_page.h"
+#include "bento/bento_print_job.h"
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_save.h"
 #include "core/kojin_data.h"
@@ -27,20 +28,21 @@ class BatchPages {
                 !printer.outputFileName().isEmpty()) {}
 
   bool add(const BentoPageData& page) {
+    if (!toFile_)
+      return printPagesOn(printer_, {page}, bentoPrintJobTitle(page.childName)) ==
+             PrintOutcome::Printed;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = toFile_ ? addToDocument(page) : printJob(page);
+    const bool ok = addToDocument(page);
     QApplication::restoreOverrideCursor();
     return ok;
   }
   bool finish() { return !painter_.isActive() || painter_.end(); }
 
  private:
-  bool printJob(const BentoPageData& page) {
-    printer_.setDocName(toQ(bentoPrintJobTitle(page.childName)));
-    return printBentoPages(printer_, {page});
-  }
   bool addToDocument(const BentoPageData& page) {
     if (!painter_.isActive()) {
+      // A start that fails would leave the shared printer refusing every later setting.
+      if (!printerHasDestination(printer_)) return false;
       printer_.setDocName(toQ(bentoPrintJobTitle(page.childName)));
       if (!painter_.begin(&printer_)) return false;
     } else if (!printer_.newPage()) {
@@ -62,10 +64,6 @@ FileRequest batchFileRequest() {
   r.defaultExt = "nvub";
   r.allowMultiple = true;
   return r;
-}
-
-void reportNotPrinted() {
-  prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
 }
 
 }  // namespace
@@ -109,14 +107,14 @@ BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunN
     kitchen.computeGrade();
     if (!pages.add(bentoPageData(kitchen))) {
       // The printer refuses: the rest would fail the same way.
-      reportNotPrinted();
+      reportPrintFailure();
       result.failed.insert(result.failed.end(), files.begin() + long(i), files.end());
       break;
     }
     result.printed.push_back(file);
   }
   if (!pages.finish()) {
-    reportNotPrinted();
+    reportPrintFailure();
     result.failed.insert(result.failed.end(), result.printed.begin(), result.printed.end());
     result.printed.clear();
   }

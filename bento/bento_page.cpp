@@ -34,6 +34,19 @@ void drawNameAbove(QPainter& p, const QString& text, int centreX, int bottom) {
   p.drawText(r, Qt::AlignCenter, text);
 }
 
+// A picture in a target rectangle, scaled smoothly to the device pixels it covers first: a
+// printer or a PDF viewer would otherwise enlarge a 64-pixel dish picture block by block.
+void drawSmooth(QPainter& p, const QRect& target, const QImage& image) {
+  if (image.isNull() || target.isEmpty()) return;
+  const QSize device = p.transform().mapRect(QRectF(target)).toAlignedRect().size();
+  // A page holds nothing larger than a few thousand pixels; beyond that the device scales.
+  const QSize size = device.boundedTo(QSize(4096, 4096));
+  if (size.width() > image.width() || size.height() > image.height())
+    p.drawImage(target, image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  else
+    p.drawImage(target, image);
+}
+
 // A dish in its frame: the small picture, else the normal one, fitted and centred, and the
 // name with its bottom on the picture's bottom (the frame's middle without a picture).
 void drawDish(QPainter& p, const BentoPageData& data, const std::string& name, const KRect& frame) {
@@ -42,7 +55,7 @@ void drawDish(QPainter& p, const BentoPageData& data, const std::string& name, c
   int bottom = frame.top + frame.height() / 2;
   if (!pic.isNull()) {
     const KRect r = fitCentred(kSize(pic), frame);
-    p.drawImage(qRect(r), pic);
+    drawSmooth(p, qRect(r), pic);
     bottom = r.bottom;
   }
   drawNameAbove(p, toQ(name), frame.left + frame.width() / 2, bottom);
@@ -54,12 +67,13 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
   BentoPageData d;
   d.childName = kitchen.profile().name();
   d.bmpFolder = kitchen.settings().bmpFolder;
-  d.kitchenClientWidth = kitchen.width();
+  d.kitchenBox = kitchen.areas().largeBox;
   for (TSelectedBentouItem* item : kitchen.placedItems()) {
     const QRect g = item->geometry();
     d.dishes.push_back({item->dishName(), {g.left(), g.top(), g.right() + 1, g.bottom() + 1}});
   }
-  d.grade = kitchen.grade();
+  // A grade from before the last change would print the wrong face beside the graph.
+  d.grade = kitchen.computeGrade();
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = kitchen.placedNames();
@@ -81,21 +95,22 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.setClipRect(QRect(0, 0, PW, PH));
-  const PageArea area = pageArea(PW, PH, data.kitchenClientWidth);
+  const PageArea area = pageArea(PW, PH);
 
   const QImage box = loadTransparentBmp(kitchenPicturePath(data.bmpFolder, KitchenPicture::Box));
-  if (!box.isNull()) p.drawImage(qRect(pageBoxRect(area, kSize(box))), box);
+  const KRect pageBox = pageBoxRect(area, kSize(box));
+  drawSmooth(p, qRect(pageBox), box);
 
   setPoints(p, 9);
   for (const BentoPageDish& d : data.dishes) {
     say(sj("お弁当の中：") + d.name);
-    drawDish(p, data, d.name, pageRect(area, d.rect));
+    drawDish(p, data, d.name, pageDishRect(pageBox, data.kitchenBox, d.rect));
   }
 
   say(sj("お弁当箱手前の印刷"));
   const QImage front =
       loadTransparentBmp(kitchenPicturePath(data.bmpFolder, KitchenPicture::BoxFront));
-  if (!front.isNull()) p.drawImage(qRect(pageBoxRect(area, kSize(front))), front);
+  drawSmooth(p, qRect(pageBoxRect(area, kSize(front))), front);
 
   setPoints(p, 14);
   const QString title = toQ(data.childName + sj(" さんのお弁当箱"));
@@ -114,7 +129,7 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
   say(sj("おにぎりくん"));
   const QImage ball = loadTransparentBmp(riceBallPrintPicturePath(data.bmpFolder, data.grade));
   if (!ball.isNull())
-    p.drawImage(qRect(fitCentred(kSize(ball), pageRiceBallRect(graph, PW))), ball);
+    drawSmooth(p, qRect(fitCentred(kSize(ball), pageRiceBallRect(graph, PW))), ball);
 
   const int n = int(data.dishes.size());
   const DishListLayout list = dishListLayout(area, PW, PH, n);
@@ -134,7 +149,10 @@ bool printBentoPages(QPagedPaintDevice& device, const std::vector<BentoPageData>
   if (!p.begin(&device)) return false;
   const QSize size(device.width(), device.height());
   for (size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0 && !device.newPage()) return false;
+    if (i > 0 && !device.newPage()) {
+      p.end();  // a job never stays open on the printer
+      return false;
+    }
     paintBentoPage(p, size, pages[i], status);
   }
   return p.end();

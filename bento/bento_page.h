@@ -26,14 +26,15 @@ struct BentoPageDish {
 struct BentoPageData {
   std::string childName;  // CP932
   std::string bmpFolder;  // CP932, ends with '/'
-  int kitchenClientWidth = 1024;
+  // The kitchen's large box (window pixels): the dishes keep their places relative to it.
+  KRect kitchenBox;
   std::vector<BentoPageDish> dishes;  // list order, bottom-most first
   int grade = 0;                      // 0..3, 10 for a full box
   std::vector<GraphRow> graphRows;
   std::array<int32_t, 7> groupColors{};
 };
 
-// The page of the kitchen as it stands (grade as last computed).
+// The page of the kitchen as it stands, the box graded now with the graph kind of the moment.
 BentoPageData bentoPageData(TBentoubakoForm& kitchen);
 
 // Progress texts (CP932) while the page is composed.

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,22 +32,21 @@ PrinterDialog standardPrintDialog() {
   };
 }
 
-bool printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer, const PrinterDialog& dialog,
-                      QWidget* parent, const std::function<void(const QString&)>& status) {
+PrintOutcome printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer,
+                              const PrinterDialog& dialog, QWidget* parent,
+                              const std::function<void(const QString&)>& status) {
   const QPageLayout::Orientation before = printer.pageLayout().orientation();
   printer.setPageOrientation(QPageLayout::Landscape);
-  bool printed = false;
+  PrintOutcome outcome = PrintOutcome::Cancelled;
   if (!dialog || dialog(printer, parent)) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const BentoPageData page = bentoPageData(kitchen);
-    printer.setDocName(toQ(bentoPrintJobTitle(page.childName)));
-    printed = printBentoPages(printer, {page}, [&](const std::string& s) {
-      if (status) status(toQ(s));
-    });
-    QApplication::restoreOverrideCursor();
+    outcome = printPagesOn(printer, {page}, bentoPrintJobTitle(page.childName),
+                           [&](const std::string& s) {
+                             if (status) status(toQ(s));
+                           });
   }
   printer.setPageOrientation(before);
-  return printed;
+  return outcome;
 }
 
 TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall, QPrinter& printer,
@@ -64,6 +64,8 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
   auto* top = new QHBoxLayout;
   RiceBallButton = new QToolButton(this);
   RiceBallButton->setFixedSize(120, 120);
+  RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
+  RiceBallButton->setAccessibleDescription(toQ(sj("お弁当のできばえを教えてくれます")));
   const QImage ball = loadTransparentBmp(riceBallPicturePath(1, 1));
   if (!ball.isNull()) {
     RiceBallButton->setIcon(QPixmap::fromImage(ball));
@@ -93,6 +95,9 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
   CloseButton = new QPushButton(toQ(sj("この窓を閉じる")), this);
   WidenButton = new QPushButton(toQ(sj("→")), this);
   WidenButton->setCheckable(true);
+  WidenButton->setAccessibleName(toQ(sj("お弁当箱のボタン")));
+  WidenButton->setAccessibleDescription(
+      toQ(sj("新規作成、開く、保存する、もうやめるのボタンを出したり、しまったりします")));
   bottom->addWidget(CloseButton);
   bottom->addWidget(WidenButton);
   left->addLayout(bottom);
@@ -151,7 +156,11 @@ void TBentouKekkaForm::setWidened(bool on) {
   BoxGroup->setVisible(on);
   BoxGroup->setEnabled(on);
   if (WidenButton->isChecked() != on) WidenButton->setChecked(on);
-  if (fullWidth_ > 0) resize(on ? fullWidth_ : std::max(narrowWidth_, 1), height());
+  if (fullWidth_ == 0) return;
+  // The layout counts the group in the smallest width until it is told that the group is
+  // hidden; before that the dialog would refuse to narrow.
+  layout()->activate();
+  resize(on ? fullWidth_ : std::max(narrowWidth_, minimumSizeHint().width()), height());
 }
 
 void TBentouKekkaForm::riceBallClicked() {
@@ -166,9 +175,12 @@ void TBentouKekkaForm::printClicked() {
   for (QWidget* w :
        std::initializer_list<QWidget*>{BoxGroup, RiceBallButton, PrintButton, PreviewButton})
     w->setEnabled(false);
-  printKitchenPage(kitchen_, printer_, printDialog_, this,
-                   [this](const QString& s) { Status->setText(s); });
-  prompt().message(sj("印刷しました"));
+  const PrintOutcome outcome = printKitchenPage(kitchen_, printer_, printDialog_, this,
+                                                [this](const QString& s) { Status->setText(s); });
+  // The progress texts end with the job; "印刷しました" only when a page went out.
+  Status->clear();
+  if (outcome == PrintOutcome::Printed) prompt().message(sj("印刷しました"));
+  if (outcome == PrintOutcome::Failed) reportPrintFailure();
   BoxGroup->setEnabled(groupEnabled_);
   for (QWidget* w : std::initializer_list<QWidget*>{RiceBallButton, PrintButton, PreviewButton})
     w->setEnabled(true);
@@ -191,15 +203,21 @@ BentoResult::BentoResult(RiceBall* riceBall)
 BentoResult::~BentoResult() = default;
 
 void BentoResult::showResult(TBentoubakoForm& kitchen) {
-  TBentouKekkaForm dialog(
-      kitchen, riceBall_, *printer_, printDialog, [this, &kitchen] { showPreview(kitchen); },
-      &kitchen);
-  if (runDialog)
-    runDialog(dialog);
-  else
-    dialog.exec();
-  kitchen.setShowGraph(dialog.showGraph());
-  const int action = dialog.action();
+  int action = 0;
+  {
+    inResult_ = true;
+    TBentouKekkaForm dialog(
+        kitchen, riceBall_, *printer_, printDialog, [this, &kitchen] { showPreview(kitchen); },
+        &kitchen);
+    if (runDialog)
+      runDialog(dialog);
+    else
+      dialog.exec();
+    kitchen.setShowGraph(dialog.showGraph());
+    action = dialog.action();
+    inResult_ = false;
+  }
+  renewStuckPrinter(printer_);
   kitchen.afterResult(action);
 }
 
@@ -207,11 +225,14 @@ void BentoResult::showPreview(TBentoubakoForm& kitchen) {
   if (riceBall_) riceBall_->close();
   printer_->setPageOrientation(QPageLayout::Landscape);
   if (setupDialog && !setupDialog(*printer_, &kitchen)) return;
-  TBentouPreViewForm preview(*printer_, bentoPageData(kitchen), &kitchen);
-  if (runPreview)
-    runPreview(preview);
-  else
-    preview.exec();
+  {
+    TBentouPreViewForm preview(*printer_, bentoPageData(kitchen), &kitchen);
+    if (runPreview)
+      runPreview(preview);
+    else
+      preview.exec();
+  }
+  if (!inResult_) renewStuckPrinter(printer_);
 }
 
 }  // namespace nv

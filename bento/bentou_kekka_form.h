@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "bento/bento_print_job.h"
 #include "bento/kitchen_ports.h"
 
 class QCheckBox;
@@ -26,8 +27,9 @@ PrinterDialog standardPrintDialog();
 
 // Prints the kitchen's page: landscape, the dialog, the page as "<name>:結果". The
 // printer's orientation is restored afterwards. status gets the progress texts.
-bool printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer, const PrinterDialog& dialog,
-                      QWidget* parent, const std::function<void(const QString&)>& status = {});
+PrintOutcome printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer,
+                              const PrinterDialog& dialog, QWidget* parent,
+                              const std::function<void(const QString&)>& status = {});
 
 class TBentouKekkaForm : public QDialog {
   Q_OBJECT
@@ -88,6 +90,7 @@ class BentoResult : public ResultPort {
  private:
   RiceBall* riceBall_;
   std::unique_ptr<QPrinter> printer_;
+  bool inResult_ = false;  // the dialog holds the printer: it is not replaced meanwhile
 };
 
 }  // namespace nv

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSlider>
 
+#include "bento/bento_print_job.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
@@ -46,6 +47,7 @@ TBentouPreViewForm::TBentouPreViewForm(QPrinter& printer, BentoPageData page, QW
   auto* bar = new QHBoxLayout;
   TrackBar = new QSlider(Qt::Horizontal, this);
   TrackBar->setRange(0, 20);
+  TrackBar->setAccessibleName(toQ(sj("見本の大きさ")));
   TrackBar->setValue(printer.pageLayout().orientation() == QPageLayout::Landscape
                          ? int(20 * 0.85 * 0.5)
                          : int(20 * 0.6 * 0.5));
@@ -57,6 +59,8 @@ TBentouPreViewForm::TBentouPreViewForm(QPrinter& printer, BentoPageData page, QW
   layout->addLayout(bar);
   auto* scroll = new QScrollArea(this);
   picture_ = new QLabel;
+  scroll->setAccessibleName(toQ(sj("印刷の見本")));
+  picture_->setAccessibleName(toQ(sj("印刷の見本")));
   scroll->setWidget(picture_);
   layout->addWidget(scroll, 1);
   connect(TrackBar, &QSlider::valueChanged, this, &TBentouPreViewForm::redraw);
@@ -78,8 +82,8 @@ void TBentouPreViewForm::redraw() {
 }
 
 void TBentouPreViewForm::printNow() {
-  printer_.setDocName(toQ(bentoPrintJobTitle(page_.childName)));
-  printBentoPages(printer_, {page_});
+  if (printPagesOn(printer_, {page_}, bentoPrintJobTitle(page_.childName)) == PrintOutcome::Failed)
+    reportPrintFailure();
 }
 
 }  // namespace nv

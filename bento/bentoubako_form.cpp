@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 
 #include "bento/evaluation_graph.h"
+#include "bento/kitchen_backdrop.h"
 #include "bento/model/bento_data_file.h"
 #include "bento/model/bento_pictures.h"
 #include "bento/model/bento_save.h"
@@ -52,6 +54,8 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
       gunName_(gunName),
       defaultName_(std::move(defaultName)) {
   setWindowTitle(toQ(sj("おべんとう箱")));
+  setAccessibleName(toQ(sj("おべんとう箱の台所")));
+  setAccessibleDescription(keyFocusDescription());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -73,6 +77,9 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   coasterSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
   BoxFront = new BoxFrontView(this);
   BoxFront->hide();
+  // 3. The rice-ball button (placed with the areas).
+  RiceBallButton = new QToolButton(this);
+  StatusLine = new QLabel(this);
   layoutAreas();
   saveFile_ = defaultBentoSaveName();
 
@@ -81,20 +88,27 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
   loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, true);
 
-  // 3. The rice-ball button and its menu.
-  RiceBallButton = new QToolButton(this);
+  // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
+  // The keyboard reaches it through the kitchen's own focus, with the appliances.
+  RiceBallButton->setFocusPolicy(Qt::NoFocus);
   RiceBallButton->setStyleSheet(
       QStringLiteral("QToolButton { border: none; background: transparent; }"));
-  RiceBallButton->setGeometry(0, 0, 79, 77);
   RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
-  const QImage glyph = loadTransparentBmp(riceBallPicturePath(1, 1));
-  if (!glyph.isNull()) {
-    const KSize fit = fitPicture(kSize(glyph), {79, 77});
-    RiceBallButton->setIconSize(QSize(fit.width, fit.height));
-    RiceBallButton->setIcon(QIcon(scaledPixmap(glyph, QSize(fit.width, fit.height))));
-  }
   RiceBallButton->hide();
+  StatusLine->setObjectName(QStringLiteral("statusLine"));
+  StatusLine->setWordWrap(true);
+  StatusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+  StatusLine->setStyleSheet(QStringLiteral(
+      "QLabel { background: rgba(255, 255, 255, 235); color: rgb(60, 40, 20);"
+      " border: 2px solid rgb(200, 140, 60); border-radius: 10px; padding: 4px 8px; }"));
+  StatusLine->hide();
+  statusTimer_.setSingleShot(true);
+  statusTimer_.setInterval(6000);
+  connect(&statusTimer_, &QTimer::timeout, this, [this] {
+    statusText_.clear();
+    updateStatusLine();
+  });
   connect(RiceBallButton, &QToolButton::clicked, this, &TBentoubakoForm::showResult);
   buildMenus();
   RiceBallButton->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -159,6 +173,51 @@ void TBentoubakoForm::layoutAreas() {
   boxSmall_ = scaledPixmap(boxImage_, small.size());
   workingReady_ = false;
   BoxFront->setGeometry(qRect(areas_.boxFront));
+  placeRiceBallButton();
+  updateStatusLine();
+}
+
+void TBentoubakoForm::placeRiceBallButton() {
+  // At the layout's top-left corner, growing with the kitchen (never below its 79 x 77).
+  const double s = std::max(1.0, areas_.s);
+  const QSize size(scaled(79, s), scaled(77, s));
+  RiceBallButton->setGeometry(QRect(QPoint(areas_.originX, areas_.originY), size));
+  const QImage glyph = loadTransparentBmp(riceBallPicturePath(1, 1));
+  if (glyph.isNull()) return;
+  const KSize fit = fitPicture(kSize(glyph), {size.width(), size.height()});
+  RiceBallButton->setIconSize(QSize(fit.width, fit.height));
+  RiceBallButton->setIcon(QIcon(scaledPixmap(glyph, QSize(fit.width, fit.height))));
+}
+
+void TBentoubakoForm::showStatus(const QString& text) {
+  statusText_ = text;
+  statusTimer_.start();
+  updateStatusLine();
+}
+
+void TBentoubakoForm::updateStatusLine() {
+  if (!StatusLine) return;
+  QString text = statusText_;
+  if (text.isEmpty() && !overview_ && !placed_.empty())
+    text = toQ(sj("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
+  if (text.isEmpty() || overview_) {
+    StatusLine->hide();
+    return;
+  }
+  const double s = std::max(1.0, areas_.s);
+  QFont font = StatusLine->font();
+  font.setPixelSize(scaled(15, s));
+  font.setBold(true);
+  StatusLine->setFont(font);
+  StatusLine->setText(text);
+  const QRect button = RiceBallButton->geometry();
+  StatusLine->setFixedWidth(scaled(250, s));
+  StatusLine->adjustSize();
+  // Beside the rice ball, level with its middle.
+  StatusLine->move(button.right() + scaled(6, s),
+                   button.center().y() - StatusLine->height() / 2 + scaled(8, s));
+  StatusLine->show();
+  StatusLine->raise();
 }
 
 void TBentoubakoForm::prepareWorkingView() {
@@ -184,9 +243,7 @@ const QPixmap& TBentoubakoForm::kitchenPixmap(bool overview) {
 
 void TBentoubakoForm::paintKitchen(QPainter& p) {
   if (!overview_) prepareWorkingView();
-  p.fillRect(rect(), Qt::white);
-  const QPixmap& kitchen = kitchenPixmap(overview_);
-  if (!kitchen.isNull()) p.drawPixmap(qRect(areas_.kitchen(overview_)).topLeft(), kitchen);
+  drawWithEdges(p, kitchenPixmap(overview_), qRect(areas_.kitchen(overview_)), rect());
   const QRect box = qRect(areas_.box(overview_));
   const QPixmap& boxPm = overview_ ? boxSmall_ : boxLarge_;
   if (!boxPm.isNull()) p.drawPixmap(box.topLeft(), boxPm);
@@ -195,17 +252,12 @@ void TBentoubakoForm::paintKitchen(QPainter& p) {
     if (exit_.isNull() || exit_.size() != exit.size())
       exit_ = scaledPixmap(exitImage_, exit.size());
     if (!exit_.isNull()) p.drawPixmap(exit.topLeft(), exit_);
-    QFont font = p.font();
-    font.setPointSize(16);
-    font.setBold(true);
-    p.setFont(font);
-    const int th = QFontMetrics(font, p.device()).height();
-    const int top = height() / 2 - 2 * th;
+    p.setFont(overviewFont());
     p.setPen(Qt::black);
-    p.drawText(QRect(0, top, width(), th), Qt::AlignHCenter | Qt::AlignTop,
-               toQ(sj("さあ、お弁当作りを始めましょう。")));
-    p.drawText(QRect(0, top + 2 * th, width(), th), Qt::AlignHCenter | Qt::AlignTop,
-               toQ(sj("下の小さなお弁当箱をクリックして下さい。")));
+    const std::array<QString, 2> texts = overviewTexts();
+    const std::array<QRect, 2> lines = overviewTextRects();
+    for (size_t i = 0; i < texts.size(); ++i)
+      p.drawText(lines[i], Qt::AlignHCenter | Qt::AlignTop, texts[i]);
     return;
   }
   if (!coaster_.isNull()) p.drawPixmap(qRect(areas_.coaster).topLeft(), coaster_);
@@ -214,6 +266,34 @@ void TBentoubakoForm::paintKitchen(QPainter& p) {
     // Font size 8 on a 1024-pixel screen, growing with the kitchen so it stays readable.
     paintEvaluationGraph(p, qRect(areas_.graph), std::max(8, scaled(8, areas_.s)), graphRows_,
                          settings_.groupColors);
+}
+
+QFont TBentoubakoForm::overviewFont() const {
+  // Sized with the kitchen, not in points: at a scale factor of 2 a point-sized text grew
+  // past the wall tiles onto the cupboard.
+  QFont font = this->font();
+  font.setPixelSize(std::max(9, scaled(21, areas_.s)));
+  font.setBold(true);
+  return font;
+}
+
+std::array<QString, 2> TBentoubakoForm::overviewTexts() {
+  return {toQ(sj("さあ、お弁当作りを始めましょう。")),
+          toQ(sj("下の小さなお弁当箱をクリックして下さい。"))};
+}
+
+std::array<QRect, 2> TBentoubakoForm::overviewTextRects() const {
+  const QFontMetrics fm(overviewFont());
+  const int th = fm.height();
+  // On the wall tiles, the lines a blank line apart and centred above the layout's middle.
+  const int top = areas_.originY + scaled(384, areas_.s) - 2 * th;
+  const std::array<QString, 2> texts = overviewTexts();
+  std::array<QRect, 2> out;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const int w = fm.horizontalAdvance(texts[i]);
+    out[i] = QRect(areas_.originX + (areas_.layoutWidth - w) / 2, top + int(i) * 2 * th, w, th);
+  }
+  return out;
 }
 
 void TBentoubakoForm::redraw(const QRect& area) {
@@ -228,12 +308,14 @@ void TBentoubakoForm::redraw(const QRect& area) {
   p.end();
   BoxFront->setVisible(!overview_);
   RiceBallButton->setVisible(!overview_);
+  updateStatusLine();
   update(dirty);
 }
 
 void TBentoubakoForm::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.drawPixmap(event->rect(), background_, event->rect());
+  paintKeyFocus(p);
 }
 
 void TBentoubakoForm::resizeEvent(QResizeEvent* event) {
@@ -245,6 +327,11 @@ void TBentoubakoForm::resizeEvent(QResizeEvent* event) {
 
 void TBentoubakoForm::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (keyFocusShown_) {
+    // The mouse took over: the keyboard's frame goes until a key is used again.
+    keyFocusShown_ = false;
+    setKeyFocus(keyFocus_);
+  }
   pressArea_ = kitchenAreaAt(areas_, overview_, showGraph_, p.x(), p.y());
   pressButton_ = event->button();
 }
@@ -295,6 +382,7 @@ void TBentoubakoForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TBentoubakoForm::keyPressEvent(QKeyEvent* event) {
+  if (kitchenKey(event)) return;
   if (event->key() == Qt::Key_Delete) {
     if (event->modifiers() & Qt::ShiftModifier)
       removeAllDishes();

@@ -7,8 +7,11 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "bento/model/appliance_layout.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_grade.h"
+#include "bento/model/kitchen_focus.h"
 #include "bento/model/kitchen_geometry.h"
 #include "bento/model/kitchen_settings.h"
 #include "bento/model/placed_dishes.h"
@@ -24,6 +28,8 @@
 #include "core/food.h"
 
 class QAction;
+class QLabel;
+class QFont;
 class QMenu;
 class QToolButton;
 
@@ -100,8 +106,10 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // What the result dialog asks for when it closes: 1 quit, 2 Open, 3 Save, 4 New.
   void afterResult(int action);
 
-  // Dishes.
-  void addDish(const std::string& name, QPoint dropPoint);
+  // Dishes. A dish dropped at a point lands there (kept in its bounds); one added without a
+  // point takes the next free place of the box or the coaster.
+  void addDish(const std::string& name, QPoint dropPoint) { placeNewDish(name, dropPoint); }
+  void addDishAtNextPlace(const std::string& name) { placeNewDish(name, std::nullopt); }
   void removeTopDish();    // Delete: the top-most dish, after 150 ms
   void removeAllDishes();  // Shift+Delete
   void startBringToFrontTimer(int32_t serial);
@@ -125,6 +133,19 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // Paints the kitchen as it stands (background, box, appliance, graph) on any painter.
   void paintKitchen(QPainter& painter);
 
+  // The overview's two lines and where they are drawn: sized and placed with the kitchen.
+  static std::array<QString, 2> overviewTexts();
+  std::array<QRect, 2> overviewTextRects() const;
+
+  // The keyboard's place in the kitchen (see kitchen_focus.h); its frame shows once a key
+  // has moved or used it.
+  const KitchenFocus& keyFocus() const { return keyFocus_; }
+  bool keyFocusShown() const { return keyFocusShown_; }
+  QString keyFocusDescription() const;  // what a screen reader says of it
+  bool dishHasKeyFocus(int32_t serial) const {
+    return keyFocusShown_ && keyFocus_ == KitchenFocus::dish(serial);
+  }
+
   QToolButton* RiceBallButton = nullptr;
   QMenu* PopupMenu = nullptr;
   QMenu* BringToFrontMenu = nullptr;
@@ -134,6 +155,9 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
           *MI_Close = nullptr;
   QAction *MI_GraphGroups = nullptr, *MI_GraphNutrients = nullptr;
   QWidget* BoxFront = nullptr;
+  // Beside the rice-ball button: what to do next, or what just happened (a save).
+  QLabel* StatusLine = nullptr;
+  void showStatus(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -141,12 +165,26 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void placeNewDish(const std::string& name, std::optional<QPoint> dropPoint);
+  // The keyboard path (bentoubako_form_keys.cpp).
+  bool kitchenKey(QKeyEvent* event);  // true when the key was the kitchen's
+  void setKeyFocus(const KitchenFocus& focus);
+  void activateKeyFocus();
+  void moveFocusedDish(int dx, int dy);
+  QRect keyFocusRect() const;  // window pixels; empty for a dish (it draws its own frame)
+  void paintKeyFocus(QPainter& painter);
+  QFont overviewFont() const;
   void buildMenus();
-  void loadPictures();
+  void placeRiceBallButton();
+  void updateStatusLine();
+  // The save file may be written without asking: this window opened or saved it, or it does
+  // not exist yet.
+  bool mayOverwrite(const std::string& path) const;
   void layoutAreas();
   // Redraws the background cache (or the part of it in `area`) and repaints.
   void redraw(const QRect& area = QRect());
@@ -182,6 +220,9 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   GraphKind graphKind_ = GraphKind::Groups;
   int grade_ = 0;
   std::string saveFile_;
+  std::set<std::string> ownFiles_;  // files this window opened or saved
+  QString statusText_;              // shown instead of the hint until statusTimer_ ends
+  QTimer statusTimer_;
   std::vector<GraphRow> graphRows_;
 
   PlacedDishes placed_;
@@ -202,6 +243,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   Qt::MouseButton pressButton_ = Qt::NoButton;
   bool pressOnExit_ = false;
   bool handCursor_ = false;
+  KitchenFocus keyFocus_ = KitchenFocus::of(KitchenArea::SmallBox);
+  bool keyFocusShown_ = false;
 
   QTimer frontTimer_, deleteTimer_;
   int32_t frontSerial_ = -1, deleteSerial_ = -1;

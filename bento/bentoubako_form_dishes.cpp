@@ -6,6 +6,8 @@
 
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/model/kitchen_placing.h"
+#include "bento/onigiri_bouya_form.h"
 #include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
@@ -43,7 +45,8 @@ void TBentoubakoForm::showHowToMake(const std::string& dish) {
 void TBentoubakoForm::dropDish(const std::string& dish, QPoint centre) { addDish(dish, centre); }
 
 void TBentoubakoForm::addDishAtCentre(const std::string& dish) {
-  addDish(dish, QPoint(width() / 2, height() / 2));
+  // Dishes added one after another would pile on one spot: each takes the next free place.
+  addDishAtNextPlace(dish);
 }
 
 void TBentoubakoForm::openAppliance(LayoutSection section) {
@@ -52,7 +55,7 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
   const Ini ini(iniPath());
   const double s = scale();
   const ApplianceLayout layout = readLayout(ini, section);
-  const KRect picture = appliancePictureRect(layout, s);
+  const KRect picture = areas_.place(appliancePictureRect(layout, s));
   applianceRect_ = qRect(picture);
   // Scaled once per appliance and size: opening it again only draws.
   const QString key = toQ(kitchenPicturePath(settings_.bmpFolder, applianceOf(section))) +
@@ -69,9 +72,9 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
   NameList names;
   kitchen_.dishesOfStorage(storageNameOf(section), names);
   const int font = dishFontPixels(s);
-  view_ = std::make_unique<TReizouko>(*this, this, qRect(applianceDishRect(layout, s)),
-                                      layout.maxCol, layout.maxRaw, settings_.scrollBarStyle,
-                                      settings_.bmpFolder, names, font);
+  view_ = std::make_unique<TReizouko>(
+      *this, this, qRect(areas_.place(applianceDishRect(layout, s))), layout.maxCol, layout.maxRaw,
+      settings_.scrollBarStyle, settings_.bmpFolder, names, font);
   if (section == LayoutSection::Refrigerator) {
     const ApplianceLayout door = readLayout(ini, LayoutSection::Door);
     NameList doorNames;
@@ -119,12 +122,14 @@ TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, cons
   const int32_t serial =
       placed_.append(name, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
   auto* item = new TSelectedBentouItem(*this, serial, name, r, pm);
+  item->setAccessibleDescription(insideBox(name) ? toQ(sj("お弁当箱の中の料理"))
+                                                 : toQ(sj("コースターの上の飲み物")));
   items_.insert(serial, item);
   item->show();
   return item;
 }
 
-void TBentoubakoForm::addDish(const std::string& name, QPoint drop) {
+void TBentoubakoForm::placeNewDish(const std::string& name, std::optional<QPoint> drop) {
   // The drop point is where the dish's centre was let go, in window pixels: only the size
   // follows the kitchen's scale, so the dish lands under the child's hand.
   const int size = placedPictureSize(settings_.kondateIconSize, kitchen_.sizeFactor(name));
@@ -137,14 +142,22 @@ void TBentoubakoForm::addDish(const std::string& name, QPoint drop) {
   }
   QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
   if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
-  const KRect r =
-      newPlacedDishRect(drop.x(), drop.y(), size, scale(),
-                        picture.isNull() ? KSize{} : KSize{picture.width(), picture.height()});
+  const KSize pictureSize = picture.isNull() ? KSize{} : KSize{picture.width(), picture.height()};
+  KRect r;
+  if (drop) {
+    r = newPlacedDishRect(drop->x(), drop->y(), size, scale(), pictureSize);
+  } else {
+    const KRect sized = newPlacedDishRect(0, 0, size, scale(), pictureSize);
+    std::vector<KRect> taken;
+    for (const PlacedDish& d : placed_.dishes()) taken.push_back(d.rect);
+    r = nextFreePlace(areas_, {sized.width(), sized.height()}, insideBox(name), taken);
+  }
   TSelectedBentouItem* item = createPlaced(name, qRect(r));
   confineDish(*item);
   recomputeGraph();
   if (showGraph_) redraw();
   rebuildBringToFrontMenu();
+  updateStatusLine();
 }
 
 void TBentoubakoForm::showFullBox() {
@@ -156,11 +169,16 @@ void TBentoubakoForm::showFullBox() {
   auto* face = new QLabel(this);
   face->setObjectName(QStringLiteral("fullFace"));
   const QImage img = loadTransparentBmp(riceBallPicturePath(RiceBallPort::kFullMood, 1));
+  QImage shown;
   if (!img.isNull()) {
     const KSize fit =
         fitPicture({img.width(), img.height()}, {scaled(160, scale()), scaled(160, scale())});
-    face->setPixmap(scaledPixmap(img, QSize(fit.width, fit.height)));
+    shown = img.scaled(fit.width, fit.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
+  shown =
+      withSpokenWords(shown, fullBoxWords(), std::max(14, scaled(16, scale())), Qt::transparent);
+  face->setPixmap(QPixmap::fromImage(shown));
+  face->setAccessibleName(fullBoxWords());
   face->adjustSize();
   face->move(width() - face->width() - 8, 8);
   face->show();
@@ -169,7 +187,7 @@ void TBentoubakoForm::showFullBox() {
 
 void TBentoubakoForm::confineDish(TSelectedBentouItem& item) {
   const bool box = insideBox(item.dishName());
-  const KRect bounds = confinementBounds(areas_, box, item.height());
+  const KRect bounds = confinementBounds(areas_, box);
   const KRect r =
       confine({item.x(), item.y(), item.x() + item.width(), item.y() + item.height()}, bounds);
   item.move(r.left, r.top);
@@ -233,6 +251,7 @@ void TBentoubakoForm::deletePlaced(int32_t serial) {
   recomputeGraph();
   if (showGraph_) redraw();
   modified_ = true;
+  updateStatusLine();
 }
 
 void TBentoubakoForm::clearPlaced() {
@@ -251,6 +270,7 @@ void TBentoubakoForm::removeAllDishes() {
   recomputeGraph();
   if (showGraph_) redraw();
   modified_ = true;
+  updateStatusLine();
 }
 
 void TBentoubakoForm::rebuildBringToFrontMenu() {

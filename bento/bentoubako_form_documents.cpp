@@ -4,6 +4,8 @@
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_messages.h"
 #include "bento/model/bento_save.h"
+#include "bento/model/kitchen_placing.h"
+#include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
 #include "platform/dialogs.h"
@@ -37,6 +39,7 @@ bool TBentoubakoForm::NameSetting() {
 
 void TBentoubakoForm::switchToWorkingView() {
   overview_ = false;
+  setKeyFocus(kitchenFocusRing(false, {}).front());
   recomputeGraph();
   redraw();
 }
@@ -48,6 +51,7 @@ void TBentoubakoForm::New() {
   rebuildBringToFrontMenu();
   showGraph_ = false;
   overview_ = true;
+  setKeyFocus(KitchenFocus::of(KitchenArea::SmallBox));
   closeAppliance();
   recomputeGraph();
   redraw();
@@ -71,10 +75,16 @@ bool TBentoubakoForm::loadFile(const std::string& path) {
   // A file that cannot be read leaves the box as it was (the reader has said why).
   if (!openBentoSaveFile(path, scale(), profile, records)) return false;
   saveFile_ = path;
+  ownFiles_.insert(path);
   clearPlaced();
   profile_ = profile;
-  for (const PlacedDishRecord& r : records)
-    createPlaced(r.name, QRect(r.left, r.top, r.width, r.height));
+  // The file keeps its places relative to the kitchen's layout at the scale it was saved
+  // with (the reader has brought them to this scale): on this screen they follow the layout
+  // and stay in their bounds, whatever the screen they came from.
+  for (const PlacedDishRecord& r : records) {
+    const KRect stored{r.left, r.top, r.left + r.width, r.top + r.height};
+    createPlaced(r.name, qRect(placeStoredDish(areas_, stored, insideBox(r.name))));
+  }
   rebuildBringToFrontMenu();
   overview_ = false;
   showGraph_ = false;
@@ -89,14 +99,32 @@ bool TBentoubakoForm::loadFile(const std::string& path) {
 
 bool TBentoubakoForm::writeSaveFile() {
   PlacedDishRecords records;
-  for (const TSelectedBentouItem* item : placedItems())
-    records.push_back({item->dishName(), item->x(), item->y(), item->width(), item->height()});
-  return writeBentoSaveFile(saveFile_, profile_, scale(), records);
+  for (const TSelectedBentouItem* item : placedItems()) {
+    const KRect r = storedPlaceOf(areas_, kRect(item->geometry()));
+    records.push_back({item->dishName(), r.left, r.top, r.width(), r.height()});
+  }
+  if (!writeBentoSaveFile(saveFile_, profile_, scale(), records)) return false;
+  ownFiles_.insert(saveFile_);
+  showStatus(toQ(sj("「") + fileNameOf(saveFile_) + sj("」に保存しました")));
+  return true;
+}
+
+bool TBentoubakoForm::mayOverwrite(const std::string& path) const {
+  return ownFiles_.count(path) > 0 || !fileExists(path);
 }
 
 bool TBentoubakoForm::Save() {
   if (placed_.empty()) return emptyBoxNotSaved();
   if (saveFile_ == defaultBentoSaveName()) return SaveAs();
+  if (!mayOverwrite(saveFile_)) {
+    // Another box of the same name (a brother's, last week's) is not replaced unasked; No
+    // lets the child choose another name.
+    const Answer a = prompt().messageBox(
+        sj("「") + fileNameOf(saveFile_) + sj("」はもうあります。上書きしますか？"), sj("確認"),
+        Icon::Question, Buttons::YesNoCancel);
+    if (a == Answer::No) return SaveAs();
+    if (a != Answer::Yes) return false;
+  }
   // A file that cannot be written keeps the changes marked (the writer has said why).
   if (!writeSaveFile()) return false;
   modified_ = false;
@@ -110,6 +138,8 @@ bool TBentoubakoForm::SaveAs() {
   std::string path;
   if (!dialogs().saveFile(r, path)) return false;
   saveFile_ = path;
+  // The dialog asked before replacing a file of that name.
+  ownFiles_.insert(path);
   if (!writeSaveFile()) return false;
   modified_ = false;
   return true;

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 #include <cstring>
 #include <filesystem>
 
@@ -125,29 +126,52 @@ QPixmap renderDishPixmap(const QImage& picture, QSize size, const QString& name,
   font.setBold(true);
   // Long names get a smaller font (down to two thirds, and never below 9 pixels) before
   // they are cut, so that neighbouring cells keep similar letters.
+  const int room = size.width() - 4;
   int pixels = std::max(9, fontPixels);
   const int smallest = std::max(9, pixels * 2 / 3);
   font.setPixelSize(pixels);
-  while (pixels > smallest && QFontMetrics(font).horizontalAdvance(name) > size.width() - 4)
+  while (pixels > smallest && QFontMetrics(font).horizontalAdvance(name) > room)
     font.setPixelSize(--pixels);
   p.setFont(font);
   const QFontMetrics fm(font);
   const int th = fm.height();
+  // Still too long: a second line, so that a child reads the whole name (cut only when even
+  // two lines cannot hold it).
+  QStringList lines{name};
+  if (fm.horizontalAdvance(name) > room) {
+    // Two halves of about the same length; a small kana or a long-vowel mark never starts
+    // the second line.
+    static const QString noLineStart =
+        QString::fromUtf8("ぁぃぅぇぉっゃゅょゎァィゥェォッャュョヮー");
+    qsizetype n = (name.size() + 1) / 2;
+    while (n > 1 && fm.horizontalAdvance(name.left(n)) > room) --n;
+    if (n > 1 && n < name.size() && noLineStart.contains(name.at(n))) {
+      if (fm.horizontalAdvance(name.left(n + 1)) <= room)
+        ++n;
+      else
+        --n;
+    }
+    if (n > 1 && name.at(n - 1).isHighSurrogate()) --n;
+    lines = {name.left(n), fm.elidedText(name.mid(n), Qt::ElideRight, size.width())};
+  }
+  const int textHeight = th * int(lines.size());
   if (recipeMarkShown) {
     const QPixmap& mark = recipeMark();
-    p.drawPixmap(size.width() - mark.width(), size.height() - mark.height() - th, mark);
+    p.drawPixmap(size.width() - mark.width(), size.height() - mark.height() - textHeight, mark);
   }
   if (!name.isEmpty()) {
-    const QString shown = fm.elidedText(name, Qt::ElideRight, size.width());
-    const int tw = fm.horizontalAdvance(shown);
-    const QRect box((size.width() - tw) / 2 - 2, size.height() - th, tw + 4, th);
+    int widest = 0;
+    for (const QString& l : lines) widest = std::max(widest, fm.horizontalAdvance(l));
+    const QRect box((size.width() - widest) / 2 - 2, size.height() - textHeight, widest + 4,
+                    textHeight);
     // A soft white plate keeps the name readable on any picture.
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 210));
     p.drawRoundedRect(box, 3, 3);
     p.setPen(QColor(40, 30, 20));
-    p.drawText(box, Qt::AlignCenter, shown);
+    for (int i = 0; i < int(lines.size()); ++i)
+      p.drawText(QRect(box.left(), box.top() + i * th, box.width(), th), Qt::AlignCenter, lines[i]);
   }
   return pm;
 }

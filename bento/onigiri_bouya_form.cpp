@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -30,6 +31,33 @@ QImage scaledBy(const QImage& image, double s) {
 
 }  // namespace
 
+QImage withSpokenWords(const QImage& face, const QString& words, int fontPixels,
+                       const QColor& ground) {
+  QFont font;
+  font.setPixelSize(std::max(1, fontPixels));
+  font.setBold(true);
+  const QFontMetrics fm(font);
+  const int pad = std::max(2, fontPixels / 3);
+  const QSize plate(fm.horizontalAdvance(words) + 4 * pad, fm.height() + 2 * pad);
+  const QSize size(std::max(face.width(), plate.width()), face.height() + plate.height() + pad);
+  QImage out(size, QImage::Format_ARGB32_Premultiplied);
+  out.fill(ground);
+  QPainter p(&out);
+  if (!face.isNull()) p.drawImage((size.width() - face.width()) / 2, 0, face);
+  // A pale plate with a rim: it differs from any ground colour the pictures use, so the
+  // window's shape keeps it.
+  const QRect r((size.width() - plate.width()) / 2, face.height() + pad, plate.width() - 1,
+                plate.height() - 1);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(200, 140, 60), 2));
+  p.setBrush(QColor(255, 248, 214));
+  p.drawRoundedRect(r, pad * 2, pad * 2);
+  p.setFont(font);
+  p.setPen(QColor(90, 50, 20));
+  p.drawText(r, Qt::AlignCenter, words);
+  return out;
+}
+
 TOnigiriBouyaForm::TOnigiriBouyaForm(double s, std::string iniPath, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       s_(s > 0 ? s : 1.0),
@@ -49,8 +77,13 @@ TOnigiriBouyaForm::TOnigiriBouyaForm(double s, std::string iniPath, QWidget* par
 void TOnigiriBouyaForm::showMood(int mood) {
   mood_ = mood;
   const int m = riceBallPictureMood(mood);
-  const QImage first = loadBmp(riceBallPicturePath(m, 1)),
-               second = loadBmp(riceBallPicturePath(m, 2));
+  QImage first = loadBmp(riceBallPicturePath(m, 1)), second = loadBmp(riceBallPicturePath(m, 2));
+  if (m == RiceBallPort::kFullMood) {
+    // The full face says why it is full.
+    const QColor ground = first.isNull() ? QColor(Qt::white) : QColor(first.pixel(0, 0));
+    first = withSpokenWords(first, fullBoxWords(), 18, ground);
+    second = withSpokenWords(second, fullBoxWords(), 18, ground);
+  }
   const QSize raw(std::max({first.width(), second.width(), 1}),
                   std::max({first.height(), second.height(), 1}));
   const QRgb key = first.isNull() ? qRgb(255, 255, 255) : first.pixel(0, 0);

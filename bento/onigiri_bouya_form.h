@@ -2,6 +2,7 @@
 // The rice-ball boy ("おにぎり坊や"): a shaped window floating above the others whose face
 // tells the grade of the lunch box or that the box is full. Two pictures alternate every
 // 500 ms; the window closes itself after about five seconds and remembers where it stood.
+#include <QColor>
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
@@ -13,6 +14,12 @@
 #include "bento/model/rice_ball.h"
 
 namespace nv {
+
+// "もうはいらないよ": what the full face says.
+inline QString fullBoxWords() { return QString::fromUtf8("もうはいらないよ"); }
+// The face with the words on a plate below it, on the picture's ground colour.
+QImage withSpokenWords(const QImage& face, const QString& words, int fontPixels,
+                       const QColor& ground);
 
 class TOnigiriBouyaForm : public QWidget {
   Q_OBJECT

@@ -19,22 +19,38 @@
 namespace nv {
 namespace {
 
-// The back and forward arrows of the paging buttons.
-QIcon arrowIcon(bool forward) {
-  QPixmap pm(16, 16);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(60, 40, 20), 1));
-  p.setBrush(QColor(255, 170, 40));
-  QPolygonF tri;
-  if (forward)
-    tri << QPointF(4, 2) << QPointF(13, 8) << QPointF(4, 14);
-  else
-    tri << QPointF(12, 2) << QPointF(3, 8) << QPointF(12, 14);
-  p.drawPolygon(tri);
-  return QIcon(pm);
-}
+// A flat paging button that is all arrow: a tool button's frame and padding would leave a
+// 16-pixel button room for half of it.
+class PagingArrow : public QToolButton {
+ public:
+  PagingArrow(bool forward, QWidget* parent) : QToolButton(parent), forward_(forward) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    // A light disc keeps the arrow readable on any picture; it darkens under the mouse.
+    p.setPen(QPen(QColor(60, 40, 20), 1));
+    p.setBrush(isDown()       ? QColor(255, 220, 160)
+               : underMouse() ? QColor(255, 244, 214)
+                              : QColor(255, 255, 255, 230));
+    p.drawEllipse(r);
+    const double w = r.width(), h = r.height(), x = r.left(), y = r.top();
+    QPolygonF tri;
+    if (forward_)
+      tri << QPointF(x + w * 0.34, y + h * 0.2) << QPointF(x + w * 0.8, y + h * 0.5)
+          << QPointF(x + w * 0.34, y + h * 0.8);
+    else
+      tri << QPointF(x + w * 0.66, y + h * 0.2) << QPointF(x + w * 0.2, y + h * 0.5)
+          << QPointF(x + w * 0.66, y + h * 0.8);
+    p.setBrush(isEnabled() ? QColor(240, 140, 20) : QColor(190, 190, 190));
+    p.drawPolygon(tri);
+  }
+
+ private:
+  bool forward_;
+};
 
 }  // namespace
 
@@ -53,6 +69,11 @@ void TBentouItem::setDish(const std::string& name) {
   name_ = name;
   setToolTip(toQ(name));
   setAccessibleName(toQ(name));
+  // An empty cell offers nothing: Tab passes it by.
+  setFocusPolicy(name.empty() ? Qt::NoFocus : Qt::StrongFocus);
+  setAccessibleDescription(name.empty()         ? QString()
+                           : view_.browseMode() ? toQ(sj("Enterで作り方を見ます"))
+                                                : toQ(sj("Enterでお弁当箱に入れます")));
   hasSmall_ = !name.empty() && fileExists(dishSmallPicturePath(view_.pictureFolder(), name));
   render(false);
   update();
@@ -185,12 +206,11 @@ TReizouko::TReizouko(ReizoukoHost& host, QWidget* parent, const QRect& area, int
 
   const int count = int(Names.size());
   if (grid_.paging == PagingKind::Buttons) {
-    BackButton = new QToolButton(parent);
-    ForwardButton = new QToolButton(parent);
+    BackButton = new PagingArrow(false, parent);
+    ForwardButton = new PagingArrow(true, parent);
     for (QToolButton* b : {BackButton, ForwardButton}) {
       b->setAutoRaise(true);
-      b->setIconSize(QSize(16, 16));
-      b->setIcon(arrowIcon(b == ForwardButton));
+      b->setAttribute(Qt::WA_Hover);
       b->setFocusPolicy(Qt::TabFocus);
     }
     BackButton->setGeometry(qRect(grid_.backButton));
@@ -217,6 +237,9 @@ TReizouko::TReizouko(ReizoukoHost& host, QWidget* parent, const QRect& area, int
   }
   fill(0);
   for (TBentouItem* cell : Cells) cell->show();
+  // Nothing of the view lies over its paging buttons.
+  for (QToolButton* b : {BackButton, ForwardButton})
+    if (b) b->raise();
 }
 
 TReizouko::~TReizouko() {

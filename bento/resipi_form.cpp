@@ -105,6 +105,7 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
   L_Tukurikata->setCursor(Qt::PointingHandCursor);
   L_Tukurikata->setToolTip(toQ(sj("クリックすると、料理の分け方がかわります")));
   L_Tukurikata->installEventFilter(this);
+  L_Tukurikata->setAccessibleDescription(L_Tukurikata->toolTip());
   place(L_Tukurikata, d.grouping);
   L_Shurui = new QLabel(this);
   L_Shurui->setObjectName(QStringLiteral("L_Shurui"));
@@ -121,8 +122,12 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
     place(t[size_t(i)], d.topics[i]);
     connect(t[size_t(i)], &QToolButton::clicked, this, [this, i] { showTopic(i); });
   }
+  for (QToolButton* b : t)
+    b->setAccessibleDescription(toQ(sj("「")) + b->text() + toQ(sj("」のお話を読みます")));
   SB_Modoru = button(this, "もどる");
   SB_Close = button(this, "とじる");
+  SB_Modoru->setAccessibleDescription(toQ(sj("前のページにもどります")));
+  SB_Close->setAccessibleDescription(toQ(sj("料理の本を閉じます")));
   for (QToolButton* b : {SB_Modoru, SB_Close}) b->setFixedSize(80, 34);
   place(SB_Modoru, d.back);
   place(SB_Close, d.close);
@@ -166,6 +171,7 @@ void TResipiForm::buildGroupButtons() {
   for (size_t i = 0; i < names.size(); ++i) {
     QToolButton* b = button(this, "", "Bunrui");
     b->setText(toQ(names[i]));
+    b->setAccessibleDescription(toQ(sj("この分類の料理を見ます")));
     b->setGeometry(qRect(rects[i]));
     fitText(b);
     connect(b, &QToolButton::clicked, this, [this, i] { openGroup(i); });

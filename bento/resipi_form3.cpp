@@ -134,6 +134,8 @@ void TResipiForm3::build(bool fitScreen, bool printable, const std::string& capt
   SB_Print = new QToolButton(panel_);
   SB_Print->setText(toQ(sj("印刷")));
   SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
+  SB_Print->setAccessibleDescription(SB_Print->toolTip());
+  SB_Close->setAccessibleDescription(toQ(sj("作り方の窓を閉じます")));
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm3::print);
   SB_Close->adjustSize();

@@ -57,6 +57,9 @@ TResipiForm4::TResipiForm4(RecipePage page, std::string childName, QWidget* pare
   SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
   SB_Close = toolButton(Image1, "とじる", RecipeFrame::closeButton, s_);
   SB_Page = toolButton(Image1, "つぎのページ", RecipeFrame::pageButton, s_);
+  SB_Print->setAccessibleDescription(SB_Print->toolTip());
+  SB_Close->setAccessibleDescription(toQ(sj("作り方の窓を閉じます")));
+  SB_Page->setAccessibleDescription(toQ(sj("作り方の続きを見ます")));
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm4::print);
   connect(SB_Page, &QToolButton::clicked, this, [this] { showPage(shown_ == 0 ? 1 : 0); });

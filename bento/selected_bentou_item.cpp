@@ -24,6 +24,14 @@ TSelectedBentouItem::TSelectedBentouItem(TBentoubakoForm& kitchen, int32_t seria
 void TSelectedBentouItem::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(0, 0, pixmap_);
+  if (kitchen_.dishHasKeyFocus(serial_)) {
+    // The keyboard's dish: the arrows move it, Delete takes it out.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 5));
+    p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 6, 6);
+    p.setPen(QPen(QColor(255, 110, 0), 3));
+    p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 6, 6);
+  }
 }
 
 void TSelectedBentouItem::mousePressEvent(QMouseEvent* event) {

@@ -172,12 +172,14 @@ void TBentouDetailsForm::showAppliance(LayoutSection section) {
   if (kitchen_) kitchen_->dishesOfStorage(storageNameOf(section), names);
   form.setTitle(layoutSectionName(section));
   form.setPicture(QRect(l.iLeft, l.iTop, l.iRight, l.iBottom));
-  // What the teacher sees is what the child gets: the kitchen covers the primary screen and
-  // scales its design by that screen's width.
+  // What the teacher sees is what the child gets: the kitchen covers the primary screen,
+  // scaled to fit it and centred on it.
   if (previewScale_ > 0) {
     form.setKitchenScale(previewScale_, previewOrigin_);
   } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    form.setKitchenScale(kitchenScale(screen->geometry().width()), screen->geometry().topLeft());
+    const QRect g = screen->geometry();
+    const KitchenAreas kitchen = computeKitchenAreas(g.width(), g.height(), {});
+    form.setKitchenScale(kitchen.s, g.topLeft() + QPoint(kitchen.originX, kitchen.originY));
   }
   form.setMain(l.dishArea(), l.maxCol, l.maxRaw, names);
   const bool fridge = section == LayoutSection::Refrigerator;

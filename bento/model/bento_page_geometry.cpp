@@ -4,7 +4,7 @@
 
 namespace nv {
 
-PageArea pageArea(int pageWidth, int pageHeight, int kitchenClientWidth) {
+PageArea pageArea(int pageWidth, int pageHeight) {
   PageArea a;
   a.A = int(pageWidth * 0.85);
   a.V = int(pageWidth * 0.85 * 3 * 0.25);
@@ -12,16 +12,19 @@ PageArea pageArea(int pageWidth, int pageHeight, int kitchenClientWidth) {
     a.V = int(pageHeight * 0.85);
     a.A = int(pageHeight * 0.85 * 4 / 3);
   }
-  a.k = kitchenClientWidth > 0 ? double(a.A) / kitchenClientWidth : 1.0;
   a.x0 = int((pageWidth - a.A) * 0.5);
   a.y0 = int(a.V * (-1.0 / 6.0));
   a.yb = a.V + a.y0;
   return a;
 }
 
-KRect pageRect(const PageArea& area, const KRect& r) {
-  const int left = int(area.x0 + r.left * area.k), top = int(area.y0 + r.top * area.k);
-  return {left, top, left + int(r.width() * area.k), top + int(r.height() * area.k)};
+KRect pageDishRect(const KRect& pageBox, const KRect& kitchenBox, const KRect& d) {
+  const double k = kitchenBox.width() > 0 ? double(pageBox.width()) / kitchenBox.width() : 0;
+  // Both boxes stand on their bottom edge: the page's on the area's bottom, the kitchen's on
+  // the layout's.
+  const int left = pageBox.left + int((d.left - kitchenBox.left) * k);
+  const int top = pageBox.bottom + int((d.top - kitchenBox.bottom) * k);
+  return {left, top, left + int(d.width() * k), top + int(d.height() * k)};
 }
 
 KRect pageBoxRect(const PageArea& area, KSize picture) {

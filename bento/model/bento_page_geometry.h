@@ -1,22 +1,23 @@
 #pragma once
 // Where everything of the printed lunch-box page lies, in printer pixels. The page shows the
-// lower part of the kitchen (box, dishes, box front) scaled into an area of 4:3, the graph at
-// the top left, the rice ball at the top right and the list of dishes below the area.
+// box with its dishes and its front in an area of 4:3, the graph at the top left, the rice ball
+// at the top right and the list of dishes below the area. The dishes keep their places
+// relative to the box, whatever the shape of the screen the kitchen was on.
 #include "bento/model/kitchen_geometry.h"
 
 namespace nv {
 
 struct PageArea {
   int A = 0, V = 0;    // area width and height
-  double k = 1;        // area width / kitchen client width
   int x0 = 0, y0 = 0;  // area left; top offset (negative: the kitchen's upper part is cut)
   int yb = 0;          // area bottom, V + y0
 };
 // The 4:3 area in 85 % of the page width, or of the page height when that would not fit.
-PageArea pageArea(int pageWidth, int pageHeight, int kitchenClientWidth);
+PageArea pageArea(int pageWidth, int pageHeight);
 
-// A window-pixel rectangle of the kitchen on the page: trunc(x0 + left x k) and so on.
-KRect pageRect(const PageArea& area, const KRect& windowRect);
+// A dish of the kitchen on the page: its place relative to the kitchen's box (window pixels)
+// carried to the page's box on both axes, scaled by page box width / kitchen box width.
+KRect pageDishRect(const KRect& pageBox, const KRect& kitchenBox, const KRect& dish);
 // The box (and its front): two thirds of the area wide, centred, its bottom on yb.
 KRect pageBoxRect(const PageArea& area, KSize picture);
 // The graph below the title of height titleHeight.

@@ -30,7 +30,17 @@ int heightAtWidth(KSize picture, int width) {
 
 }  // namespace
 
-double kitchenScale(int windowWidth) { return windowWidth / 1024.0; }
+KRect movedRect(const KRect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+KRect clippedRect(const KRect& r, const KRect& frame) {
+  const KRect c{std::max(r.left, frame.left), std::max(r.top, frame.top),
+                std::min(r.right, frame.right), std::min(r.bottom, frame.bottom)};
+  return c.left < c.right && c.top < c.bottom ? c : KRect{};
+}
+
+double kitchenScale(int width, int height) { return std::min(width / 1024.0, height / 768.0); }
 
 int scaled(double design, double s) { return truncToInt(design * s); }
 
@@ -70,19 +80,30 @@ KRect applianceDesignRect(KitchenArea appliance) {
 }
 
 KRect KitchenAreas::appliance(KitchenArea a) const {
-  return isAppliance(a) ? zoomedRect(applianceDesignRect(a), s) : KRect{};
+  if (!isAppliance(a)) return {};
+  // The zoomed kitchen reaches past the layout; what lies beyond the window cannot be clicked.
+  return clippedRect(place(zoomedRect(applianceDesignRect(a), s)), {0, 0, width, height});
 }
 
-KitchenAreas computeKitchenAreas(int W, int H, const KitchenPictureSizes& pictures) {
+KitchenAreas computeKitchenAreas(int windowWidth, int windowHeight,
+                                 const KitchenPictureSizes& pictures) {
   KitchenAreas a;
-  a.s = kitchenScale(W);
-  a.width = W;
-  a.height = H;
-  a.kitchenOverview = scaledRect(kitchenDesignRect(), a.s);
-  a.kitchenWorking = zoomedRect(kitchenDesignRect(), a.s);
-  a.exit = scaledRect(exitDesignRect(), a.s);
-  a.bookOverview = scaledRect(recipeBookDesignRect(), a.s);
-  a.bookWorking = zoomedRect(recipeBookDesignRect(), a.s);
+  a.width = windowWidth;
+  a.height = windowHeight;
+  a.s = kitchenScale(windowWidth, windowHeight);
+  // The layout keeps 4:3 in whole pixels: the full width when the window is taller than 4:3,
+  // else the full height.
+  const int W = std::max(0, std::min(windowWidth, windowHeight * 4 / 3));
+  const int H = std::max(0, std::min(windowHeight, windowWidth * 3 / 4));
+  a.layoutWidth = W;
+  a.layoutHeight = H;
+  a.originX = (windowWidth - W) / 2;
+  a.originY = (windowHeight - H) / 2;
+  a.kitchenOverview = a.place({0, 0, W, H});
+  a.kitchenWorking = a.place(zoomedRect(kitchenDesignRect(), a.s));
+  a.exit = a.place(scaledRect(exitDesignRect(), a.s));
+  a.bookOverview = a.place(scaledRect(recipeBookDesignRect(), a.s));
+  a.bookWorking = a.place(zoomedRect(recipeBookDesignRect(), a.s));
 
   const int bw = truncToInt(W * 2.0 / 3.0);
   const int left = (W - bw) / 2;
@@ -105,6 +126,8 @@ KitchenAreas computeKitchenAreas(int W, int H, const KitchenPictureSizes& pictur
   a.smallBox = {sl, H - heightAtWidth(pictures.box, sw), sl + sw, H};
 
   a.graph = {2, H - scaled(120, a.s), a.largeBox.left, H};
+  for (KRect* r : {&a.largeBox, &a.boxFront, &a.coaster, &a.coasterArea, &a.smallBox, &a.graph})
+    *r = a.place(*r);
   return a;
 }
 
@@ -120,14 +143,12 @@ KitchenArea kitchenAreaAt(const KitchenAreas& areas, bool overview, bool graphSh
   return KitchenArea::None;
 }
 
-KRect confinementBounds(const KitchenAreas& areas, bool insideBox, int dishHeight) {
+KRect confinementBounds(const KitchenAreas& areas, bool insideBox) {
   if (!insideBox) return areas.coasterArea;
   const KRect& box = areas.largeBox;
   const int m = truncToInt(0.04 * box.width());
-  KRect b{box.left + m, box.top + areas.boxFront.height(), box.right - m, box.bottom};
-  // A dish lower than the rim may not sink behind it entirely.
-  if (dishHeight < areas.boxFront.height()) b.bottom = dishHeight + areas.boxFront.top - 10;
-  return b;
+  // The bottom edge stops at the rim's top: a dish let go lower would hide its name behind it.
+  return {box.left + m, box.top + areas.boxFront.height(), box.right - m, areas.boxFront.top};
 }
 
 KRect confine(const KRect& dish, const KRect& bounds) {

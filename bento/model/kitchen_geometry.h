@@ -1,7 +1,9 @@
 #pragma once
 // Where everything of the kitchen lies on the screen. Positions are designed in a 1024 x 768
-// space and mapped to window pixels with the scale s = window width / 1024; every conversion
-// truncates toward zero. The window paints and routes events; these functions decide.
+// space and mapped with one scale s = min(width / 1024, height / 768), so the whole kitchen
+// fits any screen shape; the scaled layout is centred in the window and the margins beside
+// (or above and below) it show the background's edges. Every conversion truncates toward
+// zero. The window paints and routes events; these functions decide.
 #include <string>
 
 namespace nv {
@@ -15,6 +17,10 @@ struct KRect {
   bool operator==(const KRect&) const = default;
 };
 
+// r moved by (dx, dy); the part of r inside `frame` (empty when they do not meet).
+KRect movedRect(const KRect& r, int dx, int dy);
+KRect clippedRect(const KRect& r, const KRect& frame);
+
 struct KSize {
   int width = 0, height = 0;
   bool operator==(const KSize&) const = default;
@@ -24,7 +30,8 @@ struct KSize {
 inline constexpr double kZoomShiftX = 51.200000000000045;
 inline constexpr double kZoomShiftY = 229.80000000000004;
 
-double kitchenScale(int windowWidth);
+// min(width / 1024, height / 768): the scale at which the designed kitchen fits the window.
+double kitchenScale(int width, int height);
 int scaled(double design, double s);
 KRect scaledRect(const KRect& design, double s);
 // Scaled, then x x 1.1 and y x 1.3, then shifted left and up by the stored offsets x s.
@@ -58,10 +65,13 @@ struct KitchenPictureSizes {
   KSize box, boxFront, coaster;
 };
 
-// Every area of the window for one client size.
+// Every area of the window for one client size. The layout (the 1024 x 768 design at scale s)
+// lies at (originX, originY); every rectangle below is in window pixels.
 struct KitchenAreas {
   double s = 1;
   int width = 0, height = 0;
+  int originX = 0, originY = 0;
+  int layoutWidth = 0, layoutHeight = 0;
   KRect kitchenOverview, kitchenWorking;
   KRect exit;
   KRect bookOverview, bookWorking;
@@ -70,7 +80,11 @@ struct KitchenAreas {
   KRect coaster, coasterArea;
   KRect graph;
 
-  KRect appliance(KitchenArea a) const;  // zoomed
+  // Zoomed and clipped to the window: the part a child can click.
+  KRect appliance(KitchenArea a) const;
+  // A rectangle of the layout (at scale s, origin at its top-left) in window pixels.
+  KRect place(const KRect& layoutRect) const { return movedRect(layoutRect, originX, originY); }
+  KRect layout() const { return {originX, originY, originX + layoutWidth, originY + layoutHeight}; }
   KRect book(bool overview) const { return overview ? bookOverview : bookWorking; }
   KRect box(bool overview) const { return overview ? smallBox : largeBox; }
   KRect kitchen(bool overview) const { return overview ? kitchenOverview : kitchenWorking; }
@@ -82,7 +96,9 @@ KitchenAreas computeKitchenAreas(int width, int height, const KitchenPictureSize
 KitchenArea kitchenAreaAt(const KitchenAreas& areas, bool overview, bool graphShown, int x, int y);
 
 // Where a placed dish may go. insideBox: its placement is the lunch box; else the coaster.
-KRect confinementBounds(const KitchenAreas& areas, bool insideBox, int dishHeight);
+// In the box a dish's bottom edge stays above the front's top, so that the rim never hides
+// its picture and name.
+KRect confinementBounds(const KitchenAreas& areas, bool insideBox);
 // The dish moved into its bounds (whole width inside; only the bottom edge kept between the
 // bounds' top and bottom).
 KRect confine(const KRect& dish, const KRect& bounds);

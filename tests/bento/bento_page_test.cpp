@@ -10,15 +10,20 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 
+#include "bento/kitchen_pictures.h"
+#include "bento/model/bento_page_geometry.h"
+#include "bento/model/bento_pictures.h"
 #include "kitchen_fixture.h"
 
 namespace {
 
 class BentoPage : public nvtest::KitchenTest {
  protected:
-  void fill() {
-    working();
+  void fill(QSize size = QSize(1024, 768)) {
+    working(size);
     const nv::KRect box = form->areas().largeBox;
     const int y = box.top + box.height() * 2 / 3;
     int i = 0;
@@ -67,7 +72,37 @@ TEST_F(BentoPage, StatusTextsFollowTheDrawingOrder) {
     page.save(QDir(qEnvironmentVariable("NV_SHOT_DIR")).filePath(QStringLiteral("page.png")));
 }
 
-TEST_F(BentoPage, OnePageToPdfTiming) {
+// A kitchen on a 16:9 screen prints its dishes in the box, not above it.
+TEST_F(BentoPage, DishesOfAWideKitchenLandInTheBox) {
+  fill(QSize(1920, 1080));
+  const nv::BentoPageData data = nv::bentoPageData(*form);
+  QImage page(3001, 2000, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter p(&page);
+  nv::paintBentoPage(p, page.size(), data);
+  p.end();
+  const nv::PageArea area = nv::pageArea(3001, 2000);
+  const QImage boxPicture =
+      nv::loadBmp(nv::kitchenPicturePath(data.bmpFolder, nv::KitchenPicture::Box));
+  const nv::KRect box = nv::pageBoxRect(area, {boxPicture.width(), boxPicture.height()});
+  ASSERT_GT(box.height(), 0);
+  for (const nv::BentoPageDish& d : data.dishes) {
+    const nv::KRect r = nv::pageDishRect(box, data.kitchenBox, d.rect);
+    EXPECT_GE(r.left, box.left);
+    EXPECT_LE(r.right, box.right);
+    EXPECT_GT(r.bottom, box.top + box.height() / 4);
+    EXPECT_LT(r.bottom, box.bottom);
+  }
+  // Between the graph and the box's top edge the page stays white.
+  const QRect above(box.left + 50, 600, box.width() - 100, box.top - 610);
+  for (int y = above.top(); y <= above.bottom(); y += 4)
+    for (int x = above.left(); x <= above.right(); x += 4)
+      ASSERT_EQ(page.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
+// On paper the small pictures are as sharp as the printer: each is embedded at the page's
+// resolution, not as a 64-pixel picture that the printer or viewer enlarges block by block.
+TEST_F(BentoPage, OnePageToPdfIsSharpAndQuick) {
   fill();
   const nv::BentoPageData data = nv::bentoPageData(*form);
   std::vector<qint64> ms;
@@ -84,6 +119,19 @@ TEST_F(BentoPage, OnePageToPdfTiming) {
   std::sort(ms.begin(), ms.end());
   std::printf("one lunch-box page to PDF: median %lld ms\n", static_cast<long long>(ms[3]));
   EXPECT_LT(ms[3], 2000);
+
+  if (std::system("pdfimages -v > /dev/null 2>&1") != 0) return;
+  std::istringstream list(nvtest::commandOutput("pdfimages -list '" + dir.path() + "/one.pdf'"));
+  std::string line;
+  int images = 0;
+  while (std::getline(list, line)) {
+    std::istringstream row(line);
+    std::vector<std::string> f{std::istream_iterator<std::string>(row), {}};
+    if (f.size() < 14 || f[2] != "image") continue;
+    ++images;
+    EXPECT_GE(std::stoi(f[12]), 250) << line;  // x-ppi on a 300 dpi page
+  }
+  EXPECT_GE(images, 7);  // box, front, rice ball and the dishes
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 // platform; helpers that press, drag and release as a child's mouse does.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +15,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_save.h"
@@ -48,6 +53,24 @@ inline std::string commandOutput(const std::string& cmd) {
   size_t n;
   while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
   pclose(p);
+  return out;
+}
+
+// The controls under `root` a screen reader could not name: every visible button, slider,
+// scroll bar, text field or focusable widget whose accessible name is empty (Qt's own
+// scroll-area parts aside), as "class objectName".
+inline std::vector<std::string> unnamedControls(QWidget* root) {
+  std::vector<std::string> out;
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(root) || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+    const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(w) ||
+                         qobject_cast<QAbstractSlider*>(w);
+    if (!control) continue;
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+      out.push_back(std::string(w->metaObject()->className()) + " " +
+                    w->objectName().toStdString());
+  }
   return out;
 }
 
@@ -130,6 +153,14 @@ class KitchenTest : public ::testing::Test {
   }
   static QPoint centreOf(const nv::KRect& r) {
     return {r.left + r.width() / 2, r.top + r.height() / 2};
+  }
+  // A dish where a child can see it in the box: between the box's sides, its bottom edge
+  // inside the box and not behind the front rim.
+  bool keptInBox(const QRect& r) const {
+    const nv::KRect box = form->areas().largeBox;
+    const int bottom = r.top() + r.height();
+    return r.left() >= box.left && r.left() + r.width() <= box.right && bottom > box.top &&
+           bottom <= form->areas().boxFront.top;
   }
   // Drags a widget (a cell or a placed dish) so that the point grabbed lands on `target`
   // (kitchen pixels), moving in a few steps as a hand does.

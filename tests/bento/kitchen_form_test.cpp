@@ -2,6 +2,7 @@
 // dishes into the box, removing them, saving and opening, and the close question.
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -29,11 +30,6 @@ class KitchenFormTest : public KitchenTest {
     for (const std::string& n : names)
       if ((form->kitchenData().placementName(n) == nv::sj("弁当箱")) == box) return n;
     return {};
-  }
-  bool insideBox(const QRect& r) {
-    const nv::KRect box = form->areas().largeBox;
-    return r.left() >= box.left && r.right() < box.right && r.bottom() < box.bottom &&
-           r.bottom() >= box.top;
   }
 };
 
@@ -83,6 +79,26 @@ TEST_F(KitchenFormTest, RefrigeratorOpensWithItsDoorAndPages) {
   ASSERT_NE(form->doorView(), nullptr);  // the distribution stores drinks in the door
   nv::TReizouko& door = *form->doorView();
   ASSERT_NE(door.ForwardButton, nullptr);  // five drinks, four cells
+  // The paging arrows are whole: on the screen and above every cell and picture.
+  for (QToolButton* b : {door.BackButton, door.ForwardButton}) {
+    EXPECT_TRUE(form->rect().contains(b->geometry())) << b->x() << "," << b->y();
+    for (QPoint corner :
+         {b->geometry().topLeft(), b->geometry().bottomRight(), b->geometry().center()})
+      EXPECT_EQ(form->childAt(corner), b) << corner.x() << "," << corner.y();
+    // The arrow is drawn whole: the kitchen shows all of it, nothing lies over it.
+    const auto orange = [](const QImage& img) {
+      int n = 0;
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+          const QColor c = img.pixelColor(x, y);
+          n += c.red() > 200 && c.green() > 90 && c.green() < 190 && c.blue() < 90;
+        }
+      return n;
+    };
+    const int own = orange(b->grab().toImage());
+    EXPECT_GE(own, 12);
+    EXPECT_EQ(orange(form->grab(b->geometry()).toImage()), own);
+  }
   EXPECT_EQ(door.cells()[0]->accessibleName().toStdString(), nv::cp932ToUtf8(door.names()[0]));
   door.ForwardButton->click();
   EXPECT_EQ(door.firstIndex(), 4);
@@ -137,7 +153,7 @@ TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
   EXPECT_EQ(cell->pos(), home);
   ASSERT_EQ(form->placedNames(), nv::NameList{dish});
   nv::TSelectedBentouItem* placed = form->placedItems()[0];
-  EXPECT_TRUE(insideBox(placed->geometry())) << placed->x() << "," << placed->y();
+  EXPECT_TRUE(keptInBox(placed->geometry())) << placed->x() << "," << placed->y();
   // Landed where it was dropped (the drop point is not scaled).
   EXPECT_EQ(placed->geometry().center().x(), drop.x());
   EXPECT_TRUE(form->modified());
@@ -145,7 +161,12 @@ TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
 
   // Dragged far outside, it is pulled back into the box.
   drag(placed, {5, 5});
-  EXPECT_TRUE(insideBox(placed->geometry()));
+  EXPECT_TRUE(keptInBox(placed->geometry()));
+  // Let go low, a small dish stays above the rim: its picture and name are not hidden.
+  const nv::KRect box = form->areas().largeBox;
+  drag(placed, {box.left + box.width() / 2, box.bottom - 5});
+  EXPECT_TRUE(keptInBox(placed->geometry()));
+  EXPECT_EQ(placed->y() + placed->height(), form->areas().boxFront.top);
 }
 
 TEST_F(KitchenFormTest, ADrinkDroppedOnTheBoxStandsOnTheCoaster) {
@@ -168,9 +189,137 @@ TEST_F(KitchenFormTest, KeyboardAddsTheFocusedCell) {
   cell->setFocus();
   key(cell, Qt::Key_Return);
   EXPECT_EQ(form->placedNames(), nv::NameList{cell->dishName()});
-  // A double-click adds too, at the kitchen's centre before confinement.
+  // Double-clicks add too, each dish at the next free place of the box: none on another,
+  // left to right.
   doubleClick(cell, {5, 5});
-  EXPECT_EQ(form->placedNames().size(), 2u);
+  doubleClick(form->applianceView()->cells()[0], {5, 5});
+  ASSERT_EQ(form->placedNames().size(), 3u);
+  const auto items = form->placedItems();
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_TRUE(keptInBox(items[i]->geometry())) << i;
+    for (size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(items[i]->geometry().intersects(items[j]->geometry())) << i << " on " << j;
+  }
+  EXPECT_GT(items[2]->x(), items[1]->x());
+}
+
+// The whole game without a mouse: start, the box, the name, the refrigerator, a dish, the
+// dishes in the box, the judgement; every step a key, sent where the keyboard focus is.
+TEST_F(KitchenFormTest, KeyboardPlaysTheWholeGame) {
+  struct Judge : nv::ResultPort {
+    int shown = 0;
+    void showResult(nv::TBentoubakoForm&) override { ++shown; }
+    void showPreview(nv::TBentoubakoForm&) override {}
+  } judge;
+  make();
+  form->ports.result = &judge;
+  form->profileDialog = [](nv::TKojinData& k, QWidget* parent) {
+    return nv::editProfile(k, parent);
+  };
+  // Keys go where the keyboard focus is: the dialog on top, else the kitchen.
+  const auto focused = [&] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top) top = form.get();
+    if (!top->focusWidget()) {
+      top->activateWindow();
+      QApplication::processEvents();
+    }
+    return top->focusWidget() ? top->focusWidget() : top;
+  };
+  const auto press = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) { key(focused(), k, m); };
+  using F = nv::KitchenFocus;
+  const auto frameShown = [&](const nv::KRect& r) {
+    const QImage shot = form->grab().toImage();
+    return shot.pixelColor(r.left + r.width() / 2, std::max(r.top, 2)) == QColor(255, 110, 0);
+  };
+
+  // The overview: the small box first, Tab and the arrows go round, no frame before a key.
+  EXPECT_EQ(form->keyFocus(), F::of(KitchenArea::SmallBox));
+  EXPECT_FALSE(frameShown(form->areas().smallBox));
+  press(Qt::Key_Tab);
+  EXPECT_EQ(form->keyFocus(), F::of(KitchenArea::RecipeBook));
+  press(Qt::Key_Right);
+  EXPECT_EQ(form->keyFocus().kind, F::Kind::Exit);
+  press(Qt::Key_Right);
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  press(Qt::Key_Up);
+  press(Qt::Key_Down);
+  EXPECT_EQ(form->keyFocus().kind, F::Kind::Exit);
+  press(Qt::Key_Tab);
+  EXPECT_EQ(form->keyFocus(), F::of(KitchenArea::SmallBox));
+  EXPECT_TRUE(frameShown(form->areas().smallBox));
+
+  // Enter: the name dialog, typed and confirmed with keys.
+  nvtest::whenModal([&](QWidget*) {
+    press(Qt::Key_A, Qt::ControlModifier);  // over the name it offers
+    for (const QString& c : {QStringLiteral("た"), QStringLiteral("ろ"), QStringLiteral("う")}) {
+      QKeyEvent e(QEvent::KeyPress, 0, Qt::NoModifier, c);
+      QApplication::sendEvent(focused(), &e);
+    }
+    press(Qt::Key_Return);
+  });
+  press(Qt::Key_Return);
+  ASSERT_FALSE(form->overviewMode());
+  EXPECT_EQ(form->profile().name(), nv::sj("たろう"));
+
+  // The working view: the arrows walk the appliances to the refrigerator; Enter opens it and
+  // its first dish has the focus.
+  while (form->keyFocus() != F::of(KitchenArea::Refrigerator)) {
+    press(Qt::Key_Right);
+    ASSERT_NE(form->keyFocus().kind, F::Kind::RiceBall) << "the refrigerator was skipped";
+  }
+  EXPECT_TRUE(frameShown(form->areas().appliance(KitchenArea::Refrigerator)));
+  // A screen reader hears what the painted appliance is and what Enter does.
+  EXPECT_EQ(form->accessibleDescription(),
+            QString::fromUtf8("冷蔵庫：Enterで開いて、中の料理を見ます"));
+  press(Qt::Key_Return);
+  ASSERT_NE(form->applianceView(), nullptr);
+  EXPECT_EQ(form->openSection(), LayoutSection::Refrigerator);
+  const auto& cells = form->applianceView()->cells();
+  EXPECT_EQ(form->focusWidget(), cells[0]);
+  press(Qt::Key_Return);  // adds the focused dish
+  press(Qt::Key_Tab);
+  EXPECT_EQ(form->focusWidget(), cells[1]);
+  press(Qt::Key_Return);
+  ASSERT_EQ(form->placedNames(), (nv::NameList{cells[0]->dishName(), cells[1]->dishName()}));
+  // Every control of the kitchen has a name; the dishes say what Enter does with them.
+  EXPECT_EQ(nvtest::unnamedControls(form.get()), std::vector<std::string>{});
+  EXPECT_EQ(cells[0]->accessibleDescription(), QString::fromUtf8("Enterでお弁当箱に入れます"));
+  EXPECT_FALSE(form->placedItems()[0]->accessibleDescription().isEmpty());
+
+  // Escape: back in the kitchen on the refrigerator; Tab reaches the dishes in the box.
+  press(Qt::Key_Escape);
+  EXPECT_EQ(form->applianceView(), nullptr);
+  EXPECT_EQ(form->focusWidget(), form.get());
+  EXPECT_EQ(form->keyFocus(), F::of(KitchenArea::Refrigerator));
+  press(Qt::Key_Tab);  // the freezer
+  press(Qt::Key_Tab);
+  const auto items = form->placedItems();
+  EXPECT_EQ(form->keyFocus(), F::dish(items[0]->Serial()));
+  EXPECT_TRUE(form->dishHasKeyFocus(items[0]->Serial()));
+  // The arrows move the dish with the focus, and keep it in the box.
+  const QPoint at = items[0]->pos();
+  press(Qt::Key_Right);
+  press(Qt::Key_Down);
+  EXPECT_GT(items[0]->x(), at.x());
+  EXPECT_GE(items[0]->y(), at.y());
+  for (int i = 0; i < 100; ++i) press(Qt::Key_Down);
+  EXPECT_TRUE(keptInBox(items[0]->geometry()));
+  EXPECT_EQ(form->keyFocus(), F::dish(items[0]->Serial()));
+  // Delete takes the focused dish out; the focus goes on.
+  press(Qt::Key_Tab);
+  const int32_t second = items[1]->Serial();
+  press(Qt::Key_Delete);
+  form->fireTimers();
+  EXPECT_EQ(form->placedNames().size(), 1u);
+  EXPECT_EQ(form->placedItem(second), nullptr);
+  EXPECT_EQ(form->keyFocus().kind, F::Kind::RiceBall);
+
+  // The rice ball judges the box.
+  EXPECT_EQ(form->accessibleDescription(),
+            QString::fromUtf8("おにぎりくん：Enterでお弁当のできばえがわかります"));
+  press(Qt::Key_Return);
+  EXPECT_EQ(judge.shown, 1);
 }
 
 TEST_F(KitchenFormTest, CapacityRefusesAndTheRiceBallShowsItIsFull) {
@@ -297,6 +446,53 @@ TEST_F(KitchenFormTest, OpenAsksBeforeDroppingChangesAndFailedSavesStayMarked) {
   prompts.expectBox(bad, "お弁当のデータを保存できません", nv::Icon::None);
   EXPECT_FALSE(form->SaveAs());
   EXPECT_TRUE(form->modified());
+}
+
+// A new box named after a child who already has one: saving asks before replacing the other
+// file, and says where the box went.
+TEST_F(KitchenFormTest, SaveAsksBeforeReplacingAnotherBoxAndSaysWhereItWent) {
+  nvtest::ScriptedPrompt prompts;
+  nvtest::ScriptedDialogs dialogs;
+  const std::string taro = dir.file("やまだ たろう.nvub");
+  nv::TKojinData earlier;
+  ASSERT_TRUE(nv::writeBentoSaveFile(taro, earlier, 1.0,
+                                     {{"a", 1, 1, 1, 1}, {"b", 1, 1, 1, 1}, {"c", 1, 1, 1, 1}}));
+  const auto dishesIn = [](const std::string& path) {
+    nv::TKojinData k;
+    nv::PlacedDishRecords r;
+    return nv::openBentoSaveFile(path, 1.0, k, r) ? r.size() : 0u;
+  };
+  working();
+  EXPECT_FALSE(form->StatusLine->isVisible());
+  form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+  // With a dish in the box the child is told what to do next.
+  EXPECT_TRUE(form->StatusLine->isVisible());
+  EXPECT_EQ(form->StatusLine->text(),
+            QString::fromUtf8("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
+  form->setSaveFileName(taro);  // what naming the child does
+
+  const std::string question = "「やまだ たろう.nvub」はもうあります。上書きしますか？";
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
+                    nv::Answer::Cancel);
+  EXPECT_FALSE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 3u);
+  EXPECT_TRUE(form->modified());
+  // No: another name.
+  const std::string other = nv::cp932ToUtf8(dir.file("たろう2.nvub"));
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::No);
+  dialogs.expectSave(other);
+  EXPECT_TRUE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 3u);
+  EXPECT_EQ(dishesIn(nv::utf8ToCp932(other)), 1u);
+  EXPECT_EQ(form->StatusLine->text(), QString::fromUtf8("「たろう2.nvub」に保存しました"));
+  // Its own file is saved again without a question; Yes replaces the other.
+  form->setModified(true);
+  EXPECT_TRUE(form->Save());
+  form->setSaveFileName(taro);
+  prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
+                    nv::Answer::Yes);
+  EXPECT_TRUE(form->Save());
+  EXPECT_EQ(dishesIn(taro), 1u);
 }
 
 TEST_F(KitchenFormTest, PartPositionsResetKeepsOtherSettings) {

@@ -1,6 +1,8 @@
 // The rice-ball window over the kitchen: its pictures, its place and its short life.
 #include <QDir>
 
+#include "bento/kitchen_pictures.h"
+#include "bento/model/bento_pictures.h"
 #include "bento/onigiri_bouya_form.h"
 #include "kitchen_fixture.h"
 #include "platform/ini.h"
@@ -37,6 +39,12 @@ TEST_F(RiceBallWindow, CountdownClosesAndTheNextRequestCreatesAnother) {
   ball.show(*form, 10);
   ASSERT_NE(ball.window(), nullptr);
   EXPECT_EQ(ball.window()->mood(), 10);
+  // The full face comes with its words below it, inside the window's shape.
+  const QImage full = nv::loadBmp(nv::riceBallPicturePath(nv::RiceBallPort::kFullMood, 1));
+  ASSERT_FALSE(full.isNull());
+  nv::TOnigiriBouyaForm* w10 = ball.window();
+  EXPECT_GT(w10->height(), full.height() + 10);
+  EXPECT_TRUE(w10->mask().contains(QPoint(w10->width() / 2, w10->height() - 12)));
   if (!qEnvironmentVariable("NV_SHOT_DIR").isEmpty())
     ball.window()->grab().save(
         QDir(qEnvironmentVariable("NV_SHOT_DIR")).filePath(QStringLiteral("riceball-full.png")));

@@ -58,6 +58,12 @@ TEST_F(RecipeBookTest, GroupingsGroupButtonsADishGridAndBack) {
   // Shaped: the white corner of the picture is not part of the window, the pages are.
   EXPECT_FALSE(book->mask().contains(QPoint(1, 1)));
   EXPECT_TRUE(book->mask().contains(QPoint(200, 250)));
+  EXPECT_EQ(nvtest::unnamedControls(book), std::vector<std::string>{});
+  for (QToolButton* b : book->findChildren<QToolButton*>()) {
+    if (b->isVisibleTo(book)) {
+      EXPECT_FALSE(b->accessibleDescription().isEmpty()) << b->text().toStdString();
+    }
+  }
   // Dragged by its body.
   const QPoint centred = book->pos();
   book->move(100, 100);

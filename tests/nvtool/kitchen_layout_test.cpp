@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -62,14 +63,56 @@ TEST(NvtoolKitchenLayout, AreasSectionsAndPagingFromTheData) {
   EXPECT_EQ(r.lines[27], "dishes 冷蔵庫扉\t603\t25\t701\t347");
   EXPECT_NE(r.lines[28].find("\tnone\t0\t0\t0\t0"), std::string::npos) << r.lines[28];
 
+  // 16:9: one scale for both axes, the kitchen centred.
   const ToolRun wide = runTool("kitchen-layout --screen 1920x1080 --dist " + d);
   ASSERT_EQ(wide.status, 0);
-  EXPECT_EQ(wide.lines[0], "scale\t1.875");
-  EXPECT_EQ(wide.lines[2], "kitchen-working\t-96\t-430\t2016\t1441");
+  EXPECT_EQ(wide.lines[0], "scale\t1.40625");
+  EXPECT_EQ(wide.lines[1], "kitchen-overview\t240\t0\t1680\t1080");
+  EXPECT_EQ(wide.lines[2], "kitchen-working\t168\t-323\t1752\t1080");
+  EXPECT_EQ(wide.lines[19], "picture 冷蔵庫\t1085\t-1\t1681\t679");
 
   EXPECT_EQ(runTool("kitchen-layout --screen 1024").status, 2);
   EXPECT_EQ(runTool("kitchen-layout --screen 0x768").status, 2);
   EXPECT_EQ(runTool("kitchen-layout --screen 1024x768 --data " + d + "/missing.nvb").status, 1);
+}
+
+// On every screen shape a child sees every appliance whole enough to click, and none of them
+// lies behind the lunch box.
+TEST(NvtoolKitchenLayout, EveryApplianceOnTheScreenAndClearOfTheBox) {
+  const char* appliances[] = {"refrigerator", "freezer",     "frying-pan", "pot",
+                              "cupboard",     "rice-cooker", "oven"};
+  for (const char* screen : {"1024x768", "1366x768", "1280x800", "1920x1080", "1280x1024"}) {
+    SCOPED_TRACE(screen);
+    const ToolRun r = runTool(std::string("kitchen-layout --screen ") + screen);
+    ASSERT_EQ(r.status, 0);
+    int W = 0, H = 0;
+    ASSERT_EQ(std::sscanf(screen, "%dx%d", &W, &H), 2);
+    std::map<std::string, std::vector<int>> rects;
+    for (const std::string& line : r.lines) {
+      std::istringstream in(line);
+      std::string name;
+      std::getline(in, name, '\t');
+      std::vector<int> v(4);
+      if (in >> v[0] >> v[1] >> v[2] >> v[3]) rects[name] = v;
+    }
+    ASSERT_TRUE(rects.count("box-large"));
+    const std::vector<int> box = rects["box-large"];
+    // The box stands on the kitchen's floor: the bottom of the centred 4:3 layout.
+    const int layoutHeight = std::min(H, W * 3 / 4);
+    EXPECT_EQ(box[3], (H - layoutHeight) / 2 + layoutHeight);
+    for (const char* a : appliances) {
+      SCOPED_TRACE(a);
+      ASSERT_TRUE(rects.count(a));
+      const std::vector<int>& v = rects[a];
+      EXPECT_GE(v[0], 0);
+      EXPECT_GE(v[1], 0);
+      EXPECT_LE(v[2], W);
+      EXPECT_LE(v[3], H);
+      EXPECT_GE((v[2] - v[0]) * (v[3] - v[1]), 40 * 30);  // big enough to hit
+      const bool overlaps = v[0] < box[2] && box[0] < v[2] && v[1] < box[3] && box[1] < v[3];
+      EXPECT_FALSE(overlaps) << v[0] << "," << v[1] << " " << v[2] << "," << v[3];
+    }
+  }
 }
 
 }  // namespace

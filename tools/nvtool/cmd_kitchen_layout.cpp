@@ -107,13 +107,13 @@ int cmdKitchenLayout(const Args& args) {
   printRect("graph-area", a.graph);
 
   const nv::KRect fridge =
-      nv::appliancePictureRect(nv::readLayout(ini, nv::LayoutSection::Refrigerator), a.s);
+      a.place(nv::appliancePictureRect(nv::readLayout(ini, nv::LayoutSection::Refrigerator), a.s));
   for (nv::LayoutSection section : nv::allLayoutSections()) {
     const nv::ApplianceLayout l = nv::readLayout(ini, section);
     const bool door = section == nv::LayoutSection::Door;
-    const nv::KRect picture = door ? fridge : nv::appliancePictureRect(l, a.s);
+    const nv::KRect picture = door ? fridge : a.place(nv::appliancePictureRect(l, a.s));
     const nv::KRect dishes =
-        door ? nv::doorDishRect(l, fridge, a.s) : nv::applianceDishRect(l, a.s);
+        door ? nv::doorDishRect(l, fridge, a.s) : a.place(nv::applianceDishRect(l, a.s));
     const std::string name = nv::cp932ToUtf8(nv::layoutSectionName(section));
     printRect("picture " + name, picture);
     printRect("dishes " + name, dishes);
@@ -132,10 +132,11 @@ int cmdKitchenLayout(const Args& args) {
 
 Registration reg{"kitchen-layout",
                  "kitchen-layout --screen WxH [--ini NV.ini] [--data NV.nvb] [--dist DIR]   "
-                 "where the kitchen's parts land on that screen: the scale, the areas, and per "
-                 "layout section its picture, dish area and the cell grid of the five paging "
-                 "styles (picture sizes from DIR, by default the distribution folder; the "
-                 "door's picture is the refrigerator's)",
+                 "where the kitchen's parts land on that screen: the scale min(W/1024, H/768), "
+                 "the areas of the kitchen centred at that scale (appliances as far as they "
+                 "can be clicked on the screen), and per layout section its picture, dish area "
+                 "and the cell grid of the five paging styles (picture sizes from DIR, by "
+                 "default the distribution folder; the door's picture is the refrigerator's)",
                  cmdKitchenLayout};
 
 }  // namespace

@@ -10,13 +10,12 @@ namespace {
 using nv::KRect;
 
 TEST(BentoPage, LandscapeAreaAndDishListOfTwentyFive) {
-  const nv::PageArea a = nv::pageArea(3001, 2000, 1024);
+  const nv::PageArea a = nv::pageArea(3001, 2000);
   EXPECT_EQ(a.A, 2550);
   EXPECT_EQ(a.V, 1913);
   EXPECT_EQ(a.y0, -318);
   EXPECT_EQ(a.yb, 1595);
   EXPECT_EQ(a.x0, 225);
-  EXPECT_DOUBLE_EQ(a.k, 2550.0 / 1024);
 
   const nv::DishListLayout l = nv::dishListLayout(a, 3001, 2000, 25);
   EXPECT_EQ(l.R, 405);
@@ -30,7 +29,7 @@ TEST(BentoPage, LandscapeAreaAndDishListOfTwentyFive) {
 }
 
 TEST(BentoPage, FewDishesAreSizedAsTenColumnsAndCentred) {
-  const nv::PageArea a = nv::pageArea(3001, 2000, 1024);
+  const nv::PageArea a = nv::pageArea(3001, 2000);
   const nv::DishListLayout three = nv::dishListLayout(a, 3001, 2000, 3);
   EXPECT_EQ(three.columns, 10);
   EXPECT_EQ(three.cell, std::min(2550 / 10, 405));
@@ -42,17 +41,17 @@ TEST(BentoPage, FewDishesAreSizedAsTenColumnsAndCentred) {
 
 TEST(BentoPage, PortraitFallsBackToThePageHeight) {
   // A short wide page cannot hold 4:3 of 85 % of its width.
-  const nv::PageArea wide = nv::pageArea(4000, 1000, 1000);
+  const nv::PageArea wide = nv::pageArea(4000, 1000);
   EXPECT_EQ(wide.V, 850);
   EXPECT_EQ(wide.A, int(1000 * 0.85 * 4 / 3));
   EXPECT_EQ(wide.x0, int((4000 - wide.A) * 0.5));
-  const nv::PageArea portrait = nv::pageArea(2480, 3508, 1024);
+  const nv::PageArea portrait = nv::pageArea(2480, 3508);
   EXPECT_EQ(portrait.A, 2108);
   EXPECT_EQ(portrait.V, 1581);
 }
 
 TEST(BentoPage, DegeneratePagesEndTheRowSearch) {
-  const nv::PageArea a = nv::pageArea(1, 1, 0);
+  const nv::PageArea a = nv::pageArea(1, 1);
   const nv::DishListLayout l = nv::dishListLayout(a, 1, 1, 40);
   EXPECT_GE(l.rows, 1);
   EXPECT_GE(l.columns, 10);
@@ -60,7 +59,7 @@ TEST(BentoPage, DegeneratePagesEndTheRowSearch) {
 }
 
 TEST(BentoPage, FramesOfBoxGraphAndRiceBall) {
-  const nv::PageArea a = nv::pageArea(3001, 2000, 1024);
+  const nv::PageArea a = nv::pageArea(3001, 2000);
   const KRect box = nv::pageBoxRect(a, {600, 300});
   EXPECT_EQ(box.width(), 1700);
   EXPECT_EQ(box.height(), 850);
@@ -70,9 +69,18 @@ TEST(BentoPage, FramesOfBoxGraphAndRiceBall) {
   EXPECT_EQ(graph, (KRect{112, 70, 112 + 637, 70 + 478}));
   const KRect ball = nv::pageRiceBallRect(graph, 3001);
   EXPECT_EQ(ball, (KRect{3001 - 637, 70, 3001, 70 + 478}));
-  // A window rectangle scaled by k from the area's corner.
-  EXPECT_EQ(nv::pageRect(a, {100, 400, 200, 500}),
-            (KRect{225 + 249, -318 + 996, 225 + 249 + 249, -318 + 996 + 249}));
+  // A dish keeps its place relative to the box: 100 right of the kitchen box's left edge and
+  // 200 above its bottom, scaled by 1700 / 682.
+  const KRect kitchen43{171, 427, 853, 768};
+  EXPECT_EQ(nv::pageDishRect(box, kitchen43, {271, 568, 351, 648}),
+            (KRect{650 + 249, 1595 - 498, 650 + 249 + 199, 1595 - 498 + 199}));
+  // The same dish in a 16:9 kitchen's box (960 wide) lands at the same place of the page.
+  const KRect kitchen169{480, 600, 1440, 1080};
+  const KRect wide = nv::pageDishRect(box, kitchen169, {480 + 141, 1080 - 281, 621 + 113, 912});
+  EXPECT_NEAR(wide.left, 899, 1);
+  EXPECT_NEAR(wide.top, 1097, 1);
+  EXPECT_NEAR(wide.width(), 199, 1);
+  EXPECT_EQ(nv::pageDishRect(box, {}, {1, 2, 3, 4}).width(), 0);
   EXPECT_EQ(nv::fitCentred({100, 50}, {0, 0, 200, 200}), (KRect{0, 50, 200, 150}));
 }
 

@@ -11,7 +11,10 @@
 
 #include "bento/bento_page.h"
 #include "bento/model/bento_grade.h"
+#include "bento/model/bento_pictures.h"
 #include "bento/model/bento_save.h"
+#include "bento/model/bmp_size.h"
+#include "bento/model/kitchen_placing.h"
 #include "bento/model/kitchen_settings.h"
 #include "core/food.h"
 #include "core/gun_name.h"
@@ -27,8 +30,8 @@
 namespace nvtool {
 namespace {
 
-// The kitchen the pages are composed from: a 1024-pixel wide window at scale 1.
-constexpr int kKitchenWidth = 1024;
+// The kitchen the pages are composed from: 1024 x 768 at scale 1.
+constexpr int kKitchenWidth = 1024, kKitchenHeight = 768;
 
 // The game's pictures beside the program, or beside the data file when the program has none.
 std::string bentoPictureFolder(const std::string& dataCp932) {
@@ -69,6 +72,12 @@ int cmdBentoPrint(const Args& args) {
   const nv::TGunName groupNames;
   const nv::KitchenSettings settings = nv::KitchenSettings::defaults();
   const std::string pictures = bentoPictureFolder(nv::utf8ToCp932(data));
+  // Its areas follow the box pictures the page is drawn with.
+  const nv::KitchenAreas areas = nv::computeKitchenAreas(
+      kKitchenWidth, kKitchenHeight,
+      {nv::bmpFileSize(nv::kitchenPicturePath(pictures, nv::KitchenPicture::Box)),
+       nv::bmpFileSize(nv::kitchenPicturePath(pictures, nv::KitchenPicture::BoxFront)),
+       nv::bmpFileSize(pictures + nv::sj("daidokoro/コースター.bmp"))});
 
   std::vector<nv::BentoPageData> pages;
   for (const std::string& save : saves) {
@@ -79,11 +88,15 @@ int cmdBentoPrint(const Args& args) {
     page.childName =
         nameFromFileName ? nv::childNameOfSaveFile(nv::utf8ToCp932(save)) : child.name();
     page.bmpFolder = pictures;
-    page.kitchenClientWidth = kKitchenWidth;
+    page.kitchenBox = areas.largeBox;
     nv::NameList names;
     for (const nv::PlacedDishRecord& p : placed) {
       names.push_back(p.name);
-      page.dishes.push_back({p.name, {p.left, p.top, p.left + p.width, p.top + p.height}});
+      // Placed as the kitchen places a box it opens, so paper shows what the screen would.
+      const bool inBox = kitchen.placementName(p.name) == nv::sj("弁当箱");
+      page.dishes.push_back(
+          {p.name,
+           nv::placeStoredDish(areas, {p.left, p.top, p.left + p.width, p.top + p.height}, inBox)});
     }
     nv::Nutrients totals{};
     nv::GroupGrams grams{};

@@ -1,0 +1,55 @@
+#include "bento/bento_print_job.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include "platform/prompt.h"
+#include "platform/qt/qtext.h"
+#include "platform/text.h"
+
+namespace nv {
+
+bool printerHasDestination(const QPrinter& printer) {
+  if (printer.printerState() == QPrinter::Active) return false;
+  if (printer.outputFormat() == QPrinter::NativeFormat) return !printer.printerName().isEmpty();
+  const QString name = printer.outputFileName();
+  if (name.isEmpty()) return false;
+  const QFileInfo file(name);
+  if (file.exists()) return file.isFile() && file.isWritable();
+  const QFileInfo folder(file.absolutePath());
+  return folder.isDir() && folder.isWritable();
+}
+
+PrintOutcome printPagesOn(QPrinter& printer, const std::vector<BentoPageData>& pages,
+                          const std::string& title, const BentoPageStatus& status) {
+  if (!printerHasDestination(printer)) return PrintOutcome::Failed;
+  printer.setDocName(toQ(title));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool ok = printBentoPages(printer, pages, status);
+  QApplication::restoreOverrideCursor();
+  return ok ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+void reportPrintFailure() {
+  prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
+}
+
+void renewStuckPrinter(std::unique_ptr<QPrinter>& printer) {
+  if (!printer || printer->printerState() != QPrinter::Active) return;
+  auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  fresh->setOutputFormat(printer->outputFormat());
+  if (printer->outputFormat() == QPrinter::NativeFormat)
+    fresh->setPrinterName(printer->printerName());
+  else
+    fresh->setOutputFileName(printer->outputFileName());
+  fresh->setPageLayout(printer->pageLayout());
+  fresh->setCopyCount(printer->copyCount());
+  fresh->setCollateCopies(printer->collateCopies());
+  fresh->setColorMode(printer->colorMode());
+  fresh->setDuplex(printer->duplex());
+  fresh->setDocName(printer->docName());
+  printer = std::move(fresh);
+}
+
+}  // namespace nv
