@@ -9,9 +9,10 @@
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
-#include "bento/model/bmp_reader.h"
 #include "bento/model/bmp_size.h"
+#include "bento/model/jpeg_picture.h"
 #include "byte_builder.h"
+#include "platform/bmp_reader.h"
 
 using nvtest::Bytes;
 
