@@ -17,6 +17,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 int dishFontPixels(double s) { return std::max(11, scaled(12, s)); }
@@ -122,8 +124,8 @@ TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, cons
   const int32_t serial =
       placed_.append(name, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
   auto* item = new TSelectedBentouItem(*this, serial, name, r, pm);
-  item->setAccessibleDescription(insideBox(name) ? toQ(sj("お弁当箱の中の料理"))
-                                                 : toQ(sj("コースターの上の飲み物")));
+  item->setAccessibleDescription(insideBox(name) ? u"お弁当箱の中の料理"_s
+                                                 : u"コースターの上の飲み物"_s);
   items_.insert(serial, item);
   item->show();
   return item;

@@ -16,6 +16,8 @@
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -105,7 +107,7 @@ bool TBentoubakoForm::writeSaveFile() {
   }
   if (!writeBentoSaveFile(saveFile_, profile_, scale(), records)) return false;
   ownFiles_.insert(saveFile_);
-  showStatus(toQ(sj("「") + fileNameOf(saveFile_) + sj("」に保存しました")));
+  showStatus(u"「"_s + toQ(fileNameOf(saveFile_)) + u"」に保存しました"_s);
   return true;
 }
 

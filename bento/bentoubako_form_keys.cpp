@@ -13,6 +13,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -92,22 +94,22 @@ bool TBentoubakoForm::kitchenKey(QKeyEvent* event) {
 QString TBentoubakoForm::keyFocusDescription() const {
   switch (keyFocus_.kind) {
     case KitchenFocus::Kind::Exit:
-      return toQ(sj("でぐち：Enterでお弁当箱をやめます"));
+      return u"でぐち：Enterでお弁当箱をやめます"_s;
     case KitchenFocus::Kind::RiceBall:
-      return toQ(sj("おにぎりくん：Enterでお弁当のできばえがわかります"));
+      return u"おにぎりくん：Enterでお弁当のできばえがわかります"_s;
     case KitchenFocus::Kind::Dish: {
       const PlacedDish* d = placed_.find(keyFocus_.serial);
-      return d ? toQ(d->name + sj("：矢印キーで動かし、Deleteで取り出します")) : QString();
+      return d ? toQ(d->name) + u"：矢印キーで動かし、Deleteで取り出します"_s : QString();
     }
     case KitchenFocus::Kind::Area:
       break;
   }
   if (keyFocus_.area == KitchenArea::SmallBox)
-    return toQ(sj("小さなお弁当箱：Enterで名前を入れて、お弁当作りを始めます"));
-  if (keyFocus_.area == KitchenArea::RecipeBook) return toQ(sj("料理の本：Enterで開きます"));
+    return u"小さなお弁当箱：Enterで名前を入れて、お弁当作りを始めます"_s;
+  if (keyFocus_.area == KitchenArea::RecipeBook) return u"料理の本：Enterで開きます"_s;
   if (!isAppliance(keyFocus_.area)) return {};
-  return toQ(layoutSectionName(sectionOfArea(keyFocus_.area)) +
-             sj("：Enterで開いて、中の料理を見ます"));
+  return toQ(layoutSectionName(sectionOfArea(keyFocus_.area))) +
+         u"：Enterで開いて、中の料理を見ます"_s;
 }
 
 void TBentoubakoForm::setKeyFocus(const KitchenFocus& focus) {
