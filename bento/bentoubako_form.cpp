@@ -50,11 +50,12 @@ class BoxFrontView : public QWidget {
 }  // namespace
 
 TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
-                                 std::string defaultName, QSize size, QWidget* parent)
+                                 std::string defaultName, const KitchenPorts& ports, QSize size,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      profile_(profile),
-      gunName_(gunName),
-      defaultName_(std::move(defaultName)) {
+      ports_(ports),
+      document_(profile, std::move(defaultName)),
+      gunName_(gunName) {
   setWindowTitle(u"おべんとう箱"_s);
   setAccessibleName(u"おべんとう箱の台所"_s);
   setAccessibleDescription(keyFocusDescription());
@@ -83,7 +84,6 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   RiceBallButton = new QToolButton(this);
   StatusLine = new QLabel(this);
   layoutAreas();
-  saveFile_ = defaultBentoSaveName();
 
   // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
   settings_ = KitchenSettings::read(Ini(iniPath()));
@@ -200,7 +200,7 @@ void TBentoubakoForm::showStatus(const QString& text) {
 void TBentoubakoForm::updateStatusLine() {
   if (!StatusLine) return;
   QString text = statusText_;
-  if (text.isEmpty() && !overview_ && !placed_.empty())
+  if (text.isEmpty() && !overview_ && !document_.dishes().empty())
     text = u"おにぎりくんをクリックすると、お弁当のできばえがわかるよ"_s;
   if (text.isEmpty() || overview_) {
     StatusLine->hide();
@@ -361,7 +361,7 @@ void TBentoubakoForm::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (pressed == KitchenArea::RecipeBook && released == KitchenArea::RecipeBook) {
     closeAppliance();
-    if (ports.recipes) ports.recipes->openBook(*this);
+    if (ports_.recipes) ports_.recipes->openBook(*this);
     return;
   }
   if (overview_) return;
@@ -403,7 +403,7 @@ void TBentoubakoForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (ports.riceBall) ports.riceBall->close();
+  if (ports_.riceBall) ports_.riceBall->close();
   closeAppliance();
   QWidget::closeEvent(event);
 }
@@ -429,19 +429,19 @@ void TBentoubakoForm::setGraphKind(GraphKind kind) {
 void TBentoubakoForm::recomputeGraph() {
   graphRows_.clear();
   if (!showGraph_) return;
-  const NameList names = placed_.names();
+  const NameList names = document_.dishNames();
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
     kitchen_.nutrientTotals(names, totals, foods_);
     kitchen_.foodGroupGrams(names, grams, foods_);
   }
-  graphRows_ =
-      evaluationGraphRows(graphKind_, totals, grams, LunchRequirements::of(profile_), gunName_);
+  graphRows_ = evaluationGraphRows(graphKind_, totals, grams,
+                                   LunchRequirements::of(document_.child()), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, foods_);
+  grade_ = gradeBox(kitchen_, document_.dishNames(), document_.child(), graphKind_, foods_);
   return grade_;
 }
 

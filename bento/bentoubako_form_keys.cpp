@@ -30,12 +30,13 @@ bool TBentoubakoForm::focusNextPrevChild(bool next) {
   // Inside an opened appliance Tab goes from dish to dish as it always did.
   if (QWidget* f = focusWidget(); f && f != this && view_) return QWidget::focusNextPrevChild(next);
   keyFocusShown_ = true;
-  setKeyFocus(stepFocus(kitchenFocusRing(overview_, serialsOf(placed_)), keyFocus_, next ? 1 : -1));
+  setKeyFocus(stepFocus(kitchenFocusRing(overview_, serialsOf(document_.dishes())), keyFocus_,
+                        next ? 1 : -1));
   return true;
 }
 
 bool TBentoubakoForm::kitchenKey(QKeyEvent* event) {
-  const std::vector<KitchenFocus> ring = kitchenFocusRing(overview_, serialsOf(placed_));
+  const std::vector<KitchenFocus> ring = kitchenFocusRing(overview_, serialsOf(document_.dishes()));
   const bool onDish = keyFocusShown_ && keyFocus_.kind == KitchenFocus::Kind::Dish &&
                       items_.contains(keyFocus_.serial);
   const int step = std::max(4, scaled(8, scale()));
@@ -98,7 +99,7 @@ QString TBentoubakoForm::keyFocusDescription() const {
     case KitchenFocus::Kind::RiceBall:
       return u"おにぎりくん：Enterでお弁当のできばえがわかります"_s;
     case KitchenFocus::Kind::Dish: {
-      const PlacedDish* d = placed_.find(keyFocus_.serial);
+      const PlacedDish* d = document_.dishes().find(keyFocus_.serial);
       return d ? toQ(d->name) + u"：矢印キーで動かし、Deleteで取り出します"_s : QString();
     }
     case KitchenFocus::Kind::Area:
@@ -145,7 +146,7 @@ void TBentoubakoForm::activateKeyFocus() {
   }
   if (a == KitchenArea::RecipeBook) {
     closeAppliance();
-    if (ports.recipes) ports.recipes->openBook(*this);
+    if (ports_.recipes) ports_.recipes->openBook(*this);
     return;
   }
   if (!isAppliance(a)) return;
@@ -159,7 +160,6 @@ void TBentoubakoForm::moveFocusedDish(int dx, int dy) {
   if (!item) return;
   item->move(item->pos() + QPoint(dx, dy));
   confineDish(*item);
-  modified_ = true;
 }
 
 QRect TBentoubakoForm::keyFocusRect() const {
