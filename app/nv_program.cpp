@@ -93,19 +93,21 @@ void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
 void NvProgram::showClassSummary(QWidget* parent) { openClassSummary(parent, options_.printer); }
 
 void NvProgram::runLunchBox(const std::string& file) {
-  RiceBall riceBall;  // outlives the kitchen that calls it
-  TBentoubakoForm kitchen(start_.kojinData(), start_.gunName(), start_.defaultName());
+  // The kitchen's windows outlive the kitchen that calls them.
+  RiceBall riceBall;
+  BentouDetailsPort builder;
+  BentoResult result(&riceBall);
+  RecipeWindows recipes;
+  KitchenPorts ports;
+  ports.settings = &builder;
+  ports.about = &kitchenAbout_;
+  ports.riceBall = &riceBall;
+  ports.result = &result;
+  ports.recipes = &recipes;
+  TBentoubakoForm kitchen(start_.kojinData(), start_.gunName(), start_.defaultName(), ports);
   kitchen.profileDialog = [](TKojinData& kojin, QWidget* parent) {
     return editProfile(kojin, parent);
   };
-  BentouDetailsPort builder;
-  kitchen.ports.settings = &builder;
-  kitchen.ports.about = &kitchenAbout_;
-  kitchen.ports.riceBall = &riceBall;
-  BentoResult result(&riceBall);
-  kitchen.ports.result = &result;
-  RecipeWindows recipes;
-  kitchen.ports.recipes = &recipes;
   if (!file.empty()) kitchen.loadFile(file);
   // From the planner's tool bar the planner waits behind the kitchen until it closes.
   TSelMainFormForm::showModal(kitchen);

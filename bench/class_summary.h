@@ -66,8 +66,8 @@ inline void writeClassFolder(const std::string& folder) {
     nv::PlacedDishRecords placed;
     for (int d = 0; d < 6; ++d)
       placed.push_back({kitchen.Dishes[size_t((c * 17 + d * 29) % 300)].Name, d * 40, 0, 40, 40});
-    nv::writeBentoSaveFile(nv::joinPath(folder, "box" + std::to_string(c) + ".nvub"), child, 1.0,
-                           placed);
+    (void)nv::writeBentoSaveFile(nv::joinPath(folder, "box" + std::to_string(c) + ".nvub"), child,
+                                 1.0, placed);
   }
 }
 

@@ -83,7 +83,7 @@ BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunN
   result.started = true;
 
   TKojinData child = profile;
-  TBentoubakoForm kitchen(child, gunName, std::string(), kitchenSize);
+  TBentoubakoForm kitchen(child, gunName, std::string(), {}, kitchenSize);
   kitchen.profileDialog = [&](TKojinData& k, QWidget*) {
     return profileDialog && profileDialog(k, parent);
   };
@@ -91,7 +91,7 @@ BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunN
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string& file = files[i];
     const std::string fileName = childNameOfSaveFile(file);
-    kitchen.setDefaultName(fileName);
+    kitchen.document().setDefaultName(fileName);
     kitchen.New();
     // An unreadable file is not printed as an empty box of that name.
     if (!kitchen.loadFile(file)) {

@@ -15,6 +15,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -113,7 +115,7 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
   drawSmooth(p, qRect(pageBoxRect(area, kSize(front))), front);
 
   setPoints(p, 14);
-  const QString title = toQ(data.childName + sj(" さんのお弁当箱"));
+  const QString title = toQ(data.childName) + u" さんのお弁当箱"_s;
   const QFontMetrics tm(p.font(), p.device());
   const int t = tm.height();
   const int tw = tm.horizontalAdvance(title) + 2;

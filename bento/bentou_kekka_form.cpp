@@ -23,6 +23,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 PrinterDialog standardPrintDialog() {
@@ -58,46 +60,46 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
       printer_(printer),
       printDialog_(std::move(printDialog)),
       preview_(std::move(preview)) {
-  setWindowTitle(toQ(sj("お弁当の栄養")));
+  setWindowTitle(u"お弁当の栄養"_s);
   auto* root = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   auto* top = new QHBoxLayout;
   RiceBallButton = new QToolButton(this);
   RiceBallButton->setFixedSize(120, 120);
-  RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
-  RiceBallButton->setAccessibleDescription(toQ(sj("お弁当のできばえを教えてくれます")));
+  RiceBallButton->setAccessibleName(u"おにぎりくん"_s);
+  RiceBallButton->setAccessibleDescription(u"お弁当のできばえを教えてくれます"_s);
   const QImage ball = loadTransparentBmp(riceBallPicturePath(1, 1));
   if (!ball.isNull()) {
     RiceBallButton->setIcon(QPixmap::fromImage(ball));
     RiceBallButton->setIconSize(QSize(112, 112));
   }
   auto* hint = new QLabel(
-      toQ(sj("お弁当の栄養がどうだったか知りたいときは、左のおにぎりくんをクリックしてね")), this);
+      u"お弁当の栄養がどうだったか知りたいときは、左のおにぎりくんをクリックしてね"_s, this);
   hint->setWordWrap(true);
   hint->setMinimumWidth(220);
   top->addWidget(RiceBallButton);
   top->addWidget(hint, 1);
   left->addLayout(top);
-  GraphCheck = new QCheckBox(toQ(sj("グラフを表示する")), this);
+  GraphCheck = new QCheckBox(u"グラフを表示する"_s, this);
   left->addWidget(GraphCheck);
   auto* printRow = new QHBoxLayout;
-  PrintButton = new QPushButton(toQ(sj("印刷する")), this);
-  PreviewButton = new QPushButton(toQ(sj("プレビュー")), this);
+  PrintButton = new QPushButton(u"印刷する"_s, this);
+  PreviewButton = new QPushButton(u"プレビュー"_s, this);
   PrintButton->setVisible(false);
   PreviewButton->setVisible(false);
   printRow->addWidget(PrintButton);
   printRow->addWidget(PreviewButton);
   left->addLayout(printRow);
-  auto* quitHint = new QLabel(toQ(sj("お弁当箱をやめたいときは、下の→をクリックしてね")), this);
+  auto* quitHint = new QLabel(u"お弁当箱をやめたいときは、下の→をクリックしてね"_s, this);
   quitHint->setWordWrap(true);
   left->addWidget(quitHint);
   auto* bottom = new QHBoxLayout;
-  CloseButton = new QPushButton(toQ(sj("この窓を閉じる")), this);
-  WidenButton = new QPushButton(toQ(sj("→")), this);
+  CloseButton = new QPushButton(u"この窓を閉じる"_s, this);
+  WidenButton = new QPushButton(u"→"_s, this);
   WidenButton->setCheckable(true);
-  WidenButton->setAccessibleName(toQ(sj("お弁当箱のボタン")));
+  WidenButton->setAccessibleName(u"お弁当箱のボタン"_s);
   WidenButton->setAccessibleDescription(
-      toQ(sj("新規作成、開く、保存する、もうやめるのボタンを出したり、しまったりします")));
+      u"新規作成、開く、保存する、もうやめるのボタンを出したり、しまったりします"_s);
   bottom->addWidget(CloseButton);
   bottom->addWidget(WidenButton);
   left->addLayout(bottom);
@@ -105,12 +107,12 @@ TBentouKekkaForm::TBentouKekkaForm(TBentoubakoForm& kitchen, RiceBall* riceBall,
   left->addWidget(Status);
   root->addLayout(left);
 
-  BoxGroup = new QGroupBox(toQ(sj("お弁当箱を")), this);
+  BoxGroup = new QGroupBox(u"お弁当箱を"_s, this);
   auto* g = new QVBoxLayout(BoxGroup);
-  NewButton = new QPushButton(toQ(sj("新規作成(&N)")), BoxGroup);
-  OpenButton = new QPushButton(toQ(sj("開く(&O)")), BoxGroup);
-  SaveButton = new QPushButton(toQ(sj("保存する(&S)")), BoxGroup);
-  QuitButton = new QPushButton(toQ(sj("もうやめる(&X)")), BoxGroup);
+  NewButton = new QPushButton(u"新規作成(&N)"_s, BoxGroup);
+  OpenButton = new QPushButton(u"開く(&O)"_s, BoxGroup);
+  SaveButton = new QPushButton(u"保存する(&S)"_s, BoxGroup);
+  QuitButton = new QPushButton(u"もうやめる(&X)"_s, BoxGroup);
   for (QPushButton* b : {NewButton, OpenButton, SaveButton, QuitButton}) g->addWidget(b);
   root->addWidget(BoxGroup);
   BoxGroup->setEnabled(false);

@@ -14,11 +14,13 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TBentouPreViewForm::TBentouPreViewForm(QPrinter& printer, BentoPageData page, QWidget* parent)
     : QDialog(parent), printer_(printer), page_(std::move(page)) {
-  setWindowTitle(toQ(sj("お弁当箱のプレビュー")));
+  setWindowTitle(u"お弁当箱のプレビュー"_s);
   // The sheet is kept at no more than 150 pixels per inch: a 1200 dpi printer's sheet would
   // take half a gigabyte and seconds to draw, and the screen shows far less.
   f_ = std::min(1.0, 150.0 / std::max(1, printer.resolution()));
@@ -47,20 +49,20 @@ TBentouPreViewForm::TBentouPreViewForm(QPrinter& printer, BentoPageData page, QW
   auto* bar = new QHBoxLayout;
   TrackBar = new QSlider(Qt::Horizontal, this);
   TrackBar->setRange(0, 20);
-  TrackBar->setAccessibleName(toQ(sj("見本の大きさ")));
+  TrackBar->setAccessibleName(u"見本の大きさ"_s);
   TrackBar->setValue(printer.pageLayout().orientation() == QPageLayout::Landscape
                          ? int(20 * 0.85 * 0.5)
                          : int(20 * 0.6 * 0.5));
-  auto* print = new QPushButton(toQ(sj("印刷(&P)")), this);
-  auto* close = new QPushButton(toQ(sj("閉じる")), this);
+  auto* print = new QPushButton(u"印刷(&P)"_s, this);
+  auto* close = new QPushButton(u"閉じる"_s, this);
   bar->addWidget(TrackBar, 1);
   bar->addWidget(print);
   bar->addWidget(close);
   layout->addLayout(bar);
   auto* scroll = new QScrollArea(this);
   picture_ = new QLabel;
-  scroll->setAccessibleName(toQ(sj("印刷の見本")));
-  picture_->setAccessibleName(toQ(sj("印刷の見本")));
+  scroll->setAccessibleName(u"印刷の見本"_s);
+  picture_->setAccessibleName(u"印刷の見本"_s);
   scroll->setWidget(picture_);
   layout->addWidget(scroll, 1);
   connect(TrackBar, &QSlider::valueChanged, this, &TBentouPreViewForm::redraw);

@@ -26,6 +26,8 @@
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -48,13 +50,14 @@ class BoxFrontView : public QWidget {
 }  // namespace
 
 TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
-                                 std::string defaultName, QSize size, QWidget* parent)
+                                 std::string defaultName, const KitchenPorts& ports, QSize size,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      profile_(profile),
-      gunName_(gunName),
-      defaultName_(std::move(defaultName)) {
-  setWindowTitle(toQ(sj("おべんとう箱")));
-  setAccessibleName(toQ(sj("おべんとう箱の台所")));
+      ports_(ports),
+      document_(profile, std::move(defaultName)),
+      gunName_(gunName) {
+  setWindowTitle(u"おべんとう箱"_s);
+  setAccessibleName(u"おべんとう箱の台所"_s);
   setAccessibleDescription(keyFocusDescription());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -81,7 +84,6 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   RiceBallButton = new QToolButton(this);
   StatusLine = new QLabel(this);
   layoutAreas();
-  saveFile_ = defaultBentoSaveName();
 
   // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
   settings_ = KitchenSettings::read(Ini(iniPath()));
@@ -94,7 +96,7 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   RiceBallButton->setFocusPolicy(Qt::NoFocus);
   RiceBallButton->setStyleSheet(
       QStringLiteral("QToolButton { border: none; background: transparent; }"));
-  RiceBallButton->setAccessibleName(toQ(sj("おにぎりくん")));
+  RiceBallButton->setAccessibleName(u"おにぎりくん"_s);
   RiceBallButton->hide();
   StatusLine->setObjectName(QStringLiteral("statusLine"));
   StatusLine->setWordWrap(true);
@@ -133,34 +135,34 @@ std::string TBentoubakoForm::iniPath() const { return iniFilePath(); }
 
 void TBentoubakoForm::buildMenus() {
   PopupMenu = new QMenu(this);
-  BringToFrontMenu = PopupMenu->addMenu(toQ(sj("手前にする")));
+  BringToFrontMenu = PopupMenu->addMenu(u"手前にする"_s);
   BringToFrontMenu->menuAction()->setVisible(false);
-  auto add = [this](const char* text, auto slot, QKeySequence key = {}) {
-    QAction* a = PopupMenu->addAction(toQ(sj(text)));
+  auto add = [this](const QString& text, auto slot, QKeySequence key = {}) {
+    QAction* a = PopupMenu->addAction(text);
     a->setShortcut(key);
     a->setShortcutContext(Qt::WindowShortcut);
     addAction(a);  // the shortcuts work without the menu
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
-  MI_Name = add("名前の設定(&K)...", [this] { NameSetting(); });
+  MI_Name = add(u"名前の設定(&K)..."_s, [this] { NameSetting(); });
   MI_New = add(
-      "新規作成(&N)", [this] { New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+      u"新規作成(&N)"_s, [this] { New(); }, QKeySequence(Qt::CTRL | Qt::Key_N));
   MI_Open = add(
-      "開く(&O)...", [this] { Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
-  MI_Save = add("上書き保存(&S)", [this] { Save(); });
-  MI_SaveAs = add("名前を付けて保存(&A)...", [this] { SaveAs(); });
+      u"開く(&O)..."_s, [this] { Open(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+  MI_Save = add(u"上書き保存(&S)"_s, [this] { Save(); });
+  MI_SaveAs = add(u"名前を付けて保存(&A)..."_s, [this] { SaveAs(); });
   MI_Preview = add(
-      "印刷プレビュー(&V)", [this] { showPreview(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-  MI_Settings = add("設定(&D)...", [this] { showSettings(); });
-  MI_About = add("バージョン情報(&H)...", [this] { showAbout(); });
-  MI_Close = add("閉じる", [this] { close(); });
+      u"印刷プレビュー(&V)"_s, [this] { showPreview(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+  MI_Settings = add(u"設定(&D)..."_s, [this] { showSettings(); });
+  MI_About = add(u"バージョン情報(&H)..."_s, [this] { showAbout(); });
+  MI_Close = add(u"閉じる"_s, [this] { close(); });
   connect(BringToFrontMenu, &QMenu::triggered, this,
           [this](QAction* a) { bringToFrontFromMenu(a->data().toInt()); });
 
   GraphMenu = new QMenu(this);
-  MI_GraphGroups = GraphMenu->addAction(toQ(sj("グラフを６群で表示する")));
-  MI_GraphNutrients = GraphMenu->addAction(toQ(sj("グラフを栄養素で表示する")));
+  MI_GraphGroups = GraphMenu->addAction(u"グラフを６群で表示する"_s);
+  MI_GraphNutrients = GraphMenu->addAction(u"グラフを栄養素で表示する"_s);
   connect(MI_GraphGroups, &QAction::triggered, this, [this] { setGraphKind(GraphKind::Groups); });
   connect(MI_GraphNutrients, &QAction::triggered, this,
           [this] { setGraphKind(GraphKind::Nutrients); });
@@ -198,8 +200,8 @@ void TBentoubakoForm::showStatus(const QString& text) {
 void TBentoubakoForm::updateStatusLine() {
   if (!StatusLine) return;
   QString text = statusText_;
-  if (text.isEmpty() && !overview_ && !placed_.empty())
-    text = toQ(sj("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
+  if (text.isEmpty() && !overview_ && !document_.dishes().empty())
+    text = u"おにぎりくんをクリックすると、お弁当のできばえがわかるよ"_s;
   if (text.isEmpty() || overview_) {
     StatusLine->hide();
     return;
@@ -278,8 +280,7 @@ QFont TBentoubakoForm::overviewFont() const {
 }
 
 std::array<QString, 2> TBentoubakoForm::overviewTexts() {
-  return {toQ(sj("さあ、お弁当作りを始めましょう。")),
-          toQ(sj("下の小さなお弁当箱をクリックして下さい。"))};
+  return {u"さあ、お弁当作りを始めましょう。"_s, u"下の小さなお弁当箱をクリックして下さい。"_s};
 }
 
 std::array<QRect, 2> TBentoubakoForm::overviewTextRects() const {
@@ -360,7 +361,7 @@ void TBentoubakoForm::mouseReleaseEvent(QMouseEvent* event) {
   }
   if (pressed == KitchenArea::RecipeBook && released == KitchenArea::RecipeBook) {
     closeAppliance();
-    if (ports.recipes) ports.recipes->openBook(*this);
+    if (ports_.recipes) ports_.recipes->openBook(*this);
     return;
   }
   if (overview_) return;
@@ -402,7 +403,7 @@ void TBentoubakoForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  if (ports.riceBall) ports.riceBall->close();
+  if (ports_.riceBall) ports_.riceBall->close();
   closeAppliance();
   QWidget::closeEvent(event);
 }
@@ -428,19 +429,19 @@ void TBentoubakoForm::setGraphKind(GraphKind kind) {
 void TBentoubakoForm::recomputeGraph() {
   graphRows_.clear();
   if (!showGraph_) return;
-  const NameList names = placed_.names();
+  const NameList names = document_.dishNames();
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
     kitchen_.nutrientTotals(names, totals, foods_);
     kitchen_.foodGroupGrams(names, grams, foods_);
   }
-  graphRows_ =
-      evaluationGraphRows(graphKind_, totals, grams, LunchRequirements::of(profile_), gunName_);
+  graphRows_ = evaluationGraphRows(graphKind_, totals, grams,
+                                   LunchRequirements::of(document_.child()), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, placed_.names(), profile_, graphKind_, foods_);
+  grade_ = gradeBox(kitchen_, document_.dishNames(), document_.child(), graphKind_, foods_);
   return grade_;
 }
 

@@ -2,7 +2,8 @@
 // TBentoubakoForm: the lunch-box game. A borderless window covering the screen shows a drawn
 // kitchen; clicking the small box (and giving the child's name) enlarges the kitchen to the
 // working view, where appliances open to show their dishes, dishes are dragged into the box,
-// and the box is saved, opened and judged.
+// and the box is saved, opened and judged. The box itself is its LunchBoxDocument; the window
+// shows it and turns the child's gestures into its edits.
 #include <QHash>
 #include <QPixmap>
 #include <QTimer>
@@ -17,6 +18,7 @@
 
 #include "bento/kitchen_pictures.h"
 #include "bento/kitchen_ports.h"
+#include "bento/lunch_box_document.h"
 #include "bento/model/appliance_layout.h"
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_grade.h"
@@ -45,13 +47,16 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // Creation: covers the screen (or takes `size`, for tests and screenshots), loads the
   // kitchen pictures of the program folder, reads the settings and the lunch-box data file.
   // `profile` is the child's profile the box is judged against; `defaultName` the name a new
-  // box starts with.
+  // box starts with; `ports` the windows opened from the kitchen that other parts provide
+  // (see kitchen_ports.h), fixed for the window's life.
   TBentoubakoForm(TKojinData& profile, const TGunName& gunName, std::string defaultName,
-                  QSize size = {}, QWidget* parent = nullptr);
+                  const KitchenPorts& ports = {}, QSize size = {}, QWidget* parent = nullptr);
   ~TBentoubakoForm() override;
 
-  // The windows opened from the kitchen that other parts provide (see kitchen_ports.h).
-  KitchenPorts ports;
+  // The box the window shows.
+  LunchBoxDocument& document() { return document_; }
+  const LunchBoxDocument& document() const { return document_; }
+  const KitchenPorts& ports() const { return ports_; }
   // The child-profile dialog; true when confirmed. Without one the name is never confirmed.
   std::function<bool(TKojinData& profile, QWidget* parent)> profileDialog;
 
@@ -62,15 +67,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   const KitchenSettings& settings() const { return settings_; }
   const TDaidokoro& kitchenData() const { return kitchen_; }
   const TFoodData& foods() const { return foods_; }
-  TKojinData& profile() { return profile_; }
+  TKojinData& profile() { return document_.child(); }
   const TGunName& gunName() const { return gunName_; }
-  // The name New gives the child.
-  const std::string& defaultName() const { return defaultName_; }
-  void setDefaultName(std::string name) { defaultName_ = std::move(name); }
-  bool modified() const { return modified_; }
-  void setModified(bool m) { modified_ = m; }
-  const std::string& saveFileName() const { return saveFile_; }
-  void setSaveFileName(const std::string& path) { saveFile_ = path; }
   bool showGraph() const { return showGraph_; }
   void setShowGraph(bool on);
   GraphKind graphKind() const { return graphKind_; }
@@ -80,7 +78,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   int computeGrade();
 
   // Placed dishes in stacking order (bottom-most first).
-  NameList placedNames() const { return placed_.names(); }
+  NameList placedNames() const { return document_.dishNames(); }
   std::vector<TSelectedBentouItem*> placedItems() const;
   TSelectedBentouItem* placedItem(int32_t serial) const;
   TReizouko* applianceView() const { return view_.get(); }
@@ -146,14 +144,11 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
     return keyFocusShown_ && keyFocus_ == KitchenFocus::dish(serial);
   }
 
+  // The right-click menu's "手前にする" list and the graph's menu.
+  QMenu* bringToFrontMenu() const { return BringToFrontMenu; }
+  QMenu* graphMenu() const { return GraphMenu; }
+
   QToolButton* RiceBallButton = nullptr;
-  QMenu* PopupMenu = nullptr;
-  QMenu* BringToFrontMenu = nullptr;
-  QMenu* GraphMenu = nullptr;
-  QAction *MI_Name = nullptr, *MI_New = nullptr, *MI_Open = nullptr, *MI_Save = nullptr,
-          *MI_SaveAs = nullptr, *MI_Preview = nullptr, *MI_Settings = nullptr, *MI_About = nullptr,
-          *MI_Close = nullptr;
-  QAction *MI_GraphGroups = nullptr, *MI_GraphNutrients = nullptr;
   QWidget* BoxFront = nullptr;
   // Beside the rice-ball button: what to do next, or what just happened (a save).
   QLabel* StatusLine = nullptr;
@@ -171,6 +166,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
 
  private:
   void placeNewDish(const std::string& name, std::optional<QPoint> dropPoint);
+  // The rectangle a placed dish takes: no dish is larger than the kitchen.
+  KRect boundedDishRect(const KRect& r) const;
   // The keyboard path (bentoubako_form_keys.cpp).
   bool kitchenKey(QKeyEvent* event);  // true when the key was the kitchen's
   void setKeyFocus(const KitchenFocus& focus);
@@ -182,9 +179,6 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void buildMenus();
   void placeRiceBallButton();
   void updateStatusLine();
-  // The save file may be written without asking: this window opened or saved it, or it does
-  // not exist yet.
-  bool mayOverwrite(const std::string& path) const;
   void layoutAreas();
   // Redraws the background cache (or the part of it in `area`) and repaints.
   void redraw(const QRect& area = QRect());
@@ -192,9 +186,10 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   void rebuildBringToFrontMenu();
   void showFullBox();
   void deletePlaced(int32_t serial);
-  void clearPlaced();
-  // A placed dish whose picture is stretched to exactly that rectangle.
-  TSelectedBentouItem* createPlaced(const std::string& name, const QRect& rect);
+  // Removes the dishes' windows (the document's dishes are cleared by the caller).
+  void clearItems();
+  // The window of a placed dish, its picture stretched to exactly the dish's rectangle.
+  TSelectedBentouItem* createItem(const PlacedDish& dish);
   void bringToFrontNow();
   bool writeSaveFile();
   bool emptyBoxNotSaved();  // says so; nothing is left unsaved
@@ -204,9 +199,17 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // Reads and scales what only the working view shows (once per size).
   void prepareWorkingView();
 
-  TKojinData& profile_;
+  QMenu* PopupMenu = nullptr;
+  QMenu* BringToFrontMenu = nullptr;
+  QMenu* GraphMenu = nullptr;
+  QAction *MI_Name = nullptr, *MI_New = nullptr, *MI_Open = nullptr, *MI_Save = nullptr,
+          *MI_SaveAs = nullptr, *MI_Preview = nullptr, *MI_Settings = nullptr, *MI_About = nullptr,
+          *MI_Close = nullptr;
+  QAction *MI_GraphGroups = nullptr, *MI_GraphNutrients = nullptr;
+
+  const KitchenPorts ports_;
+  LunchBoxDocument document_;
   const TGunName& gunName_;
-  std::string defaultName_;
   KitchenSettings settings_;
   TFoodData foods_;
   TDaidokoro kitchen_;
@@ -215,17 +218,13 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   QHash<QString, bool> howToMake_;
 
   bool overview_ = true;
-  bool modified_ = false;
   bool showGraph_ = false;
   GraphKind graphKind_ = GraphKind::Groups;
   int grade_ = 0;
-  std::string saveFile_;
-  std::set<std::string> ownFiles_;  // files this window opened or saved
-  QString statusText_;              // shown instead of the hint until statusTimer_ ends
+  QString statusText_;  // shown instead of the hint until statusTimer_ ends
   QTimer statusTimer_;
   std::vector<GraphRow> graphRows_;
 
-  PlacedDishes placed_;
   QHash<int32_t, TSelectedBentouItem*> items_;
   std::unique_ptr<TReizouko> view_, door_;
   LayoutSection openSection_ = LayoutSection::Refrigerator;

@@ -17,6 +17,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 int dishFontPixels(double s) { return std::max(11, scaled(12, s)); }
@@ -35,8 +37,8 @@ bool TBentoubakoForm::hasHowToMake(const std::string& dish) {
 }
 
 void TBentoubakoForm::showHowToMake(const std::string& dish) {
-  if (ports.recipes)
-    ports.recipes->showHowToMake(*this, dish);
+  if (ports_.recipes)
+    ports_.recipes->showHowToMake(*this, dish);
   else
     prompt().message(dish);
   if (BoxFront->isVisible()) BoxFront->raise();
@@ -88,7 +90,7 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
 }
 
 void TBentoubakoForm::closeAppliance() {
-  if (ports.recipes) ports.recipes->closeBook();
+  if (ports_.recipes) ports_.recipes->closeBook();
   if (!view_) return;
   view_.reset();
   door_.reset();
@@ -102,7 +104,7 @@ bool TBentoubakoForm::insideBox(const std::string& dish) const {
 
 std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
   std::vector<TSelectedBentouItem*> out;
-  for (const PlacedDish& d : placed_.dishes()) out.push_back(items_.value(d.serial));
+  for (const PlacedDish& d : document_.dishes().dishes()) out.push_back(items_.value(d.serial));
   return out;
 }
 
@@ -110,21 +112,25 @@ TSelectedBentouItem* TBentoubakoForm::placedItem(int32_t serial) const {
   return items_.value(serial, nullptr);
 }
 
-TSelectedBentouItem* TBentoubakoForm::createPlaced(const std::string& name, const QRect& rect) {
-  QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
-  if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
+KRect TBentoubakoForm::boundedDishRect(const KRect& rect) const {
   // No dish is larger than the kitchen: a size from a file or a huge size factor must not
   // make a picture of gigabytes.
-  const QRect r(rect.topLeft(),
-                rect.size().boundedTo(QSize(areas_.width, areas_.height)).expandedTo(QSize(0, 0)));
+  const QRect q = qRect(rect);
+  return kRect(QRect(
+      q.topLeft(), q.size().boundedTo(QSize(areas_.width, areas_.height)).expandedTo(QSize(0, 0))));
+}
+
+TSelectedBentouItem* TBentoubakoForm::createItem(const PlacedDish& dish) {
+  const std::string& name = dish.name;
+  QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
+  if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
+  const QRect r = qRect(dish.rect);
   const QPixmap pm =
       renderDishPixmap(picture, r.size(), toQ(name), true, false, dishFontPixels(scale()));
-  const int32_t serial =
-      placed_.append(name, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-  auto* item = new TSelectedBentouItem(*this, serial, name, r, pm);
-  item->setAccessibleDescription(insideBox(name) ? toQ(sj("お弁当箱の中の料理"))
-                                                 : toQ(sj("コースターの上の飲み物")));
-  items_.insert(serial, item);
+  auto* item = new TSelectedBentouItem(*this, dish.serial, name, r, pm);
+  item->setAccessibleDescription(insideBox(name) ? u"お弁当箱の中の料理"_s
+                                                 : u"コースターの上の飲み物"_s);
+  items_.insert(dish.serial, item);
   item->show();
   return item;
 }
@@ -133,12 +139,12 @@ void TBentoubakoForm::placeNewDish(const std::string& name, std::optional<QPoint
   // The drop point is where the dish's centre was let go, in window pixels: only the size
   // follows the kitchen's scale, so the dish lands under the child's hand.
   const int size = placedPictureSize(settings_.kondateIconSize, kitchen_.sizeFactor(name));
-  if (!placed_.empty()) {
-    if (!boxTakesDish(kitchen_, placed_.names(), name, profile_.lunchBoxCapacity)) {
+  if (!document_.dishes().empty()) {
+    if (!boxTakesDish(kitchen_, document_.dishNames(), name, document_.child().lunchBoxCapacity)) {
       showFullBox();
       return;
     }
-    if (ports.riceBall) ports.riceBall->close();
+    if (ports_.riceBall) ports_.riceBall->close();
   }
   QImage picture = pictures_.transparent(dishSmallPicturePath(settings_.bmpFolder, name));
   if (picture.isNull()) picture = pictures_.transparent(dishPicturePath(settings_.bmpFolder, name));
@@ -149,10 +155,11 @@ void TBentoubakoForm::placeNewDish(const std::string& name, std::optional<QPoint
   } else {
     const KRect sized = newPlacedDishRect(0, 0, size, scale(), pictureSize);
     std::vector<KRect> taken;
-    for (const PlacedDish& d : placed_.dishes()) taken.push_back(d.rect);
+    for (const PlacedDish& d : document_.dishes().dishes()) taken.push_back(d.rect);
     r = nextFreePlace(areas_, {sized.width(), sized.height()}, insideBox(name), taken);
   }
-  TSelectedBentouItem* item = createPlaced(name, qRect(r));
+  const int32_t serial = document_.addDish(name, boundedDishRect(r));
+  TSelectedBentouItem* item = createItem(*document_.dishes().find(serial));
   confineDish(*item);
   recomputeGraph();
   if (showGraph_) redraw();
@@ -161,8 +168,8 @@ void TBentoubakoForm::placeNewDish(const std::string& name, std::optional<QPoint
 }
 
 void TBentoubakoForm::showFullBox() {
-  if (ports.riceBall) {
-    ports.riceBall->show(*this, RiceBallPort::kFullMood);
+  if (ports_.riceBall) {
+    ports_.riceBall->show(*this, RiceBallPort::kFullMood);
     return;
   }
   // Until the rice ball has its own window: its "full" face beside the button for a moment.
@@ -191,9 +198,8 @@ void TBentoubakoForm::confineDish(TSelectedBentouItem& item) {
   const KRect r =
       confine({item.x(), item.y(), item.x() + item.width(), item.y() + item.height()}, bounds);
   item.move(r.left, r.top);
-  if (PlacedDish* d = placed_.find(item.Serial())) d->rect = r;
+  document_.moveDish(item.Serial(), r);
   if (box && frontCoversDish(areas_, r)) BoxFront->raise();
-  modified_ = true;
 }
 
 void TBentoubakoForm::raiseFrontOver(const TSelectedBentouItem& item) {
@@ -222,10 +228,7 @@ void TBentoubakoForm::fireTimers() {
   }
 }
 
-void TBentoubakoForm::bringToFrontNow() {
-  modified_ = true;
-  placed_.bringToFront(frontSerial_);
-}
+void TBentoubakoForm::bringToFrontNow() { document_.bringToFront(frontSerial_); }
 
 void TBentoubakoForm::bringToFrontFromMenu(int32_t serial) {
   TSelectedBentouItem* item = placedItem(serial);
@@ -236,50 +239,48 @@ void TBentoubakoForm::bringToFrontFromMenu(int32_t serial) {
 }
 
 void TBentoubakoForm::removeTopDish() {
-  if (placed_.empty()) return;
-  startDeleteTimer(placed_.topSerial());
+  if (document_.dishes().empty()) return;
+  startDeleteTimer(document_.dishes().topSerial());
 }
 
 void TBentoubakoForm::deletePlaced(int32_t serial) {
   TSelectedBentouItem* item = items_.take(serial);
   if (!item) return;
-  if (ports.riceBall) ports.riceBall->close();
-  placed_.remove(serial);
+  if (ports_.riceBall) ports_.riceBall->close();
+  document_.removeDish(serial);
   item->hide();
   item->deleteLater();
   rebuildBringToFrontMenu();
   recomputeGraph();
   if (showGraph_) redraw();
-  modified_ = true;
   updateStatusLine();
 }
 
-void TBentoubakoForm::clearPlaced() {
+void TBentoubakoForm::clearItems() {
   for (TSelectedBentouItem* item : items_) {
     item->hide();
     item->deleteLater();
   }
   items_.clear();
-  placed_.clear();
 }
 
 void TBentoubakoForm::removeAllDishes() {
-  if (placed_.empty()) return;
-  clearPlaced();
+  if (document_.dishes().empty()) return;
+  clearItems();
+  document_.removeAllDishes();
   rebuildBringToFrontMenu();
   recomputeGraph();
   if (showGraph_) redraw();
-  modified_ = true;
   updateStatusLine();
 }
 
 void TBentoubakoForm::rebuildBringToFrontMenu() {
   BringToFrontMenu->clear();
-  for (const PlacedDish& d : placed_.dishes()) {
+  for (const PlacedDish& d : document_.dishes().dishes()) {
     QAction* a = BringToFrontMenu->addAction(toQ(d.name));
     a->setData(d.serial);
   }
-  BringToFrontMenu->menuAction()->setVisible(!placed_.empty());
+  BringToFrontMenu->menuAction()->setVisible(!document_.dishes().empty());
 }
 
 }  // namespace nv

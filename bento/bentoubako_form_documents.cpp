@@ -14,7 +14,10 @@
 #include "platform/prompt.h"
 #include "platform/qt/documents_folder.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 namespace {
@@ -31,9 +34,9 @@ FileRequest saveFileRequest(const std::string& current) {
 }  // namespace
 
 bool TBentoubakoForm::NameSetting() {
-  if (!profileDialog || !profileDialog(profile_, this)) return false;
-  saveFile_ =
-      bentoSaveNameForChild(saveFile_, profile_.name(), settings_.saveDir, documentsFolder());
+  if (!profileDialog || !profileDialog(document_.child(), this)) return false;
+  document_.setFileName(bentoSaveNameForChild(document_.fileName(), document_.child().name(),
+                                              settings_.saveDir, documentsFolder()));
   return true;
 }
 
@@ -45,9 +48,10 @@ void TBentoubakoForm::switchToWorkingView() {
 }
 
 void TBentoubakoForm::New() {
-  if (ports.riceBall) ports.riceBall->close();
+  if (ports_.riceBall) ports_.riceBall->close();
   if (!closeQuery()) return;
-  clearPlaced();
+  clearItems();
+  document_.clearDishes();
   rebuildBringToFrontMenu();
   showGraph_ = false;
   overview_ = true;
@@ -55,36 +59,29 @@ void TBentoubakoForm::New() {
   closeAppliance();
   recomputeGraph();
   redraw();
-  profile_.resetToDefaults();
-  profile_.setName(defaultName_);
-  saveFile_ = defaultBentoSaveName();
-  modified_ = false;
+  document_.newBox();
 }
 
 void TBentoubakoForm::Open() {
   // Opening replaces the box: unsaved dishes are offered for saving first.
   if (!closeQuery()) return;
   std::string path;
-  if (!dialogs().openFile(saveFileRequest(saveFile_), path)) return;
+  if (!dialogs().openFile(saveFileRequest(document_.fileName()), path)) return;
   loadFile(path);
 }
 
 bool TBentoubakoForm::loadFile(const std::string& path) {
-  TKojinData profile = profile_;
-  PlacedDishRecords records;
-  // A file that cannot be read leaves the box as it was (the reader has said why).
-  if (!openBentoSaveFile(path, scale(), profile, records)) return false;
-  saveFile_ = path;
-  ownFiles_.insert(path);
-  clearPlaced();
-  profile_ = profile;
   // The file keeps its places relative to the kitchen's layout at the scale it was saved
   // with (the reader has brought them to this scale): on this screen they follow the layout
   // and stay in their bounds, whatever the screen they came from.
-  for (const PlacedDishRecord& r : records) {
+  const auto place = [this](const PlacedDishRecord& r) {
     const KRect stored{r.left, r.top, r.left + r.width, r.top + r.height};
-    createPlaced(r.name, qRect(placeStoredDish(areas_, stored, insideBox(r.name))));
-  }
+    return boundedDishRect(placeStoredDish(areas_, stored, insideBox(r.name)));
+  };
+  // A file that cannot be read leaves the box as it was.
+  if (!nv::showResult(document_.load(path, scale(), place), prompt())) return false;
+  clearItems();
+  for (const PlacedDish& d : document_.dishes().dishes()) createItem(d);
   rebuildBringToFrontMenu();
   overview_ = false;
   showGraph_ = false;
@@ -92,75 +89,62 @@ bool TBentoubakoForm::loadFile(const std::string& path) {
   recomputeGraph();
   redraw();
   BoxFront->raise();
-  modified_ = false;
   computeGrade();
   return true;
 }
 
 bool TBentoubakoForm::writeSaveFile() {
-  PlacedDishRecords records;
-  for (const TSelectedBentouItem* item : placedItems()) {
-    const KRect r = storedPlaceOf(areas_, kRect(item->geometry()));
-    records.push_back({item->dishName(), r.left, r.top, r.width(), r.height()});
-  }
-  if (!writeBentoSaveFile(saveFile_, profile_, scale(), records)) return false;
-  ownFiles_.insert(saveFile_);
-  showStatus(toQ(sj("「") + fileNameOf(saveFile_) + sj("」に保存しました")));
+  const auto store = [this](const PlacedDish& d) { return storedPlaceOf(areas_, d.rect); };
+  // A file that cannot be written keeps the changes marked.
+  if (!nv::showResult(document_.save(scale(), store), prompt())) return false;
+  showStatus(u"「"_s + toQ(fileNameOf(document_.fileName())) + u"」に保存しました"_s);
   return true;
-}
-
-bool TBentoubakoForm::mayOverwrite(const std::string& path) const {
-  return ownFiles_.count(path) > 0 || !fileExists(path);
 }
 
 bool TBentoubakoForm::Save() {
-  if (placed_.empty()) return emptyBoxNotSaved();
-  if (saveFile_ == defaultBentoSaveName()) return SaveAs();
-  if (!mayOverwrite(saveFile_)) {
+  if (document_.dishes().empty()) return emptyBoxNotSaved();
+  const std::string& file = document_.fileName();
+  if (file == defaultBentoSaveName()) return SaveAs();
+  if (!document_.mayOverwrite(file)) {
     // Another box of the same name (a brother's, last week's) is not replaced unasked; No
     // lets the child choose another name.
-    const Answer a = prompt().messageBox(
-        sj("「") + fileNameOf(saveFile_) + sj("」はもうあります。上書きしますか？"), sj("確認"),
-        Icon::Question, Buttons::YesNoCancel);
+    const Answer a =
+        prompt().messageBox(sj("「") + fileNameOf(file) + sj("」はもうあります。上書きしますか？"),
+                            sj("確認"), Icon::Question, Buttons::YesNoCancel);
     if (a == Answer::No) return SaveAs();
     if (a != Answer::Yes) return false;
   }
-  // A file that cannot be written keeps the changes marked (the writer has said why).
-  if (!writeSaveFile()) return false;
-  modified_ = false;
-  return true;
+  return writeSaveFile();
 }
 
 bool TBentoubakoForm::SaveAs() {
-  if (placed_.empty()) return emptyBoxNotSaved();
-  FileRequest r = saveFileRequest(saveFile_);
+  if (document_.dishes().empty()) return emptyBoxNotSaved();
+  FileRequest r = saveFileRequest(document_.fileName());
   r.overwritePrompt = true;
   std::string path;
   if (!dialogs().saveFile(r, path)) return false;
-  saveFile_ = path;
+  document_.setFileName(path);
   // The dialog asked before replacing a file of that name.
-  ownFiles_.insert(path);
-  if (!writeSaveFile()) return false;
-  modified_ = false;
-  return true;
+  document_.adoptFile(path);
+  return writeSaveFile();
 }
 
 bool TBentoubakoForm::emptyBoxNotSaved() {
   // Empty boxes are never saved; the child is told rather than led to think it was.
   prompt().message(sj(kEmptyBoxNotSaved));
-  modified_ = false;
+  document_.setModified(false);
   return true;
 }
 
 bool TBentoubakoForm::closeQuery() {
-  if (!modified_) return true;
+  if (!document_.isModified()) return true;
   switch (prompt().messageBox(sj("お弁当のデータが変更されています。保存しますか？"), sj("確認"),
                               Icon::Question, Buttons::YesNoCancel)) {
     case Answer::Yes:
       Save();
-      return !modified_;
+      return !document_.isModified();
     case Answer::No:
-      modified_ = false;
+      document_.setModified(false);
       return true;
     default:
       return false;
@@ -168,9 +152,9 @@ bool TBentoubakoForm::closeQuery() {
 }
 
 void TBentoubakoForm::showSettings() {
-  if (!ports.settings) return;
+  if (!ports_.settings) return;
   KitchenSettings copy = settings_;
-  if (!ports.settings->edit(*this, copy)) return;
+  if (!ports_.settings->edit(*this, copy)) return;
   closeAppliance();
   settings_ = copy;
   Ini ini(iniPath());
@@ -179,8 +163,8 @@ void TBentoubakoForm::showSettings() {
 }
 
 void TBentoubakoForm::showAbout() {
-  if (ports.about) {
-    ports.about->showAbout(*this);
+  if (ports_.about) {
+    ports_.about->showAbout(*this);
     return;
   }
   prompt().message(cformat("Nuvelta  Version %d.%d.%d  Build:%d", NV_VERSION_MAJOR,
@@ -188,11 +172,11 @@ void TBentoubakoForm::showAbout() {
 }
 
 void TBentoubakoForm::showPreview() {
-  if (ports.result) ports.result->showPreview(*this);
+  if (ports_.result) ports_.result->showPreview(*this);
 }
 
 void TBentoubakoForm::showResult() {
-  if (ports.result) ports.result->showResult(*this);
+  if (ports_.result) ports_.result->showResult(*this);
 }
 
 void TBentoubakoForm::afterResult(int action) {

@@ -13,6 +13,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -28,12 +30,13 @@ bool TBentoubakoForm::focusNextPrevChild(bool next) {
   // Inside an opened appliance Tab goes from dish to dish as it always did.
   if (QWidget* f = focusWidget(); f && f != this && view_) return QWidget::focusNextPrevChild(next);
   keyFocusShown_ = true;
-  setKeyFocus(stepFocus(kitchenFocusRing(overview_, serialsOf(placed_)), keyFocus_, next ? 1 : -1));
+  setKeyFocus(stepFocus(kitchenFocusRing(overview_, serialsOf(document_.dishes())), keyFocus_,
+                        next ? 1 : -1));
   return true;
 }
 
 bool TBentoubakoForm::kitchenKey(QKeyEvent* event) {
-  const std::vector<KitchenFocus> ring = kitchenFocusRing(overview_, serialsOf(placed_));
+  const std::vector<KitchenFocus> ring = kitchenFocusRing(overview_, serialsOf(document_.dishes()));
   const bool onDish = keyFocusShown_ && keyFocus_.kind == KitchenFocus::Kind::Dish &&
                       items_.contains(keyFocus_.serial);
   const int step = std::max(4, scaled(8, scale()));
@@ -92,22 +95,22 @@ bool TBentoubakoForm::kitchenKey(QKeyEvent* event) {
 QString TBentoubakoForm::keyFocusDescription() const {
   switch (keyFocus_.kind) {
     case KitchenFocus::Kind::Exit:
-      return toQ(sj("でぐち：Enterでお弁当箱をやめます"));
+      return u"でぐち：Enterでお弁当箱をやめます"_s;
     case KitchenFocus::Kind::RiceBall:
-      return toQ(sj("おにぎりくん：Enterでお弁当のできばえがわかります"));
+      return u"おにぎりくん：Enterでお弁当のできばえがわかります"_s;
     case KitchenFocus::Kind::Dish: {
-      const PlacedDish* d = placed_.find(keyFocus_.serial);
-      return d ? toQ(d->name + sj("：矢印キーで動かし、Deleteで取り出します")) : QString();
+      const PlacedDish* d = document_.dishes().find(keyFocus_.serial);
+      return d ? toQ(d->name) + u"：矢印キーで動かし、Deleteで取り出します"_s : QString();
     }
     case KitchenFocus::Kind::Area:
       break;
   }
   if (keyFocus_.area == KitchenArea::SmallBox)
-    return toQ(sj("小さなお弁当箱：Enterで名前を入れて、お弁当作りを始めます"));
-  if (keyFocus_.area == KitchenArea::RecipeBook) return toQ(sj("料理の本：Enterで開きます"));
+    return u"小さなお弁当箱：Enterで名前を入れて、お弁当作りを始めます"_s;
+  if (keyFocus_.area == KitchenArea::RecipeBook) return u"料理の本：Enterで開きます"_s;
   if (!isAppliance(keyFocus_.area)) return {};
-  return toQ(layoutSectionName(sectionOfArea(keyFocus_.area)) +
-             sj("：Enterで開いて、中の料理を見ます"));
+  return toQ(layoutSectionName(sectionOfArea(keyFocus_.area))) +
+         u"：Enterで開いて、中の料理を見ます"_s;
 }
 
 void TBentoubakoForm::setKeyFocus(const KitchenFocus& focus) {
@@ -143,7 +146,7 @@ void TBentoubakoForm::activateKeyFocus() {
   }
   if (a == KitchenArea::RecipeBook) {
     closeAppliance();
-    if (ports.recipes) ports.recipes->openBook(*this);
+    if (ports_.recipes) ports_.recipes->openBook(*this);
     return;
   }
   if (!isAppliance(a)) return;
@@ -157,7 +160,6 @@ void TBentoubakoForm::moveFocusedDish(int dx, int dy) {
   if (!item) return;
   item->move(item->pos() + QPoint(dx, dy));
   confineDish(*item);
-  modified_ = true;
 }
 
 QRect TBentoubakoForm::keyFocusRect() const {

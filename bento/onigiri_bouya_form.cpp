@@ -17,6 +17,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -63,7 +65,7 @@ TOnigiriBouyaForm::TOnigiriBouyaForm(double s, std::string iniPath, QWidget* par
       s_(s > 0 ? s : 1.0),
       iniPath_(std::move(iniPath)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(toQ(sj("おにぎり坊や")));
+  setWindowTitle(u"おにぎり坊や"_s);
   const Ini ini(iniPath_);
   const int most = kMostRiceBallCoordinate;
   move(std::clamp(ini.readInteger(kSection, "Left", kRiceBallDefaultLeft), -most, most), y());
@@ -147,7 +149,7 @@ void TOnigiriBouyaForm::mouseMoveEvent(QMouseEvent* event) {
 
 void TOnigiriBouyaForm::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  menu.addAction(toQ(sj("閉じる")), this, &QWidget::close);
+  menu.addAction(u"閉じる"_s, this, &QWidget::close);
   menu.exec(event->globalPos());
 }
 

@@ -12,6 +12,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
@@ -20,8 +22,8 @@ using F = RecipeFrame;
 
 QFont pageFont(int points) {
   QFont f;
-  f.setFamilies({toQ(sj("ＭＳ Ｐゴシック")), QStringLiteral("IPAPGothic"),
-                 QStringLiteral("IPAGothic"), QStringLiteral("sans-serif")});
+  f.setFamilies({u"ＭＳ Ｐゴシック"_s, QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                 QStringLiteral("sans-serif")});
   f.setPointSize(std::max(1, points));
   return f;
 }

@@ -16,6 +16,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -72,8 +74,8 @@ void TBentouItem::setDish(const std::string& name) {
   // An empty cell offers nothing: Tab passes it by.
   setFocusPolicy(name.empty() ? Qt::NoFocus : Qt::StrongFocus);
   setAccessibleDescription(name.empty()         ? QString()
-                           : view_.browseMode() ? toQ(sj("Enterで作り方を見ます"))
-                                                : toQ(sj("Enterでお弁当箱に入れます")));
+                           : view_.browseMode() ? u"Enterで作り方を見ます"_s
+                                                : u"Enterでお弁当箱に入れます"_s);
   hasSmall_ = !name.empty() && fileExists(dishSmallPicturePath(view_.pictureFolder(), name));
   render(false);
   update();
@@ -169,8 +171,8 @@ void TBentouItem::contextMenuEvent(QContextMenuEvent* event) {
   if (name_.empty() || view_.browseMode()) return;
   raise();
   QMenu menu(this);
-  QAction* add = menu.addAction(toQ(sj("追加(&A)")));
-  QAction* how = menu.addAction(toQ(sj("作り方(&H)")));
+  QAction* add = menu.addAction(u"追加(&A)"_s);
+  QAction* how = menu.addAction(u"作り方(&H)"_s);
   how->setVisible(view_.host().hasHowToMake(name_));
   const std::string name = name_;
   ReizoukoHost& host = view_.host();
@@ -215,8 +217,8 @@ TReizouko::TReizouko(ReizoukoHost& host, QWidget* parent, const QRect& area, int
     }
     BackButton->setGeometry(qRect(grid_.backButton));
     ForwardButton->setGeometry(qRect(grid_.forwardButton));
-    BackButton->setAccessibleName(toQ(sj("戻る")));
-    ForwardButton->setAccessibleName(toQ(sj("進む")));
+    BackButton->setAccessibleName(u"戻る"_s);
+    ForwardButton->setAccessibleName(u"進む"_s);
     connect(BackButton, &QToolButton::clicked, this, &TReizouko::back);
     connect(ForwardButton, &QToolButton::clicked, this, &TReizouko::forward);
     BackButton->show();

@@ -19,6 +19,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -38,9 +40,9 @@ const char* const kStyle =
     "nv--TResipiForm > QToolButton:pressed { background: rgb(250, 190, 120); }"
     "nv--TResipiForm > QToolButton#Bunrui { font-size: 15px; padding: 0px 4px; }";
 
-QToolButton* button(QWidget* parent, const char* text, const char* name = "") {
+QToolButton* button(QWidget* parent, const QString& text, const char* name = "") {
   auto* b = new QToolButton(parent);
-  b->setText(toQ(sj(text)));
+  b->setText(text);
   b->setObjectName(QLatin1String(name));
   b->setAutoRaise(true);
   b->setCursor(Qt::PointingHandCursor);
@@ -71,7 +73,7 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
       fontPixels_(fontPixels),
       childName_(std::move(childName)) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(toQ(sj("レシピ本")));
+  setWindowTitle(u"レシピ本"_s);
   setStyleSheet(QLatin1String(kStyle));
   if (screenWidth <= 0) {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -103,7 +105,7 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
   L_Tukurikata = new QLabel(toQ(groupingCaption(grouping_)), this);
   L_Tukurikata->setObjectName(QStringLiteral("L_Tukurikata"));
   L_Tukurikata->setCursor(Qt::PointingHandCursor);
-  L_Tukurikata->setToolTip(toQ(sj("クリックすると、料理の分け方がかわります")));
+  L_Tukurikata->setToolTip(u"クリックすると、料理の分け方がかわります"_s);
   L_Tukurikata->installEventFilter(this);
   L_Tukurikata->setAccessibleDescription(L_Tukurikata->toolTip());
   place(L_Tukurikata, d.grouping);
@@ -112,10 +114,10 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
   place(L_Shurui, d.kinds);
   L_Shurui->hide();
 
-  SB_Eiyou = button(this, "栄養のバランス");
-  SB_Eisei = button(this, "衛生について");
-  SB_Ajituke = button(this, "味付けについて");
-  SB_Kiso = button(this, "６つの基礎食品群");
+  SB_Eiyou = button(this, u"栄養のバランス"_s);
+  SB_Eisei = button(this, u"衛生について"_s);
+  SB_Ajituke = button(this, u"味付けについて"_s);
+  SB_Kiso = button(this, u"６つの基礎食品群"_s);
   const std::vector<QToolButton*> t = topics();
   for (int i = 0; i < 4; ++i) {
     t[size_t(i)]->setFixedSize(200, 40);
@@ -123,11 +125,11 @@ TResipiForm::TResipiForm(const TDaidokoro& data, BookLists lists, ReizoukoHost& 
     connect(t[size_t(i)], &QToolButton::clicked, this, [this, i] { showTopic(i); });
   }
   for (QToolButton* b : t)
-    b->setAccessibleDescription(toQ(sj("「")) + b->text() + toQ(sj("」のお話を読みます")));
-  SB_Modoru = button(this, "もどる");
-  SB_Close = button(this, "とじる");
-  SB_Modoru->setAccessibleDescription(toQ(sj("前のページにもどります")));
-  SB_Close->setAccessibleDescription(toQ(sj("料理の本を閉じます")));
+    b->setAccessibleDescription(u"「"_s + b->text() + u"」のお話を読みます"_s);
+  SB_Modoru = button(this, u"もどる"_s);
+  SB_Close = button(this, u"とじる"_s);
+  SB_Modoru->setAccessibleDescription(u"前のページにもどります"_s);
+  SB_Close->setAccessibleDescription(u"料理の本を閉じます"_s);
   for (QToolButton* b : {SB_Modoru, SB_Close}) b->setFixedSize(80, 34);
   place(SB_Modoru, d.back);
   place(SB_Close, d.close);
@@ -169,9 +171,9 @@ void TResipiForm::buildGroupButtons() {
   const std::vector<KRect> rects = groupButtonRects(
       {f.left(), f.top(), f.left() + f.width(), f.top() + f.height()}, int(names.size()));
   for (size_t i = 0; i < names.size(); ++i) {
-    QToolButton* b = button(this, "", "Bunrui");
+    QToolButton* b = button(this, QString(), "Bunrui");
     b->setText(toQ(names[i]));
-    b->setAccessibleDescription(toQ(sj("この分類の料理を見ます")));
+    b->setAccessibleDescription(u"この分類の料理を見ます"_s);
     b->setGeometry(qRect(rects[i]));
     fitText(b);
     connect(b, &QToolButton::clicked, this, [this, i] { openGroup(i); });

@@ -25,6 +25,8 @@
 #include "platform/text.h"
 #include "widgets/qt_dialogs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
@@ -130,12 +132,12 @@ void TResipiForm3::build(bool fitScreen, bool printable, const std::string& capt
   Image1->setScaledContents(true);
   Image1->installEventFilter(this);
   SB_Close = new QToolButton(panel_);
-  SB_Close->setText(toQ(sj("とじる")));
+  SB_Close->setText(u"とじる"_s);
   SB_Print = new QToolButton(panel_);
-  SB_Print->setText(toQ(sj("印刷")));
-  SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
+  SB_Print->setText(u"印刷"_s);
+  SB_Print->setToolTip(u"この献立を印刷します。"_s);
   SB_Print->setAccessibleDescription(SB_Print->toolTip());
-  SB_Close->setAccessibleDescription(toQ(sj("作り方の窓を閉じます")));
+  SB_Close->setAccessibleDescription(u"作り方の窓を閉じます"_s);
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm3::print);
   SB_Close->adjustSize();

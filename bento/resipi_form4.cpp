@@ -18,15 +18,17 @@
 #include "platform/text.h"
 #include "widgets/qt_dialogs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
 
 constexpr int kInset = 12;  // the image's distance from the client's edges
 
-QToolButton* toolButton(QWidget* parent, const char* text, const KRect& at, double s) {
+QToolButton* toolButton(QWidget* parent, const QString& text, const KRect& at, double s) {
   auto* b = new QToolButton(parent);
-  b->setText(toQ(sj(text)));
+  b->setText(text);
   b->move(int(at.left * s), int(at.top * s));
   return b;
 }
@@ -53,21 +55,21 @@ TResipiForm4::TResipiForm4(RecipePage page, std::string childName, QWidget* pare
   L_Kirikata->move(int(RecipeFrame::kirikataLabel.left * s_),
                    int(RecipeFrame::kirikataLabel.top * s_));
   L_Kirikata->hide();
-  SB_Print = toolButton(Image1, "印刷", RecipeFrame::printButton, s_);
-  SB_Print->setToolTip(toQ(sj("この献立を印刷します。")));
-  SB_Close = toolButton(Image1, "とじる", RecipeFrame::closeButton, s_);
-  SB_Page = toolButton(Image1, "つぎのページ", RecipeFrame::pageButton, s_);
+  SB_Print = toolButton(Image1, u"印刷"_s, RecipeFrame::printButton, s_);
+  SB_Print->setToolTip(u"この献立を印刷します。"_s);
+  SB_Close = toolButton(Image1, u"とじる"_s, RecipeFrame::closeButton, s_);
+  SB_Page = toolButton(Image1, u"つぎのページ"_s, RecipeFrame::pageButton, s_);
   SB_Print->setAccessibleDescription(SB_Print->toolTip());
-  SB_Close->setAccessibleDescription(toQ(sj("作り方の窓を閉じます")));
-  SB_Page->setAccessibleDescription(toQ(sj("作り方の続きを見ます")));
+  SB_Close->setAccessibleDescription(u"作り方の窓を閉じます"_s);
+  SB_Page->setAccessibleDescription(u"作り方の続きを見ます"_s);
   connect(SB_Close, &QToolButton::clicked, this, &QDialog::accept);
   connect(SB_Print, &QToolButton::clicked, this, &TResipiForm4::print);
   connect(SB_Page, &QToolButton::clicked, this, [this] { showPage(shown_ == 0 ? 1 : 0); });
 
   popup = new QMenu(this);
-  connect(popup->addAction(toQ(sj("作り方をコピーする(&T)"))), &QAction::triggered, this,
+  connect(popup->addAction(u"作り方をコピーする(&T)"_s), &QAction::triggered, this,
           &TResipiForm4::copySteps);
-  connect(popup->addAction(toQ(sj("料理の絵をコピーする(&P)"))), &QAction::triggered, this,
+  connect(popup->addAction(u"料理の絵をコピーする(&P)"_s), &QAction::triggered, this,
           &TResipiForm4::copyPicture);
 
   QImage measure(Image1->size(), QImage::Format_RGB32);
@@ -88,7 +90,7 @@ void TResipiForm4::render() {
 void TResipiForm4::showPage(int index) {
   if (index < 0 || index >= layout_.pages || index == shown_) return;
   shown_ = index;
-  SB_Page->setText(toQ(sj(shown_ == 0 ? "つぎのページ" : "まえのページ")));
+  SB_Page->setText(shown_ == 0 ? u"つぎのページ"_s : u"まえのページ"_s);
   SB_Page->adjustSize();
   L_Kirikata->hide();
   render();

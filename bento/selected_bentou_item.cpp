@@ -9,6 +9,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TSelectedBentouItem::TSelectedBentouItem(TBentoubakoForm& kitchen, int32_t serial,
@@ -57,8 +59,8 @@ void TSelectedBentouItem::mouseReleaseEvent(QMouseEvent*) {
 void TSelectedBentouItem::contextMenuEvent(QContextMenuEvent* event) {
   raise();
   QMenu menu(this);
-  QAction* del = menu.addAction(toQ(sj("削除(&D)")));
-  QAction* how = menu.addAction(toQ(sj("作り方(&H)")));
+  QAction* del = menu.addAction(u"削除(&D)"_s);
+  QAction* how = menu.addAction(u"作り方(&H)"_s);
   how->setVisible(kitchen_.hasHowToMake(name_));
   const int32_t serial = serial_;
   const std::string name = name_;

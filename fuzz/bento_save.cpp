@@ -15,11 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::TKojinData child;
   nv::PlacedDishRecords dishes;
   double scale = size > 0 ? 0.5 + data[0] / 64.0 : 1.0;
-  if (!nv::parseBentoSave(bytes, scale, child, dishes)) return 0;
+  if (!nv::parseBentoSave(bytes, scale, child, dishes).ok()) return 0;
   // Saved at the scale it was read at, as the kitchen does.
   nv::TKojinData again;
   nv::PlacedDishRecords back;
-  if (!nv::parseBentoSave(nv::bentoSaveBytes(child, scale, dishes), scale, again, back) ||
+  if (!nv::parseBentoSave(nv::bentoSaveBytes(child, scale, dishes), scale, again, back).ok() ||
       back.size() != dishes.size())
     std::abort();
   for (size_t i = 0; i < back.size(); ++i)

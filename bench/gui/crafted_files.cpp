@@ -201,12 +201,12 @@ int runCase(const Case& c, const std::string& dist) {
     {
       nv::TKojinData profile;
       nv::TGunName gunName;
-      nv::TBentoubakoForm kitchen(profile, gunName, nv::sj("host"), QSize(1920, 1080));
+      nv::TBentoubakoForm kitchen(profile, gunName, nv::sj("host"), {}, QSize(1920, 1080));
       kitchen.show();
       QApplication::processEvents();
       c.act(kitchen, folder);
       QApplication::processEvents();
-      kitchen.setModified(false);
+      kitchen.document().setModified(false);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();

@@ -70,7 +70,7 @@ class KitchenShots : public nvtest::KitchenTest {
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
     pdf.setResolution(300);
     EXPECT_TRUE(nv::printBentoPages(pdf, {nv::bentoPageData(*form)}));
-    form->setModified(false);
+    form->document().setModified(false);
   }
 };
 
@@ -112,7 +112,7 @@ TEST_F(KitchenShots, RiceBallOverTheKitchen) {
       EXPECT_TRUE(shot.save(QDir(shotDir()).filePath(name)));
     }
     ball.close();
-    form->setModified(false);
+    form->document().setModified(false);
     form.reset();
   }
 }

@@ -130,9 +130,9 @@ double cpuPercentOver(int seconds, const std::function<void()>& keepUp) {
 // The rice ball animating over the kitchen, shown again at once whenever it has closed itself
 // (as a child clicking it again), beside the same kitchen without it.
 TEST_F(KitchenTiming, RiceBallCpu) {
-  working(wide);
   nv::RiceBall ball;
-  form->ports.riceBall = &ball;
+  ports.riceBall = &ball;
+  working(wide);
   QApplication::processEvents();
   std::vector<double> idle, shown;
   int shows = 0;
@@ -160,7 +160,8 @@ TEST_F(KitchenTiming, BatchPrintOfThirty) {
                                        {{nv::sj("ごはん"), 380, 560, 120, 120},
                                         {nv::sj("おにぎり"), 500, 600, 90, 90},
                                         {nv::sj("卵焼き"), 600, 620, 80, 80},
-                                        {nv::sj("からあげ"), 300, 620, 80, 80}}));
+                                        {nv::sj("からあげ"), 300, 620, 80, 80}})
+                    .ok());
     files.push_back(nv::cp932ToUtf8(path));
   }
   std::vector<double> wall, cpu;

@@ -8,7 +8,6 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/result.h"
 #include "platform/text.h"
 
@@ -64,16 +63,17 @@ std::string bentoSaveBytes(const TKojinData& profile, double scale,
   return std::move(out.data());
 }
 
-bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
-                    PlacedDishRecords& dishes) {
+Result parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
+                      PlacedDishRecords& dishes) {
   ByteReader in(bytes);
   TKojinData readProfile = profile;
-  if (!showResult(readProfile.readRecord(in), prompt())) return false;
+  Result result = readProfile.readRecord(in);
+  if (!result.ok()) return result;
   int32_t count;
   double stored;
   if (!in.readInt32(count) || !in.readDouble(stored) || !in.canHold(count, kMinRecordSize) ||
       count > kMaxPlacedDishes || !(stored >= kMinStoredScale && stored <= kMaxStoredScale))
-    return false;
+    return result.fail("damaged lunch-box record");
   double ratio = rescaleRatio(currentScale, stored);
   PlacedDishRecords read;
   read.reserve(size_t(count));
@@ -84,7 +84,7 @@ bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& pro
     if (!in.readInt32(n) || !in.canHold(n, 1) || !in.readBytes(size_t(n), name) ||
         !in.readInt32(r.left) || !in.readInt32(r.top) || !in.readInt32(r.width) ||
         !in.readInt32(r.height) || !plausiblePlace(r, stored))
-      return false;
+      return result.fail("damaged lunch-box record");
     r.name.assign(name);
     r.left = rescaleCoordinate(r.left, ratio);
     r.top = rescaleCoordinate(r.top, ratio);
@@ -94,30 +94,31 @@ bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& pro
   }
   profile = std::move(readProfile);
   dishes = std::move(read);
-  return true;
+  return result;
 }
 
-bool openBentoSaveFile(std::string_view path, double currentScale, TKojinData& profile,
-                       PlacedDishRecords& dishes) {
+Result openBentoSaveFile(std::string_view path, double currentScale, TKojinData& profile,
+                         PlacedDishRecords& dishes) {
   std::string bytes;
-  if (!readFile(path, bytes)) {
-    prompt().messageBox(std::string(path), sj(kSaveFileUnreadableCaption), Icon::None, Buttons::Ok);
-    return false;
-  }
-  if (!parseBentoSave(bytes, currentScale, profile, dishes)) {
-    prompt().messageBox(std::string(path), sj(kSaveFileDamagedCaption), Icon::Warning, Buttons::Ok);
-    return false;
-  }
-  return true;
+  if (!readFile(path, bytes))
+    return Result::failure(
+        messageBox(std::string(path), sj(kSaveFileUnreadableCaption), Icon::None),
+        "cannot read the lunch-box file");
+  // The profile record's own messages come before the file's.
+  Result result = parseBentoSave(bytes, currentScale, profile, dishes);
+  if (!result.ok())
+    result.fail(messageBox(std::string(path), sj(kSaveFileDamagedCaption), Icon::Warning),
+                "the lunch-box file is damaged");
+  return result;
 }
 
-bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
-                        const PlacedDishRecords& dishes) {
+Result writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
+                          const PlacedDishRecords& dishes) {
   const SaveStatus s = saveFile(path, bentoSaveBytes(profile, scale, dishes));
-  if (s == SaveStatus::Ok) return true;
-  prompt().messageBox(saveFailureText(path, s), sj(kSaveFileUnwritableCaption), Icon::None,
-                      Buttons::Ok);
-  return false;
+  if (s == SaveStatus::Ok) return {};
+  return Result::failure(
+      messageBox(saveFailureText(path, s), sj(kSaveFileUnwritableCaption), Icon::None),
+      "cannot write the lunch-box file");
 }
 
 std::string childNameOfSaveFile(std::string_view path) {

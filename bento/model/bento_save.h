@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace nv {
 
 class TKojinData;
@@ -26,15 +28,16 @@ std::string bentoSaveBytes(const TKojinData& profile, double scale,
 // Parses a save file held in memory. On success the profile and the records (rescaled to
 // currentScale) are replaced; on failure both are left as they were. A file whose scale no
 // screen gives, with a dish far outside the kitchen or larger than it, or with more dishes
-// than a box holds, is damaged.
-bool parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
-                    PlacedDishRecords& dishes);
+// than a box holds, is damaged. The result carries what the profile record has to tell.
+Result parseBentoSave(std::string_view bytes, double currentScale, TKojinData& profile,
+                      PlacedDishRecords& dishes);
 
-// File forms; each reports a file that cannot be read, is damaged or cannot be written.
-bool openBentoSaveFile(std::string_view path, double currentScale, TKojinData& profile,
-                       PlacedDishRecords& dishes);
-bool writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
-                        const PlacedDishRecords& dishes);
+// File forms; each hands back the message for a file that cannot be read, is damaged or
+// cannot be written. A failed open leaves the profile and the records as they were.
+Result openBentoSaveFile(std::string_view path, double currentScale, TKojinData& profile,
+                         PlacedDishRecords& dishes);
+Result writeBentoSaveFile(std::string_view path, const TKojinData& profile, double scale,
+                          const PlacedDishRecords& dishes);
 
 // The child's name a file of the batch print starts with: its name without folder and
 // extension.

@@ -89,7 +89,7 @@ Kitchen& kitchen() {
     writeProgramFolder(folder);
     auto* made = new Kitchen;
     made->form = std::make_unique<nv::TBentoubakoForm>(made->profile, made->gunName, nv::sj("host"),
-                                                       QSize(1024, 768));
+                                                       nv::KitchenPorts{}, QSize(1024, 768));
     made->boxFile = folder + "/box.nvub";
     return made;
   }();
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const nv::TSelectedBentouItem* item : k.form->placedItems())
       if (item->width() > k.form->width() || item->height() > k.form->height()) std::abort();
   }
-  k.form->setModified(false);
+  k.form->document().setModified(false);
   k.form->New();
   return 0;
 }

@@ -50,7 +50,7 @@ bool readLunchBox(const std::string& path, const TFoodData& foods, const TDaidok
                   ChildResult& child) {
   TKojinData profile;
   PlacedDishRecords placed;
-  if (!openBentoSaveFile(path, 1.0, profile, placed)) return false;
+  if (!showResult(openBentoSaveFile(path, 1.0, profile, placed), prompt())) return false;
   takeProfile(profile, child);
   NameList names;
   for (const PlacedDishRecord& d : placed) names.push_back(d.name);

@@ -18,7 +18,8 @@ class BatchPrint : public nvtest::KitchenTest {
     nv::TKojinData k;
     k.setName(nv::sj(child));
     EXPECT_TRUE(
-        nv::writeBentoSaveFile(dir.file(file), k, 1.0, {{nv::sj("おにぎり"), 400, 600, 90, 90}}));
+        nv::writeBentoSaveFile(dir.file(file), k, 1.0, {{nv::sj("おにぎり"), 400, 600, 90, 90}})
+            .ok());
     return nv::cp932ToUtf8(dir.file(file));
   }
 };

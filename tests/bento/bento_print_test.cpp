@@ -44,7 +44,7 @@ class BentoPrintTool : public ::testing::Test {
   void save(const char* file, const char* child, const nv::PlacedDishRecords& dishes) {
     nv::TKojinData k;
     k.setName(nv::sj(child));
-    ASSERT_TRUE(nv::writeBentoSaveFile(dir.file(file), k, 1.0, dishes));
+    ASSERT_TRUE(nv::writeBentoSaveFile(dir.file(file), k, 1.0, dishes).ok());
   }
   nvtest::TempDir dir;
   std::string d;

@@ -123,13 +123,13 @@ TEST_F(ResultDialog, PrintSaysWhatHappened) {
 // Ctrl+P: the preview's "印刷(&P)" with nowhere to print says so; the shared printer then prints
 // where the next print dialog says.
 TEST_F(ResultDialog, PreviewThenPrintWithoutAPrinter) {
-  working();
-  fill();
   nv::BentoResult result(&ball);
   result.setupDialog = {};
   result.printer().setOutputFormat(QPrinter::PdfFormat);
   result.printer().setOutputFileName(QString());
-  form->ports.result = &result;
+  ports.result = &result;
+  working();
+  fill();
   nvtest::ScriptedPrompt prompt;
   prompt.expectBox("印刷できませんでした。", "確認", nv::Icon::Stop);
   result.runPreview = [&](QDialog& d) { static_cast<nv::TBentouPreViewForm&>(d).printNow(); };
@@ -146,7 +146,7 @@ TEST_F(ResultDialog, PreviewThenPrintWithoutAPrinter) {
     d.riceBallClicked();
     d.PrintButton->click();
   };
-  form->setModified(false);
+  form->document().setModified(false);
   form->showResult();
   EXPECT_GT(std::filesystem::file_size(pdf), 0u);
 }
@@ -171,10 +171,10 @@ TEST_F(ResultDialog, PageGradeIsTheBoxOfTheMoment) {
 }
 
 TEST_F(ResultDialog, PortAppliesTheCheckAndTheAction) {
+  nv::BentoResult result(&ball);
+  ports.result = &result;
   working();
   fill();
-  nv::BentoResult result(&ball);
-  form->ports.result = &result;
   std::vector<int> seen;
   result.runDialog = [&](nv::TBentouKekkaForm& d) {
     d.GraphCheck->setChecked(true);
@@ -182,7 +182,7 @@ TEST_F(ResultDialog, PortAppliesTheCheckAndTheAction) {
     d.QuitButton->click();
     seen.push_back(d.action());
   };
-  form->setModified(false);
+  form->document().setModified(false);
   form->showResult();
   EXPECT_EQ(seen, std::vector<int>{1});
   EXPECT_TRUE(form->showGraph());

@@ -45,7 +45,8 @@ TEST_F(KitchenTest, CraftedBoxesShowTheirDishesAndNeverBlock) {
   ASSERT_TRUE(nv::writeBentoSaveFile(path, profile, 1.0,
                                      {{"fifo", 10, 10, 50, 50},
                                       {"../secret", 60, 10, 50, 50},
-                                      {nv::sj("ごはん"), 0, 0, 2048, 2048}}));
+                                      {nv::sj("ごはん"), 0, 0, 2048, 2048}})
+                  .ok());
   ::alarm(30);  // a load blocked on the FIFO ends the test program instead of hanging it
   ASSERT_TRUE(form->loadFile(path));
   ::alarm(0);
@@ -63,7 +64,7 @@ TEST_F(KitchenTest, CraftedBoxesShowTheirDishesAndNeverBlock) {
   nvtest::ScriptedPrompt prompts;
   prompts.expectMessage("お弁当箱に何も入っていないので、保存しませんでした。");
   EXPECT_TRUE(form->Save());
-  EXPECT_FALSE(form->modified());
+  EXPECT_FALSE(form->document().isModified());
 }
 
 TEST(PictureCache, OneEntryPerFileAndABoundedSize) {

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -76,6 +77,14 @@ inline std::vector<std::string> unnamedControls(QWidget* root) {
 
 // The folder NV_SHOT_DIR names for pictures a person looks at; empty when none is named, and
 // then no test writes a picture.
+// The kitchen's menu command with that caption (UTF-8), or null: the tests reach the commands
+// as the child does, by what they say.
+inline QAction* kitchenAction(QWidget& kitchen, const char* caption) {
+  for (QAction* a : kitchen.findChildren<QAction*>())
+    if (a->text() == QString::fromUtf8(caption)) return a;
+  return nullptr;
+}
+
 inline std::string shotFolder() { return qEnvironmentVariable("NV_SHOT_DIR").toStdString(); }
 
 // build/dist beside nvtool's build/bin.
@@ -105,7 +114,7 @@ class KitchenTest : public ::testing::Test {
   }
   void TearDown() override {
     if (form) {
-      form->setModified(false);
+      form->document().setModified(false);
       form.reset();
     }
     if (!previousFolder_.empty()) nv::setProgramFolder(previousFolder_);
@@ -113,12 +122,13 @@ class KitchenTest : public ::testing::Test {
 
   // The kitchen at that size, shown; the name dialog confirms "はなこ".
   nv::TBentoubakoForm& make(QSize size = QSize(1024, 768)) {
-    form = std::make_unique<nv::TBentoubakoForm>(profile, gunName, nv::sj("host"), size);
+    nv::KitchenPorts wired = ports;
+    if (!wired.riceBall) wired.riceBall = &riceBall;
+    form = std::make_unique<nv::TBentoubakoForm>(profile, gunName, nv::sj("host"), wired, size);
     form->profileDialog = [](nv::TKojinData& k, QWidget*) {
       k.setName(nv::sj("はなこ"));
       return true;
     };
-    form->ports.riceBall = &riceBall;
     form->show();
     return *form;
   }
@@ -179,6 +189,8 @@ class KitchenTest : public ::testing::Test {
   nv::TKojinData profile;
   nv::TGunName gunName;
   FakeRiceBall riceBall;
+  // The windows the next make() hands the kitchen; the rice ball defaults to riceBall.
+  nv::KitchenPorts ports;
   std::unique_ptr<nv::TBentoubakoForm> form;
 
  private:

@@ -52,7 +52,7 @@ TEST_F(KitchenFormTest, SmallBoxAndTheNameDialogLeadToTheWorkingView) {
   EXPECT_TRUE(form->RiceBallButton->isVisible());
   EXPECT_TRUE(form->BoxFront->isVisible());
   EXPECT_EQ(form->profile().name(), nv::sj("たろう"));
-  EXPECT_EQ(nv::fileNameOf(form->saveFileName()), nv::sj("たろう.nvub"));
+  EXPECT_EQ(nv::fileNameOf(form->document().fileName()), nv::sj("たろう.nvub"));
   // In the working view the exit sign does nothing.
   clickKitchen({1000, 20}, {1000, 20});
   EXPECT_TRUE(form->isVisible());
@@ -156,7 +156,7 @@ TEST_F(KitchenFormTest, DraggingACellPutsTheDishIntoTheBox) {
   EXPECT_TRUE(keptInBox(placed->geometry())) << placed->x() << "," << placed->y();
   // Landed where it was dropped (the drop point is not scaled).
   EXPECT_EQ(placed->geometry().center().x(), drop.x());
-  EXPECT_TRUE(form->modified());
+  EXPECT_TRUE(form->document().isModified());
   EXPECT_EQ(placed->accessibleName().toStdString(), nv::cp932ToUtf8(dish));
 
   // Dragged far outside, it is pulled back into the box.
@@ -211,8 +211,8 @@ TEST_F(KitchenFormTest, KeyboardPlaysTheWholeGame) {
     void showResult(nv::TBentoubakoForm&) override { ++shown; }
     void showPreview(nv::TBentoubakoForm&) override {}
   } judge;
+  ports.result = &judge;
   make();
-  form->ports.result = &judge;
   form->profileDialog = [](nv::TKojinData& k, QWidget* parent) {
     return nv::editProfile(k, parent);
   };
@@ -350,7 +350,7 @@ TEST_F(KitchenFormTest, DeleteShiftDeleteAndBringToFront) {
   const std::string a = firstOf("炊飯器"), b = firstOf("フライパン"), c = firstOf("オーブン");
   for (const std::string& n : {a, b, c}) form->addDish(n, centreOf(form->areas().largeBox));
   ASSERT_EQ(form->placedNames(), (nv::NameList{a, b, c}));
-  QMenu* menu = form->BringToFrontMenu;
+  QMenu* menu = form->bringToFrontMenu();
   ASSERT_EQ(menu->actions().size(), 3);
   EXPECT_TRUE(menu->menuAction()->isVisible());
 
@@ -359,12 +359,12 @@ TEST_F(KitchenFormTest, DeleteShiftDeleteAndBringToFront) {
   EXPECT_EQ(form->placedNames(), (nv::NameList{b, c, a}));
 
   // Delete takes the top-most dish, after its timer.
-  form->setModified(false);
+  form->document().setModified(false);
   key(form.get(), Qt::Key_Delete);
   EXPECT_EQ(form->placedNames().size(), 3u);
   form->fireTimers();
   EXPECT_EQ(form->placedNames(), (nv::NameList{b, c}));
-  EXPECT_TRUE(form->modified());
+  EXPECT_TRUE(form->document().isModified());
   EXPECT_GE(riceBall.closes, 1);
 
   key(form.get(), Qt::Key_Delete, Qt::ShiftModifier);
@@ -386,20 +386,20 @@ TEST_F(KitchenFormTest, SavedBoxOpensWithTheSameRectangles) {
   const std::string path = nv::cp932ToUtf8(dir.file("box.nvub"));
   dialogs.expectSave(path);
   ASSERT_TRUE(form->Save());  // the default name asks for one
-  EXPECT_FALSE(form->modified());
+  EXPECT_FALSE(form->document().isModified());
   form->New();
   EXPECT_TRUE(form->overviewMode());
   EXPECT_TRUE(form->placedNames().empty());
-  EXPECT_EQ(form->saveFileName(), nv::defaultBentoSaveName());
+  EXPECT_EQ(form->document().fileName(), nv::defaultBentoSaveName());
   EXPECT_EQ(form->profile().name(), nv::sj("host"));
 
   dialogs.expectOpen(path);
-  form->MI_Open->trigger();  // Ctrl+O
+  nvtest::kitchenAction(*form, "開く(&O)...")->trigger();  // Ctrl+O
   EXPECT_FALSE(form->overviewMode());
   ASSERT_EQ(form->placedNames(), (nv::NameList{a, b}));
   for (size_t i = 0; i < before.size(); ++i)
     EXPECT_EQ(form->placedItems()[i]->geometry(), before[i]);
-  EXPECT_FALSE(form->modified());
+  EXPECT_FALSE(form->document().isModified());
   EXPECT_EQ(form->profile().name(), nv::sj("はなこ"));
 }
 
@@ -416,7 +416,7 @@ TEST_F(KitchenFormTest, CloseQuestionAnswers) {
   prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Yes);
   dialogs.expectCancel(nvtest::DialogCall::Save);
   EXPECT_FALSE(form->close());
-  EXPECT_TRUE(form->modified());
+  EXPECT_TRUE(form->document().isModified());
   // Yes with a name chosen saves and closes.
   prompts.expectBox(text, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::Yes);
   dialogs.expectSave(nv::cp932ToUtf8(dir.file("yes.nvub")));
@@ -445,7 +445,7 @@ TEST_F(KitchenFormTest, OpenAsksBeforeDroppingChangesAndFailedSavesStayMarked) {
   dialogs.expectSave(bad);
   prompts.expectBox(bad, "お弁当のデータを保存できません", nv::Icon::None);
   EXPECT_FALSE(form->SaveAs());
-  EXPECT_TRUE(form->modified());
+  EXPECT_TRUE(form->document().isModified());
 }
 
 // A new box named after a child who already has one: saving asks before replacing the other
@@ -456,11 +456,12 @@ TEST_F(KitchenFormTest, SaveAsksBeforeReplacingAnotherBoxAndSaysWhereItWent) {
   const std::string taro = dir.file("やまだ たろう.nvub");
   nv::TKojinData earlier;
   ASSERT_TRUE(nv::writeBentoSaveFile(taro, earlier, 1.0,
-                                     {{"a", 1, 1, 1, 1}, {"b", 1, 1, 1, 1}, {"c", 1, 1, 1, 1}}));
+                                     {{"a", 1, 1, 1, 1}, {"b", 1, 1, 1, 1}, {"c", 1, 1, 1, 1}})
+                  .ok());
   const auto dishesIn = [](const std::string& path) {
     nv::TKojinData k;
     nv::PlacedDishRecords r;
-    return nv::openBentoSaveFile(path, 1.0, k, r) ? r.size() : 0u;
+    return nv::openBentoSaveFile(path, 1.0, k, r).ok() ? r.size() : 0u;
   };
   working();
   EXPECT_FALSE(form->StatusLine->isVisible());
@@ -469,14 +470,14 @@ TEST_F(KitchenFormTest, SaveAsksBeforeReplacingAnotherBoxAndSaysWhereItWent) {
   EXPECT_TRUE(form->StatusLine->isVisible());
   EXPECT_EQ(form->StatusLine->text(),
             QString::fromUtf8("おにぎりくんをクリックすると、お弁当のできばえがわかるよ"));
-  form->setSaveFileName(taro);  // what naming the child does
+  form->document().setFileName(taro);  // what naming the child does
 
   const std::string question = "「やまだ たろう.nvub」はもうあります。上書きしますか？";
   prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
                     nv::Answer::Cancel);
   EXPECT_FALSE(form->Save());
   EXPECT_EQ(dishesIn(taro), 3u);
-  EXPECT_TRUE(form->modified());
+  EXPECT_TRUE(form->document().isModified());
   // No: another name.
   const std::string other = nv::cp932ToUtf8(dir.file("たろう2.nvub"));
   prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel, nv::Answer::No);
@@ -486,9 +487,9 @@ TEST_F(KitchenFormTest, SaveAsksBeforeReplacingAnotherBoxAndSaysWhereItWent) {
   EXPECT_EQ(dishesIn(nv::utf8ToCp932(other)), 1u);
   EXPECT_EQ(form->StatusLine->text(), QString::fromUtf8("「たろう2.nvub」に保存しました"));
   // Its own file is saved again without a question; Yes replaces the other.
-  form->setModified(true);
+  form->document().setModified(true);
   EXPECT_TRUE(form->Save());
-  form->setSaveFileName(taro);
+  form->document().setFileName(taro);
   prompts.expectBox(question, "確認", nv::Icon::Question, nv::Buttons::YesNoCancel,
                     nv::Answer::Yes);
   EXPECT_TRUE(form->Save());

@@ -114,11 +114,11 @@ TEST_F(KitchenViewsTest, GraphMenuFlipsTheKindInTheGraphArea) {
   form->setShowGraph(true);
   const QPoint g = centreOf(form->areas().graph);
   clickKitchen(g, g, Qt::RightButton);
-  EXPECT_TRUE(form->GraphMenu->isVisible());
-  EXPECT_FALSE(form->MI_GraphGroups->isEnabled());
-  EXPECT_TRUE(form->MI_GraphNutrients->isEnabled());
-  form->MI_GraphNutrients->trigger();
-  form->GraphMenu->hide();
+  EXPECT_TRUE(form->graphMenu()->isVisible());
+  EXPECT_FALSE(nvtest::kitchenAction(*form, "グラフを６群で表示する")->isEnabled());
+  EXPECT_TRUE(nvtest::kitchenAction(*form, "グラフを栄養素で表示する")->isEnabled());
+  nvtest::kitchenAction(*form, "グラフを栄養素で表示する")->trigger();
+  form->graphMenu()->hide();
   EXPECT_EQ(form->graphKind(), nv::GraphKind::Nutrients);
   // A left click there only closes the open appliance.
   form->openAppliance(LayoutSection::Oven);
@@ -128,8 +128,8 @@ TEST_F(KitchenViewsTest, GraphMenuFlipsTheKindInTheGraphArea) {
 
 TEST_F(KitchenViewsTest, RecipeBookAndHowToMakeGoThroughTheRecipePort) {
   FakeRecipes recipes;
+  ports.recipes = &recipes;
   working();
-  form->ports.recipes = &recipes;
   const QPoint book = centreOf(form->areas().bookWorking);
   clickKitchen(book, book);
   EXPECT_EQ(recipes.books, 1);
@@ -150,10 +150,12 @@ TEST_F(KitchenViewsTest, RecipeBookAndHowToMakeGoThroughTheRecipePort) {
   EXPECT_EQ(form->placedNames().size(), 1u);
 
   // Without recipe windows a plain message names the dish.
-  form->ports.recipes = nullptr;
+  const std::string dish = cell->dishName();
+  ports.recipes = nullptr;
+  working();
   nvtest::ScriptedPrompt prompts;
-  prompts.expectMessage(nv::cp932ToUtf8(cell->dishName()));
-  form->showHowToMake(cell->dishName());
+  prompts.expectMessage(nv::cp932ToUtf8(dish));
+  form->showHowToMake(dish);
 }
 
 // A box saved on one screen opens on another with every dish in the box, in the same places
@@ -176,7 +178,7 @@ TEST_F(KitchenViewsTest, BoxSavedAtOneSizeOpensInsideTheBoxAtAnother) {
     }
     form->addDish(nv::sj("卵焼き"), {box.left + box.width() / 2, box.bottom - 5});  // let go low
     for (auto* item : form->placedItems()) places.push_back(relative(item->geometry()));
-    form->setSaveFileName(path);
+    form->document().setFileName(path);
     ASSERT_TRUE(form->Save());
   }
   for (QSize size : {QSize(1920, 1080), QSize(1366, 768), QSize(1280, 800)}) {
@@ -190,10 +192,10 @@ TEST_F(KitchenViewsTest, BoxSavedAtOneSizeOpensInsideTheBoxAtAnother) {
       EXPECT_NEAR(relative(items[i]->geometry()).x(), places[i].x(), 0.01);
       EXPECT_NEAR(relative(items[i]->geometry()).y(), places[i].y(), 0.01);
     }
-    EXPECT_FALSE(form->modified());
+    EXPECT_FALSE(form->document().isModified());
   }
   // And back: saved on the wide screen, opened at 1024 x 768.
-  form->setModified(true);
+  form->document().setModified(true);
   ASSERT_TRUE(form->Save());
   working();
   ASSERT_TRUE(form->loadFile(path));
@@ -213,8 +215,9 @@ TEST_F(KitchenViewsTest, OlderFilesFollowTheLayoutAndUnknownDishesStayLabelled) 
   // Written on a 1024 x 768 screen; the second dish sank behind the rim there.
   const std::string path = dir.file("small.nvub");
   ASSERT_TRUE(nv::writeBentoSaveFile(
-      path, child, 1.0,
-      {{rice[0], 300, 500, 100, 80}, {nv::sj("もうないおかず"), 400, 650, 64, 64}}));
+                  path, child, 1.0,
+                  {{rice[0], 300, 500, 100, 80}, {nv::sj("もうないおかず"), 400, 650, 64, 64}})
+                  .ok());
   working(QSize(1920, 1080));
   // Judging the opened box names the dish the data no longer has.
   prompts.expectMessage("料理名が見つかりませんでした:もうないおかず");
@@ -226,14 +229,14 @@ TEST_F(KitchenViewsTest, OlderFilesFollowTheLayoutAndUnknownDishesStayLabelled) 
   EXPECT_EQ(form->placedItems()[1]->toolTip().toStdString(), "もうないおかず");
   EXPECT_EQ(form->profile().name(), nv::sj("じろう"));
   EXPECT_FALSE(form->overviewMode());
-  EXPECT_EQ(form->saveFileName(), path);
+  EXPECT_EQ(form->document().fileName(), path);
   // A damaged file leaves the box as it was.
   nvtest::writeBytes(dir.file("bad.nvub"), "x");
   prompts.expectBox(nv::cp932ToUtf8(dir.file("bad.nvub")), "お弁当のデータが壊れています",
                     nv::Icon::Warning);
   EXPECT_FALSE(form->loadFile(dir.file("bad.nvub")));
   EXPECT_EQ(form->placedItems().size(), 2u);
-  EXPECT_EQ(form->saveFileName(), path);
+  EXPECT_EQ(form->document().fileName(), path);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace {
 class RiceBallWindow : public nvtest::KitchenTest {};
 
 TEST_F(RiceBallWindow, CountdownClosesAndTheNextRequestCreatesAnother) {
-  make();
   nv::RiceBall ball;
-  form->ports.riceBall = &ball;
+  ports.riceBall = &ball;
+  make();
   ball.show(*form, 5);  // not a grade: the best face
   QPointer<nv::TOnigiriBouyaForm> w = ball.window();
   ASSERT_TRUE(w);

@@ -47,8 +47,8 @@ class RecipeBookTest : public nvtest::KitchenTest {
 
 TEST_F(RecipeBookTest, GroupingsGroupButtonsADishGridAndBack) {
   nv::RecipeWindows recipes;
+  ports.recipes = &recipes;
   working();
-  form->ports.recipes = &recipes;
   const QPoint bookArea = centreOf(form->areas().bookWorking);
   clickKitchen(bookArea, bookArea);
   nv::TResipiForm* book = recipes.book();

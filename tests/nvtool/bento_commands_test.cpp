@@ -66,8 +66,9 @@ TEST(NvtoolBento, ConvertListAndGrade) {
   nv::TKojinData child;
   child.setName(nv::sj("たろう"));
   ASSERT_TRUE(nv::writeBentoSaveFile(
-      dir.file("box.nvub"), child, 1.0,
-      {{nv::sj("おにぎり"), 100, 200, 64, 64}, {nv::sj("たまご焼き"), 10, 20, 33, 33}}));
+                  dir.file("box.nvub"), child, 1.0,
+                  {{nv::sj("おにぎり"), 100, 200, 64, 64}, {nv::sj("たまご焼き"), 10, 20, 33, 33}})
+                  .ok());
   ToolRun grade =
       runTool("bento-grade " + d + "/box.nvub --data " + d + "/NV.nvb --by groups --scale 1.25");
   ASSERT_EQ(grade.status, 0);

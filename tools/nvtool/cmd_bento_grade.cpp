@@ -51,7 +51,9 @@ int cmdBentoGrade(const Args& args) {
   nv::ScopedPrompt scoped(console);
   nv::TKojinData child;
   nv::PlacedDishRecords placed;
-  if (!nv::openBentoSaveFile(nv::pathFromNative(save), scale, child, placed)) return kFailed;
+  if (!nv::showResult(nv::openBentoSaveFile(nv::pathFromNative(save), scale, child, placed),
+                      console))
+    return kFailed;
 
   nv::NameList names;
   for (const nv::PlacedDishRecord& p : placed) names.push_back(p.name);

@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::sj;
@@ -41,7 +42,7 @@ TEST(BentoSave, LayoutAfterTheProfileRecord) {
 
   nv::TKojinData read;
   nv::PlacedDishRecords back;
-  ASSERT_TRUE(nv::parseBentoSave(want.str(), 1.25, read, back));
+  ASSERT_TRUE(nv::parseBentoSave(want.str(), 1.25, read, back).ok());
   EXPECT_EQ(read.name(), sj("はなこ"));
   EXPECT_EQ(read.lunchBoxCapacity, 700);
   ASSERT_EQ(back.size(), 2u);
@@ -55,21 +56,21 @@ TEST(BentoSave, SavedAt1024OpenedAt1280ScalesAndTruncates) {
   std::string bytes = nv::bentoSaveBytes(child(), 1.0, dishes);
   nv::TKojinData k;
   nv::PlacedDishRecords back;
-  ASSERT_TRUE(nv::parseBentoSave(bytes, 1280.0 / 1024.0, k, back));
+  ASSERT_TRUE(nv::parseBentoSave(bytes, 1280.0 / 1024.0, k, back).ok());
   EXPECT_EQ(back[0].left, 126);  // 126.25
   EXPECT_EQ(back[0].top, -8);    // -8.75 toward zero
   EXPECT_EQ(back[0].width, 81);  // 81.25
   EXPECT_EQ(back[0].height, 3);  // 3.75
   // And back down: 1280 -> 800 (ratio 0.625).
   bytes = nv::bentoSaveBytes(child(), 1.25, back);
-  ASSERT_TRUE(nv::parseBentoSave(bytes, 800.0 / 1024.0, k, back));
+  ASSERT_TRUE(nv::parseBentoSave(bytes, 800.0 / 1024.0, k, back).ok());
   EXPECT_EQ(back[0].left, 78);  // 78.75
 }
 
 TEST(BentoSave, CountZeroIsAnEmptyBoxAndBadScalesDoNotDivideByZero) {
   nv::TKojinData k;
   nv::PlacedDishRecords back{{"old", 1, 1, 1, 1}};
-  ASSERT_TRUE(nv::parseBentoSave(nv::bentoSaveBytes(child(), 1.0, {}), 1.0, k, back));
+  ASSERT_TRUE(nv::parseBentoSave(nv::bentoSaveBytes(child(), 1.0, {}), 1.0, k, back).ok());
   EXPECT_TRUE(back.empty());
   EXPECT_EQ(nv::rescaleRatio(1.25, 0), 1.0);
   EXPECT_EQ(nv::rescaleRatio(1.25, -1), 1.0);
@@ -108,7 +109,7 @@ TEST(BentoSave, HostileFilesChangeNothing) {
         // Scales no screen gives (1e-300 would put the dishes near 2^31).
         oneDish(1e-300, 1, 1, 1, 1), oneDish(0, 1, 1, 1, 1), oneDish(-1, 1, 1, 1, 1),
         oneDish(1e300, 1, 1, 1, 1), oneDish(std::nan(""), 1, 1, 1, 1), thousandAndOne}) {
-    EXPECT_FALSE(nv::parseBentoSave(bytes, 1.0, k, back));
+    EXPECT_FALSE(nv::parseBentoSave(bytes, 1.0, k, back).ok());
     EXPECT_EQ(k.name(), "keep");
     EXPECT_EQ(back.size(), 1u);
   }
@@ -117,29 +118,29 @@ TEST(BentoSave, HostileFilesChangeNothing) {
 TEST(BentoSave, FileFormsReportTheirFailures) {
   nvtest::TempDir dir;
   std::string path = dir.file("たろう.nvub");
-  ASSERT_TRUE(nv::writeBentoSaveFile(path, child(), 1.0, {{"a", 1, 2, 3, 4}}));
+  ASSERT_TRUE(nv::writeBentoSaveFile(path, child(), 1.0, {{"a", 1, 2, 3, 4}}).ok());
   nv::TKojinData k;
   nv::PlacedDishRecords back;
-  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back));
+  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back).ok());
   EXPECT_EQ(back.size(), 1u);
 
   nvtest::ScriptedPrompt p;
   std::string missing = dir.file("ない.nvub");
   p.expectBox(nv::cp932ToUtf8(missing), "お弁当のデータを読み込めません", nv::Icon::None);
-  EXPECT_FALSE(nv::openBentoSaveFile(missing, 1.0, k, back));
+  EXPECT_FALSE(nvtest::shown(nv::openBentoSaveFile(missing, 1.0, k, back)));
   nvtest::writeBytes(missing, "short");
   p.expectBox(nv::cp932ToUtf8(missing), "お弁当のデータが壊れています", nv::Icon::Warning);
-  EXPECT_FALSE(nv::openBentoSaveFile(missing, 1.0, k, back));
+  EXPECT_FALSE(nvtest::shown(nv::openBentoSaveFile(missing, 1.0, k, back)));
   std::string unwritable = dir.file("no/such/folder.nvub");
   p.expectBox(nv::cp932ToUtf8(unwritable), "お弁当のデータを保存できません", nv::Icon::None);
-  EXPECT_FALSE(nv::writeBentoSaveFile(unwritable, child(), 1.0, back));
+  EXPECT_FALSE(nvtest::shown(nv::writeBentoSaveFile(unwritable, child(), 1.0, back)));
   // A write-protected box is refused with the reason, not replaced.
   ::chmod(nv::toFsPath(path).c_str(), 0444);
   p.expectBox(
       nv::cp932ToUtf8(path) + "\n上書きしようとしているファイルが書き込み禁止になっています。",
       "お弁当のデータを保存できません", nv::Icon::None);
-  EXPECT_FALSE(nv::writeBentoSaveFile(path, child(), 1.0, {}));
-  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back));
+  EXPECT_FALSE(nvtest::shown(nv::writeBentoSaveFile(path, child(), 1.0, {})));
+  ASSERT_TRUE(nv::openBentoSaveFile(path, 1.0, k, back).ok());
   EXPECT_EQ(back.size(), 1u);
 }
 

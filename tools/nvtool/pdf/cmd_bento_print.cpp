@@ -83,7 +83,8 @@ int cmdBentoPrint(const Args& args) {
   for (const std::string& save : saves) {
     nv::TKojinData child;
     nv::PlacedDishRecords placed;
-    if (!nv::openBentoSaveFile(nv::utf8ToCp932(save), 1.0, child, placed)) return kFailed;
+    if (!nv::showResult(nv::openBentoSaveFile(nv::utf8ToCp932(save), 1.0, child, placed), console))
+      return kFailed;
     nv::BentoPageData page;
     page.childName =
         nameFromFileName ? nv::childNameOfSaveFile(nv::utf8ToCp932(save)) : child.name();
