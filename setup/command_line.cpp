@@ -18,7 +18,7 @@
 #include "setup/model/maker_settings.h"
 #include "setup/uninstall.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 void fail(const char* utf8) { std::fprintf(stderr, "nvsetup: %s\n", utf8); }
 
@@ -212,4 +212,4 @@ int runSetupCommand(const QStringList& a) {
   return usage();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -27,7 +27,7 @@
 #include "setup/model/uninstall_plan.h"
 #include "setup/setup_dialogs.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -332,4 +332,4 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -18,7 +18,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 
-namespace nv {
+namespace nv::setup {
 
 class TMainForm : public QWidget {
   Q_OBJECT
@@ -98,4 +98,4 @@ class TMainForm : public QWidget {
   QPushButton* B_Kousin = nullptr;
 };
 
-}  // namespace nv
+}  // namespace nv::setup

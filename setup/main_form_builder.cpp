@@ -20,7 +20,7 @@
 #include "setup/model/builder.h"
 #include "setup/setup_dialogs.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -219,4 +219,4 @@ void TMainForm::B_KousinClick() {
   B_Kousin->setEnabled(false);
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -21,7 +21,7 @@
 #include "setup/model/builder.h"
 #include "setup/model/maker_settings.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -141,4 +141,4 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   });
 }
 
-}  // namespace nv
+}  // namespace nv::setup

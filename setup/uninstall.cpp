@@ -5,7 +5,7 @@
 #include "setup/desktop_integration.h"
 #include "setup/model/install.h"
 
-namespace nv {
+namespace nv::setup {
 
 UninstallPlan uninstallNow(InstallDirStore& store) {
   UninstallPlan plan = planUninstall(store.read(), homeFolder());
@@ -18,4 +18,4 @@ UninstallPlan uninstallNow(InstallDirStore& store) {
   return plan;
 }
 
-}  // namespace nv
+}  // namespace nv::setup

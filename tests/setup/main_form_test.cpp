@@ -121,7 +121,7 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755},
                                        {"bmp/a.bmp", false, "bmp", 0, 0644},
                                        {"BMP/nv.bmp", false, "bmp", 0, 0644}}));
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   form.show();
   EXPECT_FALSE(form.makerMode());
   EXPECT_TRUE(form.GB_1->isHidden());
@@ -191,7 +191,7 @@ TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
   std::string archive = home + "/Desktop/NVA.lzh";
   put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}}));
   put(home + "/keep.txt", "mine");
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
   form.E_Haihu->setText(nv::toQ(archive));
   {
@@ -294,8 +294,8 @@ TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
        {"back\\slash", "per%cent%f", "quo\"te", "dol$lar`tick`", "sp ace", "line\nbreak\ttab"}) {
     const std::string program = home + "/" + name + "/NV";
     put(program, "#!/bin/sh\n");
-    nv::makeDesktopShortcut(program);
-    nv::addAssociation(program);
+    nv::setup::makeDesktopShortcut(program);
+    nv::setup::addAssociation(program);
     for (const std::string& entry :
          {home + "/Desktop/NV.desktop", home + "/.local/share/applications/NuveltaFile.desktop"}) {
       const std::string text = nvtest::readBytes(entry);
@@ -307,12 +307,12 @@ TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
       }
     }
   }
-  nv::removeAssociation();
+  nv::setup::removeAssociation();
 }
 
 TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
   put(home + "/Desktop/NVA20060401_0830.run", "x");
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   ASSERT_TRUE(waitFor([&] { return !form.E_Haihu->text().isEmpty(); }));
   EXPECT_EQ(nv::fromQ(form.E_Haihu->text()), home + "/Desktop/NVA20060401_0830.run");
   form.E_Haihu->setText(nv::toQ(home + "/gone.lzh"));
@@ -326,7 +326,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   put(program + "/nvsetup", std::string("\x7f"
                                         "ELF") +
                                 '\0' + "NVFILEVERSION=2.3.4.56" + '\0');
-  nv::TAboutBox about;
+  nv::setup::TAboutBox about;
   EXPECT_EQ(about.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
   bool found = false;
   for (QLabel* l : about.findChildren<QLabel*>())
@@ -340,7 +340,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   prompt.expectBox(
       "プログラムのバージョンを読み取れませんでした。\n" + nv::cp932ToUtf8(program) + "/nvsetup",
       "", nv::Icon::None);
-  nv::TAboutBox without;
+  nv::setup::TAboutBox without;
 }
 
 TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
@@ -348,7 +348,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
       "[MainForm]\nSrc=/src\nLzh=\nMain=/src/NV\n[HaihuFiles]\nMax=3\ni0n=*.*\ni0c=1\ni1n=\n"
       "i1c=1\ni2n=*.bmp\ni2c=0\n");
   {
-    nv::TMainForm form;
+    nv::setup::TMainForm form;
     form.show();
     ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
     EXPECT_TRUE(form.makerMode());
@@ -374,7 +374,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
 namespace {
 TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText) {
   app();
-  nv::TSelectLzhFileForm chooser({"/d/NVA2.run", "/d/NVA1.run", "/e/NVA3.run"});
+  nv::setup::TSelectLzhFileForm chooser({"/d/NVA2.run", "/d/NVA1.run", "/e/NVA3.run"});
   EXPECT_EQ(chooser.windowTitle(), QString::fromUtf8("書庫ファイルを選択して下さい (nvsetup)"));
   QList<QRadioButton*> radios = chooser.findChildren<QRadioButton*>();
   ASSERT_EQ(radios.size(), 3);
@@ -385,7 +385,7 @@ TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText
   shot(chooser, "select-archive.png");
   EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&chooser).join(u'\n').toStdString(), "");
 
-  nv::TEditExtForm edit("");
+  nv::setup::TEditExtForm edit("");
   EXPECT_FALSE(edit.B_Ok->isEnabled());
   EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&edit).join(u'\n').toStdString(), "");
   edit.Edit1->setText(QStringLiteral("*.bmp"));
