@@ -27,20 +27,20 @@
 #include "setup/model/uninstall_plan.h"
 #include "setup/setup_dialogs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv::setup {
 namespace {
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(u(caption), parent);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
 // A caption whose text a screen reader says as the name of `buddy`.
-QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* l = new QLabel(u(caption), parent);
+QLabel* buddyLabel(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* l = new QLabel(caption, parent);
   l->setBuddy(buddy);
-  buddy->setAccessibleName(u(caption).remove(u'：'));
+  buddy->setAccessibleName(QString(caption).remove(u'：'));
   return l;
 }
 QLineEdit* edit(QWidget* parent, const char* name) {
@@ -61,7 +61,7 @@ std::string TMainForm::openDialogFilter() {
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MainForm"));
-  setWindowTitle(u("Nuvelta をインストールします"));
+  setWindowTitle(u"Nuvelta をインストールします"_s);
   // 1-2. Maker mode and the trees.
   makerMode_ = fileExists(settingsPath());
   current_ = std::make_shared<TBrCaFolder>();
@@ -104,35 +104,35 @@ void TMainForm::buildInstallPart() {
   auto* grid = new QGridLayout(top);
   grid->setContentsMargins(0, 0, 0, 0);
   E_BaseFolder = edit(top, "E_BaseFolder");
-  B_ChangeInstallDir = button(top, "B_ChangeInstallDir", "変更(&1)");
+  B_ChangeInstallDir = button(top, "B_ChangeInstallDir", u"変更(&1)"_s);
   E_Haihu = edit(top, "E_Haihu");
-  B_ChangeHaihuFile = button(top, "B_ChangeHaihuFile", "変更(&2)");
-  grid->addWidget(buddyLabel(top, "インストールする場所：", E_BaseFolder), 0, 0);
+  B_ChangeHaihuFile = button(top, "B_ChangeHaihuFile", u"変更(&2)"_s);
+  grid->addWidget(buddyLabel(top, u"インストールする場所："_s, E_BaseFolder), 0, 0);
   grid->addWidget(E_BaseFolder, 0, 1);
   grid->addWidget(B_ChangeInstallDir, 0, 2);
-  grid->addWidget(buddyLabel(top, "配布ファイル：", E_Haihu), 1, 0);
+  grid->addWidget(buddyLabel(top, u"配布ファイル："_s, E_Haihu), 1, 0);
   grid->addWidget(E_Haihu, 1, 1);
   grid->addWidget(B_ChangeHaihuFile, 1, 2);
 
   auto* row = new QHBoxLayout;
-  B_Install = button(top, "B_Install", "インストールする(&I)");
-  B_Uninstall = button(top, "B_Uninstall", "アンインストールする(&U)...");
+  B_Install = button(top, "B_Install", u"インストールする(&I)"_s);
+  B_Uninstall = button(top, "B_Uninstall", u"アンインストールする(&U)..."_s);
   row->addWidget(B_Install);
   row->addWidget(B_Uninstall);
   row->addStretch();
   grid->addLayout(row, 2, 0, 1, 3);
 
-  GB_MakeShortCutIcon = new QGroupBox(u("ショートカットアイコンを"), top);
+  GB_MakeShortCutIcon = new QGroupBox(u"ショートカットアイコンを"_s, top);
   GB_MakeShortCutIcon->setObjectName(QStringLiteral("GB_MakeShortCutIcon"));
   auto* sc = new QHBoxLayout(GB_MakeShortCutIcon);
-  MakeShortCutOnDesktop = button(GB_MakeShortCutIcon, "MakeShortCutOnDesktop", "&Desktopに作る");
+  MakeShortCutOnDesktop = button(GB_MakeShortCutIcon, "MakeShortCutOnDesktop", u"&Desktopに作る"_s);
   MakeShortCutOnStartMenu =
-      button(GB_MakeShortCutIcon, "MakeShortCutOnStartMenu", "&StartMenuに作る");
+      button(GB_MakeShortCutIcon, "MakeShortCutOnStartMenu", u"&StartMenuに作る"_s);
   sc->addWidget(MakeShortCutOnDesktop);
   sc->addWidget(MakeShortCutOnStartMenu);
   SB_Kanrenduke = new QToolButton(top);
   SB_Kanrenduke->setObjectName(QStringLiteral("SB_Kanrenduke"));
-  SB_Kanrenduke->setText(u("関連づけをする"));
+  SB_Kanrenduke->setText(u"関連づけをする"_s);
   SB_Kanrenduke->setCheckable(true);
   auto* row2 = new QHBoxLayout;
   row2->addWidget(GB_MakeShortCutIcon);
@@ -143,9 +143,9 @@ void TMainForm::buildInstallPart() {
   SB_About->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
   SB_About->setIconSize(QSize(32, 32));
   SB_About->setAutoRaise(true);
-  SB_About->setAccessibleName(u("バージョン情報"));
-  B_Cancel = button(top, "B_Cancel", "閉じる(&C)");
-  B_Cancel->setToolTip(u("このプログラムを終了します"));
+  SB_About->setAccessibleName(u"バージョン情報"_s);
+  B_Cancel = button(top, "B_Cancel", u"閉じる(&C)"_s);
+  B_Cancel->setToolTip(u"このプログラムを終了します"_s);
   row2->addWidget(SB_About, 0, Qt::AlignBottom);
   row2->addWidget(B_Cancel, 0, Qt::AlignBottom);
   grid->addLayout(row2, 3, 0, 1, 3);
@@ -304,12 +304,12 @@ void TMainForm::B_UninstallClick() {
   }
   deleteJob_ = Job::start([plan](const std::atomic<bool>& stop) { removeInstalled(plan, stop); },
                           [this] { deleteDone(); }, poster());
-  B_Uninstall->setText(u("中断する(&U)"));
+  B_Uninstall->setText(u"中断する(&U)"_s);
 }
 
 void TMainForm::deleteDone() {
   deleteJob_.reset();
-  B_Uninstall->setText(u("アンインストールする(&U)..."));
+  B_Uninstall->setText(u"アンインストールする(&U)..."_s);
   removeShortcuts();
   refresh();
 }
