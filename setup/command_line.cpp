@@ -168,7 +168,8 @@ int runSetupCommand(const QStringList& a) {
       return 2;
     }
     SettingsInstallDirStore store;
-    UninstallPlan plan = uninstallNow(store);
+    RemoveResult removed;
+    UninstallPlan plan = uninstallNow(store, removed);
     if (plan.problem == FolderProblem::Empty) {
       fail("nothing is installed (no InstallDir)");
       return 1;
@@ -176,6 +177,11 @@ int runSetupCommand(const QStringList& a) {
     if (plan.problem != FolderProblem::None) {
       prompt().messageBox(folderProblemText(plan.problem, plan.folder, true),
                           folderProblemCaption(true), Icon::Stop, Buttons::Ok);
+      return 1;
+    }
+    if (!removed) {
+      prompt().messageBox(leftFilesText(plan.folder, removed.left), folderProblemCaption(true),
+                          Icon::Stop, Buttons::Ok);
       return 1;
     }
     return 0;

@@ -222,7 +222,10 @@ void TMainForm::searchDone(std::vector<std::string> found) {
 
 void TMainForm::refresh() {
   bool installed = fileExists(mainProgram());
-  B_Uninstall->setVisible(installed);
+  // A record without the program is what an unfinished uninstall left: it can be finished.
+  const std::string folder = store_.read();
+  B_Uninstall->setVisible(installed ||
+                          (!folder.empty() && fileExists(joinPath(folder, kManifestName))));
   GB_MakeShortCutIcon->setVisible(installed);
   SB_Kanrenduke->setVisible(installed);
   if (installed) InstallTimer->stop();
@@ -302,16 +305,23 @@ void TMainForm::B_UninstallClick() {
     SB_Kanrenduke->setChecked(false);
     SB_KanrendukeClick();
   }
-  deleteJob_ = Job::start([plan](const std::atomic<bool>& stop) { removeInstalled(plan, stop); },
-                          [this] { deleteDone(); }, poster());
+  auto removed = std::make_shared<RemoveResult>();
+  deleteJob_ = Job::start(
+      [plan, removed](const std::atomic<bool>& stop) { *removed = removeInstalled(plan, stop); },
+      [this, plan, removed] { deleteDone(plan.folder, *removed); }, poster());
   B_Uninstall->setText(u"中断する(&U)"_s);
 }
 
-void TMainForm::deleteDone() {
+void TMainForm::deleteDone(std::string folder, RemoveResult removed) {
   deleteJob_.reset();
   B_Uninstall->setText(u"アンインストールする(&U)..."_s);
   removeShortcuts();
+  // What is left keeps its key and its record, so that the next uninstall finishes the job.
+  if (!removed) store_.write(folder);
   refresh();
+  if (!removed.complete && !removed.left.empty())
+    prompt().messageBox(leftFilesText(folder, removed.left), folderProblemCaption(true), Icon::Stop,
+                        Buttons::Ok);
 }
 
 void TMainForm::SB_KanrendukeClick() {

@@ -9,6 +9,7 @@
 #include "setup/model/file_tree.h"
 #include "setup/model/jobs.h"
 #include "setup/model/maker_settings.h"
+#include "setup/model/uninstall_plan.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -54,7 +55,7 @@ class TMainForm : public QWidget {
   MakerSettings makerSettingsFromControls() const;
   void updateItemButtons();
   void searchDone(std::vector<std::string> found);
-  void deleteDone();
+  void deleteDone(std::string folder, RemoveResult removed);
   void pickInstallFolder();
   void pickDistribution();
   bool pickFile(int filterIndex, const std::string& initialDir, const std::string& fileName,

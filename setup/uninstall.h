@@ -12,8 +12,9 @@ class InstallDirStore;
 namespace nv::setup {
 
 // Checks the stored folder; when it may be uninstalled, removes the key and the association,
-// the recorded files and the launchers. The plan says what was found (problem None when done;
-// Empty when nothing is installed).
-UninstallPlan uninstallNow(InstallDirStore& store);
+// the recorded files and the launchers. The plan says what was found (problem None when it
+// went ahead; Empty when nothing is installed), `removed` what the deleting did: when files
+// are left the key is stored again, so that another uninstall finds them.
+UninstallPlan uninstallNow(InstallDirStore& store, RemoveResult& removed);
 
 }  // namespace nv::setup

@@ -211,6 +211,35 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   EXPECT_TRUE(nv::removeInstalled(plan, go));
   EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));  // the install made it
 
+  // What cannot be deleted (here a folder where a recorded file was) is told, not called
+  // done: the record keeps it, and the next uninstall finishes once it is out of the way.
+  folder = home + "/Morivale";
+  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+  fs::remove(nv::toFsPath(folder + "bmp/a.bmp"));
+  put(folder + "bmp/a.bmp/x", "x");
+  plan = nv::planUninstall(folder, home);
+  nv::RemoveResult removed = nv::removeInstalled(plan, go);
+  EXPECT_FALSE(removed);
+  EXPECT_EQ(removed.left, std::vector<std::string>{"bmp/a.bmp"});
+  EXPECT_FALSE(nv::fileExists(folder + "NV"));
+  nv::InstallManifest rest;
+  ASSERT_TRUE(nv::loadManifest(folder, rest));
+  EXPECT_EQ(rest.files, removed.left);
+  EXPECT_EQ(rest.folders, plan.manifest.folders);
+  EXPECT_EQ(nv::cp932ToUtf8(nv::leftFilesText(folder, removed.left)),
+            "1 個のファイルを削除できませんでした。\n" + folder +
+                "bmp/a.bmp\nもう一度アンインストールすると、残りを削除します。");
+  const std::vector<std::string> many{"a", "b", "c", "d", "e", "f", "g"};
+  EXPECT_EQ(nv::cp932ToUtf8(nv::leftFilesText("/i/", many)),
+            "7 個のファイルを削除できませんでした。\n/i/a\n/i/b\n/i/c\n/i/d\n/i/e\nほか 2 "
+            "個\nもう一度アンインストールすると、残りを削除します。");
+  fs::remove_all(nv::toFsPath(folder + "bmp/a.bmp"));
+  plan = nv::planUninstall(folder, home);
+  ASSERT_EQ(plan.problem, FolderProblem::None);
+  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
+
   // A record is read as a list of names inside its folder, never of paths beyond it.
   folder = dir.file("other/inst");
   ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
@@ -296,6 +325,22 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/NuveltaFile.desktop"));
   EXPECT_FALSE(nv::fileExists(home + "/.config/mimeapps.list"));
   EXPECT_TRUE(fs::exists(nv::toFsPath(home)));
+
+  // Files that could not be deleted fail the command, named, with the key and record kept.
+  ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' 2>&1", &out), 0)
+      << out;
+  fs::remove(nv::toFsPath(home + "/Morivale/about.txt"));
+  put(home + "/Morivale/about.txt/mine", "mine");
+  EXPECT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 1) << out;
+  EXPECT_NE(out.find("1 個のファイルを削除できませんでした。\n" + home + "/Morivale/about.txt\n"),
+            std::string::npos)
+      << out;
+  EXPECT_FALSE(nv::fileExists(home + "/Morivale/NV"));
+  EXPECT_NE(readBytes(conf).find("InstallDir=" + home + "/Morivale/"), std::string::npos);
+  fs::remove_all(nv::toFsPath(home + "/Morivale/about.txt"));
+  ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
+  EXPECT_FALSE(nv::fileExists(conf));
 
   // Into the documents folder and out again: the teacher's own file stays.
   put(home + "/Documents/lesson.txt", "mine");

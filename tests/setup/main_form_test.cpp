@@ -185,6 +185,37 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   EXPECT_EQ(form.B_Uninstall->text(), QString::fromUtf8("アンインストールする(&U)..."));
   EXPECT_TRUE(form.B_Uninstall->isHidden());
   EXPECT_TRUE(form.E_Haihu->text() == nv::toQ(archive));
+
+  // A file that cannot be deleted is told; the folder stays installed, so a second uninstall
+  // finishes once it is out of the way.
+  form.B_Install->click();
+  const std::string stuck = home + "/Morivale/bmp/a.bmp";
+  std::filesystem::remove(nv::toFsPath(stuck));
+  put(stuck + "/mine", "mine");
+  for (bool blocked : {true, false}) {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox(
+        "　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
+        "をアンインストールすると、再度セットアップするまで、献立データ等を開くことはできません。\n"
+        "\n"
+        "　それでも、アンインストールを続行した時は「はい」または「OK」ボタンをクリックして下さい。"
+        "アンインストールを実行します。",
+        "アンインストールしますか？", nv::Icon::Question, nv::Buttons::YesNo, nv::Answer::Yes);
+    if (blocked)
+      prompt.expectBox("1 個のファイルを削除できませんでした。\n" + stuck +
+                           "\nもう一度アンインストールすると、残りを削除します。",
+                       "アンインストールできません", nv::Icon::Stop);
+    form.B_Uninstall->click();
+    ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+    if (blocked) {
+      shotsWithBoxes(form, {prompt.shown().back()}, "uninstall-left");
+      EXPECT_FALSE(nv::fileExists(home + "/Morivale/NV"));
+      EXPECT_FALSE(form.B_Uninstall->isHidden());
+      std::filesystem::remove_all(nv::toFsPath(stuck));
+    }
+  }
+  EXPECT_FALSE(QDir(nv::toQ(home + "/Morivale")).exists());
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
 }
 
 TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
