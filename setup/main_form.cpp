@@ -233,19 +233,28 @@ void TMainForm::refresh() {
 }
 
 bool TMainForm::pickFile(int filterIndex, const std::string& initialDir,
-                         const std::string& fileName, std::string& chosen) {
+                         const std::string& fileName, std::string& chosen, bool mustExist) {
   FileRequest r;
   r.filter = openDialogFilter();
   r.filterIndex = filterIndex;
   r.initialDir = initialDir;
   r.fileName = fileName.empty() ? std::string("default") : fileName;
+  r.mustExist = mustExist;
   return dialogs().openFile(r, chosen);
 }
 
-void TMainForm::pickInstallFolder() {
+bool TMainForm::pickFolder(int filterIndex, const std::string& initialDir, std::string& folder) {
+  // "default" names no file, and the folder may hold none yet.
   std::string path;
-  if (!pickFile(6, fromQ(E_BaseFolder->text()), "", path)) return;
-  std::string folder = storedInstallFolder(folderOf(path));
+  if (!pickFile(filterIndex, initialDir, "", path, false)) return false;
+  folder = folderOf(path);
+  return true;
+}
+
+void TMainForm::pickInstallFolder() {
+  std::string picked;
+  if (!pickFolder(6, fromQ(E_BaseFolder->text()), picked)) return;
+  std::string folder = storedInstallFolder(picked);
   E_BaseFolder->setText(toQ(folder));
   store_.write(folder);
 }

@@ -59,7 +59,8 @@ class TMainForm : public QWidget {
   void pickInstallFolder();
   void pickDistribution();
   bool pickFile(int filterIndex, const std::string& initialDir, const std::string& fileName,
-                std::string& chosen);
+                std::string& chosen, bool mustExist = true);
+  bool pickFolder(int filterIndex, const std::string& initialDir, std::string& folder);
   Job::Post poster();
 
   bool makerMode_ = false;

@@ -126,13 +126,12 @@ void TMainForm::buildMakerPart() {
     updateItemButtons();
   });
   connect(B_SetSrcFolder, &QPushButton::clicked, this, [this] {
-    std::string path;
-    if (pickFile(6, fromQ(E_Src->text()), "", path)) E_Src->setText(toQ(folderOf(path)));
+    std::string folder;
+    if (pickFolder(6, fromQ(E_Src->text()), folder)) E_Src->setText(toQ(folder));
   });
   connect(B_SetLzhFolder, &QPushButton::clicked, this, [this] {
-    std::string path;
-    if (pickFile(5, fromQ(E_LzhFolder->text()), "", path))
-      E_LzhFolder->setText(toQ(folderOf(path)));
+    std::string folder;
+    if (pickFolder(5, fromQ(E_LzhFolder->text()), folder)) E_LzhFolder->setText(toQ(folder));
   });
   connect(Button1, &QPushButton::clicked, this, [this] {
     std::string path;

@@ -24,6 +24,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "scripted_dialogs.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/lzh_extract.h"
 #include "setup/lzh/lzh_writer.h"
@@ -392,6 +393,24 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
     EXPECT_TRUE(form.B_ItemEdit->isEnabled());
     EXPECT_TRUE(form.B_Kousin->isHidden());
     shot(form, "maker-mode.png");
+    {
+      // A folder is chosen by the preset name "default", which names no file: an empty
+      // folder, or the output folder before anything is built, must be choosable.
+      nvtest::ScriptedDialogs dialogs;
+      dialogs.expectOpen(home + "/new/default")
+          .expectOpen(home + "/src/default")
+          .expectOpen(home + "/out/default")
+          .expectOpen("/src/NV")
+          .expectOpen(home + "/Desktop/NVA1.run");
+      for (QPushButton* b : {form.B_ChangeInstallDir, form.B_SetSrcFolder, form.B_SetLzhFolder,
+                             form.Button1, form.B_ChangeHaihuFile})
+        b->click();
+      std::vector<bool> mustExist;
+      for (const nvtest::DialogCall& c : dialogs.calls()) mustExist.push_back(c.request.mustExist);
+      EXPECT_EQ(mustExist, (std::vector<bool>{false, false, false, true, true}));
+      EXPECT_EQ(nv::fromQ(form.E_BaseFolder->text()), home + "/new/");
+      EXPECT_EQ(nv::fromQ(form.E_LzhFolder->text()), home + "/out");
+    }
     form.E_LzhFolder->setText(QStringLiteral("/out"));
     form.close();
   }
