@@ -317,6 +317,9 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
             std::string::npos);
 
   EXPECT_EQ(runShell(env + "--uninstall 2>&1", &out), 2);  // not without --yes
+  EXPECT_EQ(out,
+            "nvsetup: --uninstall はインストールしたプログラムを削除します。よければ --yes "
+            "を付けてください。\n");
   ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
   EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
   EXPECT_FALSE(nv::fileExists(conf));
@@ -325,6 +328,26 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/NuveltaFile.desktop"));
   EXPECT_FALSE(nv::fileExists(home + "/.config/mimeapps.list"));
   EXPECT_TRUE(fs::exists(nv::toFsPath(home)));
+  // With nothing installed the commands say so in the user's language.
+  const struct {
+    const char* arguments;
+    int status;
+    std::string said;
+  } told[] = {{"--uninstall --yes", 1,
+               "nvsetup: インストールされていません（InstallDir の記録がありません）。\n"},
+              {"--associate on", 1, "nvsetup: NV がインストールされていません。\n"},
+              {"--build all", 2,
+               "nvsetup: --build は、インストーラーと同じフォルダーに nvsetup.ini "
+               "があるときだけ使えます。\n"},
+              {"--bogus", 2,
+               "使い方: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
+               "                [--associate on|off] [--build all|changed] [--snapshot]\n"
+               "                [--archiver \"COMMAND LINE\"]\n"
+               "詳しくは 'nvsetup --help' を見てください。\n"}};
+  for (const auto& t : told) {
+    EXPECT_EQ(runShell(env + t.arguments + " 2>&1", &out), t.status) << t.arguments;
+    EXPECT_EQ(out, t.said) << t.arguments;
+  }
 
   // Files that could not be deleted fail the command, named, with the key and record kept.
   ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' 2>&1", &out), 0)
