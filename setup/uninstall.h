@@ -5,11 +5,9 @@
 
 #include "setup/model/uninstall_plan.h"
 
-namespace nv {
-class InstallDirStore;
-}
-
 namespace nv::setup {
+
+class InstallDirStore;
 
 // Checks the stored folder; when it may be uninstalled, removes the key and the association,
 // the recorded files and the launchers. The plan says what was found (problem None when it

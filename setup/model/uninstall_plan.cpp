@@ -11,7 +11,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 
 struct Fd {
@@ -130,4 +130,4 @@ std::string leftFilesText(const std::string& folder, const std::vector<std::stri
   return text + "\n" + sj("もう一度アンインストールすると、残りを削除します。");
 }
 
-}  // namespace nv
+}  // namespace nv::setup

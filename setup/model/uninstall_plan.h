@@ -10,7 +10,7 @@
 #include "setup/model/install_folder.h"
 #include "setup/model/install_manifest.h"
 
-namespace nv {
+namespace nv::setup {
 
 struct UninstallPlan {
   std::string folder;  // as stored, ending in '/'
@@ -36,4 +36,4 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
 // The message for an uninstall that left files behind: how many, the first few by path.
 std::string leftFilesText(const std::string& folder, const std::vector<std::string>& left);
 
-}  // namespace nv
+}  // namespace nv::setup
