@@ -10,12 +10,12 @@
 int main(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  if (nv::isSetupCommand(arguments)) {
+  if (nv::setup::isSetupCommand(arguments)) {
     QCoreApplication app(argc, argv);
-    return nv::runSetupCommand(arguments);
+    return nv::setup::runSetupCommand(arguments);
   }
   QApplication app(argc, argv);
   nv::setApplicationIdentity();
   nv::useJapaneseUi();
-  return nv::runSetupWindow();
+  return nv::setup::runSetupWindow();
 }

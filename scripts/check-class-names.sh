@@ -10,28 +10,32 @@ import re, sys
 from collections import defaultdict
 paths = sys.stdin.buffer.read().split(b"\0")
 seen = defaultdict(list)
-ns_open = re.compile(r"^\s*namespace\s+([\w:]*)\s*\{")
-cls = re.compile(r"^\s*(?:template\s*<[^>]*>\s*)?(?:class|struct)\s+(?:\[\[[^\]]*\]\]\s*)?"
-                 r"(\w+)\s*(?:final\s*)?(?::(?!:)[^;]*)?\{")
+# Comments, literals and preprocessor lines go first, so braces and words inside them do not count.
+noise = re.compile(r"//[^\n]*|/\*.*?\*/|R\"(\w*)\(.*?\)\1\"|\"(?:\\.|[^\"\\\n])*\"|\x27(?:\\.|[^\x27\\\n])*\x27"
+                   r"|^[ \t]*#(?:[^\n]*\\\n)*[^\n]*", re.S | re.M)
+token = re.compile(r"\bnamespace\s+([\w:]*)\s*\{"
+                   r"|\b(enum\s+)?(?:class|struct)\s+(?:\[\[[^\]]*\]\]\s*)?(\w+)\s*(?:final\s*)?"
+                   r"(?::(?!:)[^;{}]*)?\{"
+                   r"|([{}])")
 for p in filter(None, paths):
     path = p.decode()
-    stack = []  # (kind, name, depth at which it opened)
-    depth = 0
-    for line in open(path, encoding="utf-8", errors="replace"):
-        code = line.split("//")[0]
-        m = ns_open.match(code)
-        c = None if m else cls.match(code)
-        if m:
-            stack.append(("ns", m.group(1) or "(anonymous)", depth + 1))
-        elif c and not re.match(r"^\s*enum\b", code):
-            scope = "::".join(n for _, n, _ in stack)
-            name = (scope + "::" if scope else "") + c.group(1)
-            # Classes inside a function or an anonymous namespace are private to their file.
-            if "(anonymous)" not in name:
-                seen[name].append(path)
-            stack.append(("class", c.group(1), depth + 1))
-        depth += code.count("{") - code.count("}")
-        while stack and depth < stack[-1][2]:
+    text = noise.sub(" ", open(path, encoding="utf-8", errors="replace").read())
+    stack = []  # one (kind, name) per open brace: ns, class or block
+    for m in token.finditer(text):
+        ns, is_enum, cls, brace = m.groups()
+        if ns is not None:
+            stack.append(("ns", ns or "(anonymous)"))
+        elif cls is not None:
+            if not is_enum:
+                # Classes inside a function or an anonymous namespace are private to their file.
+                private = any(k == "block" or n == "(anonymous)" for k, n in stack)
+                if not private:
+                    scope = "::".join(n for _, n in stack)
+                    seen[(scope + "::" if scope else "") + cls].append(path)
+            stack.append(("block" if is_enum else "class", cls))
+        elif brace == "{":
+            stack.append(("block", ""))
+        elif stack:
             stack.pop()
 dups = {n: ps for n, ps in seen.items() if len(set(ps)) > 1}
 for n, ps in sorted(dups.items()):

@@ -18,16 +18,16 @@
 #include "setup/model/maker_settings.h"
 #include "setup/uninstall.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 void fail(const char* utf8) { std::fprintf(stderr, "nvsetup: %s\n", utf8); }
 
 int usage() {
   std::fputs(
-      "usage: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
-      "               [--associate on|off] [--build all|changed] [--snapshot]\n"
-      "               [--archiver \"COMMAND LINE\"]\n"
-      "Try 'nvsetup --help'.\n",
+      "使い方: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
+      "                [--associate on|off] [--build all|changed] [--snapshot]\n"
+      "                [--archiver \"COMMAND LINE\"]\n"
+      "詳しくは 'nvsetup --help' を見てください。\n",
       stderr);
   return 2;
 }
@@ -78,7 +78,7 @@ int install(const QString& file, const QString& folderArg) {
     return 1;
   }
   if (!fileExists(mainProgramPath(folder))) {
-    fail("the distribution holds no main program NV");
+    fail("配布ファイルにメインプログラム NV がありません。");
     return 1;
   }
   return 0;
@@ -89,7 +89,9 @@ int install(const QString& file, const QString& folderArg) {
 bool scanFromSettings(MakerSettings& settings, TBrCaFolder& current, const TBrCaFolder* previous,
                       ScanResult& scan, const char* command) {
   if (!fileExists(settingsPath())) {
-    std::fprintf(stderr, "nvsetup: %s needs nvsetup.ini beside the installer (maker mode)\n",
+    std::fprintf(stderr,
+                 "nvsetup: %s は、インストーラーと同じフォルダーに nvsetup.ini があるときだけ"
+                 "使えます。\n",
                  command);
     return false;
   }
@@ -164,18 +166,26 @@ int runSetupCommand(const QStringList& a) {
   }
   if (args.contains(QStringLiteral("--uninstall"))) {
     if (!args.contains(QStringLiteral("--yes"))) {
-      fail("--uninstall deletes the installed program; confirm with --yes");
+      fail(
+          "--uninstall はインストールしたプログラムを削除します。よければ --yes "
+          "を付けてください。");
       return 2;
     }
     SettingsInstallDirStore store;
-    UninstallPlan plan = uninstallNow(store);
+    RemoveResult removed;
+    UninstallPlan plan = uninstallNow(store, removed);
     if (plan.problem == FolderProblem::Empty) {
-      fail("nothing is installed (no InstallDir)");
+      fail("インストールされていません（InstallDir の記録がありません）。");
       return 1;
     }
     if (plan.problem != FolderProblem::None) {
       prompt().messageBox(folderProblemText(plan.problem, plan.folder, true),
                           folderProblemCaption(true), Icon::Stop, Buttons::Ok);
+      return 1;
+    }
+    if (!removed) {
+      prompt().messageBox(leftFilesText(plan.folder, removed.left), folderProblemCaption(true),
+                          Icon::Stop, Buttons::Ok);
       return 1;
     }
     return 0;
@@ -186,7 +196,7 @@ int runSetupCommand(const QStringList& a) {
     std::string main = mainProgramPath(installFolderOrDefault(store));
     if (v == QStringLiteral("on")) {
       if (!fileExists(main)) {
-        fail("NV is not installed");
+        fail("NV がインストールされていません。");
         return 1;
       }
       addAssociation(main);
@@ -212,4 +222,4 @@ int runSetupCommand(const QStringList& a) {
   return usage();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

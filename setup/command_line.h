@@ -3,11 +3,11 @@
 // on success).
 #include <QStringList>
 
-namespace nv {
+namespace nv::setup {
 
 // True when the arguments ask for a command rather than the window.
 bool isSetupCommand(const QStringList& arguments);
 // Runs the command; returns the exit status. Needs a QCoreApplication.
 int runSetupCommand(const QStringList& arguments);
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -10,7 +10,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/qt/shortcuts.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 const QString kMimeType = QStringLiteral("application/x-nuvelta-file");
 const QString kHandler = QStringLiteral("NuveltaFile.desktop");
@@ -178,4 +178,4 @@ void removeAssociation() {
              {dataHome() + QStringLiteral("/applications")});
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -7,7 +7,7 @@
 
 #include "setup/model/install.h"
 
-namespace nv {
+namespace nv::setup {
 
 class SettingsInstallDirStore : public InstallDirStore {
  public:
@@ -35,4 +35,4 @@ bool associationPresent();
 void addAssociation(const std::string& mainProgram);
 void removeAssociation();
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -27,20 +27,20 @@
 #include "setup/model/uninstall_plan.h"
 #include "setup/setup_dialogs.h"
 
-namespace nv {
-namespace {
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+using namespace Qt::StringLiterals;
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(u(caption), parent);
+namespace nv::setup {
+namespace {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
 // A caption whose text a screen reader says as the name of `buddy`.
-QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* l = new QLabel(u(caption), parent);
+QLabel* buddyLabel(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* l = new QLabel(caption, parent);
   l->setBuddy(buddy);
-  buddy->setAccessibleName(u(caption).remove(u'：'));
+  buddy->setAccessibleName(QString(caption).remove(u'：'));
   return l;
 }
 QLineEdit* edit(QWidget* parent, const char* name) {
@@ -61,7 +61,7 @@ std::string TMainForm::openDialogFilter() {
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("MainForm"));
-  setWindowTitle(u("Nuvelta をインストールします"));
+  setWindowTitle(u"Nuvelta をインストールします"_s);
   // 1-2. Maker mode and the trees.
   makerMode_ = fileExists(settingsPath());
   current_ = std::make_shared<TBrCaFolder>();
@@ -104,35 +104,35 @@ void TMainForm::buildInstallPart() {
   auto* grid = new QGridLayout(top);
   grid->setContentsMargins(0, 0, 0, 0);
   E_BaseFolder = edit(top, "E_BaseFolder");
-  B_ChangeInstallDir = button(top, "B_ChangeInstallDir", "変更(&1)");
+  B_ChangeInstallDir = button(top, "B_ChangeInstallDir", u"変更(&1)"_s);
   E_Haihu = edit(top, "E_Haihu");
-  B_ChangeHaihuFile = button(top, "B_ChangeHaihuFile", "変更(&2)");
-  grid->addWidget(buddyLabel(top, "インストールする場所：", E_BaseFolder), 0, 0);
+  B_ChangeHaihuFile = button(top, "B_ChangeHaihuFile", u"変更(&2)"_s);
+  grid->addWidget(buddyLabel(top, u"インストールする場所："_s, E_BaseFolder), 0, 0);
   grid->addWidget(E_BaseFolder, 0, 1);
   grid->addWidget(B_ChangeInstallDir, 0, 2);
-  grid->addWidget(buddyLabel(top, "配布ファイル：", E_Haihu), 1, 0);
+  grid->addWidget(buddyLabel(top, u"配布ファイル："_s, E_Haihu), 1, 0);
   grid->addWidget(E_Haihu, 1, 1);
   grid->addWidget(B_ChangeHaihuFile, 1, 2);
 
   auto* row = new QHBoxLayout;
-  B_Install = button(top, "B_Install", "インストールする(&I)");
-  B_Uninstall = button(top, "B_Uninstall", "アンインストールする(&U)...");
+  B_Install = button(top, "B_Install", u"インストールする(&I)"_s);
+  B_Uninstall = button(top, "B_Uninstall", u"アンインストールする(&U)..."_s);
   row->addWidget(B_Install);
   row->addWidget(B_Uninstall);
   row->addStretch();
   grid->addLayout(row, 2, 0, 1, 3);
 
-  GB_MakeShortCutIcon = new QGroupBox(u("ショートカットアイコンを"), top);
+  GB_MakeShortCutIcon = new QGroupBox(u"ショートカットアイコンを"_s, top);
   GB_MakeShortCutIcon->setObjectName(QStringLiteral("GB_MakeShortCutIcon"));
   auto* sc = new QHBoxLayout(GB_MakeShortCutIcon);
-  MakeShortCutOnDesktop = button(GB_MakeShortCutIcon, "MakeShortCutOnDesktop", "&Desktopに作る");
+  MakeShortCutOnDesktop = button(GB_MakeShortCutIcon, "MakeShortCutOnDesktop", u"&Desktopに作る"_s);
   MakeShortCutOnStartMenu =
-      button(GB_MakeShortCutIcon, "MakeShortCutOnStartMenu", "&StartMenuに作る");
+      button(GB_MakeShortCutIcon, "MakeShortCutOnStartMenu", u"&StartMenuに作る"_s);
   sc->addWidget(MakeShortCutOnDesktop);
   sc->addWidget(MakeShortCutOnStartMenu);
   SB_Kanrenduke = new QToolButton(top);
   SB_Kanrenduke->setObjectName(QStringLiteral("SB_Kanrenduke"));
-  SB_Kanrenduke->setText(u("関連づけをする"));
+  SB_Kanrenduke->setText(u"関連づけをする"_s);
   SB_Kanrenduke->setCheckable(true);
   auto* row2 = new QHBoxLayout;
   row2->addWidget(GB_MakeShortCutIcon);
@@ -143,9 +143,9 @@ void TMainForm::buildInstallPart() {
   SB_About->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
   SB_About->setIconSize(QSize(32, 32));
   SB_About->setAutoRaise(true);
-  SB_About->setAccessibleName(u("バージョン情報"));
-  B_Cancel = button(top, "B_Cancel", "閉じる(&C)");
-  B_Cancel->setToolTip(u("このプログラムを終了します"));
+  SB_About->setAccessibleName(u"バージョン情報"_s);
+  B_Cancel = button(top, "B_Cancel", u"閉じる(&C)"_s);
+  B_Cancel->setToolTip(u"このプログラムを終了します"_s);
   row2->addWidget(SB_About, 0, Qt::AlignBottom);
   row2->addWidget(B_Cancel, 0, Qt::AlignBottom);
   grid->addLayout(row2, 3, 0, 1, 3);
@@ -222,7 +222,10 @@ void TMainForm::searchDone(std::vector<std::string> found) {
 
 void TMainForm::refresh() {
   bool installed = fileExists(mainProgram());
-  B_Uninstall->setVisible(installed);
+  // A record without the program is what an unfinished uninstall left: it can be finished.
+  const std::string folder = store_.read();
+  B_Uninstall->setVisible(installed ||
+                          (!folder.empty() && fileExists(joinPath(folder, kManifestName))));
   GB_MakeShortCutIcon->setVisible(installed);
   SB_Kanrenduke->setVisible(installed);
   if (installed) InstallTimer->stop();
@@ -230,19 +233,28 @@ void TMainForm::refresh() {
 }
 
 bool TMainForm::pickFile(int filterIndex, const std::string& initialDir,
-                         const std::string& fileName, std::string& chosen) {
+                         const std::string& fileName, std::string& chosen, bool mustExist) {
   FileRequest r;
   r.filter = openDialogFilter();
   r.filterIndex = filterIndex;
   r.initialDir = initialDir;
   r.fileName = fileName.empty() ? std::string("default") : fileName;
+  r.mustExist = mustExist;
   return dialogs().openFile(r, chosen);
 }
 
-void TMainForm::pickInstallFolder() {
+bool TMainForm::pickFolder(int filterIndex, const std::string& initialDir, std::string& folder) {
+  // "default" names no file, and the folder may hold none yet.
   std::string path;
-  if (!pickFile(6, fromQ(E_BaseFolder->text()), "", path)) return;
-  std::string folder = storedInstallFolder(folderOf(path));
+  if (!pickFile(filterIndex, initialDir, "", path, false)) return false;
+  folder = folderOf(path);
+  return true;
+}
+
+void TMainForm::pickInstallFolder() {
+  std::string picked;
+  if (!pickFolder(6, fromQ(E_BaseFolder->text()), picked)) return;
+  std::string folder = storedInstallFolder(picked);
   E_BaseFolder->setText(toQ(folder));
   store_.write(folder);
 }
@@ -302,16 +314,23 @@ void TMainForm::B_UninstallClick() {
     SB_Kanrenduke->setChecked(false);
     SB_KanrendukeClick();
   }
-  deleteJob_ = Job::start([plan](const std::atomic<bool>& stop) { removeInstalled(plan, stop); },
-                          [this] { deleteDone(); }, poster());
-  B_Uninstall->setText(u("中断する(&U)"));
+  auto removed = std::make_shared<RemoveResult>();
+  deleteJob_ = Job::start(
+      [plan, removed](const std::atomic<bool>& stop) { *removed = removeInstalled(plan, stop); },
+      [this, plan, removed] { deleteDone(plan.folder, *removed); }, poster());
+  B_Uninstall->setText(u"中断する(&U)"_s);
 }
 
-void TMainForm::deleteDone() {
+void TMainForm::deleteDone(std::string folder, RemoveResult removed) {
   deleteJob_.reset();
-  B_Uninstall->setText(u("アンインストールする(&U)..."));
+  B_Uninstall->setText(u"アンインストールする(&U)..."_s);
   removeShortcuts();
+  // What is left keeps its key and its record, so that the next uninstall finishes the job.
+  if (!removed) store_.write(folder);
   refresh();
+  if (!removed.complete && !removed.left.empty())
+    prompt().messageBox(leftFilesText(folder, removed.left), folderProblemCaption(true), Icon::Stop,
+                        Buttons::Ok);
 }
 
 void TMainForm::SB_KanrendukeClick() {
@@ -332,4 +351,4 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

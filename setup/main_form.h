@@ -9,6 +9,7 @@
 #include "setup/model/file_tree.h"
 #include "setup/model/jobs.h"
 #include "setup/model/maker_settings.h"
+#include "setup/model/uninstall_plan.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -18,7 +19,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 
-namespace nv {
+namespace nv::setup {
 
 class TMainForm : public QWidget {
   Q_OBJECT
@@ -54,11 +55,12 @@ class TMainForm : public QWidget {
   MakerSettings makerSettingsFromControls() const;
   void updateItemButtons();
   void searchDone(std::vector<std::string> found);
-  void deleteDone();
+  void deleteDone(std::string folder, RemoveResult removed);
   void pickInstallFolder();
   void pickDistribution();
   bool pickFile(int filterIndex, const std::string& initialDir, const std::string& fileName,
-                std::string& chosen);
+                std::string& chosen, bool mustExist = true);
+  bool pickFolder(int filterIndex, const std::string& initialDir, std::string& folder);
   Job::Post poster();
 
   bool makerMode_ = false;
@@ -98,4 +100,4 @@ class TMainForm : public QWidget {
   QPushButton* B_Kousin = nullptr;
 };
 
-}  // namespace nv
+}  // namespace nv::setup

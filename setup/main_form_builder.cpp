@@ -20,20 +20,20 @@
 #include "setup/model/builder.h"
 #include "setup/setup_dialogs.h"
 
-namespace nv {
-namespace {
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+using namespace Qt::StringLiterals;
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(u(caption), parent);
+namespace nv::setup {
+namespace {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
   return b;
 }
 // A caption whose text a screen reader says as the name of `buddy`.
-QLabel* buddyLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* l = new QLabel(u(caption), parent);
+QLabel* buddyLabel(QWidget* parent, const QString& caption, QWidget* buddy) {
+  auto* l = new QLabel(caption, parent);
   l->setBuddy(buddy);
-  buddy->setAccessibleName(u(caption).remove(u'：'));
+  buddy->setAccessibleName(QString(caption).remove(u'：'));
   return l;
 }
 QLineEdit* edit(QWidget* parent, const char* name) {
@@ -54,12 +54,12 @@ void TMainForm::buildMakerPart() {
   GB_1->setObjectName(QStringLiteral("GB_1"));
   auto* grid = new QGridLayout(GB_1);
   E_Src = edit(GB_1, "E_Src");
-  B_SetSrcFolder = button(GB_1, "B_SetSrcFolder", "変更(&3)");
-  grid->addWidget(buddyLabel(GB_1, "元の場所：", E_Src), 0, 0);
+  B_SetSrcFolder = button(GB_1, "B_SetSrcFolder", u"変更(&3)"_s);
+  grid->addWidget(buddyLabel(GB_1, u"元の場所："_s, E_Src), 0, 0);
   grid->addWidget(E_Src, 0, 1);
   grid->addWidget(B_SetSrcFolder, 0, 2);
 
-  auto* filesLabel = new QLabel(u("配布するファイル(&F)："), GB_1);
+  auto* filesLabel = new QLabel(u"配布するファイル(&F)："_s, GB_1);
   CheckListBox1 = new QListWidget(GB_1);
   CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
   CheckListBox1->setViewMode(QListView::ListMode);
@@ -67,13 +67,13 @@ void TMainForm::buildMakerPart() {
   CheckListBox1->setWrapping(true);  // the columns of the list
   CheckListBox1->setFixedHeight(88);
   filesLabel->setBuddy(CheckListBox1);
-  CheckListBox1->setAccessibleName(u("配布するファイル"));
+  CheckListBox1->setAccessibleName(u"配布するファイル"_s);
   grid->addWidget(filesLabel, 1, 0, Qt::AlignTop);
   grid->addWidget(CheckListBox1, 1, 1);
   auto* items = new QVBoxLayout;
-  B_ItemAdd = button(GB_1, "B_ItemAdd", "追加(&A)");
-  B_ItemEdit = button(GB_1, "B_ItemEdit", "編集(&E)");
-  B_ItemDel = button(GB_1, "B_ItemDel", "削除(&D)");
+  B_ItemAdd = button(GB_1, "B_ItemAdd", u"追加(&A)"_s);
+  B_ItemEdit = button(GB_1, "B_ItemEdit", u"編集(&E)"_s);
+  B_ItemDel = button(GB_1, "B_ItemDel", u"削除(&D)"_s);
   items->addWidget(B_ItemAdd);
   items->addWidget(B_ItemEdit);
   items->addWidget(B_ItemDel);
@@ -81,26 +81,26 @@ void TMainForm::buildMakerPart() {
   grid->addLayout(items, 1, 2);
 
   E_LzhFolder = edit(GB_1, "E_LzhFolder");
-  B_SetLzhFolder = button(GB_1, "B_SetLzhFolder", "変更(&4)");
-  grid->addWidget(buddyLabel(GB_1, "LZHファイルの場所：", E_LzhFolder), 2, 0);
+  B_SetLzhFolder = button(GB_1, "B_SetLzhFolder", u"変更(&4)"_s);
+  grid->addWidget(buddyLabel(GB_1, u"LZHファイルの場所："_s, E_LzhFolder), 2, 0);
   grid->addWidget(E_LzhFolder, 2, 1);
   grid->addWidget(B_SetLzhFolder, 2, 2);
   E_MainFileName = edit(GB_1, "E_MainFileName");
-  Button1 = button(GB_1, "Button1", "変更(&5)");
-  grid->addWidget(buddyLabel(GB_1, "NV.exe：", E_MainFileName), 3, 0);
-  E_MainFileName->setAccessibleName(u("メインプログラム NV"));
+  Button1 = button(GB_1, "Button1", u"変更(&5)"_s);
+  grid->addWidget(buddyLabel(GB_1, u"NV.exe："_s, E_MainFileName), 3, 0);
+  E_MainFileName->setAccessibleName(u"メインプログラム NV"_s);
   grid->addWidget(E_MainFileName, 3, 1);
   grid->addWidget(Button1, 3, 2);
 
   auto* row = new QHBoxLayout;
-  B_CompressAll = button(GB_1, "B_CompressAll", "全圧縮(&M)");
-  B_CompressAll->setToolTip(u("見つけた全てのファイルを圧縮する"));
-  B_Compress = button(GB_1, "B_Compress", "圧縮(&Z)");
-  B_Compress->setToolTip(u("更新されたファイルだけを圧縮する"));
+  B_CompressAll = button(GB_1, "B_CompressAll", u"全圧縮(&M)"_s);
+  B_CompressAll->setToolTip(u"見つけた全てのファイルを圧縮する"_s);
+  B_Compress = button(GB_1, "B_Compress", u"圧縮(&Z)"_s);
+  B_Compress->setToolTip(u"更新されたファイルだけを圧縮する"_s);
   B_Compress->hide();
   B_Compress->setEnabled(false);
-  B_Kousin = button(GB_1, "B_Kousin", "D&B更新");
-  B_Kousin->setToolTip(u("データベースファイルを登録済みにする"));
+  B_Kousin = button(GB_1, "B_Kousin", u"D&B更新"_s);
+  B_Kousin->setToolTip(u"データベースファイルを登録済みにする"_s);
   B_Kousin->hide();
   row->addStretch();
   row->addWidget(B_CompressAll);
@@ -126,13 +126,12 @@ void TMainForm::buildMakerPart() {
     updateItemButtons();
   });
   connect(B_SetSrcFolder, &QPushButton::clicked, this, [this] {
-    std::string path;
-    if (pickFile(6, fromQ(E_Src->text()), "", path)) E_Src->setText(toQ(folderOf(path)));
+    std::string folder;
+    if (pickFolder(6, fromQ(E_Src->text()), folder)) E_Src->setText(toQ(folder));
   });
   connect(B_SetLzhFolder, &QPushButton::clicked, this, [this] {
-    std::string path;
-    if (pickFile(5, fromQ(E_LzhFolder->text()), "", path))
-      E_LzhFolder->setText(toQ(folderOf(path)));
+    std::string folder;
+    if (pickFolder(5, fromQ(E_LzhFolder->text()), folder)) E_LzhFolder->setText(toQ(folder));
   });
   connect(Button1, &QPushButton::clicked, this, [this] {
     std::string path;
@@ -219,4 +218,4 @@ void TMainForm::B_KousinClick() {
   B_Kousin->setEnabled(false);
 }
 
-}  // namespace nv
+}  // namespace nv::setup

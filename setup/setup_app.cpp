@@ -8,7 +8,7 @@
 #include "widgets/qt_dialogs.h"
 #include "widgets/qt_prompt.h"
 
-namespace nv {
+namespace nv::setup {
 
 int runSetupWindow() {
   QtPrompt qtPrompt;
@@ -20,4 +20,4 @@ int runSetupWindow() {
   return QApplication::exec();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -1,5 +1,5 @@
 #pragma once
 // Shows the installer window and runs until it closes. Needs a QApplication.
-namespace nv {
+namespace nv::setup {
 int runSetupWindow();
-}
+}  // namespace nv::setup

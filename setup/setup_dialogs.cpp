@@ -21,9 +21,10 @@
 #include "setup/model/builder.h"
 #include "setup/model/maker_settings.h"
 
-namespace nv {
+using namespace Qt::StringLiterals;
+
+namespace nv::setup {
 namespace {
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The extension of a file name from its last '.', with the '.'.
 std::string extensionOf(const std::string& name) {
@@ -36,25 +37,25 @@ TEditExtForm::TEditExtForm(const std::string& pattern, QWidget* parent) : QDialo
   setWindowTitle(QStringLiteral("EditExtForm"));
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
-  auto* caption = new QLabel(u("ファイルの種類："), this);
+  auto* caption = new QLabel(u"ファイルの種類："_s, this);
   row->addWidget(caption);
   Edit1 = new QLineEdit(toQ(pattern), this);
   caption->setBuddy(Edit1);
-  Edit1->setAccessibleName(u("ファイルの種類"));
+  Edit1->setAccessibleName(u"ファイルの種類"_s);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   row->addWidget(Edit1);
   layout->addLayout(row);
   auto* pick = new QHBoxLayout;
-  auto* byExt = new QPushButton(u("拡張子指定(&E)"), this);
-  auto* byName = new QPushButton(u("ファイル名指定(&N)"), this);
+  auto* byExt = new QPushButton(u"拡張子指定(&E)"_s, this);
+  auto* byName = new QPushButton(u"ファイル名指定(&N)"_s, this);
   pick->addWidget(byExt);
   pick->addWidget(byName);
   layout->addLayout(pick);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  B_Ok = new QPushButton(u("&OK"), this);
-  B_Cancel = new QPushButton(u("&CANCEL"), this);
-  B_Cancel->setAccessibleName(u("キャンセル"));
+  B_Ok = new QPushButton(u"&OK"_s, this);
+  B_Cancel = new QPushButton(u"&CANCEL"_s, this);
+  B_Cancel->setAccessibleName(u"キャンセル"_s);
   B_Ok->setDefault(true);
   buttons->addWidget(B_Ok);
   buttons->addWidget(B_Cancel);
@@ -88,23 +89,23 @@ std::string TEditExtForm::pattern() const { return fromQ(Edit1->text()); }
 
 TSelectLzhFileForm::TSelectLzhFileForm(const std::vector<std::string>& paths, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(u("書庫ファイルを選択して下さい (nvsetup)"));
+  setWindowTitle(u"書庫ファイルを選択して下さい (nvsetup)"_s);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(
-      new QLabel(u("　一番上のファイルは、一番新しいファイルになっています。"), this));
-  layout->addWidget(new QLabel(u("　他のファイルはアルファベット順に並んでいます。"), this));
-  auto* box = new QGroupBox(u("見つかった書庫ファイル"), this);
+      new QLabel(u"　一番上のファイルは、一番新しいファイルになっています。"_s, this));
+  layout->addWidget(new QLabel(u"　他のファイルはアルファベット順に並んでいます。"_s, this));
+  auto* box = new QGroupBox(u"見つかった書庫ファイル"_s, this);
   auto* boxLayout = new QVBoxLayout(box);
   group_ = new QButtonGroup(this);
   for (size_t i = 0; i < paths.size(); ++i) {
     auto* radio = new QRadioButton(toQ(fileNameOf(paths[i])), box);
-    radio->setAccessibleName(u("書庫ファイル ") + radio->text());
+    radio->setAccessibleName(u"書庫ファイル "_s + radio->text());
     radio->setChecked(i == 0);
     group_->addButton(radio, int(i));
     boxLayout->addWidget(radio);
   }
   layout->addWidget(box);
-  auto* ok = new QPushButton(u("&OK"), this);
+  auto* ok = new QPushButton(u"&OK"_s, this);
   ok->setDefault(true);
   auto* row = new QHBoxLayout;
   row->addStretch();
@@ -116,13 +117,13 @@ TSelectLzhFileForm::TSelectLzhFileForm(const std::vector<std::string>& paths, QW
 int TSelectLzhFileForm::chosen() const { return group_->checkedId(); }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(u("ﾊﾞｰｼﾞｮﾝ情報"));
+  setWindowTitle(u"ﾊﾞｰｼﾞｮﾝ情報"_s);
   auto* layout = new QHBoxLayout(this);
   auto* icon = new QToolButton(this);
   icon->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
   icon->setIconSize(QSize(32, 32));
   icon->setAutoRaise(true);
-  icon->setAccessibleName(u("使い方"));
+  icon->setAccessibleName(u"使い方"_s);
   layout->addWidget(icon, 0, Qt::AlignTop);
   auto* texts = new QVBoxLayout;
   texts->addWidget(new QLabel(QStringLiteral("nvsetup"), this));
@@ -130,8 +131,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   texts->addWidget(
       new QLabel(toQ(cformat("Version %ld.%ld.%ld  Build(%ld)", v[0], v[1], v[2], v[3])), this));
   texts->addWidget(
-      new QLabel(u("このプログラムは、NVのインストールのために作成したものです。"), this));
-  auto* ok = new QPushButton(u("OK"), this);
+      new QLabel(u"このプログラムは、NVのインストールのために作成したものです。"_s, this));
+  auto* ok = new QPushButton(u"OK"_s, this);
   texts->addWidget(ok, 0, Qt::AlignRight);
   layout->addLayout(texts);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -141,4 +142,4 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   });
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QButtonGroup;
 
-namespace nv {
+namespace nv::setup {
 
 class TEditExtForm : public QDialog {
   Q_OBJECT
@@ -38,4 +38,4 @@ class TAboutBox : public QDialog {
   explicit TAboutBox(QWidget* parent = nullptr);
 };
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -5,17 +5,19 @@
 #include "setup/desktop_integration.h"
 #include "setup/model/install.h"
 
-namespace nv {
+namespace nv::setup {
 
-UninstallPlan uninstallNow(InstallDirStore& store) {
-  UninstallPlan plan = planUninstall(store.read(), homeFolder());
+UninstallPlan uninstallNow(InstallDirStore& store, RemoveResult& removed) {
+  const std::string stored = store.read();
+  UninstallPlan plan = planUninstall(stored, homeFolder());
   if (plan.problem != FolderProblem::None) return plan;
   store.remove();
   removeAssociation();
   std::atomic<bool> stop{false};
-  removeInstalled(plan, stop);
+  removed = removeInstalled(plan, stop);
+  if (!removed) store.write(stored);
   removeShortcuts();
   return plan;
 }
 
-}  // namespace nv
+}  // namespace nv::setup

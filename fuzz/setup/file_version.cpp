@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   std::array<long, 4> v{};
-  nv::findFileVersion(bytes, v);
-  if (!nv::findFileVersion(std::string("NVFILEVERSION=1.2.3.4") + '\0' + bytes, v) ||
+  nv::setup::findFileVersion(bytes, v);
+  if (!nv::setup::findFileVersion(std::string("NVFILEVERSION=1.2.3.4") + '\0' + bytes, v) ||
       v != std::array<long, 4>{1, 2, 3, 4})
     __builtin_trap();
   return 0;

@@ -11,13 +11,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::Ini ini;
   ini.parse(std::string_view(reinterpret_cast<const char*>(data), size));
-  nv::MakerSettings settings;
+  nv::setup::MakerSettings settings;
   settings.read(ini);
   nv::Ini written;
   settings.write(written);
   nv::Ini parsed;
   parsed.parse(written.bytes());
-  nv::MakerSettings back;
+  nv::setup::MakerSettings back;
   back.read(parsed);
   if (back.src != settings.src || back.lzh != settings.lzh || back.main != settings.main ||
       back.patterns != settings.patterns)

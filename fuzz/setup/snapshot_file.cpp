@@ -8,10 +8,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  std::unique_ptr<nv::TBrCaFolder> tree = nv::readSnapshot(bytes);
+  std::unique_ptr<nv::setup::TBrCaFolder> tree = nv::setup::readSnapshot(bytes);
   if (!tree) return 0;
-  const std::string again = nv::writeSnapshot(*tree);
-  std::unique_ptr<nv::TBrCaFolder> back = nv::readSnapshot(again);
-  if (!back || nv::writeSnapshot(*back) != again) __builtin_trap();
+  const std::string again = nv::setup::writeSnapshot(*tree);
+  std::unique_ptr<nv::setup::TBrCaFolder> back = nv::setup::readSnapshot(again);
+  if (!back || nv::setup::writeSnapshot(*back) != again) __builtin_trap();
   return 0;
 }

@@ -11,7 +11,7 @@
 #include "platform/text.h"
 #include "setup/model/file_version.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 std::string withSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -184,4 +184,4 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
   return outcome;
 }
 
-}  // namespace nv
+}  // namespace nv::setup

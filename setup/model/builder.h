@@ -11,7 +11,7 @@
 #include "setup/model/file_tree.h"
 #include "setup/model/jobs.h"
 
-namespace nv {
+namespace nv::setup {
 
 struct BuilderSettings {
   std::string src;            // E_Src
@@ -60,4 +60,4 @@ BuildOutcome buildDistribution(const BuilderSettings& settings, const TBrCaFolde
 // (numbers then -1).
 std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path);
 
-}  // namespace nv
+}  // namespace nv::setup

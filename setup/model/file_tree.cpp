@@ -1,6 +1,6 @@
 #include "setup/model/file_tree.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 void putInt(std::string& out, int32_t v) {
   uint32_t u = static_cast<uint32_t>(v);
@@ -114,4 +114,4 @@ std::unique_ptr<TBrCaFolder> readSnapshot(const std::string& bytes) {
   return std::move(list.front());
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace nv {
+namespace nv::setup {
 
 struct TBrCaFile {
   std::string path;   // full path, CP932
@@ -30,4 +30,4 @@ std::string writeSnapshot(const TBrCaFolder& root);
 // left, nesting is bounded).
 std::unique_ptr<TBrCaFolder> readSnapshot(const std::string& bytes);
 
-}  // namespace nv
+}  // namespace nv::setup

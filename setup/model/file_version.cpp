@@ -4,7 +4,7 @@
 
 #include "platform/files.h"
 
-namespace nv {
+namespace nv::setup {
 
 bool readFileVersion(const std::string& cp932Path, std::array<long, 4>& version) {
   std::string bytes;
@@ -24,4 +24,4 @@ bool findFileVersion(const std::string& bytes, std::array<long, 4>& version) {
   return false;
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -4,11 +4,11 @@
 #include <array>
 #include <string>
 
-namespace nv {
+namespace nv::setup {
 
 // False when the file holds no version stamp.
 bool readFileVersion(const std::string& cp932Path, std::array<long, 4>& version);
 // The same for the file's bytes.
 bool findFileVersion(const std::string& bytes, std::array<long, 4>& version);
 
-}  // namespace nv
+}  // namespace nv::setup

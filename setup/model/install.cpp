@@ -9,7 +9,7 @@
 #include "setup/lzh/sfx.h"
 #include "setup/model/install_manifest.h"
 
-namespace nv {
+namespace nv::setup {
 
 std::string withTrailingSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -85,4 +85,4 @@ std::string installFailureCaption(const InstallResult& result) {
                                                            : std::string();
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -5,7 +5,7 @@
 
 #include "setup/model/install_folder.h"
 
-namespace nv {
+namespace nv::setup {
 
 // Where the install folder is remembered (the "InstallDir" value).
 class InstallDirStore {
@@ -48,4 +48,4 @@ InstallResult installDistribution(const std::string& distribution, std::string& 
 std::string installFailureText(const InstallResult& result, const std::string& folder);
 std::string installFailureCaption(const InstallResult& result);
 
-}  // namespace nv
+}  // namespace nv::setup

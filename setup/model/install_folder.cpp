@@ -5,7 +5,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 std::string withSlash(std::string s) {
   if (s.empty() || s.back() != '/') s += '/';
@@ -73,4 +73,4 @@ std::string folderProblemText(FolderProblem problem, const std::string& folder, 
   return {};
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -3,7 +3,7 @@
 // refused.
 #include <string>
 
-namespace nv {
+namespace nv::setup {
 
 enum class FolderProblem {
   None,
@@ -29,4 +29,4 @@ bool isHomeOrAbove(const std::string& folder, const std::string& home);
 std::string folderProblemText(FolderProblem problem, const std::string& folder, bool uninstalling);
 std::string folderProblemCaption(bool uninstalling);
 
-}  // namespace nv
+}  // namespace nv::setup

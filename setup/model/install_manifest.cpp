@@ -6,7 +6,7 @@
 #include "platform/paths.h"
 #include "setup/lzh/lzh_header.h"
 
-namespace nv {
+namespace nv::setup {
 
 const char kManifestName[] = ".nvsetup-manifest";
 
@@ -69,4 +69,4 @@ bool saveManifest(const std::string& folder, const InstallManifest& manifest) {
   return writeFileAtomic(joinPath(folder, kManifestName), manifestText(manifest));
 }
 
-}  // namespace nv
+}  // namespace nv::setup

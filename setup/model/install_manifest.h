@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace nv {
+namespace nv::setup {
 
 struct InstallManifest {
   std::string folder;       // the folder it describes: absolute, links resolved, ending in '/'
@@ -27,4 +27,4 @@ bool readManifestText(const std::string& text, InstallManifest& manifest);
 bool loadManifest(const std::string& folder, InstallManifest& manifest);
 bool saveManifest(const std::string& folder, const InstallManifest& manifest);
 
-}  // namespace nv
+}  // namespace nv::setup

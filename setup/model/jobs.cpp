@@ -12,7 +12,7 @@
 #include "platform/paths.h"
 #include "setup/lzh/safe_remove.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 namespace fs = std::filesystem;
 
@@ -160,4 +160,4 @@ std::shared_ptr<Job> Job::start(std::function<void(const std::atomic<bool>&)> wo
   return job;
 }
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -11,7 +11,7 @@
 
 #include "setup/model/file_tree.h"
 
-namespace nv {
+namespace nv::setup {
 
 // Archive search: the matching files (not folders, no subfolders) of each folder, the newest
 // first; folders spelled alike ignoring case are searched once.
@@ -58,4 +58,4 @@ class Job {
   std::atomic<bool> stop_{false};
 };
 
-}  // namespace nv
+}  // namespace nv::setup

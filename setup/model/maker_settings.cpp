@@ -4,7 +4,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
-namespace nv {
+namespace nv::setup {
 
 namespace {
 // A value ends where the file's writer would cut it (a NUL or a line break), so settings read
@@ -50,4 +50,4 @@ std::string installerPath() { return joinPath(programFolder(), "nvsetup"); }
 std::string settingsPath() { return joinPath(programFolder(), "nvsetup.ini"); }
 std::string snapshotPath() { return joinPath(programFolder(), "nvsetup.dat"); }
 
-}  // namespace nv
+}  // namespace nv::setup

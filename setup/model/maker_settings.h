@@ -6,8 +6,10 @@
 #include <vector>
 
 namespace nv {
-
 class Ini;
+}
+
+namespace nv::setup {
 
 struct MakerSettings {
   std::string src, lzh, main;
@@ -23,4 +25,4 @@ std::string installerPath();
 std::string settingsPath();
 std::string snapshotPath();
 
-}  // namespace nv
+}  // namespace nv::setup

@@ -9,8 +9,9 @@
 #include <cerrno>
 
 #include "platform/paths.h"
+#include "platform/text.h"
 
-namespace nv {
+namespace nv::setup {
 namespace {
 
 struct Fd {
@@ -69,25 +70,26 @@ UninstallPlan planUninstall(const std::string& folder, const std::string& home) 
   return plan;
 }
 
-bool removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop) {
-  if (plan.problem != FolderProblem::None) return false;
+RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop) {
+  RemoveResult result;
+  if (plan.problem != FolderProblem::None) return result;
   const std::string folder = toFsPath(plan.folder).native();
   Fd root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat st;
-  if (root.fd < 0 || ::fstat(root.fd, &st) != 0) return false;
+  if (root.fd < 0 || ::fstat(root.fd, &st) != 0) return result;
   const dev_t device = st.st_dev;
   // An install running into the folder finishes first, so its record is complete.
   while (::flock(root.fd, LOCK_EX) != 0 && errno == EINTR) {
   }
-  bool all = true;
   for (const std::string& file : plan.manifest.files) {
-    if (stop) return false;
+    if (stop) return result;  // the whole record stays
     std::string leaf;
     Fd parent(openParent(root.fd, device, toFsPath(file).native(), leaf));
     if (parent.fd < 0) continue;  // already gone with its folder
-    // A name of ours that is now a folder is not what was installed.
+    // A name of ours that is now a folder is not what was installed: it stays, and is told.
     if (::fstatat(parent.fd, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-    if (S_ISDIR(st.st_mode) || ::unlinkat(parent.fd, leaf.c_str(), 0) != 0) all = false;
+    if (S_ISDIR(st.st_mode) || ::unlinkat(parent.fd, leaf.c_str(), 0) != 0)
+      result.left.push_back(file);
   }
   // Deepest first; a folder that still holds something (the user's) stays.
   std::vector<std::string> folders = plan.manifest.folders;
@@ -99,11 +101,33 @@ bool removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop) {
     Fd parent(openParent(root.fd, device, toFsPath(f).native(), leaf));
     if (parent.fd >= 0 && ::unlinkat(parent.fd, leaf.c_str(), AT_REMOVEDIR) != 0 &&
         errno != ENOENT && errno != ENOTEMPTY)
-      all = false;
+      result.left.push_back(f + "/");
   }
-  if (::unlinkat(root.fd, kManifestName, 0) != 0) all = false;
+  if (!result.left.empty()) {
+    // The record now lists what is left; if it cannot be rewritten the whole one stays.
+    InstallManifest rest = plan.manifest;
+    rest.files.clear();
+    for (const std::string& f : result.left)
+      if (f.back() != '/') rest.files.push_back(f);
+    saveManifest(plan.folder, rest);
+    return result;
+  }
+  if (::unlinkat(root.fd, kManifestName, 0) != 0) {
+    result.left.push_back(kManifestName);
+    return result;
+  }
   if (plan.manifest.madeFolder) ::rmdir(folder.c_str());
-  return all;
+  result.complete = true;
+  return result;
 }
 
-}  // namespace nv
+std::string leftFilesText(const std::string& folder, const std::vector<std::string>& left) {
+  constexpr size_t kShown = 5;
+  std::string text = cformat("%zu ", left.size()) + sj("個のファイルを削除できませんでした。");
+  for (size_t i = 0; i < left.size() && i < kShown; ++i) text += "\n" + folder + left[i];
+  if (left.size() > kShown)
+    text += "\n" + sj("ほか ") + cformat("%zu ", left.size() - kShown) + sj("個");
+  return text + "\n" + sj("もう一度アンインストールすると、残りを削除します。");
+}
+
+}  // namespace nv::setup

@@ -5,11 +5,12 @@
 // another file system (a folder mounted inside) is entered.
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "setup/model/install_folder.h"
 #include "setup/model/install_manifest.h"
 
-namespace nv {
+namespace nv::setup {
 
 struct UninstallPlan {
   std::string folder;  // as stored, ending in '/'
@@ -21,7 +22,18 @@ struct UninstallPlan {
 // record that describes this very folder.
 UninstallPlan planUninstall(const std::string& folder, const std::string& home);
 
-// The delete job. Stops between two files when asked. True when everything listed is gone.
-bool removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop);
+// What the delete job did. When something listed could not be deleted (or the job stopped),
+// the record stays, listing what is left, so that another uninstall can finish.
+struct RemoveResult {
+  bool complete = false;          // everything listed is gone, the record too
+  std::vector<std::string> left;  // recorded entries still there, relative to the folder
+  explicit operator bool() const { return complete; }
+};
 
-}  // namespace nv
+// The delete job. Stops between two files when asked.
+RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>& stop);
+
+// The message for an uninstall that left files behind: how many, the first few by path.
+std::string leftFilesText(const std::string& folder, const std::vector<std::string>& left);
+
+}  // namespace nv::setup

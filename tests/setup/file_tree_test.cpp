@@ -12,9 +12,9 @@ namespace {
 using nvtest::Bytes;
 
 TEST(FileTree, SnapshotLayoutMatchesHandBuiltBytes) {
-  nv::TBrCaFolder root;
+  nv::setup::TBrCaFolder root;
   root.files.push_back({"/s/NV", 0x348F4BC0, 1});
-  auto bmp = std::make_unique<nv::TBrCaFolder>();
+  auto bmp = std::make_unique<nv::setup::TBrCaFolder>();
   bmp->path = "/s/bmp/";
   bmp->files.push_back({"/s/bmp/a.bmp", 7, 0});
   root.children.push_back(std::move(bmp));
@@ -29,36 +29,36 @@ TEST(FileTree, SnapshotLayoutMatchesHandBuiltBytes) {
   b.i32(1).i32(0).i32(7);
   str(b, "/s/bmp/a.bmp");
   b.i32(0);  // no children
-  EXPECT_EQ(nv::writeSnapshot(root), b.str());
+  EXPECT_EQ(nv::setup::writeSnapshot(root), b.str());
 
-  auto back = nv::readSnapshot(b.str());
+  auto back = nv::setup::readSnapshot(b.str());
   ASSERT_TRUE(back);
-  EXPECT_EQ(nv::writeSnapshot(*back), b.str());
+  EXPECT_EQ(nv::setup::writeSnapshot(*back), b.str());
   // Any non-zero changed flag reads as 1.
   std::string odd = b.str();
   odd[12] = 5;
-  ASSERT_TRUE(nv::readSnapshot(odd));
-  EXPECT_EQ(nv::readSnapshot(odd)->files[0].changed, 1);
+  ASSERT_TRUE(nv::setup::readSnapshot(odd));
+  EXPECT_EQ(nv::setup::readSnapshot(odd)->files[0].changed, 1);
 }
 
 TEST(FileTree, DamagedSnapshotsAreRejected) {
-  std::string good = nv::writeSnapshot(nv::TBrCaFolder{});
-  EXPECT_TRUE(nv::readSnapshot(good));
-  EXPECT_FALSE(nv::readSnapshot(good.substr(0, good.size() - 1)));
-  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(1).i32(-5).str()));
-  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(0x7FFFFFFF).str()));
-  EXPECT_FALSE(nv::readSnapshot(Bytes().i32(1).i32(0).i32(0x40000000).str()));
-  EXPECT_FALSE(nv::readSnapshot(good + "x"));
+  std::string good = nv::setup::writeSnapshot(nv::setup::TBrCaFolder{});
+  EXPECT_TRUE(nv::setup::readSnapshot(good));
+  EXPECT_FALSE(nv::setup::readSnapshot(good.substr(0, good.size() - 1)));
+  EXPECT_FALSE(nv::setup::readSnapshot(Bytes().i32(1).i32(-5).str()));
+  EXPECT_FALSE(nv::setup::readSnapshot(Bytes().i32(0x7FFFFFFF).str()));
+  EXPECT_FALSE(nv::setup::readSnapshot(Bytes().i32(1).i32(0).i32(0x40000000).str()));
+  EXPECT_FALSE(nv::setup::readSnapshot(good + "x"));
 }
 
 TEST(FileTree, DosStampsAreUtcAndTheBuildNameAddsNineHours) {
   // 23:30:10 UTC on 31 March 2006.
   int64_t t = 1143847810;
-  int32_t stamp = nv::dosStampFromUnix(t);
+  int32_t stamp = nv::setup::dosStampFromUnix(t);
   EXPECT_EQ(uint32_t(stamp) >> 16, (26u << 9) | (3u << 5) | 31u);
   EXPECT_EQ(uint32_t(stamp) & 0xFFFF, (23u << 11) | (30u << 5) | 5u);
-  EXPECT_EQ(nv::unixFromDosStamp(stamp), t);
-  EXPECT_EQ(nv::datedName("NVA", nv::buildTime(stamp)), "NVA20060401_0830");
+  EXPECT_EQ(nv::setup::unixFromDosStamp(stamp), t);
+  EXPECT_EQ(nv::setup::datedName("NVA", nv::setup::buildTime(stamp)), "NVA20060401_0830");
 }
 }  // namespace
 
@@ -69,7 +69,7 @@ TEST(MakerSettings, ValuesReadAsTheyAreWrittenBack) {
   ini.parse(std::string("[MainForm]\r\nSrc=/src\r\nLzh=/out\rx\r\n[HaihuFiles]\r\nMax=2\r\n"
                         "i0n=*.bmp\r\ni0c=1\r\ni1n=read") +
             '\0' + "me\r\ni1c=0\r\n");
-  nv::MakerSettings s;
+  nv::setup::MakerSettings s;
   s.read(ini);
   EXPECT_EQ(s.lzh, "/out");
   ASSERT_EQ(s.patterns.size(), 2u);
@@ -78,7 +78,7 @@ TEST(MakerSettings, ValuesReadAsTheyAreWrittenBack) {
   s.write(written);
   nv::Ini again;
   again.parse(written.bytes());
-  nv::MakerSettings back;
+  nv::setup::MakerSettings back;
   back.read(again);
   EXPECT_EQ(back.lzh, s.lzh);
   EXPECT_EQ(back.patterns, s.patterns);

@@ -27,14 +27,14 @@
 
 namespace {
 namespace fs = std::filesystem;
-using Outcome = nv::InstallResult::Outcome;
-using nv::FolderProblem;
+using Outcome = nv::setup::InstallResult::Outcome;
+using nv::setup::FolderProblem;
 using nvtest::put;
 using nvtest::readBytes;
 using nvtest::runShell;
 using nvtest::TempDir;
 
-class MemoryStore : public nv::InstallDirStore {
+class MemoryStore : public nv::setup::InstallDirStore {
  public:
   std::string read() const override { return value; }
   void write(const std::string& f) override { value = f; }
@@ -79,14 +79,15 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
   const fs::path before = fs::current_path();
   fs::current_path(nv::toFsPath(dir.path()));
   std::string folder = "rel";
-  nv::InstallResult r = nv::installDistribution(dir.file("NVA1.LZH"), folder, store, home);
+  nv::setup::InstallResult r =
+      nv::setup::installDistribution(dir.file("NVA1.LZH"), folder, store, home);
   fs::current_path(before);
   EXPECT_EQ(r.outcome, Outcome::Installed);
   EXPECT_EQ(folder, dir.file("rel") + "/");
   EXPECT_EQ(store.value, folder);
   EXPECT_EQ(readBytes(dir.file("rel/NV")), "prog");
   folder = "~/inst";  // typed as in a shell
-  EXPECT_EQ(nv::installDistribution(dir.file("NVA1.LZH"), folder, store, home).outcome,
+  EXPECT_EQ(nv::setup::installDistribution(dir.file("NVA1.LZH"), folder, store, home).outcome,
             Outcome::Installed);
   EXPECT_EQ(folder, home + "/inst/");
 
@@ -99,10 +100,10 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
                  {"~", FolderProblem::HomeOrAbove},  {dir.path(), FolderProblem::HomeOrAbove}};
   for (const auto& c : refused) {
     std::string f = c.folder;
-    r = nv::installDistribution(dir.file("NVA1.LZH"), f, store, home);
+    r = nv::setup::installDistribution(dir.file("NVA1.LZH"), f, store, home);
     EXPECT_EQ(r.outcome, Outcome::Refused) << c.folder;
     EXPECT_EQ(r.problem, c.problem) << c.folder;
-    EXPECT_FALSE(nv::installFailureText(r, f).empty());
+    EXPECT_FALSE(nv::setup::installFailureText(r, f).empty());
   }
   EXPECT_FALSE(nv::fileExists(home + "/NV"));
   EXPECT_EQ(store.value, home + "/inst/");
@@ -111,21 +112,22 @@ TEST(Install, TheFolderIsStoredAbsoluteAndOnlyAfterAWholeInstall) {
   std::string run = selfExtracting(dir, "NVA2.run", distribution("two"));
   ::chmod(nv::toFsPath(run).c_str(), 0644);
   folder = dir.file("runinst");
-  EXPECT_EQ(nv::installDistribution(run, folder, store, home).outcome, Outcome::Installed);
+  EXPECT_EQ(nv::setup::installDistribution(run, folder, store, home).outcome, Outcome::Installed);
   EXPECT_EQ(readBytes(dir.file("runinst/NV")), "two");
   EXPECT_EQ(store.value, dir.file("runinst") + "/");
 
   // A damaged one installs nothing and leaves the stored folder where it was.
   std::string bad = selfExtracting(dir, "NVA3.run", withBadCrc(distribution("three")));
   folder = dir.file("badinst");
-  r = nv::installDistribution(bad, folder, store, home);
+  r = nv::setup::installDistribution(bad, folder, store, home);
   EXPECT_EQ(r.outcome, Outcome::Failed);
   EXPECT_EQ(r.code, 0x800C);
   EXPECT_FALSE(fs::exists(nv::toFsPath(dir.file("badinst"))));
   EXPECT_EQ(store.value, dir.file("runinst") + "/");
   put(dir.file("plain.run"), "#!/bin/sh\n");
-  EXPECT_EQ(nv::installDistribution(dir.file("plain.run"), folder, store, home).code, 0x801B);
-  EXPECT_EQ(nv::installDistribution(dir.file("none.lzh"), folder, store, home).outcome,
+  EXPECT_EQ(nv::setup::installDistribution(dir.file("plain.run"), folder, store, home).code,
+            0x801B);
+  EXPECT_EQ(nv::setup::installDistribution(dir.file("none.lzh"), folder, store, home).outcome,
             Outcome::Missing);
 }
 
@@ -139,19 +141,20 @@ TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   put(dir.file("v3.lzh"), withBadCrc(distribution("#!/bin/sh\n", "three")));
   MemoryStore store;
   std::string folder = dir.file("inst");
-  ASSERT_EQ(nv::installDistribution(dir.file("v1.lzh"), folder, store, dir.file("home")).outcome,
-            Outcome::Installed);
+  ASSERT_EQ(
+      nv::setup::installDistribution(dir.file("v1.lzh"), folder, store, dir.file("home")).outcome,
+      Outcome::Installed);
   std::string pid;
   ASSERT_EQ(runShell("'" + folder + "NV' 30 >/dev/null 2>&1 & echo $!", &pid), 0);
   ::usleep(200 * 1000);
-  nv::InstallResult r =
-      nv::installDistribution(dir.file("v2.lzh"), folder, store, dir.file("home"));
+  nv::setup::InstallResult r =
+      nv::setup::installDistribution(dir.file("v2.lzh"), folder, store, dir.file("home"));
   runShell("kill " + pid);
   EXPECT_EQ(r.outcome, Outcome::Installed) << r.code;
   EXPECT_EQ(readBytes(folder + "NV"), "#!/bin/sh\n");
   EXPECT_EQ(readBytes(folder + "about.txt"), "two");
 
-  r = nv::installDistribution(dir.file("v3.lzh"), folder, store, dir.file("home"));
+  r = nv::setup::installDistribution(dir.file("v3.lzh"), folder, store, dir.file("home"));
   EXPECT_EQ(r.outcome, Outcome::Failed);
   EXPECT_EQ(readBytes(folder + "about.txt"), "two");
   EXPECT_EQ(entriesIn(folder),
@@ -162,8 +165,9 @@ TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   const int lock = ::open(nv::toFsPath(folder).c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_EQ(::flock(lock, LOCK_EX), 0);
   std::string again = folder;
-  std::thread second(
-      [&] { r = nv::installDistribution(dir.file("v4.lzh"), again, store, dir.file("home")); });
+  std::thread second([&] {
+    r = nv::setup::installDistribution(dir.file("v4.lzh"), again, store, dir.file("home"));
+  });
   ::usleep(300 * 1000);
   EXPECT_EQ(readBytes(folder + "about.txt"), "two");
   ::close(lock);
@@ -174,8 +178,8 @@ TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   // A record that cannot be written (a full disk; here a folder in its place) stops the
   // install before anything is placed.
   std::string blocked = dir.file("blocked");
-  fs::create_directories(nv::toFsPath(blocked + "/" + nv::kManifestName));
-  r = nv::installDistribution(dir.file("v4.lzh"), blocked, store, dir.file("home"));
+  fs::create_directories(nv::toFsPath(blocked + "/" + nv::setup::kManifestName));
+  r = nv::setup::installDistribution(dir.file("v4.lzh"), blocked, store, dir.file("home"));
   EXPECT_EQ(r.code, 0x8013);
   EXPECT_EQ(entriesIn(blocked), 1u);
 }
@@ -192,45 +196,74 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   MemoryStore store;
   const std::atomic<bool> go{false};
   std::string folder = docs;
-  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+  ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
             Outcome::Installed);
   folder = home + "/Morivale";
-  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+  ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
             Outcome::Installed);
 
-  nv::UninstallPlan plan = nv::planUninstall(docs, home);
+  nv::setup::UninstallPlan plan = nv::setup::planUninstall(docs, home);
   ASSERT_EQ(plan.problem, FolderProblem::None);
-  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
   EXPECT_EQ(readBytes(docs + "lesson.txt"), "mine");
   EXPECT_EQ(readBytes(docs + "bmp/mine.bmp"), "mine");
   EXPECT_FALSE(nv::fileExists(docs + "NV"));
   EXPECT_FALSE(nv::fileExists(docs + "bmp/a.bmp"));
   EXPECT_EQ(entriesIn(docs), 2u);  // lesson.txt and bmp/, the record gone too
-  plan = nv::planUninstall(home + "/Morivale/", home);
+  plan = nv::setup::planUninstall(home + "/Morivale/", home);
   ASSERT_EQ(plan.problem, FolderProblem::None);
-  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
   EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));  // the install made it
+
+  // What cannot be deleted (here a folder where a recorded file was) is told, not called
+  // done: the record keeps it, and the next uninstall finishes once it is out of the way.
+  folder = home + "/Morivale";
+  ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+            Outcome::Installed);
+  fs::remove(nv::toFsPath(folder + "bmp/a.bmp"));
+  put(folder + "bmp/a.bmp/x", "x");
+  plan = nv::setup::planUninstall(folder, home);
+  nv::setup::RemoveResult removed = nv::setup::removeInstalled(plan, go);
+  EXPECT_FALSE(removed);
+  EXPECT_EQ(removed.left, std::vector<std::string>{"bmp/a.bmp"});
+  EXPECT_FALSE(nv::fileExists(folder + "NV"));
+  nv::setup::InstallManifest rest;
+  ASSERT_TRUE(nv::setup::loadManifest(folder, rest));
+  EXPECT_EQ(rest.files, removed.left);
+  EXPECT_EQ(rest.folders, plan.manifest.folders);
+  EXPECT_EQ(nv::cp932ToUtf8(nv::setup::leftFilesText(folder, removed.left)),
+            "1 個のファイルを削除できませんでした。\n" + folder +
+                "bmp/a.bmp\nもう一度アンインストールすると、残りを削除します。");
+  const std::vector<std::string> many{"a", "b", "c", "d", "e", "f", "g"};
+  EXPECT_EQ(nv::cp932ToUtf8(nv::setup::leftFilesText("/i/", many)),
+            "7 個のファイルを削除できませんでした。\n/i/a\n/i/b\n/i/c\n/i/d\n/i/e\nほか 2 "
+            "個\nもう一度アンインストールすると、残りを削除します。");
+  fs::remove_all(nv::toFsPath(folder + "bmp/a.bmp"));
+  plan = nv::setup::planUninstall(folder, home);
+  ASSERT_EQ(plan.problem, FolderProblem::None);
+  EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
 
   // A record is read as a list of names inside its folder, never of paths beyond it.
   folder = dir.file("other/inst");
-  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+  ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
             Outcome::Installed);
   put(dir.file("other/outside.txt"), "mine");
-  nv::InstallManifest m;
-  ASSERT_TRUE(nv::loadManifest(folder, m));
+  nv::setup::InstallManifest m;
+  ASSERT_TRUE(nv::setup::loadManifest(folder, m));
   m.files.push_back("../outside.txt");
-  put(folder + nv::kManifestName, nv::manifestText(m));
+  put(folder + nv::setup::kManifestName, nv::setup::manifestText(m));
   // The same record in another folder describes that other folder, not this one.
   put(dir.file("copy/NV"), "x");
-  put(dir.file("copy/") + nv::kManifestName, nv::manifestText(m));
-  plan = nv::planUninstall(folder, home);
+  put(dir.file("copy/") + nv::setup::kManifestName, nv::setup::manifestText(m));
+  plan = nv::setup::planUninstall(folder, home);
   EXPECT_EQ(plan.manifest.files.size(), 4u);
-  EXPECT_TRUE(nv::removeInstalled(plan, go));
+  EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
   EXPECT_EQ(readBytes(dir.file("other/outside.txt")), "mine");
 
   // A link as the install folder, with the separator the window stores.
   folder = dir.file("real");
-  ASSERT_EQ(nv::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+  ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
             Outcome::Installed);
   fs::create_directory_symlink(nv::toFsPath(dir.file("real")), nv::toFsPath(dir.file("NVlink")));
   EXPECT_EQ(folder, dir.file("real") + "/");
@@ -246,10 +279,10 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
                  {dir.file("copy") + "/", FolderProblem::OtherFolder},
                  {"Morivale/", FolderProblem::NoRecord}};
   for (const auto& c : refused) {
-    plan = nv::planUninstall(c.folder, home);
+    plan = nv::setup::planUninstall(c.folder, home);
     EXPECT_EQ(plan.problem, c.problem) << c.folder;
-    EXPECT_FALSE(nv::removeInstalled(plan, go));
-    EXPECT_FALSE(nv::folderProblemText(plan.problem, plan.folder, true).empty());
+    EXPECT_FALSE(nv::setup::removeInstalled(plan, go));
+    EXPECT_FALSE(nv::setup::folderProblemText(plan.problem, plan.folder, true).empty());
   }
   EXPECT_TRUE(nv::fileExists(dir.file("real/NV")));
   // Removing the link by its name with a trailing separator removes the link, never its target.
@@ -288,6 +321,9 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
             std::string::npos);
 
   EXPECT_EQ(runShell(env + "--uninstall 2>&1", &out), 2);  // not without --yes
+  EXPECT_EQ(out,
+            "nvsetup: --uninstall はインストールしたプログラムを削除します。よければ --yes "
+            "を付けてください。\n");
   ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
   EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
   EXPECT_FALSE(nv::fileExists(conf));
@@ -296,6 +332,42 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/NuveltaFile.desktop"));
   EXPECT_FALSE(nv::fileExists(home + "/.config/mimeapps.list"));
   EXPECT_TRUE(fs::exists(nv::toFsPath(home)));
+  // With nothing installed the commands say so in the user's language.
+  const struct {
+    const char* arguments;
+    int status;
+    std::string said;
+  } told[] = {{"--uninstall --yes", 1,
+               "nvsetup: インストールされていません（InstallDir の記録がありません）。\n"},
+              {"--associate on", 1, "nvsetup: NV がインストールされていません。\n"},
+              {"--build all", 2,
+               "nvsetup: --build は、インストーラーと同じフォルダーに nvsetup.ini "
+               "があるときだけ使えます。\n"},
+              {"--bogus", 2,
+               "使い方: nvsetup [--install FILE [--folder DIR]] [--uninstall --yes]\n"
+               "                [--associate on|off] [--build all|changed] [--snapshot]\n"
+               "                [--archiver \"COMMAND LINE\"]\n"
+               "詳しくは 'nvsetup --help' を見てください。\n"}};
+  for (const auto& t : told) {
+    EXPECT_EQ(runShell(env + t.arguments + " 2>&1", &out), t.status) << t.arguments;
+    EXPECT_EQ(out, t.said) << t.arguments;
+  }
+
+  // Files that could not be deleted fail the command, named, with the key and record kept.
+  ASSERT_EQ(runShell(env + "--install '" + dir.file("NVA20060401_0830.lzh") + "' 2>&1", &out), 0)
+      << out;
+  fs::remove(nv::toFsPath(home + "/Morivale/about.txt"));
+  put(home + "/Morivale/about.txt/mine", "mine");
+  EXPECT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 1) << out;
+  EXPECT_NE(out.find("1 個のファイルを削除できませんでした。\n" + home + "/Morivale/about.txt\n"),
+            std::string::npos)
+      << out;
+  EXPECT_FALSE(nv::fileExists(home + "/Morivale/NV"));
+  EXPECT_NE(readBytes(conf).find("InstallDir=" + home + "/Morivale/"), std::string::npos);
+  fs::remove_all(nv::toFsPath(home + "/Morivale/about.txt"));
+  ASSERT_EQ(runShell(env + "--uninstall --yes 2>&1", &out), 0) << out;
+  EXPECT_FALSE(fs::exists(nv::toFsPath(home + "/Morivale")));
+  EXPECT_FALSE(nv::fileExists(conf));
 
   // Into the documents folder and out again: the teacher's own file stays.
   put(home + "/Documents/lesson.txt", "mine");

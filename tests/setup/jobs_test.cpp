@@ -36,13 +36,13 @@ TEST(ArchiveSearch, NewestFirstThenAlphabetical) {
   touch(desk + "/NVA_c.run", 1000000000);  // oldest
   touch(docs + "/NVA_a.run", 2100000000);  // newest
   touch(desk + "/other.run", 2200000000);
-  auto found = nv::searchArchives({desk, docs}, {"NVA*.run"}, kGo);
-  nv::orderArchiveResults(found);
+  auto found = nv::setup::searchArchives({desk, docs}, {"NVA*.run"}, kGo);
+  nv::setup::orderArchiveResults(found);
   EXPECT_EQ(found, (std::vector<std::string>{docs + "/NVA_a.run", desk + "/NVA_b.run",
                                              desk + "/NVA_c.run"}));
   // Two results keep the newest first without sorting.
-  auto two = nv::searchArchives({desk}, {"nva*.RUN"}, kGo);
-  nv::orderArchiveResults(two);
+  auto two = nv::setup::searchArchives({desk}, {"nva*.RUN"}, kGo);
+  nv::setup::orderArchiveResults(two);
   EXPECT_EQ(two, (std::vector<std::string>{desk + "/NVA_b.run", desk + "/NVA_c.run"}));
 }
 
@@ -50,7 +50,7 @@ TEST(ArchiveSearch, AFolderNamedTwiceIsSearchedOnce) {
   TempDir dir;
   std::string desk = dir.file("Desk");
   touch(desk + "/NVA1.run", 1000000000);
-  EXPECT_EQ(nv::searchArchives({desk, desk + "/", desk}, {"NVA*.run"}, kGo).size(), 1u);
+  EXPECT_EQ(nv::setup::searchArchives({desk, desk + "/", desk}, {"NVA*.run"}, kGo).size(), 1u);
 }
 
 TEST(SourceScan, ChangesAgainstThePreviousTree) {
@@ -59,39 +59,39 @@ TEST(SourceScan, ChangesAgainstThePreviousTree) {
   touch(src + "/NV", 1143847810);
   touch(src + "/bmp/a.bmp", 1100000000);
   touch(src + "/.git/x.bmp", 1200000000);
-  nv::TBrCaFolder first;
-  nv::ScanResult r = nv::scanSource(src, first, nullptr, {"*.*", "*.bmp"}, kGo);
+  nv::setup::TBrCaFolder first;
+  nv::setup::ScanResult r = nv::setup::scanSource(src, first, nullptr, {"*.*", "*.bmp"}, kGo);
   EXPECT_TRUE(r.updated);
-  EXPECT_EQ(r.newestAll, nv::dosStampFromUnix(1143847810));
+  EXPECT_EQ(r.newestAll, nv::setup::dosStampFromUnix(1143847810));
   ASSERT_EQ(first.children.size(), 1u);            // ".git" skipped
   EXPECT_EQ(first.children[0]->files.size(), 2u);  // a bitmap matching two patterns twice
-  std::string response = nv::datedResponseText("/o/NVA.lzh", src, first, true);
+  std::string response = nv::setup::datedResponseText("/o/NVA.lzh", src, first, true);
   EXPECT_EQ(response, "u \"/o/NVA.lzh\"\n-xa \"" + src + "\" \"/NV\"\n-xa \"" + src +
                           "\" \"/bmp/a.bmp\"\n-xa \"" + src + "\" \"/bmp/a.bmp\"\n");
 
   // Against the snapshot of the first scan only the touched file changes.
-  auto previous = nv::readSnapshot(nv::writeSnapshot(first));
+  auto previous = nv::setup::readSnapshot(nv::setup::writeSnapshot(first));
   touch(src + "/bmp/a.bmp", 1300000000);
-  nv::TBrCaFolder second;
-  r = nv::scanSource(src, second, previous.get(), {"*.*"}, kGo);
+  nv::setup::TBrCaFolder second;
+  r = nv::setup::scanSource(src, second, previous.get(), {"*.*"}, kGo);
   EXPECT_TRUE(r.updated);
-  EXPECT_EQ(r.newestChanged, nv::dosStampFromUnix(1300000000));
+  EXPECT_EQ(r.newestChanged, nv::setup::dosStampFromUnix(1300000000));
   EXPECT_EQ(second.files[0].changed, 0);
   EXPECT_EQ(second.children[0]->files[0].changed, 1);
-  EXPECT_EQ(nv::datedResponseText("/o/NVS.lzh", src, second, false),
+  EXPECT_EQ(nv::setup::datedResponseText("/o/NVS.lzh", src, second, false),
             "u \"/o/NVS.lzh\"\n-xa \"" + src + "\" \"/bmp/a.bmp\"\n");
 
   // A link in the source would be packed as a copy of its target: it is left out and named.
   std::filesystem::create_symlink(nv::toFsPath(src + "/NV"), nv::toFsPath(src + "/bmp/link.bmp"));
-  nv::TBrCaFolder withLink;
-  r = nv::scanSource(src, withLink, nullptr, {"*.*", "*.bmp"}, kGo);
+  nv::setup::TBrCaFolder withLink;
+  r = nv::setup::scanSource(src, withLink, nullptr, {"*.*", "*.bmp"}, kGo);
   EXPECT_EQ(r.skippedLinks, std::vector<std::string>{src + "/bmp/link.bmp"});
   EXPECT_EQ(withLink.children[0]->files.size(), 2u);
   std::filesystem::remove(nv::toFsPath(src + "/bmp/link.bmp"));
 
   std::atomic<bool> stopped{true};
-  nv::TBrCaFolder third;
-  EXPECT_FALSE(nv::scanSource(src, third, nullptr, {"*.*"}, stopped).updated);
+  nv::setup::TBrCaFolder third;
+  EXPECT_FALSE(nv::setup::scanSource(src, third, nullptr, {"*.*"}, stopped).updated);
 }
 
 TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
@@ -103,13 +103,13 @@ TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
   put(victim + "/bmp/a.bmp", "x");
   std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("keep")),
                                             nv::toFsPath(victim + "/bmp/link"));
-  nv::deleteTree(victim, kGo);
+  nv::setup::deleteTree(victim, kGo);
   EXPECT_FALSE(std::filesystem::exists(nv::toFsPath(victim)));
   EXPECT_TRUE(nv::fileExists(keep));
   // A link given as the folder, with the trailing separator an install folder has.
   std::filesystem::create_directory_symlink(nv::toFsPath(dir.file("keep")),
                                             nv::toFsPath(dir.file("link")));
-  nv::deleteTree(dir.file("link") + "/", kGo);
+  nv::setup::deleteTree(dir.file("link") + "/", kGo);
   EXPECT_TRUE(nv::fileExists(keep));
   EXPECT_FALSE(
       std::filesystem::exists(std::filesystem::symlink_status(nv::toFsPath(dir.file("link")))));
@@ -117,7 +117,7 @@ TEST(DeleteJob, EmptiesTheFolderWithoutFollowingLinks) {
   // A stop request leaves the folder partly deleted.
   for (int i = 0; i < 5; ++i) put(victim + "/f" + std::to_string(i), "x");
   std::atomic<bool> stop{true};
-  nv::deleteTree(victim, stop);
+  nv::setup::deleteTree(victim, stop);
   EXPECT_TRUE(std::filesystem::exists(nv::toFsPath(victim)));
 }
 
@@ -130,17 +130,17 @@ TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
   put(dir.file("main/NV"), std::string("xx") + "NVFILEVERSION=1.2.3.4" + '\0');
   put(dir.file("main/readme.txt"), "readme");
   put(dir.file("nvsetup"), "installer");
-  nv::TBrCaFolder tree;
-  nv::ScanResult scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  nv::setup::TBrCaFolder tree;
+  nv::setup::ScanResult scan = nv::setup::scanSource(src, tree, nullptr, {"*.*"}, kGo);
   nv::lzh::setSfxStubPath(NV_SFX_STUB_PATH);
-  nv::BuilderSettings s{src, dir.file("out"), dir.file("main/NV"), dir.file("nvsetup"),
-                        dir.file("desk")};
+  nv::setup::BuilderSettings s{src, dir.file("out"), dir.file("main/NV"), dir.file("nvsetup"),
+                               dir.file("desk")};
   std::vector<std::string> commands;
   auto run = [&](const std::string& line) {
     commands.push_back(line);
     return nv::RunArchiver(line);
   };
-  nv::BuildOutcome out = nv::buildDistribution(s, tree, scan, true, run, [](int) {});
+  nv::setup::BuildOutcome out = nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {});
   EXPECT_TRUE(out.built);
   EXPECT_EQ(commands.size(), 4u);
   std::string dated = dir.file("out/NVA20060401_0830.run");
@@ -158,14 +158,17 @@ TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
   EXPECT_EQ(members[2].name, "readme.txt");
 
   // Without a main program only the dated program is made; nothing changed: a message only.
-  nv::BuilderSettings bare{src, dir.file("out2"), dir.file("nothing/NV"), dir.file("nvsetup"), ""};
+  nv::setup::BuilderSettings bare{src, dir.file("out2"), dir.file("nothing/NV"),
+                                  dir.file("nvsetup"), ""};
   commands.clear();
-  EXPECT_TRUE(nv::buildDistribution(bare, tree, scan, true, run, [](int) {}).built);
+  EXPECT_TRUE(nv::setup::buildDistribution(bare, tree, scan, true, run, [](int) {}).built);
   EXPECT_EQ(commands.size(), 2u);
   {
     nvtest::ScriptedPrompt prompt;
     prompt.expectMessage("更新されたファイルはありません");
-    EXPECT_FALSE(nv::buildDistribution(bare, tree, nv::ScanResult{}, false, run, [](int) {}).built);
+    EXPECT_FALSE(
+        nv::setup::buildDistribution(bare, tree, nv::setup::ScanResult{}, false, run, [](int) {
+        }).built);
   }
   nv::lzh::setSfxStubPath("");
 }
@@ -175,9 +178,9 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
   TempDir dir;
   std::string src = dir.file("src");
   touch(src + "/NV", 1143847810);
-  nv::BuilderSettings s{"", dir.file("out"), "", dir.file("nvsetup"), dir.file("desk")};
-  nv::TBrCaFolder tree;
-  nv::ScanResult scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  nv::setup::BuilderSettings s{"", dir.file("out"), "", dir.file("nvsetup"), dir.file("desk")};
+  nv::setup::TBrCaFolder tree;
+  nv::setup::ScanResult scan = nv::setup::scanSource(src, tree, nullptr, {"*.*"}, kGo);
   std::vector<std::string> commands;
   auto run = [&](const std::string& line) {
     commands.push_back(line);
@@ -189,37 +192,37 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
         "元の場所が指定されていません。配布するファイルのあるフォルダーを選んでください。");
     prompt.expectMessage(dir.file("gone") +
                          "\nが見つかりません。配布するファイルのあるフォルダーを選んでください。");
-    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
     s.src = dir.file("gone");
-    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
   }
   s.src = src;
   // Names the response file cannot carry.
   touch(src + "/say \"hi\".txt", 1143847810);
   touch(src + "/two\nlines.txt", 1143847810);
-  tree = nv::TBrCaFolder{};
-  scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  tree = nv::setup::TBrCaFolder{};
+  scan = nv::setup::scanSource(src, tree, nullptr, {"*.*"}, kGo);
   {
     nvtest::ScriptedPrompt prompt;
     prompt.expectMessage(
         "次のファイルは、名前に「\"」、改行などの制御文字、またはシフトJISにない文字があるため、"
         "配布ファイルに入れられません。名前を変えてから、もう一度圧縮してください。\n" +
         src + "/say \"hi\".txt\n" + src + "/two\nlines.txt");
-    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
   }
   EXPECT_TRUE(commands.empty());
   std::filesystem::remove(nv::toFsPath(src + "/say \"hi\".txt"));
   std::filesystem::remove(nv::toFsPath(src + "/two\nlines.txt"));
   // A link is left out and named before the build goes on.
   std::filesystem::create_symlink(nv::toFsPath(src + "/NV"), nv::toFsPath(src + "/link"));
-  tree = nv::TBrCaFolder{};
-  scan = nv::scanSource(src, tree, nullptr, {"*.*"}, kGo);
+  tree = nv::setup::TBrCaFolder{};
+  scan = nv::setup::scanSource(src, tree, nullptr, {"*.*"}, kGo);
   {
     nvtest::ScriptedPrompt prompt;
     prompt.expectMessage(
         "次のシンボリックリンクは、リンク先の写しになってしまうため、配布ファイルに入れません。\n" +
         src + "/link");
-    EXPECT_FALSE(nv::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
   }
   EXPECT_EQ(commands.size(), 1u);
   EXPECT_FALSE(nv::fileExists(dir.file("out/NV20060401_0830.txt")));

@@ -24,6 +24,7 @@
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "scripted_dialogs.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/lzh_extract.h"
 #include "setup/lzh/lzh_writer.h"
@@ -121,7 +122,7 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755},
                                        {"bmp/a.bmp", false, "bmp", 0, 0644},
                                        {"BMP/nv.bmp", false, "bmp", 0, 0644}}));
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   form.show();
   EXPECT_FALSE(form.makerMode());
   EXPECT_TRUE(form.GB_1->isHidden());
@@ -185,13 +186,44 @@ TEST_F(SetupWindow, NormalModeInstallsAssociatesAndUninstalls) {
   EXPECT_EQ(form.B_Uninstall->text(), QString::fromUtf8("アンインストールする(&U)..."));
   EXPECT_TRUE(form.B_Uninstall->isHidden());
   EXPECT_TRUE(form.E_Haihu->text() == nv::toQ(archive));
+
+  // A file that cannot be deleted is told; the folder stays installed, so a second uninstall
+  // finishes once it is out of the way.
+  form.B_Install->click();
+  const std::string stuck = home + "/Morivale/bmp/a.bmp";
+  std::filesystem::remove(nv::toFsPath(stuck));
+  put(stuck + "/mine", "mine");
+  for (bool blocked : {true, false}) {
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox(
+        "　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
+        "をアンインストールすると、再度セットアップするまで、献立データ等を開くことはできません。\n"
+        "\n"
+        "　それでも、アンインストールを続行した時は「はい」または「OK」ボタンをクリックして下さい。"
+        "アンインストールを実行します。",
+        "アンインストールしますか？", nv::Icon::Question, nv::Buttons::YesNo, nv::Answer::Yes);
+    if (blocked)
+      prompt.expectBox("1 個のファイルを削除できませんでした。\n" + stuck +
+                           "\nもう一度アンインストールすると、残りを削除します。",
+                       "アンインストールできません", nv::Icon::Stop);
+    form.B_Uninstall->click();
+    ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
+    if (blocked) {
+      shotsWithBoxes(form, {prompt.shown().back()}, "uninstall-left");
+      EXPECT_FALSE(nv::fileExists(home + "/Morivale/NV"));
+      EXPECT_FALSE(form.B_Uninstall->isHidden());
+      std::filesystem::remove_all(nv::toFsPath(stuck));
+    }
+  }
+  EXPECT_FALSE(QDir(nv::toQ(home + "/Morivale")).exists());
+  EXPECT_TRUE(form.B_Uninstall->isHidden());
 }
 
 TEST_F(SetupWindow, RefusedFoldersAreToldAndNothingIsTouched) {
   std::string archive = home + "/Desktop/NVA.lzh";
   put(archive, nv::lzh::encodeArchive({{"NV", false, "#!/bin/sh\n", 0, 0755}}));
   put(home + "/keep.txt", "mine");
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
   form.E_Haihu->setText(nv::toQ(archive));
   {
@@ -294,8 +326,8 @@ TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
        {"back\\slash", "per%cent%f", "quo\"te", "dol$lar`tick`", "sp ace", "line\nbreak\ttab"}) {
     const std::string program = home + "/" + name + "/NV";
     put(program, "#!/bin/sh\n");
-    nv::makeDesktopShortcut(program);
-    nv::addAssociation(program);
+    nv::setup::makeDesktopShortcut(program);
+    nv::setup::addAssociation(program);
     for (const std::string& entry :
          {home + "/Desktop/NV.desktop", home + "/.local/share/applications/NuveltaFile.desktop"}) {
       const std::string text = nvtest::readBytes(entry);
@@ -307,12 +339,12 @@ TEST_F(SetupWindow, LaunchersQuoteEveryFolderName) {
       }
     }
   }
-  nv::removeAssociation();
+  nv::setup::removeAssociation();
 }
 
 TEST_F(SetupWindow, OneDistributionFoundGoesIntoTheBoxAndAMissingOneIsReported) {
   put(home + "/Desktop/NVA20060401_0830.run", "x");
-  nv::TMainForm form;
+  nv::setup::TMainForm form;
   ASSERT_TRUE(waitFor([&] { return !form.E_Haihu->text().isEmpty(); }));
   EXPECT_EQ(nv::fromQ(form.E_Haihu->text()), home + "/Desktop/NVA20060401_0830.run");
   form.E_Haihu->setText(nv::toQ(home + "/gone.lzh"));
@@ -326,7 +358,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   put(program + "/nvsetup", std::string("\x7f"
                                         "ELF") +
                                 '\0' + "NVFILEVERSION=2.3.4.56" + '\0');
-  nv::TAboutBox about;
+  nv::setup::TAboutBox about;
   EXPECT_EQ(about.windowTitle(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
   bool found = false;
   for (QLabel* l : about.findChildren<QLabel*>())
@@ -340,7 +372,7 @@ TEST_F(SetupWindow, VersionWindowReadsTheInstallersOwnVersion) {
   prompt.expectBox(
       "プログラムのバージョンを読み取れませんでした。\n" + nv::cp932ToUtf8(program) + "/nvsetup",
       "", nv::Icon::None);
-  nv::TAboutBox without;
+  nv::setup::TAboutBox without;
 }
 
 TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
@@ -348,7 +380,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
       "[MainForm]\nSrc=/src\nLzh=\nMain=/src/NV\n[HaihuFiles]\nMax=3\ni0n=*.*\ni0c=1\ni1n=\n"
       "i1c=1\ni2n=*.bmp\ni2c=0\n");
   {
-    nv::TMainForm form;
+    nv::setup::TMainForm form;
     form.show();
     ASSERT_TRUE(waitFor([&] { return !form.jobRunning(); }));
     EXPECT_TRUE(form.makerMode());
@@ -361,6 +393,24 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
     EXPECT_TRUE(form.B_ItemEdit->isEnabled());
     EXPECT_TRUE(form.B_Kousin->isHidden());
     shot(form, "maker-mode.png");
+    {
+      // A folder is chosen by the preset name "default", which names no file: an empty
+      // folder, or the output folder before anything is built, must be choosable.
+      nvtest::ScriptedDialogs dialogs;
+      dialogs.expectOpen(home + "/new/default")
+          .expectOpen(home + "/src/default")
+          .expectOpen(home + "/out/default")
+          .expectOpen("/src/NV")
+          .expectOpen(home + "/Desktop/NVA1.run");
+      for (QPushButton* b : {form.B_ChangeInstallDir, form.B_SetSrcFolder, form.B_SetLzhFolder,
+                             form.Button1, form.B_ChangeHaihuFile})
+        b->click();
+      std::vector<bool> mustExist;
+      for (const nvtest::DialogCall& c : dialogs.calls()) mustExist.push_back(c.request.mustExist);
+      EXPECT_EQ(mustExist, (std::vector<bool>{false, false, false, true, true}));
+      EXPECT_EQ(nv::fromQ(form.E_BaseFolder->text()), home + "/new/");
+      EXPECT_EQ(nv::fromQ(form.E_LzhFolder->text()), home + "/out");
+    }
     form.E_LzhFolder->setText(QStringLiteral("/out"));
     form.close();
   }
@@ -374,7 +424,7 @@ TEST_F(SetupWindow, MakerModeShowsTheBuilderAndKeepsItsSettings) {
 namespace {
 TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText) {
   app();
-  nv::TSelectLzhFileForm chooser({"/d/NVA2.run", "/d/NVA1.run", "/e/NVA3.run"});
+  nv::setup::TSelectLzhFileForm chooser({"/d/NVA2.run", "/d/NVA1.run", "/e/NVA3.run"});
   EXPECT_EQ(chooser.windowTitle(), QString::fromUtf8("書庫ファイルを選択して下さい (nvsetup)"));
   QList<QRadioButton*> radios = chooser.findChildren<QRadioButton*>();
   ASSERT_EQ(radios.size(), 3);
@@ -385,7 +435,7 @@ TEST(SetupDialogs, ArchiveChooserListsNamesWithTheFirstChosenAndPatternNeedsText
   shot(chooser, "select-archive.png");
   EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&chooser).join(u'\n').toStdString(), "");
 
-  nv::TEditExtForm edit("");
+  nv::setup::TEditExtForm edit("");
   EXPECT_FALSE(edit.B_Ok->isEnabled());
   EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&edit).join(u'\n').toStdString(), "");
   edit.Edit1->setText(QStringLiteral("*.bmp"));
