@@ -27,7 +27,7 @@ void TMainForm::connectDocument() {
           [this] { setWindowTitle(toQ(doc_.title())); });
   // A file read brings the graph basis and the meal tab it was saved with.
   connect(&doc_, &MenuDocument::viewStateLoaded, this, [this](const KojinViewState& view) {
-    ShowGraphFormByEiyousoAction->setChecked(view.graphByNutrient);
+    ui_.ShowGraphFormByEiyousoAction->setChecked(view.graphByNutrient);
     if (view.activeMealTab >= 0 && view.activeMealTab <= 3) selectMealTab(view.activeMealTab);
   });
 }

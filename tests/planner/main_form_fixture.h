@@ -28,6 +28,7 @@
 #include "platform/text.h"
 #include "shown.h"
 #include "temp_dir.h"
+#include "window_parts.h"
 
 namespace nvtest {
 

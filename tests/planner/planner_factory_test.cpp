@@ -22,7 +22,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
   EXPECT_EQ(f.windowTitle(), QStringLiteral("nuvelta"));
   EXPECT_TRUE(QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
 
-  f.NewAction->trigger();
+  action(f, "NewAction")->trigger();
   EXPECT_EQ(nameEntry.calls, 1);
   EXPECT_TRUE(doc().isModified());
   EXPECT_EQ(f.currentFileName(), "default");
@@ -42,7 +42,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
   // Saving under a chosen name writes the file, retitles the window, tops the recent list.
   const std::string path = dir.file("taro.nvu");
   dialogs.expectSave(nv::cp932ToUtf8(path));
-  f.SaveAction->trigger();
+  action(f, "SaveAction")->trigger();
   EXPECT_TRUE(nv::fileExists(path));
   EXPECT_FALSE(doc().isModified());
   EXPECT_EQ(f.currentFileName(), path);
@@ -75,20 +75,20 @@ TEST_F(MainFormTest, RealWindowsShareTheDocument) {
   EXPECT_TRUE(doc().isModified());
   EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
 
-  f.ShowGraphFormByEiyousoAction->setChecked(true);
+  action(f, "ShowGraphFormByEiyousoAction")->setChecked(true);
   f.selectMealTab(2);
   profile.setName(nv::sj("はなこ"));
   const std::string path = dir.file("hanako.nvu");
   ASSERT_TRUE(doc().writeFile(path));
 
   // A new menu empties the window; reading the file brings dishes, basis and tab back.
-  f.ShowGraphFormByEiyousoAction->setChecked(false);
+  action(f, "ShowGraphFormByEiyousoAction")->setChecked(false);
   ASSERT_TRUE(doc().NewMenu());
   EXPECT_TRUE(planner->windows.selForm->buttons(0).empty());
   ASSERT_TRUE(doc().OpenMenu(path));
   EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
   EXPECT_EQ(planner->windows.selForm->buttons(3).size(), 2u);
-  EXPECT_TRUE(f.ShowGraphFormByEiyousoAction->isChecked());
+  EXPECT_TRUE(action(f, "ShowGraphFormByEiyousoAction")->isChecked());
   EXPECT_EQ(f.activeMeal(), 2);
   EXPECT_EQ(f.windowTitle(), nv::toQ("Nuvelta:" + path));
   EXPECT_FALSE(doc().isModified());
@@ -119,20 +119,20 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
   services.dishes = &dishes;
   services.settings = nullptr;  // makePlanner's settings dialog would open modally
   f.setServices(services);
-  f.ShowAboutAction->trigger();
-  f.SearchOrderAction->trigger();
-  f.PrintAction->trigger();
-  f.SetDetailsAction->trigger();
-  f.AddKondateDataAction->trigger();
+  action(f, "ShowAboutAction")->trigger();
+  action(f, "SearchOrderAction")->trigger();
+  action(f, "PrintAction")->trigger();
+  action(f, "SetDetailsAction")->trigger();
+  action(f, "AddKondateDataAction")->trigger();
   EXPECT_EQ(dishes.opened, 1);
   EXPECT_TRUE(sel.added.empty());
 
   services.search = &search;
   services.about = &about;
   f.setServices(services);
-  f.ShowAboutAction->trigger();
+  action(f, "ShowAboutAction")->trigger();
   EXPECT_EQ(about.shown, 1);
-  f.SearchOrderAction->trigger();
+  action(f, "SearchOrderAction")->trigger();
   EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
   EXPECT_EQ(sel.added, std::vector<std::string>{nv::sj("汁もの/みそしる/0")});
 }
