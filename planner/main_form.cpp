@@ -42,11 +42,13 @@ using namespace Qt::StringLiterals;
 
 namespace nv {
 
-TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent)
+TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName,
+                     const PlannerServices& services, QWidget* parent)
     : QMainWindow(parent),
       doc_(doc),
       config_(config),
       gunName_(gunName),
+      services_(services),
       foodData_(std::make_unique<TFoodData>()),
       kondateData_(std::make_unique<TKondateData>()) {
   doc_.setDishes(kondateData_.get());

@@ -46,7 +46,8 @@ class TMainForm : public QMainWindow, public PlannerHost {
 
   // The document, the settings and the group table belong to the caller and outlive the
   // window; the profile is the document's.
-  TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent = nullptr);
+  TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName,
+            const PlannerServices& services, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The chosen-menu and graph windows (not owned); docked at the first show.
@@ -56,7 +57,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   // The splash window, closed once the window is up (owned from then on).
   void setSplash(QWidget* splash);
 
-  // The windows behind the later commands (not owned; see planner_services.h).
+  // The windows behind the later commands (not owned; see planner_services.h); tests swap them.
   void setServices(const PlannerServices& services) { services_ = services; }
   const PlannerServices& services() const { return services_; }
   MenuDocument& document() override { return doc_; }

@@ -32,9 +32,8 @@ void TMainForm::connectActions() {
   connect(ui_.SaveAction, &QAction::triggered, this, [this] { doc_.SaveMenu(); });
   connect(ui_.SaveAsAction, &QAction::triggered, this, [this] { doc_.SaveMenuAs(); });
   connect(ui_.PrintSetupAction, &QAction::triggered, this, [this] { runPrintSetup(); });
-  connect(ui_.PrintAction, &QAction::triggered, this, [this] {
-    if (services_.printer) services_.printer->print(doc_, this);
-  });
+  connect(ui_.PrintAction, &QAction::triggered, this,
+          [this] { services_.printer.get().print(doc_, this); });
   connect(ui_.SetDetailsAction, &QAction::triggered, this, [this] { runSetDetails(); });
   connect(ui_.ExitAction, &QAction::triggered, this, &QWidget::close);
   connect(ui_.ShowSelKondateFormAction, &QAction::triggered, this, [this](bool on) {
@@ -72,15 +71,12 @@ void TMainForm::connectActions() {
   });
   connect(ui_.HelpHowtoUseAction, &QAction::triggered, this,
           [this] { openUsagePage(kHelpHowToPage); });
-  connect(ui_.ShowAboutAction, &QAction::triggered, this, [this] {
-    if (services_.about) services_.about->showAbout(this);
-  });
-  connect(ui_.BentouAction, &QAction::triggered, this, [this] {
-    if (services_.lunchBox) services_.lunchBox->startLunchBox(this);
-  });
-  connect(ui_.ClassSummaryAction, &QAction::triggered, this, [this] {
-    if (services_.classSummary) services_.classSummary->showClassSummary(this);
-  });
+  connect(ui_.ShowAboutAction, &QAction::triggered, this,
+          [this] { services_.about.get().showAbout(this); });
+  connect(ui_.BentouAction, &QAction::triggered, this,
+          [this] { services_.lunchBox.get().startLunchBox(this); });
+  connect(ui_.ClassSummaryAction, &QAction::triggered, this,
+          [this] { services_.classSummary.get().showClassSummary(this); });
 }
 
 void TMainForm::setGraphBasis(bool byNutrient) {

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QTabBar>
+#include <QToolButton>
+#include <type_traits>
 
 #include "main_form_fixture.h"
 #include "planner/model/menu_file.h"
@@ -55,9 +57,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
 // are the document's, numbered from 0, and come back from the file with the view they had.
 TEST_F(MainFormTest, RealWindowsShareTheDocument) {
   writeDataFile(dir.file("NV.nv"), {{"ごはん", {"ごはん"}}, {"飲み物", {"牛乳"}}});
-  nv::PlannerParts parts;
-  parts.profile = &profile;
-  parts.gunName = &gunName;
+  nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
   parts.defaultName = nv::sj("host");
   parts.services.profile = &nameEntry;
   planner = nv::makePlanner(parts);
@@ -94,8 +94,14 @@ TEST_F(MainFormTest, RealWindowsShareTheDocument) {
   EXPECT_FALSE(doc().isModified());
 }
 
-// A service the window does not have yet leaves its command harmless; one that is given is
-// used with the main window as parent.
+// The windows a planner always has are required: an assembly that leaves one out (as the tool
+// bar's lunch-box button once was) does not compile.
+static_assert(!std::is_default_constructible_v<nv::PlannerServices>);
+static_assert(!std::is_constructible_v<nv::PlannerServices, nv::MenuPrinter&, nv::DishSearch&,
+                                       nv::AboutBox&, nv::LunchBoxLauncher&>);
+
+// Each command reaches the service it was given, with the main window as parent; the tool
+// bar's lunch-box button is the menu's command.
 TEST_F(MainFormTest, CommandsReachTheirServices) {
   struct Search : nv::DishSearch {
     bool search(std::string& category, std::string& dish, QWidget* parent) override {
@@ -127,14 +133,24 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
   EXPECT_EQ(dishes.opened, 1);
   EXPECT_TRUE(sel.added.empty());
 
-  services.search = &search;
-  services.about = &about;
+  struct LunchBox : nv::LunchBoxLauncher {
+    void startLunchBox(QWidget* parent) override { parents.push_back(parent); }
+    std::vector<QWidget*> parents;
+  } lunchBox;
+  services.search = search;
+  services.about = about;
+  services.lunchBox = lunchBox;
   f.setServices(services);
   action(f, "ShowAboutAction")->trigger();
   EXPECT_EQ(about.shown, 1);
   action(f, "SearchOrderAction")->trigger();
   EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
   EXPECT_EQ(sel.added, std::vector<std::string>{nv::sj("汁もの/みそしる/0")});
+  auto* button = qobject_cast<QToolButton*>(toolBar(f)->widgetForAction(action(f, "BentouAction")));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  action(f, "BentouAction")->trigger();
+  EXPECT_EQ(lunchBox.parents, (std::vector<QWidget*>{&f, &f}));
 }
 
 }  // namespace

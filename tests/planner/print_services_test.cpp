@@ -24,9 +24,9 @@ TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   f.startUp();
   nv::PlannerServices s = f.services();
-  s.search = &services;
-  s.printer = &services;
-  s.about = &services;
+  s.search = services;
+  s.printer = services;
+  s.about = services;
   f.setServices(s);
 
   whenModal([](QWidget* w) {
@@ -54,7 +54,7 @@ TEST_F(MainFormTest, PrintServiceChecksTheMenuAndTheNameBeforeTheDialog) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   nv::PlannerServices s = f.services();
-  s.printer = &services;
+  s.printer = services;
   f.setServices(s);
   {
     ScriptedPrompt prompt;
