@@ -66,16 +66,15 @@ void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
   auto* splash = new TIniForm;
   splash->showNow();
   NoDialog noDialog;
-  PlannerParts parts;
-  parts.profile = &start_.kojinData();
-  parts.gunName = &start_.gunName();
+  PlannerParts parts{.profile = start_.kojinData(),
+                     .gunName = start_.gunName(),
+                     .services = {.printer = printSearchAbout_,
+                                  .search = printSearchAbout_,
+                                  .about = printSearchAbout_,
+                                  .lunchBox = *this,
+                                  .classSummary = *this}};
   parts.defaultName = start_.defaultName();
   parts.menuFiles = menuFiles;
-  parts.services.printer = &printSearchAbout_;
-  parts.services.search = &printSearchAbout_;
-  parts.services.about = &printSearchAbout_;
-  parts.services.lunchBox = this;
-  parts.services.classSummary = this;
   if (options_.timing) {
     parts.services.profile = &noDialog;
     parts.services.reOpen = &noDialog;

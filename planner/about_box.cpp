@@ -15,12 +15,14 @@
 #include "platform/qt/shell.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), folder_(folder) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(toQ(sj("ﾊﾞｰｼﾞｮﾝ情報")));
+  setWindowTitle(u"ﾊﾞｰｼﾞｮﾝ情報"_s);
   setFixedSize(kWidth, kHeight);
   openUrl = [this](const QString& url) { openWithDesktop(QUrl(url), this, {}); };
   info_ = readAboutInfo(joinPath(folder, "about.txt"));
@@ -49,7 +51,7 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   ProgramLabel->setText(QStringLiteral("Program :"));
   MailLink = text(86, 188, 220, 18, 13, false);
   MailLink->setTextFormat(Qt::RichText);
-  MailLink->setToolTip(toQ(sj("作者へのメールを書く")));
+  MailLink->setToolTip(u"作者へのメールを書く"_s);
   MailLink->setCursor(Qt::PointingHandCursor);
   connect(MailLink, &QLabel::linkActivated, this, [this] { MailLinkClick(); });
 
@@ -58,7 +60,7 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   ProgramIcon->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   ProgramIcon->setIconSize(QSize(32, 32));
   ProgramIcon->setAutoRaise(true);
-  ProgramIcon->setToolTip(toQ(sj("使い方を表示します")));
+  ProgramIcon->setToolTip(u"使い方を表示します"_s);
   ProgramIcon->setAccessibleName(QStringLiteral(u"使い方"));
   connect(ProgramIcon, &QToolButton::clicked, this, &TAboutBox::ProgramIconClick);
 
@@ -71,11 +73,11 @@ TAboutBox::TAboutBox(const std::string& folder, QWidget* parent)
   ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
   for (const std::string& line : info_.contributors) ListBox1->addItem(toQ(line));
 
-  CloseBtn = new QPushButton(toQ(sj("とじる")), this);
+  CloseBtn = new QPushButton(u"とじる"_s, this);
   CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
   CloseBtn->setGeometry(kWidth - 110, kHeight - 50, 92, 34);
   CloseBtn->setStyleSheet(QStringLiteral("background: #00ff00; font-weight: bold;"));
-  CloseBtn->setToolTip(toQ(sj("この窓を閉じます")));
+  CloseBtn->setToolTip(u"この窓を閉じます"_s);
   CloseBtn->setDefault(true);
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
   CancelBtn = new QPushButton(QStringLiteral("&CANCEL"), this);

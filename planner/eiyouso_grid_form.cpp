@@ -26,15 +26,17 @@
 #include "platform/text.h"
 #include "widgets/string_grid.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* objectName, const char* text,
-                    const char* hint = nullptr) {
-  auto* b = new QPushButton(toQ(sj(text)), parent);
+QPushButton* button(QWidget* parent, const char* objectName, const QString& text,
+                    const QString& hint = {}) {
+  auto* b = new QPushButton(text, parent);
   b->setObjectName(QString::fromLatin1(objectName));
-  if (hint) b->setToolTip(toQ(sj(hint)));
+  if (!hint.isNull()) b->setToolTip(hint);
   return b;
 }
 
@@ -59,11 +61,11 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
   if (!printer) ownPrinter_ = std::make_unique<QPrinter>();
   printer_ = printer ? printer : ownPrinter_.get();
   setObjectName(QStringLiteral("EiyousoGridForm"));
-  setWindowTitle(toQ(sj("作った献立を印刷します。")));
+  setWindowTitle(u"作った献立を印刷します。"_s);
 
   choosePrinter = [this](QPrinter& p) {
     QPrintDialog dialog(&p, this);
-    dialog.setWindowTitle(toQ(sj("印刷")));
+    dialog.setWindowTitle(u"印刷"_s);
     return dialog.exec() == QDialog::Accepted;
   };
   printerSetup = [] { return dialogs().printerSetup(PageOrientation::Keep); };
@@ -73,8 +75,8 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
   Memo1 = new QPlainTextEdit(panel_);
   Memo1->setReadOnly(true);
   Memo1->setPlainText(
-      toQ(sj("　チェックマークが付いている項目を印刷します。\n"
-             "　一覧表（献立テーブル）を印刷する場合は、自分でチェックマークをつけて下さい。")));
+      u"　チェックマークが付いている項目を印刷します。\n"
+      u"　一覧表（献立テーブル）を印刷する場合は、自分でチェックマークをつけて下さい。"_s);
   Memo1->setFixedHeight(Memo1->fontMetrics().height() * 3 + 12);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setAccessibleName(QStringLiteral(u"印刷の説明"));
@@ -87,13 +89,14 @@ TEiyousoGridForm::TEiyousoGridForm(MenuPrintSource source, QPrinter* printer, QW
   CheckListBox1->setFont(listFont);
   CheckListBox1->setFixedHeight(5 * (QFontMetrics(listFont).height() + 4) + 8);
 
-  ShowTableBtn = button(panel_, "ShowTableBtn", "テーブル表示");
+  ShowTableBtn = button(panel_, "ShowTableBtn", u"テーブル表示"_s);
   ShowTableBtn->setCheckable(true);
-  PrinterSetupBtn = button(panel_, "PrinterSetupBtn", "設定...", "プリンターの設定をします");
-  PrintBtn = button(panel_, "PrintBtn", "印刷(&P)", "このボタンをクリックすると印刷が始まります");
+  PrinterSetupBtn = button(panel_, "PrinterSetupBtn", u"設定..."_s, u"プリンターの設定をします"_s);
+  PrintBtn =
+      button(panel_, "PrintBtn", u"印刷(&P)"_s, u"このボタンをクリックすると印刷が始まります"_s);
   PrintBtn->setDefault(true);
-  CloseBtn = button(panel_, "CloseBtn", "閉じる(&C)");
-  PrintPreViewBtn = button(panel_, "PrintPreViewBtn", "プレビュー(&V)...");
+  CloseBtn = button(panel_, "CloseBtn", u"閉じる(&C)"_s);
+  PrintPreViewBtn = button(panel_, "PrintPreViewBtn", u"プレビュー(&V)..."_s);
 
   auto* buttons = new QVBoxLayout;
   for (QPushButton* b : {PrintBtn, PrintPreViewBtn, PrinterSetupBtn, ShowTableBtn, CloseBtn})

@@ -26,6 +26,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
@@ -46,11 +48,9 @@ constexpr int kRequirementRow = 34;
 constexpr int kRequirementHeader = 18;
 constexpr int kFullRightGap = 16;
 
-QString q(const char* utf8) { return toQ(sj(utf8)); }
-
-QLabel* label(QWidget* parent, const char* utf8, QRect geometry,
+QLabel* label(QWidget* parent, const QString& text, QRect geometry,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-  auto* l = new QLabel(q(utf8), parent);
+  auto* l = new QLabel(text, parent);
   l->setGeometry(geometry);
   l->setAlignment(align);
   return l;
@@ -67,8 +67,7 @@ QLineEdit* numberEdit(QWidget* parent, int intDigits, QRect geometry) {
 }
 
 // A label's caption as a screen reader should say it: without the mnemonic and the colon.
-QString spokenCaption(const char* utf8) {
-  QString s = QString::fromUtf8(utf8);
+QString spokenCaption(QString s) {
   s.remove(QRegularExpression(QStringLiteral(u"\\(&.\\)|：$")));
   return s.remove(u'&');
 }
@@ -86,7 +85,7 @@ QSlider* slider(QWidget* parent, int tickInterval, QRect geometry) {
 }  // namespace
 
 TGetJidoumeiForm::TGetJidoumeiForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(q("名前を入力して下さい"));
+  setWindowTitle(u"名前を入力して下さい"_s);
   QFont f = font();
   f.setPixelSize(12);
   setFont(f);
@@ -104,7 +103,7 @@ TGetJidoumeiForm::TGetJidoumeiForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TGetJidoumeiForm::buildTop() {
-  label(this, "名前(&N)：", {8, 8, 68, 22})->setBuddy(Edit1 = new QLineEdit(this));
+  label(this, u"名前(&N)："_s, {8, 8, 68, 22})->setBuddy(Edit1 = new QLineEdit(this));
   Edit1->setGeometry(76, 8, 204, 22);
   // Names are Japanese: the input method stays on for this box.
   Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
@@ -118,41 +117,41 @@ void TGetJidoumeiForm::buildTop() {
     if (cut.size() != text.size()) Edit1->setText(cut);
   });
 
-  label(this, "年齢(&T)：", {8, 34, 68, 22})->setBuddy(Age = new QSpinBox(this));
+  label(this, u"年齢(&T)："_s, {8, 34, 68, 22})->setBuddy(Age = new QSpinBox(this));
   Age->setRange(6, 160);
   Age->setValue(12);
   Age->setGeometry(76, 34, 56, 22);
-  label(this, "さい", {136, 34, 30, 22});
+  label(this, u"さい"_s, {136, 34, 30, 22});
   connect(Age, &QSpinBox::valueChanged, this, [this] { AgeChange(); });
 
-  auto* sexBox = new QGroupBox(q("性別"), this);
+  auto* sexBox = new QGroupBox(u"性別"_s, this);
   sexBox->setGeometry(292, 2, 128, 54);
   auto* sexRow = new QHBoxLayout(sexBox);
   sexRow->setContentsMargins(10, 2, 6, 4);
-  sexRow->addWidget(SexMale = new QRadioButton(q("男"), sexBox));
-  sexRow->addWidget(SexFemale = new QRadioButton(q("女"), sexBox));
+  sexRow->addWidget(SexMale = new QRadioButton(u"男"_s, sexBox));
+  sexRow->addWidget(SexFemale = new QRadioButton(u"女"_s, sexBox));
   SexMale->setChecked(true);
   connect(SexFemale, &QRadioButton::toggled, this, [this] { AgeChange(); });
 
-  Ninpu = new QCheckBox(q("妊婦です"), this);
+  Ninpu = new QCheckBox(u"妊婦です"_s, this);
   Ninpu->setGeometry(8, 58, 86, 20);
-  Junyuuhu = new QCheckBox(q("授乳婦です"), this);
+  Junyuuhu = new QCheckBox(u"授乳婦です"_s, this);
   Junyuuhu->setGeometry(96, 58, 98, 20);
-  Bunben6 = new QCheckBox(q("分娩後６ヶ月以内です"), this);
+  Bunben6 = new QCheckBox(u"分娩後６ヶ月以内です"_s, this);
   Bunben6->setGeometry(196, 58, 160, 20);
   connect(Ninpu, &QCheckBox::toggled, this, [this] { NinpuClick(); });
   connect(Junyuuhu, &QCheckBox::toggled, this, [this] { JunyuuhuClick(); });
 
-  label(this, "お弁当箱の容量", {8, 80, 90, 22})->setBuddy(CSE_Bentoubako = new QSpinBox(this));
+  label(this, u"お弁当箱の容量"_s, {8, 80, 90, 22})->setBuddy(CSE_Bentoubako = new QSpinBox(this));
   CSE_Bentoubako->setRange(600, 1200);
   CSE_Bentoubako->setSingleStep(100);
   CSE_Bentoubako->setValue(kDefaultLunchBoxCapacity);
   CSE_Bentoubako->setGeometry(98, 80, 62, 22);
   CSE_Bentoubako->setToolTip(
-      q("お弁当箱の容量を指定します。最低でも 600 ml のお弁当箱を使いましょう。"));
-  label(this, "ml", {162, 80, 20, 22});
+      u"お弁当箱の容量を指定します。最低でも 600 ml のお弁当箱を使いましょう。"_s);
+  label(this, u"ml"_s, {162, 80, 20, 22});
 
-  label(this, "朝・昼・夕食の配分割合", {188, 80, 140, 22})
+  label(this, u"朝・昼・夕食の配分割合"_s, {188, 80, 140, 22})
       ->setBuddy(ComboBox1 = new QComboBox(this));
   for (int i = 0; i < kMealSplitCount; ++i) ComboBox1->addItem(toQ(mealSplitItem(i)));
   ComboBox1->setGeometry(328, 80, 92, 22);
@@ -166,7 +165,7 @@ void TGetJidoumeiForm::buildBody() {
   Panel1 = new QWidget(this);
   Panel1->resize(kNarrowWidth, kBodyHeight);
   // Height and weight rows: the scale labels above the slider's ends and centre.
-  auto bodyRow = [this](int top, const char* caption, const char* unit, QLineEdit*& edit,
+  auto bodyRow = [this](int top, const QString& caption, const QString& unit, QLineEdit*& edit,
                         QSlider*& track, std::array<QLabel*, 3>& scale) {
     label(Panel1, caption, {8, top + 16, 64, 22})->setBuddy(edit = numberEdit(Panel1, 3, {}));
     edit->setAccessibleName(spokenCaption(caption));
@@ -181,14 +180,14 @@ void TGetJidoumeiForm::buildBody() {
       scale[size_t(i)]->setGeometry(150 + i * 94, top, 80, 16);
     }
   };
-  bodyRow(2, "身長(&H)：", "cm", Sinchou, TBSinchou, LSinchou);
-  bodyRow(46, "体重(&W)：", "kg", Taijuu, TBTaijuu, LTaijuu);
+  bodyRow(2, u"身長(&H)："_s, u"cm"_s, Sinchou, TBSinchou, LSinchou);
+  bodyRow(46, u"体重(&W)："_s, u"kg"_s, Taijuu, TBTaijuu, LTaijuu);
   connect(TBSinchou, &QSlider::valueChanged, this, [this] { TBSinchouChange(); });
   connect(TBTaijuu, &QSlider::valueChanged, this, [this] { TBTaijuuChange(); });
   connect(Sinchou, &QLineEdit::textEdited, this, [this] { SinchouChange(); });
   connect(Taijuu, &QLineEdit::textEdited, this, [this] { TaijuuChange(); });
 
-  auto* levels = new QGroupBox(q("生活活動強度"), Panel1);
+  auto* levels = new QGroupBox(u"生活活動強度"_s, Panel1);
   levels->setGeometry(8, 94, 150, 116);
   auto* column = new QVBoxLayout(levels);
   auto* group = new QButtonGroup(this);
@@ -214,18 +213,23 @@ void TGetJidoumeiForm::buildRequirements() {
   Panel3->setGeometry(kRequirementLeft, kRequirementTop, kRequirementWidth,
                       kRequirementHeader + kCount * kRequirementRow);
   struct Row {
-    const char* caption;
-    const char* unit;
+    QString caption;
+    QString unit;
   };
-  const Row rows[kCount] = {
-      {"エネルギー(&E)：", "kcal"}, {"脂質(&L)：", "%"},        {"たんぱく質(&P)：", "g"},
-      {"ビタミン&A：", "IU"},       {"ビタミンB&1：", "mg"},    {"ビタミンB&2：", "mg"},
-      {"ビタミン&C：", "mg"},       {"カルシウム(&U)：", "mg"}, {"鉄(&F)：", "mg"}};
+  const Row rows[kCount] = {{u"エネルギー(&E)："_s, u"kcal"_s},
+                            {u"脂質(&L)："_s, u"%"_s},
+                            {u"たんぱく質(&P)："_s, u"g"_s},
+                            {u"ビタミン&A："_s, u"IU"_s},
+                            {u"ビタミンB&1："_s, u"mg"_s},
+                            {u"ビタミンB&2："_s, u"mg"_s},
+                            {u"ビタミン&C："_s, u"mg"_s},
+                            {u"カルシウム(&U)："_s, u"mg"_s},
+                            {u"鉄(&F)："_s, u"mg"_s}};
   constexpr int kSliderLeft = 212, kSliderWidth = 200;
-  label(Panel3, "0%", {kSliderLeft, 0, 60, 16}, Qt::AlignLeft | Qt::AlignBottom);
-  label(Panel3, "100%", {kSliderLeft + kSliderWidth / 2 - 30, 0, 60, 16},
+  label(Panel3, u"0%"_s, {kSliderLeft, 0, 60, 16}, Qt::AlignLeft | Qt::AlignBottom);
+  label(Panel3, u"100%"_s, {kSliderLeft + kSliderWidth / 2 - 30, 0, 60, 16},
         Qt::AlignHCenter | Qt::AlignBottom);
-  label(Panel3, "200%", {kSliderLeft + kSliderWidth - 60, 0, 60, 16},
+  label(Panel3, u"200%"_s, {kSliderLeft + kSliderWidth - 60, 0, 60, 16},
         Qt::AlignRight | Qt::AlignBottom);
   for (int i = 0; i < kCount; ++i) {
     const int top = kRequirementHeader + i * kRequirementRow;
@@ -255,10 +259,10 @@ void TGetJidoumeiForm::buildButtons() {
   WindoowKakuchouBtn->setFont(big);
   WindoowKakuchouBtn->setAccessibleName(QStringLiteral(u"ウィンドウの広さを切り替える"));
   connect(WindoowKakuchouBtn, &QToolButton::clicked, this, [this] { WindoowKakuchouBtnClick(); });
-  OkBtn = new QPushButton(q("&OK"), Panel2);
+  OkBtn = new QPushButton(u"&OK"_s, Panel2);
   OkBtn->setGeometry(44, 6, 80, 28);
   OkBtn->setDefault(true);
-  CancelBtn = new QPushButton(q("やめる(&C)"), Panel2);
+  CancelBtn = new QPushButton(u"やめる(&C)"_s, Panel2);
   CancelBtn->setGeometry(132, 6, 84, 28);
   connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -10,11 +10,13 @@
 #include "platform/text.h"
 #include "widgets/bar_chart.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TGraphForm::TGraphForm(PlannerHost& host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName(QStringLiteral("GraphForm"));
-  setWindowTitle(toQ(sj("栄養価")));
+  setWindowTitle(u"栄養価"_s);
   setWindowFlags(windowFlags() | Qt::Tool | Qt::WindowStaysOnTopHint);
   resize(232, 340);
 

@@ -9,6 +9,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TIniForm::TIniForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -28,7 +30,7 @@ TIniForm::TIniForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Fra
   }
   layout->addWidget(picture_, 1);
 
-  panel_ = new QLabel(toQ(sj("　Morivale　")), this);
+  panel_ = new QLabel(u"　Morivale　"_s, this);
   panel_->setAlignment(Qt::AlignCenter);
   panel_->setFixedHeight(50);
   panel_->setAutoFillBackground(true);

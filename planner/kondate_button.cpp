@@ -13,6 +13,8 @@
 #include "platform/text.h"
 #include "widgets/dish_picture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 // A dish name is shown as it is: '&' would otherwise become a mnemonic.
@@ -102,8 +104,8 @@ void TKondateButton::paintEvent(QPaintEvent* event) {
 
 void TKondateButton::showMenu(const QPoint& pos) {
   QMenu menu(this);
-  QAction* edit = menu.addAction(toQ(sj("編集して追加する(&V)...")));
-  QAction* direct = menu.addAction(toQ(sj("そのまま追加する(&A)")));
+  QAction* edit = menu.addAction(u"編集して追加する(&V)..."_s);
+  QAction* direct = menu.addAction(u"そのまま追加する(&A)"_s);
   QAction* chosen = menu.exec(mapToGlobal(pos));
   if (chosen == edit) requestAdd(false);
   if (chosen == direct) requestAdd(true);

@@ -6,12 +6,8 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QImage>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
@@ -27,6 +23,7 @@
 #include "core/nv_file.h"
 #include "planner/added_dishes_at_exit.h"
 #include "planner/conveyor_view.h"
+#include "planner/dish_panel.h"
 #include "planner/kondate_button.h"
 #include "planner/menu_document.h"
 #include "planner/menu_ports.h"
@@ -41,40 +38,24 @@
 #include "platform/text.h"
 #include "widgets/dish_picture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
-namespace {
-// The category tabs with a focus frame a child can see around the current tab (the style's
-// own mark is a faint line or nothing).
-class CategoryTabBar : public QTabBar {
- public:
-  using QTabBar::QTabBar;
 
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QTabBar::paintEvent(event);
-    if (!hasFocus() || currentIndex() < 0) return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(palette().color(QPalette::Highlight), 3));
-    p.drawRoundedRect(QRectF(tabRect(currentIndex())).adjusted(2.5, 2.5, -2.5, -2.5), 5, 5);
-  }
-};
-}  // namespace
-
-TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent)
+TMainForm::TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName,
+                     const PlannerServices& services, QWidget* parent)
     : QMainWindow(parent),
       doc_(doc),
       config_(config),
       gunName_(gunName),
+      services_(services),
       foodData_(std::make_unique<TFoodData>()),
       kondateData_(std::make_unique<TKondateData>()) {
   doc_.setDishes(kondateData_.get());
   doc_.setDialogParent(this);
   setWindowTitle(QStringLiteral("nuvelta"));
   createCentral();
-  createActions();
-  createMenus();
-  createToolBar();
+  createPlannerActions(*this, ui_);
   connectActions();
   connectDocument();
   connect(&config_, &PlannerConfig::settingsApplied, this, &TMainForm::applySettings);
@@ -103,29 +84,11 @@ void TMainForm::createCentral() {
   stack_ = new QStackedWidget(this);
   setCentralWidget(stack_);
 
-  normalPage_ = new QWidget(stack_);
-  auto* layout = new QVBoxLayout(normalPage_);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  categoryTabs_ = new CategoryTabBar(normalPage_);
-  categoryTabs_->setExpanding(false);
-  categoryTabs_->setUsesScrollButtons(true);
-  categoryTabs_->setDocumentMode(true);
-  categoryTabs_->setFocusPolicy(Qt::StrongFocus);
-  categoryTabs_->installEventFilter(this);
-  layout->addWidget(categoryTabs_);
-  dishScroll_ = new QScrollArea(normalPage_);
-  // Needed only when a single button is wider than the panel (a large scale or button size).
-  dishScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  dishScroll_->setWidgetResizable(false);
-  dishScroll_->setFrameShape(QFrame::NoFrame);
-  dishPanel_ = new QWidget;
-  dishPanel_->setAutoFillBackground(true);
-  dishScroll_->setWidget(dishPanel_);
-  layout->addWidget(dishScroll_, 1);
-  normalPage_->installEventFilter(this);
-  stack_->addWidget(normalPage_);
-  connect(categoryTabs_, &QTabBar::currentChanged, this, &TMainForm::categoryChanged);
+  dishPanel_ = new DishPanel(
+      *kondateData_,
+      [this](const std::string& c, const std::string& d) { return makeButton(c, d); },
+      [this] { return kondateIconSize(); }, stack_);
+  stack_->addWidget(dishPanel_);
 
   conveyor_ = new ConveyorView(stack_);
   stack_->addWidget(conveyor_);
@@ -145,20 +108,20 @@ void TMainForm::setSplash(QWidget* splash) { splash_ = splash; }
 
 void TMainForm::dockMenuWindows() {
   if (sel_ && !selDock_) {
-    selDock_ = new QDockWidget(toQ(sj("選んだ献立")), this);
+    selDock_ = new QDockWidget(u"選んだ献立"_s, this);
     selDock_->setObjectName("SelKondateDock");
     selDock_->setWidget(sel_->widget());
     addDockWidget(Qt::BottomDockWidgetArea, selDock_);
     // Closing the panel unchecks its action.
-    connect(selDock_->toggleViewAction(), &QAction::toggled, ShowSelKondateFormAction,
+    connect(selDock_->toggleViewAction(), &QAction::toggled, ui_.ShowSelKondateFormAction,
             &QAction::setChecked);
   }
   if (graph_ && !graphDock_) {
-    graphDock_ = new QDockWidget(toQ(sj("栄養価")), this);
+    graphDock_ = new QDockWidget(u"栄養価"_s, this);
     graphDock_->setObjectName("GraphDock");
     graphDock_->setWidget(graph_->widget());
     addDockWidget(Qt::RightDockWidgetArea, graphDock_);
-    connect(graphDock_->toggleViewAction(), &QAction::toggled, ShowGraphFormAction,
+    connect(graphDock_->toggleViewAction(), &QAction::toggled, ui_.ShowGraphFormAction,
             &QAction::setChecked);
   }
   if (selDock_) {
@@ -187,7 +150,7 @@ void TMainForm::startUp() {
   dockMenuWindows();
   applyTabConHeight();
   updateViewMenu();
-  makeDishButtons(categoryTabs_->currentIndex());
+  makeDishButtons(categoryTabs()->currentIndex());
   // An empty menu still shows every bar at 0 with its legend, under the child's name.
   if (sel_) {
     sel_->SetChartTitles(profile().name());
@@ -253,18 +216,6 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
   if (!menu.isEmpty()) menu.exec(event->globalPos());
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == normalPage_ && event->type() == QEvent::Resize) layoutDishButtons();
-  // Down from the category tabs goes into the dish panel.
-  if (watched == categoryTabs_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && keyboardDish_) {
-    keyboardDish_->setFocus(Qt::TabFocusReason);
-    dishScroll_->ensureWidgetVisible(keyboardDish_, 0, 0);
-    return true;
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
 // ---------------------------------------------------------------- data
 
 bool TMainForm::loadData(bool showProgress) {
@@ -284,133 +235,17 @@ bool TMainForm::loadData(bool showProgress) {
   return ok;
 }
 
-void TMainForm::fillCategoryTabs() {
-  const QSignalBlocker block(categoryTabs_);
-  const int old = categoryTabs_->currentIndex();
-  const std::string current =
-      old >= 0 && old < int(categories_.size()) ? categories_[size_t(old)] : std::string();
-  while (categoryTabs_->count() > 0) categoryTabs_->removeTab(0);
-  kondateData_->categoryNames(categories_);
-  for (const std::string& name : categories_) categoryTabs_->addTab(toQ(name));
-  // The same category stays chosen when it still has dishes.
-  const auto it = std::find(categories_.begin(), categories_.end(), current);
-  if (!categories_.empty())
-    categoryTabs_->setCurrentIndex(it == categories_.end() ? 0 : int(it - categories_.begin()));
-}
-
-void TMainForm::categoryChanged(int index) { makeDishButtons(index); }
-
 TKondateButton* TMainForm::makeButton(const std::string& category, const std::string& dish) {
   auto* b = new TKondateButton(category, dish, kondateIconSize(), kondateIconFontSize());
   connect(b, &TKondateButton::addRequested, this, [this](TKondateButton* button, bool direct) {
     addDish(button->category(), button->dishName(), direct);
   });
-  connect(b, &TKondateButton::stepRequested, this, &TMainForm::stepDishFocus);
-  connect(b, &TKondateButton::focused, this, &TMainForm::setKeyboardDishButton);
   return b;
-}
-
-TKondateButton* TMainForm::keyboardDishButton() const { return keyboardDish_; }
-
-void TMainForm::setKeyboardDishButton(TKondateButton* button) {
-  // Only the category panel's buttons; the conveyor's move by themselves.
-  if (std::find(dishButtons_.begin(), dishButtons_.end(), button) == dishButtons_.end()) return;
-  if (keyboardDish_ && keyboardDish_ != button) keyboardDish_->setFocusPolicy(Qt::ClickFocus);
-  keyboardDish_ = button;
-  keyboardDish_->setFocusPolicy(Qt::StrongFocus);
-}
-
-void TMainForm::stepDishFocus(TKondateButton* from, int key) {
-  const auto it = std::find(dishButtons_.begin(), dishButtons_.end(), from);
-  if (it == dishButtons_.end()) return;
-  const int count = int(dishButtons_.size());
-  int i = int(it - dishButtons_.begin());
-  switch (key) {
-    case Qt::Key_Left:
-      i = std::max(0, i - 1);
-      break;
-    case Qt::Key_Right:
-      i = std::min(count - 1, i + 1);
-      break;
-    case Qt::Key_Up:
-      // From the top row the way goes up to the category tabs.
-      if (i < columns_) {
-        categoryTabs_->setFocus(Qt::OtherFocusReason);
-        return;
-      }
-      i -= columns_;
-      break;
-    case Qt::Key_Down:
-      if (i + columns_ < count) i += columns_;
-      break;
-    case Qt::Key_Home:
-      i = 0;
-      break;
-    case Qt::Key_End:
-      i = count - 1;
-      break;
-    default:
-      return;
-  }
-  TKondateButton* to = dishButtons_[size_t(i)];
-  setKeyboardDishButton(to);
-  to->setFocus(Qt::OtherFocusReason);
-  dishScroll_->ensureWidgetVisible(to, 0, 0);
-}
-
-void TMainForm::makeDishButtons(int index, bool showProgress) {
-  if (index < 0 || index >= int(categories_.size())) return;
-  dishScroll_->verticalScrollBar()->setValue(0);
-  std::vector<std::string> names;
-  kondateData_->dishNamesOf(categories_[size_t(index)], names);
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return compareJa(a, b) < 0; });
-  // A button may be the sender of what led here: it goes once the event is over.
-  const bool hadFocus = keyboardDish_ && keyboardDish_->hasFocus();
-  for (TKondateButton* b : dishButtons_) {
-    b->hide();
-    b->deleteLater();
-  }
-  dishButtons_.clear();
-  keyboardDish_ = nullptr;
-  std::unique_ptr<Progress> progress;
-  if (showProgress && names.size() > 20)
-    progress = prompt().progress(sj("献立のボタンを作成しています"), 0, int64_t(names.size()));
-  for (size_t i = 0; i < names.size(); ++i) {
-    TKondateButton* b = makeButton(categories_[size_t(index)], names[i]);
-    b->setParent(dishPanel_);
-    b->show();
-    dishButtons_.push_back(b);
-    if (progress) progress->setPosition(int64_t(i + 1));
-  }
-  if (!dishButtons_.empty()) {
-    setKeyboardDishButton(dishButtons_.front());
-    if (hadFocus) dishButtons_.front()->setFocus(Qt::OtherFocusReason);
-  }
-  layoutDishButtons();
-}
-
-void TMainForm::layoutDishButtons() {
-  const int size = kondateIconSize();
-  // The width inside the panel's frame, less the vertical scroll bar that many rows bring.
-  const int frame = 2 * dishScroll_->frameWidth();
-  const int scrollBar = dishScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                          dishScroll_->verticalScrollBar());
-  columns_ = dishPanelColumns(normalPage_->width() - frame - scrollBar, size);
-  for (size_t i = 0; i < dishButtons_.size(); ++i)
-    dishButtons_[i]->move(int(i) % columns_ * size, int(i) / columns_ * size);
-  const int rows = (int(dishButtons_.size()) + columns_ - 1) / columns_;
-  dishPanel_->resize(std::max(1, columns_ * size), std::max(1, rows * size));
-  dishScroll_->verticalScrollBar()->setValue(0);
 }
 
 void TMainForm::applyPanelColour() {
   const Rgb c = rgbOfWinColor(kondateBackColor());
-  QPalette pal = dishPanel_->palette();
-  pal.setColor(QPalette::Window, QColor(c.r, c.g, c.b));
-  dishPanel_->setPalette(pal);
-  dishScroll_->viewport()->setPalette(pal);
-  dishScroll_->viewport()->setAutoFillBackground(true);
+  const QPalette pal = dishPanel_->setBackground(QColor(c.r, c.g, c.b));
   conveyor_->setPalette(pal);
   conveyor_->setAutoFillBackground(true);
 }
@@ -419,7 +254,7 @@ void TMainForm::applyPanelColour() {
 
 void TMainForm::showNormalView() {
   conveyor_->stop();
-  stack_->setCurrentWidget(normalPage_);
+  stack_->setCurrentWidget(dishPanel_);
   view_ = View::Normal;
   updateViewActions();
 }
@@ -449,24 +284,6 @@ void TMainForm::addDish(const std::string& category, const std::string& dish, bo
   pauseConveyor();
   if (sel_) sel_->AddDish(category, dish, direct);
   resumeConveyor();
-}
-
-bool TMainForm::showDishOf(const std::string& category, const std::string& dish) {
-  const auto it = std::find(categories_.begin(), categories_.end(), category);
-  if (it == categories_.end()) return false;
-  const int index = int(it - categories_.begin());
-  if (categoryTabs_->currentIndex() != index) {
-    categoryTabs_->setCurrentIndex(index);  // rebuilds the buttons
-  } else {
-    makeDishButtons(index);
-  }
-  for (TKondateButton* b : dishButtons_) {
-    if (b->dishName() == dish) {
-      b->click();
-      break;
-    }
-  }
-  return true;
 }
 
 void TMainForm::pauseConveyor() {

@@ -10,15 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "planner/dish_panel.h"
 #include "planner/model/planner_settings.h"
 #include "planner/model/recent_files.h"
+#include "planner/planner_actions.h"
 #include "planner/planner_host.h"
 #include "planner/planner_services.h"
 
 class QAction;
 class QDockWidget;
 class QMenu;
-class QScrollArea;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
@@ -45,7 +46,8 @@ class TMainForm : public QMainWindow, public PlannerHost {
 
   // The document, the settings and the group table belong to the caller and outlive the
   // window; the profile is the document's.
-  TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName, QWidget* parent = nullptr);
+  TMainForm(MenuDocument& doc, PlannerConfig& config, TGunName& gunName,
+            const PlannerServices& services, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The chosen-menu and graph windows (not owned); docked at the first show.
@@ -55,7 +57,7 @@ class TMainForm : public QMainWindow, public PlannerHost {
   // The splash window, closed once the window is up (owned from then on).
   void setSplash(QWidget* splash);
 
-  // The windows behind the later commands (not owned; see planner_services.h).
+  // The windows behind the later commands (not owned; see planner_services.h); tests swap them.
   void setServices(const PlannerServices& services) { services_ = services; }
   const PlannerServices& services() const { return services_; }
   MenuDocument& document() override { return doc_; }
@@ -97,25 +99,27 @@ class TMainForm : public QMainWindow, public PlannerHost {
   void showNormalView();
   void showConveyorView();
   void showChartView();
-  void fillCategoryTabs();
-  QTabBar* categoryTabs() const { return categoryTabs_; }
+  // The normal view's dish panel (dish_panel.h), its parts in short.
+  DishPanel& dishPanel() const { return *dishPanel_; }
+  void fillCategoryTabs() { dishPanel_->fillCategoryTabs(); }
+  QTabBar* categoryTabs() const { return dishPanel_->categoryTabs(); }
   // The category tab control (tabs over the dish panel); its width sets the columns.
-  QWidget* tabControl() const { return normalPage_; }
-  // The categories of the tabs, in tab order (CP932).
-  const std::vector<std::string>& categories() const { return categories_; }
-  // Rebuilds the buttons of category tab `index`; progress with more than 20 when asked.
-  void makeDishButtons(int index, bool showProgress = false);
-  const std::vector<TKondateButton*>& dishButtons() const { return dishButtons_; }
-  int dishColumns() const { return columns_; }
-  void layoutDishButtons();
+  QWidget* tabControl() const { return dishPanel_; }
+  const std::vector<std::string>& categories() const { return dishPanel_->categories(); }
+  void makeDishButtons(int index, bool showProgress = false) {
+    dishPanel_->makeDishButtons(index, showProgress);
+  }
+  const std::vector<TKondateButton*>& dishButtons() const { return dishPanel_->dishButtons(); }
+  int dishColumns() const { return dishPanel_->columns(); }
+  void layoutDishButtons() { dishPanel_->layoutDishButtons(); }
   ConveyorView* conveyor() const { return conveyor_; }
   PercentView* percentView() const { return percentView_; }
   int activeMeal() const { return activeMeal_; }
-  // What the category search leads to: the category's tab with its buttons, then the button
-  // of that dish used as if clicked. False when the category has no tab.
-  bool showDishOf(const std::string& category, const std::string& dish);
-  // The dish button the keyboard reaches with Tab (the focused one, or the first).
-  TKondateButton* keyboardDishButton() const;
+  // What the category search leads to (DishPanel::showDishOf).
+  bool showDishOf(const std::string& category, const std::string& dish) {
+    return dishPanel_->showDishOf(category, dish);
+  }
+  TKondateButton* keyboardDishButton() const { return dishPanel_->keyboardDishButton(); }
   // A dish button's request: the chosen-menu window adds the dish, the belt paused meanwhile.
   void addDish(const std::string& category, const std::string& dish, bool direct);
 
@@ -139,29 +143,13 @@ class TMainForm : public QMainWindow, public PlannerHost {
   int kaitenShuuki() const { return settings().data.kaitenShuuki; }
   int editKondateFormWidth() const { return settings().sel.editKondateFormWidth; }
 
-  // Actions by the names of the actions table (objectName too).
-  QAction *NewAction, *OpenAction, *SaveAction, *SaveAsAction, *PrintSetupAction, *PrintAction,
-      *SetDetailsAction, *ExitAction, *ShowSelKondateFormAction, *ShowGraphFormAction,
-      *ShowGraphFormByEiyousoAction, *ShowToolBarAction, *ShowChoushokuAction, *ShowChuushokuAction,
-      *ShowYuushokuAction, *ShowDayAction, *ShowNormalAction, *ShowKaitenSusiAction,
-      *ShowEiyousoGraphAction, *GetNameAction, *AddKondateDataAction, *CombineAddKondateAction,
-      *SearchOrderAction, *WriteKondateDataToCsvFileAction, *MakeShortCutOnDesktopAction,
-      *MakeShortCutOnStartMenuAction, *ShowHtmlFileAction, *HelpContentsAction, *HelpSearchAction,
-      *HelpHowtoUseAction, *ShowAboutAction, *BentouAction, *ClassSummaryAction;
-  QMenu *FileMenu, *ReOpenMenu, *TeacherMenu, *EditMenu, *SearchMenu, *ViewMenu, *HelpMenu;
-  QToolBar* ToolBar1;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   // main_form_actions.cpp
-  void createActions();
-  void createMenus();
-  void createToolBar();
   void connectActions();
   void updateViewMenu();
   void buildRecentMenu(QMenu& menu);
@@ -182,13 +170,11 @@ class TMainForm : public QMainWindow, public PlannerHost {
   // main_form.cpp
   void createCentral();
   void dockMenuWindows();
-  void categoryChanged(int index);
   TKondateButton* makeButton(const std::string& category, const std::string& dish);
-  // The keyboard's way through the dish panel: one button takes Tab focus, arrows move it.
-  void setKeyboardDishButton(TKondateButton* button);
-  void stepDishFocus(TKondateButton* from, int key);
   void applyPanelColour();
 
+  // Found by objectName from outside (tests); the window alone wires them.
+  PlannerActions ui_;
   MenuDocument& doc_;
   PlannerConfig& config_;
   TGunName& gunName_;
@@ -201,16 +187,9 @@ class TMainForm : public QMainWindow, public PlannerHost {
   QDockWidget* graphDock_ = nullptr;
 
   QStackedWidget* stack_ = nullptr;
-  QWidget* normalPage_ = nullptr;
-  QTabBar* categoryTabs_ = nullptr;
-  QScrollArea* dishScroll_ = nullptr;
-  QWidget* dishPanel_ = nullptr;
+  DishPanel* dishPanel_ = nullptr;
   ConveyorView* conveyor_ = nullptr;
   PercentView* percentView_ = nullptr;
-  std::vector<std::string> categories_;
-  std::vector<TKondateButton*> dishButtons_;
-  TKondateButton* keyboardDish_ = nullptr;
-  int columns_ = 1;
   View view_ = View::Normal;
 
   std::vector<std::string> arguments_;

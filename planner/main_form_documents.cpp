@@ -27,18 +27,12 @@ void TMainForm::connectDocument() {
           [this] { setWindowTitle(toQ(doc_.title())); });
   // A file read brings the graph basis and the meal tab it was saved with.
   connect(&doc_, &MenuDocument::viewStateLoaded, this, [this](const KojinViewState& view) {
-    ShowGraphFormByEiyousoAction->setChecked(view.graphByNutrient);
+    ui_.ShowGraphFormByEiyousoAction->setChecked(view.graphByNutrient);
     if (view.activeMealTab >= 0 && view.activeMealTab <= 3) selectMealTab(view.activeMealTab);
   });
 }
 
-void TMainForm::runPrintSetup() {
-  if (services_.printer) {
-    services_.printer->printSetup(this);
-    return;
-  }
-  dialogs().printerSetup(PageOrientation::Keep);
-}
+void TMainForm::runPrintSetup() { services_.printer.get().printSetup(this); }
 
 void TMainForm::runSetDetails() {
   if (!services_.settings) return;
@@ -61,9 +55,8 @@ void TMainForm::runAddKondateData() {
 }
 
 void TMainForm::runSearchOrder() {
-  if (!services_.search) return;
   std::string category, dish;
-  if (!services_.search->search(category, dish, this)) return;
+  if (!services_.search.get().search(category, dish, this)) return;
   // A leading "*" marks the category row itself.
   if (!category.empty() && category.front() == '*') category.erase(0, 1);
   showDishOf(category, dish);

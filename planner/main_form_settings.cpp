@@ -86,12 +86,12 @@ void TMainForm::applyTabConHeight() {
 }
 
 void TMainForm::applySettings(const PlannerSettings& before, const PlannerSettings& now) {
-  QFont f = categoryTabs_->font();
+  QFont f = categoryTabs()->font();
   f.setPointSize(now.data.fontSize);
-  categoryTabs_->setFont(f);
+  categoryTabs()->setFont(f);
   applyPanelColour();
-  ToolBar1->setVisible(now.main.showToolBar);
-  ShowToolBarAction->setChecked(now.main.showToolBar);
+  ui_.ToolBar1->setVisible(now.main.showToolBar);
+  ui_.ShowToolBarAction->setChecked(now.main.showToolBar);
   for (int i = 0; i < kFoodGroupCount; ++i) gunName_.setColor(i, now.data.gunColors[size_t(i)]);
   if (sel_) sel_->applySettings(now.sel);
   if (&before == &now || !started_) return;
@@ -101,7 +101,7 @@ void TMainForm::applySettings(const PlannerSettings& before, const PlannerSettin
                       before.data.addKondateFileName != now.data.addKondateFileName ||
                       before.data.bmpFolder != now.data.bmpFolder;
   if (reload) loadData(true);
-  makeDishButtons(categoryTabs_->currentIndex(), true);
+  makeDishButtons(categoryTabs()->currentIndex(), true);
   if (sel_ && (before.data.selIconSize != now.data.selIconSize ||
                before.data.selIconFontSize != now.data.selIconFontSize))
     sel_->applyIconSettings();
@@ -126,7 +126,7 @@ void TMainForm::writeSettings(Ini& ini) {
   s.main.bounds = {topLeft.x(), topLeft.y(), bounds.width() + frameExtra.width(),
                    bounds.height() + frameExtra.height()};
   if (stack_->isVisible()) s.main.tabConHeight = stack_->height();
-  s.main.showToolBar = ShowToolBarAction->isChecked();
+  s.main.showToolBar = ui_.ShowToolBarAction->isChecked();
   if (sel_) sel_->storeSettings(s.sel);
   config_.write(ini);
   doc_.recentFiles().write(ini);

@@ -41,11 +41,12 @@ Planner::~Planner() {
 std::unique_ptr<Planner> makePlanner(const PlannerParts& parts) {
   auto p = std::make_unique<Planner>();
   p->config = std::make_unique<PlannerConfig>(programFolder());
-  p->document = std::make_unique<MenuDocument>(*parts.profile, parts.defaultName);
-  p->mainForm = std::make_unique<TMainForm>(*p->document, *p->config, *parts.gunName);
+  p->document = std::make_unique<MenuDocument>(parts.profile.get(), parts.defaultName);
+  PlannerServices services = parts.services;
+  p->mainForm =
+      std::make_unique<TMainForm>(*p->document, *p->config, parts.gunName.get(), services);
   TMainForm& form = *p->mainForm;
 
-  PlannerServices services = parts.services;
   if (!services.profile) {
     p->profileEditor = std::make_unique<NameEntry>();
     services.profile = p->profileEditor.get();

@@ -1,6 +1,7 @@
 #pragma once
 // makePlanner: the menu planner put together, for main() and the tests alike. NV.ini is
 // read once here; the main window writes it once when it closes.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,11 +20,11 @@ class TKojinData;
 class TMainForm;
 
 struct PlannerParts {
-  TKojinData* profile = nullptr;       // the start screen's; outlives the planner
-  TGunName* gunName = nullptr;         // likewise
-  std::string defaultName;             // the default person name (CP932)
-  std::vector<std::string> menuFiles;  // from the command line, for the start menu choice
-  // Filled in by the windows that exist; null members fall back as planner_services.h says.
+  std::reference_wrapper<TKojinData> profile;  // the start screen's; outlives the planner
+  std::reference_wrapper<TGunName> gunName;    // likewise
+  std::string defaultName{};                   // the default person name (CP932)
+  std::vector<std::string> menuFiles{};        // from the command line, for the start menu choice
+  // The commands' windows; null optional members fall back as planner_services.h says.
   PlannerServices services;
   // Stand-ins for the chosen-menu and graph windows (tests); null: the real windows.
   SelKondatePort* sel = nullptr;

@@ -1,13 +1,13 @@
 #pragma once
 // The windows the menu planner opens from its commands, as small interfaces. The main window
-// holds one PlannerServices; each member may be null until its window exists, and the main
-// window then does what the comment beside it says. A window that fills one of these
-// implements the interface and is handed to makePlanner() (planner/planner_factory.h) or set
-// with TMainForm::setServices().
+// is built with one PlannerServices: the windows a planner always has are references, so a
+// planner assembled without one of them does not compile; the dialogs that have a built-in
+// stand-in are pointers, null for the built-in. app/ fills them in, tests with fakes.
 //
 // What the menu itself does (file name, changed mark, chosen dishes, new/open/save) is not
 // here: it is MenuDocument (planner/menu_document.h), whose signals the windows observe.
 // The settings are PlannerConfig (planner/planner_config.h).
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -46,8 +46,7 @@ class ReOpenChooser {
                               QWidget* parent) = 0;
 };
 
-// PrintAction and PrintSetupAction. Null: printing does nothing, page set-up shows the
-// printer set-up dialog.
+// PrintAction and PrintSetupAction.
 class MenuPrinter {
  public:
   virtual ~MenuPrinter() = default;
@@ -57,14 +56,14 @@ class MenuPrinter {
 };
 
 // SearchOrderAction. Fills category and dish (CP932) and returns true when the user chose a
-// dish; the main window then shows that category and uses the dish's button. Null: nothing.
+// dish; the main window then shows that category and uses the dish's button.
 class DishSearch {
  public:
   virtual ~DishSearch() = default;
   virtual bool search(std::string& category, std::string& dish, QWidget* parent) = 0;
 };
 
-// ShowAboutAction. Null: nothing.
+// ShowAboutAction.
 class AboutBox {
  public:
   virtual ~AboutBox() = default;
@@ -88,14 +87,14 @@ class DishEditor {
   virtual bool editDishes(QWidget* parent) = 0;
 };
 
-// BentouAction: the lunch-box game from the planner. Null: nothing.
+// BentouAction (menu and tool bar): the lunch-box game from the planner.
 class LunchBoxLauncher {
  public:
   virtual ~LunchBoxLauncher() = default;
   virtual void startLunchBox(QWidget* parent) = 0;
 };
 
-// ClassSummaryAction: the teacher's class summary window. Null: nothing.
+// ClassSummaryAction: the teacher's class summary window.
 class ClassSummaryLauncher {
  public:
   virtual ~ClassSummaryLauncher() = default;
@@ -104,15 +103,15 @@ class ClassSummaryLauncher {
 
 // Not owned; each outlives the main window.
 struct PlannerServices {
-  ProfileEditor* profile = nullptr;  // null: the name-entry dialog (get_jidoumei_form.h)
-  ReOpenChooser* reOpen = nullptr;   // null: the re-open dialog (re_open_form.h)
-  MenuPrinter* printer = nullptr;
-  DishSearch* search = nullptr;
-  AboutBox* about = nullptr;
-  SettingsEditor* settings = nullptr;
-  DishEditor* dishes = nullptr;
-  LunchBoxLauncher* lunchBox = nullptr;
-  ClassSummaryLauncher* classSummary = nullptr;
+  std::reference_wrapper<MenuPrinter> printer;
+  std::reference_wrapper<DishSearch> search;
+  std::reference_wrapper<AboutBox> about;
+  std::reference_wrapper<LunchBoxLauncher> lunchBox;
+  std::reference_wrapper<ClassSummaryLauncher> classSummary;
+  ProfileEditor* profile = nullptr;    // null: the name-entry dialog (get_jidoumei_form.h)
+  ReOpenChooser* reOpen = nullptr;     // null: the re-open dialog (re_open_form.h)
+  SettingsEditor* settings = nullptr;  // null: makePlanner's settings dialog, or nothing
+  DishEditor* dishes = nullptr;        // null: the dish add-and-edit window
 };
 
 }  // namespace nv

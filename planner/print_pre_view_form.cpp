@@ -13,15 +13,17 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
-QToolButton* toolButton(QWidget* parent, const char* objectName, const char* text,
-                        const char* hint) {
+QToolButton* toolButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QString& hint) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(objectName));
-  b->setText(toQ(sj(text)));
-  b->setToolTip(toQ(sj(hint)));
+  b->setText(text);
+  b->setToolTip(hint);
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   b->setMinimumHeight(30);
   return b;
@@ -31,16 +33,17 @@ QToolButton* toolButton(QWidget* parent, const char* objectName, const char* tex
 TPrintPreViewForm::TPrintPreViewForm(const MenuPages& pages, QPrinter& printer, QWidget* parent)
     : QDialog(parent), pages_(pages), printer_(printer) {
   setObjectName(QStringLiteral("PrintPreViewForm"));
-  setWindowTitle(toQ(sj("印刷プレビュー")));
+  setWindowTitle(u"印刷プレビュー"_s);
   setWindowState(Qt::WindowMaximized);
 
   Panel1 = new QWidget(this);
-  PrintOutBtn = toolButton(Panel1, "PrintOutBtn", "印刷(&P)...", "印刷します");
-  SpeedButton3 = toolButton(Panel1, "SpeedButton3", "← 前のページ", "前のページを表示します");
+  PrintOutBtn = toolButton(Panel1, "PrintOutBtn", u"印刷(&P)..."_s, u"印刷します"_s);
+  SpeedButton3 = toolButton(Panel1, "SpeedButton3", u"← 前のページ"_s, u"前のページを表示します"_s);
   PreviewNextPageBtn =
-      toolButton(Panel1, "PreviewNextPageBtn", "次のページ →", "次のページを表示します");
-  PrinterSetupBtn = toolButton(Panel1, "PrinterSetupBtn", "設定...", "プリンターの設定をします");
-  CloseBtn = toolButton(Panel1, "CloseBtn", "閉じる", "プレビューを閉じます");
+      toolButton(Panel1, "PreviewNextPageBtn", u"次のページ →"_s, u"次のページを表示します"_s);
+  PrinterSetupBtn =
+      toolButton(Panel1, "PrinterSetupBtn", u"設定..."_s, u"プリンターの設定をします"_s);
+  CloseBtn = toolButton(Panel1, "CloseBtn", u"閉じる"_s, u"プレビューを閉じます"_s);
   auto* bar = new QHBoxLayout(Panel1);
   bar->setContentsMargins(4, 4, 4, 4);
   for (QToolButton* b : {PrintOutBtn, SpeedButton3, PreviewNextPageBtn, PrinterSetupBtn, CloseBtn})

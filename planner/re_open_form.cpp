@@ -10,19 +10,21 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TReOpenForm::TReOpenForm(RecentFiles& recent, std::function<bool()> profileDialog, QWidget* parent)
     : QDialog(parent), recent_(recent), profileDialog_(std::move(profileDialog)) {
-  setWindowTitle(toQ(sj("選択して下さい。")));
-  NewBtn = new QPushButton(toQ(sj("新規作成(&N)...")), this);
-  SelectBtn = new QPushButton(toQ(sj("選択(&S)")), this);
-  DeleteBtn = new QPushButton(toQ(sj("履歴の削除(&D)")), this);
-  Label1 =
-      new QLabel(toQ(sj("←　献立を新しく作る場合は「新規作成」ボタンをクリックします。")), this);
-  Label2 = new QLabel(toQ(sj("←　前に、作った献立を開く時は、下のリストから選んだ後、　　「選択」ボ"
-                             "タンをクリックします。")),
-                      this);
+  setWindowTitle(u"選択して下さい。"_s);
+  NewBtn = new QPushButton(u"新規作成(&N)..."_s, this);
+  SelectBtn = new QPushButton(u"選択(&S)"_s, this);
+  DeleteBtn = new QPushButton(u"履歴の削除(&D)"_s, this);
+  Label1 = new QLabel(u"←　献立を新しく作る場合は「新規作成」ボタンをクリックします。"_s, this);
+  Label2 = new QLabel(
+      u"←　前に、作った献立を開く時は、下のリストから選んだ後、　　「選択」ボ"
+      u"タンをクリックします。"_s,
+      this);
   Label2->setWordWrap(true);
   ListBox1 = new QListWidget(this);
   for (const std::string& path : recent_.paths()) ListBox1->addItem(toQ(path));

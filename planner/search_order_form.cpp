@@ -16,12 +16,14 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TSearchOrderForm::TSearchOrderForm(const TKondateData& dishes, QWidget* parent)
     : QDialog(parent), dishes_(dishes) {
   setObjectName(QStringLiteral("SearchOrderForm"));
-  setWindowTitle(toQ(sj("献立を検索します")));
+  setWindowTitle(u"献立を検索します"_s);
   setFixedSize(629, 426);
 
   ComboBox1 = new QComboBox(this);
@@ -34,25 +36,25 @@ TSearchOrderForm::TSearchOrderForm(const TKondateData& dishes, QWidget* parent)
   ComboBox2 = new QComboBox(this);
   ComboBox2->setMaxVisibleItems(11);
   for (const std::string& item : syllabaryItems()) ComboBox2->addItem(toQ(item));
-  ShowAddKondateDataBtn = new QPushButton(toQ(sj("追加献立表示(&A)")), this);
-  ShowAddKondateDataBtn->setToolTip(toQ(sj("追加した献立を全部表示します。")));
+  ShowAddKondateDataBtn = new QPushButton(u"追加献立表示(&A)"_s, this);
+  ShowAddKondateDataBtn->setToolTip(u"追加した献立を全部表示します。"_s);
 
-  auto label = [this](const char* text, QWidget* buddy) {
-    auto* l = new QLabel(toQ(sj(text)), this);
+  auto label = [this](const QString& text, QWidget* buddy) {
+    auto* l = new QLabel(text, this);
     l->setBuddy(buddy);
     return l;
   };
   auto* fields = new QGridLayout;
-  fields->addWidget(label("分類名(&O)：", ComboBox1), 0, 0);
+  fields->addWidget(label(u"分類名(&O)："_s, ComboBox1), 0, 0);
   fields->addWidget(ComboBox1, 0, 1);
-  fields->addWidget(label("五十音(&5)：", ComboBox2), 0, 2);
+  fields->addWidget(label(u"五十音(&5)："_s, ComboBox2), 0, 2);
   fields->addWidget(ComboBox2, 0, 3);
-  fields->addWidget(label("○○?"
-                          "?(&1)：",
+  fields->addWidget(label(u"○○?"
+                          u"?(&1)："_s,
                           Edit1),
                     1, 0);
   fields->addWidget(Edit1, 1, 1);
-  fields->addWidget(label("??○○(&2)：", Edit2), 1, 2);
+  fields->addWidget(label(u"??○○(&2)："_s, Edit2), 1, 2);
   fields->addWidget(Edit2, 1, 3);
   fields->addWidget(ShowAddKondateDataBtn, 2, 3);
 
@@ -63,15 +65,14 @@ TSearchOrderForm::TSearchOrderForm(const TKondateData& dishes, QWidget* parent)
   ListView2->setSelectionBehavior(QAbstractItemView::SelectRows);
   ListView2->setSelectionMode(QAbstractItemView::SingleSelection);
   ListView2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListView2->setHeaderLabels({toQ(sj("分類名")), toQ(sj("献立名"))});
+  ListView2->setHeaderLabels({u"分類名"_s, u"献立名"_s});
   ListView2->setColumnWidth(0, 200);
-  ListView2->setToolTip(
-      toQ(sj("似た名前の献立を表示します。追加した献立は分類名に * が付きます。")));
+  ListView2->setToolTip(u"似た名前の献立を表示します。追加した献立は分類名に * が付きます。"_s);
 
   OkBtn = new QPushButton(QStringLiteral("&OK"), this);
   OkBtn->setObjectName(QStringLiteral("OkBtn"));
   OkBtn->setDefault(true);
-  BitBtn1 = new QPushButton(toQ(sj("キャンセル(&C)")), this);
+  BitBtn1 = new QPushButton(u"キャンセル(&C)"_s, this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(OkBtn);

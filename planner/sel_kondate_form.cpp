@@ -26,6 +26,8 @@
 #include "teacher/edit_kondate_form.h"
 #include "widgets/bar_chart.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 QColor qColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
@@ -42,7 +44,7 @@ std::vector<BarChart::Bar> chartBars(const std::vector<ChartBar>& bars, const TG
 TSelKondateForm::TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidget* parent)
     : QWidget(parent), host_(host), doc_(host.document()), graphForm_(graphForm) {
   setObjectName(QStringLiteral("SelKondateForm"));
-  setWindowTitle(toQ(sj("選んだ献立")));
+  setWindowTitle(u"選んだ献立"_s);
   setWindowFlags(windowFlags() | Qt::Tool | Qt::WindowStaysOnTopHint);
   QFont f = font();
   f.setPixelSize(12);
@@ -77,8 +79,8 @@ TSelKondateForm::TSelKondateForm(PlannerHost& host, TGraphForm* graphForm, QWidg
   connect(DeleteTimer, &QTimer::timeout, this, &TSelKondateForm::DeleteTimerTimer);
 
   PopupMenu1 = new QMenu(this);
-  Edit1 = PopupMenu1->addAction(toQ(sj("編集(&E)...")));
-  Delete1 = PopupMenu1->addAction(toQ(sj("削除(&D)")));
+  Edit1 = PopupMenu1->addAction(u"編集(&E)..."_s);
+  Delete1 = PopupMenu1->addAction(u"削除(&D)"_s);
   connect(Edit1, &QAction::triggered, this, [this] { EditDish(popupButton_); });
   connect(Delete1, &QAction::triggered, this, &TSelKondateForm::Delete1Click);
 
@@ -408,8 +410,8 @@ void TSelKondateForm::SetChartTitles(const std::string& childName) {
   if (!graphForm_) return;
   for (int node = 0; node < kNodeCount; ++node)
     if (BarChart* chart = graphForm_->chart(node))
-      chart->setTitle(toQ(childName + sj(" さんの") + SelectedMenu::nodeNames()[size_t(node)] +
-                          sj("の栄養バランス(％)")));
+      chart->setTitle(toQ(childName) + u" さんの"_s + toQ(SelectedMenu::nodeNames()[size_t(node)]) +
+                      u"の栄養バランス(％)"_s);
 }
 
 // --- Menu file ---

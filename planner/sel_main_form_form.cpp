@@ -25,6 +25,8 @@
 #include "platform/user_folders.h"
 #include "widgets/help_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 namespace {
@@ -36,11 +38,11 @@ QColor qColorOf(int32_t winColor) {
   return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QToolButton* pictureButton(QWidget* parent, const std::string& caption, const std::string& hint,
+QToolButton* pictureButton(QWidget* parent, const QString& caption, const QString& hint,
                            const std::string& picture) {
   auto* b = new QToolButton(parent);
-  b->setText(toQ(caption));
-  b->setToolTip(toQ(hint));
+  b->setText(caption);
+  b->setToolTip(hint);
   b->setAutoRaise(true);
   b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   b->setFixedSize(kPictureButtonWidth, kPictureButtonHeight);
@@ -54,10 +56,10 @@ QToolButton* pictureButton(QWidget* parent, const std::string& caption, const st
   return b;
 }
 
-QToolButton* textButton(QWidget* parent, const std::string& caption, const std::string& hint) {
+QToolButton* textButton(QWidget* parent, const QString& caption, const QString& hint) {
   auto* b = new QToolButton(parent);
-  b->setText(toQ(caption));
-  b->setToolTip(toQ(hint));
+  b->setText(caption);
+  b->setToolTip(hint);
   return b;
 }
 // Ends a local event loop when its window closes or is hidden by the program (a spontaneous
@@ -95,7 +97,7 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setLineWidth(5);
   Panel1->setAutoFillBackground(true);
-  QFont font(toQ(sj("ＭＳ Ｐゴシック")));
+  QFont font(u"ＭＳ Ｐゴシック"_s);
   font.setPixelSize(16);
   font.setBold(true);
   Panel1->setFont(font);
@@ -104,20 +106,22 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   palette.setColor(QPalette::ButtonText, QColor(128, 0, 0));
   Panel1->setPalette(palette);
 
-  Label1 = new QLabel(toQ(sj("どちらかやりたい方を選んでください。")), Panel1);
+  Label1 = new QLabel(u"どちらかやりたい方を選んでください。"_s, Panel1);
   Label1->setGeometry(24, 14, 460, 24);
 
   // FormCreate, in its order: pictures, version, hints, colour, shared objects, name.
   const std::string pictures = joinPath(programFolder(), "BMP");
-  SB_DoBD = pictureButton(Panel1, sj("ヌヴェルタ(&B)"), sj("朝食・昼食・夕食の献立を作成します。"),
+  SB_DoBD = pictureButton(Panel1, u"ヌヴェルタ(&B)"_s, u"朝食・昼食・夕食の献立を作成します。"_s,
                           joinPath(pictures, "nv.bmp"));
   SB_DoBD->move(24, 46);
-  SB_DoBentou = pictureButton(Panel1, sj("お弁当箱(&L)"), sj("お弁当を作ってみましょう。"),
+  SB_DoBentou = pictureButton(Panel1, u"お弁当箱(&L)"_s, u"お弁当を作ってみましょう。"_s,
                               joinPath(pictures, "bentou.bmp"));
   SB_DoBentou->move(270, 46);
   PopupMenu1 = new QMenu(this);
-  MI_PrintBentouData = PopupMenu1->addAction(toQ(sj("データ印刷")));
-  MI_ClassSummary = PopupMenu1->addAction(toQ(sj("クラスのまとめ")));
+  MI_PrintBentouData = PopupMenu1->addAction(u"データ印刷"_s);
+  MI_ClassSummary = PopupMenu1->addAction(u"クラスのまとめ"_s);
+  MI_PrintBentouData->setObjectName("MI_PrintBentouData");
+  MI_ClassSummary->setObjectName("MI_ClassSummary");
   SB_DoBentou->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(SB_DoBentou, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { PopupMenu1->popup(SB_DoBentou->mapToGlobal(pos)); });
@@ -133,13 +137,13 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   L_Version->setAttribute(Qt::WA_TranslucentBackground);
   L_Version->setGeometry(70, 325, 250, 18);
 
-  SB_Exit = textButton(Panel1, sj("終わる(&X)"), sj("終了します。"));
+  SB_Exit = textButton(Panel1, u"終わる(&X)"_s, u"終了します。"_s);
   SB_Exit->setGeometry(400, 312, 90, 32);
   SB_SetBackColor =
-      textButton(Panel1, sj("背景色の設定"), sj("このウィンドウの背景色を変更します。"));
+      textButton(Panel1, u"背景色の設定"_s, u"このウィンドウの背景色を変更します。"_s);
   SB_SetBackColor->setGeometry(24, 276, 120, 28);
   SB_SetBackColor->hide();
-  SB_BackColor = textButton(Panel1, std::string(), sj("背景色をの値をコピーします"));
+  SB_BackColor = textButton(Panel1, QString(), u"背景色をの値をコピーします"_s);
   SB_BackColor->setGeometry(150, 276, 160, 28);
   SB_BackColor->hide();
 
@@ -147,7 +151,7 @@ TSelMainFormForm::TSelMainFormForm(const std::string& hostName, QWidget* parent)
   ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
   ProgramIcon->setGeometry(24, 314, 32, 32);
   ProgramIcon->setCursor(Qt::WhatsThisCursor);
-  ProgramIcon->setToolTip(toQ(sj("使い方を表示します")));
+  ProgramIcon->setToolTip(u"使い方を表示します"_s);
   ProgramIcon->installEventFilter(this);
 
   connect(SB_DoBD, &QToolButton::clicked, this, &TSelMainFormForm::SB_DoBDClick);
@@ -185,7 +189,7 @@ void TSelMainFormForm::setBackColor(int32_t color) {
   palette.setColor(QPalette::Window, qColorOf(color));
   palette.setColor(QPalette::Button, qColorOf(color));
   Panel1->setPalette(palette);
-  SB_BackColor->setText(toQ(sj("色番号=") + std::to_string(color)));
+  SB_BackColor->setText(u"色番号="_s + QString::number(color));
 }
 
 std::string TSelMainFormForm::lunchBoxMissingText() {

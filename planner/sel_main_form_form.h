@@ -71,8 +71,6 @@ class TSelMainFormForm : public QWidget {
   QLabel *Label1, *L_Version, *ProgramIcon;
   QToolButton *SB_DoBD, *SB_DoBentou, *SB_Exit, *SB_SetBackColor, *SB_BackColor;
   QMenu* PopupMenu1;
-  QAction* MI_PrintBentouData;
-  QAction* MI_ClassSummary;  // beside データ印刷: the teacher's class summary
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormClose
@@ -80,6 +78,10 @@ class TSelMainFormForm : public QWidget {
 
  private:
   void setBackColor(int32_t color);
+
+  // The picture button's pop-up commands (objectNames as here).
+  QAction* MI_PrintBentouData;
+  QAction* MI_ClassSummary;  // beside データ印刷: the teacher's class summary
   // Shows the notice and returns false when the lunch-box game cannot be started.
   bool lunchBoxAvailable();
 

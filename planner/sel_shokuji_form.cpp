@@ -15,12 +15,14 @@
 #include "platform/text.h"
 #include "widgets/caption_width.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TSelShokujiForm::TSelShokujiForm(PlannerHost& host, const std::string& dishName, QWidget* parent)
     : QDialog(parent), host_(host) {
   setObjectName(QStringLiteral("SelShokujiForm"));
-  setWindowTitle(toQ(sj("献立を追加する食事を指定して下さい。")));
+  setWindowTitle(u"献立を追加する食事を指定して下さい。"_s);
 
   SpeedButton1 = new QToolButton(this);
   SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
@@ -38,7 +40,7 @@ TSelShokujiForm::TSelShokujiForm(PlannerHost& host, const std::string& dishName,
   host.setDishGlyph(*SpeedButton1, dishName, 1.0);
   connect(SpeedButton1, &QToolButton::clicked, this, &QDialog::accept);
 
-  auto* group = new QGroupBox(toQ(sj("追加する食事")), this);
+  auto* group = new QGroupBox(u"追加する食事"_s, this);
   group->setObjectName(QStringLiteral("RadioGroup1"));
   auto* groupLayout = new QVBoxLayout(group);
   auto* buttons = new QButtonGroup(this);
@@ -54,7 +56,7 @@ TSelShokujiForm::TSelShokujiForm(PlannerHost& host, const std::string& dishName,
 
   auto* box = new QDialogButtonBox(this);
   OkBtn = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  CancelBtn = box->addButton(toQ(sj("キャンセル")), QDialogButtonBox::RejectRole);
+  CancelBtn = box->addButton(u"キャンセル"_s, QDialogButtonBox::RejectRole);
   OkBtn->setDefault(true);
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

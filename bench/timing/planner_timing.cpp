@@ -127,9 +127,9 @@ TEST_F(PlannerTiming, ConveyorViewCpu) {
   QFile::link(nv::toQ(nv::joinPath(dist.toStdString(), "bmp")), nv::toQ(dir.file("bmp")));
   for (const auto& [name, data] : cases) {
     ASSERT_TRUE(nvtest::shown(nv::writeDataFile(dir.file("NV.nv"), foods, data, &nv::prompt())));
-    nv::PlannerParts parts;  // with the real chosen-menu and graph windows
-    parts.profile = &profile;
-    parts.gunName = &gunName;
+    static nvtest::IdleServices idle;  // outlives every planner
+    // With the real chosen-menu and graph windows.
+    nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
     parts.defaultName = nv::sj("host");
     parts.services.profile = &nameEntry;
     planner = nv::makePlanner(parts);

@@ -11,6 +11,8 @@
 #include "platform/text.h"
 #include "widgets/grid_printer.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 std::string mealChartTitle(const std::string& childName, int node) {
@@ -46,8 +48,7 @@ PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& f
 
 QFont nutrientGridFont() {
   QFont f;
-  f.setFamilies(
-      {toQ(sj("ＭＳ ゴシック")), QStringLiteral("IPAGothic"), QStringLiteral("monospace")});
+  f.setFamilies({u"ＭＳ ゴシック"_s, QStringLiteral("IPAGothic"), QStringLiteral("monospace")});
   f.setPixelSize(12);
   return f;
 }

@@ -9,11 +9,13 @@
 #include "platform/text.h"
 #include "widgets/text_lines.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 QFont paperFont() {
   QFont f;
-  f.setFamilies({toQ(sj("ＭＳ Ｐ明朝")), QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+  f.setFamilies({u"ＭＳ Ｐ明朝"_s, QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
                  QStringLiteral("serif")});
   return f;
 }

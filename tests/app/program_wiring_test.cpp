@@ -18,6 +18,7 @@
 #include <memory>
 #include <set>
 
+#include "../planner/window_parts.h"
 #include "accessible_names.h"
 #include "app/nv_program.h"
 #include "core/kojin_data.h"
@@ -140,7 +141,7 @@ class ProgramWiring : public ::testing::Test {
 TEST_F(ProgramWiring, TheStartScreenOpensTheClassSummary) {
   nv::ProgramOptions options;
   nv::NvProgram program(options);
-  program.start().MI_ClassSummary->trigger();
+  action(program.start(), "MI_ClassSummary")->trigger();
   auto* summary = program.start().findChild<nv::ClassSummaryForm*>();
   ASSERT_NE(summary, nullptr);
   EXPECT_TRUE(summary->isVisible());
@@ -214,81 +215,83 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
           };
         };
-        opensModal(f.NewAction, "nv::TGetJidoumeiForm");
-        opensModal(f.GetNameAction, "nv::TGetJidoumeiForm");
-        asksDialog(f.OpenAction, DialogCall::Open);
-        asksDialog(f.SaveAction, DialogCall::Save);
-        asksDialog(f.SaveAsAction, DialogCall::Save);
-        asksDialog(f.PrintSetupAction, DialogCall::PrinterSetup);
-        asksDialog(f.WriteKondateDataToCsvFileAction, DialogCall::Save);
-        checks[f.PrintAction] = [&] {
+        opensModal(action(f, "NewAction"), "nv::TGetJidoumeiForm");
+        opensModal(action(f, "GetNameAction"), "nv::TGetJidoumeiForm");
+        asksDialog(action(f, "OpenAction"), DialogCall::Open);
+        asksDialog(action(f, "SaveAction"), DialogCall::Save);
+        asksDialog(action(f, "SaveAsAction"), DialogCall::Save);
+        asksDialog(action(f, "PrintSetupAction"), DialogCall::PrinterSetup);
+        asksDialog(action(f, "WriteKondateDataToCsvFileAction"), DialogCall::Save);
+        checks[action(f, "PrintAction")] = [&] {
           // A chosen dish, for the print dialog to have something to print.
           ASSERT_FALSE(f.dishButtons().empty());
           f.addDish(f.dishButtons().front()->category(), f.dishButtons().front()->dishName(), true);
-          EXPECT_EQ(modalOpenedBy([&] { f.PrintAction->trigger(); }), "nv::TEiyousoGridForm");
+          EXPECT_EQ(modalOpenedBy([&] { action(f, "PrintAction")->trigger(); }),
+                    "nv::TEiyousoGridForm");
           program.planner()->document->setModified(false);
         };
-        opensModal(f.SetDetailsAction, "nv::TDetailsForm");
-        opensModal(f.AddKondateDataAction, "nv::TAddKondateForm");
-        opensModal(f.SearchOrderAction, "nv::TSearchOrderForm");
-        opensModal(f.ShowAboutAction, "nv::TAboutBox");
-        opensModal(f.BentouAction, "nv::TBentoubakoForm");
-        opensHelp(f.ShowHtmlFileAction, nv::kHelpContentsPage);
-        opensHelp(f.HelpContentsAction, nv::kHelpContentsPage);
-        opensHelp(f.HelpSearchAction, nv::kHelpTopicsPage);
-        opensHelp(f.HelpHowtoUseAction, nv::kHelpHowToPage);
-        checks[f.CombineAddKondateAction] = [&] {
+        opensModal(action(f, "SetDetailsAction"), "nv::TDetailsForm");
+        opensModal(action(f, "AddKondateDataAction"), "nv::TAddKondateForm");
+        opensModal(action(f, "SearchOrderAction"), "nv::TSearchOrderForm");
+        opensModal(action(f, "ShowAboutAction"), "nv::TAboutBox");
+        opensModal(action(f, "BentouAction"), "nv::TBentoubakoForm");
+        opensHelp(action(f, "ShowHtmlFileAction"), nv::kHelpContentsPage);
+        opensHelp(action(f, "HelpContentsAction"), nv::kHelpContentsPage);
+        opensHelp(action(f, "HelpSearchAction"), nv::kHelpTopicsPage);
+        opensHelp(action(f, "HelpHowtoUseAction"), nv::kHelpHowToPage);
+        checks[action(f, "CombineAddKondateAction")] = [&] {
           prompt.expectBox(
               "追加した献立データを通常の献立データに結合します。\nこの処理を行うと、追加した献立"
               "は削除できなくなります。\n\n下の「はい」をクリックすると、処理を開始します。\n\n"
               "もし意味が分からなければ「いいえ」をクリックして処理を中断して下さい。",
               "処理を始めてよろしいですか？", nv::Icon::Question, nv::Buttons::YesNo,
               nv::Answer::No);
-          f.CombineAddKondateAction->trigger();
+          action(f, "CombineAddKondateAction")->trigger();
         };
-        checks[f.ClassSummaryAction] = [&] {
-          f.ClassSummaryAction->trigger();
+        checks[action(f, "ClassSummaryAction")] = [&] {
+          action(f, "ClassSummaryAction")->trigger();
           auto* summary = f.findChild<nv::ClassSummaryForm*>();
           ASSERT_NE(summary, nullptr);
           EXPECT_TRUE(summary->isVisible());
           summary->close();
           QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         };
-        checks[f.MakeShortCutOnDesktopAction] = [&] {
-          f.MakeShortCutOnDesktopAction->trigger();
+        checks[action(f, "MakeShortCutOnDesktopAction")] = [&] {
+          action(f, "MakeShortCutOnDesktopAction")->trigger();
           EXPECT_TRUE(fs::exists(fs::path(qgetenv("HOME").toStdString()) / "Desktop/NV.desktop"));
         };
-        checks[f.MakeShortCutOnStartMenuAction] = [&] {
-          f.MakeShortCutOnStartMenuAction->trigger();
+        checks[action(f, "MakeShortCutOnStartMenuAction")] = [&] {
+          action(f, "MakeShortCutOnStartMenuAction")->trigger();
           EXPECT_TRUE(fs::exists(fs::path(qgetenv("XDG_DATA_HOME").toStdString()) /
                                  "applications/Nuvelta.desktop"));
         };
         auto* selDock = f.findChild<QDockWidget*>(QStringLiteral("SelKondateDock"));
         auto* graphDock = f.findChild<QDockWidget*>(QStringLiteral("GraphDock"));
-        checks[f.ShowSelKondateFormAction] = [&] {
-          f.ShowSelKondateFormAction->trigger();
+        checks[action(f, "ShowSelKondateFormAction")] = [&] {
+          action(f, "ShowSelKondateFormAction")->trigger();
           EXPECT_FALSE(selDock->isVisible());
-          f.ShowSelKondateFormAction->trigger();
+          action(f, "ShowSelKondateFormAction")->trigger();
           EXPECT_TRUE(selDock->isVisible());
         };
-        checks[f.ShowGraphFormAction] = [&] {
-          f.ShowGraphFormAction->trigger();
+        checks[action(f, "ShowGraphFormAction")] = [&] {
+          action(f, "ShowGraphFormAction")->trigger();
           EXPECT_FALSE(graphDock->isVisible());
-          f.ShowGraphFormAction->trigger();
+          action(f, "ShowGraphFormAction")->trigger();
           EXPECT_TRUE(graphDock->isVisible());
         };
-        checks[f.ShowGraphFormByEiyousoAction] = [&] {
+        checks[action(f, "ShowGraphFormByEiyousoAction")] = [&] {
           const bool before = f.graphByNutrient();
-          f.ShowGraphFormByEiyousoAction->trigger();
+          action(f, "ShowGraphFormByEiyousoAction")->trigger();
           EXPECT_NE(f.graphByNutrient(), before);
         };
-        checks[f.ShowToolBarAction] = [&] {
-          const bool before = f.ToolBar1->isVisible();
-          f.ShowToolBarAction->trigger();
-          EXPECT_NE(f.ToolBar1->isVisible(), before);
+        checks[action(f, "ShowToolBarAction")] = [&] {
+          const bool before = toolBar(f)->isVisible();
+          action(f, "ShowToolBarAction")->trigger();
+          EXPECT_NE(toolBar(f)->isVisible(), before);
         };
-        const QAction* meals[] = {f.ShowChoushokuAction, f.ShowChuushokuAction,
-                                  f.ShowYuushokuAction, f.ShowDayAction};
+        const QAction* meals[] = {action(f, "ShowChoushokuAction"),
+                                  action(f, "ShowChuushokuAction"), action(f, "ShowYuushokuAction"),
+                                  action(f, "ShowDayAction")};
         for (int i = 0; i < 4; ++i) {
           QAction* a = const_cast<QAction*>(meals[i]);
           checks[a] = [&f, a, i] {
@@ -296,19 +299,19 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
             EXPECT_EQ(f.activeMeal(), i);
           };
         }
-        checks[f.ShowKaitenSusiAction] = [&] {
-          f.ShowKaitenSusiAction->trigger();
+        checks[action(f, "ShowKaitenSusiAction")] = [&] {
+          action(f, "ShowKaitenSusiAction")->trigger();
           EXPECT_EQ(f.view(), nv::TMainForm::View::Conveyor);
         };
-        checks[f.ShowEiyousoGraphAction] = [&] {
-          f.ShowEiyousoGraphAction->trigger();
+        checks[action(f, "ShowEiyousoGraphAction")] = [&] {
+          action(f, "ShowEiyousoGraphAction")->trigger();
           EXPECT_EQ(f.view(), nv::TMainForm::View::Chart);
         };
-        checks[f.ShowNormalAction] = [&] {
-          f.ShowNormalAction->trigger();
+        checks[action(f, "ShowNormalAction")] = [&] {
+          action(f, "ShowNormalAction")->trigger();
           EXPECT_EQ(f.view(), nv::TMainForm::View::Normal);
         };
-        checks[f.ExitAction] = [] {};  // last, below
+        checks[action(f, "ExitAction")] = [] {};  // last, below
 
         // Every action the child can reach through the menus and the tool bar has its check.
         std::set<QAction*> reachable;
@@ -316,32 +319,32 @@ TEST_F(ProgramWiring, EveryMenuAndToolBarActionReachesItsWindowOrService) {
           for (QAction* a : list) {
             if (a->isSeparator()) continue;
             if (a->menu()) {
-              if (a->menu() != f.ReOpenMenu) collect(a->menu()->actions());
+              if (a->menu() != menu(f, "ReOpenMenu")) collect(a->menu()->actions());
               continue;
             }
             reachable.insert(a);
           }
         };
         collect(f.menuBar()->actions());
-        collect(f.ToolBar1->actions());
+        collect(toolBar(f)->actions());
         for (QAction* a : reachable)
           EXPECT_TRUE(checks.count(a)) << "no check for " << a->objectName().toStdString();
         EXPECT_EQ(reachable.size(), checks.size());
 
         // The tool bar's buttons trigger these same actions.
         auto* lunchBoxButton =
-            qobject_cast<QToolButton*>(f.ToolBar1->widgetForAction(f.BentouAction));
+            qobject_cast<QToolButton*>(toolBar(f)->widgetForAction(action(f, "BentouAction")));
         ASSERT_NE(lunchBoxButton, nullptr);
-        EXPECT_EQ(lunchBoxButton->defaultAction(), f.BentouAction);
+        EXPECT_EQ(lunchBoxButton->defaultAction(), action(f, "BentouAction"));
 
-        for (auto& [action, check] : checks) {
-          if (action == f.ExitAction) continue;
-          SCOPED_TRACE(action->objectName().toStdString());
+        for (auto& [a, check] : checks) {
+          if (a == action(f, "ExitAction")) continue;
+          SCOPED_TRACE(a->objectName().toStdString());
           // A named child: saving asks for the file name only.
           program.start().kojinData().setName(nv::sj("たろう"));
           check();
         }
-        f.ExitAction->trigger();
+        action(f, "ExitAction")->trigger();
       });
 
   program.start().SB_DoBD->click();  // returns when the planner has closed

@@ -56,14 +56,14 @@ TEST_F(MainFormTest, DishPicturesComeFromTheirFoldersScaledToTheButton) {
 
 TEST_F(MainFormTest, RecentFilesSubmenuOffersAllButTheOpenFile) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  emit f.FileMenu->aboutToShow();
-  EXPECT_FALSE(f.ReOpenMenu->menuAction()->isVisible());
+  emit menu(f, "FileMenu")->aboutToShow();
+  EXPECT_FALSE(menu(f, "ReOpenMenu")->menuAction()->isVisible());
 
   f.recentFiles().add("/m/b.nvu");
   f.recentFiles().add("/m/a.nvu");
-  emit f.FileMenu->aboutToShow();
-  EXPECT_TRUE(f.ReOpenMenu->menuAction()->isVisible());
-  const QList<QAction*> items = f.ReOpenMenu->actions();
+  emit menu(f, "FileMenu")->aboutToShow();
+  EXPECT_TRUE(menu(f, "ReOpenMenu")->menuAction()->isVisible());
+  const QList<QAction*> items = menu(f, "ReOpenMenu")->actions();
   ASSERT_EQ(items.size(), 3);
   EXPECT_EQ(items[0]->text(), QString::fromUtf8("履歴の削除(&D)"));
   EXPECT_TRUE(items[1]->isSeparator());
@@ -109,7 +109,7 @@ TEST_F(MainFormTest, CsvExportWritesTheChosenFile) {
   f.startUp();
   ScriptedDialogs dialogs;
   dialogs.expectSave(nv::cp932ToUtf8(dir.file("out.csv")));
-  f.WriteKondateDataToCsvFileAction->trigger();
+  action(f, "WriteKondateDataToCsvFileAction")->trigger();
   ASSERT_EQ(dialogs.calls().size(), 1u);
   EXPECT_EQ(dialogs.calls()[0].request.defaultExt, "csv");
   EXPECT_EQ(dialogs.calls()[0].request.filter,
@@ -120,7 +120,7 @@ TEST_F(MainFormTest, CsvExportWritesTheChosenFile) {
   EXPECT_NE(bytes.find(nv::sj("ごはん")), std::string::npos);
 
   dialogs.expectCancel(DialogCall::Save);
-  f.WriteKondateDataToCsvFileAction->trigger();
+  action(f, "WriteKondateDataToCsvFileAction")->trigger();
 }
 
 }  // namespace

@@ -28,10 +28,33 @@
 #include "platform/text.h"
 #include "shown.h"
 #include "temp_dir.h"
+#include "window_parts.h"
 
 namespace nvtest {
 
 inline QApplication& mainFormApp() { return plannerApp(); }
+
+// The windows of the planner's later commands, doing nothing; a test that looks at one puts
+// its own in.
+struct IdleServices : nv::MenuPrinter,
+                      nv::DishSearch,
+                      nv::AboutBox,
+                      nv::LunchBoxLauncher,
+                      nv::ClassSummaryLauncher {
+  void printSetup(QWidget*) override {}
+  void print(nv::MenuDocument&, QWidget*) override {}
+  bool search(std::string&, std::string&, QWidget*) override { return false; }
+  void showAbout(QWidget*) override {}
+  void startLunchBox(QWidget*) override {}
+  void showClassSummary(QWidget*) override {}
+  nv::PlannerServices services() {
+    return {.printer = *this,
+            .search = *this,
+            .about = *this,
+            .lunchBox = *this,
+            .classSummary = *this};
+  }
+};
 
 // The docked widget belongs to the window once docked.
 struct DockedLabel {
@@ -128,9 +151,7 @@ class MainFormTest : public ::testing::Test {
   // folder's NV.ini read.
   nv::TMainForm& make(const Menu& menu) {
     if (!menu.empty()) writeDataFile(dir.file("NV.nv"), menu);
-    nv::PlannerParts parts;
-    parts.profile = &profile;
-    parts.gunName = &gunName;
+    nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
     parts.defaultName = nv::sj("host");
     parts.services.profile = &nameEntry;
     parts.sel = &sel;
@@ -150,6 +171,7 @@ class MainFormTest : public ::testing::Test {
   RecordingSel sel;
   RecordingGraph graph;
   ScriptedNameEntry nameEntry;
+  IdleServices idle;
   std::unique_ptr<nv::Planner> planner;
   nv::TMainForm* form = nullptr;
 

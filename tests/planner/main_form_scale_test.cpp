@@ -33,9 +33,8 @@ class PlannerScale : public ::testing::Test {
       fs::create_directory_symlink(distFolder() / linked, folder / linked);
     previous_ = nv::programFolder();
     nv::setProgramFolder(dir.path());
-    nv::PlannerParts parts;
-    parts.profile = &profile;
-    parts.gunName = &gunName;
+    static nvtest::IdleServices idle;  // outlives every planner
+    nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
     parts.defaultName = nv::sj("host");
     parts.services.profile = &nameEntry;
     planner = nv::makePlanner(parts);

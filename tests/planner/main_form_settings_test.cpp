@@ -34,8 +34,8 @@ TEST_F(MainFormTest, SettingsRoundTripThroughNvIni) {
   f.readSettings(in);
   EXPECT_EQ(f.geometry(), QRect(20, 30, 700, 500));
   EXPECT_EQ(f.kondateBackColor(), 65280);
-  EXPECT_TRUE(f.ShowToolBarAction->isChecked());
-  EXPECT_FALSE(f.ToolBar1->isHidden());
+  EXPECT_TRUE(action(f, "ShowToolBarAction")->isChecked());
+  EXPECT_FALSE(toolBar(f)->isHidden());
   EXPECT_EQ(f.dataFileName(), "/x/NV.nv");
   EXPECT_EQ(f.tabFontSize(), 14);
   EXPECT_EQ(f.categoryTabs()->font().pointSize(), 14);
@@ -81,7 +81,7 @@ TEST_F(MainFormTest, MissingKeysGiveTheBuiltInValuesAndBadSizesAreRefused) {
   EXPECT_EQ(f.selIconFontSize(), 6);
   EXPECT_EQ(f.kaitenShuuki(), 30);
   EXPECT_EQ(f.kondateBackColor(), 14803455);
-  EXPECT_FALSE(f.ShowToolBarAction->isChecked());
+  EXPECT_FALSE(action(f, "ShowToolBarAction")->isChecked());
   EXPECT_FALSE(f.autoOpen());
   EXPECT_EQ(f.dataFileName(), nv::joinPath(dir.path(), "NV.nv"));
   EXPECT_EQ(f.addFileName(), nv::joinPath(dir.path(), "NV_ADD.nv"));

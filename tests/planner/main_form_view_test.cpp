@@ -26,8 +26,8 @@ TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
   EXPECT_EQ(graph.pages.back(), 2);
   EXPECT_EQ(f.percentView()->currentIndex(), 2);
   EXPECT_EQ(f.activeMeal(), 2);
-  EXPECT_TRUE(f.ShowYuushokuAction->isChecked());
-  EXPECT_FALSE(f.ShowChoushokuAction->isChecked());
+  EXPECT_TRUE(action(f, "ShowYuushokuAction")->isChecked());
+  EXPECT_FALSE(action(f, "ShowChoushokuAction")->isChecked());
 
   // A tab change on the chart view goes through the routine too.
   f.percentView()->setCurrentIndex(3);
@@ -35,7 +35,7 @@ TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
   EXPECT_EQ(graph.pages.back(), 3);
 
   // The meal actions.
-  f.ShowChoushokuAction->trigger();
+  action(f, "ShowChoushokuAction")->trigger();
   EXPECT_EQ(graph.pages.back(), 0);
   EXPECT_EQ(f.percentChart(0), f.percentView()->chart(0));
   EXPECT_EQ(f.percentChart(4), nullptr);
@@ -70,17 +70,17 @@ TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
 TEST_F(MainFormTest, ViewMenuFollowsTheDockedWindows) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
-  emit f.ViewMenu->aboutToShow();
-  EXPECT_TRUE(f.ShowSelKondateFormAction->isChecked());
-  EXPECT_TRUE(f.ShowGraphFormAction->isChecked());
-  EXPECT_TRUE(f.ShowChoushokuAction->isChecked());
-  f.ShowGraphFormAction->trigger();  // hides the graph panel
+  emit menu(f, "ViewMenu")->aboutToShow();
+  EXPECT_TRUE(action(f, "ShowSelKondateFormAction")->isChecked());
+  EXPECT_TRUE(action(f, "ShowGraphFormAction")->isChecked());
+  EXPECT_TRUE(action(f, "ShowChoushokuAction")->isChecked());
+  action(f, "ShowGraphFormAction")->trigger();  // hides the graph panel
   EXPECT_TRUE(sel.widget()->parentWidget() != nullptr);
   EXPECT_TRUE(graph.widget()->parentWidget()->isHidden());
-  emit f.ViewMenu->aboutToShow();
-  EXPECT_FALSE(f.ShowGraphFormAction->isChecked());
-  f.ShowToolBarAction->trigger();
-  EXPECT_FALSE(f.ToolBar1->isHidden());
+  emit menu(f, "ViewMenu")->aboutToShow();
+  EXPECT_FALSE(action(f, "ShowGraphFormAction")->isChecked());
+  action(f, "ShowToolBarAction")->trigger();
+  EXPECT_FALSE(toolBar(f)->isHidden());
 }
 
 // Every tool has a picture (the theme's or the distribution's), and the bar with its texts
@@ -91,26 +91,26 @@ TEST_F(MainFormTest, ToolBarShowsPicturesAndFitsTheDefaultWidth) {
   std::filesystem::create_directory_symlink(dist / "BMP", nv::toFsPath(dir.file("BMP")));
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
-  f.ShowToolBarAction->trigger();
+  action(f, "ShowToolBarAction")->trigger();
   f.resize(1000, 700);
   f.show();
   QApplication::processEvents();
-  EXPECT_EQ(f.ToolBar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-  for (QAction* a : f.ToolBar1->actions()) {
+  EXPECT_EQ(toolBar(f)->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+  for (QAction* a : toolBar(f)->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().pixmap(24).isNull()) << a->objectName().toStdString();
     }
   }
-  auto* more = f.ToolBar1->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+  auto* more = toolBar(f)->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
   EXPECT_TRUE(more == nullptr || !more->isVisible());
   if (const QString shots = qEnvironmentVariable("NV_SHOT_DIR"); !shots.isEmpty()) {
-    EXPECT_TRUE(f.ToolBar1->grab().save(QDir(shots).filePath(QStringLiteral("toolbar.png"))));
+    EXPECT_TRUE(toolBar(f)->grab().save(QDir(shots).filePath(QStringLiteral("toolbar.png"))));
   }
 }
 
 TEST_F(MainFormTest, GraphBasisCaptionNamesTheOtherBasis) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  QAction* a = f.ShowGraphFormByEiyousoAction;
+  QAction* a = action(f, "ShowGraphFormByEiyousoAction");
   EXPECT_FALSE(f.graphByNutrient());
   EXPECT_EQ(a->text(), QString::fromUtf8("グラフを栄養素で表示"));
   const int before = sel.recalcs;
@@ -134,14 +134,14 @@ TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
   nv::TMainForm& f = make({{"ごはん", rice}, {"魚のおかず", fish}, {"くだもの", fruit}});
   f.startUp();
   EXPECT_EQ(f.view(), nv::TMainForm::View::Normal);
-  EXPECT_FALSE(f.ShowNormalAction->isVisible());
-  EXPECT_TRUE(f.ShowKaitenSusiAction->isVisible());
+  EXPECT_FALSE(action(f, "ShowNormalAction")->isVisible());
+  EXPECT_TRUE(action(f, "ShowKaitenSusiAction")->isVisible());
 
-  f.ShowKaitenSusiAction->trigger();
+  action(f, "ShowKaitenSusiAction")->trigger();
   EXPECT_EQ(f.view(), nv::TMainForm::View::Conveyor);
-  EXPECT_FALSE(f.ShowKaitenSusiAction->isVisible());
-  EXPECT_TRUE(f.ShowKaitenSusiAction->isChecked());
-  EXPECT_TRUE(f.ShowNormalAction->isVisible());
+  EXPECT_FALSE(action(f, "ShowKaitenSusiAction")->isVisible());
+  EXPECT_TRUE(action(f, "ShowKaitenSusiAction")->isChecked());
+  EXPECT_TRUE(action(f, "ShowNormalAction")->isVisible());
   EXPECT_TRUE(f.conveyor()->running());
 
   // Row 1: 40 dishes at 128 pixels over 600 s: 500 ms ticks of 4 pixels.
@@ -163,11 +163,11 @@ TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
   f.resumeConveyor();
   EXPECT_TRUE(f.conveyor()->running());
 
-  f.ShowEiyousoGraphAction->trigger();
+  action(f, "ShowEiyousoGraphAction")->trigger();
   EXPECT_EQ(f.view(), nv::TMainForm::View::Chart);
   EXPECT_FALSE(f.conveyor()->running());
-  EXPECT_TRUE(f.ShowNormalAction->isVisible());
-  EXPECT_TRUE(f.ShowKaitenSusiAction->isVisible());
+  EXPECT_TRUE(action(f, "ShowNormalAction")->isVisible());
+  EXPECT_TRUE(action(f, "ShowKaitenSusiAction")->isVisible());
 
   // Shown again: the buttons are kept.
   nv::TKondateButton* first = row->buttons()[0];

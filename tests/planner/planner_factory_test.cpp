@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QTabBar>
+#include <QToolButton>
+#include <type_traits>
 
 #include "main_form_fixture.h"
 #include "planner/model/menu_file.h"
@@ -22,7 +24,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
   EXPECT_EQ(f.windowTitle(), QStringLiteral("nuvelta"));
   EXPECT_TRUE(QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
 
-  f.NewAction->trigger();
+  action(f, "NewAction")->trigger();
   EXPECT_EQ(nameEntry.calls, 1);
   EXPECT_TRUE(doc().isModified());
   EXPECT_EQ(f.currentFileName(), "default");
@@ -42,7 +44,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
   // Saving under a chosen name writes the file, retitles the window, tops the recent list.
   const std::string path = dir.file("taro.nvu");
   dialogs.expectSave(nv::cp932ToUtf8(path));
-  f.SaveAction->trigger();
+  action(f, "SaveAction")->trigger();
   EXPECT_TRUE(nv::fileExists(path));
   EXPECT_FALSE(doc().isModified());
   EXPECT_EQ(f.currentFileName(), path);
@@ -55,9 +57,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
 // are the document's, numbered from 0, and come back from the file with the view they had.
 TEST_F(MainFormTest, RealWindowsShareTheDocument) {
   writeDataFile(dir.file("NV.nv"), {{"ごはん", {"ごはん"}}, {"飲み物", {"牛乳"}}});
-  nv::PlannerParts parts;
-  parts.profile = &profile;
-  parts.gunName = &gunName;
+  nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
   parts.defaultName = nv::sj("host");
   parts.services.profile = &nameEntry;
   planner = nv::makePlanner(parts);
@@ -75,27 +75,33 @@ TEST_F(MainFormTest, RealWindowsShareTheDocument) {
   EXPECT_TRUE(doc().isModified());
   EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
 
-  f.ShowGraphFormByEiyousoAction->setChecked(true);
+  action(f, "ShowGraphFormByEiyousoAction")->setChecked(true);
   f.selectMealTab(2);
   profile.setName(nv::sj("はなこ"));
   const std::string path = dir.file("hanako.nvu");
   ASSERT_TRUE(doc().writeFile(path));
 
   // A new menu empties the window; reading the file brings dishes, basis and tab back.
-  f.ShowGraphFormByEiyousoAction->setChecked(false);
+  action(f, "ShowGraphFormByEiyousoAction")->setChecked(false);
   ASSERT_TRUE(doc().NewMenu());
   EXPECT_TRUE(planner->windows.selForm->buttons(0).empty());
   ASSERT_TRUE(doc().OpenMenu(path));
   EXPECT_EQ(planner->windows.selForm->buttons(0).size(), 2u);
   EXPECT_EQ(planner->windows.selForm->buttons(3).size(), 2u);
-  EXPECT_TRUE(f.ShowGraphFormByEiyousoAction->isChecked());
+  EXPECT_TRUE(action(f, "ShowGraphFormByEiyousoAction")->isChecked());
   EXPECT_EQ(f.activeMeal(), 2);
   EXPECT_EQ(f.windowTitle(), nv::toQ("Nuvelta:" + path));
   EXPECT_FALSE(doc().isModified());
 }
 
-// A service the window does not have yet leaves its command harmless; one that is given is
-// used with the main window as parent.
+// The windows a planner always has are required: an assembly that leaves one out (as the tool
+// bar's lunch-box button once was) does not compile.
+static_assert(!std::is_default_constructible_v<nv::PlannerServices>);
+static_assert(!std::is_constructible_v<nv::PlannerServices, nv::MenuPrinter&, nv::DishSearch&,
+                                       nv::AboutBox&, nv::LunchBoxLauncher&>);
+
+// Each command reaches the service it was given, with the main window as parent; the tool
+// bar's lunch-box button is the menu's command.
 TEST_F(MainFormTest, CommandsReachTheirServices) {
   struct Search : nv::DishSearch {
     bool search(std::string& category, std::string& dish, QWidget* parent) override {
@@ -119,22 +125,32 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
   services.dishes = &dishes;
   services.settings = nullptr;  // makePlanner's settings dialog would open modally
   f.setServices(services);
-  f.ShowAboutAction->trigger();
-  f.SearchOrderAction->trigger();
-  f.PrintAction->trigger();
-  f.SetDetailsAction->trigger();
-  f.AddKondateDataAction->trigger();
+  action(f, "ShowAboutAction")->trigger();
+  action(f, "SearchOrderAction")->trigger();
+  action(f, "PrintAction")->trigger();
+  action(f, "SetDetailsAction")->trigger();
+  action(f, "AddKondateDataAction")->trigger();
   EXPECT_EQ(dishes.opened, 1);
   EXPECT_TRUE(sel.added.empty());
 
-  services.search = &search;
-  services.about = &about;
+  struct LunchBox : nv::LunchBoxLauncher {
+    void startLunchBox(QWidget* parent) override { parents.push_back(parent); }
+    std::vector<QWidget*> parents;
+  } lunchBox;
+  services.search = search;
+  services.about = about;
+  services.lunchBox = lunchBox;
   f.setServices(services);
-  f.ShowAboutAction->trigger();
+  action(f, "ShowAboutAction")->trigger();
   EXPECT_EQ(about.shown, 1);
-  f.SearchOrderAction->trigger();
+  action(f, "SearchOrderAction")->trigger();
   EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
   EXPECT_EQ(sel.added, std::vector<std::string>{nv::sj("汁もの/みそしる/0")});
+  auto* button = qobject_cast<QToolButton*>(toolBar(f)->widgetForAction(action(f, "BentouAction")));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  action(f, "BentouAction")->trigger();
+  EXPECT_EQ(lunchBox.parents, (std::vector<QWidget*>{&f, &f}));
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   f.startUp();
   nv::PlannerServices s = f.services();
-  s.search = &services;
-  s.printer = &services;
-  s.about = &services;
+  s.search = services;
+  s.printer = services;
+  s.about = services;
   f.setServices(s);
 
   whenModal([](QWidget* w) {
@@ -36,7 +36,7 @@ TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
     form->ListView2->topLevelItem(0)->setSelected(true);
     form->OkBtn->click();
   });
-  f.SearchOrderAction->trigger();
+  action(f, "SearchOrderAction")->trigger();
   EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
   EXPECT_EQ(sel.added, std::vector<std::string>{nv::sj("汁もの/みそしる/0")});
 
@@ -45,7 +45,7 @@ TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
     aboutShown = qobject_cast<nv::TAboutBox*>(w) != nullptr;
     if (w) static_cast<QDialog*>(w)->reject();
   });
-  f.ShowAboutAction->trigger();
+  action(f, "ShowAboutAction")->trigger();
   EXPECT_TRUE(aboutShown);
 }
 
@@ -54,12 +54,12 @@ TEST_F(MainFormTest, PrintServiceChecksTheMenuAndTheNameBeforeTheDialog) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   nv::PlannerServices s = f.services();
-  s.printer = &services;
+  s.printer = services;
   f.setServices(s);
   {
     ScriptedPrompt prompt;
     prompt.expectBox("印刷する献立がありません。", "確認", nv::Icon::Information);
-    f.PrintAction->trigger();
+    action(f, "PrintAction")->trigger();
   }
 
   nv::SelDish dish;
@@ -70,7 +70,7 @@ TEST_F(MainFormTest, PrintServiceChecksTheMenuAndTheNameBeforeTheDialog) {
   // Still the default name: the name entry comes first, and refusing it stops.
   profile.setName(doc().defaultName());
   nameEntry.accept = false;
-  f.PrintAction->trigger();
+  action(f, "PrintAction")->trigger();
   EXPECT_EQ(nameEntry.calls, 1);
 
   nameEntry.accept = true;
@@ -83,7 +83,7 @@ TEST_F(MainFormTest, PrintServiceChecksTheMenuAndTheNameBeforeTheDialog) {
         items << form->CheckListBox1->item(i)->text();
     form->CloseBtn->click();
   });
-  f.PrintAction->trigger();
+  action(f, "PrintAction")->trigger();
   EXPECT_EQ(nameEntry.calls, 2);
   EXPECT_EQ(items, (QStringList{QString::fromUtf8("昼食"), QString::fromUtf8("１日分")}));
 }

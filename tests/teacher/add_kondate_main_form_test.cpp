@@ -21,6 +21,7 @@
 #include "teacher/add_kondate_form.h"
 
 using nv::sj;
+using nvtest::action;
 using nvtest::MainFormTest;
 
 namespace {
@@ -48,7 +49,7 @@ TEST_F(MainFormTest, RegisteredDishesAreSavedAndGetTheirTab) {
   nvtest::ScriptedPrompt p;
   p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
   nvtest::whenModal(registerInNewCategory);
-  f.AddKondateDataAction->trigger();
+  action(f, "AddKondateDataAction")->trigger();
   ASSERT_TRUE(nv::fileExists(dir.file("NV_ADD.nv")));
   ASSERT_EQ(f.categoryTabs()->count(), 2);
   EXPECT_EQ(nv::fromQ(f.categoryTabs()->tabText(1)), sj("おにぎり"));
@@ -58,7 +59,7 @@ TEST_F(MainFormTest, RegisteredDishesAreSavedAndGetTheirTab) {
   // Closing without a change writes nothing.
   ASSERT_TRUE(nv::removeFile(dir.file("NV_ADD.nv")));
   nvtest::whenModal([](QWidget* w) { static_cast<nv::TAddKondateForm*>(w)->CancelBtn->click(); });
-  f.AddKondateDataAction->trigger();
+  action(f, "AddKondateDataAction")->trigger();
   EXPECT_FALSE(nv::fileExists(dir.file("NV_ADD.nv")));
 }
 
@@ -74,7 +75,7 @@ TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
   p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
   p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
   nvtest::whenModal(registerInNewCategory);
-  f.AddKondateDataAction->trigger();
+  action(f, "AddKondateDataAction")->trigger();
   EXPECT_TRUE(f.kondateData().modified());  // still to be saved
 
   // The room is back by the time the program ends: the dish is written then, unasked.
@@ -101,7 +102,7 @@ TEST_F(MainFormTest, AddedDishesThatStillCannotBeWrittenAreNotLostAtExit) {
   p.expectBox("おにぎり", "分類名を追加します", nv::Icon::Information);
   p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);
   nvtest::whenModal(registerInNewCategory);
-  f.AddKondateDataAction->trigger();
+  action(f, "AddKondateDataAction")->trigger();
 
   // Cancel: the program stays.
   p.expectBox(nv::cp932ToUtf8(missing), "追加献立ファイルに書き込めません", nv::Icon::Stop);

@@ -18,6 +18,7 @@
 #include "teacher/details_form.h"
 
 using nv::sj;
+using nvtest::action;
 using nvtest::MainFormTest;
 
 namespace {
@@ -43,7 +44,7 @@ TEST_F(MainFormTest, CancellingTheSettingsDialogKeepsOnlyItsPlaceAndPage) {
     d->KondateIconSize->setValue(200);
     d->CancelBtn->click();
   });
-  f.SetDetailsAction->trigger();
+  action(f, "SetDetailsAction")->trigger();
   nv::PlannerSettings after = f.config().settings();
   EXPECT_EQ(after.details.page, 2);
   EXPECT_EQ(after.details.bounds.width, 700);
@@ -68,7 +69,7 @@ TEST_F(MainFormTest, ANewPictureFolderReloadsTheDataAndRedrawsTheButtons) {
     EXPECT_TRUE(d->OkBtn->isEnabled());
     d->OkBtn->click();
   });
-  f.SetDetailsAction->trigger();
+  action(f, "SetDetailsAction")->trigger();
   EXPECT_EQ(f.config().settings().data.bmpFolder, dir.file("pics") + "/");
   EXPECT_EQ(f.dishButtons().size(), 2u);
 }
@@ -87,7 +88,7 @@ TEST_F(MainFormTest, ADataFileConvertedInPlaceIsReadAgain) {
     d->TransBtn->click();
     d->OkBtn->click();
   });
-  f.SetDetailsAction->trigger();
+  action(f, "SetDetailsAction")->trigger();
   EXPECT_EQ(f.config().settings().data.kondateDataFile, dishes);
   EXPECT_GT(f.categoryTabs()->count(), 10);  // the bundled dishes' categories
 }
