@@ -25,10 +25,10 @@
 #include "teacher/dialog_placement.h"
 #include "teacher/model/food_tabs.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The weight cell's mask: digits only, four before the point and three after it.
 class WeightValidator : public QValidator {
@@ -72,8 +72,8 @@ class StoredNameValidator : public QValidator {
   }
 };
 
-QLabel* panelTitle(const char* utf8, QWidget* parent) {
-  auto* l = new QLabel(q(utf8), parent);
+QLabel* panelTitle(const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
   l->setAlignment(Qt::AlignCenter);
   l->setFrameShape(QFrame::Panel);
   l->setFrameShadow(QFrame::Raised);
@@ -111,7 +111,7 @@ TAddKondateForm::TAddKondateForm(const TFoodData& foods, TKondateData& dishes,
       categories_(std::move(categories)),
       similar_(dishes) {
   setObjectName(QStringLiteral("AddKondateForm"));
-  setWindowTitle(q("献立の追加と編集"));
+  setWindowTitle(u"献立の追加と編集"_s);
   setSizeGripEnabled(true);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(4, 4, 4, 4);
@@ -119,12 +119,12 @@ TAddKondateForm::TAddKondateForm(const TFoodData& foods, TKondateData& dishes,
   row->addWidget(buildGridPanel(), 0);
   auto* buttons = new QVBoxLayout;
   buttons->addStretch(1);
-  AddBtn = new QPushButton(q("追加(&A)"), this);
+  AddBtn = new QPushButton(u"追加(&A)"_s, this);
   AddBtn->setObjectName(QStringLiteral("AddBtn"));
-  AddBtn->setToolTip(q("右の食品を献立に追加します。"));
-  DelBtn = new QPushButton(q("削除(&D)"), this);
+  AddBtn->setToolTip(u"右の食品を献立に追加します。"_s);
+  DelBtn = new QPushButton(u"削除(&D)"_s, this);
   DelBtn->setObjectName(QStringLiteral("DelBtn"));
-  DelBtn->setToolTip(q("左の食品を献立から削除します。"));
+  DelBtn->setToolTip(u"左の食品を献立から削除します。"_s);
   buttons->addWidget(AddBtn);
   buttons->addWidget(DelBtn);
   buttons->addStretch(1);
@@ -162,7 +162,7 @@ QWidget* TAddKondateForm::buildDishPanel() {
   auto* panel = new QWidget(this);
   auto* v = new QVBoxLayout(panel);
   v->setContentsMargins(0, 0, 0, 0);
-  auto* categoryLabel = new QLabel(q("分類名(&O)："), panel);
+  auto* categoryLabel = new QLabel(u"分類名(&O)："_s, panel);
   ComboBox1 = new QComboBox(panel);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->setEditable(true);
@@ -170,7 +170,7 @@ QWidget* TAddKondateForm::buildDishPanel() {
   for (const std::string& c : categories_) ComboBox1->addItem(toQ(c));
   ComboBox1->setValidator(new StoredNameValidator(ComboBox1));
   categoryLabel->setBuddy(ComboBox1);
-  auto* nameLabel = new QLabel(q("献立名(&K)："), panel);
+  auto* nameLabel = new QLabel(u"献立名(&K)："_s, panel);
   Edit1 = new QLineEdit(panel);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   // Dish names are typed in Japanese: the input method must reach the box.
@@ -183,15 +183,15 @@ QWidget* TAddKondateForm::buildDishPanel() {
   v->addWidget(Edit1);
 
   auto* buttons = new QHBoxLayout;
-  RegistBtn = new QPushButton(q("登録(&R)"), panel);
+  RegistBtn = new QPushButton(u"登録(&R)"_s, panel);
   RegistBtn->setObjectName(QStringLiteral("RegistBtn"));
-  RegistBtn->setToolTip(q("現在編集中の献立を追加します"));
-  CancelBtn = new QPushButton(q("閉じる(&C)"), panel);
+  RegistBtn->setToolTip(u"現在編集中の献立を追加します"_s);
+  CancelBtn = new QPushButton(u"閉じる(&C)"_s, panel);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setToolTip(q("このウィンドウを閉じます"));
-  NewKondateBtn = new QPushButton(q("新しい献立(&N)"), panel);
+  CancelBtn->setToolTip(u"このウィンドウを閉じます"_s);
+  NewKondateBtn = new QPushButton(u"新しい献立(&N)"_s, panel);
   NewKondateBtn->setObjectName(QStringLiteral("NewKondateBtn"));
-  NewKondateBtn->setToolTip(q("献立名と食品を空にして、新しい献立を始めます。"));
+  NewKondateBtn->setToolTip(u"献立名と食品を空にして、新しい献立を始めます。"_s);
   CancelBtn->setAutoDefault(false);
   RegistBtn->setAutoDefault(false);
   NewKondateBtn->setAutoDefault(false);
@@ -200,13 +200,13 @@ QWidget* TAddKondateForm::buildDishPanel() {
   buttons->addWidget(CancelBtn);
   v->addLayout(buttons);
   auto* listButtons = new QHBoxLayout;
-  ShowAddKondateDataBtn = new QPushButton(q("追加献立表示(&A)"), panel);
+  ShowAddKondateDataBtn = new QPushButton(u"追加献立表示(&A)"_s, panel);
   ShowAddKondateDataBtn->setObjectName(QStringLiteral("ShowAddKondateDataBtn"));
-  ShowAddKondateDataBtn->setToolTip(q("追加した献立を全部表示します。"));
+  ShowAddKondateDataBtn->setToolTip(u"追加した献立を全部表示します。"_s);
   ShowAddKondateDataBtn->setAutoDefault(false);
-  DeleteBtn = new QPushButton(q("削除(&D)"), panel);
+  DeleteBtn = new QPushButton(u"削除(&D)"_s, panel);
   DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
-  DeleteBtn->setToolTip(q("追加した献立を削除します。"));
+  DeleteBtn->setToolTip(u"追加した献立を削除します。"_s);
   DeleteBtn->setEnabled(false);
   DeleteBtn->setAutoDefault(false);
   listButtons->addWidget(ShowAddKondateDataBtn);
@@ -215,17 +215,17 @@ QWidget* TAddKondateForm::buildDishPanel() {
 
   ComboBox2 = new QComboBox(panel);
   ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-  ComboBox2->setAccessibleName(q("似た名前の探し方"));
+  ComboBox2->setAccessibleName(u"似た名前の探し方"_s);
   for (const std::string& item : SimilarDishes::filterItems()) ComboBox2->addItem(toQ(item));
   ComboBox2->setMaxVisibleItems(11);
   v->addWidget(ComboBox2);
-  v->addWidget(panelTitle("似た名前の献立", panel));
+  v->addWidget(panelTitle(u"似た名前の献立"_s, panel));
   ListView2 = listView(panel);
   ListView2->setObjectName(QStringLiteral("ListView2"));
-  ListView2->setAccessibleName(q("似た名前の献立"));
-  ListView2->setToolTip(q("似た名前の献立を表示します。追加した献立は分類名に * が付きます。"));
+  ListView2->setAccessibleName(u"似た名前の献立"_s);
+  ListView2->setToolTip(u"似た名前の献立を表示します。追加した献立は分類名に * が付きます。"_s);
   ListView2->setColumnCount(2);
-  ListView2->setHeaderLabels({q("分類名"), q("献立名")});
+  ListView2->setHeaderLabels({u"分類名"_s, u"献立名"_s});
   ListView2->setColumnWidth(0, 100);
   ListView2->header()->setSectionsClickable(true);
   ListView2->setSortingEnabled(false);
@@ -237,11 +237,11 @@ QWidget* TAddKondateForm::buildGridPanel() {
   auto* panel = new QWidget(this);
   auto* v = new QVBoxLayout(panel);
   v->setContentsMargins(0, 0, 0, 0);
-  v->addWidget(panelTitle("食品名とその重量", panel));
+  v->addWidget(panelTitle(u"食品名とその重量"_s, panel));
   StringGridEx1 = new QTableWidget(1, 2, panel);
   StringGridEx1->setObjectName(QStringLiteral("StringGridEx1"));
-  StringGridEx1->setAccessibleName(q("食品名とその重量"));
-  StringGridEx1->setHorizontalHeaderLabels({q("食品名"), q("重量(g)")});
+  StringGridEx1->setAccessibleName(u"食品名とその重量"_s);
+  StringGridEx1->setHorizontalHeaderLabels({u"食品名"_s, u"重量(g)"_s});
   StringGridEx1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGridEx1->setItemDelegateForColumn(1, new WeightDelegate(StringGridEx1));
   StringGridEx1->setEditTriggers(QAbstractItemView::AllEditTriggers);
@@ -278,7 +278,7 @@ QWidget* TAddKondateForm::buildFoodPanel() {
   v->addWidget(TabControl1);
   ListView3 = listView(panel);
   ListView3->setObjectName(QStringLiteral("ListView3"));
-  ListView3->setAccessibleName(q("食品"));
+  ListView3->setAccessibleName(u"食品"_s);
   QStringList headings;
   for (const std::string& h : foodListHeadings()) headings << toQ(h);
   ListView3->setColumnCount(int(headings.size()));
@@ -319,7 +319,7 @@ void TAddKondateForm::TabControl1Change(int tab) {
   ListView3->setUpdatesEnabled(false);
   if (!rows.rowFound) {
     ListView3->clear();
-    ListView3->addTopLevelItem(new QTreeWidgetItem({q("見つかりません")}));
+    ListView3->addTopLevelItem(new QTreeWidgetItem({u"見つかりません"_s}));
   } else {
     fillList(ListView3, rows.rows);
   }

@@ -21,23 +21,21 @@
 #include "platform/text.h"
 #include "teacher/dialog_placement.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
 QPushButton* chooseButton(QWidget* parent) {
-  auto* b = new QPushButton(q("選択"), parent);
+  auto* b = new QPushButton(u"選択"_s, parent);
   b->setAutoDefault(false);
   return b;
 }
 
-QTreeWidget* listView(QWidget* parent, const std::vector<const char*>& headings) {
+QTreeWidget* listView(QWidget* parent, const QStringList& h) {
   auto* v = new QTreeWidget(parent);
   v->setRootIsDecorated(false);
   v->setUniformRowHeights(true);
-  QStringList h;
-  for (const char* t : headings) h << q(t);
   v->setColumnCount(int(h.size()));
   v->setHeaderLabels(h);
   return v;
@@ -85,24 +83,24 @@ void paintColorButton(QPushButton* button, int32_t color) {
 TDetailsForm::TDetailsForm(const DetailsSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("DetailsForm"));
-  setWindowTitle(q("詳細設定"));
+  setWindowTitle(u"詳細設定"_s);
   setSizeGripEnabled(true);
   resize(666, 484);
   auto* v = new QVBoxLayout(this);
   PageControl1 = new QTabWidget(this);
-  PageControl1->addTab(buildCsvTab(), q("CSVﾌｧｲﾙ変換"));
-  PageControl1->addTab(buildPictureTab(), q("画像ﾌｧｲﾙ変換"));
-  PageControl1->addTab(buildDataTab(), q("内部データ"));
-  PageControl1->addTab(buildEnvironmentTab(), q("環境"));
+  PageControl1->addTab(buildCsvTab(), u"CSVﾌｧｲﾙ変換"_s);
+  PageControl1->addTab(buildPictureTab(), u"画像ﾌｧｲﾙ変換"_s);
+  PageControl1->addTab(buildDataTab(), u"内部データ"_s);
+  PageControl1->addTab(buildEnvironmentTab(), u"環境"_s);
   v->addWidget(PageControl1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  OkBtn = new QPushButton(q("&OK"), this);
+  OkBtn = new QPushButton(u"&OK"_s, this);
   OkBtn->setObjectName(QStringLiteral("OkBtn"));
   OkBtn->setDefault(true);
-  CancelBtn = new QPushButton(q("&CANCEL"), this);
+  CancelBtn = new QPushButton(u"&CANCEL"_s, this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setAccessibleName(q("キャンセル"));
+  CancelBtn->setAccessibleName(u"キャンセル"_s);
   CancelBtn->setAutoDefault(false);
   buttons->addWidget(OkBtn);
   buttons->addWidget(CancelBtn);
@@ -157,20 +155,20 @@ TDetailsForm::~TDetailsForm() = default;
 QWidget* TDetailsForm::buildCsvTab() {
   auto* tab = new QWidget;
   auto* v = new QVBoxLayout(tab);
-  auto* group = new QGroupBox(q("献立と食品に関するデータ"), tab);
+  auto* group = new QGroupBox(u"献立と食品に関するデータ"_s, tab);
   auto* g = new QGridLayout(group);
   FoodDataFile = new QLineEdit(group);
   SetFoodDataFile1Btn = chooseButton(group);
   KondateDataFile = new QLineEdit(group);
   SetKondateDataFileBtn = chooseButton(group);
-  g->addWidget(buddyLabel(q("食品ファイル(*.csv)："), FoodDataFile), 0, 0);
+  g->addWidget(buddyLabel(u"食品ファイル(*.csv)："_s, FoodDataFile), 0, 0);
   g->addLayout(editWithButton(FoodDataFile, SetFoodDataFile1Btn), 0, 1);
-  g->addWidget(buddyLabel(q("献立ファイル(*.csv)："), KondateDataFile), 1, 0);
+  g->addWidget(buddyLabel(u"献立ファイル(*.csv)："_s, KondateDataFile), 1, 0);
   g->addLayout(editWithButton(KondateDataFile, SetKondateDataFileBtn), 1, 1);
   auto* actions = new QHBoxLayout;
   actions->setSpacing(4);
-  TransBtn = new QPushButton(q("↓　変換"), group);
-  CheckKondateDataFileBtn = new QPushButton(q("チェック"), group);
+  TransBtn = new QPushButton(u"↓　変換"_s, group);
+  CheckKondateDataFileBtn = new QPushButton(u"チェック"_s, group);
   TransBtn->setAutoDefault(false);
   CheckKondateDataFileBtn->setAutoDefault(false);
   actions->addStretch(1);
@@ -181,20 +179,20 @@ QWidget* TDetailsForm::buildCsvTab() {
   FileName = new QLineEdit(group);
   FileName->setReadOnly(true);
   FileName->setEnabled(false);
-  g->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName), 3, 0);
+  g->addWidget(buddyLabel(u"NVファイル(*.nv)："_s, FileName), 3, 0);
   g->addWidget(FileName, 3, 1);
   v->addWidget(group);
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  ListView1 = listView(tab, {"コード", "名前", "群別", "３色区分", "カロリー"});
-  left->addWidget(buddyLabel(q("食品ファイル"), ListView1));
-  ListView1->setAccessibleName(q("食品ファイルの食品"));
+  ListView1 = listView(tab, {u"コード"_s, u"名前"_s, u"群別"_s, u"３色区分"_s, u"カロリー"_s});
+  left->addWidget(buddyLabel(u"食品ファイル"_s, ListView1));
+  ListView1->setAccessibleName(u"食品ファイルの食品"_s);
   left->addWidget(ListView1);
   auto* right = new QVBoxLayout;
-  ListView2 = listView(
-      tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
-  right->addWidget(buddyLabel(q("献立ファイル"), ListView2));
-  ListView2->setAccessibleName(q("献立ファイルの献立"));
+  ListView2 = listView(tab, {u"通し番号"_s, u"献立名"_s, u"標準の重量"_s, u"食品１"_s, u"食品２"_s,
+                             u"食品３"_s, u"食品４"_s, u"食品５"_s});
+  right->addWidget(buddyLabel(u"献立ファイル"_s, ListView2));
+  ListView2->setAccessibleName(u"献立ファイルの献立"_s);
   right->addWidget(ListView2);
   lists->addLayout(left, 1);
   lists->addLayout(right, 1);
@@ -205,41 +203,41 @@ QWidget* TDetailsForm::buildCsvTab() {
 QWidget* TDetailsForm::buildPictureTab() {
   auto* tab = new QWidget;
   auto* v = new QVBoxLayout(tab);
-  auto* group = new QGroupBox(q("画像ファイル"), tab);
+  auto* group = new QGroupBox(u"画像ファイル"_s, tab);
   auto* g = new QVBoxLayout(group);
   auto* source = new QHBoxLayout;
   SourceBmpFolder = new QLineEdit(group);
   SelSourceBmpFolder = chooseButton(group);
-  source->addWidget(buddyLabel(q("元のデータ："), SourceBmpFolder));
+  source->addWidget(buddyLabel(u"元のデータ："_s, SourceBmpFolder));
   source->addLayout(editWithButton(SourceBmpFolder, SelSourceBmpFolder), 1);
   g->addLayout(source);
   auto* middle = new QHBoxLayout;
   auto* convert = new QVBoxLayout;
-  Button3 = new QPushButton(q("↓　縮小変換"), group);
-  Button1 = new QPushButton(q("↓ そのまま変換"), group);
+  Button3 = new QPushButton(u"↓　縮小変換"_s, group);
+  Button1 = new QPushButton(u"↓ そのまま変換"_s, group);
   Button3->setAutoDefault(false);
   Button1->setAutoDefault(false);
   convert->addWidget(Button3);
   convert->addWidget(Button1);
   convert->addStretch(1);
   middle->addLayout(convert);
-  auto sizes = [&](const char* title, QSpinBox*& icon, QSpinBox*& font, int iconMax, int iconValue,
-                   int fontValue) {
-    auto* box = new QGroupBox(q(title), group);
+  auto sizes = [&](const QString& title, QSpinBox*& icon, QSpinBox*& font, int iconMax,
+                   int iconValue, int fontValue) {
+    auto* box = new QGroupBox(title, group);
     auto* form = new QGridLayout(box);
     icon = spin(box, 16, iconMax, 4, iconValue);
     font = spin(box, 6, 64, 1, fontValue);
-    form->addWidget(buddyLabel(q("アイコンサイズ"), icon), 0, 0);
-    icon->setAccessibleName(q(title) + q("のアイコンサイズ"));
-    font->setAccessibleName(q(title) + q("のフォントサイズ"));
+    form->addWidget(buddyLabel(u"アイコンサイズ"_s, icon), 0, 0);
+    icon->setAccessibleName(title + u"のアイコンサイズ"_s);
+    font->setAccessibleName(title + u"のフォントサイズ"_s);
     form->addWidget(icon, 0, 1);
-    form->addWidget(buddyLabel(q("フォントサイズ"), font), 1, 0);
+    form->addWidget(buddyLabel(u"フォントサイズ"_s, font), 1, 0);
     form->addWidget(font, 1, 1);
     middle->addWidget(box);
   };
-  sizes("献立一覧", KondateIconSize, KondateIconFontSize, 400, settings_.kondateIconSize,
+  sizes(u"献立一覧"_s, KondateIconSize, KondateIconFontSize, 400, settings_.kondateIconSize,
         settings_.kondateIconFontSize);
-  sizes("食事時", SelIconSize, SelIconFontSize, 200, settings_.selIconSize,
+  sizes(u"食事時"_s, SelIconSize, SelIconFontSize, 200, settings_.selIconSize,
         settings_.selIconFontSize);
   middle->addStretch(1);
   g->addLayout(middle);
@@ -247,10 +245,10 @@ QWidget* TDetailsForm::buildPictureTab() {
   TargetBmpFolder = new QLineEdit(group);
   TargetBmpFolder->setReadOnly(true);
   SelTargetBmpFolderBtn = chooseButton(group);
-  target->addWidget(buddyLabel(q("画像フォルダ："), TargetBmpFolder));
+  target->addWidget(buddyLabel(u"画像フォルダ："_s, TargetBmpFolder));
   target->addLayout(editWithButton(TargetBmpFolder, SelTargetBmpFolderBtn), 1);
   g->addLayout(target);
-  TransLabel = new QLabel(q("処理ファイル："), group);
+  TransLabel = new QLabel(u"処理ファイル："_s, group);
   g->addWidget(TransLabel);
   v->addWidget(group);
   v->addStretch(1);
@@ -263,24 +261,25 @@ QWidget* TDetailsForm::buildDataTab() {
   auto* top = new QHBoxLayout;
   FileName2 = new QLineEdit(tab);
   FileName2->setReadOnly(true);
-  ShowBdFileBtn = new QPushButton(q("表示"), tab);
-  ShowBdFileBtn->setToolTip(q("ファイルの内容の表示"));
+  ShowBdFileBtn = new QPushButton(u"表示"_s, tab);
+  ShowBdFileBtn->setToolTip(u"ファイルの内容の表示"_s);
   ShowBdFileBtn->setAutoDefault(false);
-  top->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName2));
+  top->addWidget(buddyLabel(u"NVファイル(*.nv)："_s, FileName2));
   top->addLayout(editWithButton(FileName2, ShowBdFileBtn), 1);
   v->addLayout(top);
-  ShokuhinLabel = new QLabel(q("食品数："), tab);
+  ShokuhinLabel = new QLabel(u"食品数："_s, tab);
   v->addWidget(ShokuhinLabel);
-  ListView3 = listView(tab, {"ｺｰﾄﾞ", "食品名", "群別", "３色区分", "ｶﾛﾘｰ", "蛋白質", "脂肪",
-                             "ｶﾙｼｳﾑ", "鉄分", "ﾋﾞﾀﾐﾝA", "ﾋﾞﾀﾐﾝB1", "ﾋﾞﾀﾐﾝB2", "ﾋﾞﾀﾐﾝC", "塩分"});
+  ListView3 = listView(tab, {u"ｺｰﾄﾞ"_s, u"食品名"_s, u"群別"_s, u"３色区分"_s, u"ｶﾛﾘｰ"_s,
+                             u"蛋白質"_s, u"脂肪"_s, u"ｶﾙｼｳﾑ"_s, u"鉄分"_s, u"ﾋﾞﾀﾐﾝA"_s,
+                             u"ﾋﾞﾀﾐﾝB1"_s, u"ﾋﾞﾀﾐﾝB2"_s, u"ﾋﾞﾀﾐﾝC"_s, u"塩分"_s});
   v->addWidget(ListView3, 1);
-  ListView3->setAccessibleName(q("食品"));
-  KondateLabel = new QLabel(q("献立数："), tab);
+  ListView3->setAccessibleName(u"食品"_s);
+  KondateLabel = new QLabel(u"献立数："_s, tab);
   v->addWidget(KondateLabel);
-  ListView4 = listView(
-      tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
+  ListView4 = listView(tab, {u"通し番号"_s, u"献立名"_s, u"標準の重量"_s, u"食品１"_s, u"食品２"_s,
+                             u"食品３"_s, u"食品４"_s, u"食品５"_s});
   v->addWidget(ListView4, 1);
-  ListView4->setAccessibleName(q("献立"));
+  ListView4->setAccessibleName(u"献立"_s);
   return tab;
 }
 
@@ -288,42 +287,42 @@ QWidget* TDetailsForm::buildEnvironmentTab() {
   // Placed by hand: TabSheet4Resize lays the colour buttons out by their widths.
   TabSheet4 = new QWidget;
   TabSheet4->installEventFilter(this);
-  auto* fontLabel = new QLabel(q("タブの文字の大きさ："), TabSheet4);
+  auto* fontLabel = new QLabel(u"タブの文字の大きさ："_s, TabSheet4);
   fontLabel->setGeometry(10, 14, 150, 20);
   FontSize = spin(TabSheet4, 6, 72, 1, settings_.fontSize);
   fontLabel->setBuddy(FontSize);
   FontSize->setGeometry(164, 10, 70, 26);
-  KondateBackColor = new QPushButton(q("献立一覧の背景色"), TabSheet4);
+  KondateBackColor = new QPushButton(u"献立一覧の背景色"_s, TabSheet4);
   KondateBackColor->setAutoDefault(false);
   KondateBackColor->setGeometry(10, 48, 180, 47);
   paintColorButton(KondateBackColor, settings_.kondateBackColor);
   for (const DetailsSettings::Meal& meal : settings_.meals) {
-    auto* b = new QPushButton(toQ(meal.name + sj("の背景色")), TabSheet4);
+    auto* b = new QPushButton(toQ(meal.name) + u"の背景色"_s, TabSheet4);
     b->setAutoDefault(false);
     paintColorButton(b, meal.color);
     mealColorButtons.push_back(b);
   }
-  static const char* const kGroups[6] = {"１群の色", "２群の色", "３群の色",
-                                         "４群の色", "５群の色", "６群の色"};
+  static const QString kGroups[6] = {u"１群の色"_s, u"２群の色"_s, u"３群の色"_s,
+                                     u"４群の色"_s, u"５群の色"_s, u"６群の色"_s};
   for (size_t i = 0; i < GunColor.size(); ++i) {
-    GunColor[i] = new QPushButton(q(kGroups[i]), TabSheet4);
+    GunColor[i] = new QPushButton(kGroups[i], TabSheet4);
     GunColor[i]->setObjectName(QStringLiteral("GunColor%1").arg(i + 1));
     GunColor[i]->setAutoDefault(false);
     paintColorButton(GunColor[i], settings_.gunColors[i]);
   }
-  auto* addLabel = new QLabel(q("追加献立ファイル名："), TabSheet4);
+  auto* addLabel = new QLabel(u"追加献立ファイル名："_s, TabSheet4);
   addLabel->setGeometry(10, 222, 200, 20);
   AddKondateFileName = new QLineEdit(TabSheet4);
   addLabel->setBuddy(AddKondateFileName);
-  AddKondateFileName->setToolTip(q("追加した献立を保存するファイル名"));
+  AddKondateFileName->setToolTip(u"追加した献立を保存するファイル名"_s);
   SetAddKondateFileNameBtn = chooseButton(TabSheet4);
-  AutoOpen0 = new QCheckBox(q("起動時に前回作成した献立ファイルを開く。"), TabSheet4);
+  AutoOpen0 = new QCheckBox(u"起動時に前回作成した献立ファイルを開く。"_s, TabSheet4);
   AutoOpen0->setChecked(settings_.autoOpen);
   AutoOpen0->setGeometry(10, 278, 400, 22);
-  KaitenGroup = new QGroupBox(q("回転寿司での１周に要する時間（秒）"), TabSheet4);
+  KaitenGroup = new QGroupBox(u"回転寿司での１周に要する時間（秒）"_s, TabSheet4);
   TB_KaitenShuuki = new QSlider(Qt::Horizontal, KaitenGroup);
-  TB_KaitenShuuki->setToolTip(q("回転寿司モードで、１周する時間を設定します。"));
-  TB_KaitenShuuki->setAccessibleName(q("回転寿司での１周に要する時間"));
+  TB_KaitenShuuki->setToolTip(u"回転寿司モードで、１周する時間を設定します。"_s);
+  TB_KaitenShuuki->setAccessibleName(u"回転寿司での１周に要する時間"_s);
   TB_KaitenShuuki->setRange(30, 600);
   TB_KaitenShuuki->setPageStep(5);
   TB_KaitenShuuki->setTickPosition(QSlider::TicksBelow);

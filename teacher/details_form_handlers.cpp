@@ -23,10 +23,10 @@
 #include "teacher/details_form.h"
 #include "teacher/model/picture_conversion.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
-
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void fillList(QTreeWidget* view, const TextRows& rows) {
   view->clear();
@@ -220,7 +220,7 @@ void TDetailsForm::convertPictures(bool shrink) {
       nv::convertPictures(fromQ(SourceBmpFolder->text()), fromQ(TargetBmpFolder->text()),
                           shrink ? PictureMode::Shrink : PictureMode::Unchanged, limit,
                           [this](const std::string& name) {
-                            TransLabel->setText(q("処理ファイル：") + toQ(name));
+                            TransLabel->setText(u"処理ファイル："_s + toQ(name));
                             TransLabel->repaint();
                           });
   std::string skipped;
@@ -245,8 +245,8 @@ void TDetailsForm::ShowBdFileBtnClick() {
   if (!p.opened) return;
   fillList(ListView3, p.foodRows);
   fillList(ListView4, p.dishRows);
-  ShokuhinLabel->setText(q("食品数：") + QString::number(p.foodRows.size()));
-  KondateLabel->setText(q("献立数：") + QString::number(p.dishRows.size()));
+  ShokuhinLabel->setText(u"食品数："_s + QString::number(p.foodRows.size()));
+  KondateLabel->setText(u"献立数："_s + QString::number(p.dishRows.size()));
 }
 
 void TDetailsForm::SetBackColor(QPushButton* button, int32_t& color) {

@@ -19,6 +19,8 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 constexpr int kFirstLineTop = 42;
@@ -66,7 +68,7 @@ QSlider* makeSlider(QWidget* parent) {
 QToolButton* makeRevert(QWidget* parent) {
   auto* b = new QToolButton(parent);
   b->setIcon(b->style()->standardIcon(QStyle::SP_BrowserReload));
-  b->setToolTip(toQ(sj("元にもどす")));
+  b->setToolTip(u"元にもどす"_s);
   b->setAutoRaise(true);
   b->setFixedSize(kRevertSize, kRevertSize);
   return b;
@@ -90,7 +92,7 @@ TEditKondateForm::TEditKondateForm(const EditKondateRequest& request, const TFoo
       model_(request.foods, foods, request.standardTotal),
       picture_(std::move(picture)) {
   setObjectName(QStringLiteral("EditKondateForm"));
-  setWindowTitle(toQ(sj("献立の編集　") + request.hint));
+  setWindowTitle(u"献立の編集　"_s + toQ(request.hint));
   setWindowFlags(windowFlags() | Qt::Tool | Qt::WindowStaysOnTopHint);
   if (request.color.isValid()) {
     QPalette p = palette();
@@ -130,18 +132,18 @@ TEditKondateForm::TEditKondateForm(const EditKondateRequest& request, const TFoo
 }
 
 void TEditKondateForm::buildTop(QWidget* content) {
-  auto label = [content](const char* utf8, int x, int width, Qt::Alignment align) {
-    auto* l = new QLabel(toQ(sj(utf8)), content);
+  auto label = [content](const QString& text, int x, int width, Qt::Alignment align) {
+    auto* l = new QLabel(text, content);
     l->setGeometry(x, 0, width, kTotalTop);
     l->setAlignment(align | Qt::AlignVCenter);
     return l;
   };
-  weightLabel_ = label("重さ(g)", kBoxX, kBoxWidth, Qt::AlignHCenter);
-  percent0_ = label("0%", kSliderX, 40, Qt::AlignLeft);
-  percent100_ = label("100%", kSliderX, 40, Qt::AlignHCenter);
-  percent200_ = label("200%", kSliderX, 40, Qt::AlignRight);
+  weightLabel_ = label(u"重さ(g)"_s, kBoxX, kBoxWidth, Qt::AlignHCenter);
+  percent0_ = label(u"0%"_s, kSliderX, 40, Qt::AlignLeft);
+  percent100_ = label(u"100%"_s, kSliderX, 40, Qt::AlignHCenter);
+  percent200_ = label(u"200%"_s, kSliderX, 40, Qt::AlignRight);
 
-  Label1 = new QLabel(toQ(sj("全体の量：")), content);
+  Label1 = new QLabel(u"全体の量："_s, content);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(kLabelX, kTotalTop + 7, kLabelWidth, 20);
   Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -199,13 +201,13 @@ void TEditKondateForm::buildBottom(QWidget* panel, const EditKondateRequest& req
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setAccessibleName(QStringLiteral(u"献立名"));
   Edit1->setReadOnly(true);
-  DeleteBtn = new QPushButton(toQ(sj("削除")), panel);
+  DeleteBtn = new QPushButton(u"削除"_s, panel);
   DeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
   DeleteBtn->setVisible(request.showDelete);
   OkBtn = new QPushButton(QStringLiteral("OK"), panel);
   OkBtn->setObjectName(QStringLiteral("OkBtn"));
   OkBtn->setDefault(true);
-  CancelBtn = new QPushButton(toQ(sj("キャンセル")), panel);
+  CancelBtn = new QPushButton(u"キャンセル"_s, panel);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
   auto* right = new QVBoxLayout;
