@@ -1,4 +1,4 @@
-#include "widgets/qt_prompt.h"
+#include "platform/qt/qt_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/qt/gauge_form.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "widgets/gauge_form.h"
 #include "widgets_test_app.h"
 
 using nv::sj;

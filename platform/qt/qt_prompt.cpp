@@ -1,10 +1,10 @@
-#include "widgets/qt_prompt.h"
+#include "platform/qt/qt_prompt.h"
 
 #include <QApplication>
 #include <QLabel>
 
+#include "platform/qt/gauge_form.h"
 #include "platform/qt/qtext.h"
-#include "widgets/gauge_form.h"
 
 namespace nv {
 
