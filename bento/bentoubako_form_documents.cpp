@@ -12,9 +12,9 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/documents_folder.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "platform/user_folders.h"
 
 namespace nv {
 namespace {

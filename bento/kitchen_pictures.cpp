@@ -4,33 +4,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
-#include <cstring>
 #include <filesystem>
 
-#include "bento/model/bmp_reader.h"
 #include "bento/model/kitchen_geometry.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 
 namespace nv {
-
-QImage decodeBmpImage(std::string_view bytes) {
-  BmpHeader h;
-  if (readBmpHeader(bytes, h) != BmpStatus::Ok) return {};
-  QImage image(h.width, h.height, QImage::Format_RGB32);
-  if (image.isNull()) return {};  // no memory for it
-  const size_t line = size_t(h.width) * sizeof(uint32_t);
-  const BmpStatus s = decodeBmp(
-      bytes, [&](int y, const uint32_t* pixels) { std::memcpy(image.scanLine(y), pixels, line); });
-  return s == BmpStatus::Ok ? image : QImage();
-}
-
-QImage loadBmp(const std::string& cp932Path) {
-  std::string bytes;
-  if (!readFile(cp932Path, bytes, kMaxBmpFileBytes)) return {};
-  return decodeBmpImage(bytes);
-}
 
 QImage loadTransparentBmp(const std::string& cp932Path) {
   QImage image = loadBmp(cp932Path);

@@ -9,17 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/qt/picture_file.h"
+
 class QPainter;
 class QRect;
 
 namespace nv {
 
-// A bitmap file's bytes as an image (RGB32), through the program's one bitmap reader; null
-// when they are no bitmap it reads.
-QImage decodeBmpImage(std::string_view bytes);
-// The picture as it is (the kitchen background); null when missing or unreadable. Only
-// regular files of a picture's size are read, so a FIFO or a device never blocks the kitchen.
-QImage loadBmp(const std::string& cp932Path);
 // The picture with its background colour turned transparent (ARGB32 premultiplied); a null
 // image when the file is missing or unreadable.
 QImage loadTransparentBmp(const std::string& cp932Path);

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "bento/model/bmp_reader.h"
 #include "bento/model/bmp_size.h"
+#include "platform/bmp_reader.h"
 #include "teacher/model/bmp_image.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -5,9 +5,9 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/documents_folder.h"
 #include "platform/result.h"
 #include "platform/text.h"
-#include "platform/user_folders.h"
 
 namespace nv {
 

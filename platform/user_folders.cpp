@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "platform/paths.h"
@@ -14,7 +13,7 @@ namespace nv {
 namespace {
 namespace fs = std::filesystem;
 
-fs::path homeFolder() {
+fs::path homePath() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
   if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
   return "/tmp";
@@ -24,12 +23,12 @@ fs::path configHome() {
   // Relative values are invalid and ignored.
   if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
     return config;
-  return homeFolder() / ".config";
+  return homePath() / ".config";
 }
 
 fs::path dataHome() {
   if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
-  return homeFolder() / ".local" / "share";
+  return homePath() / ".local" / "share";
 }
 
 // A path in the program folder, which a packaged install does not let us write.
@@ -37,30 +36,6 @@ bool inLockedProgramFolder(std::string_view path) {
   return folderOf(path) == programFolder() && !programFolderWritable();
 }
 
-// The value of XDG_DOCUMENTS_DIR in user-dirs.dirs: "$HOME/..." or an absolute path in
-// double quotes. Empty when the file or the key is missing or the value is the home itself
-// (which means "no documents folder").
-fs::path documentsFromUserDirs() {
-  std::ifstream in(configHome() / "user-dirs.dirs");
-  std::string line;
-  const std::string key = "XDG_DOCUMENTS_DIR=";
-  while (std::getline(in, line)) {
-    if (line.rfind(key, 0) != 0) continue;
-    std::string value = line.substr(key.size());
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return {};
-    value = value.substr(1, value.size() - 2);
-    fs::path path;
-    if (value.rfind("$HOME", 0) == 0)
-      path = homeFolder().string() + value.substr(5);
-    else if (!value.empty() && value[0] == '/')
-      path = value;
-    else
-      return {};
-    if ((path / "").lexically_normal() == (homeFolder() / "").lexically_normal()) return {};
-    return path;
-  }
-  return {};
-}
 }  // namespace
 
 bool programFolderPackaged() {
@@ -79,6 +54,8 @@ std::string settingsFolder() {
   fs::create_directories(folder, ec);  // a failure shows when the file is saved
   return fromFsPath(folder);
 }
+
+std::string userHomeFolder() { return fromFsPath(homePath()); }
 
 std::string iniFilePath() { return joinPath(settingsFolder(), "NV.ini"); }
 
@@ -100,18 +77,6 @@ std::string dataFileForReading(std::string_view configured) {
   if (!inLockedProgramFolder(configured)) return std::string(configured);
   const std::string copy = joinPath(fromFsPath(dataHome() / "Nuvelta"), fileNameOf(configured));
   return fileExists(copy) ? copy : std::string(configured);
-}
-
-std::string documentsFolder() {
-  std::error_code ec;
-  fs::path folder = documentsFromUserDirs();
-  if (folder.empty() || !fs::is_directory(folder, ec)) folder = homeFolder() / "Documents";
-  if (!fs::is_directory(folder, ec)) folder = homeFolder();
-  return fromFsPath(folder);
-}
-
-std::string saveStartFolder() {
-  return programFolderWritable() ? std::string() : documentsFolder();
 }
 
 }  // namespace nv

@@ -2,7 +2,8 @@
 // Where the program keeps what it writes. A program folder that can be written (a copied or
 // freshly built one) keeps NV.ini and NV_ADD.nv beside the program as it always has. A
 // system-installed one (read-only, or marked by the package) is never written: the two files
-// live in the user's config folder and save dialogs start in the documents folder.
+// live in the user's config folder and save dialogs start in the documents folder
+// (platform/qt/documents_folder.h).
 // Every reader and writer of NV.ini or NV_ADD.nv asks here; paths are CP932.
 #include <string>
 #include <string_view>
@@ -37,11 +38,8 @@ std::string dataFileForWriting(std::string_view configured);
 // the copy exists; else `configured`.
 std::string dataFileForReading(std::string_view configured);
 
-// The user's documents folder: XDG_DOCUMENTS_DIR of user-dirs.dirs, else ~/Documents when it
-// exists, else the home folder.
-std::string documentsFolder();
-// Where a save dialog without a folder of its own starts: "" (the dialog's choice, as always)
-// for a writable program folder, the documents folder for an installed one.
-std::string saveStartFolder();
+// The user's home folder: $HOME, else the account's home, else /tmp. (The documents folder
+// comes from the desktop's settings, read on the Qt side: platform/qt/documents_folder.h.)
+std::string userHomeFolder();
 
 }  // namespace nv

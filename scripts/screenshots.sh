@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-docs/screenshots}")
 mkdir -p "$out"
-cmake --build build --target test_planner test_widgets test_bento -j2 >/dev/null
+cmake --build build --target test_planner test_widgets shots_kitchen -j2 >/dev/null
 for screen in 1024x768 1366x768 1920x1080; do
   export QT_QPA_PLATFORM="offscreen:configfile=$PWD/tests/planner/screens/$screen.json"
   export NV_SHOT_DIR="$out"
@@ -17,5 +17,5 @@ for screen in 1024x768 1366x768 1920x1080; do
 done
 # The kitchen draws its own two screen sizes.
 QT_QPA_PLATFORM=offscreen NV_SHOT_DIR="$out" \
-  build/tests/test_bento --gtest_filter='KitchenShots.SmallAndWideScreens' >/dev/null
+  build/bench/shots_kitchen --gtest_filter='KitchenShots.SmallAndWideScreens' >/dev/null
 ls "$out"

@@ -1,5 +1,6 @@
 # GUI test areas (built with NV_BUILD_GUI; run headless on the offscreen platform).
-nv_test_area(test_widgets DIRS widgets LIBS nvwidgets)
+# The Qt side of the platform is tested with the widgets.
+nv_test_area(test_widgets DIRS widgets platform/qt LIBS nvwidgets)
 nv_test_area(test_planner DIRS planner teacher LIBS nvplanner nvteacher)
 # The launcher test checks the distribution's picture.
 if(TARGET test_planner AND TARGET dist)

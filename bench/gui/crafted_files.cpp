@@ -18,8 +18,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-// jpeglib.h needs size_t and FILE declared first.
-#include <jpeglib.h>
 
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_data.h"
@@ -33,6 +31,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/text.h"
+#include "progressive_jpeg.h"
 
 namespace fs = std::filesystem;
 
@@ -73,47 +72,6 @@ std::string oneBitBomb(uint32_t w, uint32_t h) {
   out.int32(0x00FFFFFF);
   std::string bytes = std::move(out.data());
   bytes.append(size_t(stride) * h, '\x55');
-  return bytes;
-}
-
-// Flat grey, greyscale, with a scan script of DC and AC bands refined bit by bit.
-std::string progressiveJpeg(int w, int h, int scans) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = JDIMENSION(w);
-  c.image_height = JDIMENSION(h);
-  c.input_components = 1;
-  c.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&c);
-  std::vector<jpeg_scan_info> script;
-  auto add = [&](int ss, int se, int ah, int al) {
-    jpeg_scan_info s{};
-    s.comps_in_scan = 1;
-    s.component_index[0] = 0;
-    s.Ss = ss, s.Se = se, s.Ah = ah, s.Al = al;
-    script.push_back(s);
-  };
-  add(0, 0, 0, 10);
-  for (int al = 10; al > 0; --al) add(0, 0, al, al - 1);
-  for (int k = 1; k <= 63 && int(script.size()) < scans; ++k) {
-    add(k, k, 0, 10);
-    for (int al = 10; al > 0 && int(script.size()) < scans; --al) add(k, k, al, al - 1);
-  }
-  c.scan_info = script.data();
-  c.num_scans = int(script.size());
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(size_t(w), 128);
-  JSAMPROW rows[1] = {row.data()};
-  while (c.next_scanline < c.image_height) jpeg_write_scanlines(&c, rows, 1);
-  jpeg_finish_compress(&c);
-  std::string bytes(reinterpret_cast<char*>(mem), size);
-  jpeg_destroy_compress(&c);
-  free(mem);
   return bytes;
 }
 
@@ -209,7 +167,9 @@ std::vector<Case> cases() {
          k.openAppliance(nv::LayoutSection::Refrigerator);
        }},
       {"progressive JPEG 6400 x 6400, 486 scans, in the viewer",
-       [](const std::string& f) { put(f + "/scans.jpg", progressiveJpeg(6400, 6400, 486)); },
+       [](const std::string& f) {
+         put(f + "/scans.jpg", nvtest::progressiveGreyJpeg(6400, 6400, 486));
+       },
        [](nv::TBentoubakoForm&, const std::string& f) {
          std::string error;
          nv::loadViewerPictureOffThread(f + "/scans.jpg", &error);

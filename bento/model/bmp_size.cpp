@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "bento/model/bmp_reader.h"
+#include "platform/bmp_reader.h"
 #include "platform/files.h"
 
 namespace nv {

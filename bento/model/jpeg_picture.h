@@ -4,18 +4,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "platform/rgb_picture.h"
 
 namespace nv {
 
-// 8-bit RGB, rows from the top, no padding.
-struct RgbPicture {
-  int width = 0, height = 0;
-  std::vector<uint8_t> rgb;
-};
-
-// Pictures above this many pixels are refused before anything is allocated for them.
-inline constexpr int64_t kMaxJpegPixels = int64_t(40) << 20;
+// Larger pictures are refused before anything is allocated for them.
+inline constexpr int64_t kMaxJpegPixels = kMaxPicturePixels;
 
 // False with the reason in `error` (English, from libjpeg or ours); `out` is then empty.
 bool decodeJpeg(std::string_view bytes, RgbPicture& out, std::string& error);

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "planner/model/selected_menu.h"
-#include "platform/paths.h"
+#include "platform/qt/picture_file.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "widgets/text_lines.h"
@@ -84,9 +84,9 @@ void MenuPages::paintCharts(QPainter& p, const QRect& page, const PreviewPage& w
 const QImage* MenuPages::picture(const std::string& dishName) const {
   auto it = pictures_.find(dishName);
   if (it == pictures_.end()) {
-    QImage image;
-    const std::string path = dishPicturePath(data_.bmpFolder, dishName);
-    if (fileExists(path) && image.load(toQ(path)) && !image.isNull()) {
+    // Through the safe reader: anything may sit under a dish's name in the picture folder.
+    QImage image = loadBmp(dishPicturePath(data_.bmpFolder, dishName));
+    if (!image.isNull()) {
       // The picture's corner colour is its background, left out as on screen.
       image = image.convertToFormat(QImage::Format_ARGB32);
       const QRgb key = image.pixel(0, image.height() - 1);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "bento/model/bmp_reader.h"
+#include "platform/bmp_reader.h"
 
 namespace nv {
 

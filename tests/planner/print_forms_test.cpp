@@ -1,5 +1,7 @@
 // The print dialog, the preview and their printing to a PDF file through the printer.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <cstdlib>
+#include <filesystem>
 #include <numeric>
 
 #include "day_menu.h"
@@ -20,7 +23,9 @@
 #include "planner/pages/menu_pages.h"
 #include "planner/print_pre_view_form.h"
 #include "planner_test_app.h"
+#include "platform/bmp_reader.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "scripted_prompt.h"
 #include "shown.h"
@@ -404,4 +409,50 @@ TEST(PrintPages, DishNamesAreCutWithAnEllipsisOrFramedWithoutAPicture) {
   EXPECT_NE(words.find("…"), std::string::npos) << words;
   EXPECT_EQ(words.find("さんしょくもり"), std::string::npos) << words;
   EXPECT_NE(words.find("先生のさら"), std::string::npos) << words;
+}
+
+// Whatever sits under a dish's name in the picture folder, printing goes on: a FIFO, a file
+// past a picture's size and a picture of too many pixels print as a dish without a picture.
+TEST(PrintPages, UnreadablePicturesPrintAsNoPictureWithoutBlocking) {
+  nvtest::plannerApp();
+  nvtest::TempDir dir, empty;
+  auto page = [](const std::string& folder, const char* dish) {
+    nv::SelectedMenu menu;
+    nv::SelDish d;
+    d.caption = dish;
+    d.standardWeight = 100;
+    d.usedFoods = {{-1, 100, 100}};
+    menu.add(0, d);
+    nv::MenuPrintData data;
+    data.menu = &menu;
+    data.bmpFolder = folder + "/";
+    data.checkedNodes = {0};
+    const nv::MenuPages pages(data, nullptr);
+    QImage out(900, 630, QImage::Format_RGB32);
+    QPainter painter(&out);
+    pages.paintPage(painter, out.rect(), pages.pages(out.size()).at(0));
+    return out;
+  };
+  QImage pic(100, 100, QImage::Format_RGB32);
+  pic.fill(Qt::magenta);
+  pic.setPixel(0, 99, qRgb(255, 255, 255));  // the corner that is left out
+  ASSERT_TRUE(pic.save(toQ(dir.file("plain.bmp")), "BMP"));
+  ASSERT_EQ(::mkfifo(nv::toFsPath(dir.file("fifo.bmp")).c_str(), 0600), 0);
+  // A good picture with a tail that takes the file past a picture's largest size.
+  std::filesystem::copy_file(nv::toFsPath(dir.file("plain.bmp")),
+                             nv::toFsPath(dir.file("long.bmp")));
+  std::filesystem::resize_file(nv::toFsPath(dir.file("long.bmp")), nv::kMaxBmpFileBytes + 1);
+  // The same header widened to 8000 x 5300 (42 M pixels), its file as long as the rows need.
+  std::string huge = nvtest::readBytes(dir.file("plain.bmp"));
+  ASSERT_EQ(huge.substr(28, 2), std::string("\x18\x00", 2));  // 24 bits a pixel
+  for (auto [at, value] : {std::pair{18, 8000}, std::pair{22, 5300}})
+    for (int i = 0; i < 4; ++i) huge[size_t(at + i)] = char((value >> (8 * i)) & 0xFF);
+  ASSERT_TRUE(nv::writeFileAtomic(dir.file("huge.bmp"), huge));
+  std::filesystem::resize_file(nv::toFsPath(dir.file("huge.bmp")), 54 + uint64_t(8000) * 3 * 5300);
+
+  EXPECT_NE(page(dir.path(), "plain"), page(empty.path(), "plain"));  // a picture shows
+  ::alarm(30);  // a print blocked on the FIFO ends the test program instead of hanging it
+  for (const char* dish : {"long", "huge", "fifo"})
+    EXPECT_EQ(page(dir.path(), dish), page(empty.path(), dish)) << dish;
+  ::alarm(0);
 }

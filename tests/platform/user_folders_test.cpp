@@ -4,44 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 
+#include "env_var.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "temp_dir.h"
 
 namespace {
 
-// Sets (or unsets) an environment variable for the life of the object.
-class EnvVar {
- public:
-  EnvVar(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      setenv(name, value, 1);
-    else
-      unsetenv(name);
-  }
-  ~EnvVar() {
-    if (old_)
-      setenv(name_, old_->c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 // A program folder, a home and a config home, each a fresh folder.
 struct UserFolders : ::testing::Test {
   nvtest::TempDir program, home;
   std::string previousFolder = nv::programFolder();
-  EnvVar homeVar{"HOME", home.path().c_str()};
-  EnvVar configVar{"XDG_CONFIG_HOME", nullptr};
+  nvtest::EnvVar homeVar{"HOME", home.path().c_str()};
+  nvtest::EnvVar configVar{"XDG_CONFIG_HOME", nullptr};
   UserFolders() { nv::setProgramFolder(program.path()); }
   ~UserFolders() override { nv::setProgramFolder(previousFolder); }
   void markPackaged() { nvtest::writeBytes(nv::joinPath(program.path(), "packaged"), "x\n"); }
@@ -52,7 +29,6 @@ TEST_F(UserFolders, WritableProgramFolderKeepsEverythingBesideTheProgram) {
   EXPECT_TRUE(nv::programFolderWritable());
   EXPECT_EQ(nv::iniFilePath(), program.path() + "/NV.ini");
   EXPECT_EQ(nv::defaultAddFilePath(), program.path() + "/NV_ADD.nv");
-  EXPECT_EQ(nv::saveStartFolder(), "");
   EXPECT_FALSE(std::filesystem::exists(configNuvelta()));
 }
 
@@ -80,17 +56,17 @@ TEST_F(UserFolders, ConfigHomeFollowsXdgConfigHomeUnlessRelative) {
   markPackaged();
   nvtest::TempDir config;
   {
-    EnvVar set("XDG_CONFIG_HOME", config.path().c_str());
+    nvtest::EnvVar set("XDG_CONFIG_HOME", config.path().c_str());
     EXPECT_EQ(nv::iniFilePath(), config.path() + "/Nuvelta/NV.ini");
   }
   {
-    EnvVar relative("XDG_CONFIG_HOME", "relative/config");
+    nvtest::EnvVar relative("XDG_CONFIG_HOME", "relative/config");
     EXPECT_EQ(nv::iniFilePath(), configNuvelta() + "/NV.ini");
   }
 }
 
 TEST_F(UserFolders, ConvertedDataFilesOfAnInstalledProgramLiveInTheDataFolder) {
-  EnvVar data("XDG_DATA_HOME", nullptr);
+  nvtest::EnvVar data("XDG_DATA_HOME", nullptr);
   const std::string shipped = program.path() + "/NV.nv";
   const std::string elsewhere = home.path() + "/school/NV.nv";
   // A writable program folder takes its own files.
@@ -111,7 +87,7 @@ TEST_F(UserFolders, ConvertedDataFilesOfAnInstalledProgramLiveInTheDataFolder) {
   EXPECT_EQ(nv::dataFileForReading(elsewhere), elsewhere);
 
   nvtest::TempDir dataHome;
-  EnvVar set("XDG_DATA_HOME", dataHome.path().c_str());
+  nvtest::EnvVar set("XDG_DATA_HOME", dataHome.path().c_str());
   EXPECT_EQ(nv::dataFileForWriting(program.path() + "/NV.nvb"),
             dataHome.path() + "/Nuvelta/NV.nvb");
 }
@@ -122,26 +98,6 @@ TEST_F(UserFolders, UnwritableProgramFolderCountsAsInstalled) {
   EXPECT_FALSE(nv::programFolderWritable());
   EXPECT_EQ(nv::iniFilePath(), configNuvelta() + "/NV.ini");
   chmod(program.path().c_str(), 0755);
-}
-
-TEST_F(UserFolders, SaveDialogsOfAnInstalledProgramStartInTheDocumentsFolder) {
-  markPackaged();
-  // No documents folder at all: the home folder.
-  EXPECT_EQ(nv::saveStartFolder(), home.path());
-  // ~/Documents once it exists.
-  std::filesystem::create_directory(home.path() + "/Documents");
-  EXPECT_EQ(nv::saveStartFolder(), home.path() + "/Documents");
-  // The folder named in user-dirs.dirs, when it exists.
-  std::filesystem::create_directories(home.path() + "/.config");
-  nvtest::writeBytes(home.path() + "/.config/user-dirs.dirs",
-                     "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\n"
-                     "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
-  EXPECT_EQ(nv::documentsFolder(), home.path() + "/Documents");
-  std::filesystem::create_directory(home.path() + "/Papers");
-  EXPECT_EQ(nv::saveStartFolder(), home.path() + "/Papers");
-  // "$HOME/" alone means no documents folder.
-  nvtest::writeBytes(home.path() + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/\"\n");
-  EXPECT_EQ(nv::documentsFolder(), home.path() + "/Documents");
 }
 
 }  // namespace

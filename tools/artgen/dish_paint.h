@@ -2,6 +2,7 @@
 // Drawing of dish pictures: vessels and foods in a 100 x 100 unit space.
 #include <QPainter>
 #include <QPointF>
+#include <span>
 
 #include "art.h"
 #include "dish_rules.h"
@@ -26,11 +27,16 @@ Bed drawVesselBack(DishContext& ctx);
 // Draws what lies in front of the food (a bowl's front lip, a glass's front wall).
 void drawVesselFront(DishContext& ctx, const Bed& bed);
 
-// Foods, by family; each returns false when it does not know the food.
-bool drawStaple(DishContext& ctx, const Bed& bed);
-bool drawMain(DishContext& ctx, const Bed& bed);
-bool drawSide(DishContext& ctx, const Bed& bed);
-bool drawSweet(DishContext& ctx, const Bed& bed);
+// One drawing function per food, listed by family; paintDish() takes the first entry of its food.
+using FoodDraw = void (*)(DishContext& ctx, const Bed& bed);
+struct FoodPainter {
+  Food food;
+  FoodDraw draw;
+};
+std::span<const FoodPainter> stapleFoods();
+std::span<const FoodPainter> mainFoods();
+std::span<const FoodPainter> sideFoods();
+std::span<const FoodPainter> sweetFoods();
 // Garnish from the foods (lettuce under, tomato beside ...), drawn before/after the food.
 void drawGarnishUnder(DishContext& ctx, const Bed& bed);
 void drawGarnishOver(DishContext& ctx, const Bed& bed);

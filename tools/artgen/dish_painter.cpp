@@ -3,6 +3,16 @@
 
 namespace art {
 
+namespace {
+
+void drawFood(DishContext& ctx, const Bed& bed) {
+  for (const auto family : {stapleFoods, mainFoods, sideFoods, sweetFoods})
+    for (const FoodPainter& painter : family())
+      if (painter.food == ctx.plan.food) return painter.draw(ctx, bed);
+}
+
+}  // namespace
+
 QImage paintDish(const DishInfo& dish, bool bento, int size) {
   const DishPlan plan = planDish(dish, bento);
   Rng rng(dish.name);
@@ -29,7 +39,7 @@ QImage paintDish(const DishInfo& dish, bool bento, int size) {
   DishContext ctx{p, rng, plan, accent};
   const Bed bed = drawVesselBack(ctx);
   drawGarnishUnder(ctx, bed);
-  if (!drawStaple(ctx, bed) && !drawMain(ctx, bed) && !drawSide(ctx, bed)) drawSweet(ctx, bed);
+  drawFood(ctx, bed);
   drawGarnishOver(ctx, bed);
   drawVesselFront(ctx, bed);
   p.end();

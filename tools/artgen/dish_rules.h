@@ -1,7 +1,8 @@
 #pragma once
 // How a dish looks: the main food and the vessel it is served in, found from the dish name,
-// its foods and its category through a keyword table.
+// its foods and its category through the keyword rules of dish_rules.txt.
 #include <QColor>
+#include <QObject>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -9,6 +10,9 @@
 #include "dish_info.h"
 
 namespace art {
+
+// The rule file names these values, so their names come from the meta-object.
+Q_NAMESPACE
 
 enum class Food {
   Rice,
@@ -92,6 +96,28 @@ enum class Food {
   Cocoa,
   Generic
 };
+Q_ENUM_NS(Food)
+
+// Food families, matched against the dish's category so that, for example, "カレーうどん"
+// in the noodle category becomes noodles and not curry rice.
+enum class Family {
+  Rice,
+  Bread,
+  Noodle,
+  Soup,
+  Fish,
+  Meat,
+  Veg,
+  Egg,
+  Bean,
+  Potato,
+  Dairy,
+  Fruit,
+  Dessert,
+  Drink,
+  Other
+};
+Q_ENUM_NS(Family)
 
 enum class Vessel {
   RiceBowl,
@@ -134,6 +160,7 @@ enum class Extra {
   Ume,
   Ketchup
 };
+Q_ENUM_NS(Extra)
 
 struct DishPlan {
   Food food = Food::Generic;
@@ -144,6 +171,10 @@ struct DishPlan {
   // Lunch-box pictures show the dish ready to pack (cups, rice balls) instead of table ware.
   bool bento = false;
 };
+
+// Reads the keyword rules from the rule file built into artgen; false with the line and what
+// is wrong with it when a line cannot be read. planDish() uses the rules read last.
+bool loadDishRules(QString& error);
 
 DishPlan planDish(const DishInfo& dish, bool bento);
 // The plain vessel a food is served in at the table.

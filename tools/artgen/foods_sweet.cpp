@@ -153,226 +153,283 @@ void liquidInGlass(QPainter& p, QColor colour, double level) {
   p.restore();
 }
 
-}  // namespace
+void drawApple(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QPointF top(bed.c.x(), bed.c.y() - 8);
+  apple(p, top, bed.rx * 0.55, false);
+}
 
-bool drawSweet(DishContext& ctx, const Bed& bed) {
+void drawBanana(DishContext& ctx, const Bed&) {
+  QPainter& p = ctx.p;
+  banana(p, QPointF(50, 60), 70);
+  banana(p, QPointF(52, 68), 66);
+}
+
+void drawMikan(DishContext& ctx, const Bed& bed) {
   QPainter& p = ctx.p;
   Rng& rng = ctx.rng;
+  mikan(p, QPointF(bed.c.x(), bed.c.y() - 10), bed.rx * 0.62, rng.chance(0.4));
+}
+
+void drawStrawberry(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  strawberry(p, QPointF(bed.c.x() - 10, bed.c.y() - 8), 10);
+  strawberry(p, QPointF(bed.c.x() + 10, bed.c.y() - 10), 10);
+  strawberry(p, QPointF(bed.c.x(), bed.c.y() - 2), 10);
+}
+
+void drawGrapes(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  grapes(p, QPointF(bed.c.x(), bed.c.y() - 14), 26);
+}
+
+void drawMelon(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
   const QPointF top(bed.c.x(), bed.c.y() - 8);
-  switch (ctx.plan.food) {
-    case Food::Apple:
-      apple(p, top, bed.rx * 0.55, false);
-      return true;
-    case Food::Banana:
-      banana(p, QPointF(50, 60), 70);
-      banana(p, QPointF(52, 68), 66);
-      return true;
-    case Food::Mikan:
-      mikan(p, QPointF(bed.c.x(), bed.c.y() - 10), bed.rx * 0.62, rng.chance(0.4));
-      return true;
-    case Food::Strawberry:
-      strawberry(p, QPointF(bed.c.x() - 10, bed.c.y() - 8), 10);
-      strawberry(p, QPointF(bed.c.x() + 10, bed.c.y() - 10), 10);
-      strawberry(p, QPointF(bed.c.x(), bed.c.y() - 2), 10);
-      return true;
-    case Food::Grapes:
-      grapes(p, QPointF(bed.c.x(), bed.c.y() - 14), 26);
-      return true;
-    case Food::Melon:
-      slice(p, top, bed.rx * 0.8, QColor(120, 170, 80), QColor(200, 236, 150), QColor(), 0);
-      return true;
-    case Food::Watermelon:
-      slice(p, top, bed.rx * 0.8, QColor(70, 150, 70), QColor(236, 70, 80), QColor(40, 30, 30), 0);
-      return true;
-    case Food::Kiwi:
-      for (int i = 0; i < 2; ++i) {
-        const QPointF c(bed.c.x() + (i ? 11 : -11), bed.c.y() - 8);
-        shapeEllipse(p, c, 12, 10, QColor(150, 110, 60), 1.6);
-        shapeEllipse(p, c, 10, 8.4, QColor(140, 196, 70), 0);
-        shapeEllipse(p, c, 3.4, 2.8, QColor(236, 240, 200), 0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 30, 20));
-        for (int k = 0; k < 8; ++k) {
-          const double a = 2 * M_PI * k / 8;
-          p.drawEllipse(QPointF(c.x() + std::cos(a) * 5.6, c.y() + std::sin(a) * 4.6), 0.8, 0.8);
-        }
-      }
-      return true;
-    case Food::Pineapple:
-      for (int i = 0; i < 3; ++i) {
-        p.save();
-        p.translate(bed.c.x() - 12 + i * 12, bed.c.y() - 8 - (i % 2) * 3);
-        p.rotate(-10 + i * 10);
-        QPainterPath w;
-        w.moveTo(-8, 8);
-        w.lineTo(0, -12);
-        w.lineTo(8, 8);
-        w.closeSubpath();
-        shape(p, w, QColor(252, 220, 80), 1.6);
-        p.restore();
-      }
-      return true;
-    case Food::Peach:
-      shapeEllipse(p, top, bed.rx * 0.55, bed.rx * 0.5, QColor(250, 190, 170), 1.8);
-      p.setPen(QPen(QColor(226, 130, 120), 1.6));
-      p.drawArc(QRectF(top.x() - 4, top.y() - bed.rx * 0.45, 10, bed.rx * 0.9), 100 * 16, 160 * 16);
-      leaf(p, QPointF(top.x() + 6, top.y() - bed.rx * 0.5), 6, -30, QColor(90, 170, 70));
-      return true;
-    case Food::Cherry:
-      for (int i = 0; i < 2; ++i) {
-        const QPointF c(bed.c.x() + (i ? 9 : -9), bed.c.y() - 6);
-        p.setPen(QPen(QColor(110, 140, 60), 1.8));
-        p.drawLine(c, QPointF(bed.c.x() + 2, bed.c.y() - 30));
-        shapeEllipse(p, c, 8, 7.5, QColor(200, 20, 50), 1.6);
-      }
-      return true;
-    case Food::FruitMix:
-      mikan(p, QPointF(bed.c.x() - 10, bed.c.y() - 8), 9, false);
-      strawberry(p, QPointF(bed.c.x() + 10, bed.c.y() - 8), 8);
-      grapes(p, QPointF(bed.c.x(), bed.c.y() - 4), 12);
-      return true;
-    case Food::Pudding: {
-      const QPointF c(bed.c.x(), bed.c.y());
-      QPainterPath body;
-      body.moveTo(c.x() - 18, c.y());
-      body.lineTo(c.x() - 12, c.y() - 26);
-      body.quadTo(c.x(), c.y() - 30, c.x() + 12, c.y() - 26);
-      body.lineTo(c.x() + 18, c.y());
-      body.quadTo(c.x(), c.y() + 5, c.x() - 18, c.y());
-      shape(p, body, QColor(252, 218, 120), 1.8);
-      QPainterPath caramel;
-      caramel.moveTo(c.x() - 12, c.y() - 26);
-      caramel.quadTo(c.x(), c.y() - 30, c.x() + 12, c.y() - 26);
-      caramel.lineTo(c.x() + 13, c.y() - 20);
-      caramel.quadTo(c.x(), c.y() - 16, c.x() - 13, c.y() - 20);
-      caramel.closeSubpath();
-      shape(p, caramel, QColor(150, 80, 30), 1.4);
-      shapeEllipse(p, QPointF(c.x(), c.y() - 31), 4.2, 4, QColor(214, 30, 50), 1.3);
-      return true;
+  slice(p, top, bed.rx * 0.8, QColor(120, 170, 80), QColor(200, 236, 150), QColor(), 0);
+}
+
+void drawWatermelon(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QPointF top(bed.c.x(), bed.c.y() - 8);
+  slice(p, top, bed.rx * 0.8, QColor(70, 150, 70), QColor(236, 70, 80), QColor(40, 30, 30), 0);
+}
+
+void drawKiwi(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  for (int i = 0; i < 2; ++i) {
+    const QPointF c(bed.c.x() + (i ? 11 : -11), bed.c.y() - 8);
+    shapeEllipse(p, c, 12, 10, QColor(150, 110, 60), 1.6);
+    shapeEllipse(p, c, 10, 8.4, QColor(140, 196, 70), 0);
+    shapeEllipse(p, c, 3.4, 2.8, QColor(236, 240, 200), 0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 30, 20));
+    for (int k = 0; k < 8; ++k) {
+      const double a = 2 * M_PI * k / 8;
+      p.drawEllipse(QPointF(c.x() + std::cos(a) * 5.6, c.y() + std::sin(a) * 4.6), 0.8, 0.8);
     }
-    case Food::Cake: {
-      const QPointF c(bed.c.x(), bed.c.y() - 4);
-      QPainterPath front;
-      front.addRect(QRectF(c.x() - 20, c.y() - 14, 34, 20));
-      shape(p, front, QColor(252, 236, 200), 1.8);
-      p.setPen(QPen(QColor(236, 80, 90), 2.4));
-      p.drawLine(QPointF(c.x() - 19, c.y() - 4), QPointF(c.x() + 13, c.y() - 4));
-      QPainterPath top;
-      top.moveTo(c.x() - 20, c.y() - 14);
-      top.lineTo(c.x() + 14, c.y() - 14);
-      top.lineTo(c.x() + 24, c.y() - 24);
-      top.closeSubpath();
-      shape(p, top, QColor(252, 250, 242), 1.8);
-      QPainterPath side;
-      side.moveTo(c.x() + 14, c.y() - 14);
-      side.lineTo(c.x() + 24, c.y() - 24);
-      side.lineTo(c.x() + 24, c.y() - 4);
-      side.lineTo(c.x() + 14, c.y() + 6);
-      side.closeSubpath();
-      shape(p, side, QColor(246, 240, 230), 1.8);
-      strawberry(p, QPointF(c.x() + 12, c.y() - 24), 6);
-      return true;
-    }
-    case Food::Jelly: {
-      const QColor jellies[] = {QColor(240, 110, 130), QColor(250, 170, 60), QColor(140, 200, 90),
-                                QColor(150, 120, 210)};
-      const QColor j = ctx.plan.colours.isEmpty() ? rng.pick(jellies) : ctx.plan.colours.first();
-      const QPainterPath dome =
-          blobPath(QPointF(bed.c.x(), bed.c.y() - 8), bed.rx * 0.8, 14, 0.02, 3, 0);
-      shape(p, dome, j, 1.6);
-      shapeEllipse(p, QPointF(bed.c.x() - 7, bed.c.y() - 14), 4, 2.4, lighter(j, 130), 0);
-      return true;
-    }
-    case Food::IceCream: {
-      const QColor scoops[] = {QColor(252, 246, 226), QColor(250, 190, 200), QColor(140, 90, 60)};
-      for (int i = 0; i < 2; ++i)
-        shape(
-            p,
-            blobPath(QPointF(bed.c.x() + (i ? 8 : -8), bed.c.y() - 8 - i * 6), 12, 10, 0.05, 8, i),
-            scoops[(i + rng.range(0, 2)) % 3], 1.6);
-      return true;
-    }
-    case Food::Cookie:
-      for (int i = 0; i < 3; ++i) {
-        const QPointF c(bed.c.x() - 14 + i * 14, bed.c.y() - 4 - (i % 2) * 6);
-        shapeEllipse(p, c, 11, 8, QColor(214, 160, 90), 1.6);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(110, 60, 40));
-        p.drawEllipse(QPointF(c.x() - 3, c.y() - 2), 1.6, 1.4);
-        p.drawEllipse(QPointF(c.x() + 4, c.y() + 1), 1.6, 1.4);
-      }
-      return true;
-    case Food::Dango: {
-      const QColor balls[] = {QColor(250, 180, 196), QColor(252, 248, 236), QColor(140, 196, 110)};
-      p.setPen(QPen(QColor(200, 160, 100), 2.4));
-      p.drawLine(QPointF(bed.c.x() - 30, bed.c.y() + 2), QPointF(bed.c.x() + 30, bed.c.y() - 20));
-      for (int i = 0; i < 3; ++i)
-        shapeEllipse(p, QPointF(bed.c.x() - 16 + i * 15, bed.c.y() - 4 - i * 5.5), 8.5, 8, balls[i],
-                     1.6);
-      return true;
-    }
-    case Food::Milk: {
-      QPainterPath front, side, gable;
-      front.addRect(QRectF(30, 36, 28, 52));
-      side.moveTo(58, 36);
-      side.lineTo(72, 30);
-      side.lineTo(72, 82);
-      side.lineTo(58, 88);
-      side.closeSubpath();
-      gable.moveTo(30, 36);
-      gable.lineTo(44, 16);
-      gable.lineTo(58, 36);
-      gable.closeSubpath();
-      QPainterPath roof;
-      roof.moveTo(44, 16);
-      roof.lineTo(58, 10);
-      roof.lineTo(72, 30);
-      roof.lineTo(58, 36);
-      roof.closeSubpath();
-      shape(p, side, QColor(226, 232, 240));
-      shape(p, front, QColor(248, 250, 252));
-      shape(p, gable, QColor(236, 242, 248));
-      shape(p, roof, QColor(212, 220, 232));
-      p.setPen(Qt::NoPen);
-      p.setBrush(QColor(60, 120, 210));
-      p.drawRect(QRectF(31, 66, 26.5, 10));
-      p.setBrush(kInk);
-      p.drawEllipse(QPointF(38, 48), 4, 3);
-      p.drawEllipse(QPointF(50, 56), 3, 2.4);
-      return true;
-    }
-    case Food::Juice:
-    case Food::Cocoa: {
-      const QColor juices[] = {QColor(250, 160, 40), QColor(240, 200, 60), QColor(230, 90, 90),
-                               QColor(150, 200, 80)};
-      QColor c = ctx.plan.food == Food::Cocoa ? QColor(150, 96, 64) : rng.pick(juices);
-      if (ctx.plan.food == Food::Juice && !ctx.plan.colours.isEmpty()) c = ctx.plan.colours.first();
-      if (ctx.plan.extras.contains(Extra::TomatoWedge)) c = QColor(214, 50, 40);
-      liquidInGlass(p, c, 30);
-      p.setPen(QPen(QColor(240, 80, 100), 3.2, Qt::SolidLine, Qt::RoundCap));
-      p.drawLine(QPointF(56, 60), QPointF(64, 8));
-      if (ctx.plan.food == Food::Juice) {
-        QPainterPath ice;
-        ice.addRoundedRect(QRectF(38, 30, 10, 9), 2, 2);
-        shape(p, ice, QColor(236, 246, 250), 1.2);
-      }
-      return true;
-    }
-    case Food::Tea:
-      shapeEllipse(p, bed.c, bed.rx, bed.ry,
-                   ctx.plan.colours.isEmpty() ? QColor(150, 186, 70) : ctx.plan.colours.first(),
-                   1.2);
-      p.setPen(QPen(QColor(210, 210, 200), 1.8, Qt::SolidLine, Qt::RoundCap));
-      for (int i = -1; i <= 1; ++i) {
-        QPainterPath steam;
-        steam.moveTo(50 + i * 9, 26);
-        steam.cubicTo(46 + i * 9, 20, 54 + i * 9, 16, 50 + i * 9, 8);
-        p.drawPath(steam);
-      }
-      return true;
-    default:
-      return false;
   }
 }
+
+void drawPineapple(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  for (int i = 0; i < 3; ++i) {
+    p.save();
+    p.translate(bed.c.x() - 12 + i * 12, bed.c.y() - 8 - (i % 2) * 3);
+    p.rotate(-10 + i * 10);
+    QPainterPath w;
+    w.moveTo(-8, 8);
+    w.lineTo(0, -12);
+    w.lineTo(8, 8);
+    w.closeSubpath();
+    shape(p, w, QColor(252, 220, 80), 1.6);
+    p.restore();
+  }
+}
+
+void drawPeach(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QPointF top(bed.c.x(), bed.c.y() - 8);
+  shapeEllipse(p, top, bed.rx * 0.55, bed.rx * 0.5, QColor(250, 190, 170), 1.8);
+  p.setPen(QPen(QColor(226, 130, 120), 1.6));
+  p.drawArc(QRectF(top.x() - 4, top.y() - bed.rx * 0.45, 10, bed.rx * 0.9), 100 * 16, 160 * 16);
+  leaf(p, QPointF(top.x() + 6, top.y() - bed.rx * 0.5), 6, -30, QColor(90, 170, 70));
+}
+
+void drawCherry(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  for (int i = 0; i < 2; ++i) {
+    const QPointF c(bed.c.x() + (i ? 9 : -9), bed.c.y() - 6);
+    p.setPen(QPen(QColor(110, 140, 60), 1.8));
+    p.drawLine(c, QPointF(bed.c.x() + 2, bed.c.y() - 30));
+    shapeEllipse(p, c, 8, 7.5, QColor(200, 20, 50), 1.6);
+  }
+}
+
+void drawFruitMix(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  mikan(p, QPointF(bed.c.x() - 10, bed.c.y() - 8), 9, false);
+  strawberry(p, QPointF(bed.c.x() + 10, bed.c.y() - 8), 8);
+  grapes(p, QPointF(bed.c.x(), bed.c.y() - 4), 12);
+}
+
+void drawPudding(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QPointF c(bed.c.x(), bed.c.y());
+  QPainterPath body;
+  body.moveTo(c.x() - 18, c.y());
+  body.lineTo(c.x() - 12, c.y() - 26);
+  body.quadTo(c.x(), c.y() - 30, c.x() + 12, c.y() - 26);
+  body.lineTo(c.x() + 18, c.y());
+  body.quadTo(c.x(), c.y() + 5, c.x() - 18, c.y());
+  shape(p, body, QColor(252, 218, 120), 1.8);
+  QPainterPath caramel;
+  caramel.moveTo(c.x() - 12, c.y() - 26);
+  caramel.quadTo(c.x(), c.y() - 30, c.x() + 12, c.y() - 26);
+  caramel.lineTo(c.x() + 13, c.y() - 20);
+  caramel.quadTo(c.x(), c.y() - 16, c.x() - 13, c.y() - 20);
+  caramel.closeSubpath();
+  shape(p, caramel, QColor(150, 80, 30), 1.4);
+  shapeEllipse(p, QPointF(c.x(), c.y() - 31), 4.2, 4, QColor(214, 30, 50), 1.3);
+}
+
+void drawCake(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QPointF c(bed.c.x(), bed.c.y() - 4);
+  QPainterPath front;
+  front.addRect(QRectF(c.x() - 20, c.y() - 14, 34, 20));
+  shape(p, front, QColor(252, 236, 200), 1.8);
+  p.setPen(QPen(QColor(236, 80, 90), 2.4));
+  p.drawLine(QPointF(c.x() - 19, c.y() - 4), QPointF(c.x() + 13, c.y() - 4));
+  QPainterPath top;
+  top.moveTo(c.x() - 20, c.y() - 14);
+  top.lineTo(c.x() + 14, c.y() - 14);
+  top.lineTo(c.x() + 24, c.y() - 24);
+  top.closeSubpath();
+  shape(p, top, QColor(252, 250, 242), 1.8);
+  QPainterPath side;
+  side.moveTo(c.x() + 14, c.y() - 14);
+  side.lineTo(c.x() + 24, c.y() - 24);
+  side.lineTo(c.x() + 24, c.y() - 4);
+  side.lineTo(c.x() + 14, c.y() + 6);
+  side.closeSubpath();
+  shape(p, side, QColor(246, 240, 230), 1.8);
+  strawberry(p, QPointF(c.x() + 12, c.y() - 24), 6);
+}
+
+void drawJelly(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  Rng& rng = ctx.rng;
+  const QColor jellies[] = {QColor(240, 110, 130), QColor(250, 170, 60), QColor(140, 200, 90),
+                            QColor(150, 120, 210)};
+  const QColor j = ctx.plan.colours.isEmpty() ? rng.pick(jellies) : ctx.plan.colours.first();
+  const QPainterPath dome =
+      blobPath(QPointF(bed.c.x(), bed.c.y() - 8), bed.rx * 0.8, 14, 0.02, 3, 0);
+  shape(p, dome, j, 1.6);
+  shapeEllipse(p, QPointF(bed.c.x() - 7, bed.c.y() - 14), 4, 2.4, lighter(j, 130), 0);
+}
+
+void drawIceCream(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  Rng& rng = ctx.rng;
+  const QColor scoops[] = {QColor(252, 246, 226), QColor(250, 190, 200), QColor(140, 90, 60)};
+  for (int i = 0; i < 2; ++i)
+    shape(p, blobPath(QPointF(bed.c.x() + (i ? 8 : -8), bed.c.y() - 8 - i * 6), 12, 10, 0.05, 8, i),
+          scoops[(i + rng.range(0, 2)) % 3], 1.6);
+}
+
+void drawCookie(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  for (int i = 0; i < 3; ++i) {
+    const QPointF c(bed.c.x() - 14 + i * 14, bed.c.y() - 4 - (i % 2) * 6);
+    shapeEllipse(p, c, 11, 8, QColor(214, 160, 90), 1.6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 60, 40));
+    p.drawEllipse(QPointF(c.x() - 3, c.y() - 2), 1.6, 1.4);
+    p.drawEllipse(QPointF(c.x() + 4, c.y() + 1), 1.6, 1.4);
+  }
+}
+
+void drawDango(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  const QColor balls[] = {QColor(250, 180, 196), QColor(252, 248, 236), QColor(140, 196, 110)};
+  p.setPen(QPen(QColor(200, 160, 100), 2.4));
+  p.drawLine(QPointF(bed.c.x() - 30, bed.c.y() + 2), QPointF(bed.c.x() + 30, bed.c.y() - 20));
+  for (int i = 0; i < 3; ++i)
+    shapeEllipse(p, QPointF(bed.c.x() - 16 + i * 15, bed.c.y() - 4 - i * 5.5), 8.5, 8, balls[i],
+                 1.6);
+}
+
+void drawMilk(DishContext& ctx, const Bed&) {
+  QPainter& p = ctx.p;
+  QPainterPath front, side, gable;
+  front.addRect(QRectF(30, 36, 28, 52));
+  side.moveTo(58, 36);
+  side.lineTo(72, 30);
+  side.lineTo(72, 82);
+  side.lineTo(58, 88);
+  side.closeSubpath();
+  gable.moveTo(30, 36);
+  gable.lineTo(44, 16);
+  gable.lineTo(58, 36);
+  gable.closeSubpath();
+  QPainterPath roof;
+  roof.moveTo(44, 16);
+  roof.lineTo(58, 10);
+  roof.lineTo(72, 30);
+  roof.lineTo(58, 36);
+  roof.closeSubpath();
+  shape(p, side, QColor(226, 232, 240));
+  shape(p, front, QColor(248, 250, 252));
+  shape(p, gable, QColor(236, 242, 248));
+  shape(p, roof, QColor(212, 220, 232));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(60, 120, 210));
+  p.drawRect(QRectF(31, 66, 26.5, 10));
+  p.setBrush(kInk);
+  p.drawEllipse(QPointF(38, 48), 4, 3);
+  p.drawEllipse(QPointF(50, 56), 3, 2.4);
+}
+
+void drawJuice(DishContext& ctx, const Bed&) {
+  QPainter& p = ctx.p;
+  Rng& rng = ctx.rng;
+  const QColor juices[] = {QColor(250, 160, 40), QColor(240, 200, 60), QColor(230, 90, 90),
+                           QColor(150, 200, 80)};
+  QColor c = ctx.plan.food == Food::Cocoa ? QColor(150, 96, 64) : rng.pick(juices);
+  if (ctx.plan.food == Food::Juice && !ctx.plan.colours.isEmpty()) c = ctx.plan.colours.first();
+  if (ctx.plan.extras.contains(Extra::TomatoWedge)) c = QColor(214, 50, 40);
+  liquidInGlass(p, c, 30);
+  p.setPen(QPen(QColor(240, 80, 100), 3.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(56, 60), QPointF(64, 8));
+  if (ctx.plan.food == Food::Juice) {
+    QPainterPath ice;
+    ice.addRoundedRect(QRectF(38, 30, 10, 9), 2, 2);
+    shape(p, ice, QColor(236, 246, 250), 1.2);
+  }
+}
+
+void drawTea(DishContext& ctx, const Bed& bed) {
+  QPainter& p = ctx.p;
+  shapeEllipse(p, bed.c, bed.rx, bed.ry,
+               ctx.plan.colours.isEmpty() ? QColor(150, 186, 70) : ctx.plan.colours.first(), 1.2);
+  p.setPen(QPen(QColor(210, 210, 200), 1.8, Qt::SolidLine, Qt::RoundCap));
+  for (int i = -1; i <= 1; ++i) {
+    QPainterPath steam;
+    steam.moveTo(50 + i * 9, 26);
+    steam.cubicTo(46 + i * 9, 20, 54 + i * 9, 16, 50 + i * 9, 8);
+    p.drawPath(steam);
+  }
+}
+
+// The foods of this family, each with the function that draws it.
+const FoodPainter kFoods[] = {
+    {Food::Apple, drawApple},
+    {Food::Banana, drawBanana},
+    {Food::Mikan, drawMikan},
+    {Food::Strawberry, drawStrawberry},
+    {Food::Grapes, drawGrapes},
+    {Food::Melon, drawMelon},
+    {Food::Watermelon, drawWatermelon},
+    {Food::Kiwi, drawKiwi},
+    {Food::Pineapple, drawPineapple},
+    {Food::Peach, drawPeach},
+    {Food::Cherry, drawCherry},
+    {Food::FruitMix, drawFruitMix},
+    {Food::Pudding, drawPudding},
+    {Food::Cake, drawCake},
+    {Food::Jelly, drawJelly},
+    {Food::IceCream, drawIceCream},
+    {Food::Cookie, drawCookie},
+    {Food::Dango, drawDango},
+    {Food::Milk, drawMilk},
+    {Food::Juice, drawJuice},
+    {Food::Cocoa, drawJuice},
+    {Food::Tea, drawTea},
+};
+
+}  // namespace
+
+std::span<const FoodPainter> sweetFoods() { return kFoods; }
 
 }  // namespace art

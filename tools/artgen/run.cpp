@@ -8,6 +8,7 @@
 #include "art.h"
 #include "artgen.h"
 #include "dish_paint.h"
+#include "dish_rules.h"
 
 namespace art {
 
@@ -175,6 +176,11 @@ bool run(const Options& o) {
     return false;
   }
   if (o.out.isEmpty()) return true;
+  QString rulesError;
+  if (!loadDishRules(rulesError)) {
+    std::fprintf(stderr, "artgen: %s\n", rulesError.toUtf8().constData());
+    return false;
+  }
   QElapsedTimer timer;
   timer.start();
   QVector<DishInfo> menu, bento, howto;

@@ -4,14 +4,13 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
-// jpeglib.h needs size_t and FILE declared first.
-#include <jpeglib.h>
 
-#include "bento/model/bmp_reader.h"
 #include "bento/model/bmp_size.h"
+#include "bento/model/jpeg_picture.h"
 #include "byte_builder.h"
+#include "platform/bmp_reader.h"
+#include "progressive_jpeg.h"
 
 using nvtest::Bytes;
 
@@ -61,63 +60,22 @@ std::vector<uint32_t> pixelsOf(const nv::RgbPicture& p) {
   return out;
 }
 
-// A flat grey progressive JPEG whose DC and single-coefficient AC bands are refined bit by
-// bit: `scans` scans, each a pass over the whole picture.
-std::string progressiveGrey(int w, int h, int scans) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* mem = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &mem, &size);
-  c.image_width = JDIMENSION(w);
-  c.image_height = JDIMENSION(h);
-  c.input_components = 1;
-  c.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&c);
-  std::vector<jpeg_scan_info> script;
-  auto add = [&](int ss, int se, int ah, int al) {
-    jpeg_scan_info s{};
-    s.comps_in_scan = 1;
-    s.Ss = ss, s.Se = se, s.Ah = ah, s.Al = al;
-    if (int(script.size()) < scans) script.push_back(s);
-  };
-  add(0, 0, 0, 10);
-  for (int al = 10; al > 0; --al) add(0, 0, al, al - 1);
-  for (int k = 1; k <= 63; ++k) {
-    add(k, k, 0, 10);
-    for (int al = 10; al > 0; --al) add(k, k, al, al - 1);
-  }
-  c.scan_info = script.data();
-  c.num_scans = int(script.size());
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(size_t(w), 128);
-  JSAMPROW rows[1] = {row.data()};
-  while (c.next_scanline < c.image_height) jpeg_write_scanlines(&c, rows, 1);
-  jpeg_finish_compress(&c);
-  std::string bytes(reinterpret_cast<char*>(mem), size);
-  jpeg_destroy_compress(&c);
-  std::free(mem);
-  return bytes;
-}
-
 }  // namespace
 
 TEST(JpegPicture, ScansTimesPixelsAreBounded) {
   nv::RgbPicture out;
   std::string error;
   // Small pictures may have many scans (not more than 500).
-  ASSERT_TRUE(nv::decodeJpeg(progressiveGrey(64, 64, 480), out, error)) << error;
+  ASSERT_TRUE(nv::decodeJpeg(nvtest::progressiveGreyJpeg(64, 64, 480), out, error)) << error;
   // 1600 x 1600 in 480 scans: each scan a pass over 2.56 M pixels is too much work.
-  const std::string many = progressiveGrey(1600, 1600, 480);
+  const std::string many = nvtest::progressiveGreyJpeg(1600, 1600, 480);
   const auto t0 = std::chrono::steady_clock::now();
   EXPECT_FALSE(nv::decodeJpeg(many, out, error));
   EXPECT_NE(error.find("scans are too many for 1600x1600"), std::string::npos) << error;
   EXPECT_TRUE(out.rgb.empty());
   std::printf("refused after %.2f s\n",
               std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-  ASSERT_TRUE(nv::decodeJpeg(progressiveGrey(1600, 1600, 60), out, error)) << error;
+  ASSERT_TRUE(nv::decodeJpeg(nvtest::progressiveGreyJpeg(1600, 1600, 60), out, error)) << error;
   EXPECT_EQ(out.width, 1600);
 }
 

@@ -11,9 +11,10 @@
 #include "platform/dialogs.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_prompt.h"
-#include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "widgets_test_app.h"
+
+using namespace Qt::StringLiterals;
 
 using nv::sj;
 
@@ -32,9 +33,9 @@ TEST(WidgetShots, MessageBoxAndSaveDialog) {
   nvtest::widgetsApp();
   QMessageBox box(nv::qtIcon(nv::Icon::Question), QString(), QString(),
                   nv::qtButtons(nv::Buttons::YesNoCancel));
-  const QString caption = nv::toQ(sj("内容が変更されています。保存しますか？"));
+  const QString caption = u"内容が変更されています。保存しますか？"_s;
   box.setWindowTitle(caption);
-  nv::setHeadedText(box, caption, nv::toQ(sj("/home/taro/献立/はなこ.nvu")));
+  nv::setHeadedText(box, caption, u"/home/taro/献立/はなこ.nvu"_s);
   save(box, "message_box_yes_no_cancel.png");
 
   nv::FileRequest r;

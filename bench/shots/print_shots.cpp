@@ -1,6 +1,6 @@
 // The print, search and About windows on the distribution's data: screenshots for a person to
 // look at (NV_SHOT_DIR) and timings (NV_TIMING). Both need NV_DIST, the distribution folder:
-//   NV_DIST=build/dist NV_SHOT_DIR=/tmp/shots NV_TIMING=1 build/tests/test_planner
+//   NV_DIST=build/dist NV_SHOT_DIR=/tmp/shots NV_TIMING=1 build/bench/shots_planner
 //   --gtest_filter='PrintShots*'
 // Nothing runs without them.
 #include <gtest/gtest.h>

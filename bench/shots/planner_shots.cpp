@@ -9,9 +9,11 @@
 
 #include "fake_planner_host.h"
 #include "planner_test_app.h"
-#include "platform/qt/qtext.h"
+#include "platform/text.h"
 #include "teacher/edit_kondate_form.h"
 #include "widgets/balloon_hint.h"
+
+using namespace Qt::StringLiterals;
 
 using nv::sj;
 
@@ -69,7 +71,7 @@ TEST(Screenshots, ChosenMenuGraphAndQuantityDialog) {
   save(dialog, "selform_quantity.png");
 
   nv::TBalloonHintWindow balloon;
-  const QString text = nv::toQ(sj("朝食：さけのしおやき"));
+  const QString text = u"朝食：さけのしおやき"_s;
   QRect rect = balloon.calcHintRect(300, text);
   rect.moveTopLeft(QPoint(10, 10));
   balloon.activateHint(rect, text);

@@ -1,6 +1,6 @@
 // Timings of the kitchen's interactive paths at 1920 x 1080. They run only when NV_TIMING is
 // set (they print medians and check nothing), so ordinary test runs stay quick:
-//   NV_TIMING=1 QT_QPA_PLATFORM=offscreen build/tests/test_bento --gtest_filter='KitchenTiming*'
+//   NV_TIMING=1 QT_QPA_PLATFORM=offscreen build/bench/timing_kitchen
 #include <sys/resource.h>
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "bento/model/bmp_reader.h"
+#include "platform/bmp_reader.h"
 
 #include <algorithm>
 #include <cstdlib>

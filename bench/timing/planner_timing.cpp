@@ -1,7 +1,6 @@
 // Timings of the planner's interactive paths. They run only when NV_TIMING is set (they print
 // medians and check nothing), so ordinary test runs stay quick:
-//   NV_TIMING=1 NV_TIMING_DIST=build/dist QT_QPA_PLATFORM=offscreen build/tests/test_planner
-//   --gtest_filter='PlannerTiming*'
+//   NV_TIMING=1 NV_TIMING_DIST=build/dist QT_QPA_PLATFORM=offscreen build/bench/timing_planner
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 

@@ -1,20 +1,21 @@
 #pragma once
-// The one Windows bitmap reader: the kitchen shows pictures through it, the picture conversion
-// and nvtool convert through it, and the kitchen's layout takes sizes from its header check,
-// so what one accepts the others accept. Reads 1, 4, 8, 16, 24 and 32 bits a pixel,
-// uncompressed, with bit fields or run-length encoded (RLE8, RLE4), bottom-up or top-down.
+// The one Windows bitmap reader: the kitchen and the printed menu show pictures through it
+// (platform/qt/picture_file.h), the picture conversion and nvtool convert through it, and the
+// kitchen's layout takes sizes from its header check, so what one accepts the others accept. Reads
+// 1, 4, 8, 16, 24 and 32 bits a pixel, uncompressed, with bit fields or run-length encoded (RLE8,
+// RLE4), bottom-up or top-down.
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
 
-#include "bento/model/jpeg_picture.h"
+#include "platform/rgb_picture.h"
 
 namespace nv {
 
 // Pictures above this many pixels are refused before anything is allocated for them, as on
 // the JPEG side.
-inline constexpr int64_t kMaxBmpPixels = kMaxJpegPixels;
+inline constexpr int64_t kMaxBmpPixels = kMaxPicturePixels;
 inline constexpr int kMaxBmpSide = 65535;
 // The largest file such a picture makes (32 bits a pixel), with room for headers.
 inline constexpr uint64_t kMaxBmpFileBytes = uint64_t(kMaxBmpPixels) * 4 + (uint64_t(1) << 20);
