@@ -12,9 +12,9 @@
 #include "app/nv_program.h"
 #include "planner/model/start_arguments.h"
 #include "planner/single_instance.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_prompt.h"
 #include "platform/qt/qtext.h"
-#include "widgets/qt_dialogs.h"
-#include "widgets/qt_prompt.h"
 
 int main(int argc, char** argv) {
   QElapsedTimer sinceStart;

@@ -21,9 +21,9 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "widgets/qt_dialogs.h"
 
 using namespace Qt::StringLiterals;
 

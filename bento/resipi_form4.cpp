@@ -14,9 +14,9 @@
 #include "bento/resipi_form3.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "widgets/qt_dialogs.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,9 +4,9 @@
 
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_prompt.h"
 #include "setup/main_form.h"
-#include "widgets/qt_dialogs.h"
-#include "widgets/qt_prompt.h"
 
 namespace nv::setup {
 

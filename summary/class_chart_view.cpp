@@ -4,10 +4,12 @@
 
 #include "summary/pages/class_pages.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 ClassChartView::ClassChartView(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(QString::fromUtf8("クラスのグラフ"));
+  setAccessibleName(u"クラスのグラフ"_s);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);

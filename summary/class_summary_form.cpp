@@ -31,14 +31,16 @@
 #include "summary/pages/class_pages.h"
 #include "summary/summary_table.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
 const char kFilter[] = "献立とお弁当 (*.nvu;*.nvub)|*.nvu;*.nvub|全てのファイル(*.*)|*.*";
 
-QPushButton* button(QWidget* parent, const char* caption, const char* accessible) {
-  auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-  b->setAccessibleName(QString::fromUtf8(accessible));
+QPushButton* button(QWidget* parent, const QString& caption, const QString& accessible) {
+  auto* b = new QPushButton(caption, parent);
+  b->setAccessibleName(accessible);
   return b;
 }
 
@@ -46,35 +48,35 @@ QPushButton* button(QWidget* parent, const char* caption, const char* accessible
 
 ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* parent)
     : QWidget(parent, Qt::Window), dataFiles_(std::move(data)), printer_(printer) {
-  setWindowTitle(QString::fromUtf8("クラスのまとめ"));
-  setAccessibleName(QString::fromUtf8("クラスのまとめ"));
+  setWindowTitle(u"クラスのまとめ"_s);
+  setAccessibleName(u"クラスのまとめ"_s);
   choosePrinter = [this](QPrinter& p) {
     QPrintDialog dialog(&p, this);
     return dialog.exec() == QDialog::Accepted;
   };
 
-  FolderButton = button(this, "フォルダを選ぶ(&F)...", "フォルダを選ぶ");
-  FilesButton = button(this, "ファイルを選ぶ(&O)...", "ファイルを選ぶ");
+  FolderButton = button(this, u"フォルダを選ぶ(&F)..."_s, u"フォルダを選ぶ"_s);
+  FilesButton = button(this, u"ファイルを選ぶ(&O)..."_s, u"ファイルを選ぶ"_s);
   MealBox = new QComboBox(this);
-  MealBox->setAccessibleName(QString::fromUtf8("くらべる食事"));
+  MealBox->setAccessibleName(u"くらべる食事"_s);
   for (SummaryMeal m :
        {SummaryMeal::Day, SummaryMeal::Breakfast, SummaryMeal::Lunch, SummaryMeal::Dinner})
     MealBox->addItem(toQ(mealText(m)), int(m));
-  auto* mealLabel = new QLabel(QString::fromUtf8("食事(&M)："), this);
+  auto* mealLabel = new QLabel(u"食事(&M)："_s, this);
   mealLabel->setBuddy(MealBox);
-  PrintButton = button(this, "印刷(&P)...", "印刷");
-  PdfButton = button(this, "PDFに保存(&D)...", "PDFに保存");
-  CsvButton = button(this, "CSVに保存(&C)...", "CSVに保存");
-  CloseButton = button(this, "閉じる", "閉じる");
-  Status = new QLabel(QString::fromUtf8("フォルダかファイルを選んでください。"), this);
-  Status->setAccessibleName(QString::fromUtf8("読み込んだ人数"));
+  PrintButton = button(this, u"印刷(&P)..."_s, u"印刷"_s);
+  PdfButton = button(this, u"PDFに保存(&D)..."_s, u"PDFに保存"_s);
+  CsvButton = button(this, u"CSVに保存(&C)..."_s, u"CSVに保存"_s);
+  CloseButton = button(this, u"閉じる"_s, u"閉じる"_s);
+  Status = new QLabel(u"フォルダかファイルを選んでください。"_s, this);
+  Status->setAccessibleName(u"読み込んだ人数"_s);
 
   model_ = new QStandardItemModel(this);
   proxy_ = new PinnedSortProxy(this);
   proxy_->setSourceModel(model_);
   proxy_->setSortRole(kSortRole);
   Table = new QTableView(this);
-  Table->setAccessibleName(QString::fromUtf8("クラスと子どもごとの表"));
+  Table->setAccessibleName(u"クラスと子どもごとの表"_s);
   Table->setModel(proxy_);
   Table->setItemDelegate(new BandDelegate(Table));
   Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -85,7 +87,7 @@ ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* p
   Table->horizontalHeader()->setMinimumSectionSize(44);
   Chart = new ClassChartView(this);
   Unreadable = new QListWidget(this);
-  Unreadable->setAccessibleName(QString::fromUtf8("読めなかったファイル"));
+  Unreadable->setAccessibleName(u"読めなかったファイル"_s);
   Unreadable->setMaximumHeight(90);
   Unreadable->hide();
 
@@ -123,7 +125,7 @@ bool ClassSummaryForm::ensureData() {
   data_ = std::make_unique<ClassData>();
   unreadableData_.clear();
   for (const DataProblem& d : loadClassData(dataFiles_.nv, dataFiles_.nvb, *data_))
-    unreadableData_.push_back(d.path + sj("：") + d.reason);
+    unreadableData_.push_back(toQ(d.path) + u"："_s + toQ(d.reason));
   return true;
 }
 
@@ -155,13 +157,12 @@ void ClassSummaryForm::showSummary() {
   for (QPushButton* b : {PdfButton, CsvButton}) b->setEnabled(any);
   PrintButton->setEnabled(any && printer_);
   if (any || !summary_.unreadable.empty())
-    Status->setText(QString::fromUtf8("%1人　読めなかったファイル %2")
-                        .arg(summary_.children.size())
+    Status->setText(u"%1人　読めなかったファイル %2"_s.arg(summary_.children.size())
                         .arg(summary_.unreadable.size()));
   Unreadable->clear();
-  for (const std::string& line : unreadableData_) Unreadable->addItem(toQ(line));
+  Unreadable->addItems(unreadableData_);
   for (const UnreadableFile& u : summary_.unreadable)
-    Unreadable->addItem(toQ(u.path + sj("：") + u.reason));
+    Unreadable->addItem(toQ(u.path) + u"："_s + toQ(u.reason));
   Unreadable->setVisible(Unreadable->count() > 0);
 }
 
@@ -210,12 +211,12 @@ std::string ClassSummaryForm::chooseOutput(const char* title, const char* filter
 void ClassSummaryForm::print() {
   if (!printer_ || !choosePrinter(*printer_)) return;
   printer_->setPageOrientation(QPageLayout::Landscape);
-  printer_->setDocName(QString::fromUtf8("クラスのまとめ"));
+  printer_->setDocName(u"クラスのまとめ"_s);
   if (!printClassPages(*printer_, summary_)) {
     prompt().messageBox(sj("印刷できませんでした"), sj("クラスのまとめ"), Icon::Stop, Buttons::Ok);
     return;
   }
-  Status->setText(QString::fromUtf8("印刷しました。"));
+  Status->setText(u"印刷しました。"_s);
 }
 
 void ClassSummaryForm::savePdf() {
@@ -228,7 +229,7 @@ void ClassSummaryForm::savePdf() {
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
     writer.setResolution(300);
-    writer.setTitle(QString::fromUtf8("クラスのまとめ"));
+    writer.setTitle(u"クラスのまとめ"_s);
     writer.setCreator(QStringLiteral("NV"));
     ok = printClassPages(writer, summary_);
   }
@@ -236,7 +237,7 @@ void ClassSummaryForm::savePdf() {
     prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
     return;
   }
-  Status->setText(toQ(sj("保存しました：") + path));
+  Status->setText(u"保存しました："_s + toQ(path));
 }
 
 void ClassSummaryForm::saveCsv() {
@@ -246,7 +247,7 @@ void ClassSummaryForm::saveCsv() {
     prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
     return;
   }
-  Status->setText(toQ(sj("保存しました：") + path));
+  Status->setText(u"保存しました："_s + toQ(path));
 }
 
 ClassSummaryForm* openClassSummary(QWidget* parent, QPrinter* printer) {

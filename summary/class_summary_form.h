@@ -3,6 +3,7 @@
 // and sees the class rows and every child in one table, a chart of the bands per nutrient and
 // group, and prints, saves a PDF or a CSV. The files are read where they are; only what the
 // teacher saves is written.
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -64,7 +65,7 @@ class ClassSummaryForm : public QWidget {
   std::unique_ptr<ClassData> data_;
   QPrinter* printer_;
   ClassSummary summary_;
-  std::vector<std::string> unreadableData_;
+  QStringList unreadableData_;
   QStandardItemModel* model_;
   PinnedSortProxy* proxy_;
 };

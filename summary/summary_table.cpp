@@ -7,6 +7,8 @@
 #include "summary/model/summary_text.h"
 #include "summary/pages/band_style.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -34,7 +36,7 @@ void fillSummaryModel(QStandardItemModel& model, const ClassSummary& s) {
   for (const std::string& t : childColumnTitles())
     titles << toQ(t)
                   .replace(QStringLiteral("("), QStringLiteral("\n("))
-                  .replace(QString::fromUtf8("活動強度"), QString::fromUtf8("活動\n強度"));
+                  .replace(u"活動強度"_s, u"活動\n強度"_s);
   for (const std::string& t : summaryColumnTitles()) titles << toQ(t);
   model.setHorizontalHeaderLabels(titles);
 

@@ -29,13 +29,13 @@
 #include "teacher/details_form.h"
 #include "teacher/model/picture_rename.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QPushButton* button(const char* utf8, QWidget* parent) {
-  auto* b = new QPushButton(q(utf8), parent);
+QPushButton* button(const QString& text, QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
   b->setAutoDefault(false);
   return b;
 }
@@ -56,21 +56,21 @@ std::string withSlash(std::string folder) {
 TBentouDetailsForm::TBentouDetailsForm(const KitchenSettings& settings, std::string iniPath,
                                        const TDaidokoro* kitchen, QWidget* parent)
     : QDialog(parent), settings_(settings), iniPath_(std::move(iniPath)), kitchen_(kitchen) {
-  setWindowTitle(q("お弁当箱モードの詳細設定"));
+  setWindowTitle(u"お弁当箱モードの詳細設定"_s);
   setSizeGripEnabled(true);
   resize(700, 520);
   auto* v = new QVBoxLayout(this);
   PageControl1 = new QTabWidget(this);
-  PageControl1->addTab(buildConversionTab(), q("操作変換"));
-  PageControl1->addTab(buildEnvironmentTab(), q("環境"));
-  PageControl1->addTab(buildStorageTab(), q("保存場所"));
+  PageControl1->addTab(buildConversionTab(), u"操作変換"_s);
+  PageControl1->addTab(buildEnvironmentTab(), u"環境"_s);
+  PageControl1->addTab(buildStorageTab(), u"保存場所"_s);
   v->addWidget(PageControl1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  OkBtn = new QPushButton(q("&OK"), this);
+  OkBtn = new QPushButton(u"&OK"_s, this);
   OkBtn->setDefault(true);
-  CancelBtn = button("&CANCEL", this);
-  CancelBtn->setAccessibleName(q("キャンセル"));
+  CancelBtn = button(u"&CANCEL"_s, this);
+  CancelBtn->setAccessibleName(u"キャンセル"_s);
   buttons->addWidget(OkBtn);
   buttons->addWidget(CancelBtn);
   v->addLayout(buttons);
@@ -87,42 +87,42 @@ TBentouDetailsForm::~TBentouDetailsForm() = default;
 QWidget* TBentouDetailsForm::buildConversionTab() {
   auto* tab = new QWidget;
   auto* v = new QVBoxLayout(tab);
-  auto* group = new QGroupBox(q("献立と食品に関するデータ"), tab);
+  auto* group = new QGroupBox(u"献立と食品に関するデータ"_s, tab);
   auto* g = new QGridLayout(group);
   FoodDataFile = new QLineEdit(toQ(settings_.foodDataFile), group);
   KondateDataFile = new QLineEdit(toQ(settings_.kondateDataFile), group);
   FileName = new QLineEdit(toQ(settings_.dataBaseFileName), group);
   FileName->setReadOnly(true);
-  SetFoodDataFile1Btn = button("選択", group);
-  SetKondateDataFileBtn = button("選択", group);
-  g->addWidget(new QLabel(q("食品ファイル(*.csv)："), group), 0, 0);
+  SetFoodDataFile1Btn = button(u"選択"_s, group);
+  SetKondateDataFileBtn = button(u"選択"_s, group);
+  g->addWidget(new QLabel(u"食品ファイル(*.csv)："_s, group), 0, 0);
   g->addWidget(FoodDataFile, 0, 1);
   g->addWidget(SetFoodDataFile1Btn, 0, 2);
-  g->addWidget(new QLabel(q("献立ファイル(*.csv)："), group), 1, 0);
+  g->addWidget(new QLabel(u"献立ファイル(*.csv)："_s, group), 1, 0);
   g->addWidget(KondateDataFile, 1, 1);
   g->addWidget(SetKondateDataFileBtn, 1, 2);
   auto* actions = new QHBoxLayout;
-  TransBtn = button("↓　変換", group);
-  CheckKondateDataFileBtn = button("↓ チェック", group);
+  TransBtn = button(u"↓　変換"_s, group);
+  CheckKondateDataFileBtn = button(u"↓ チェック"_s, group);
   actions->addStretch(1);
   actions->addWidget(TransBtn);
   actions->addWidget(CheckKondateDataFileBtn);
   actions->addStretch(1);
   g->addLayout(actions, 2, 0, 1, 3);
-  g->addWidget(new QLabel(q("NVファイル(*.nvb)："), group), 3, 0);
+  g->addWidget(new QLabel(u"NVファイル(*.nvb)："_s, group), 3, 0);
   g->addWidget(FileName, 3, 1, 1, 2);
   v->addWidget(group);
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(q("画像ファイルはあるが、献立が見つからない"), tab));
+  left->addWidget(new QLabel(u"画像ファイルはあるが、献立が見つからない"_s, tab));
   ListBox1 = new QListWidget(tab);
-  ListBox1->setAccessibleName(q("画像ファイルはあるが、献立が見つからない"));
+  ListBox1->setAccessibleName(u"画像ファイルはあるが、献立が見つからない"_s);
   ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
   left->addWidget(ListBox1);
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(q("画像が見つからない献立"), tab));
+  right->addWidget(new QLabel(u"画像が見つからない献立"_s, tab));
   ListBox2 = new QListWidget(tab);
-  ListBox2->setAccessibleName(q("画像が見つからない献立"));
+  ListBox2->setAccessibleName(u"画像が見つからない献立"_s);
   right->addWidget(ListBox2);
   lists->addLayout(left);
   lists->addLayout(right);
@@ -142,8 +142,8 @@ QWidget* TBentouDetailsForm::buildConversionTab() {
   connect(ListBox1, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
     if (!ListBox1->currentItem()) return;
     QMenu menu(this);
-    QAction* open = menu.addAction(q("開く(&O)"));
-    QAction* rename = menu.addAction(q("ファイル名の変更(&C)"));
+    QAction* open = menu.addAction(u"開く(&O)"_s);
+    QAction* rename = menu.addAction(u"ファイル名の変更(&C)"_s);
     QAction* chosen = menu.exec(ListBox1->viewport()->mapToGlobal(at));
     if (chosen == open) openPicture();
     if (chosen == rename) renamePicture();
@@ -155,19 +155,19 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
   auto* tab = new QWidget;
   auto* g = new QGridLayout(tab);
   CB_ReizoukoScrollBarStyle = new QComboBox(tab);
-  for (const char* s : {"ボタン", "上", "右", "下", "左"}) CB_ReizoukoScrollBarStyle->addItem(q(s));
+  CB_ReizoukoScrollBarStyle->addItems({u"ボタン"_s, u"上"_s, u"右"_s, u"下"_s, u"左"_s});
   CB_ReizoukoScrollBarStyle->setCurrentIndex(settings_.scrollBarStyle);
-  g->addWidget(new QLabel(q("スクロールバーの形式："), tab), 0, 0);
+  g->addWidget(new QLabel(u"スクロールバーの形式："_s, tab), 0, 0);
   g->addWidget(CB_ReizoukoScrollBarStyle, 0, 1);
   E_BentouDataSaveDir = new QLineEdit(toQ(settings_.saveDir), tab);
-  E_BentouDataSaveDir->setAccessibleName(q("お弁当の保存先"));
-  B_BentouDataSaveDir = button("選択", tab);
-  g->addWidget(new QLabel(q("お弁当の保存先："), tab), 1, 0);
+  E_BentouDataSaveDir->setAccessibleName(u"お弁当の保存先"_s);
+  B_BentouDataSaveDir = button(u"選択"_s, tab);
+  g->addWidget(new QLabel(u"お弁当の保存先："_s, tab), 1, 0);
   g->addWidget(E_BentouDataSaveDir, 1, 1);
   g->addWidget(B_BentouDataSaveDir, 1, 2);
   auto* colours = new QHBoxLayout;
-  static const char* const kGroups[6] = {"１群の色", "２群の色", "３群の色",
-                                         "４群の色", "５群の色", "６群の色"};
+  static const QString kGroups[6] = {u"１群の色"_s, u"２群の色"_s, u"３群の色"_s,
+                                     u"４群の色"_s, u"５群の色"_s, u"６群の色"_s};
   for (size_t i = 0; i < GunColor.size(); ++i) {
     GunColor[i] = button(kGroups[i], tab);
     GunColor[i]->setMinimumHeight(47);
@@ -181,7 +181,7 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
     });
   }
   g->addLayout(colours, 2, 0, 1, 3);
-  Btn_InitialBuhinPosition = button("部品の位置を初期化する", tab);
+  Btn_InitialBuhinPosition = button(u"部品の位置を初期化する"_s, tab);
   g->addWidget(Btn_InitialBuhinPosition, 3, 0, 1, 2);
   g->setRowStretch(4, 1);
   connect(B_BentouDataSaveDir, &QPushButton::clicked, this, [this] {

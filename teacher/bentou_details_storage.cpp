@@ -23,35 +23,35 @@
 #include "teacher/bentou_details_form.h"
 #include "teacher/reizouko_form.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-const char* const kHints[4] = {"Ｘ座標", "Ｙ座標", "幅", "高さ"};
+const QString kHints[4] = {u"Ｘ座標"_s, u"Ｙ座標"_s, u"幅"_s, u"高さ"_s};
 // Fixed widths keep the numbers of all groups in one column under each other.
 constexpr int kCaptionWidth = 76;
 constexpr int kNumberWidth = 62;
 
-QSpinBox* numberBox(QWidget* parent, int low, int high, const char* hint) {
+QSpinBox* numberBox(QWidget* parent, int low, int high, const QString& hint) {
   auto* box = new QSpinBox(parent);
   box->setRange(low, high);
   box->setFixedWidth(kNumberWidth);
   box->setAlignment(Qt::AlignRight);
-  if (*hint) box->setToolTip(q(hint));
+  if (!hint.isEmpty()) box->setToolTip(hint);
   return box;
 }
 
-QLabel* caption(const char* utf8, QWidget* parent) {
-  auto* l = new QLabel(q(utf8), parent);
+QLabel* caption(const QString& text, QWidget* parent) {
+  auto* l = new QLabel(text, parent);
   l->setFixedWidth(kCaptionWidth);
   return l;
 }
 
 // A caption and the four numbers of a rectangle.
-void addRectangleRow(QGridLayout* g, int row, const char* captionUtf8,
-                     std::array<QSpinBox*, 4>& boxes, QWidget* parent) {
-  g->addWidget(caption(captionUtf8, parent), row, 0);
+void addRectangleRow(QGridLayout* g, int row, const QString& text, std::array<QSpinBox*, 4>& boxes,
+                     QWidget* parent) {
+  g->addWidget(caption(text, parent), row, 0);
   for (int i = 0; i < 4; ++i) {
     boxes[size_t(i)] = numberBox(parent, -4096, 4096, kHints[i]);
     g->addWidget(boxes[size_t(i)], row, i + 1);
@@ -59,11 +59,11 @@ void addRectangleRow(QGridLayout* g, int row, const char* captionUtf8,
 }
 
 // A caption and the column and row counts.
-void addCountRow(QGridLayout* g, int row, const char* captionUtf8,
-                 TBentouDetailsForm::LayoutBoxes& b, QWidget* parent) {
-  g->addWidget(caption(captionUtf8, parent), row, 0);
-  b.columns = numberBox(parent, 1, 10, "列");
-  b.rows = numberBox(parent, 1, 10, "行");
+void addCountRow(QGridLayout* g, int row, const QString& text, TBentouDetailsForm::LayoutBoxes& b,
+                 QWidget* parent) {
+  g->addWidget(caption(text, parent), row, 0);
+  b.columns = numberBox(parent, 1, 10, u"列"_s);
+  b.rows = numberBox(parent, 1, 10, u"行"_s);
   g->addWidget(b.columns, row, 1);
   g->addWidget(b.rows, row, 2);
 }
@@ -73,10 +73,10 @@ void addCountRow(QGridLayout* g, int row, const char* captionUtf8,
 QWidget* TBentouDetailsForm::buildStorageTab() {
   auto* tab = new QWidget;
   auto* v = new QVBoxLayout(tab);
-  CB_UseRegion = new QCheckBox(q("Region を使って表示する"), tab);
+  CB_UseRegion = new QCheckBox(u"Region を使って表示する"_s, tab);
   auto* note = new QLabel(
-      q("←Region を使って表示すると、実際の感じがつかめます。この時、それぞれの器具の絵を閉じる"
-        "には、絵の上で右クリックして「閉じる」を選択して下さい。"),
+      u"←Region を使って表示すると、実際の感じがつかめます。この時、それぞれの器具の絵を閉じる"
+      u"には、絵の上で右クリックして「閉じる」を選択して下さい。"_s,
       tab);
   note->setWordWrap(true);
   auto* top = new QHBoxLayout;
@@ -105,7 +105,7 @@ QGroupBox* TBentouDetailsForm::buildApplianceGroup(LayoutSection s, QWidget* par
   auto* g = new QGridLayout(group);
   g->setVerticalSpacing(3);
   for (int i = 0; i < 4; ++i) {
-    auto* hint = new QLabel(q(kHints[i]), group);
+    auto* hint = new QLabel(kHints[i], group);
     hint->setAlignment(Qt::AlignCenter);
     QFont small = hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
@@ -114,17 +114,17 @@ QGroupBox* TBentouDetailsForm::buildApplianceGroup(LayoutSection s, QWidget* par
     g->addWidget(hint, 0, i + 1);
   }
   LayoutBoxes& b = layouts[size_t(s)];
-  addRectangleRow(g, 1, "絵：", b.picture, group);
-  addRectangleRow(g, 2, "献立：", b.area, group);
-  addCountRow(g, 3, "列・行：", b, group);
-  b.show = new QPushButton(q("表示"), group);
+  addRectangleRow(g, 1, u"絵："_s, b.picture, group);
+  addRectangleRow(g, 2, u"献立："_s, b.area, group);
+  addCountRow(g, 3, u"列・行："_s, b, group);
+  b.show = new QPushButton(u"表示"_s, group);
   b.show->setAutoDefault(false);
   g->addWidget(b.show, 3, 3, 1, 2);
   connect(b.show, &QPushButton::clicked, this, [this, s] { showAppliance(s); });
   if (s == LayoutSection::Refrigerator) {
     LayoutBoxes& door = layouts[size_t(LayoutSection::Door)];
-    addRectangleRow(g, 4, "扉：", door.area, group);
-    addCountRow(g, 5, "扉の列・行：", door, group);
+    addRectangleRow(g, 4, u"扉："_s, door.area, group);
+    addCountRow(g, 5, u"扉の列・行："_s, door, group);
   }
   g->setColumnStretch(5, 1);
   return group;

@@ -1,108 +1,52 @@
-// The settings dialog's construction and layout; its handlers are in details_form_handlers.cpp.
+// The settings dialog: its tabs, its buttons and what it hands back. Each tab is built and
+// handled in its own file (details_form_<tab>.cpp).
 #include "teacher/details_form.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/gun_name.h"
+#include "platform/dialogs.h"
+#include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "platform/user_folders.h"
+#include "teacher/details_form_widgets.h"
 #include "teacher/dialog_placement.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
-namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QPushButton* chooseButton(QWidget* parent) {
-  auto* b = new QPushButton(q("選択"), parent);
-  b->setAutoDefault(false);
-  return b;
-}
-
-QTreeWidget* listView(QWidget* parent, const std::vector<const char*>& headings) {
-  auto* v = new QTreeWidget(parent);
-  v->setRootIsDecorated(false);
-  v->setUniformRowHeights(true);
-  QStringList h;
-  for (const char* t : headings) h << q(t);
-  v->setColumnCount(int(h.size()));
-  v->setHeaderLabels(h);
-  return v;
-}
-
-QSpinBox* spin(QWidget* parent, int low, int high, int step, int value) {
-  auto* s = new QSpinBox(parent);
-  s->setRange(low, high);
-  s->setSingleStep(step);
-  s->setValue(value);
-  return s;
-}
-
-// A caption for `buddy`: Alt + its mnemonic reaches the control, and a screen reader says it as
-// the control's name.
-QLabel* buddyLabel(const QString& text, QWidget* buddy) {
-  auto* l = new QLabel(text, buddy->parentWidget());
-  l->setBuddy(buddy);
-  return l;
-}
-
-// An edit that grows up to its choose button.
-QHBoxLayout* editWithButton(QLineEdit* edit, QPushButton* button) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(4);
-  row->addWidget(edit, 1);
-  row->addWidget(button);
-  return row;
-}
-
-}  // namespace
-
-// A colour button: its face is the colour, its caption readable on it.
-void paintColorButton(QPushButton* button, int32_t color) {
-  const Rgb c = rgbOfWinColor(color);
-  const int lightness = (c.r * 299 + c.g * 587 + c.b * 114) / 1000;
-  button->setStyleSheet(
-      QStringLiteral("QPushButton { background-color: rgb(%1,%2,%3); color: %4; }")
-          .arg(c.r)
-          .arg(c.g)
-          .arg(c.b)
-          .arg(lightness < 110 ? QStringLiteral("white") : QStringLiteral("black")));
-}
+using namespace detailsui;
 
 TDetailsForm::TDetailsForm(const DetailsSettings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("DetailsForm"));
-  setWindowTitle(q("詳細設定"));
+  setWindowTitle(u"詳細設定"_s);
   setSizeGripEnabled(true);
   resize(666, 484);
   auto* v = new QVBoxLayout(this);
   PageControl1 = new QTabWidget(this);
-  PageControl1->addTab(buildCsvTab(), q("CSVﾌｧｲﾙ変換"));
-  PageControl1->addTab(buildPictureTab(), q("画像ﾌｧｲﾙ変換"));
-  PageControl1->addTab(buildDataTab(), q("内部データ"));
-  PageControl1->addTab(buildEnvironmentTab(), q("環境"));
+  PageControl1->addTab(buildCsvTab(), u"CSVﾌｧｲﾙ変換"_s);
+  PageControl1->addTab(buildPictureTab(), u"画像ﾌｧｲﾙ変換"_s);
+  PageControl1->addTab(buildDataTab(), u"内部データ"_s);
+  PageControl1->addTab(buildEnvironmentTab(), u"環境"_s);
   v->addWidget(PageControl1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  OkBtn = new QPushButton(q("&OK"), this);
+  OkBtn = new QPushButton(u"&OK"_s, this);
   OkBtn->setObjectName(QStringLiteral("OkBtn"));
   OkBtn->setDefault(true);
-  CancelBtn = new QPushButton(q("&CANCEL"), this);
+  CancelBtn = new QPushButton(u"&CANCEL"_s, this);
   CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setAccessibleName(q("キャンセル"));
+  CancelBtn->setAccessibleName(u"キャンセル"_s);
   CancelBtn->setAutoDefault(false);
   buttons->addWidget(OkBtn);
   buttons->addWidget(CancelBtn);
@@ -154,206 +98,75 @@ TDetailsForm::TDetailsForm(const DetailsSettings& settings, QWidget* parent)
 
 TDetailsForm::~TDetailsForm() = default;
 
-QWidget* TDetailsForm::buildCsvTab() {
-  auto* tab = new QWidget;
-  auto* v = new QVBoxLayout(tab);
-  auto* group = new QGroupBox(q("献立と食品に関するデータ"), tab);
-  auto* g = new QGridLayout(group);
-  FoodDataFile = new QLineEdit(group);
-  SetFoodDataFile1Btn = chooseButton(group);
-  KondateDataFile = new QLineEdit(group);
-  SetKondateDataFileBtn = chooseButton(group);
-  g->addWidget(buddyLabel(q("食品ファイル(*.csv)："), FoodDataFile), 0, 0);
-  g->addLayout(editWithButton(FoodDataFile, SetFoodDataFile1Btn), 0, 1);
-  g->addWidget(buddyLabel(q("献立ファイル(*.csv)："), KondateDataFile), 1, 0);
-  g->addLayout(editWithButton(KondateDataFile, SetKondateDataFileBtn), 1, 1);
-  auto* actions = new QHBoxLayout;
-  actions->setSpacing(4);
-  TransBtn = new QPushButton(q("↓　変換"), group);
-  CheckKondateDataFileBtn = new QPushButton(q("チェック"), group);
-  TransBtn->setAutoDefault(false);
-  CheckKondateDataFileBtn->setAutoDefault(false);
-  actions->addStretch(1);
-  actions->addWidget(TransBtn);
-  actions->addWidget(CheckKondateDataFileBtn);
-  actions->addStretch(1);
-  g->addLayout(actions, 2, 0, 1, 2);
-  FileName = new QLineEdit(group);
-  FileName->setReadOnly(true);
-  FileName->setEnabled(false);
-  g->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName), 3, 0);
-  g->addWidget(FileName, 3, 1);
-  v->addWidget(group);
-  auto* lists = new QHBoxLayout;
-  auto* left = new QVBoxLayout;
-  ListView1 = listView(tab, {"コード", "名前", "群別", "３色区分", "カロリー"});
-  left->addWidget(buddyLabel(q("食品ファイル"), ListView1));
-  ListView1->setAccessibleName(q("食品ファイルの食品"));
-  left->addWidget(ListView1);
-  auto* right = new QVBoxLayout;
-  ListView2 = listView(
-      tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
-  right->addWidget(buddyLabel(q("献立ファイル"), ListView2));
-  ListView2->setAccessibleName(q("献立ファイルの献立"));
-  right->addWidget(ListView2);
-  lists->addLayout(left, 1);
-  lists->addLayout(right, 1);
-  v->addLayout(lists, 1);
-  return tab;
+void TDetailsForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
 }
 
-QWidget* TDetailsForm::buildPictureTab() {
-  auto* tab = new QWidget;
-  auto* v = new QVBoxLayout(tab);
-  auto* group = new QGroupBox(q("画像ファイル"), tab);
-  auto* g = new QVBoxLayout(group);
-  auto* source = new QHBoxLayout;
-  SourceBmpFolder = new QLineEdit(group);
-  SelSourceBmpFolder = chooseButton(group);
-  source->addWidget(buddyLabel(q("元のデータ："), SourceBmpFolder));
-  source->addLayout(editWithButton(SourceBmpFolder, SelSourceBmpFolder), 1);
-  g->addLayout(source);
-  auto* middle = new QHBoxLayout;
-  auto* convert = new QVBoxLayout;
-  Button3 = new QPushButton(q("↓　縮小変換"), group);
-  Button1 = new QPushButton(q("↓ そのまま変換"), group);
-  Button3->setAutoDefault(false);
-  Button1->setAutoDefault(false);
-  convert->addWidget(Button3);
-  convert->addWidget(Button1);
-  convert->addStretch(1);
-  middle->addLayout(convert);
-  auto sizes = [&](const char* title, QSpinBox*& icon, QSpinBox*& font, int iconMax, int iconValue,
-                   int fontValue) {
-    auto* box = new QGroupBox(q(title), group);
-    auto* form = new QGridLayout(box);
-    icon = spin(box, 16, iconMax, 4, iconValue);
-    font = spin(box, 6, 64, 1, fontValue);
-    form->addWidget(buddyLabel(q("アイコンサイズ"), icon), 0, 0);
-    icon->setAccessibleName(q(title) + q("のアイコンサイズ"));
-    font->setAccessibleName(q(title) + q("のフォントサイズ"));
-    form->addWidget(icon, 0, 1);
-    form->addWidget(buddyLabel(q("フォントサイズ"), font), 1, 0);
-    form->addWidget(font, 1, 1);
-    middle->addWidget(box);
-  };
-  sizes("献立一覧", KondateIconSize, KondateIconFontSize, 400, settings_.kondateIconSize,
-        settings_.kondateIconFontSize);
-  sizes("食事時", SelIconSize, SelIconFontSize, 200, settings_.selIconSize,
-        settings_.selIconFontSize);
-  middle->addStretch(1);
-  g->addLayout(middle);
-  auto* target = new QHBoxLayout;
-  TargetBmpFolder = new QLineEdit(group);
-  TargetBmpFolder->setReadOnly(true);
-  SelTargetBmpFolderBtn = chooseButton(group);
-  target->addWidget(buddyLabel(q("画像フォルダ："), TargetBmpFolder));
-  target->addLayout(editWithButton(TargetBmpFolder, SelTargetBmpFolderBtn), 1);
-  g->addLayout(target);
-  TransLabel = new QLabel(q("処理ファイル："), group);
-  g->addWidget(TransLabel);
-  v->addWidget(group);
-  v->addStretch(1);
-  return tab;
+void TDetailsForm::FormShow() {
+  FileName2->setText(FileName->text());
+  KaitenGroup->setTitle(toQ(kaitenShuukiCaption(TB_KaitenShuuki->value())));
+  AddKondateFileName->setText(toQ(settings_.addKondateFileName));
+  TabSheet4Resize();
+  OkBtn->setEnabled(false);
 }
 
-QWidget* TDetailsForm::buildDataTab() {
-  auto* tab = new QWidget;
-  auto* v = new QVBoxLayout(tab);
-  auto* top = new QHBoxLayout;
-  FileName2 = new QLineEdit(tab);
-  FileName2->setReadOnly(true);
-  ShowBdFileBtn = new QPushButton(q("表示"), tab);
-  ShowBdFileBtn->setToolTip(q("ファイルの内容の表示"));
-  ShowBdFileBtn->setAutoDefault(false);
-  top->addWidget(buddyLabel(q("NVファイル(*.nv)："), FileName2));
-  top->addLayout(editWithButton(FileName2, ShowBdFileBtn), 1);
-  v->addLayout(top);
-  ShokuhinLabel = new QLabel(q("食品数："), tab);
-  v->addWidget(ShokuhinLabel);
-  ListView3 = listView(tab, {"ｺｰﾄﾞ", "食品名", "群別", "３色区分", "ｶﾛﾘｰ", "蛋白質", "脂肪",
-                             "ｶﾙｼｳﾑ", "鉄分", "ﾋﾞﾀﾐﾝA", "ﾋﾞﾀﾐﾝB1", "ﾋﾞﾀﾐﾝB2", "ﾋﾞﾀﾐﾝC", "塩分"});
-  v->addWidget(ListView3, 1);
-  ListView3->setAccessibleName(q("食品"));
-  KondateLabel = new QLabel(q("献立数："), tab);
-  v->addWidget(KondateLabel);
-  ListView4 = listView(
-      tab, {"通し番号", "献立名", "標準の重量", "食品１", "食品２", "食品３", "食品４", "食品５"});
-  v->addWidget(ListView4, 1);
-  ListView4->setAccessibleName(q("献立"));
-  return tab;
+void TDetailsForm::changed() { OkBtn->setEnabled(true); }
+
+DetailsResult TDetailsForm::result() const {
+  DetailsResult r;
+  r.settings = settings_;
+  DetailsSettings& s = r.settings;
+  s.foodDataFile = fromQ(FoodDataFile->text());
+  s.kondateDataFile = fromQ(KondateDataFile->text());
+  s.sourceBmpFolder = fromQ(SourceBmpFolder->text());
+  s.bmpFolder = fromQ(TargetBmpFolder->text());
+  s.dataBaseFileName = fromQ(FileName->text());
+  s.addKondateFileName = fromQ(AddKondateFileName->text());
+  s.fontSize = FontSize->value();
+  s.kondateIconSize = KondateIconSize->value();
+  s.kondateIconFontSize = KondateIconFontSize->value();
+  s.selIconSize = SelIconSize->value();
+  s.selIconFontSize = SelIconFontSize->value();
+  s.autoOpen = AutoOpen0->isChecked();
+  s.kaitenShuuki = TB_KaitenShuuki->value();
+  r.fileNameChanged = fileNameChanged_;
+  r.addFileChanged = addFileChanged_;
+  r.bmpFolderChanged = bmpFolderChanged_;
+  return r;
 }
 
-QWidget* TDetailsForm::buildEnvironmentTab() {
-  // Placed by hand: TabSheet4Resize lays the colour buttons out by their widths.
-  TabSheet4 = new QWidget;
-  TabSheet4->installEventFilter(this);
-  auto* fontLabel = new QLabel(q("タブの文字の大きさ："), TabSheet4);
-  fontLabel->setGeometry(10, 14, 150, 20);
-  FontSize = spin(TabSheet4, 6, 72, 1, settings_.fontSize);
-  fontLabel->setBuddy(FontSize);
-  FontSize->setGeometry(164, 10, 70, 26);
-  KondateBackColor = new QPushButton(q("献立一覧の背景色"), TabSheet4);
-  KondateBackColor->setAutoDefault(false);
-  KondateBackColor->setGeometry(10, 48, 180, 47);
-  paintColorButton(KondateBackColor, settings_.kondateBackColor);
-  for (const DetailsSettings::Meal& meal : settings_.meals) {
-    auto* b = new QPushButton(toQ(meal.name + sj("の背景色")), TabSheet4);
-    b->setAutoDefault(false);
-    paintColorButton(b, meal.color);
-    mealColorButtons.push_back(b);
-  }
-  static const char* const kGroups[6] = {"１群の色", "２群の色", "３群の色",
-                                         "４群の色", "５群の色", "６群の色"};
-  for (size_t i = 0; i < GunColor.size(); ++i) {
-    GunColor[i] = new QPushButton(q(kGroups[i]), TabSheet4);
-    GunColor[i]->setObjectName(QStringLiteral("GunColor%1").arg(i + 1));
-    GunColor[i]->setAutoDefault(false);
-    paintColorButton(GunColor[i], settings_.gunColors[i]);
-  }
-  auto* addLabel = new QLabel(q("追加献立ファイル名："), TabSheet4);
-  addLabel->setGeometry(10, 222, 200, 20);
-  AddKondateFileName = new QLineEdit(TabSheet4);
-  addLabel->setBuddy(AddKondateFileName);
-  AddKondateFileName->setToolTip(q("追加した献立を保存するファイル名"));
-  SetAddKondateFileNameBtn = chooseButton(TabSheet4);
-  AutoOpen0 = new QCheckBox(q("起動時に前回作成した献立ファイルを開く。"), TabSheet4);
-  AutoOpen0->setChecked(settings_.autoOpen);
-  AutoOpen0->setGeometry(10, 278, 400, 22);
-  KaitenGroup = new QGroupBox(q("回転寿司での１周に要する時間（秒）"), TabSheet4);
-  TB_KaitenShuuki = new QSlider(Qt::Horizontal, KaitenGroup);
-  TB_KaitenShuuki->setToolTip(q("回転寿司モードで、１周する時間を設定します。"));
-  TB_KaitenShuuki->setAccessibleName(q("回転寿司での１周に要する時間"));
-  TB_KaitenShuuki->setRange(30, 600);
-  TB_KaitenShuuki->setPageStep(5);
-  TB_KaitenShuuki->setTickPosition(QSlider::TicksBelow);
-  TB_KaitenShuuki->setTickInterval(30);
-  TB_KaitenShuuki->setValue(settings_.kaitenShuuki);
-  auto* k = new QVBoxLayout(KaitenGroup);
-  k->addWidget(TB_KaitenShuuki);
-  return TabSheet4;
+bool TDetailsForm::chooseFile(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8,
+                              const char* ext) {
+  const std::string current = fromQ(edit->text());
+  FileRequest request;
+  request.title = sj(titleUtf8);
+  request.filter = sj(filterUtf8);
+  request.defaultExt = ext;
+  request.initialDir = startFolder(current);
+  request.fileName = fileNameOf(current);
+  std::string path;
+  if (!dialogs().openFile(request, path)) return false;
+  edit->setText(toQ(path));
+  changed();
+  return true;
 }
 
-bool TDetailsForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TabSheet4 && event->type() == QEvent::Resize) TabSheet4Resize();
-  return QDialog::eventFilter(watched, event);
-}
-
-void TDetailsForm::TabSheet4Resize() {
-  const int w = TabSheet4->width();
-  const int n = int(mealColorButtons.size());
-  for (int i = 0; i < n; ++i) {
-    const ButtonBox b = mealColorButton(n, w, i);
-    mealColorButtons[size_t(i)]->setGeometry(b.left, b.top, b.width, b.height);
-  }
-  for (int i = 0; i < 6; ++i) {
-    const ButtonBox b = gunColorButton(w, i);
-    GunColor[size_t(i)]->setGeometry(b.left, 164, b.width, 47);
-  }
-  const int buttonWidth = SetAddKondateFileNameBtn->sizeHint().width();
-  SetAddKondateFileNameBtn->setGeometry(w - 4 - buttonWidth, 244, buttonWidth, 26);
-  AddKondateFileName->setGeometry(10, 245, w - 4 - buttonWidth - 4 - 10, 24);
-  KaitenGroup->setGeometry(10, 306, w - 20, 64);
+bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8) {
+  const std::string current = fromQ(edit->text());
+  FileRequest request;
+  request.title = sj(titleUtf8);
+  request.filter = sj(filterUtf8);
+  request.initialDir = current.empty() ? programFolder() : current;
+  request.fileName = "default";
+  request.mustExist = false;  // "default" names no file: the folder is what is chosen
+  std::string path;
+  if (!dialogs().openFile(request, path)) return false;
+  edit->setText(toQ(withSlash(folderOf(path))));
+  changed();
+  return true;
 }
 
 void placeDetailsForm(TDetailsForm& form, const DetailsPlacement& p) {

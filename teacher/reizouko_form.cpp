@@ -13,6 +13,8 @@
 #include "platform/text.h"
 #include "teacher/model/reizouko_preview.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 
 TReizoukoForm::TReizoukoForm(const std::string& picturePath, int style, bool shaped,
@@ -152,7 +154,7 @@ bool TReizoukoForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TReizoukoForm::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* close = menu.addAction(QString::fromUtf8("閉じる(&C)"));
+  QAction* close = menu.addAction(u"閉じる(&C)"_s);
   if (menu.exec(event->globalPos()) == close) accept();
 }
 

@@ -9,9 +9,9 @@
 #include <QPrinter>
 
 #include "platform/dialogs.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_prompt.h"
 #include "platform/text.h"
-#include "widgets/qt_dialogs.h"
-#include "widgets/qt_prompt.h"
 #include "widgets_test_app.h"
 
 using namespace Qt::StringLiterals;

@@ -15,6 +15,8 @@
 #include "summary/model/summary_text.h"
 #include "summary/pages/band_style.h"
 
+using namespace Qt::StringLiterals;
+
 namespace nv {
 namespace {
 
@@ -28,8 +30,8 @@ struct Units {
 
 QFont pageFont(double pixelSize, bool bold = false) {
   QFont f;
-  f.setFamilies({QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                 QStringLiteral("IPAGothic"), QStringLiteral("sans-serif")});
+  f.setFamilies({u"ＭＳ Ｐゴシック"_s, QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                 QStringLiteral("sans-serif")});
   f.setPixelSize(std::max(1, int(pixelSize)));
   f.setBold(bold);
   return f;
@@ -116,7 +118,7 @@ class Table {
 void paintTitle(QPainter& p, const Units& u, const ClassSummary& s, const QString& tail) {
   p.setPen(Qt::black);
   p.setFont(pageFont(u(3.4), true));
-  const QString title = QString::fromUtf8("クラスのまとめ　") + toQ(mealText(s.meal)) + tail;
+  const QString title = u"クラスのまとめ　"_s + toQ(mealText(s.meal)) + tail;
   p.drawText(QRectF(u(4), u(3), u.page.width() - u(8), u(5)), Qt::AlignLeft | Qt::AlignVCenter,
              title);
 }
@@ -125,12 +127,10 @@ void paintFirstPage(QPainter& p, const Units& u, const ClassSummary& s) {
   paintTitle(p, u, s, QString());
   int menus = 0;
   for (const ChildResult& c : s.children) menus += c.kind == ChildKind::Menu;
-  QString line = QString::fromUtf8("%1人（献立 %2・お弁当 %3）")
-                     .arg(s.children.size())
+  QString line = u"%1人（献立 %2・お弁当 %3）"_s.arg(s.children.size())
                      .arg(menus)
                      .arg(int(s.children.size()) - menus);
-  if (!s.unreadable.empty())
-    line += QString::fromUtf8("　読めなかったファイル %1").arg(s.unreadable.size());
+  if (!s.unreadable.empty()) line += u"　読めなかったファイル %1"_s.arg(s.unreadable.size());
   p.setFont(pageFont(u(2.2)));
   p.drawText(QRectF(u(4), u(8), u.page.width() - u(8), u(3.5)), Qt::AlignLeft | Qt::AlignVCenter,
              line);
@@ -171,7 +171,7 @@ int rowsPerPage(const Units& u) {
 }
 
 void paintChildrenPage(QPainter& p, const Units& u, const ClassSummary& s, int index, int count) {
-  paintTitle(p, u, s, QString::fromUtf8("　子どもごと（%1/%2）").arg(index).arg(count - 1));
+  paintTitle(p, u, s, u"　子どもごと（%1/%2）"_s.arg(index).arg(count - 1));
   std::vector<double> weights = {3.2, 3.0, 1.1, 1.1, 1.1, 1.5, 1.6, 1.6};
   weights.resize(kFixedColumns + kSummaryColumns, 1.25);
   p.setFont(pageFont(u(1.8)));

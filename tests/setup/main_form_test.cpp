@@ -22,6 +22,7 @@
 #include "lzh_test_util.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/qt/qt_prompt.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "scripted_dialogs.h"
@@ -30,7 +31,6 @@
 #include "setup/lzh/lzh_writer.h"
 #include "setup/setup_dialogs.h"
 #include "temp_dir.h"
-#include "widgets/qt_prompt.h"
 
 namespace {
 using nvtest::put;

@@ -1,8 +1,9 @@
-#include "widgets/qt_dialogs.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QTimer>
 
@@ -82,4 +83,23 @@ TEST(QtDialogs, OpenTakesTheFolderPresetDefaultWhenTheFileNeedNotExist) {
   std::string path;
   ASSERT_TRUE(dialogs.openFile(r, path));
   EXPECT_EQ(path, dir.path() + "/default");
+}
+
+// Colours cross the seam as Windows values (red in the low byte): a swapped order would turn
+// every chosen colour's red into blue.
+TEST(QtDialogs, ChooseColorKeepsTheWindowsByteOrder) {
+  nvtest::widgetsApp();
+  QColor offered;
+  QTimer::singleShot(0, [&offered] {
+    auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    offered = d->currentColor();
+    d->setCurrentColor(QColor(0x01, 0x02, 0x03));
+    d->accept();
+  });
+  nv::QtDialogs dialogs;
+  int32_t chosen = 0;
+  ASSERT_TRUE(dialogs.chooseColor(0x00123456, chosen));
+  EXPECT_EQ(offered, QColor(0x56, 0x34, 0x12));
+  EXPECT_EQ(chosen, 0x00030201);
 }

@@ -1,4 +1,4 @@
-#include "widgets/qt_prompt.h"
+#include "platform/qt/qt_prompt.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,12 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include "platform/qt/gauge_form.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
-#include "widgets/gauge_form.h"
 #include "widgets_test_app.h"
 
 using nv::sj;
@@ -88,6 +89,34 @@ TEST(QtPrompt, CaptionHeadingIsPlainTextAndOptional) {
   nv::setHeadedText(box, QString(), QStringLiteral("only"));
   EXPECT_EQ(box.text(), QStringLiteral("only"));
   EXPECT_EQ(box.textFormat(), Qt::PlainText);
+}
+
+// Japanese breaks between any two characters, so a box sized to its body's minimum would fold a
+// short sentence after a few characters: it stays on one line, and a long one still wraps on
+// the screen.
+TEST(QtPrompt, BodyKeepsAShortSentenceOnOneLineAndWrapsALongOne) {
+  nvtest::widgetsApp();
+  const QString caption = QStringLiteral("読み込めません");
+  const QString shortText =
+      QStringLiteral("追加献立のデータではないファイルは追加献立ファイルにできません");
+  QString longText;
+  for (int i = 0; i < 8; ++i) longText += shortText;
+  for (const QString& text : {shortText, longText}) {
+    QMessageBox box(nv::qtIcon(nv::Icon::Stop), caption, QString(), QMessageBox::Ok);
+    nv::setHeadedText(box, caption, text);
+    box.show();
+    QApplication::processEvents();
+    auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    ASSERT_NE(body, nullptr);
+    // The height the body takes at its width against that of one line.
+    const int height = body->heightForWidth(body->width()), oneLine = body->heightForWidth(1 << 16);
+    if (text == shortText) {
+      EXPECT_EQ(height, oneLine) << "folded at " << body->width() << " px";
+    } else {
+      EXPECT_GT(height, oneLine);
+      EXPECT_LE(box.frameGeometry().width(), box.screen()->availableGeometry().width());
+    }
+  }
 }
 
 TEST(QtPrompt, ProgressIsAShownGaugeWindowClosedWithItsObject) {

@@ -1,4 +1,4 @@
-#include "widgets/gauge_form.h"
+#include "platform/qt/gauge_form.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "widgets/qt_dialogs.h"
+#include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -7,11 +7,21 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "core/gun_name.h"
 #include "platform/qt/qtext.h"
 
 namespace nv {
 namespace {
+
+// Colours cross the Dialogs seam as Windows colour values: red in the low byte, blue in the
+// third.
+QColor qColorOfWin(int32_t color) {
+  const auto c = uint32_t(color);
+  return QColor(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
+}
+
+int32_t winColorOf(const QColor& c) {
+  return int32_t(uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16);
+}
 
 QString patternsOf(const QString& classic) {
   QStringList parts = classic.split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -86,12 +96,11 @@ bool QtDialogs::saveFile(const FileRequest& request, std::string& path) {
 }
 
 bool QtDialogs::chooseColor(int32_t initial, int32_t& chosen) {
-  const Rgb rgb = rgbOfWinColor(initial);
-  QColorDialog dialog(QColor(rgb.r, rgb.g, rgb.b), QApplication::activeWindow());
+  QColorDialog dialog(qColorOfWin(initial), QApplication::activeWindow());
   if (dialog.exec() != QDialog::Accepted) return false;
   const QColor c = dialog.selectedColor();
   if (!c.isValid()) return false;
-  chosen = winColorOf(Rgb{uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())});
+  chosen = winColorOf(c);
   return true;
 }
 

@@ -1,10 +1,12 @@
-#include "widgets/qt_prompt.h"
+#include "platform/qt/qt_prompt.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
+#include <algorithm>
 
+#include "platform/qt/gauge_form.h"
 #include "platform/qt/qtext.h"
-#include "widgets/gauge_form.h"
 
 namespace nv {
 
@@ -77,11 +79,34 @@ Answer answerOf(QMessageBox::StandardButton button) {
   }
 }
 
+namespace {
+
+// A box sizes itself to its word-wrapped body's minimum, and Japanese may break between any two
+// characters: a short sentence would fold after a few of them. The body asks for the width of
+// its longest line, up to a readable measure that leaves room on the screen for the icon and
+// the frame; a longer text wraps there.
+int bodyWidth(const QLabel& body, const QString& text) {
+  const QFontMetrics fm(body.font());
+  int widest = 0;
+  for (const QString& line : text.split(u'\n'))
+    widest = std::max(
+        widest, fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 10), Qt::TextWordWrap, line).width() +
+                    fm.averageCharWidth());
+  int limit = 40 * fm.horizontalAdvance(QChar(0x3042));  // forty characters
+  if (const QScreen* screen = body.screen())
+    limit = std::min(limit, screen->availableGeometry().width() - 160);
+  return std::clamp(widest, 0, std::max(limit, 0));
+}
+
+}  // namespace
+
 void setHeadedText(QMessageBox& box, const QString& caption, const QString& text) {
   if (caption.trimmed().isEmpty() || caption == text) {
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setInformativeText(QString());
+    if (auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+      body->setMinimumWidth(0);
     return;
   }
   box.setTextFormat(Qt::RichText);
@@ -90,8 +115,11 @@ void setHeadedText(QMessageBox& box, const QString& caption, const QString& text
               QStringLiteral("</b>"));
   box.setInformativeText(text);
   // Data texts (file names, CSV fields) are never markup.
-  if (auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+  if (auto* body = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
     body->setTextFormat(Qt::PlainText);
+    body->ensurePolished();
+    body->setMinimumWidth(bodyWidth(*body, text));
+  }
 }
 
 Answer QtPrompt::messageBox(const std::string& text, const std::string& caption, Icon icon,
