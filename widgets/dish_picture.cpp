@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 
+#include "platform/qt/picture_file.h"
 #include "platform/qt/qtext.h"
 
 namespace nv {
@@ -19,7 +20,8 @@ QImage loadDishPicture(const std::string& path) {
                           .arg(info.size());
   QPixmap cached;
   if (QPixmapCache::find(key, &cached)) return cached.toImage();
-  const QImage picture(file);
+  // Through the bitmap reader: a file past a picture's size or no bitmap shows no picture.
+  const QImage picture = loadBmp(path);
   if (!picture.isNull()) QPixmapCache::insert(key, QPixmap::fromImage(picture));
   return picture;
 }

@@ -5,7 +5,10 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <filesystem>
 
+#include "platform/bmp_reader.h"
+#include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "temp_dir.h"
 #include "widgets_test_app.h"
@@ -48,6 +51,16 @@ TEST(DishPicture, CachedUntilTheFileChanges) {
   EXPECT_EQ(nv::loadDishPicture(path).pixelColor(0, 0), QColor(Qt::blue));
 
   EXPECT_TRUE(nv::loadDishPicture(dir.file("ない.bmp")).isNull());
+
+  // A good bitmap grown past a picture's size, and a picture in another format under the
+  // dish's name, show no picture rather than being read whole or guessed at.
+  const std::string longFile = dir.file("long.bmp");
+  ASSERT_TRUE(red.save(nv::toQ(longFile), "BMP"));
+  std::filesystem::resize_file(nv::toFsPath(longFile), nv::kMaxBmpFileBytes + 1);
+  EXPECT_TRUE(nv::loadDishPicture(longFile).isNull());
+  const std::string png = dir.file("png.bmp");
+  ASSERT_TRUE(red.save(nv::toQ(png), "PNG"));
+  EXPECT_TRUE(nv::loadDishPicture(png).isNull());
 }
 
 }  // namespace
