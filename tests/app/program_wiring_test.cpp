@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
@@ -58,19 +59,26 @@ fs::path distFolder() { return fs::path(NV_TOOL_PATH).parent_path().parent_path(
 
 std::string classOf(const QWidget* w) { return w ? w->metaObject()->className() : "(none)"; }
 
-// Runs `act` once `ready` holds, checking every 10 ms while `alive` is true; a failure after
-// about ten seconds.
+// Runs `act` once `ready` holds, checking every 10 ms while `alive` is true. The limit is a
+// minute of wall time, not a count of checks, so a loaded machine (checks come late) gets the
+// same time; on giving up the modal window is closed, so the test fails instead of hanging.
 void when(std::function<bool()> ready, std::function<void()> act,
-          std::shared_ptr<bool> alive = std::make_shared<bool>(true), int triesLeft = 1000) {
+          std::shared_ptr<bool> alive = std::make_shared<bool>(true),
+          std::shared_ptr<QElapsedTimer> since = nullptr) {
+  if (!since) {
+    since = std::make_shared<QElapsedTimer>();
+    since->start();
+  }
   QTimer::singleShot(10, [=] {
     if (!*alive) return;
     if (ready()) {
       act();
-    } else if (triesLeft > 0) {
-      when(ready, act, alive, triesLeft - 1);
+    } else if (since->elapsed() < 60000) {
+      when(ready, act, alive, since);
     } else {
       ADD_FAILURE() << "gave up waiting; the modal window is "
                     << classOf(QApplication::activeModalWidget());
+      if (QWidget* w = QApplication::activeModalWidget()) w->close();
     }
   });
 }
