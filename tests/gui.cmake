@@ -62,6 +62,7 @@ nv_test_area(test_bento
   bento/bentou_kekka_test.cpp
   bento/kitchen_bad_input_test.cpp
   bento/kitchen_form_test.cpp
+  bento/kitchen_keyboard_test.cpp
   bento/kitchen_views_test.cpp
   bento/lunch_box_document_test.cpp
   bento/onigiri_bouya_test.cpp
