@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "bench/timing/median.h"
 #include "core/food.h"
 #include "core/gun_name.h"
 #include "core/kojin_data.h"
@@ -95,10 +96,7 @@ void save(QWidget& w, const char* name) {
   EXPECT_TRUE(w.grab().save(QDir(shotDir()).filePath(QString::fromLatin1(name))));
 }
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using nvbench::median;
 
 }  // namespace
 

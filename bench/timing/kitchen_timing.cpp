@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "bench/timing/median.h"
 #include "bento/bento_batch_print.h"
 #include "bento/onigiri_bouya_form.h"
 #include "bento/selected_bentou_item.h"
@@ -19,13 +20,8 @@
 
 namespace {
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+using nvbench::median;
+using nvbench::msSince;
 
 // The processor time of this thread, so that the figures do not depend on how many other
 // programs share the machine.

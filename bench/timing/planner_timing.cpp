@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/timing/median.h"
 #include "core/nv_file.h"
 #include "fake_planner_host.h"
 #include "main_form_fixture.h"
@@ -29,13 +30,8 @@
 namespace nvtest {
 namespace {
 
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-double msSince(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
+using nvbench::median;
+using nvbench::msSince;
 
 using PlannerTiming = MainFormTest;
 
