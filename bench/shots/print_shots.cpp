@@ -43,14 +43,8 @@
 
 namespace {
 
-struct DistMenu {
-  nv::TFoodData foods;
-  nv::TKondateData dishes;
-  nv::TKojinData profile;
-  nv::TGunName gun;
-  nv::SelectedMenu menu;
-  std::string dist;
-
+// The distribution's data and print source, with a larger menu of its own.
+struct DistMenu : nvtest::DayMenu {
   // Three meals of seven dishes (21 on the day chart); the second lunch dish at twice its
   // standard weight.
   bool load() {
@@ -73,19 +67,6 @@ struct DistMenu {
     }
     profile.setName(nv::sj("さくら"));
     return true;
-  }
-
-  nv::MenuPrintSource source() {
-    nv::MenuPrintSource s;
-    s.menu = &menu;
-    s.foods = &foods;
-    s.dishes = &dishes;
-    s.profile = &profile;
-    s.bmpFolder = dist + "/bmp/";
-    s.chart = [this](int node) {
-      return nv::mealPaperChart(menu, node, foods, profile, gun, true);
-    };
-    return s;
   }
 };
 
