@@ -20,6 +20,7 @@
 #include "bento/model/bento_pictures.h"
 #include "bento/onigiri_bouya_form.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
@@ -181,7 +182,7 @@ void TBentouKekkaForm::printClicked() {
                                                 [this](const QString& s) { Status->setText(s); });
   // The progress texts end with the job; "印刷しました" only when a page went out.
   Status->clear();
-  if (outcome == PrintOutcome::Printed) prompt().message(sj("印刷しました"));
+  if (outcome == PrintOutcome::Printed) tell(u"印刷しました"_s);
   if (outcome == PrintOutcome::Failed) reportPrintFailure();
   BoxGroup->setEnabled(groupEnabled_);
   for (QWidget* w : std::initializer_list<QWidget*>{RiceBallButton, PrintButton, PreviewButton})

@@ -7,6 +7,7 @@
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_pictures.h"
 #include "bento/model/kitchen_placing.h"
+#include "bento/model/stored_names.h"
 #include "bento/onigiri_bouya_form.h"
 #include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
@@ -15,7 +16,6 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/qtext.h"
-#include "platform/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -99,7 +99,7 @@ void TBentoubakoForm::closeAppliance() {
 }
 
 bool TBentoubakoForm::insideBox(const std::string& dish) const {
-  return kitchen_.placementName(dish) == sj("弁当箱");
+  return kitchen_.placementName(dish) == boxPlacementName();
 }
 
 std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {

@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/documents_folder.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/result.h"
 #include "platform/text.h"
@@ -23,8 +24,7 @@ namespace nv {
 namespace {
 
 FileRequest saveFileRequest(const std::string& current) {
-  FileRequest r;
-  r.filter = sj("お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*");
+  FileRequest r = fileRequest(u"お弁当のデータ|*.nvub|全てのファイル(*.*)|*.*"_s);
   r.defaultExt = "nvub";
   r.fileName = current;
   r.initialDir = saveStartFolder();
@@ -107,10 +107,11 @@ bool TBentoubakoForm::Save() {
   if (file == defaultBentoSaveName()) return SaveAs();
   if (!document_.mayOverwrite(file)) {
     // Another box of the same name (a brother's, last week's) is not replaced unasked; No
-    // lets the child choose another name.
+    // lets the child choose another name. The name joins as its bytes: one CP932 cannot hold
+    // is kept escaped and shown whole.
     const Answer a =
-        prompt().messageBox(sj("「") + fileNameOf(file) + sj("」はもうあります。上書きしますか？"),
-                            sj("確認"), Icon::Question, Buttons::YesNoCancel);
+        ask(fromQ(u"「"_s) + fileNameOf(file) + fromQ(u"」はもうあります。上書きしますか？"_s),
+            u"確認"_s, Icon::Question, Buttons::YesNoCancel);
     if (a == Answer::No) return SaveAs();
     if (a != Answer::Yes) return false;
   }
@@ -131,15 +132,15 @@ bool TBentoubakoForm::SaveAs() {
 
 bool TBentoubakoForm::emptyBoxNotSaved() {
   // Empty boxes are never saved; the child is told rather than led to think it was.
-  prompt().message(sj(kEmptyBoxNotSaved));
+  tell(QString::fromUtf8(kEmptyBoxNotSaved));
   document_.setModified(false);
   return true;
 }
 
 bool TBentoubakoForm::closeQuery() {
   if (!document_.isModified()) return true;
-  switch (prompt().messageBox(sj("お弁当のデータが変更されています。保存しますか？"), sj("確認"),
-                              Icon::Question, Buttons::YesNoCancel)) {
+  switch (ask(u"お弁当のデータが変更されています。保存しますか？"_s, u"確認"_s, Icon::Question,
+              Buttons::YesNoCancel)) {
     case Answer::Yes:
       Save();
       return !document_.isModified();

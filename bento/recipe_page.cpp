@@ -9,8 +9,8 @@
 #include "bento/kitchen_pictures.h"
 #include "bento/model/recipe_cutting.h"
 #include "bento/model/recipe_frame.h"
+#include "bento/model/stored_names.h"
 #include "platform/qt/qtext.h"
-#include "platform/text.h"
 
 using namespace Qt::StringLiterals;
 
@@ -182,7 +182,7 @@ void paintRecipePage(QPainter& p, const RecipePage& page, const StepLayout& layo
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   PainterMeasurer m(p.device());
-  const QImage bg = loadBmp(page.bentouFolder + sj("daidokoro/レシピ2.bmp"));
+  const QImage bg = loadBmp(page.bentouFolder + recipePageBackground());
   const QRectF whole(o, QSizeF(F::kWidth * s, F::kHeight * s));
   if (bg.isNull())
     p.fillRect(whole, QColor(255, 252, 240));
@@ -250,6 +250,6 @@ bool printRecipePages(QPagedPaintDevice& device, const RecipePage& page, StepLay
   return p.end();
 }
 
-std::string recipeJobTitle(const std::string& dish) { return sj("お弁当レシピ印刷:") + dish; }
+QString recipeJobTitle(const std::string& dish) { return u"お弁当レシピ印刷:"_s + toQ(dish); }
 
 }  // namespace nv

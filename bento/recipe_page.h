@@ -3,6 +3,7 @@
 // Steps that do not fit the page even at the smallest letters run on to a second page, which
 // repeats the title, the picture and the ingredients beside them.
 #include <QPointF>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,6 @@ bool printRecipePages(QPagedPaintDevice& device, const RecipePage& page,
                       StepLayout* layout = nullptr);
 
 // The printed page's print job title.
-std::string recipeJobTitle(const std::string& dish);
+QString recipeJobTitle(const std::string& dish);
 
 }  // namespace nv

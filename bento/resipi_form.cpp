@@ -16,6 +16,7 @@
 #include "bento/reizouko.h"
 #include "bento/resipi_form3.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
@@ -163,8 +164,8 @@ void TResipiForm::buildGroupButtons() {
   BunruiButtons.clear();
   const NameList& names = groupNames(lists_, grouping_);
   if (names.empty()) {
-    prompt().messageBox(sj("分類名がないのでボタンを作れません"), sj("内部エラーだと思われます"),
-                        Icon::Stop, Buttons::Ok);
+    ask(u"分類名がないのでボタンを作れません"_s, u"内部エラーだと思われます"_s, Icon::Stop,
+        Buttons::Ok);
     return;
   }
   const QRect f = Bevel1->geometry();

@@ -21,6 +21,7 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -89,8 +90,7 @@ bool showPicture(const std::string& cp932Path, bool fitScreen, bool printable,
   std::string error;
   QImage picture = loadViewerPictureOffThread(cp932Path, &error);
   if (picture.isNull()) {
-    prompt().messageBox(cp932Path + "\n" + error, sj("絵を読み込めませんでした"), Icon::Warning,
-                        Buttons::Ok);
+    ask(cp932Path + "\n" + error, u"絵を読み込めませんでした"_s, Icon::Warning, Buttons::Ok);
     return false;
   }
   TResipiForm3 viewer(cp932Path, std::move(picture), fitScreen, printable, childName, parent,
@@ -202,9 +202,9 @@ void TResipiForm3::print() {
   SB_Print->show();
   QApplication::restoreOverrideCursor();
   if (printed)
-    prompt().message(sj("印刷しました"));
+    tell(u"印刷しました"_s);
   else
-    prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
+    ask(u"印刷できませんでした。"_s, u"確認"_s, Icon::Stop, Buttons::Ok);
 }
 
 bool TResipiForm3::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "bento/resipi_form3.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -127,7 +128,7 @@ void TResipiForm4::copyPicture() {
   if (img.isNull()) return;
   QApplication::clipboard()->setImage(img);
   if (QApplication::clipboard()->image().isNull())
-    prompt().message(sj("絵をクリップボードにコピーできませんでした。"));
+    tell(u"絵をクリップボードにコピーできませんでした。"_s);
 }
 
 void TResipiForm4::print() {
@@ -137,13 +138,13 @@ void TResipiForm4::print() {
   bool printed = false;
   if (printer) {
     printer->setPageOrientation(QPageLayout::Landscape);
-    printer->setDocName(toQ(recipeJobTitle(page_.dish)));
+    printer->setDocName(recipeJobTitle(page_.dish));
     printed = printRecipePages(*printer, page_);
   }
   if (printed)
-    prompt().message(sj("印刷が完了しました。"));
+    tell(u"印刷が完了しました。"_s);
   else
-    prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
+    ask(u"印刷できませんでした。"_s, u"確認"_s, Icon::Stop, Buttons::Ok);
 }
 
 bool TResipiForm4::eventFilter(QObject* watched, QEvent* event) {

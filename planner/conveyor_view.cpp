@@ -5,7 +5,7 @@
 
 #include "core/kondate_data.h"
 #include "planner/kondate_button.h"
-#include "platform/text.h"
+#include "planner/model/conveyor_rows.h"
 
 namespace nv {
 
@@ -56,13 +56,7 @@ ConveyorView::ConveyorView(QWidget* parent) : QWidget(parent) {
 }
 
 const std::array<std::vector<std::string>, 3>& ConveyorView::rowCategories() {
-  static const std::array<std::vector<std::string>, 3> rows = {
-      std::vector<std::string>{sj("ごはん"), sj("パン・シリアル"), sj("めん"), sj("汁もの")},
-      std::vector<std::string>{sj("魚のおかず"), sj("肉のおかず"), sj("野菜のおかず"),
-                               sj("卵のおかず"), sj("豆のおかず"), sj("芋のおかず"),
-                               sj("乳製品・海藻・小魚のおかず")},
-      std::vector<std::string>{sj("くだもの"), sj("デザート・お菓子"), sj("飲み物"), sj("その他")}};
-  return rows;
+  return conveyorRowCategories();
 }
 
 void ConveyorView::build(const TKondateData& data, int buttonSize, const ButtonFactory& make) {

@@ -14,8 +14,11 @@
 #include "planner/kondate_button.h"
 #include "planner/model/button_geometry.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 namespace {
@@ -164,7 +167,7 @@ void DishPanel::makeDishButtons(int index, bool showProgress) {
   keyboardDish_ = nullptr;
   std::unique_ptr<Progress> progress;
   if (showProgress && names.size() > 20)
-    progress = prompt().progress(sj("献立のボタンを作成しています"), 0, int64_t(names.size()));
+    progress = openProgress(u"献立のボタンを作成しています"_s, 0, int64_t(names.size()));
   for (size_t i = 0; i < names.size(); ++i) {
     TKondateButton* b = make_(categories_[size_t(index)], names[i]);
     connect(b, &TKondateButton::stepRequested, this, &DishPanel::stepDishFocus);

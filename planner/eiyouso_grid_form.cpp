@@ -22,6 +22,7 @@
 #include "planner/print_pre_view_form.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "widgets/string_grid.h"
@@ -140,7 +141,7 @@ TEiyousoGridForm::~TEiyousoGridForm() = default;
 bool TEiyousoGridForm::openFor(const MenuPrintSource& source, QPrinter* printer, bool defaultName,
                                const std::function<bool()>& askName, QWidget* parent) {
   if (!source.menu || !menuHasDishes(*source.menu)) {
-    prompt().messageBox(noMenuToPrint(), sj("確認"), Icon::Information, Buttons::Ok);
+    ask(noMenuToPrint(), u"確認"_s, Icon::Information, Buttons::Ok);
     return false;
   }
   if (defaultName && askName && !askName()) return false;
@@ -213,7 +214,7 @@ bool TEiyousoGridForm::sharedChecks() {
   const std::string problem =
       printRequestProblem(source_.menu != nullptr, tableChecked(), int(checkedMeals().size()));
   if (problem.empty()) return true;
-  prompt().messageBox(problem, sj("確認"), Icon::Information, Buttons::Ok);
+  ask(problem, u"確認"_s, Icon::Information, Buttons::Ok);
   return false;
 }
 
@@ -241,7 +242,7 @@ bool TEiyousoGridForm::printChecked() {
   int total = 0;
   for (int node = 0; node < 4 && source_.menu; ++node)
     total += int(source_.menu->dishes(node).size());
-  auto gauge = prompt().progress(sj("献立を印刷しています"), 0, total);
+  auto gauge = openProgress(u"献立を印刷しています"_s, 0, total);
   int position = 0;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   bool ok = false;
@@ -262,7 +263,7 @@ void TEiyousoGridForm::PrintBtnClick() {
   if (choosePrinter && !choosePrinter(*printer_)) return;
   if (!printChecked()) {
     // A job that could not be written is said so, rather than closing as if printed.
-    prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
+    ask(u"印刷できませんでした。"_s, u"確認"_s, Icon::Stop, Buttons::Ok);
     return;
   }
   accept();

@@ -33,6 +33,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/result.h"
 #include "platform/text.h"
@@ -303,7 +304,7 @@ void TMainForm::resumeConveyor() {
 void TMainForm::selectMealTab(int index) {
   if (inPageChange_) return;
   if (index < 0 || index > 3) {
-    prompt().message(sj("プログラムのバグです(タブ表示部)"));
+    tell(u"プログラムのバグです(タブ表示部)"_s);
     return;
   }
   inPageChange_ = true;

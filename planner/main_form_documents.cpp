@@ -14,11 +14,14 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/result.h"
 #include "platform/text.h"
 #include "teacher/add_kondate_form.h"
 #include "widgets/help_window.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 
@@ -63,9 +66,8 @@ void TMainForm::runSearchOrder() {
 }
 
 void TMainForm::exportCsv() {
-  FileRequest request;
+  FileRequest request = fileRequest(u"献立データファイル(*.csv)|*.csv|全てのファイル(*.*)|*.*"_s);
   request.defaultExt = "csv";
-  request.filter = sj("献立データファイル(*.csv)|*.csv|全てのファイル(*.*)|*.*");
   std::string path;
   if (!dialogs().saveFile(request, path)) return;
   showResult(kondateData_->exportCsvFile(foodData_.get(), path), prompt());

@@ -7,8 +7,11 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/documents_folder.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/result.h"
 #include "platform/text.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 
@@ -97,8 +100,8 @@ bool MenuDocument::readFile(const std::string& path) {
 
 bool MenuDocument::AskToSave() {
   if (!isModified()) return true;
-  switch (prompt().messageBox(fileName_, sj("内容が変更されています。保存しますか？"),
-                              Icon::Question, Buttons::YesNoCancel)) {
+  switch (ask(fileName_, u"内容が変更されています。保存しますか？"_s, Icon::Question,
+              Buttons::YesNoCancel)) {
     case Answer::Yes:
       SaveMenu();
       // A cancelled or failed save leaves the mark: the caller must not go on.
@@ -123,7 +126,7 @@ bool MenuDocument::NewMenu() {
 
 bool MenuDocument::OpenMenu(const std::string& path) {
   if (!fileExists(path)) {
-    prompt().messageBox(path, sj("ファイルが見つかりません"), Icon::Stop, Buttons::Ok);
+    ask(path, u"ファイルが見つかりません"_s, Icon::Stop, Buttons::Ok);
     return false;
   }
   if (!readFile(path)) return false;
@@ -145,9 +148,8 @@ bool MenuDocument::SaveMenu() {
 
 bool MenuDocument::SaveMenuAs() {
   if (profile_.name() == defaultName_) ProfileDialog();
-  FileRequest request;
+  FileRequest request = fileRequest(u"NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*"_s);
   request.defaultExt = "nvu";
-  request.filter = sj("NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*");
   request.fileName = fileNameOf(fileName_);
   if (fileName_ == kUnnamed && profile_.name() != defaultName_) request.fileName = profile_.name();
   request.initialDir = folderOf(fileName_);
@@ -188,9 +190,8 @@ bool MenuDocument::NewAction() {
 }
 
 bool MenuDocument::OpenAction() {
-  FileRequest request;
+  FileRequest request = fileRequest(u"NVデータファイル(*.nvu)|*.nvu"_s);
   request.defaultExt = "nvu";
-  request.filter = sj("NVデータファイル(*.nvu)|*.nvu");
   std::string path;
   if (!dialogs().openFile(request, path)) return false;
   return NewMenu() && OpenMenu(path);

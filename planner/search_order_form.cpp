@@ -13,6 +13,7 @@
 #include "core/kondate_data.h"
 #include "planner/model/dish_search.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 
@@ -150,7 +151,7 @@ void TSearchOrderForm::Edit2Change() {
 void TSearchOrderForm::ComboBox2Change() {
   const std::optional<TextRows> rows = searchBySyllabary(dishes_, ComboBox2->currentIndex());
   if (!rows) {
-    prompt().message(sj("見つかりません"));
+    tell(u"見つかりません"_s);
     return;
   }
   showRows(*rows);

@@ -21,6 +21,7 @@
 #include "planner/sel_button.h"
 #include "planner/sel_shokuji_form.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "teacher/edit_kondate_form.h"
@@ -244,7 +245,7 @@ void TSelKondateForm::AddDish(const std::string& category, const std::string& di
     a = ask.chosenMeal();
   }
   if (a < 0 || a >= SelectedMenu::kMealCount) {
-    prompt().message(sj("追加できません"));
+    tell(u"追加できません"_s);
     return;
   }
   const TKondateData& db = host_.kondateData();
@@ -307,13 +308,13 @@ TSelKondateForm::EditOutcome TSelKondateForm::runQuantityDialog(const SelDish& d
 void TSelKondateForm::EditDish(QObject* sender) {
   auto* button = qobject_cast<TSelButton*>(sender);
   if (!button) {
-    prompt().message(sj("dynamic_cast<TSelButton*>(Sender) で selBtn == NULL"));
+    tell(u"dynamic_cast<TSelButton*>(Sender) で selBtn == NULL"_s);
     return;
   }
   const int32_t serial = button->serialNo();
   const int meal = doc_.menu().mealOf(serial);
   if (meal < 0) {
-    prompt().message(sj("見つかりませんでした"));
+    tell(u"見つかりませんでした"_s);
     RecalcGraphs();
     return;
   }
@@ -395,7 +396,7 @@ void TSelKondateForm::recalcNode(int node, std::optional<int32_t> exclude) {
 void TSelKondateForm::RecalcGraphs(std::optional<int32_t> exclude) {
   const int m = activePage();
   if (m < 0 || m >= kNodeCount) {
-    prompt().message(sj("ptr == NULL"));
+    tell(u"ptr == NULL"_s);
     return;
   }
   recalcNode(m, exclude);

@@ -20,6 +20,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
@@ -192,13 +193,13 @@ void TSelMainFormForm::setBackColor(int32_t color) {
   SB_BackColor->setText(u"色番号="_s + QString::number(color));
 }
 
-std::string TSelMainFormForm::lunchBoxMissingText() {
-  return sj("お弁当箱のゲームはまだ使えません。今は「ヌヴェルタ」で献立を作ってください。");
+QString TSelMainFormForm::lunchBoxMissingText() {
+  return u"お弁当箱のゲームはまだ使えません。今は「ヌヴェルタ」で献立を作ってください。"_s;
 }
 
 bool TSelMainFormForm::lunchBoxAvailable() {
   if (hooks.startLunchBox) return true;
-  prompt().message(lunchBoxMissingText());
+  tell(lunchBoxMissingText());
   return false;
 }
 
@@ -246,7 +247,7 @@ void TSelMainFormForm::MI_PrintBentouDataClick() {
   if (hooks.printBentouData) {
     hooks.printBentouData();
   } else {
-    prompt().message(lunchBoxMissingText());
+    tell(lunchBoxMissingText());
   }
 }
 

@@ -58,7 +58,7 @@ class TSelMainFormForm : public QWidget {
   static void showModal(QWidget& window);
 
   // The message for an activity that is not part of this build.
-  static std::string lunchBoxMissingText();
+  static QString lunchBoxMissingText();
 
   void SB_DoBDClick();
   void SB_DoBentouClick();

@@ -13,6 +13,7 @@
 
 #include "core/food.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "teacher/add_kondate_form.h"
@@ -151,7 +152,7 @@ void TAddKondateForm::AddBtnClick() {
   const std::string name = fromQ(food->text(0));
   std::optional<int> row = grid_.addFood(name);
   if (!row) {
-    prompt().messageBox(name, sj("すでに登録済みです"), Icon::Information, Buttons::Ok);
+    ask(name, u"すでに登録済みです"_s, Icon::Information, Buttons::Ok);
     return;
   }
   showGrid();

@@ -20,6 +20,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/result.h"
@@ -129,11 +130,11 @@ QWidget* TBentouDetailsForm::buildConversionTab() {
   v->addLayout(lists, 1);
 
   connect(SetFoodDataFile1Btn, &QPushButton::clicked, this, [this] {
-    chooseCsv(FoodDataFile, "食品ファイルの元になるファイルを指定して下さい",
-              "食品ファイル(*.csv)|*.csv");
+    chooseCsv(FoodDataFile, u"食品ファイルの元になるファイルを指定して下さい"_s,
+              u"食品ファイル(*.csv)|*.csv"_s);
   });
   connect(SetKondateDataFileBtn, &QPushButton::clicked, this, [this] {
-    chooseCsv(KondateDataFile, "献立ファイルを指定して下さい", "献立ファイル(*.csv)|*.csv");
+    chooseCsv(KondateDataFile, u"献立ファイルを指定して下さい"_s, u"献立ファイル(*.csv)|*.csv"_s);
   });
   connect(TransBtn, &QPushButton::clicked, this, &TBentouDetailsForm::TransBtnClick);
   connect(CheckKondateDataFileBtn, &QPushButton::clicked, this,
@@ -185,9 +186,8 @@ QWidget* TBentouDetailsForm::buildEnvironmentTab() {
   g->addWidget(Btn_InitialBuhinPosition, 3, 0, 1, 2);
   g->setRowStretch(4, 1);
   connect(B_BentouDataSaveDir, &QPushButton::clicked, this, [this] {
-    FileRequest r;
-    r.title = sj("献立の保存先でファイルを指定して下さい");
-    r.filter = sj("献立ファイル(*.nvub)|*.nvub|全てのファイル(*.*)|*.*");
+    FileRequest r = fileRequest(u"献立ファイル(*.nvub)|*.nvub|全てのファイル(*.*)|*.*"_s,
+                                u"献立の保存先でファイルを指定して下さい"_s);
     r.defaultExt = ".nvub";
     r.initialDir = fromQ(E_BentouDataSaveDir->text());
     r.fileName = "default";
@@ -227,11 +227,9 @@ KitchenSettings TBentouDetailsForm::result() const {
   return s;
 }
 
-void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8) {
+void TBentouDetailsForm::chooseCsv(QLineEdit* edit, const QString& title, const QString& filter) {
   const std::string current = fromQ(edit->text());
-  FileRequest r;
-  r.title = sj(titleUtf8);
-  r.filter = sj(filterUtf8);
+  FileRequest r = fileRequest(filter, title);
   r.defaultExt = "csv";
   r.initialDir = folderOf(current).empty() ? programFolder() : folderOf(current);
   r.fileName = fileNameOf(current);
@@ -252,8 +250,8 @@ void TBentouDetailsForm::TransBtnClick() {
                       &pictures, &errorFile) &&
       target != configured) {
     FileName->setText(toQ(target));
-    prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
-                        Icon::Information, Buttons::Ok);
+    ask(target, u"変換したデータファイルは次の場所に保存しました"_s, Icon::Information,
+        Buttons::Ok);
   }
   if (!errorFile.empty() && fileExists(errorFile)) {
     if (open_)

@@ -87,7 +87,7 @@ class TBentouDetailsForm : public QDialog {
   QWidget* buildEnvironmentTab();
   QWidget* buildStorageTab();
   QGroupBox* buildApplianceGroup(LayoutSection section, QWidget* parent);
-  void chooseCsv(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8);
+  void chooseCsv(QLineEdit* edit, const QString& title, const QString& filter);
   std::string pictureFolder() const { return settings_.bmpFolder; }
 
   KitchenSettings settings_;

@@ -14,6 +14,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/paths.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
@@ -138,12 +139,10 @@ DetailsResult TDetailsForm::result() const {
   return r;
 }
 
-bool TDetailsForm::chooseFile(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8,
+bool TDetailsForm::chooseFile(QLineEdit* edit, const QString& title, const QString& filter,
                               const char* ext) {
   const std::string current = fromQ(edit->text());
-  FileRequest request;
-  request.title = sj(titleUtf8);
-  request.filter = sj(filterUtf8);
+  FileRequest request = fileRequest(filter, title);
   request.defaultExt = ext;
   request.initialDir = startFolder(current);
   request.fileName = fileNameOf(current);
@@ -154,11 +153,9 @@ bool TDetailsForm::chooseFile(QLineEdit* edit, const char* titleUtf8, const char
   return true;
 }
 
-bool TDetailsForm::chooseFolder(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8) {
+bool TDetailsForm::chooseFolder(QLineEdit* edit, const QString& title, const QString& filter) {
   const std::string current = fromQ(edit->text());
-  FileRequest request;
-  request.title = sj(titleUtf8);
-  request.filter = sj(filterUtf8);
+  FileRequest request = fileRequest(filter, title);
   request.initialDir = current.empty() ? programFolder() : current;
   request.fileName = "default";
   request.mustExist = false;  // "default" names no file: the folder is what is chosen

@@ -94,8 +94,8 @@ class TDetailsForm : public QDialog {
   void changed();  // enables OK
   void SetBackColor(QPushButton* button, int32_t& color);
   void convertPictures(bool shrink);
-  bool chooseFile(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8, const char* ext);
-  bool chooseFolder(QLineEdit* edit, const char* titleUtf8, const char* filterUtf8);
+  bool chooseFile(QLineEdit* edit, const QString& title, const QString& filter, const char* ext);
+  bool chooseFolder(QLineEdit* edit, const QString& title, const QString& filter);
 
   DetailsSettings settings_;  // colours live here; edits and boxes are read on result()
   bool fileNameChanged_ = false, addFileChanged_ = false, bmpFolderChanged_ = false;

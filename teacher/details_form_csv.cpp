@@ -11,6 +11,7 @@
 #include "core/converted_file.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/qt/shell.h"
 #include "platform/result.h"
@@ -74,12 +75,13 @@ QWidget* TDetailsForm::buildCsvTab() {
 }
 
 void TDetailsForm::SetFoodDataFile1BtnClick() {
-  chooseFile(FoodDataFile, "食品ファイルの元になるファイルを指定して下さい",
-             "食品ファイル(*.csv)|*.csv", "csv");
+  chooseFile(FoodDataFile, u"食品ファイルの元になるファイルを指定して下さい"_s,
+             u"食品ファイル(*.csv)|*.csv"_s, "csv");
 }
 
 void TDetailsForm::SetKondateDataFileBtnClick() {
-  chooseFile(KondateDataFile, "献立ファイルを指定して下さい", "献立ファイル(*.csv)|*.csv", "csv");
+  chooseFile(KondateDataFile, u"献立ファイルを指定して下さい"_s, u"献立ファイル(*.csv)|*.csv"_s,
+             "csv");
 }
 
 void TDetailsForm::TransBtnClick() {
@@ -96,8 +98,8 @@ void TDetailsForm::TransBtnClick() {
     if (target != configured) {
       FileName->setText(toQ(target));
       FileName2->setText(toQ(target));
-      prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
-                          Icon::Information, Buttons::Ok);
+      ask(target, u"変換したデータファイルは次の場所に保存しました"_s, Icon::Information,
+          Buttons::Ok);
     }
     fileNameChanged_ = true;
     changed();

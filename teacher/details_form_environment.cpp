@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "teacher/details_form.h"
@@ -100,9 +101,8 @@ void TDetailsForm::TabSheet4Resize() {
 
 void TDetailsForm::SetAddKondateFileNameBtnClick() {
   const std::string current = fromQ(AddKondateFileName->text());
-  FileRequest request;
-  request.title = sj("献立ファイルを指定して下さい");
-  request.filter = sj("献立ファイル(*.nv)|*.nv");
+  FileRequest request =
+      fileRequest(u"献立ファイル(*.nv)|*.nv"_s, u"献立ファイルを指定して下さい"_s);
   request.defaultExt = "nv";
   request.initialDir = startFolder(current);
   request.fileName = fileNameOf(current);
@@ -113,13 +113,12 @@ void TDetailsForm::SetAddKondateFileNameBtnClick() {
   // whole food and dish data.
   const std::string dataFile = fromQ(FileName->text());
   if (path == dataFile || sameFile(path, dataFile)) {
-    prompt().messageBox(path, sj("データファイル（NV.nv）は追加献立ファイルにできません"),
-                        Icon::Stop, Buttons::Ok);
+    ask(path, u"データファイル（NV.nv）は追加献立ファイルにできません"_s, Icon::Stop, Buttons::Ok);
     return;
   }
   if (!addFileMayBeReplaced(path)) {
-    prompt().messageBox(path, sj("追加献立のデータではないファイルは追加献立ファイルにできません"),
-                        Icon::Stop, Buttons::Ok);
+    ask(path, u"追加献立のデータではないファイルは追加献立ファイルにできません"_s, Icon::Stop,
+        Buttons::Ok);
     return;
   }
   AddKondateFileName->setText(toQ(path));

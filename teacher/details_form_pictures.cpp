@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "teacher/details_form.h"
@@ -78,13 +79,13 @@ QWidget* TDetailsForm::buildPictureTab() {
 }
 
 void TDetailsForm::SelSourceBmpFolderClick() {
-  chooseFolder(SourceBmpFolder, "元の画像ファイルの場所を指定して下さい",
-               "画像ファイル(*.bmp)|*.bmp");
+  chooseFolder(SourceBmpFolder, u"元の画像ファイルの場所を指定して下さい"_s,
+               u"画像ファイル(*.bmp)|*.bmp"_s);
 }
 
 void TDetailsForm::SelTargetBmpFolderBtnClick() {
-  if (chooseFolder(TargetBmpFolder, "画像ファイルの保存先を指定して下さい",
-                   "画像ファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*"))
+  if (chooseFolder(TargetBmpFolder, u"画像ファイルの保存先を指定して下さい"_s,
+                   u"画像ファイル(*.bmp)|*.bmp|全てのファイル(*.*)|*.*"_s))
     bmpFolderChanged_ = true;
 }
 
@@ -107,15 +108,15 @@ void TDetailsForm::convertPictures(bool shrink) {
   bool processed = false;
   for (const PictureResult& r : results) {
     if (r.how == PictureResult::How::Skipped)
-      skipped += r.name + sj("（") + sj(pictureReasonText(r.why)) + sj("）") + "\n";
+      skipped +=
+          r.name + fromQ(u"（"_s + QString::fromUtf8(pictureReasonText(r.why)) + u"）"_s) + "\n";
     else
       processed = true;
   }
   // A picture left behind is named with the reason, so the teacher knows which dish will show
   // none and what to do about it.
   if (!skipped.empty())
-    prompt().messageBox(skipped, sj("変換できなかった画像ファイルがあります"), Icon::Warning,
-                        Buttons::Ok);
+    ask(skipped, u"変換できなかった画像ファイルがあります"_s, Icon::Warning, Buttons::Ok);
   if (processed) changed();
 }
 

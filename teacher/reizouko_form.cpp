@@ -132,7 +132,7 @@ void TReizoukoForm::updateCaption(QPoint mouse) {
   std::vector<PreviewArea> areas{{{}, main_.names.size(), mainArea()}};
   if (!door_.names.empty()) areas.push_back({door_.name, door_.names.size(), doorArea()});
   const std::string title =
-      s_ == 1 ? title_ : title_ + sj("（表示倍率 ") + cformat("%.2f", s_) + sj("）");
+      s_ == 1 ? title_ : title_ + fromQ(u"（表示倍率 "_s) + cformat("%.2f", s_) + fromQ(u"）"_s);
   setWindowTitle(toQ(previewCaption(title, kRect(pictureRect()), mouse.x(), mouse.y(), areas)));
 }
 

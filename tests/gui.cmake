@@ -14,6 +14,7 @@ nv_test_area(test_widgets
   widgets/qt_prompt_test.cpp
   widgets/ui_language_test.cpp
   platform/qt/documents_folder_test.cpp
+  platform/qt/prompt_texts_test.cpp
   LIBS nvwidgets)
 nv_test_area(test_planner
   SOURCES

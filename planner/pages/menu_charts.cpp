@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace nv {
 
-std::string mealChartTitle(const std::string& childName, int node) {
-  return childName + sj(" さんの") + SelectedMenu::nodeNames()[size_t(node)] +
-         sj("の栄養バランス(％)");
+QString mealChartTitle(const std::string& childName, int node) {
+  return toQ(childName) + u" さんの"_s + toQ(SelectedMenu::nodeNames()[size_t(node)]) +
+         u"の栄養バランス(％)"_s;
 }
 
 PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
@@ -38,7 +38,7 @@ PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& f
     bars = groupBars(totals.groups, requirement, names);
   }
   PaperChart chart;
-  chart.title = toQ(mealChartTitle(profile.name(), node));
+  chart.title = mealChartTitle(profile.name(), node);
   for (const ChartBar& b : bars) {
     const Rgb c = gun.rgb(b.colourIndex);
     chart.bars.push_back({toQ(b.label), b.value, QColor(c.r, c.g, c.b), b.colourIndex});

@@ -22,7 +22,7 @@ class TKojinData;
 class TStrGridPrinter;
 
 // childName + " さんの" + node name + "の栄養バランス(％)".
-std::string mealChartTitle(const std::string& childName, int node);
+QString mealChartTitle(const std::string& childName, int node);
 // The balance chart of a meal node by nutrient or by food group, from the menu itself.
 PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
                           const TKojinData& profile, const TGunName& gun, bool byNutrient);

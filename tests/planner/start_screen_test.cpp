@@ -59,7 +59,7 @@ TEST_F(StartScreenTest, CommandLineStartsEachActivityAndNeverShowsTheScreen) {
 
   // The lunch-box game is missing from this build: a notice, then the menus still open.
   nvtest::ScriptedPrompt prompt;
-  prompt.expectMessage(nv::cp932ToUtf8(TSelMainFormForm::lunchBoxMissingText()));
+  prompt.expectMessage(TSelMainFormForm::lunchBoxMissingText().toStdString());
   EXPECT_TRUE(form.handleArguments({"/d/one.nvu", "/d/box.nvub", "/d/two.nvu"}));
   ASSERT_EQ(plannerRuns.size(), 1u);
   EXPECT_EQ(plannerRuns[0], (std::vector<std::string>{"/d/one.nvu", "/d/two.nvu"}));
@@ -89,7 +89,7 @@ TEST_F(StartScreenTest, ButtonsRunTheActivityThenCloseAndTheColourIsKept) {
   // Without the game the screen stays for the other choice.
   {
     nvtest::ScriptedPrompt prompt;
-    prompt.expectMessage(nv::cp932ToUtf8(TSelMainFormForm::lunchBoxMissingText()));
+    prompt.expectMessage(TSelMainFormForm::lunchBoxMissingText().toStdString());
     form.SB_DoBentou->click();
     EXPECT_TRUE(form.isVisible());
   }

@@ -64,7 +64,7 @@ int cmdRecipe(const Args& args) {
   QPdfWriter writer(target);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
   writer.setResolution(300);
-  writer.setTitle(nv::toQ(nv::recipeJobTitle(dish)));
+  writer.setTitle(nv::recipeJobTitle(dish));
   writer.setCreator(QStringLiteral("NV"));
   nv::StepLayout layout;
   if (!nv::printRecipePages(writer, page, &layout)) return failure("cannot write " + out);
