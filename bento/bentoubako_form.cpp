@@ -23,7 +23,9 @@
 #include "core/kojin_data.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
@@ -89,7 +91,9 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
   settings_ = KitchenSettings::read(Ini(iniPath()));
   exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
-  loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, true);
+  nv::showResult(
+      loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, &prompt()),
+      prompt());
 
   // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
