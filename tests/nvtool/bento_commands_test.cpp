@@ -16,8 +16,9 @@ struct ToolRun {
   std::string out;
 };
 
-ToolRun runTool(const std::string& args) {
-  std::string cmd = std::string(NV_TOOL_PATH) + " " + args + " 2>/dev/null";
+// stderr goes to errPath (UTF-8).
+ToolRun runTool(const std::string& args, const std::string& errPath = "/dev/null") {
+  std::string cmd = std::string(NV_TOOL_PATH) + " " + args + " 2>'" + errPath + "'";
   ToolRun r{-1, {}};
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -53,6 +54,19 @@ TEST(NvtoolBento, ConvertListAndGrade) {
                 .status,
             1);
   EXPECT_EQ(nvtest::readBytes(dir.file("bento.csv")), csvBefore);
+
+  // A data file cut inside its kitchen part fails with a line of its own; a refused food
+  // section with its reader's box alone.
+  const std::string whole = nvtest::readBytes(dir.file("NV.nvb")), err = d + "/err.txt";
+  nvtest::writeBytes(dir.file("cut.nvb"), whole.substr(0, whole.size() - 3));
+  EXPECT_EQ(runTool("bento-dishes " + d + "/cut.nvb", err).status, 1);
+  EXPECT_EQ(nvtest::readBytes(dir.file("err.txt")),
+            "nvtool: " + d + "/cut.nvb: the lunch-box data is damaged\n");
+  nvtest::writeBytes(dir.file("bad.nvb"), "not a lunch-box data file");
+  EXPECT_EQ(runTool("bento-dishes " + d + "/bad.nvb", err).status, 1);
+  const std::string refused = nvtest::readBytes(dir.file("err.txt"));
+  EXPECT_FALSE(refused.empty());
+  EXPECT_EQ(refused.find("damaged"), std::string::npos) << refused;
 
   ToolRun list = runTool("bento-dishes " + d + "/NV.nvb");
   ASSERT_EQ(list.status, 0);
