@@ -98,9 +98,7 @@ void TBentoubakoForm::closeAppliance() {
   redraw(applianceRect_);
 }
 
-bool TBentoubakoForm::insideBox(const std::string& dish) const {
-  return kitchen_.placementName(dish) == sj("弁当箱");
-}
+bool TBentoubakoForm::insideBox(const std::string& dish) const { return scene_.insideBox(dish); }
 
 std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
   std::vector<TSelectedBentouItem*> out;
@@ -110,14 +108,6 @@ std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
 
 TSelectedBentouItem* TBentoubakoForm::placedItem(int32_t serial) const {
   return items_.value(serial, nullptr);
-}
-
-KRect TBentoubakoForm::boundedDishRect(const KRect& rect) const {
-  // No dish is larger than the kitchen: a size from a file or a huge size factor must not
-  // make a picture of gigabytes.
-  const QRect q = qRect(rect);
-  return kRect(QRect(
-      q.topLeft(), q.size().boundedTo(QSize(areas_.width, areas_.height)).expandedTo(QSize(0, 0))));
 }
 
 TSelectedBentouItem* TBentoubakoForm::createItem(const PlacedDish& dish) {
