@@ -11,6 +11,8 @@
 #include "bento/model/kitchen_placing.h"
 #include "bento/qt_geometry.h"
 #include "platform/ini.h"
+#include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
@@ -18,7 +20,8 @@ namespace nv {
 
 void KitchenScene::readSettingsAndData() {
   settings = KitchenSettings::read(Ini(iniFilePath()));
-  loadBentoDataFile(settings.dataBaseFileName, foods, kitchen, nullptr, true);
+  showResult(loadBentoDataFile(settings.dataBaseFileName, foods, kitchen, nullptr, &prompt()),
+             prompt());
 }
 
 void KitchenScene::layOut(QSize size) {
