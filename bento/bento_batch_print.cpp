@@ -6,13 +6,18 @@
 
 #include "bento/bento_page.h"
 #include "bento/bento_print_job.h"
-#include "bento/bentoubako_form.h"
+#include "bento/kitchen_scene.h"
+#include "bento/lunch_box_document.h"
 #include "bento/model/bento_save.h"
 #include "core/kojin_data.h"
 #include "platform/dialogs.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 namespace {
@@ -58,8 +63,7 @@ class BatchPages {
 };
 
 FileRequest batchFileRequest() {
-  FileRequest r;
-  r.filter = sj("お弁当データ(*.nvub)|*.nvub|全てのファイル(*.*)|*.*");
+  FileRequest r = fileRequest(u"お弁当データ(*.nvub)|*.nvub|全てのファイル(*.*)|*.*"_s);
   // A name typed without extension means a lunch box, not a menu file.
   r.defaultExt = "nvub";
   r.allowMultiple = true;
@@ -83,29 +87,32 @@ BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunN
   result.started = true;
 
   TKojinData child = profile;
-  TBentoubakoForm kitchen(child, gunName, std::string(), {}, kitchenSize);
-  kitchen.profileDialog = [&](TKojinData& k, QWidget*) {
-    return profileDialog && profileDialog(k, parent);
-  };
+  LunchBoxDocument box(child, std::string());
+  // One kitchen for the class, laid out as the game's window would be on this screen.
+  KitchenScene scene;
+  scene.layOut(kitchenSize.isEmpty() ? kitchenScreenGeometry().size() : kitchenSize);
+  scene.readSettingsAndData();
+  const auto place = [&scene](const PlacedDishRecord& r) { return scene.placeStored(r); };
+  const auto ask = [&](TKojinData& k) { return profileDialog && profileDialog(k, parent); };
   BatchPages pages(printer);
   for (size_t i = 0; i < files.size(); ++i) {
     const std::string& file = files[i];
     const std::string fileName = childNameOfSaveFile(file);
-    kitchen.document().setDefaultName(fileName);
-    kitchen.New();
+    box.setDefaultName(fileName);
+    box.newBox();
     // An unreadable file is not printed as an empty box of that name.
-    if (!kitchen.loadFile(file)) {
+    if (!showResult(box.load(file, scene.areas.s, place), prompt())) {
       result.failed.push_back(file);
       continue;
     }
     // A box saved without a name keeps the one from its file name.
     if (child.name().empty()) child.setName(fileName);
-    if (!kitchen.NameSetting()) {
+    if (!box.confirmChild(ask, scene.settings.saveDir)) {
       result.skipped.push_back(file);
       continue;
     }
-    kitchen.computeGrade();
-    if (!pages.add(bentoPageData(kitchen))) {
+    // The graph a new kitchen shows: the six food groups.
+    if (!pages.add(bentoPageData(box, scene, GraphKind::Groups, gunName))) {
       // The printer refuses: the rest would fail the same way.
       reportPrintFailure();
       result.failed.insert(result.failed.end(), files.begin() + long(i), files.end());

@@ -1,8 +1,9 @@
 #pragma once
 // "データ印刷" of the start screen: a teacher prints the saved lunch boxes of a whole class.
-// The printer is set up once, the files are chosen together, and one hidden kitchen takes each
-// file in turn: named after the file, cleared, loaded, and printed when the child's profile is
-// confirmed (a cancelled profile skips only that file).
+// The printer is set up once, the files are chosen together, and one lunch-box document, in
+// one kitchen laid out as the game's, takes each file in turn: named after the file, cleared,
+// loaded, and printed when the child's profile is confirmed (a cancelled profile skips only
+// that file). No kitchen window is opened.
 #include <QSize>
 #include <functional>
 #include <string>
@@ -25,9 +26,9 @@ struct BatchPrintResult {
 
 using ProfileDialog = std::function<bool(TKojinData& profile, QWidget* parent)>;
 
-// Runs the whole batch on `printer` (the one the Dialogs' printer set-up edits). The kitchen
+// Runs the whole batch on `printer` (the one the Dialogs' printer set-up edits). The document
 // works on a copy of `profile`, so the start screen's child stays as it was. kitchenSize:
-// the hidden kitchen's size; empty: the screen's.
+// the size the kitchen is laid out for; empty: the screen's.
 BatchPrintResult printBentouData(const TKojinData& profile, const TGunName& gunName,
                                  QPrinter& printer, const ProfileDialog& profileDialog,
                                  QWidget* parent, QSize kitchenSize = {});

@@ -7,10 +7,11 @@
 #include "bento/bentoubako_form.h"
 #include "bento/evaluation_graph.h"
 #include "bento/kitchen_pictures.h"
+#include "bento/kitchen_scene.h"
+#include "bento/lunch_box_document.h"
 #include "bento/model/bento_page_geometry.h"
 #include "bento/model/bento_pictures.h"
 #include "bento/qt_geometry.h"
-#include "bento/selected_bentou_item.h"
 #include "core/kojin_data.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -65,26 +66,30 @@ void drawDish(QPainter& p, const BentoPageData& data, const std::string& name, c
 
 }  // namespace
 
-BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
+BentoPageData bentoPageData(const LunchBoxDocument& box, const KitchenScene& scene, GraphKind kind,
+                            const TGunName& gunName) {
   BentoPageData d;
-  d.childName = kitchen.profile().name();
-  d.bmpFolder = kitchen.settings().bmpFolder;
-  d.kitchenBox = kitchen.areas().largeBox;
-  for (TSelectedBentouItem* item : kitchen.placedItems()) {
-    const QRect g = item->geometry();
-    d.dishes.push_back({item->dishName(), {g.left(), g.top(), g.right() + 1, g.bottom() + 1}});
-  }
+  d.childName = box.child().name();
+  d.bmpFolder = scene.settings.bmpFolder;
+  d.kitchenBox = scene.areas.largeBox;
+  for (const PlacedDish& dish : box.dishes().dishes()) d.dishes.push_back({dish.name, dish.rect});
   // A grade from before the last change would print the wrong face beside the graph.
-  d.grade = kitchen.computeGrade();
+  d.grade = scene.grade(box, kind);
   Nutrients totals{};
   GroupGrams grams{};
-  const NameList names = kitchen.placedNames();
-  kitchen.kitchenData().nutrientTotals(names, totals, kitchen.foods());
-  kitchen.kitchenData().foodGroupGrams(names, grams, kitchen.foods());
-  d.graphRows = evaluationGraphRows(kitchen.graphKind(), totals, grams,
-                                    LunchRequirements::of(kitchen.profile()), kitchen.gunName());
-  d.groupColors = kitchen.settings().groupColors;
+  const NameList names = box.dishNames();
+  scene.kitchen.nutrientTotals(names, totals, scene.foods);
+  scene.kitchen.foodGroupGrams(names, grams, scene.foods);
+  d.graphRows =
+      evaluationGraphRows(kind, totals, grams, LunchRequirements::of(box.child()), gunName);
+  d.groupColors = scene.settings.groupColors;
   return d;
+}
+
+BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
+  // The window keeps the grade it prints.
+  kitchen.computeGrade();
+  return bentoPageData(kitchen.document(), kitchen.scene(), kitchen.graphKind(), kitchen.gunName());
 }
 
 void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,

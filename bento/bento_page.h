@@ -16,7 +16,10 @@ class QPagedPaintDevice;
 
 namespace nv {
 
+class LunchBoxDocument;
 class TBentoubakoForm;
+class TGunName;
+struct KitchenScene;
 
 struct BentoPageDish {
   std::string name;  // CP932
@@ -34,7 +37,10 @@ struct BentoPageData {
   std::array<int32_t, 7> groupColors{};
 };
 
-// The page of the kitchen as it stands, the box graded now with the graph kind of the moment.
+// The page of a box in a kitchen, the box graded now with that graph kind.
+BentoPageData bentoPageData(const LunchBoxDocument& box, const KitchenScene& scene, GraphKind kind,
+                            const TGunName& gunName);
+// The page of the kitchen window as it stands, with the graph kind of the moment.
 BentoPageData bentoPageData(TBentoubakoForm& kitchen);
 
 // Progress texts (CP932) while the page is composed.

@@ -5,8 +5,11 @@
 #include <QPrinter>
 
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv {
 
@@ -31,9 +34,7 @@ PrintOutcome printPagesOn(QPrinter& printer, const std::vector<BentoPageData>& p
   return ok ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-void reportPrintFailure() {
-  prompt().messageBox(sj("印刷できませんでした。"), sj("確認"), Icon::Stop, Buttons::Ok);
-}
+void reportPrintFailure() { ask(u"印刷できませんでした。"_s, u"確認"_s, Icon::Stop, Buttons::Ok); }
 
 void renewStuckPrinter(std::unique_ptr<QPrinter>& printer) {
   if (!printer || printer->printerState() != QPrinter::Active) return;

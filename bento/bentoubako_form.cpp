@@ -67,20 +67,16 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   setFocusPolicy(Qt::StrongFocus);
   // 1. Cover the screen; the four pictures of the program folder; the areas.
   if (size.isEmpty()) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect g = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setGeometry(g);
+    setGeometry(kitchenScreenGeometry());
     setWindowState(Qt::WindowFullScreen);
   } else {
     setGeometry(0, 0, size.width(), size.height());
   }
-  settings_ = KitchenSettings::defaults();
   kitchenImage_ = loadBmp(fixedKitchenPicturePath(FixedKitchenPicture::Kitchen));
   boxImage_ = loadTransparentBmp(fixedKitchenPicturePath(FixedKitchenPicture::Box));
   // The rim and the coaster are only seen in the working view: their sizes place the areas
   // now, the pictures are read while the overview shows.
-  frontSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::BoxFront));
-  coasterSize_ = bmpFileSize(fixedKitchenPicturePath(FixedKitchenPicture::Coaster));
+  pictureSizes_ = kitchenPictureSizes(boxImage_);
   BoxFront = new BoxFrontView(this);
   BoxFront->hide();
   // 3. The rice-ball button (placed with the areas).
@@ -89,11 +85,8 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   layoutAreas();
 
   // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
-  settings_ = KitchenSettings::read(Ini(iniPath()));
+  scene_.readSettingsAndData();
   exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
-  nv::showResult(
-      loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, &prompt()),
-      prompt());
 
   // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
@@ -174,7 +167,7 @@ void TBentoubakoForm::buildMenus() {
 }
 
 void TBentoubakoForm::layoutAreas() {
-  areas_ = computeKitchenAreas(width(), height(), {kSize(boxImage_), frontSize_, coasterSize_});
+  areas_ = computeKitchenAreas(width(), height(), pictureSizes_);
   kitchenOverview_ = kitchenWorking_ = QPixmap();
   const QRect small = qRect(areas_.smallBox);
   boxSmall_ = scaledPixmap(boxImage_, small.size());
@@ -451,7 +444,7 @@ void TBentoubakoForm::recomputeGraph() {
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, document_.dishNames(), document_.child(), graphKind_, foods_);
+  grade_ = scene_.grade(document_, graphKind_);
   return grade_;
 }
 

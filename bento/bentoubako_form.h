@@ -18,6 +18,7 @@
 
 #include "bento/kitchen_pictures.h"
 #include "bento/kitchen_ports.h"
+#include "bento/kitchen_scene.h"
 #include "bento/lunch_box_document.h"
 #include "bento/model/appliance_layout.h"
 #include "bento/model/bento_data.h"
@@ -63,6 +64,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   // State.
   bool overviewMode() const { return overview_; }
   double scale() const { return areas_.s; }
+  const KitchenScene& scene() const { return scene_; }
   const KitchenAreas& areas() const { return areas_; }
   const KitchenSettings& settings() const { return settings_; }
   const TDaidokoro& kitchenData() const { return kitchen_; }
@@ -169,7 +171,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
  private:
   void placeNewDish(const std::string& name, std::optional<QPoint> dropPoint);
   // The rectangle a placed dish takes: no dish is larger than the kitchen.
-  KRect boundedDishRect(const KRect& r) const;
+  KRect boundedDishRect(const KRect& r) const { return scene_.bounded(r); }
   // The keyboard path (bentoubako_form_keys.cpp).
   bool kitchenKey(QKeyEvent* event);  // true when the key was the kitchen's
   void setKeyFocus(const KitchenFocus& focus);
@@ -212,10 +214,12 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   const KitchenPorts ports_;
   LunchBoxDocument document_;
   const TGunName& gunName_;
-  KitchenSettings settings_;
-  TFoodData foods_;
-  TDaidokoro kitchen_;
-  KitchenAreas areas_;
+  KitchenScene scene_;
+  // The scene's parts under the names the window's code uses.
+  KitchenSettings& settings_ = scene_.settings;
+  TFoodData& foods_ = scene_.foods;
+  TDaidokoro& kitchen_ = scene_.kitchen;
+  KitchenAreas& areas_ = scene_.areas;
   PictureCache pictures_;
   QHash<QString, bool> howToMake_;
 
@@ -237,7 +241,7 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   QImage kitchenImage_, boxImage_, frontImage_, coasterImage_, exitImage_;
   QPixmap kitchenOverview_, kitchenWorking_, boxSmall_, boxLarge_, front_, coaster_, exit_;
   QPixmap background_;
-  KSize frontSize_, coasterSize_;
+  KitchenPictureSizes pictureSizes_;
   bool workingReady_ = false;
 
   KitchenArea pressArea_ = KitchenArea::None;

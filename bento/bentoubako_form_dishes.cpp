@@ -7,7 +7,6 @@
 #include "bento/bentoubako_form.h"
 #include "bento/model/bento_pictures.h"
 #include "bento/model/kitchen_placing.h"
-#include "bento/model/stored_names.h"
 #include "bento/onigiri_bouya_form.h"
 #include "bento/qt_geometry.h"
 #include "bento/selected_bentou_item.h"
@@ -100,9 +99,7 @@ void TBentoubakoForm::closeAppliance() {
   updateStatusLine();
 }
 
-bool TBentoubakoForm::insideBox(const std::string& dish) const {
-  return kitchen_.placementName(dish) == boxPlacementName();
-}
+bool TBentoubakoForm::insideBox(const std::string& dish) const { return scene_.insideBox(dish); }
 
 std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
   std::vector<TSelectedBentouItem*> out;
@@ -112,14 +109,6 @@ std::vector<TSelectedBentouItem*> TBentoubakoForm::placedItems() const {
 
 TSelectedBentouItem* TBentoubakoForm::placedItem(int32_t serial) const {
   return items_.value(serial, nullptr);
-}
-
-KRect TBentoubakoForm::boundedDishRect(const KRect& rect) const {
-  // No dish is larger than the kitchen: a size from a file or a huge size factor must not
-  // make a picture of gigabytes.
-  const QRect q = qRect(rect);
-  return kRect(QRect(
-      q.topLeft(), q.size().boundedTo(QSize(areas_.width, areas_.height)).expandedTo(QSize(0, 0))));
 }
 
 TSelectedBentouItem* TBentoubakoForm::createItem(const PlacedDish& dish) {

@@ -34,10 +34,9 @@ FileRequest saveFileRequest(const std::string& current) {
 }  // namespace
 
 bool TBentoubakoForm::NameSetting() {
-  if (!profileDialog || !profileDialog(document_.child(), this)) return false;
-  document_.setFileName(bentoSaveNameForChild(document_.fileName(), document_.child().name(),
-                                              settings_.saveDir, documentsFolder()));
-  return true;
+  return document_.confirmChild(
+      [this](TKojinData& child) { return profileDialog && profileDialog(child, this); },
+      settings_.saveDir);
 }
 
 void TBentoubakoForm::switchToWorkingView() {
@@ -71,13 +70,7 @@ void TBentoubakoForm::Open() {
 }
 
 bool TBentoubakoForm::loadFile(const std::string& path) {
-  // The file keeps its places relative to the kitchen's layout at the scale it was saved
-  // with (the reader has brought them to this scale): on this screen they follow the layout
-  // and stay in their bounds, whatever the screen they came from.
-  const auto place = [this](const PlacedDishRecord& r) {
-    const KRect stored{r.left, r.top, r.left + r.width, r.top + r.height};
-    return boundedDishRect(placeStoredDish(areas_, stored, insideBox(r.name)));
-  };
+  const auto place = [this](const PlacedDishRecord& r) { return scene_.placeStored(r); };
   // A file that cannot be read leaves the box as it was.
   if (!nv::showResult(document_.load(path, scale(), place), prompt())) return false;
   clearItems();

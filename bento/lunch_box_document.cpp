@@ -2,6 +2,7 @@
 
 #include "core/kojin_data.h"
 #include "platform/paths.h"
+#include "platform/qt/documents_folder.h"
 
 namespace nv {
 
@@ -27,6 +28,12 @@ void LunchBoxDocument::setModified(bool modified) {
 
 bool LunchBoxDocument::mayOverwrite(const std::string& path) const {
   return ownFiles_.count(path) > 0 || !fileExists(path);
+}
+
+bool LunchBoxDocument::confirmChild(const ChildDialog& ask, const std::string& saveDir) {
+  if (!ask || !ask(child_)) return false;
+  setFileName(bentoSaveNameForChild(fileName_, child_.name(), saveDir, documentsFolder()));
+  return true;
 }
 
 int32_t LunchBoxDocument::addDish(std::string name, const KRect& rect) {

@@ -23,6 +23,8 @@ class LunchBoxDocument : public QObject {
   // layout decides both. Empty: the rectangle as it is.
   using PlaceStored = std::function<KRect(const PlacedDishRecord& stored)>;
   using StorePlace = std::function<KRect(const PlacedDish& dish)>;
+  // The child-profile dialog; true when the child confirmed it.
+  using ChildDialog = std::function<bool(TKojinData& child)>;
 
   // The child's profile belongs to the caller and outlives the document. defaultName: the
   // name a new box gives the child (CP932).
@@ -45,6 +47,10 @@ class LunchBoxDocument : public QObject {
   // asked before replacing it chose it (adoptFile), or it does not exist yet.
   bool mayOverwrite(const std::string& path) const;
   void adoptFile(const std::string& path) { ownFiles_.insert(path); }
+  // Asks for the child's profile; once confirmed, the box's file takes the child's name
+  // (see bentoSaveNameForChild; saveDir: the kitchen's BentouDataSaveDir). False, and the
+  // file name kept, when the dialog was cancelled.
+  bool confirmChild(const ChildDialog& ask, const std::string& saveDir);
 
   // --- Edits (each marks the box changed) ---
   // Appends the dish on top and returns its serial.

@@ -82,4 +82,30 @@ TEST_F(BatchPrint, CancelledSetUpAsksForNoFiles) {
   EXPECT_FALSE(r.started);
 }
 
+// Each box is read and printed without a kitchen window, and the profile dialog opens over
+// the caller's window.
+TEST_F(BatchPrint, PrintsWithoutAKitchenWindow) {
+  const std::string taro = save("たろう.nvub", "たろう");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(nv::cp932ToUtf8(dir.file("one.pdf"))));
+  nvtest::ScriptedDialogs dialogs;
+  dialogs.expectPrinterSetup().expectOpenFiles({taro});
+  QWidget startScreen;
+  int kitchens = -1;
+  QWidget* over = nullptr;
+  const auto confirm = [&](nv::TKojinData&, QWidget* parent) {
+    over = parent;
+    kitchens = 0;
+    for (QWidget* w : QApplication::allWidgets())
+      if (qobject_cast<nv::TBentoubakoForm*>(w)) ++kitchens;
+    return true;
+  };
+  const nv::BatchPrintResult r =
+      nv::printBentouData(profile, gunName, printer, confirm, &startScreen, QSize(1024, 768));
+  EXPECT_EQ(r.printed, std::vector<std::string>{nv::utf8ToCp932(taro)});
+  EXPECT_EQ(kitchens, 0);
+  EXPECT_EQ(over, &startScreen);
+}
+
 }  // namespace

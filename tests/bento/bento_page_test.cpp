@@ -14,8 +14,11 @@
 #include <sstream>
 
 #include "bento/kitchen_pictures.h"
+#include "bento/kitchen_scene.h"
+#include "bento/lunch_box_document.h"
 #include "bento/model/bento_page_geometry.h"
 #include "bento/model/bento_pictures.h"
+#include "bento/selected_bentou_item.h"
 #include "kitchen_fixture.h"
 
 namespace {
@@ -132,6 +135,59 @@ TEST_F(BentoPage, OnePageToPdfIsSharpAndQuick) {
     EXPECT_GE(std::stoi(f[12]), 250) << line;  // x-ppi on a 300 dpi page
   }
   EXPECT_GE(images, 7);  // box, front, rice ball and the dishes
+}
+
+// A saved box prints the same from its document in a window-free kitchen as from the kitchen
+// window that opened it: placed, graded and graphed by the one kitchen code.
+TEST_F(BentoPage, ADocumentPrintsAsTheKitchenWindowShowsIt) {
+  nv::TKojinData saved;
+  saved.setName(nv::sj("たろう"));
+  const std::string path = dir.file("たろう.nvub");
+  // Saved at another scale: the dishes move with the layout, one beside the box is brought
+  // back into it, the drink stands on the coaster.
+  ASSERT_TRUE(nv::writeBentoSaveFile(path, saved, 1.5,
+                                     {{nv::sj("ごはん"), 420, 700, 150, 120},
+                                      {nv::sj("いちご"), 30, 200, 90, 90},
+                                      {nv::sj("牛乳"), 600, 800, 90, 120}})
+                  .ok());
+  const QSize size(1366, 768);
+  make(size);
+  ASSERT_TRUE(form->loadFile(path));
+  form->setGraphKind(nv::GraphKind::Nutrients);
+  const nv::BentoPageData shown = nv::bentoPageData(*form);
+
+  nv::TKojinData child;
+  nv::LunchBoxDocument box(child, nv::sj("host"));
+  nv::KitchenScene scene;
+  scene.layOut(size);
+  scene.readSettingsAndData();
+  ASSERT_TRUE(box.load(path, scene.areas.s,
+                       [&](const nv::PlacedDishRecord& r) { return scene.placeStored(r); })
+                  .ok());
+  const nv::BentoPageData printed =
+      nv::bentoPageData(box, scene, nv::GraphKind::Nutrients, gunName);
+
+  EXPECT_EQ(printed.childName, nv::sj("たろう"));
+  EXPECT_EQ(printed.bmpFolder, shown.bmpFolder);
+  EXPECT_EQ(printed.kitchenBox, shown.kitchenBox);
+  ASSERT_EQ(printed.dishes.size(), 3u);
+  ASSERT_EQ(shown.dishes.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(printed.dishes[i].name, shown.dishes[i].name);
+    EXPECT_EQ(printed.dishes[i].rect, shown.dishes[i].rect) << i;
+    const QRect onScreen = form->placedItems()[i]->geometry();
+    EXPECT_EQ(printed.dishes[i].rect, (nv::KRect{onScreen.left(), onScreen.top(),
+                                                 onScreen.right() + 1, onScreen.bottom() + 1}));
+  }
+  EXPECT_GT(printed.dishes[0].rect.left, scene.areas.largeBox.left);  // moved with the layout
+  EXPECT_EQ(printed.grade, shown.grade);
+  EXPECT_EQ(printed.grade, form->grade());
+  ASSERT_EQ(printed.graphRows.size(), shown.graphRows.size());
+  for (size_t i = 0; i < printed.graphRows.size(); ++i) {
+    EXPECT_EQ(printed.graphRows[i].label, shown.graphRows[i].label);
+    EXPECT_EQ(printed.graphRows[i].percentText, shown.graphRows[i].percentText);
+  }
+  EXPECT_EQ(printed.groupColors, shown.groupColors);
 }
 
 }  // namespace

@@ -69,6 +69,19 @@ TEST(LunchBoxDocument, EditsSaveNewAndLoadBack) {
   EXPECT_NE(doc.dishes().dishes()[1].serial, egg);  // fresh serials for the new items
   EXPECT_EQ(seen.resets, 2);
 
+  // The profile dialog: cancelled (or missing), nothing changes; confirmed, the box takes the
+  // child's name in its folder, still unchanged.
+  EXPECT_FALSE(doc.confirmChild([](nv::TKojinData&) { return false; }, dir.file("saves")));
+  EXPECT_FALSE(doc.confirmChild({}, dir.file("saves")));
+  EXPECT_EQ(doc.fileName(), path);
+  const auto jiro = [](nv::TKojinData& k) {
+    k.setName(sj("じろう"));
+    return true;
+  };
+  EXPECT_TRUE(doc.confirmChild(jiro, dir.file("saves")));
+  EXPECT_EQ(doc.fileName(), dir.file("じろう.nvub"));
+  EXPECT_FALSE(doc.isModified());
+
   // Removing marks the box changed; removing nothing does not.
   doc.setModified(false);
   doc.removeDish(-7);
