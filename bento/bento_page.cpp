@@ -79,8 +79,9 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = kitchen.placedNames();
-  kitchen.kitchenData().nutrientTotals(names, totals, kitchen.foods());
-  kitchen.kitchenData().foodGroupGrams(names, grams, kitchen.foods());
+  Result told = kitchen.kitchenData().nutrientTotals(names, totals, kitchen.foods());
+  told.then(kitchen.kitchenData().foodGroupGrams(names, grams, kitchen.foods()));
+  showResult(told, prompt());
   d.graphRows = evaluationGraphRows(kitchen.graphKind(), totals, grams,
                                     LunchRequirements::of(kitchen.profile()), kitchen.gunName());
   d.groupColors = kitchen.settings().groupColors;

@@ -433,16 +433,19 @@ void TBentoubakoForm::recomputeGraph() {
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
-    kitchen_.nutrientTotals(names, totals, foods_);
-    kitchen_.foodGroupGrams(names, grams, foods_);
+    Result told = kitchen_.nutrientTotals(names, totals, foods_);
+    told.then(kitchen_.foodGroupGrams(names, grams, foods_));
+    nv::showResult(told, prompt());
   }
   graphRows_ = evaluationGraphRows(graphKind_, totals, grams,
                                    LunchRequirements::of(document_.child()), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = gradeBox(kitchen_, document_.dishNames(), document_.child(), graphKind_, foods_);
-  return grade_;
+  const BoxGrade g =
+      gradeBox(kitchen_, document_.dishNames(), document_.child(), graphKind_, foods_);
+  nv::showResult(g.told, prompt());
+  return grade_ = g.grade;
 }
 
 }  // namespace nv

@@ -20,9 +20,8 @@ std::string mealChartTitle(const std::string& childName, int node) {
          sj("の栄養バランス(％)");
 }
 
-PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
-                          const TKojinData& profile, const TGunName& gun, bool byNutrient) {
-  const MealTotals totals = menu.totals(node, &foods);
+PaperChart mealPaperChart(const MealTotals& totals, int node, const TKojinData& profile,
+                          const TGunName& gun, bool byNutrient) {
   std::vector<ChartBar> bars;
   if (byNutrient) {
     Nutrients requirement{};
