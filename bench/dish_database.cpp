@@ -172,8 +172,8 @@ void BM_DayBalance(benchmark::State& state) {
     std::array<nv::Nutrients, 4> totals{};
     for (size_t m = 0; m < 3; ++m)
       for (const nv::TUsedFoodList& dish : meals[m]) {
-        nv::addNutrientTotals(dish, &s.foods, totals[m]);
-        nv::addNutrientTotals(dish, &s.foods, totals[3]);
+        (void)nv::addNutrientTotals(dish, &s.foods, totals[m]);
+        (void)nv::addNutrientTotals(dish, &s.foods, totals[3]);
       }
     benchmark::DoNotOptimize(totals);
   }

@@ -74,12 +74,15 @@ BentoPageData bentoPageData(const LunchBoxDocument& box, const KitchenScene& sce
   d.kitchenBox = scene.areas.largeBox;
   for (const PlacedDish& dish : box.dishes().dishes()) d.dishes.push_back({dish.name, dish.rect});
   // A grade from before the last change would print the wrong face beside the graph.
-  d.grade = scene.grade(box, kind);
+  BoxGrade graded = scene.grade(box, kind);
+  d.grade = graded.grade;
+  Result told = std::move(graded.told);
   Nutrients totals{};
   GroupGrams grams{};
   const NameList names = box.dishNames();
-  scene.kitchen.nutrientTotals(names, totals, scene.foods);
-  scene.kitchen.foodGroupGrams(names, grams, scene.foods);
+  told.then(scene.kitchen.nutrientTotals(names, totals, scene.foods));
+  told.then(scene.kitchen.foodGroupGrams(names, grams, scene.foods));
+  showResult(told, prompt());
   d.graphRows =
       evaluationGraphRows(kind, totals, grams, LunchRequirements::of(box.child()), gunName);
   d.groupColors = scene.settings.groupColors;

@@ -436,16 +436,18 @@ void TBentoubakoForm::recomputeGraph() {
   Nutrients totals{};
   GroupGrams grams{};
   if (!names.empty() && kitchen_.hasDishes()) {
-    kitchen_.nutrientTotals(names, totals, foods_);
-    kitchen_.foodGroupGrams(names, grams, foods_);
+    Result told = kitchen_.nutrientTotals(names, totals, foods_);
+    told.then(kitchen_.foodGroupGrams(names, grams, foods_));
+    nv::showResult(told, prompt());
   }
   graphRows_ = evaluationGraphRows(graphKind_, totals, grams,
                                    LunchRequirements::of(document_.child()), gunName_);
 }
 
 int TBentoubakoForm::computeGrade() {
-  grade_ = scene_.grade(document_, graphKind_);
-  return grade_;
+  BoxGrade g = scene_.grade(document_, graphKind_);
+  nv::showResult(g.told, prompt());
+  return grade_ = g.grade;
 }
 
 }  // namespace nv

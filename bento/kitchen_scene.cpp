@@ -45,7 +45,7 @@ KRect KitchenScene::placeStored(const PlacedDishRecord& r) const {
   return bounded(placeStoredDish(areas, stored, insideBox(r.name)));
 }
 
-int KitchenScene::grade(const LunchBoxDocument& box, GraphKind kind) const {
+BoxGrade KitchenScene::grade(const LunchBoxDocument& box, GraphKind kind) const {
   return gradeBox(kitchen, box.dishNames(), box.child(), kind, foods);
 }
 

@@ -41,8 +41,9 @@ struct KitchenScene {
   // layout at the scale it was saved with (the reader has brought them to this scale): here
   // they follow the layout and stay in their bounds, whatever the screen they came from.
   KRect placeStored(const PlacedDishRecord& stored) const;
-  // The grade of the box, computed the way the graph of that kind shows it.
-  int grade(const LunchBoxDocument& box, GraphKind kind) const;
+  // The grade of the box, computed the way the graph of that kind shows it, with the notices
+  // its totals told (the caller shows them).
+  BoxGrade grade(const LunchBoxDocument& box, GraphKind kind) const;
 };
 
 // What a kitchen without a size of its own covers: the primary screen (1024 x 768 without one).

@@ -112,23 +112,25 @@ std::string TFoodData::csvName(int32_t number) const {
   return f ? f->name : sj("不明な食品");
 }
 
-void TFoodData::addNutrients(int32_t number, double amount, Nutrients& acc) const {
-  if (amount == 0) return;
-  // Every total of every redraw comes here: each message is shown once for this data, not
+Result TFoodData::addNutrients(int32_t number, double amount, Nutrients& acc) const {
+  Result told;
+  if (amount == 0) return told;
+  // Every total of every redraw comes here: each notice is told once for this data, not
   // once per ingredient and recomputation.
   if (!loaded()) {
     if (!missingTableTold_)
-      prompt().message(sj("食品データが読み込まれていないため、栄養価を計算できません。"));
+      told.tell(plainMessage(sj("食品データが読み込まれていないため、栄養価を計算できません。")));
     missingTableTold_ = true;
-    return;
+    return told;
   }
   const TFood* f = findByNumber(number);
   if (!f) {
     if (unknownFoodsTold_.insert(number).second)
-      prompt().message(sj("食品が見つかりませんでした:") + std::to_string(number));
-    return;
+      told.tell(plainMessage(sj("食品が見つかりませんでした:") + std::to_string(number)));
+    return told;
   }
   for (int i = 0; i < kNutrientCount; ++i) acc[i] += amount * f->nutrients[i] * 0.01;
+  return told;
 }
 
 void TFoodData::writeSection(ByteWriter& out) const {

@@ -56,10 +56,10 @@ class TFoodData {
   std::string displayName(int32_t number) const;  // "不明な食品:17", "不明(データなし)"
   std::string csvName(int32_t number) const;      // "不明な食品"
 
-  // Adds amount x nutrient x 0.01 to acc; messages for unknown foods and a missing table,
-  // each shown once until the table's foods are set again. An amount of exactly 0 does
-  // nothing and shows nothing.
-  void addNutrients(int32_t number, double amount, Nutrients& acc) const;
+  // Adds amount x nutrient x 0.01 to acc. Tells of an unknown food or a missing table once
+  // each until the table's foods are set again (every redraw sums again); the status stays
+  // success. An amount of exactly 0 does nothing and tells nothing.
+  Result addNutrients(int32_t number, double amount, Nutrients& acc) const;
 
   // The food section: magic, version 2, count, records.
   void writeSection(ByteWriter& out) const;
@@ -93,7 +93,7 @@ class TFoodData {
     using is_transparent = void;
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
-  // The messages of addNutrients already shown for this data.
+  // The notices of addNutrients already handed out for this data.
   mutable bool missingTableTold_ = false;
   mutable std::unordered_set<int32_t> unknownFoodsTold_;
   // name -> number of the first food with it

@@ -53,9 +53,11 @@ double amountOfFood(const TUsedFoodList& list, int32_t foodNumber) {
   return 0;
 }
 
-void addNutrientTotals(const TUsedFoodList& list, const TFoodData* foods, Nutrients& acc) {
-  if (!foods) return;
-  for (const TUsedFood& f : list) foods->addNutrients(f.foodNumber, f.amount, acc);
+Result addNutrientTotals(const TUsedFoodList& list, const TFoodData* foods, Nutrients& acc) {
+  Result told;
+  if (!foods) return told;
+  for (const TUsedFood& f : list) told.then(foods->addNutrients(f.foodNumber, f.amount, acc));
+  return told;
 }
 
 void addGroupGrams(const TUsedFoodList& list, const TFoodData* foods, GroupGrams& acc) {

@@ -7,6 +7,7 @@
 
 #include "core/nutrients.h"
 #include "core/rows.h"
+#include "platform/result.h"
 
 namespace nv {
 
@@ -35,9 +36,9 @@ TUsedFood usedFoodFromName(std::string_view name, double grams, const TFoodData&
 
 double totalAmount(const TUsedFoodList& list);
 double amountOfFood(const TUsedFoodList& list, int32_t foodNumber);  // first match; 0 when none
-// Adds every ingredient's nutrients (amount x 0.01) to acc by TFoodData::addNutrients, with its
-// messages; nothing when foods is nullptr.
-void addNutrientTotals(const TUsedFoodList& list, const TFoodData* foods, Nutrients& acc);
+// Adds every ingredient's nutrients (amount x 0.01) to acc by TFoodData::addNutrients, telling
+// its notices in ingredient order; nothing when foods is nullptr.
+Result addNutrientTotals(const TUsedFoodList& list, const TFoodData* foods, Nutrients& acc);
 // Adds each ingredient's amount to the slot of its food's group; unknown foods (and every
 // ingredient when foods is nullptr) are skipped.
 void addGroupGrams(const TUsedFoodList& list, const TFoodData* foods, GroupGrams& acc);

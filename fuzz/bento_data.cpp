@@ -39,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   kitchen.categoriesInUse(out);
   kitchen.volumeSum(names);
   nv::Nutrients n{};
-  kitchen.nutrientTotals(names, n, foods);
+  (void)kitchen.nutrientTotals(names, n, foods);
   nv::GroupGrams g{};
-  kitchen.foodGroupGrams(names, g, foods);
+  (void)kitchen.foodGroupGrams(names, g, foods);
 
   nv::ByteWriter first;
   kitchen.write(first);

@@ -26,8 +26,10 @@ void PrintSearchAbout::print(MenuDocument& doc, QWidget* parent) {
   source.profile = &doc.profile();
   source.bmpFolder = form->bmpFolder();
   source.chart = [form, &doc](int node) {
-    PaperChart chart = mealPaperChart(doc.menu(), node, form->foodData(), doc.profile(),
-                                      form->gunName(), form->graphByNutrient());
+    const MealTotals totals = doc.menu().totals(node, &form->foodData());
+    showResult(totals.told, prompt());
+    PaperChart chart =
+        mealPaperChart(totals, node, doc.profile(), form->gunName(), form->graphByNutrient());
     chart.patterns = form->patternBars();
     return chart;
   };

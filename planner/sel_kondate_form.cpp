@@ -368,6 +368,7 @@ void TSelKondateForm::recalcNode(int node, std::optional<int32_t> exclude) {
     previewPtr = &preview;
   }
   const MealTotals totals = doc_.menu().totals(node, &host_.foodData(), exclude, previewPtr);
+  showResult(totals.told, prompt());
   const TKojinData& profile = host_.profile();
   const TGunName& gun = host_.gunName();
   Nutrients requirement{};

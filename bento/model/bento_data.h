@@ -8,6 +8,7 @@
 
 #include "bento/model/text_lines.h"
 #include "core/nutrients.h"
+#include "platform/result.h"
 
 namespace nv {
 
@@ -84,9 +85,10 @@ class TDaidokoro {
   double volumeSum(const NameList& dishes) const;
 
   // Nutrient totals and food-group grams of the named dishes. `foods` is the food table the
-  // dishes refer to. Unknown names show a message each.
-  void nutrientTotals(const NameList& dishes, Nutrients& acc, const TFoodData& foods) const;
-  void foodGroupGrams(const NameList& dishes, GroupGrams& acc, const TFoodData& foods) const;
+  // dishes refer to. Each tells, in order, every unknown name (each time it is met) and an
+  // empty kitchen, and the nutrient totals the food table's notices; the status stays success.
+  Result nutrientTotals(const NameList& dishes, Nutrients& acc, const TFoodData& foods) const;
+  Result foodGroupGrams(const NameList& dishes, GroupGrams& acc, const TFoodData& foods) const;
 
   // Renumbers the dishes 1, 2, 3 ... in list order.
   void renumber();
@@ -97,9 +99,9 @@ class TDaidokoro {
   void dishesWhere(int32_t TBentouData::*field, const NameList& names, std::string_view name,
                    NameList& out) const;
   void inUse(int32_t TBentouData::*field, const NameList& names, NameList& out) const;
-  // Calls add(food) for every food of the named dishes, with the totals' messages.
+  // Calls add(food) for every food of the named dishes; tells what the totals do.
   template <typename Add>
-  void forEachFoodOf(const NameList& dishes, Add add) const;
+  Result forEachFoodOf(const NameList& dishes, Add add) const;
 };
 
 // The eleven reading groups ("あ行" ... "わ行", "漢字").

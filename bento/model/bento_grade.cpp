@@ -69,17 +69,20 @@ int gradeByGroups(const GroupGrams& grams, const GroupGrams& lunch) {
   return 3;
 }
 
-int gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
-             GraphKind kind, const TFoodData& foods) {
+BoxGrade gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
+                  GraphKind kind, const TFoodData& foods) {
   LunchRequirements lunch = LunchRequirements::of(profile);
+  BoxGrade g;
   if (kind == GraphKind::Nutrients) {
     Nutrients totals{};
-    kitchen.nutrientTotals(dishes, totals, foods);
-    return gradeByNutrients(totals, lunch.nutrients);
+    g.told = kitchen.nutrientTotals(dishes, totals, foods);
+    g.grade = gradeByNutrients(totals, lunch.nutrients);
+    return g;
   }
   GroupGrams grams{};
-  kitchen.foodGroupGrams(dishes, grams, foods);
-  return gradeByGroups(grams, lunch.groups);
+  g.told = kitchen.foodGroupGrams(dishes, grams, foods);
+  g.grade = gradeByGroups(grams, lunch.groups);
+  return g;
 }
 
 const std::string& nutrientGraphLabel(int slot) {

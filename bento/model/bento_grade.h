@@ -31,9 +31,14 @@ int gradeByNutrients(const Nutrients& totals, const Nutrients& lunch);
 int groupPoints(const GroupGrams& grams, const GroupGrams& lunch);
 int gradeByGroups(const GroupGrams& grams, const GroupGrams& lunch);
 
-// The grade of the named dishes of the kitchen, computed the way the graph shows them.
-int gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
-             GraphKind kind, const TFoodData& foods);
+// The grade of the named dishes of the kitchen, computed the way the graph shows them, and
+// what the totals told on the way.
+struct BoxGrade {
+  int grade = 0;
+  Result told;
+};
+BoxGrade gradeBox(const TDaidokoro& kitchen, const NameList& dishes, const TKojinData& profile,
+                  GraphKind kind, const TFoodData& foods);
 
 struct GraphRow {
   std::string label;  // CP932, fixed width for nutrients; the group name for groups

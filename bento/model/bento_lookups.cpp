@@ -4,7 +4,6 @@
 
 #include "bento/model/bento_data.h"
 #include "core/food.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 
 namespace nv {
@@ -113,30 +112,33 @@ double TDaidokoro::volumeSum(const NameList& dishes) const {
 }
 
 template <typename Add>
-void TDaidokoro::forEachFoodOf(const NameList& dishes, Add add) const {
+Result TDaidokoro::forEachFoodOf(const NameList& dishes, Add add) const {
+  Result told;
   if (Dishes.empty()) {
-    prompt().message("BentouData == NULL");
-    return;
+    told.tell(plainMessage("BentouData == NULL"));
+    return told;
   }
   for (const std::string& name : dishes) {
     const TBentouData* d = find(name);
     if (!d) {
-      prompt().message(sj("料理名が見つかりませんでした:") + name);
+      told.tell(plainMessage(sj("料理名が見つかりませんでした:") + name));
       continue;
     }
-    for (const TBentouShokuhin& f : d->Foods) add(f);
+    for (const TBentouShokuhin& f : d->Foods) add(f, told);
   }
+  return told;
 }
 
-void TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
-                                const TFoodData& foods) const {
-  forEachFoodOf(dishes,
-                [&](const TBentouShokuhin& f) { foods.addNutrients(f.FoodNumber, f.Grams, acc); });
+Result TDaidokoro::nutrientTotals(const NameList& dishes, Nutrients& acc,
+                                  const TFoodData& foods) const {
+  return forEachFoodOf(dishes, [&](const TBentouShokuhin& f, Result& told) {
+    told.then(foods.addNutrients(f.FoodNumber, f.Grams, acc));
+  });
 }
 
-void TDaidokoro::foodGroupGrams(const NameList& dishes, GroupGrams& acc,
-                                const TFoodData& foods) const {
-  forEachFoodOf(dishes, [&](const TBentouShokuhin& f) {
+Result TDaidokoro::foodGroupGrams(const NameList& dishes, GroupGrams& acc,
+                                  const TFoodData& foods) const {
+  return forEachFoodOf(dishes, [&](const TBentouShokuhin& f, Result&) {
     int32_t g = foods.groupOf(f.FoodNumber);
     if (g >= 0 && g < kFoodGroupCount) acc[size_t(g)] += f.Grams;
   });

@@ -87,7 +87,7 @@ MealTotals SelectedMenu::totals(int node, const TFoodData* foods, std::optional<
   t.nutrients.fill(0);
   t.groups.fill(0);
   auto addList = [&](const TUsedFoodList& list) {
-    addNutrientTotals(list, foods, t.nutrients);
+    t.told.then(addNutrientTotals(list, foods, t.nutrients));
     addGroupGrams(list, foods, t.groups);
   };
   // The day sums the meals' own dishes; its copies are for display only.

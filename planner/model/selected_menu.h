@@ -9,6 +9,7 @@
 
 #include "core/nutrients.h"
 #include "core/used_food.h"
+#include "platform/result.h"
 
 namespace nv {
 
@@ -30,6 +31,7 @@ struct SelDish {
 struct MealTotals {
   Nutrients nutrients{};
   GroupGrams groups{};
+  Result told;  // the food table's notices on the way, for the caller to show
 };
 
 class SelectedMenu {

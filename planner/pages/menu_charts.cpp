@@ -20,9 +20,8 @@ QString mealChartTitle(const std::string& childName, int node) {
          u"の栄養バランス(％)"_s;
 }
 
-PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
-                          const TKojinData& profile, const TGunName& gun, bool byNutrient) {
-  const MealTotals totals = menu.totals(node, &foods);
+PaperChart mealPaperChart(const MealTotals& totals, int node, const TKojinData& profile,
+                          const TGunName& gun, bool byNutrient) {
   std::vector<ChartBar> bars;
   if (byNutrient) {
     Nutrients requirement{};

@@ -15,17 +15,17 @@ class QFontMetrics;
 
 namespace nv {
 
-class SelectedMenu;
-class TFoodData;
+struct MealTotals;
 class TGunName;
 class TKojinData;
 class TStrGridPrinter;
 
 // childName + " さんの" + node name + "の栄養バランス(％)".
 QString mealChartTitle(const std::string& childName, int node);
-// The balance chart of a meal node by nutrient or by food group, from the menu itself.
-PaperChart mealPaperChart(const SelectedMenu& menu, int node, const TFoodData& foods,
-                          const TKojinData& profile, const TGunName& gun, bool byNutrient);
+// The balance chart of a meal node by nutrient or by food group, from the node's totals
+// (SelectedMenu::totals; the caller shows what they told).
+PaperChart mealPaperChart(const MealTotals& totals, int node, const TKojinData& profile,
+                          const TGunName& gun, bool byNutrient);
 
 // The grid's font: a fixed-width Gothic face at 12 pixels.
 QFont nutrientGridFont();

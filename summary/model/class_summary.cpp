@@ -1,6 +1,7 @@
 #include "summary/model/class_summary.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "bento/model/bento_data.h"
 #include "bento/model/bento_grade.h"
@@ -10,7 +11,7 @@
 #include "planner/model/menu_file.h"
 #include "planner/model/selected_menu.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "summary/model/recording_prompt.h"
 #include "summary/model/summary_files.h"
@@ -25,12 +26,14 @@ void takeProfile(const TKojinData& profile, ChildResult& child) {
   child.activityLevel = profile.activityLevel;
 }
 
-// The percentages of each node of a menu that was read.
-void measureMenu(const SelectedMenu& menu, const TKojinData& profile, const TFoodData& foods,
-                 ChildResult& child) {
+// The percentages of each node of a menu that was read; tells what the totals told.
+Result measureMenu(const SelectedMenu& menu, const TKojinData& profile, const TFoodData& foods,
+                   ChildResult& child) {
+  Result told;
   for (int node = 0; node < SelectedMenu::kNodeCount; ++node) {
     if (menu.dishes(node).empty()) continue;
-    const MealTotals totals = menu.totals(node, &foods);
+    MealTotals totals = menu.totals(node, &foods);
+    told.then(std::move(totals.told));
     Percents p{};
     for (int k = 0; k < kNutrientCount; ++k)
       p[size_t(k)] =
@@ -40,16 +43,17 @@ void measureMenu(const SelectedMenu& menu, const TKojinData& profile, const TFoo
           percentOfRequirement(totals.groups[size_t(g)], profile.GroupRequirement(node, g));
     child.nodes[size_t(node)] = p;
   }
+  return told;
 }
 
-void measureLunchBox(const PlacedDishRecords& placed, const TKojinData& profile,
-                     const TFoodData& foods, const TDaidokoro& kitchen, ChildResult& child) {
+Result measureLunchBox(const PlacedDishRecords& placed, const TKojinData& profile,
+                       const TFoodData& foods, const TDaidokoro& kitchen, ChildResult& child) {
   NameList names;
   for (const PlacedDishRecord& d : placed) names.push_back(d.name);
   Nutrients totals{};
   GroupGrams grams{};
-  kitchen.nutrientTotals(names, totals, foods);
-  kitchen.foodGroupGrams(names, grams, foods);
+  Result told = kitchen.nutrientTotals(names, totals, foods);
+  told.then(kitchen.foodGroupGrams(names, grams, foods));
   const LunchRequirements lunch = LunchRequirements::of(profile);
   Percents p{};
   for (int k = 0; k < kNutrientCount; ++k)
@@ -60,6 +64,7 @@ void measureLunchBox(const PlacedDishRecords& placed, const TKojinData& profile,
   child.nodes[kLunch] = p;
   child.gradeByNutrients = gradeByNutrients(totals, lunch.nutrients);
   child.gradeByGroups = gradeByGroups(grams, lunch.groups);
+  return told;
 }
 
 double medianOf(std::vector<double> v) {
@@ -107,7 +112,6 @@ std::optional<ChildResult> readChildFile(const std::string& path, const SummaryD
   // The readers' messages, then the totals' notices, in the order a user would meet them:
   // the first becomes the reason or the note.
   RecordingPrompt recorder(path);
-  ScopedPrompt scoped(recorder);
   SelectedMenu menu;
   PlacedDishRecords placed;
   TKojinData profile;
@@ -119,10 +123,10 @@ std::optional<ChildResult> readChildFile(const std::string& path, const SummaryD
     return std::nullopt;
   }
   takeProfile(profile, child);
-  if (child.kind == ChildKind::Menu)
-    measureMenu(menu, profile, *data.menuFoods, child);
-  else
-    measureLunchBox(placed, profile, *data.boxFoods, *data.kitchen, child);
+  showResult(child.kind == ChildKind::Menu
+                 ? measureMenu(menu, profile, *data.menuFoods, child)
+                 : measureLunchBox(placed, profile, *data.boxFoods, *data.kitchen, child),
+             recorder);
   child.note = recorder.first();
   return child;
 }

@@ -165,7 +165,8 @@ TEST_F(ResultDialog, PageGradeIsTheBoxOfTheMoment) {
   ASSERT_EQ(form->grade(), before);  // nothing graded the new box yet
   const nv::BentoPageData page = nv::bentoPageData(*form);
   const int fresh = nv::gradeBox(form->kitchenData(), {nv::sj("ごはん")}, form->profile(),
-                                 form->graphKind(), form->foods());
+                                 form->graphKind(), form->foods())
+                        .grade;
   EXPECT_EQ(page.grade, fresh);
   EXPECT_NE(fresh, before);
 }

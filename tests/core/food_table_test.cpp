@@ -6,6 +6,7 @@
 #include "core/used_food.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 namespace {
 
@@ -52,13 +53,13 @@ TEST(FoodTable, AddNutrientsRuleAndItsMessages) {
   prompt.expectMessage("食品が見つかりませんでした:99")
       .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
   nv::Nutrients acc{};
-  t.addNutrients(10, 50, acc);
+  nvtest::shown(t.addNutrients(10, 50, acc));
   EXPECT_DOUBLE_EQ(acc[nv::kEnergy], 175);
   EXPECT_DOUBLE_EQ(acc[nv::kSalt], 0.5);
-  t.addNutrients(99, 0, acc);  // 0 g of an unknown food: silent
-  empty.addNutrients(99, 0, acc);
-  t.addNutrients(99, 10, acc);
-  empty.addNutrients(10, 10, acc);
+  nvtest::shown(t.addNutrients(99, 0, acc));  // 0 g of an unknown food: silent
+  nvtest::shown(empty.addNutrients(99, 0, acc));
+  nvtest::shown(t.addNutrients(99, 10, acc));
+  nvtest::shown(empty.addNutrients(10, 10, acc));
   EXPECT_DOUBLE_EQ(acc[nv::kEnergy], 175);
 }
 
@@ -72,9 +73,10 @@ TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
         .expectMessage("食品が見つかりませんでした:98")
         .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
     for (int redraw = 0; redraw < 5; ++redraw) {
-      t.addNutrients(99, 10, acc);
-      t.addNutrients(98, 10, acc);
-      for (int ingredient = 0; ingredient < 20; ++ingredient) empty.addNutrients(10, 10, acc);
+      nvtest::shown(t.addNutrients(99, 10, acc));
+      nvtest::shown(t.addNutrients(98, 10, acc));
+      for (int ingredient = 0; ingredient < 20; ++ingredient)
+        nvtest::shown(empty.addNutrients(10, 10, acc));
     }
   }
   nvtest::ScriptedPrompt prompt;
@@ -82,8 +84,8 @@ TEST(FoodTable, EachMissingFoodIsToldOnceUntilTheDataChanges) {
       .expectMessage("食品データが読み込まれていないため、栄養価を計算できません。");
   t.setFoods(t.foods());
   empty.clear();
-  t.addNutrients(99, 10, acc);
-  empty.addNutrients(10, 10, acc);
+  nvtest::shown(t.addNutrients(99, 10, acc));
+  nvtest::shown(empty.addNutrients(10, 10, acc));
 }
 
 TEST(UsedFoods, ListOperations) {
@@ -121,14 +123,14 @@ TEST(UsedFoods, NutrientTotalsGoThroughTheRule) {
   nv::Nutrients acc{};
   {
     nvtest::ScriptedPrompt prompt;  // 0 g of the unknown food raises nothing
-    nv::addNutrientTotals(list, &t, acc);
-    nv::addNutrientTotals(list, nullptr, acc);  // no table: nothing
+    nvtest::shown(nv::addNutrientTotals(list, &t, acc));
+    nvtest::shown(nv::addNutrientTotals(list, nullptr, acc));  // no table: nothing
   }
   EXPECT_DOUBLE_EQ(acc[nv::kEnergy], 700 + 67);
   list[1].amount = 1;
   nvtest::ScriptedPrompt prompt;
   prompt.expectMessage("食品が見つかりませんでした:-1");
-  nv::addNutrientTotals(list, &t, acc);
+  nvtest::shown(nv::addNutrientTotals(list, &t, acc));
 }
 
 TEST(UsedFoods, TablesLoadedSideBySideEachResolveTheirOwnNames) {

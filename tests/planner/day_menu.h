@@ -68,7 +68,9 @@ struct DayMenu {
     s.profile = &profile;
     s.bmpFolder = dist + "/bmp/";
     s.chart = [this](int node) {
-      return nv::mealPaperChart(menu, node, foods, profile, gun, true);
+      const nv::MealTotals totals = menu.totals(node, &foods);
+      nvtest::shown(totals.told);
+      return nv::mealPaperChart(totals, node, profile, gun, true);
     };
     return s;
   }

@@ -60,8 +60,9 @@ int cmdBentoGrade(const Args& args) {
   // Unknown dishes are reported on stderr and count as nothing, as in the game.
   nv::Nutrients totals{};
   nv::GroupGrams grams{};
-  kitchen.nutrientTotals(names, totals, foods);
-  kitchen.foodGroupGrams(names, grams, foods);
+  nv::Result told = kitchen.nutrientTotals(names, totals, foods);
+  told.then(kitchen.foodGroupGrams(names, grams, foods));
+  nv::showResult(told, console);
   nv::LunchRequirements lunch = nv::LunchRequirements::of(child);
   int grade = kind == nv::GraphKind::Nutrients ? nv::gradeByNutrients(totals, lunch.nutrients)
                                                : nv::gradeByGroups(grams, lunch.groups);

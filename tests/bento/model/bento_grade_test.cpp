@@ -109,8 +109,8 @@ TEST(BentoGrade, BoxOfDishesAgainstTheProfile) {
   EXPECT_EQ(lunch.groups[1], child.GroupRequirement(1, 1));
   EXPECT_DOUBLE_EQ(lunch.nutrients[9], 3.75);
   // 50 g of group 1 alone: group 1 is far below, so is everything else.
-  EXPECT_EQ(nv::gradeBox(k, {sj("たまご焼き")}, child, nv::GraphKind::Groups, foods), 3);
-  EXPECT_EQ(nv::gradeBox(k, {sj("たまご焼き")}, child, nv::GraphKind::Nutrients, foods), 3);
+  EXPECT_EQ(nv::gradeBox(k, {sj("たまご焼き")}, child, nv::GraphKind::Groups, foods).grade, 3);
+  EXPECT_EQ(nv::gradeBox(k, {sj("たまご焼き")}, child, nv::GraphKind::Nutrients, foods).grade, 3);
 }
 
 }  // namespace

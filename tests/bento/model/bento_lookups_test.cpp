@@ -3,6 +3,7 @@
 #include "bento/model/bento_data.h"
 #include "bento_test_util.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 using nv::NameList;
 using nv::sj;
@@ -107,13 +108,13 @@ TEST_F(BentoLookups, TotalsReportUnknownDishesAndGoOn) {
   nvtest::ScriptedPrompt p;
   p.expectMessage("料理名が見つかりませんでした:ないもの");
   nv::Nutrients n{};
-  k.nutrientTotals({sj("ないもの"), sj("カレー")}, n, foods);
+  nvtest::shown(k.nutrientTotals({sj("ないもの"), sj("カレー")}, n, foods));
   EXPECT_DOUBLE_EQ(n[0], 168 + 151 * 0.5);
   EXPECT_DOUBLE_EQ(n[1], 15);
 
   p.expectMessage("料理名が見つかりませんでした:ないもの");
   nv::GroupGrams g{};
-  k.foodGroupGrams({sj("カレー"), sj("ないもの"), sj("牛乳")}, g, foods);
+  nvtest::shown(k.foodGroupGrams({sj("カレー"), sj("ないもの"), sj("牛乳")}, g, foods));
   EXPECT_EQ(g[5], 100);
   EXPECT_EQ(g[1], 50);
   EXPECT_EQ(g[3], 200);
@@ -121,15 +122,17 @@ TEST_F(BentoLookups, TotalsReportUnknownDishesAndGoOn) {
   // A food missing from the table adds no grams and the table's own message for nutrients.
   k.Dishes[2].Foods[0].FoodNumber = 99;
   g = {};
-  k.foodGroupGrams({sj("牛乳")}, g, foods);
+  nvtest::shown(k.foodGroupGrams({sj("牛乳")}, g, foods));
   EXPECT_EQ(g, nv::GroupGrams{});
-  p.expectMessage("食品が見つかりませんでした:99");
-  k.nutrientTotals({sj("牛乳")}, n, foods);
+  // Told in the order the dishes are met, the food's notice among the names'.
+  p.expectMessage("食品が見つかりませんでした:99")
+      .expectMessage("料理名が見つかりませんでした:ないもの");
+  nvtest::shown(k.nutrientTotals({sj("牛乳"), sj("ないもの")}, n, foods));
 
   nv::TDaidokoro empty;
   p.expectMessage("BentouData == NULL").expectMessage("BentouData == NULL");
-  empty.nutrientTotals({sj("カレー")}, n, foods);
-  empty.foodGroupGrams({}, g, foods);
+  nvtest::shown(empty.nutrientTotals({sj("カレー")}, n, foods));
+  nvtest::shown(empty.foodGroupGrams({}, g, foods));
 }
 
 TEST(BentoReadingGroups, ByteRangesOfFirstCharacter) {

@@ -119,6 +119,11 @@ TEST(SelectedMenu, BalanceSumsMealsForTheDayAndPreviewsTheDishUnderEdit) {
   EXPECT_DOUBLE_EQ(edited.nutrients[nv::kEnergy], 468);
   nv::MealTotals left = menu.totals(3, &foods, rice);
   EXPECT_DOUBLE_EQ(left.nutrients[nv::kEnergy], 122);
+  // The table's notice of a food it lacks comes back with the totals for the window to show.
+  nv::TUsedFoodList unknown = {{99, 10, 10}};
+  const nv::MealTotals told = menu.totals(0, &foods, rice, &unknown);
+  ASSERT_EQ(told.told.messages().size(), 1u);
+  EXPECT_EQ(told.told.messages()[0], nv::plainMessage(nv::sj("食品が見つかりませんでした:99")));
 }
 
 TEST(MenuFile, EmptyMenuHoldsHeaderProfileThreeZeroCountsAndTheCounter) {

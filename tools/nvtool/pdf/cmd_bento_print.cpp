@@ -101,8 +101,9 @@ int cmdBentoPrint(const Args& args) {
     }
     nv::Nutrients totals{};
     nv::GroupGrams grams{};
-    kitchen.nutrientTotals(names, totals, foods);
-    kitchen.foodGroupGrams(names, grams, foods);
+    nv::Result told = kitchen.nutrientTotals(names, totals, foods);
+    told.then(kitchen.foodGroupGrams(names, grams, foods));
+    nv::showResult(told, console);
     const nv::LunchRequirements lunch = nv::LunchRequirements::of(child);
     page.grade = kind == nv::GraphKind::Nutrients ? nv::gradeByNutrients(totals, lunch.nutrients)
                                                   : nv::gradeByGroups(grams, lunch.groups);

@@ -56,9 +56,12 @@ int cmdMenuPrint(const Args& args) {
   if (!problem.empty()) return failure(nv::cp932ToUtf8(problem));
 
   const nv::TGunName gun;
-  for (int node = 0; node < 4; ++node)
-    data.charts[size_t(node)] = nv::mealPaperChart(loaded.menu, node, loaded.foods, loaded.profile,
-                                                   gun, loaded.view.graphByNutrient);
+  for (int node = 0; node < 4; ++node) {
+    const nv::MealTotals totals = loaded.menu.totals(node, &loaded.foods);
+    nv::showResult(totals.told, nv::prompt());
+    data.charts[size_t(node)] =
+        nv::mealPaperChart(totals, node, loaded.profile, gun, loaded.view.graphByNutrient);
+  }
   nv::TStrGridPrinter table;
   nv::setGridPrinterRows(table, nv::nutrientTableRows(loaded.menu, loaded.foods, [&](int no) {
                            return loaded.dishes.nameOf(no);
