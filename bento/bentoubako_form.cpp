@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 #include "bento/evaluation_graph.h"
 #include "bento/kitchen_backdrop.h"
@@ -22,7 +23,9 @@
 #include "core/kojin_data.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/prompt.h"
 #include "platform/qt/qtext.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 
@@ -88,7 +91,9 @@ TBentoubakoForm::TBentoubakoForm(TKojinData& profile, const TGunName& gunName,
   // 2. Settings and the lunch-box data; the dishes refer to the food table stored with them.
   settings_ = KitchenSettings::read(Ini(iniPath()));
   exitImage_ = loadTransparentBmp(kitchenPicturePath(settings_.bmpFolder, KitchenPicture::Exit));
-  loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, true);
+  nv::showResult(
+      loadBentoDataFile(settings_.dataBaseFileName, foods_, kitchen_, nullptr, &prompt()),
+      prompt());
 
   // 3. The rice-ball button's look and its menu.
   RiceBallButton->setAutoRaise(true);
@@ -213,11 +218,16 @@ void TBentoubakoForm::updateStatusLine() {
   StatusLine->setFont(font);
   StatusLine->setText(text);
   const QRect button = RiceBallButton->geometry();
-  StatusLine->setFixedWidth(scaled(250, s));
+  const int left = button.right() + scaled(6, s);
+  int width = scaled(250, s);
+  // On narrow screens an open appliance can reach the line: it wraps into more lines rather
+  // than covering the appliance the child is choosing from.
+  if (view_ && applianceRect_.left() > left)
+    width = std::clamp(applianceRect_.left() - scaled(6, s) - left, scaled(120, s), width);
+  StatusLine->setFixedWidth(width);
   StatusLine->adjustSize();
   // Beside the rice ball, level with its middle.
-  StatusLine->move(button.right() + scaled(6, s),
-                   button.center().y() - StatusLine->height() / 2 + scaled(8, s));
+  StatusLine->move(left, button.center().y() - StatusLine->height() / 2 + scaled(8, s));
   StatusLine->show();
   StatusLine->raise();
 }

@@ -85,6 +85,8 @@ class TBentoubakoForm : public QWidget, public ReizoukoHost {
   TReizouko* doorView() const { return door_.get(); }
   // The section of the open appliance (meaningful while applianceView() is not null).
   LayoutSection openSection() const { return openSection_; }
+  // Where the open appliance's picture lies (empty while none is open).
+  QRect openApplianceRect() const { return view_ ? applianceRect_ : QRect(); }
 
   // Commands.
   bool NameSetting();  // "名前の設定(&K)..."; true when confirmed

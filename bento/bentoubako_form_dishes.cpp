@@ -87,6 +87,7 @@ void TBentoubakoForm::openAppliance(LayoutSection section) {
                                           settings_.bmpFolder, doorNames, font);
   }
   redraw(applianceRect_);
+  updateStatusLine();
 }
 
 void TBentoubakoForm::closeAppliance() {
@@ -96,6 +97,7 @@ void TBentoubakoForm::closeAppliance() {
   door_.reset();
   appliancePixmap_ = QPixmap();
   redraw(applianceRect_);
+  updateStatusLine();
 }
 
 bool TBentoubakoForm::insideBox(const std::string& dish) const {

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
   nv::TDaidokoro kitchen;
   std::string errors;
-  if (!nv::readBentoCsv(bytes, foods(), kitchen, errors, nullptr, true)) return 0;
+  if (!nv::readBentoCsv(bytes, foods(), kitchen, errors, nullptr, &nv::prompt())) return 0;
   for (const nv::TBentouData& d : kitchen.Dishes) {
     if (d.Foods.empty() || d.Name.empty() || d.Name.size() > nv::kBentoCsvFieldBytes) std::abort();
     for (const nv::TBentouShokuhin& f : d.Foods)

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   nv::TFoodData foods;
   nv::TDaidokoro kitchen;
   if (bytes.substr(0, 8) == "Nuvelta ") {
-    if (!nv::parseBentoData(bytes, foods, kitchen)) return 0;
+    if (!nv::parseBentoData(bytes, foods, kitchen).ok()) return 0;
   } else {
     nv::ByteReader in(bytes);
     if (!kitchen.read(in)) return 0;

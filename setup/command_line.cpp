@@ -115,9 +115,10 @@ int build(bool all) {
   ScanResult scan;
   if (!scanFromSettings(settings, current, previous.get(), scan, "--build")) return 2;
   BuilderSettings b{settings.src, settings.lzh, settings.main, installerPath(), desktopFolder()};
-  BuildOutcome outcome = buildDistribution(
-      b, current, scan, all, [](const std::string& line) { return RunArchiver(line); },
-      [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
+  BuildOutcome outcome = buildDistribution(b, current, scan, all, archiverStep, [](int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+  });
+  showResult(outcome.told, prompt());
   return outcome.built ? 0 : 1;
 }
 

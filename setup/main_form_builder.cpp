@@ -194,9 +194,10 @@ void TMainForm::B_CompressClick(bool allFiles) {
       [this, s, tree, result, allFiles] {
         scanJob_.reset();
         BuilderSettings b{s.src, s.lzh, s.main, installerPath(), desktopFolder()};
-        BuildOutcome outcome = buildDistribution(
-            b, *tree, *result, allFiles, [](const std::string& line) { return RunArchiver(line); },
-            [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
+        BuildOutcome outcome =
+            buildDistribution(b, *tree, *result, allFiles, archiverStep,
+                              [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); });
+        showResult(outcome.told, prompt());
         if (!outcome.distributionFile.empty()) E_Haihu->setText(toQ(outcome.distributionFile));
         if (outcome.built) B_Kousin->setEnabled(true);
       },

@@ -127,7 +127,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(icon, 0, Qt::AlignTop);
   auto* texts = new QVBoxLayout;
   texts->addWidget(new QLabel(QStringLiteral("nvsetup"), this));
-  std::array<long, 4> v = fileVersionOrMessage(installerPath());
+  std::array<long, 4> v;
+  showResult(programVersion(installerPath(), v), prompt());
   texts->addWidget(
       new QLabel(toQ(cformat("Version %ld.%ld.%ld  Build(%ld)", v[0], v[1], v[2], v[3])), this));
   texts->addWidget(

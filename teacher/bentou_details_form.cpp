@@ -248,8 +248,9 @@ void TBentouDetailsForm::TransBtnClick() {
   const std::string configured = fromQ(FileName->text());
   const std::string target = dataFileForWriting(configured);
   std::string errorFile;
-  if (convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()), target,
-                      &pictures, &errorFile) &&
+  if (showResult(convertBentoCsv(fromQ(FoodDataFile->text()), fromQ(KondateDataFile->text()),
+                                 target, &pictures, &errorFile, &prompt()),
+                 prompt()) &&
       target != configured) {
     FileName->setText(toQ(target));
     prompt().messageBox(target, sj("変換したデータファイルは次の場所に保存しました"),
@@ -268,7 +269,8 @@ void TBentouDetailsForm::CheckKondateDataFileBtnClick() {
   PictureCheck check;
   ListBox1->clear();
   ListBox2->clear();
-  if (!checkBentoPictures(fromQ(FileName->text()), pictureFolder(), check)) return;
+  if (!showResult(checkBentoPictures(fromQ(FileName->text()), pictureFolder(), check), prompt()))
+    return;
   fillNames(ListBox1, check.picturesWithoutDish);
   fillNames(ListBox2, check.dishesWithoutPicture);
 }

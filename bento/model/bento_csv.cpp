@@ -222,20 +222,18 @@ class CsvReader {
 }  // namespace
 
 bool readBentoCsv(std::string_view csv, const TFoodData& foods, TDaidokoro& kitchen,
-                  std::string& errors, const std::string* pictureFolder, bool showProgress) {
+                  std::string& errors, const std::string* pictureFolder, ProgressOpener* progress) {
   TextLineReader lines(csv, kBentoCsvLineBuffer);
   std::string line;
   if (!lines.next(line)) return false;  // not even a header
-  std::unique_ptr<Progress> progress;
-  if (showProgress)
-    progress = prompt().progress(sj(kReadingDishesCaption), int64_t(lines.position()),
-                                 int64_t(lines.size()));
+  std::unique_ptr<Progress> window = openProgress(progress, sj(kReadingDishesCaption),
+                                                  int64_t(lines.position()), int64_t(lines.size()));
   kitchen.clear();
   kitchen.Categories = defaultBentoCategories();
   CsvReader reader(foods, kitchen, errors);
   for (int number = 2; lines.next(line); ++number) {
     reader.line(number, line);
-    if (progress) progress->setPosition(int64_t(lines.position()));
+    if (window) window->setPosition(int64_t(lines.position()));
   }
   kitchen.renumber();
   if (pictureFolder) {

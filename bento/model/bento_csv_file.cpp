@@ -13,15 +13,15 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
 namespace {
 
-void box(std::string_view text, const char* caption) {
-  prompt().messageBox(std::string(text), sj(caption), Icon::None, Buttons::Ok);
+// The builder's boxes name the file and have no icon.
+Message box(std::string_view path, const char* caption) {
+  return messageBox(std::string(path), sj(caption), Icon::None);
 }
 
 void sortJa(NameList& list) {
@@ -42,71 +42,66 @@ bool endsWithSmallMark(std::string_view name) {
 
 }  // namespace
 
-bool readBentoCsvFile(std::string_view csvPath, std::string_view errorPath, const TFoodData& foods,
-                      TDaidokoro& kitchen, const std::string* pictureFolder,
-                      std::string_view errorLead) {
+Result readBentoCsvFile(std::string_view csvPath, std::string_view errorPath,
+                        const TFoodData& foods, TDaidokoro& kitchen,
+                        const std::string* pictureFolder, std::string_view errorLead,
+                        ProgressOpener* progress) {
   kitchen.clear();
   // The error file is emptied first: were it the CSV itself, the CSV would be lost unread.
-  if (!showResult(outputsAreNotInputs({csvPath}, {errorPath}), prompt())) return false;
-  if (!writeFileAtomic(errorPath, "")) {
-    box(errorPath, kErrorFileCaption);
-    return false;
-  }
+  Result result = outputsAreNotInputs({csvPath}, {errorPath});
+  if (!result.ok()) return result;
+  if (!writeFileAtomic(errorPath, ""))
+    return result.fail(box(errorPath, kErrorFileCaption), "cannot create the error file");
   std::string file;
   if (!readFile(csvPath, file)) {
-    box(csvPath, kCannotOpenDishFile);
     writeFileAtomic(errorPath, sj(kCannotOpenDishFile) + "\r\n");
-    return false;
+    return result.fail(box(csvPath, kCannotOpenDishFile), "cannot read the dish file");
   }
   const CsvText csv = csvTextOf(file);
   std::string errors(errorLead);
   if (csv.wasUtf8) errors += csvEncodingNote(csv, "献立ファイル") + "\r\n";
-  if (!readBentoCsv(csv.cp932, foods, kitchen, errors, pictureFolder)) {
-    box(csvPath, kNoDataInFile);
+  if (!readBentoCsv(csv.cp932, foods, kitchen, errors, pictureFolder, progress)) {
     writeFileAtomic(errorPath, sj(kNoDataInFile) + "\r\n");
-    return false;
+    return result.fail(box(csvPath, kNoDataInFile), "the dish file holds no data");
   }
-  if (!writeFileAtomic(errorPath, errors)) box(errorPath, kErrorFileCaption);
-  return true;
+  if (!writeFileAtomic(errorPath, errors)) result.tell(box(errorPath, kErrorFileCaption));
+  return result;
 }
 
-bool convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
-                     std::string_view dataFilePath, const std::string* pictureFolder,
-                     std::string* errorFile) {
+Result convertBentoCsv(std::string_view foodCsvPath, std::string_view dishCsvPath,
+                       std::string_view dataFilePath, const std::string* pictureFolder,
+                       std::string* errorFile, ProgressOpener* progress) {
   const std::string errorPath = joinPath(folderOf(dataFilePath), "error.txt");
-  if (!showResult(outputsAreNotInputs({foodCsvPath, dishCsvPath}, {dataFilePath, errorPath}),
-                  prompt()))
-    return false;
+  Result result = outputsAreNotInputs({foodCsvPath, dishCsvPath}, {dataFilePath, errorPath});
+  if (!result.ok()) return result;
   std::string bytes;
-  if (!readFile(foodCsvPath, bytes)) {
-    box(foodCsvPath, kCannotReadFileCaption);
-    return false;
-  }
+  if (!readFile(foodCsvPath, bytes))
+    return result.fail(box(foodCsvPath, kCannotReadFileCaption), "cannot read the food file");
   TFoodData foods;
   std::string foodNote;
-  showResult(foods.importCsv(bytes, &foodNote, &prompt()), prompt());
+  // The food table's notices are told, but do not stop the conversion: the dishes whose
+  // foods it lacks are listed in error.txt.
+  const Result foodRead = foods.importCsv(bytes, &foodNote, progress);
+  for (const Message& m : foodRead.messages()) result.tell(m);
   if (!foodNote.empty()) foodNote += "\r\n";
-  if (!readFile(dishCsvPath, bytes)) {
-    box(dishCsvPath, kCannotReadFileCaption);
-    return false;
-  }
+  if (!readFile(dishCsvPath, bytes))
+    return result.fail(box(dishCsvPath, kCannotReadFileCaption), "cannot read the dish file");
   if (errorFile) *errorFile = errorPath;
   TDaidokoro kitchen;
   // A dish file that could not be read must not replace a good data file with an empty one.
-  if (!readBentoCsvFile(dishCsvPath, errorPath, foods, kitchen, pictureFolder, foodNote))
-    return false;
+  result.then(
+      readBentoCsvFile(dishCsvPath, errorPath, foods, kitchen, pictureFolder, foodNote, progress));
+  if (!result.ok()) return result;
   // Nor may a file whose lines gave no dish (or a food file that gave no food).
   const bool anyFood = std::any_of(foods.foods().begin(), foods.foods().end(),
                                    [](const TFood& f) { return !f.name.empty(); });
   std::error_code ec;
-  if ((!anyFood || !kitchen.hasDishes()) && std::filesystem::exists(toFsPath(dataFilePath), ec)) {
-    prompt().messageBox(std::string(dataFilePath), sj(kNothingConvertedCaption), Icon::Stop,
-                        Buttons::Ok);
-    return false;
-  }
-  return showResult(
-      replaceKeepingBackup(dataFilePath, bentoDataBytes(foods, kitchen), kCannotWriteFileCaption),
-      prompt());
+  if ((!anyFood || !kitchen.hasDishes()) && std::filesystem::exists(toFsPath(dataFilePath), ec))
+    return result.fail(
+        messageBox(std::string(dataFilePath), sj(kNothingConvertedCaption), Icon::Stop),
+        "the conversion gave no food or no dish");
+  return result.then(
+      replaceKeepingBackup(dataFilePath, bentoDataBytes(foods, kitchen), kCannotWriteFileCaption));
 }
 
 NameList pictureNames(std::string_view folder) {
@@ -135,27 +130,17 @@ PictureCheck comparePictures(const NameList& dishNames, const NameList& pictures
   return out;
 }
 
-bool checkBentoPictures(std::string_view dataFilePath, std::string_view pictureFolder,
-                        PictureCheck& out) {
+Result checkBentoPictures(std::string_view dataFilePath, std::string_view pictureFolder,
+                          PictureCheck& out) {
   out = {};
-  std::string bytes;
-  if (!readFile(dataFilePath, bytes)) {
-    box(dataFilePath, kDataFileNotFoundCaption);
-    return false;
-  }
   TFoodData foods;
   TDaidokoro kitchen;
-  ByteReader in(bytes);
-  if (!showResult(foods.readSection(in, nullptr), prompt())) return false;
-  if (!kitchen.read(in)) {
-    prompt().messageBox(std::string(dataFilePath), sj(kDataFileDamagedCaption), Icon::Warning,
-                        Buttons::Ok);
-    return false;
-  }
+  Result result = readBentoDataFile(dataFilePath, foods, kitchen);
+  if (!result.ok()) return result;
   NameList dishes;
   kitchen.allDishNames(dishes);
   out = comparePictures(dishes, pictureNames(pictureFolder));
-  return true;
+  return result;
 }
 
 }  // namespace nv

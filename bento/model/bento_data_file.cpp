@@ -6,21 +6,20 @@
 #include "platform/binio.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/result.h"
 #include "platform/text.h"
 
 namespace nv {
 
-bool parseBentoData(std::string_view bytes, TFoodData& foods, TDaidokoro& kitchen,
-                    bool showProgress) {
+Result parseBentoData(std::string_view bytes, TFoodData& foods, TDaidokoro& kitchen,
+                      ProgressOpener* progress) {
   kitchen.clear();
   ByteReader in(bytes);
   // A refused food section leaves the reader somewhere inside its header: what follows is
   // not a kitchen part.
-  if (!showResult(foods.readSection(in, showProgress ? &prompt() : nullptr), prompt()))
-    return false;
-  return kitchen.read(in);
+  Result result = foods.readSection(in, progress);
+  if (result.ok() && !kitchen.read(in)) result.fail("the lunch-box kitchen part is damaged");
+  return result;
 }
 
 std::string bentoDataBytes(const TFoodData& foods, const TDaidokoro& kitchen) {
@@ -30,33 +29,35 @@ std::string bentoDataBytes(const TFoodData& foods, const TDaidokoro& kitchen) {
   return std::move(out.data());
 }
 
-bool loadBentoDataFile(std::string_view configuredPath, TFoodData& foods, TDaidokoro& kitchen,
-                       std::string* usedPath, bool showProgress) {
+Result readBentoDataFile(std::string_view path, TFoodData& foods, TDaidokoro& kitchen,
+                         ProgressOpener* progress) {
   kitchen.clear();
+  std::string bytes;
+  if (!readFile(path, bytes))
+    return Result::failure(messageBox(std::string(path), sj(kDataFileNotFoundCaption), Icon::None),
+                           "cannot read the lunch-box data file");
+  ByteReader in(bytes);
+  Result result = foods.readSection(in, progress);
+  if (result.ok() && !kitchen.read(in))
+    result.fail(messageBox(std::string(path), sj(kDataFileDamagedCaption), Icon::Warning),
+                "the lunch-box data file is damaged");
+  return result;
+}
+
+Result loadBentoDataFile(std::string_view configuredPath, TFoodData& foods, TDaidokoro& kitchen,
+                         std::string* usedPath, ProgressOpener* progress) {
   std::string path(configuredPath);
   if (!fileExists(path)) path = joinPath(programFolder(), "NV.nvb");
   if (usedPath) *usedPath = path;
-  std::string bytes;
-  if (!readFile(path, bytes)) {
-    prompt().messageBox(path, sj(kDataFileNotFoundCaption), Icon::None, Buttons::Ok);
-    return false;
-  }
-  ByteReader in(bytes);
-  if (!showResult(foods.readSection(in, showProgress ? &prompt() : nullptr), prompt()))
-    return false;
-  if (!kitchen.read(in)) {
-    prompt().messageBox(path, sj(kDataFileDamagedCaption), Icon::Warning, Buttons::Ok);
-    return false;
-  }
-  return true;
+  return readBentoDataFile(path, foods, kitchen, progress);
 }
 
-bool saveBentoDataFile(std::string_view path, const TFoodData& foods, const TDaidokoro& kitchen) {
+Result saveBentoDataFile(std::string_view path, const TFoodData& foods, const TDaidokoro& kitchen) {
   const SaveStatus s = saveFile(path, bentoDataBytes(foods, kitchen));
-  if (s == SaveStatus::Ok) return true;
-  prompt().messageBox(saveFailureText(path, s), sj(kCannotWriteFileCaption), Icon::None,
-                      Buttons::Ok);
-  return false;
+  if (s == SaveStatus::Ok) return {};
+  return Result::failure(
+      messageBox(saveFailureText(path, s), sj(kCannotWriteFileCaption), Icon::None),
+      "cannot write the lunch-box data file");
 }
 
 }  // namespace nv

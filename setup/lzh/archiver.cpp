@@ -108,11 +108,15 @@ ArchiverResult runArchiverCommand(const std::string& cp932CommandLine) {
 
 namespace nv {
 
+Result archiverStep(const std::string& cp932CommandLine) {
+  const int code = lzh::runArchiverCommand(cp932CommandLine).code & 0xFFFF;
+  if (code == 0) return {};
+  return Result::failure(messageBox(lzh::archiverResultText(code), {}, Icon::Information),
+                         "archiver code " + std::to_string(code));
+}
+
 bool RunArchiver(const std::string& cp932CommandLine) {
-  int code = lzh::runArchiverCommand(cp932CommandLine).code & 0xFFFF;
-  if (code != 0)
-    prompt().messageBox(lzh::archiverResultText(code), {}, Icon::Information, Buttons::Ok);
-  return code == 0;
+  return showResult(archiverStep(cp932CommandLine), prompt());
 }
 
 }  // namespace nv

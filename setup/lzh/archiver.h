@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace nv::lzh {
 
 struct ArchiverResult {
@@ -21,6 +23,9 @@ ArchiverResult runArchiverCommand(const std::string& cp932CommandLine);
 }  // namespace nv::lzh
 
 namespace nv {
+
+// Runs the command; a failure carries the information box with the text of its code.
+Result archiverStep(const std::string& cp932CommandLine);
 
 // Runs the command and shows the text of a failure code in an information box through
 // Prompt. True exactly when the code is 0.

@@ -7,7 +7,6 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "platform/prompt.h"
 #include "platform/text.h"
 #include "setup/model/file_version.h"
 
@@ -56,14 +55,15 @@ std::string datedResponseText(const std::string& archive, const std::string& src
   return out;
 }
 
-std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path) {
-  std::array<long, 4> v{-1, -1, -1, -1};
+Result programVersion(const std::string& cp932Path, std::array<long, 4>& v) {
+  v = {-1, -1, -1, -1};
+  Result told;
   if (!readFileVersion(cp932Path, v)) {
     v = {-1, -1, -1, -1};
-    prompt().messageBox(sj("プログラムのバージョンを読み取れませんでした。\n") + cp932Path, {},
-                        Icon::None, Buttons::Ok);
+    told.tell(messageBox(sj("プログラムのバージョンを読み取れませんでした。\n") + cp932Path, {},
+                         Icon::None));
   }
-  return v;
+  return told;
 }
 
 std::string sourceFolderProblem(const std::string& src) {
@@ -101,8 +101,9 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
                                const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
                                const Wait& wait) {
   BuildOutcome outcome;
+  Result& told = outcome.told;
   if (std::string problem = sourceFolderProblem(s.src); !problem.empty()) {
-    prompt().message(problem);
+    told.fail(plainMessage(problem), "no source folder");
     return outcome;
   }
   if (std::vector<std::string> names = unfitNames(s, root); !names.empty()) {
@@ -110,17 +111,17 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
         sj("次のファイルは、名前に「\"」、改行などの制御文字、またはシフトJISにない文字があるため、"
            "配布ファイルに入れられません。名前を変えてから、もう一度圧縮してください。");
     for (const std::string& n : names) text += "\n" + n;
-    prompt().message(text);
+    told.fail(plainMessage(text), "names the response file cannot carry");
     return outcome;
   }
   if (!scan.skippedLinks.empty()) {
     std::string text = sj(
         "次のシンボリックリンクは、リンク先の写しになってしまうため、配布ファイルに入れません。");
     for (const std::string& n : scan.skippedLinks) text += "\n" + n;
-    prompt().message(text);
+    told.tell(plainMessage(text));
   }
   if (!scan.updated && !allFiles) {
-    prompt().message(sj("更新されたファイルはありません"));
+    told.fail(plainMessage(sj("更新されたファイルはありません")), "nothing changed");
     return outcome;
   }
   struct tm t = buildTime(scan.newestChanged ? scan.newestChanged : scan.newestAll);
@@ -141,13 +142,14 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
     ~RemoveAtEnd() { removeFile(path); }
   } responseGoes{response};
   if (!writeFileAtomic(response, datedResponseText(datedArchive, s.src, root, allFiles))) {
-    prompt().message(sj("ファイルを開けませんでした。"));
+    told.fail(plainMessage(sj("ファイルを開けませんでした。")), "response file not written");
     return outcome;
   }
   bool haveMain = !s.mainFile.empty() && fileExists(s.mainFile);
   std::string versionArchive, versionProgram;
   if (haveMain) {
-    std::array<long, 4> v = fileVersionOrMessage(s.mainFile);
+    std::array<long, 4> v;
+    told.then(programVersion(s.mainFile, v));
     // Without an archive folder the version archive goes where the dated files go.
     std::string folder = s.lzhFolder.empty() ? out : withSlash(s.lzhFolder);
     versionArchive = folder + cformat("NV%ld%ld%ld.lzh", v[0], v[1], v[2]);
@@ -156,11 +158,13 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
   for (const std::string& f : {datedArchive, versionArchive, datedProgram, versionProgram})
     if (!f.empty()) removeFile(f);
 
-  if (!archiver("@" + inQuotes(response))) return outcome;
+  // Each step's messages follow those told before it; a failed step ends the build.
+  auto step = [&](const std::string& line) { return told.then(archiver(line)).ok(); };
+  if (!step("@" + inQuotes(response))) return outcome;
   wait(500);
   removeFile(response);
-  if (!archiver("s -x -gw4 " + inQuotes(datedArchive) + " " + inQuotes(out) + " -gr" +
-                inQuotes(datedProgram)))
+  if (!step("s -x -gw4 " + inQuotes(datedArchive) + " " + inQuotes(out) + " -gr" +
+            inQuotes(datedProgram)))
     return outcome;
   wait(500);
   removeFile(datedArchive);
@@ -169,13 +173,16 @@ BuildOutcome buildDistribution(const BuilderSettings& s, const TBrCaFolder& root
         "u " + inQuotes(versionArchive) + "\n" + datedProgram + "\n" + s.installerPath + "\n";
     std::string readme = joinPath(folderOf(s.mainFile), "readme.txt");
     if (fileExists(readme)) text += readme + "\n";
-    if (!writeFileAtomic(response, text)) return outcome;
-    if (!archiver("@" + inQuotes(response))) return outcome;
+    if (!writeFileAtomic(response, text)) {
+      told.fail("version response file not written");
+      return outcome;
+    }
+    if (!step("@" + inQuotes(response))) return outcome;
     wait(500);
     removeFile(response);
     outcome.distributionFile = datedProgram;
-    if (!archiver("s -x -gw4 " + inQuotes(versionArchive) + " " + inQuotes(out) + " " +
-                  inQuotes("-gr" + versionProgram)))
+    if (!step("s -x -gw4 " + inQuotes(versionArchive) + " " + inQuotes(out) + " " +
+              inQuotes("-gr" + versionProgram)))
       return outcome;
     wait(500);
     removeFile(versionArchive);

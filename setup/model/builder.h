@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/result.h"
 #include "setup/model/file_tree.h"
 #include "setup/model/jobs.h"
 
@@ -35,6 +36,7 @@ std::string datedResponseText(const std::string& archive, const std::string& src
 struct BuildOutcome {
   bool built = false;            // every step ran; the snapshot button may be enabled
   std::string distributionFile;  // the dated program, when the version archive was made
+  Result told;                   // every message of the build, in order; failed unless built
 };
 
 // Why the source folder cannot be scanned (CP932 message), or "" when it can: an empty text
@@ -45,19 +47,20 @@ std::string sourceFolderProblem(const std::string& src);
 // a character Shift_JIS has not): the scanned files and the fixed paths that hold one.
 std::vector<std::string> unfitNames(const BuilderSettings& settings, const TBrCaFolder& root);
 
-using ArchiverRun = std::function<bool(const std::string&)>;
+// One archiver command; a failure ends the build, its messages are told in turn.
+using ArchiverRun = std::function<Result(const std::string&)>;
 using Wait = std::function<void(int milliseconds)>;
 
-// Runs the build steps. Messages go through Prompt; archiver failures end the build. A source
-// folder that is missing or empty and names the response file cannot carry stop it with a
-// message; symbolic links left out by the scan are named in a message. The response file is
+// Runs the build steps; the caller shows what it tells. Archiver failures end the build. A
+// source folder that is missing or empty and names the response file cannot carry stop it with
+// a message; symbolic links left out by the scan are named in a message. The response file is
 // removed whatever happens.
 BuildOutcome buildDistribution(const BuilderSettings& settings, const TBrCaFolder& root,
                                const ScanResult& scan, bool allFiles, const ArchiverRun& archiver,
                                const Wait& wait);
 
-// The file version of a program, with a message naming the program when it has none
-// (numbers then -1).
-std::array<long, 4> fileVersionOrMessage(const std::string& cp932Path);
+// The file version of a program; when it has none the numbers are -1 and the result tells a
+// message naming the program (the status stays success).
+Result programVersion(const std::string& cp932Path, std::array<long, 4>& version);
 
 }  // namespace nv::setup

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "platform/user_folders.h"
 #include "summary/model/recording_prompt.h"
@@ -35,11 +36,11 @@ std::vector<DataProblem> loadClassData(const std::string& nvPath, const std::str
   }
   if (!nvbPath.empty()) {
     RecordingPrompt recorder(nvbPath);
-    ScopedPrompt scoped(recorder);
     std::string bytes;
     if (!readFile(nvbPath, bytes)) {
       problems.push_back({nvbPath, sj("ファイルを読み込めません")});
-    } else if (!(out.hasBoxData = parseBentoData(bytes, out.boxFoods, out.kitchen, false))) {
+    } else if (!(out.hasBoxData = showResult(
+                     parseBentoData(bytes, out.boxFoods, out.kitchen, nullptr), recorder))) {
       problems.push_back({nvbPath, recorder.first().empty() ? sj("お弁当の献立データが壊れています")
                                                             : recorder.first()});
     }

@@ -25,12 +25,9 @@ void takeProfile(const TKojinData& profile, ChildResult& child) {
   child.activityLevel = profile.activityLevel;
 }
 
-bool readMenu(const std::string& path, const TFoodData& foods, ChildResult& child) {
-  SelectedMenu menu;
-  TKojinData profile;
-  // The reasons reach the recording prompt the summary reads them from.
-  if (!showResult(loadMenuFile(path, menu, profile, DishLookup{}), prompt())) return false;
-  takeProfile(profile, child);
+// The percentages of each node of a menu that was read.
+void measureMenu(const SelectedMenu& menu, const TKojinData& profile, const TFoodData& foods,
+                 ChildResult& child) {
   for (int node = 0; node < SelectedMenu::kNodeCount; ++node) {
     if (menu.dishes(node).empty()) continue;
     const MealTotals totals = menu.totals(node, &foods);
@@ -43,15 +40,10 @@ bool readMenu(const std::string& path, const TFoodData& foods, ChildResult& chil
           percentOfRequirement(totals.groups[size_t(g)], profile.GroupRequirement(node, g));
     child.nodes[size_t(node)] = p;
   }
-  return true;
 }
 
-bool readLunchBox(const std::string& path, const TFoodData& foods, const TDaidokoro& kitchen,
-                  ChildResult& child) {
-  TKojinData profile;
-  PlacedDishRecords placed;
-  if (!showResult(openBentoSaveFile(path, 1.0, profile, placed), prompt())) return false;
-  takeProfile(profile, child);
+void measureLunchBox(const PlacedDishRecords& placed, const TKojinData& profile,
+                     const TFoodData& foods, const TDaidokoro& kitchen, ChildResult& child) {
   NameList names;
   for (const PlacedDishRecord& d : placed) names.push_back(d.name);
   Nutrients totals{};
@@ -68,7 +60,6 @@ bool readLunchBox(const std::string& path, const TFoodData& foods, const TDaidok
   child.nodes[kLunch] = p;
   child.gradeByNutrients = gradeByNutrients(totals, lunch.nutrients);
   child.gradeByGroups = gradeByGroups(grams, lunch.groups);
-  return true;
 }
 
 double medianOf(std::vector<double> v) {
@@ -113,15 +104,25 @@ std::optional<ChildResult> readChildFile(const std::string& path, const SummaryD
                                            : sj("お弁当のデータ(NV.nvb)がありません");
     return std::nullopt;
   }
+  // The readers' messages, then the totals' notices, in the order a user would meet them:
+  // the first becomes the reason or the note.
   RecordingPrompt recorder(path);
   ScopedPrompt scoped(recorder);
-  const bool read = child.kind == ChildKind::Menu
-                        ? readMenu(path, *data.menuFoods, child)
-                        : readLunchBox(path, *data.boxFoods, *data.kitchen, child);
-  if (!read) {
+  SelectedMenu menu;
+  PlacedDishRecords placed;
+  TKojinData profile;
+  const Result read = child.kind == ChildKind::Menu
+                          ? loadMenuFile(path, menu, profile, DishLookup{})
+                          : openBentoSaveFile(path, 1.0, profile, placed);
+  if (!showResult(read, recorder)) {
     reason = recorder.first().empty() ? sj("読み込めません") : recorder.first();
     return std::nullopt;
   }
+  takeProfile(profile, child);
+  if (child.kind == ChildKind::Menu)
+    measureMenu(menu, profile, *data.menuFoods, child);
+  else
+    measureLunchBox(placed, profile, *data.boxFoods, *data.kitchen, child);
   child.note = recorder.first();
   return child;
 }

@@ -120,6 +120,25 @@ TEST_F(KitchenFormTest, RefrigeratorOpensWithItsDoorAndPages) {
   EXPECT_EQ(form->doorView(), nullptr);
 }
 
+// The hint beside the rice ball never covers an open appliance, at any screen size; on a
+// narrow screen it wraps instead.
+TEST_F(KitchenFormTest, RiceBallHintLeavesTheOpenApplianceFree) {
+  for (QSize size : {QSize(960, 540), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+    SCOPED_TRACE(size.width());
+    working(size);
+    form->addDish(firstOf("炊飯器"), centreOf(form->areas().largeBox));
+    for (LayoutSection section : {LayoutSection::Cupboard, LayoutSection::Refrigerator}) {
+      form->openAppliance(section);
+      ASSERT_TRUE(form->StatusLine->isVisible());
+      EXPECT_FALSE(form->StatusLine->geometry().intersects(form->openApplianceRect()))
+          << form->StatusLine->geometry().right() << " " << form->openApplianceRect().left();
+    }
+    form->closeAppliance();
+    EXPECT_EQ(form->openApplianceRect(), QRect());
+    form->document().setModified(false);
+  }
+}
+
 TEST_F(KitchenFormTest, ScrollBarStylesPageFromTheirPosition) {
   nv::Ini ini(dir.file("NV.ini"));
   ini.writeInteger("Bentoubako", "ReizoukoScrollBarStyle", 2);

@@ -28,6 +28,7 @@
 #include "platform/text.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 
 namespace {
 
@@ -145,7 +146,7 @@ TEST(RecipeWindowSizes, PageAndViewerFitTheScreen) {
     nv::TFoodData foods;
     nv::TDaidokoro kitchen;
     ASSERT_TRUE(nv::readFile(nv::utf8ToCp932((nvtest::distFolder() / "NV.nvb").string()), bytes));
-    ASSERT_TRUE(nv::parseBentoData(bytes, foods, kitchen, false));
+    ASSERT_TRUE(nvtest::shown(nv::parseBentoData(bytes, foods, kitchen)));
     nv::NameList ingredients, steps, quantities;
     ASSERT_TRUE(kitchen.recipe(nv::sj("筑前煮"), ingredients, steps, quantities));
     nv::TResipiForm4 page(nv::makeRecipePage(nv::sj("筑前煮"), ingredients, quantities, steps, dir),

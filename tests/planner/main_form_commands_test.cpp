@@ -96,8 +96,7 @@ TEST_F(MainFormTest, OpeningAMenuFileTakesItsPathAndTitle) {
 }
 
 TEST_F(MainFormTest, SearchResultSelectsTheCategoryAndAddsTheDish) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   EXPECT_TRUE(f.showDishOf(nv::sj("汁もの"), nv::sj("みそしる")));
   EXPECT_EQ(f.categoryTabs()->currentIndex(), 1);
   EXPECT_EQ(sel.added, (std::vector<std::string>{nv::sj("汁もの/みそしる/0")}));
@@ -105,8 +104,7 @@ TEST_F(MainFormTest, SearchResultSelectsTheCategoryAndAddsTheDish) {
 }
 
 TEST_F(MainFormTest, CsvExportWritesTheChosenFile) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   ScriptedDialogs dialogs;
   dialogs.expectSave(nv::cp932ToUtf8(dir.file("out.csv")));
   action(f, "WriteKondateDataToCsvFileAction")->trigger();

@@ -19,8 +19,7 @@ std::vector<std::string> buttonNames(const nv::TMainForm& f) {
 
 TEST_F(MainFormTest, LoadsTheDataAndFillsTheTabsWithCategoriesThatHaveDishes) {
   nv::TMainForm& f =
-      make({{"ごはん", {"ごはん", "おにぎり"}}, {"めん", {}}, {"汁もの", {"みそしる"}}});
-  f.startUp();
+      started({{"ごはん", {"ごはん", "おにぎり"}}, {"めん", {}}, {"汁もの", {"みそしる"}}});
   ASSERT_EQ(f.categoryTabs()->count(), 2);
   EXPECT_EQ(f.categoryTabs()->tabText(0), QString::fromUtf8("ごはん"));
   EXPECT_EQ(f.categoryTabs()->tabText(1), QString::fromUtf8("汁もの"));
@@ -41,8 +40,7 @@ TEST_F(MainFormTest, LoadsTheDataAndFillsTheTabsWithCategoriesThatHaveDishes) {
 TEST_F(MainFormTest, ButtonsFillTheWholeColumnsBesideTheScrollBar) {
   std::vector<std::string> names;
   for (int i = 0; i < 7; ++i) names.push_back("d" + std::to_string(i));
-  nv::TMainForm& f = make({{"ごはん", names}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", names}});
   // Three columns and the vertical scroll bar need more than 384 pixels; 380 has room for two
   // (rounding to the nearest would show a third cut at its edge).
   f.tabControl()->resize(430, 400);
@@ -60,8 +58,7 @@ TEST_F(MainFormTest, ButtonsFillTheWholeColumnsBesideTheScrollBar) {
 }
 
 TEST_F(MainFormTest, ButtonRequestsReachTheChosenMenuWindow) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   ASSERT_EQ(f.dishButtons().size(), 1u);
   f.dishButtons()[0]->click();
   f.dishButtons()[0]->requestAdd(true);
@@ -73,8 +70,7 @@ TEST_F(MainFormTest, ButtonRequestsReachTheChosenMenuWindow) {
 // dish panel, the arrows move a visible focus over the grid and Enter adds the dish. Tab
 // leaves the panel after one stop, and the panel's stop follows the last focused dish.
 TEST_F(MainFormTest, TheKeyboardReachesTheCategoriesAndEveryDish) {
-  nv::TMainForm& f = make({{"ごはん", {"a1"}}, {"汁もの", {"b1", "b2", "b3", "b4", "b5"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"a1"}}, {"汁もの", {"b1", "b2", "b3", "b4", "b5"}}});
   f.resize(700, 500);
   f.show();
   QApplication::setActiveWindow(&f);
@@ -126,8 +122,7 @@ TEST_F(MainFormTest, TheKeyboardReachesTheCategoriesAndEveryDish) {
 }
 
 TEST_F(MainFormTest, MissingDataFileIsReportedAndThePreviousDataStay) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   ASSERT_EQ(f.categoryTabs()->count(), 1);
   std::remove(nv::toFsPath(f.dataFileName()).c_str());
   {

@@ -154,16 +154,23 @@ class MainFormTest : public ::testing::Test {
     nv::setProgramFolder(previousFolder_);
   }
   // The window over NV.nv in the folder (written from `menu` unless empty), with the
-  // folder's NV.ini read.
-  nv::TMainForm& make(const Menu& menu) {
+  // folder's NV.ini read; with the real chosen-menu and graph windows unless `recording`.
+  nv::TMainForm& make(const Menu& menu, bool recording = true) {
     if (!menu.empty()) writeDataFile(dir.file("NV.nv"), menu);
     nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = services};
     parts.defaultName = nv::sj("host");
     parts.services.profile = &nameEntry;
-    parts.sel = &sel;
-    parts.graph = &graph;
+    if (recording) {
+      parts.sel = &sel;
+      parts.graph = &graph;
+    }
     planner = nv::makePlanner(parts);
     form = planner->mainForm.get();
+    return *form;
+  }
+  // The window as make() gives it, started up.
+  nv::TMainForm& started(const Menu& menu, bool recording = true) {
+    make(menu, recording).startUp();
     return *form;
   }
   nv::MenuDocument& doc() { return *planner->document; }

@@ -91,8 +91,7 @@ TEST_F(MainFormTest, MissingKeysGiveTheBuiltInValuesAndBadSizesAreRefused) {
 }
 
 TEST_F(MainFormTest, ClosingWritesNvIniBesideTheProgram) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   nv::PlannerSettings edited = f.config().settings();
   edited.data.kaitenShuuki = 120;
   f.config().apply(edited);
@@ -139,8 +138,7 @@ TEST_F(MainFormTest, StoredTabHeightSplitsTheWindowAndIsWrittenBack) {
 }
 
 TEST_F(MainFormTest, AppliedSettingsReachTheWindowsOnlyWhenSomethingChanged) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん", "パン"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん", "パン"}}});
   int applied = 0;
   QObject::connect(&f.config(), &nv::PlannerConfig::settingsApplied, [&] { ++applied; });
   nv::PlannerSettings edited = f.config().settings();  // the dialog's copy

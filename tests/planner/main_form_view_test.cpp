@@ -19,8 +19,7 @@ namespace nvtest {
 namespace {
 
 TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   f.selectMealTab(2);
   EXPECT_EQ(sel.pages.back(), 2);
   EXPECT_EQ(graph.pages.back(), 2);
@@ -42,16 +41,14 @@ TEST_F(MainFormTest, PageRoutineKeepsTheThreePageControlsOnTheSameMeal) {
 }
 
 TEST_F(MainFormTest, StartUpTitlesAndFillsTheChartsBeforeAnyDish) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  started({{"ごはん", {"ごはん"}}});
   ASSERT_EQ(sel.titles.size(), 1u);
   EXPECT_EQ(sel.titles[0], nv::sj("host"));
   EXPECT_GE(sel.recalcs, 1);
 }
 
 TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   sel.reenter = &f;  // the window answers the switch by asking for another page
   f.selectMealTab(1);
   EXPECT_EQ(sel.pages, (std::vector<int>{1}));
@@ -68,8 +65,7 @@ TEST_F(MainFormTest, PageRoutineIgnoresReentryAndReportsABadIndex) {
 }
 
 TEST_F(MainFormTest, ViewMenuFollowsTheDockedWindows) {
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   emit menu(f, "ViewMenu")->aboutToShow();
   EXPECT_TRUE(action(f, "ShowSelKondateFormAction")->isChecked());
   EXPECT_TRUE(action(f, "ShowGraphFormAction")->isChecked());
@@ -89,8 +85,7 @@ TEST_F(MainFormTest, ToolBarShowsPicturesAndFitsTheDefaultWidth) {
   const auto dist = std::filesystem::path(NV_TOOL_PATH).parent_path().parent_path() / "dist";
   if (!std::filesystem::exists(dist / "BMP/tool")) GTEST_SKIP() << "build the dist target";
   std::filesystem::create_directory_symlink(dist / "BMP", nv::toFsPath(dir.file("BMP")));
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   action(f, "ShowToolBarAction")->trigger();
   f.resize(1000, 700);
   f.show();
@@ -131,8 +126,7 @@ TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
   fish.push_back("f0");
   fruit.push_back("k0");
   fruit.push_back("k1");
-  nv::TMainForm& f = make({{"ごはん", rice}, {"魚のおかず", fish}, {"くだもの", fruit}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", rice}, {"魚のおかず", fish}, {"くだもの", fruit}});
   EXPECT_EQ(f.view(), nv::TMainForm::View::Normal);
   EXPECT_FALSE(action(f, "ShowNormalAction")->isVisible());
   EXPECT_TRUE(action(f, "ShowKaitenSusiAction")->isVisible());
@@ -180,8 +174,7 @@ TEST_F(MainFormTest, ViewsShowOnePanelAndSwapTheirActions) {
 // Rows with no dish or one never get a speed: they keep the belt's interval instead of
 // firing without rest.
 TEST_F(MainFormTest, RowsWithoutASpeedTickAtTheNormalInterval) {
-  nv::TMainForm& f = make({{"ごはん", {"r0"}}, {"くだもの", {"k0", "k1"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"r0"}}, {"くだもの", {"k0", "k1"}}});
   f.showConveyorView();
   ASSERT_TRUE(f.conveyor()->running());
   ASSERT_EQ(f.conveyor()->row(0)->buttons().size(), 1u);

@@ -56,13 +56,7 @@ TEST_F(MainFormTest, NewWithANameMarksTheMenuAndClosingAsksToSave) {
 // The real chosen-menu window over the same document: dishes added through the main window
 // are the document's, numbered from 0, and come back from the file with the view they had.
 TEST_F(MainFormTest, RealWindowsShareTheDocument) {
-  writeDataFile(dir.file("NV.nv"), {{"ごはん", {"ごはん"}}, {"飲み物", {"牛乳"}}});
-  nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
-  parts.defaultName = nv::sj("host");
-  parts.services.profile = &nameEntry;
-  planner = nv::makePlanner(parts);
-  nv::TMainForm& f = *planner->mainForm;
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}, {"飲み物", {"牛乳"}}}, /*recording=*/false);
   ASSERT_NE(planner->windows.selForm, nullptr);
 
   f.addDish(nv::sj("ごはん"), nv::sj("ごはん"), true);
@@ -126,8 +120,7 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
     }
     int opened = 0;
   } dishes;
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   nv::PlannerServices services = f.services();
   services.dishes = dishes;
   f.setServices(services);

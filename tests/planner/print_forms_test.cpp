@@ -83,6 +83,59 @@ int pdfPages(const std::string& path) {
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
 
+// The words of a PDF, or of its page `page` (from 1), as pdftotext reads them.
+std::string pdfText(const std::string& pdf, int page = 0) {
+  std::string cmd = "pdftotext ";
+  if (page) cmd += "-f " + std::to_string(page) + " -l " + std::to_string(page) + " ";
+  cmd += "'" + pdf + "' '" + pdf + ".txt'";
+  EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  return nvtest::readBytes(pdf + ".txt");
+}
+
+// The printer dialog's stand-in: prints into the PDF file `path`, counting its calls.
+std::function<bool(QPrinter&)> printInto(const std::string& path, int* calls = nullptr) {
+  return [=](QPrinter& p) {
+    if (calls) ++*calls;
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(toQ(path));
+    return true;
+  };
+}
+
+// The list's first row (the table) checked, the four meals not.
+void checkOnlyTheTable(nv::TEiyousoGridForm& form) {
+  for (int i = 0; i < 5; ++i)
+    form.CheckListBox1->item(i)->setCheckState(i == 0 ? Qt::Checked : Qt::Unchecked);
+}
+
+// A blue square on white, as a BMP dish picture.
+bool saveBlueSquare(const std::string& path) {
+  QImage pic(100, 100, QImage::Format_RGB32);
+  pic.fill(Qt::white);
+  QPainter(&pic).fillRect(10, 10, 80, 80, Qt::blue);
+  return pic.save(toQ(path), "BMP");
+}
+
+// Breakfast alone, of dishes of 100 g standard weight served at `grams`, their pictures in
+// `folder`.
+struct Breakfast {
+  Breakfast(const std::string& folder, const std::vector<std::string>& captions,
+            double grams = 100) {
+    for (const std::string& caption : captions) {
+      nv::SelDish d;
+      d.caption = caption;
+      d.standardWeight = 100;
+      d.usedFoods = {{-1, grams, 100}};
+      menu.add(0, d);
+    }
+    data.menu = &menu;
+    data.bmpFolder = folder + "/";
+    data.checkedNodes = {0};
+  }
+  nv::SelectedMenu menu;
+  nv::MenuPrintData data;
+};
+
 }  // namespace
 
 TEST(PrintDialog, OpeningWithoutDishesOrWithACancelledNameShowsNothing) {
@@ -176,11 +229,7 @@ TEST(PrintDialog, PrintsTableAndChartsToAPdfFileInLandscapeAndRestoresTheOrienta
   form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
   // An edit in the grid reaches the paper.
   form.StringGrid->item(5, 3)->setText(QStringLiteral("EDITED-CELL"));
-  form.choosePrinter = [&](QPrinter& p) {
-    p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(toQ(pdf));
-    return true;
-  };
+  form.choosePrinter = printInto(pdf);
   nvtest::ScriptedPrompt prompt;
   form.PrintBtnClick();
   EXPECT_EQ(form.result(), QDialog::Accepted);
@@ -188,9 +237,7 @@ TEST(PrintDialog, PrintsTableAndChartsToAPdfFileInLandscapeAndRestoresTheOrienta
   EXPECT_EQ(printer.docName(), toQ(sj("はなこさんの献立")));
   // One table page, then the lunch and day charts side by side on one page.
   EXPECT_EQ(pdfPages(pdf), 2);
-  const std::string text = dir.file("menu.txt");
-  ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
-  const std::string words = nvtest::readBytes(text);
+  const std::string words = pdfText(pdf);
   EXPECT_NE(words.find("はなこさんの献立"), std::string::npos);
   EXPECT_NE(words.find("EDITED-CELL"), std::string::npos);
   // The progress window counts the chosen dishes of all four tabs: 2 lunch + 2 day copies.
@@ -207,8 +254,7 @@ TEST(PrintDialog, ATableOfLongNamesPrintsWholeRowsOnEachSheet) {
   f.addLongNames();
   nv::TEiyousoGridForm form(f.source(), nullptr);
   form.show();
-  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
-  for (int i = 1; i < 5; ++i) form.CheckListBox1->item(i)->setCheckState(Qt::Unchecked);
+  checkOnlyTheTable(form);
   const std::vector<int> widths =
       nv::gridColumnWidths(form.StringGrid->cells(), QFontMetrics(nv::nutrientGridFont()));
   ASSERT_GT(std::accumulate(widths.begin(), widths.end(), 0), 1100);
@@ -229,8 +275,7 @@ TEST(PrintDialog, TheDayMenuTablePrintsWholeRowsAsNvtoolPrintsIt) {
   printer.setPageSize(QPageSize(QPageSize::A4));
   nv::TEiyousoGridForm form(m.source(), &printer);
   form.show();
-  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
-  for (int i = 1; i < 5; ++i) form.CheckListBox1->item(i)->setCheckState(Qt::Unchecked);
+  checkOnlyTheTable(form);
   form.choosePrinter = [](QPrinter&) { return true; };
   nvtest::ScriptedPrompt prompt;
   form.PrintBtnClick();
@@ -244,11 +289,7 @@ TEST(PrintDialog, TheDayMenuTablePrintsWholeRowsAsNvtoolPrintsIt) {
   const int pages = pdfPages(dir.file("window.pdf"));
   EXPECT_EQ(pages, pdfPages(dir.file("tool.pdf")));
   for (int i = 1; i <= pages; ++i) {
-    const std::string text = dir.file("page.txt");
-    const std::string cmd = "pdftotext -f " + std::to_string(i) + " -l " + std::to_string(i) +
-                            " '" + dir.file("window.pdf") + "' '" + text + "'";
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-    const std::string words = nvtest::readBytes(text);
+    const std::string words = pdfText(dir.file("window.pdf"), i);
     for (const char* w : {"番号", "献立名", "ｴﾈﾙｷﾞｰ", "塩分"})
       EXPECT_NE(words.find(w), std::string::npos) << "page " << i << ": " << w;
   }
@@ -262,9 +303,7 @@ TEST(PrintDialog, OnlyTheTableLeavesTheProgressAtZero) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(toQ(dir.file("t.pdf")));
   nv::TEiyousoGridForm form(f.source(), &printer);
-  form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
-  form.CheckListBox1->item(2)->setCheckState(Qt::Unchecked);
-  form.CheckListBox1->item(4)->setCheckState(Qt::Unchecked);
+  checkOnlyTheTable(form);
   form.choosePrinter = [](QPrinter&) { return true; };
   nvtest::ScriptedPrompt prompt;
   form.PrintBtnClick();
@@ -287,12 +326,7 @@ TEST(PrintPreview, PagesThroughTableThenChartsAndPrintsOnRequest) {
   form.CheckListBox1->item(0)->setCheckState(Qt::Checked);
   form.CheckListBox1->item(4)->setCheckState(Qt::Unchecked);  // three meals
   int prints = 0;
-  form.choosePrinter = [&](QPrinter& p) {
-    ++prints;
-    p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(toQ(dir.file("p.pdf")));
-    return true;
-  };
+  form.choosePrinter = printInto(dir.file("p.pdf"), &prints);
   QPageLayout::Orientation during = QPageLayout::Portrait;
   form.showPreview = [&](QDialog& d) {
     auto& preview = static_cast<nv::TPrintPreViewForm&>(d);
@@ -335,25 +369,9 @@ TEST(PrintPreview, PagesThroughTableThenChartsAndPrintsOnRequest) {
 TEST(PrintPages, DishAtTwiceItsWeightDrawsLargerThanItsSlot) {
   nvtest::plannerApp();
   nvtest::TempDir dir;
-  // A plain square picture on a white ground.
-  QImage pic(100, 100, QImage::Format_RGB32);
-  pic.fill(Qt::white);
-  {
-    QPainter p(&pic);
-    p.fillRect(10, 10, 80, 80, Qt::blue);
-  }
-  ASSERT_TRUE(pic.save(toQ(dir.file("big.bmp")), "BMP"));
-  nv::SelectedMenu menu;
-  nv::SelDish d;
-  d.caption = "big";
-  d.standardWeight = 100;
-  d.usedFoods = {{-1, 200, 100}};  // twice the standard weight
-  menu.add(0, d);
-  nv::MenuPrintData data;
-  data.menu = &menu;
-  data.bmpFolder = dir.path() + "/";
-  data.checkedNodes = {0};
-  nv::MenuPages pages(data, nullptr);
+  ASSERT_TRUE(saveBlueSquare(dir.file("big.bmp")));
+  const Breakfast meal(dir.path(), {"big"}, 200);  // twice the standard weight
+  nv::MenuPages pages(meal.data, nullptr);
   QImage page(900, 630, QImage::Format_RGB32);
   QPainter painter(&page);
   int drawnSlots = 0;
@@ -376,24 +394,10 @@ TEST(PrintPages, DishAtTwiceItsWeightDrawsLargerThanItsSlot) {
 TEST(PrintPages, DishNamesAreCutWithAnEllipsisOrFramedWithoutAPicture) {
   nvtest::plannerApp();
   nvtest::TempDir dir;
-  const char* longName = "ほうれんそうとにんじんのごまあえさんしょくもり";
-  QImage pic(100, 100, QImage::Format_RGB32);
-  pic.fill(Qt::white);
-  QPainter(&pic).fillRect(10, 10, 80, 80, Qt::blue);
-  ASSERT_TRUE(pic.save(toQ(dir.file(std::string(longName) + ".bmp")), "BMP"));
-  nv::SelectedMenu menu;
-  for (const char* name : {longName, "先生のさら"}) {
-    nv::SelDish d;
-    d.caption = sj(name);
-    d.standardWeight = 100;
-    d.usedFoods = {{-1, 100, 100}};
-    menu.add(0, d);
-  }
-  nv::MenuPrintData data;
-  data.menu = &menu;
-  data.bmpFolder = dir.path() + "/";
-  data.checkedNodes = {0};
-  const nv::MenuPages pages(data, nullptr);
+  const std::string longName = "ほうれんそうとにんじんのごまあえさんしょくもり";
+  ASSERT_TRUE(saveBlueSquare(dir.file(longName + ".bmp")));
+  const Breakfast meal(dir.path(), {sj(longName), sj("先生のさら")});
+  const nv::MenuPages pages(meal.data, nullptr);
   const std::string pdf = dir.file("names.pdf");
   {
     QPdfWriter writer(toQ(pdf));
@@ -402,9 +406,7 @@ TEST(PrintPages, DishNamesAreCutWithAnEllipsisOrFramedWithoutAPicture) {
     writer.setResolution(150);
     ASSERT_TRUE(nv::printMenuPages(writer, pages));
   }
-  const std::string text = dir.file("names.txt");
-  ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + text + "'").c_str()), 0);
-  const std::string words = nvtest::readBytes(text);
+  const std::string words = pdfText(pdf);
   EXPECT_NE(words.find("ほうれんそう"), std::string::npos) << words;
   EXPECT_NE(words.find("…"), std::string::npos) << words;
   EXPECT_EQ(words.find("さんしょくもり"), std::string::npos) << words;
@@ -417,17 +419,8 @@ TEST(PrintPages, UnreadablePicturesPrintAsNoPictureWithoutBlocking) {
   nvtest::plannerApp();
   nvtest::TempDir dir, empty;
   auto page = [](const std::string& folder, const char* dish) {
-    nv::SelectedMenu menu;
-    nv::SelDish d;
-    d.caption = dish;
-    d.standardWeight = 100;
-    d.usedFoods = {{-1, 100, 100}};
-    menu.add(0, d);
-    nv::MenuPrintData data;
-    data.menu = &menu;
-    data.bmpFolder = folder + "/";
-    data.checkedNodes = {0};
-    const nv::MenuPages pages(data, nullptr);
+    const Breakfast meal(folder, {dish});
+    const nv::MenuPages pages(meal.data, nullptr);
     QImage out(900, 630, QImage::Format_RGB32);
     QPainter painter(&out);
     pages.paintPage(painter, out.rect(), pages.pages(out.size()).at(0));

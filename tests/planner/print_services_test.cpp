@@ -21,8 +21,7 @@ namespace {
 
 TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
   nv::PrintSearchAbout services(nullptr, dir.path());
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   nv::PlannerServices s = f.services();
   s.search = services;
   s.printer = services;
@@ -51,8 +50,7 @@ TEST_F(MainFormTest, SearchServiceSelectsTheCategoryTabAndTheDish) {
 
 TEST_F(MainFormTest, PrintServiceChecksTheMenuAndTheNameBeforeTheDialog) {
   nv::PrintSearchAbout services(nullptr, dir.path());
-  nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
-  f.startUp();
+  nv::TMainForm& f = started({{"ごはん", {"ごはん"}}});
   nv::PlannerServices s = f.services();
   s.printer = services;
   f.setServices(s);

@@ -9,25 +9,19 @@ using nv::sj;
 
 namespace {
 
+// The lines, each ended by CR LF.
+std::string crlfLines(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const std::string& line : lines) out += line + "\r\n";
+  return out;
+}
+
 // A file as the old program left it: CRLF, blanks around '=', a comment, mixed case, a
 // Japanese section with a value holding 0x5C second bytes, no line end after the last line.
 std::string classicFile() {
-  return "; settings\r\n"
-         "[MainForm]\r\n"
-         "Left = 120\r\n"
-         "MenuCount=2\r\n"
-         "Menu0=" +
-         sj("C:\\献立\\表.nvu") +
-         "\r\n"
-         "\r\n"
-         "[Data]\r\n"
-         "GunColor1=255\r\n"
-         "; group six\r\n"
-         "GunColor6 =\t4118777  \r\n"
-         "\r\n"
-         "[" +
-         sj("冷蔵庫") +
-         "]\r\n"
+  return crlfLines({"; settings", "[MainForm]", "Left = 120", "MenuCount=2",
+                    "Menu0=" + sj("C:\\献立\\表.nvu"), "", "[Data]", "GunColor1=255", "; group six",
+                    "GunColor6 =\t4118777  ", "", "[" + sj("冷蔵庫") + "]"}) +
          "iLeft=10";
 }
 
@@ -119,29 +113,12 @@ TEST(Ini, WritesInPlaceAppendsAndKeepsEverythingElse) {
   EXPECT_TRUE(ini.writeString("MainForm", "Menu1", sj("表")));  // before the blank line
   EXPECT_TRUE(ini.writeString("Onigiri", "Left", " 402 "));     // new section at the end
   EXPECT_TRUE(ini.deleteKey("MAINFORM", "left"));
-  EXPECT_EQ(ini.bytes(),
-            "; settings\r\n"
-            "[MainForm]\r\n"
-            "MenuCount=2\r\n"
-            "Menu0=" +
-                sj("C:\\献立\\表.nvu") +
-                "\r\n"
-                "Menu1=" +
-                sj("表") +
-                "\r\n"
-                "\r\n"
-                "[Data]\r\n"
-                "GunColor1=65535\r\n"
-                "; group six\r\n"
-                "GunColor6 =\t4118777  \r\n"
-                "GunColor0=-1\r\n"
-                "\r\n"
-                "[" +
-                sj("冷蔵庫") +
-                "]\r\n"
-                "iLeft=10\r\n"
-                "[Onigiri]\r\n"
-                "Left=\" 402 \"\r\n");  // quoted, so its blanks survive
+  EXPECT_EQ(
+      ini.bytes(),
+      crlfLines({"; settings", "[MainForm]", "MenuCount=2", "Menu0=" + sj("C:\\献立\\表.nvu"),
+                 "Menu1=" + sj("表"), "", "[Data]", "GunColor1=65535", "; group six",
+                 "GunColor6 =\t4118777  ", "GunColor0=-1", "", "[" + sj("冷蔵庫") + "]", "iLeft=10",
+                 "[Onigiri]", "Left=\" 402 \""}));  // quoted, so its blanks survive
   EXPECT_EQ(ini.readInteger("Onigiri", "Left", 0), 402);
 
   EXPECT_TRUE(ini.eraseSection("data"));

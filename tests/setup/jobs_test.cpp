@@ -10,11 +10,13 @@
 #include "lzh_test_util.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "scripted_prompt.h"
 #include "setup/lzh/archiver.h"
 #include "setup/lzh/lzh_reader.h"
 #include "setup/lzh/sfx.h"
 #include "setup/model/builder.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 namespace {
@@ -138,10 +140,12 @@ TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
   std::vector<std::string> commands;
   auto run = [&](const std::string& line) {
     commands.push_back(line);
-    return nv::RunArchiver(line);
+    return nv::archiverStep(line);
   };
   nv::setup::BuildOutcome out = nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {});
   EXPECT_TRUE(out.built);
+  EXPECT_TRUE(out.told.ok());
+  EXPECT_TRUE(out.told.messages().empty());
   EXPECT_EQ(commands.size(), 4u);
   std::string dated = dir.file("out/NVA20060401_0830.run");
   EXPECT_EQ(out.distributionFile, dated);
@@ -166,9 +170,9 @@ TEST(Builder, BuildsTheDatedAndTheVersionProgram) {
   {
     nvtest::ScriptedPrompt prompt;
     prompt.expectMessage("更新されたファイルはありません");
-    EXPECT_FALSE(
-        nv::setup::buildDistribution(bare, tree, nv::setup::ScanResult{}, false, run, [](int) {
-        }).built);
+    EXPECT_FALSE(nvtest::shownTold(nv::setup::buildDistribution(bare, tree, nv::setup::ScanResult{},
+                                                                false, run, [](int) {}))
+                     .built);
   }
   nv::lzh::setSfxStubPath("");
 }
@@ -184,7 +188,11 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
   std::vector<std::string> commands;
   auto run = [&](const std::string& line) {
     commands.push_back(line);
-    return false;  // every archiver step fails
+    // Every archiver step fails, with its box told after what the build told before it.
+    return nv::Result::failure(nv::messageBox(nv::sj("圧縮できません"), {}, nv::Icon::Information));
+  };
+  auto build = [&] {
+    return nvtest::shownTold(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}));
   };
   {
     nvtest::ScriptedPrompt prompt;
@@ -192,9 +200,9 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
         "元の場所が指定されていません。配布するファイルのあるフォルダーを選んでください。");
     prompt.expectMessage(dir.file("gone") +
                          "\nが見つかりません。配布するファイルのあるフォルダーを選んでください。");
-    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(build().built);
     s.src = dir.file("gone");
-    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(build().built);
   }
   s.src = src;
   // Names the response file cannot carry.
@@ -208,7 +216,7 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
         "次のファイルは、名前に「\"」、改行などの制御文字、またはシフトJISにない文字があるため、"
         "配布ファイルに入れられません。名前を変えてから、もう一度圧縮してください。\n" +
         src + "/say \"hi\".txt\n" + src + "/two\nlines.txt");
-    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    EXPECT_FALSE(build().built);
   }
   EXPECT_TRUE(commands.empty());
   std::filesystem::remove(nv::toFsPath(src + "/say \"hi\".txt"));
@@ -222,7 +230,8 @@ TEST(Builder, RefusesWhatItCannotPackAndLeavesNoResponseFile) {
     prompt.expectMessage(
         "次のシンボリックリンクは、リンク先の写しになってしまうため、配布ファイルに入れません。\n" +
         src + "/link");
-    EXPECT_FALSE(nv::setup::buildDistribution(s, tree, scan, true, run, [](int) {}).built);
+    prompt.expectBox("圧縮できません", "", nv::Icon::Information);
+    EXPECT_FALSE(build().built);
   }
   EXPECT_EQ(commands.size(), 1u);
   EXPECT_FALSE(nv::fileExists(dir.file("out/NV20060401_0830.txt")));

@@ -23,6 +23,7 @@
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "teacher/change_file_name_form.h"
 #include "teacher/reizouko_form.h"
 #include "temp_dir.h"
@@ -38,8 +39,8 @@ struct BuilderFixture {
     nvtest::writeBytes(dir.file("bento.csv"), nvtest::readBytes(NV_TEST_DATA_DIR "/bento.csv"));
     nvtest::ScriptedPrompt quiet;
     const std::string none = dir.file("nopictures");
-    EXPECT_TRUE(nv::convertBentoCsv(NV_TEST_DATA_DIR "/foods.csv", dir.file("bento.csv"),
-                                    dir.file("NV.nvb"), &none));
+    EXPECT_TRUE(nvtest::shown(nv::convertBentoCsv(
+        NV_TEST_DATA_DIR "/foods.csv", dir.file("bento.csv"), dir.file("NV.nvb"), &none)));
     QDir().mkpath(nv::toQ(dir.file("pics/daidokoro")));
     nvtest::writeBytes(dir.file("pics/ごはん.bmp"), "x");
     nvtest::writeBytes(dir.file("pics/ごはんs.bmp"), "x");  // the small picture is not listed
@@ -132,7 +133,8 @@ TEST(BentouDetailsForm, ShapedPreviewFollowsItsSizeAndTheToolWindowNamesEveryAre
   ASSERT_TRUE(picture.save(nv::toQ(f.dir.file("pics/daidokoro/冷蔵庫２.bmp")), "BMP"));
   nv::TFoodData foods;
   nv::TDaidokoro kitchen;
-  ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
+  ASSERT_TRUE(
+      nvtest::shown(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen)));
   nv::TBentouDetailsForm d(f.settings, f.dir.file("NV.ini"), &kitchen);
   d.setPreviewScale(1, QPoint(0, 0));
   const nv::ApplianceLayout fridge = d.layoutOf(nv::LayoutSection::Refrigerator);
@@ -211,7 +213,8 @@ TEST(BentouDetailsForm, Screenshots) {
   // The bundled dishes and pictures, so that the refrigerator shows its door too.
   nv::TFoodData foods;
   nv::TDaidokoro kitchen;
-  ASSERT_TRUE(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen));
+  ASSERT_TRUE(
+      nvtest::shown(nv::parseBentoData(nvtest::readBytes(f.dir.file("NV.nvb")), foods, kitchen)));
   nv::KitchenSettings settings = f.settings;
   settings.bmpFolder = nv::fromQ(dist) + "/bentou/";
   nv::TBentouDetailsForm d(settings, f.dir.file("NV.ini"), &kitchen);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "env_var.h"
 #include "platform/paths.h"
 #include "temp_dir.h"
 
@@ -15,26 +15,17 @@ namespace {
 struct InstalledEntryTest : ::testing::Test {
   nvtest::TempDir program, system, user;
   std::string previousFolder = nv::programFolder();
-  std::string oldDirs = std::getenv("XDG_DATA_DIRS") ? std::getenv("XDG_DATA_DIRS") : "";
-  std::string oldHome = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+  nvtest::EnvVar dirsVar{"XDG_DATA_DIRS", system.path().c_str()};
+  nvtest::EnvVar homeVar{"XDG_DATA_HOME", user.path().c_str()};
 
   InstalledEntryTest() {
     nv::setProgramFolder(program.path());
-    setenv("XDG_DATA_DIRS", system.path().c_str(), 1);
-    setenv("XDG_DATA_HOME", user.path().c_str(), 1);
     std::filesystem::create_directories(system.path() + "/applications");
     std::filesystem::create_directories(user.path() + "/applications");
     nvtest::writeBytes(user.path() + "/applications/Nuvelta.desktop",
                        "[Desktop Entry]\nExec=\"/old/copy/NV\" %f\n");
   }
-  ~InstalledEntryTest() override {
-    nv::setProgramFolder(previousFolder);
-    setenv("XDG_DATA_DIRS", oldDirs.c_str(), 1);
-    if (oldHome.empty())
-      unsetenv("XDG_DATA_HOME");
-    else
-      setenv("XDG_DATA_HOME", oldHome.c_str(), 1);
-  }
+  ~InstalledEntryTest() override { nv::setProgramFolder(previousFolder); }
   void install() {
     nvtest::writeBytes(program.path() + "/packaged", "x\n");
     nvtest::writeBytes(system.path() + "/applications/Nuvelta.desktop",

@@ -1,23 +1,9 @@
 #pragma once
-// The one QApplication of the widget tests, on the offscreen platform.
-#include <QApplication>
-
-#include "platform/qt/ui_language.h"
-#include "qt_modal.h"
+// The one QApplication of the widget tests.
+#include "offscreen_app.h"
 
 namespace nvtest {
 
-inline QApplication& widgetsApp() {
-  static int argc = 1;
-  static char name[] = "test_widgets";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    nv::useJapaneseUi();  // as the program starts
-    return a;
-  }();
-  return *app;
-}
+inline QApplication& widgetsApp() { return offscreenApp("test_widgets"); }
 
 }  // namespace nvtest

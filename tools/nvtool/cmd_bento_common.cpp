@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 
@@ -25,9 +26,9 @@ bool loadBentoData(const std::string& pathUtf8, nv::TFoodData& foods, nv::TDaido
     return false;
   }
   nv::ConsolePrompt console;
-  nv::ScopedPrompt scoped(console);
-  if (!nv::parseBentoData(bytes, foods, kitchen, false)) {
-    if (console.shown() == 0) failure(pathUtf8 + ": the lunch-box data is damaged");
+  const nv::Result read = nv::parseBentoData(bytes, foods, kitchen);
+  if (!nv::showResult(read, console)) {
+    if (read.messages().empty()) failure(pathUtf8 + ": the lunch-box data is damaged");
     return false;
   }
   return true;

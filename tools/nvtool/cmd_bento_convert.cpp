@@ -5,6 +5,7 @@
 #include "bento/model/bento_csv.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/result.h"
 #include "platform/text.h"
 #include "tools/nvtool/commands.h"
 
@@ -31,11 +32,12 @@ int cmdBentoConvert(const Args& args) {
   if (files.size() != 2 || out.empty())
     return usageError("bento-convert takes FOODS.csv BENTO.csv -o NV.nvb");
   nv::ConsolePrompt console;
-  nv::ScopedPrompt scoped(console);
   std::string errorFile;
   // No progress windows here; the console prompt's are silent.
-  if (!nv::convertBentoCsv(nv::pathFromNative(files[0]), nv::pathFromNative(files[1]),
-                           nv::pathFromNative(out), havePictures ? &pictures : nullptr, &errorFile))
+  if (!nv::showResult(nv::convertBentoCsv(nv::pathFromNative(files[0]),
+                                          nv::pathFromNative(files[1]), nv::pathFromNative(out),
+                                          havePictures ? &pictures : nullptr, &errorFile, &console),
+                      console))
     return kFailed;
   std::printf("%s\n", nv::cp932ToUtf8(errorFile).c_str());
   return kOk;

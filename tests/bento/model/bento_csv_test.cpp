@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::NameList;
@@ -24,7 +25,7 @@ Read readCsv(const std::string& utf8, const std::string* pictures = nullptr) {
   Read r;
   std::string errors;
   nvtest::ScriptedPrompt p;
-  EXPECT_TRUE(nv::readBentoCsv(sj(utf8), foods, r.kitchen, errors, pictures));
+  EXPECT_TRUE(nv::readBentoCsv(sj(utf8), foods, r.kitchen, errors, pictures, &p));
   EXPECT_EQ(p.progressWindows().size(), 1u);
   r.errors = nv::cp932ToUtf8(errors);
   return r;
@@ -185,18 +186,18 @@ TEST(BentoCsv, FileFormAndConversionMessages) {
   {
     nvtest::ScriptedPrompt p;
     p.expectBox(nv::cp932ToUtf8(csv), "献立ファイルを開けません", nv::Icon::None);
-    EXPECT_FALSE(nv::readBentoCsvFile(csv, err, foods, k, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::readBentoCsvFile(csv, err, foods, k, nullptr)));
     EXPECT_EQ(nvtest::readBytes(err), sj("献立ファイルを開けません\r\n"));
 
     nvtest::writeBytes(csv, "");
     p.expectBox(nv::cp932ToUtf8(csv), "ファイルにデータがありません", nv::Icon::None);
-    EXPECT_FALSE(nv::readBentoCsvFile(csv, err, foods, k, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::readBentoCsvFile(csv, err, foods, k, nullptr)));
     EXPECT_EQ(nvtest::readBytes(err), sj("ファイルにデータがありません\r\n"));
 
     std::string badErr = dir.file("none/error.txt");
     p.expectBox(nv::cp932ToUtf8(badErr), "エラーファイルを書き込みのためにオープンできません",
                 nv::Icon::None);
-    EXPECT_FALSE(nv::readBentoCsvFile(csv, badErr, foods, k, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::readBentoCsvFile(csv, badErr, foods, k, nullptr)));
   }
 
   // The whole conversion: food CSV + dish CSV -> NV.nvb with error.txt beside it.
@@ -210,14 +211,14 @@ TEST(BentoCsv, FileFormAndConversionMessages) {
   std::string errorFile;
   {
     nvtest::ScriptedPrompt p;
-    ASSERT_TRUE(nv::convertBentoCsv(foodCsv, csv, data, nullptr, &errorFile));
+    ASSERT_TRUE(nvtest::shown(nv::convertBentoCsv(foodCsv, csv, data, nullptr, &errorFile)));
   }
   EXPECT_EQ(errorFile, dir.file("out/error.txt"));
   EXPECT_EQ(nv::cp932ToUtf8(nvtest::readBytes(errorFile)),
             "以下の献立で食品が見つかりません\r\n   3 "
             "行目:ごはん,うどん,めん,100,120,1,弁当箱,炊飯器\r\n");
   nv::TFoodData foodsBack;
-  ASSERT_TRUE(nv::loadBentoDataFile(data, foodsBack, k, nullptr, false));
+  ASSERT_TRUE(nvtest::shown(nv::loadBentoDataFile(data, foodsBack, k)));
   ASSERT_EQ(k.Dishes.size(), 1u);
   EXPECT_EQ(k.Dishes[0].Foods[0].FoodNumber, foodsBack.numberOfName(sj("ごはん")));
 
@@ -227,12 +228,30 @@ TEST(BentoCsv, FileFormAndConversionMessages) {
   {
     nvtest::ScriptedPrompt p;
     p.expectBox(nv::cp932ToUtf8(csv), "ファイルにデータがありません", nv::Icon::None);
-    EXPECT_FALSE(nv::convertBentoCsv(foodCsv, csv, data, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foodCsv, csv, data, nullptr)));
     std::string noFoods = dir.file("nofoods.csv");
     p.expectBox(nv::cp932ToUtf8(noFoods), "ファイルを読み込めません", nv::Icon::None);
-    EXPECT_FALSE(nv::convertBentoCsv(noFoods, csv, data, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(noFoods, csv, data, nullptr)));
   }
   EXPECT_EQ(nvtest::readBytes(data), before);
+
+  // A food table that ends early is told first, before the dish file's box, and does not
+  // stop a conversion whose dishes it feeds.
+  const std::string shortFoods = dir.file("short.csv");
+  nvtest::writeBytes(shortFoods, sj("code,name\n01001,ごはん,5,2,168\n01002\n02001,たまご,1\n"));
+  const nv::Message noData =
+      nv::messageBox(csv, sj("ファイルにデータがありません"), nv::Icon::None);
+  nv::Result r = nv::convertBentoCsv(shortFoods, csv, data, nullptr);
+  EXPECT_FALSE(r.ok());
+  ASSERT_EQ(r.messages().size(), 2u);
+  EXPECT_EQ(r.messages()[0].caption, sj("確認"));
+  EXPECT_EQ(r.messages()[0].icon, nv::Icon::Warning);
+  EXPECT_EQ(r.messages()[1], noData);
+  nvtest::writeBytes(csv, sj("h\nごはん,おにぎり,ごはん,100,120,1,弁当箱,炊飯器\n"));
+  r = nv::convertBentoCsv(shortFoods, csv, data, nullptr);
+  EXPECT_TRUE(r.ok());
+  EXPECT_EQ(r.messages().size(), 1u);
+  EXPECT_NE(nvtest::readBytes(data), before);
 }
 
 TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
@@ -251,20 +270,20 @@ TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
     // before anything is written.
     nvtest::ScriptedPrompt p;
     p.expectBox(nv::cp932ToUtf8(dishes), same, nv::Icon::Stop);
-    EXPECT_FALSE(nv::convertBentoCsv(foods, dishes, dishes, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, dishes, dishes, nullptr)));
     EXPECT_EQ(nvtest::readBytes(dishes), sj(dishesUtf8));
     const std::string asError = dir.file("error.txt");
     nvtest::writeBytes(asError, sj(dishesUtf8));
     p.expectBox(nv::cp932ToUtf8(asError), same, nv::Icon::Stop);
-    EXPECT_FALSE(nv::convertBentoCsv(foods, asError, data, nullptr));
+    EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, asError, data, nullptr)));
     EXPECT_EQ(nvtest::readBytes(asError), sj(dishesUtf8));
     EXPECT_FALSE(nv::fileExists(data));
   }
   {
     // Two conversions in one run give the same bytes; the one replaced is kept as .bak.
     nvtest::ScriptedPrompt p;
-    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
-    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+    ASSERT_TRUE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
+    ASSERT_TRUE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
     EXPECT_EQ(nvtest::readBytes(data + ".bak"), nvtest::readBytes(data));
   }
   const std::string good = nvtest::readBytes(data);
@@ -273,7 +292,7 @@ TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
     nvtest::writeBytes(foods, mark + foodsUtf8);
     nvtest::writeBytes(dishes, mark + dishesUtf8);
     nvtest::ScriptedPrompt p;
-    ASSERT_TRUE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+    ASSERT_TRUE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
     EXPECT_EQ(nvtest::readBytes(data), good);
     EXPECT_EQ(nv::cp932ToUtf8(nvtest::readBytes(dir.file("error.txt"))),
               "食品ファイルを UTF-8 のファイルとして読み込みました\r\n"
@@ -285,7 +304,7 @@ TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
   p.expectBox(nv::cp932ToUtf8(data),
               "変換した結果に食品かお弁当の献立がないため、データファイルを置き換えません",
               nv::Icon::Stop);
-  EXPECT_FALSE(nv::convertBentoCsv(foods, dishes, data, nullptr));
+  EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
   EXPECT_EQ(nvtest::readBytes(data), good);
 }
 
@@ -308,14 +327,14 @@ TEST(BentoPictureCheck, ListsBothWaysAndIgnoresSmallPictures) {
   k.Dishes.push_back(nvtest::dish("ごはん", 0, 0, {}));
   std::string data = dir.file("NV.nvb");
   nvtest::writeBytes(data, nv::bentoDataBytes(nvtest::sampleFoods(), k));
-  ASSERT_TRUE(nv::checkBentoPictures(data, dir.path(), c));
+  ASSERT_TRUE(nvtest::shown(nv::checkBentoPictures(data, dir.path(), c)));
   EXPECT_TRUE(c.dishesWithoutPicture.empty());
   EXPECT_EQ(c.picturesWithoutDish.size(), 3u);  // のこり, ピ and the NV file itself
 
   nvtest::ScriptedPrompt p;
   p.expectBox(nv::cp932ToUtf8(dir.file("x.nvb")),
               "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::None);
-  EXPECT_FALSE(nv::checkBentoPictures(dir.file("x.nvb"), dir.path(), c));
+  EXPECT_FALSE(nvtest::shown(nv::checkBentoPictures(dir.file("x.nvb"), dir.path(), c)));
 }
 
 }  // namespace

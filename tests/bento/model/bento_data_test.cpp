@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "scripted_prompt.h"
+#include "shown.h"
 #include "temp_dir.h"
 
 using nv::sj;
@@ -86,10 +87,10 @@ TEST(BentoDataFile, WholeFileRoundTripAndZeroDishes) {
   nvtest::TempDir dir;
   nv::TFoodData foods = nvtest::sampleFoods();
   std::string path = dir.file("NV.nvb");
-  ASSERT_TRUE(nv::saveBentoDataFile(path, foods, oneDishKitchen()));
+  ASSERT_TRUE(nvtest::shown(nv::saveBentoDataFile(path, foods, oneDishKitchen())));
   nv::TFoodData foodsBack;
   nv::TDaidokoro k;
-  ASSERT_TRUE(nv::loadBentoDataFile(path, foodsBack, k, nullptr, false));
+  ASSERT_TRUE(nvtest::shown(nv::loadBentoDataFile(path, foodsBack, k)));
   EXPECT_EQ(foodsBack.count(), 3u);
   ASSERT_EQ(k.Dishes.size(), 1u);
   EXPECT_EQ(k.Dishes[0].Name, sj("おにぎり"));
@@ -97,7 +98,7 @@ TEST(BentoDataFile, WholeFileRoundTripAndZeroDishes) {
   nv::TDaidokoro empty;
   empty.Categories = nv::defaultBentoCategories();
   std::string bytes = nv::bentoDataBytes(foods, empty);
-  ASSERT_TRUE(nv::parseBentoData(bytes, foodsBack, k));
+  ASSERT_TRUE(nvtest::shown(nv::parseBentoData(bytes, foodsBack, k)));
   EXPECT_EQ(k.Categories.size(), 15u);
   EXPECT_FALSE(k.hasDishes());
 }
@@ -189,7 +190,7 @@ TEST(BentoDataFile, TruncatedDishKeepsTheCompleteOnesAndIsReported) {
   nvtest::ScriptedPrompt p;
   p.expectBox(nv::cp932ToUtf8(path), "お弁当の献立データが壊れています", nv::Icon::Warning);
   nv::TFoodData foods;
-  EXPECT_FALSE(nv::loadBentoDataFile(path, foods, k, nullptr, false));
+  EXPECT_FALSE(nvtest::shown(nv::loadBentoDataFile(path, foods, k)));
 }
 
 TEST(BentoDataFile, MissingFileFallsBackToProgramFolderThenReports) {
@@ -200,7 +201,7 @@ TEST(BentoDataFile, MissingFileFallsBackToProgramFolderThenReports) {
   nv::TFoodData foods;
   nv::TDaidokoro k;
   std::string used;
-  EXPECT_TRUE(nv::loadBentoDataFile(dir.file("nowhere/X.nvb"), foods, k, &used, false));
+  EXPECT_TRUE(nvtest::shown(nv::loadBentoDataFile(dir.file("nowhere/X.nvb"), foods, k, &used)));
   EXPECT_EQ(used, dir.file("NV.nvb"));
   EXPECT_EQ(k.Dishes.size(), 1u);
 
@@ -208,7 +209,7 @@ TEST(BentoDataFile, MissingFileFallsBackToProgramFolderThenReports) {
   nvtest::ScriptedPrompt p;
   p.expectBox(nv::cp932ToUtf8(dir.file("NV.nvb")),
               "食品データ/献立データ・ファイルが見つかりません（原因不明）", nv::Icon::None);
-  EXPECT_FALSE(nv::loadBentoDataFile(dir.file("nowhere/X.nvb"), foods, k, nullptr, false));
+  EXPECT_FALSE(nvtest::shown(nv::loadBentoDataFile(dir.file("nowhere/X.nvb"), foods, k)));
   EXPECT_FALSE(k.hasDishes());
   nv::setProgramFolder("");
 }
@@ -221,6 +222,6 @@ TEST(BentoDataFile, DataFileThatCannotBeWrittenIsReported) {
   std::string path = dir.file("no/such/NV.nvb");
   nvtest::ScriptedPrompt p;
   p.expectBox(nv::cp932ToUtf8(path), "ファイルを書き込めません", nv::Icon::None);
-  EXPECT_FALSE(nv::saveBentoDataFile(path, nvtest::sampleFoods(), nv::TDaidokoro()));
+  EXPECT_FALSE(nvtest::shown(nv::saveBentoDataFile(path, nvtest::sampleFoods(), nv::TDaidokoro())));
 }
 }  // namespace
