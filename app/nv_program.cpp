@@ -72,7 +72,9 @@ void NvProgram::runMenuPlanner(const std::vector<std::string>& menuFiles) {
                                   .search = printSearchAbout_,
                                   .about = printSearchAbout_,
                                   .lunchBox = *this,
-                                  .classSummary = *this}};
+                                  .classSummary = *this,
+                                  .settings = settingsEditor_,
+                                  .dishes = dishEditor_}};
   parts.defaultName = start_.defaultName();
   parts.menuFiles = menuFiles;
   if (options_.timing) {

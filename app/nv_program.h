@@ -1,13 +1,15 @@
 #pragma once
 // NV put together: the start screen with its two activities (the menu planner and the
-// lunch-box game), the planner's services and the kitchen's windows. main() builds one and
-// runs it; the wiring test builds it through the same constructor and drives its windows.
+// lunch-box game), the planner's services (the teacher tools among them) and the kitchen's
+// windows. main() builds one and runs it; the wiring test builds it through the same
+// constructor and drives its windows.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/nv_about_port.h"
+#include "app/teacher_services.h"
 #include "planner/planner_services.h"
 #include "planner/print_search_about.h"
 #include "planner/sel_main_form_form.h"
@@ -58,6 +60,8 @@ class NvProgram : public LunchBoxLauncher, public ClassSummaryLauncher {
   ProgramOptions options_;
   TSelMainFormForm start_;
   PrintSearchAbout printSearchAbout_;
+  DetailsSettingsEditor settingsEditor_;
+  AddKondateEditor dishEditor_;
   KitchenAbout kitchenAbout_;
   Planner* planner_ = nullptr;
 };

@@ -18,7 +18,6 @@
 #include "platform/qt/qtext.h"
 #include "platform/result.h"
 #include "platform/text.h"
-#include "teacher/add_kondate_form.h"
 #include "widgets/help_window.h"
 
 using namespace Qt::StringLiterals;
@@ -38,18 +37,18 @@ void TMainForm::connectDocument() {
 void TMainForm::runPrintSetup() { services_.printer.get().printSetup(this); }
 
 void TMainForm::runSetDetails() {
-  if (!services_.settings) return;
   pauseConveyor();
   // The dialog applies through the config; applySettings() does the rest.
-  services_.settings->editSettings(config_, this);
+  if (services_.settings.get().editSettings(config_, this)) {
+    loadData(true);
+    makeDishButtons(categoryTabs()->currentIndex(), true);
+  }
   resumeConveyor();
 }
 
 void TMainForm::runAddKondateData() {
   pauseConveyor();
-  const bool changed = services_.dishes ? services_.dishes->editDishes(this)
-                                        : runAddKondateForm(this, *foodData_, *kondateData_);
-  if (changed) {
+  if (services_.dishes.get().editDishes(*foodData_, *kondateData_, this)) {
     showResult(kondateData_->writeAddFile(addFileName(), &prompt()), prompt());
     fillCategoryTabs();
     makeDishButtons(categoryTabs()->currentIndex(), true);

@@ -7,7 +7,6 @@
 #include "planner/menu_ports.h"
 #include "planner/planner_config.h"
 #include "planner/re_open_form.h"
-#include "planner/teacher_services.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 
@@ -50,10 +49,6 @@ std::unique_ptr<Planner> makePlanner(const PlannerParts& parts) {
   if (!services.profile) {
     p->profileEditor = std::make_unique<NameEntry>();
     services.profile = p->profileEditor.get();
-  }
-  if (!services.settings) {
-    p->settingsEditor = std::make_unique<DetailsSettingsEditor>(form);
-    services.settings = p->settingsEditor.get();
   }
   if (!services.reOpen) {
     p->reOpenChooser = std::make_unique<ReOpenDialog>();

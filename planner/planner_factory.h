@@ -24,7 +24,7 @@ struct PlannerParts {
   std::reference_wrapper<TGunName> gunName;    // likewise
   std::string defaultName{};                   // the default person name (CP932)
   std::vector<std::string> menuFiles{};        // from the command line, for the start menu choice
-  // The commands' windows; null optional members fall back as planner_services.h says.
+  // The commands' windows; null start dialogs fall back as planner_services.h says.
   PlannerServices services;
   // Stand-ins for the chosen-menu and graph windows (tests); null: the real windows.
   SelKondatePort* sel = nullptr;
@@ -40,8 +40,6 @@ struct Planner {
   // The built-in name entry and re-open dialog, used when the parts bring none.
   std::unique_ptr<ProfileEditor> profileEditor;
   std::unique_ptr<ReOpenChooser> reOpenChooser;
-  // The settings dialog, used when the parts bring none.
-  std::unique_ptr<SettingsEditor> settingsEditor;
 };
 
 // The settings are read from programFolder()/NV.ini.

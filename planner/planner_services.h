@@ -1,8 +1,9 @@
 #pragma once
 // The windows the menu planner opens from its commands, as small interfaces. The main window
 // is built with one PlannerServices: the windows a planner always has are references, so a
-// planner assembled without one of them does not compile; the dialogs that have a built-in
-// stand-in are pointers, null for the built-in. app/ fills them in, tests with fakes.
+// planner assembled without one of them does not compile; the planner's own start dialogs are
+// pointers, null for the planner's dialog. app/ fills them in, tests with fakes. A service is
+// handed what it works on when it is called, so each can be made before the main window.
 //
 // What the menu itself does (file name, changed mark, chosen dishes, new/open/save) is not
 // here: it is MenuDocument (planner/menu_document.h), whose signals the windows observe.
@@ -17,7 +18,9 @@ namespace nv {
 class MenuDocument;
 class PlannerConfig;
 class RecentFiles;
+class TFoodData;
 class TKojinData;
+class TKondateData;
 
 // What the re-open dialog ended with.
 struct ReOpenChoice {
@@ -71,20 +74,22 @@ class AboutBox {
 };
 
 // SetDetailsAction: the settings dialog edits a copy of config.settings() and, on OK, hands
-// it to config.apply(), which tells the main window what changed. Null: nothing.
+// it to config.apply(), which tells the main window what changed. True when the data files
+// were converted where the old ones were: their names did not change, so the main window reads
+// them again itself.
 class SettingsEditor {
  public:
   virtual ~SettingsEditor() = default;
-  virtual void editSettings(PlannerConfig& config, QWidget* parent) = 0;
+  virtual bool editSettings(PlannerConfig& config, QWidget* parent) = 0;
 };
 
-// AddKondateDataAction: the dish add-and-edit window over the main window's dish database.
-// True when the dishes changed (the main window then writes the add-dish file and rebuilds
-// its buttons). Null: nothing.
+// AddKondateDataAction: the dish add-and-edit window over the main window's food table and
+// dish database. True when the dishes changed (the main window then writes the add-dish file
+// and rebuilds its buttons).
 class DishEditor {
  public:
   virtual ~DishEditor() = default;
-  virtual bool editDishes(QWidget* parent) = 0;
+  virtual bool editDishes(const TFoodData& foods, TKondateData& dishes, QWidget* parent) = 0;
 };
 
 // BentouAction (menu and tool bar): the lunch-box game from the planner.
@@ -108,10 +113,10 @@ struct PlannerServices {
   std::reference_wrapper<AboutBox> about;
   std::reference_wrapper<LunchBoxLauncher> lunchBox;
   std::reference_wrapper<ClassSummaryLauncher> classSummary;
-  ProfileEditor* profile = nullptr;    // null: the name-entry dialog (get_jidoumei_form.h)
-  ReOpenChooser* reOpen = nullptr;     // null: the re-open dialog (re_open_form.h)
-  SettingsEditor* settings = nullptr;  // null: makePlanner's settings dialog, or nothing
-  DishEditor* dishes = nullptr;        // null: the dish add-and-edit window
+  std::reference_wrapper<SettingsEditor> settings;
+  std::reference_wrapper<DishEditor> dishes;
+  ProfileEditor* profile = nullptr;  // null: the name-entry dialog (get_jidoumei_form.h)
+  ReOpenChooser* reOpen = nullptr;   // null: the re-open dialog (re_open_form.h)
 };
 
 }  // namespace nv

@@ -14,7 +14,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -35,6 +39,9 @@ using namespace Qt::StringLiterals;
 
 namespace nv {
 namespace {
+
+// What the tab widget's frame takes of the table's width.
+constexpr int kTabFrame = 8;
 
 const char kFilter[] = "献立とお弁当 (*.nvu;*.nvub)|*.nvu;*.nvub|全てのファイル(*.*)|*.*";
 
@@ -84,7 +91,12 @@ ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* p
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->verticalHeader()->hide();
-  Table->horizontalHeader()->setMinimumSectionSize(44);
+  Table->horizontalHeader()->setMinimumSectionSize(24);
+  // Titles a size smaller: sixteen percentages and the child's columns fit 1024 pixels.
+  QFont titles = Table->horizontalHeader()->font();
+  titles.setPointSizeF(titles.pointSizeF() * 0.9);
+  Table->horizontalHeader()->setFont(titles);
+  Table->setWordWrap(false);
   Chart = new ClassChartView(this);
   Unreadable = new QListWidget(this);
   Unreadable->setAccessibleName(u"読めなかったファイル"_s);
@@ -97,15 +109,19 @@ ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* p
     top->addWidget(w);
   top->addStretch();
   for (QWidget* w : {PrintButton, PdfButton, CsvButton, CloseButton}) top->addWidget(w);
-  auto* split = new QSplitter(Qt::Horizontal, this);
-  split->addWidget(Table);
-  split->addWidget(Chart);
-  split->setStretchFactor(0, 3);
-  split->setStretchFactor(1, 1);
+  split_ = new QSplitter(Qt::Horizontal);
+  split_->setChildrenCollapsible(false);
+  Views = new QTabWidget;
+  Views->setAccessibleName(u"表とグラフ"_s);
+  Views->tabBar()->setAccessibleName(u"表とグラフ"_s);
+  views_ = new QStackedWidget(this);
+  views_->addWidget(split_);
+  views_->addWidget(Views);
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);  // the table's columns need the width
   layout->addLayout(top);
   layout->addWidget(Status);
-  layout->addWidget(split, 1);
+  layout->addWidget(views_, 1);
   layout->addWidget(Unreadable);
 
   connect(FolderButton, &QPushButton::clicked, this, &ClassSummaryForm::chooseFolder);
@@ -119,6 +135,47 @@ ClassSummaryForm::ClassSummaryForm(DataFiles data, QPrinter* printer, QWidget* p
 }
 
 ClassSummaryForm::~ClassSummaryForm() = default;
+
+void ClassSummaryForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeChart();
+}
+
+// The table keeps every column in view: the chart goes beside it only where both fit, and
+// gets the width the table does not need; else the chart is a tab, and the columns give way
+// as far as their contents let them (widthsWithin).
+void ClassSummaryForm::placeChart() {
+  const int chrome = 2 * Table->frameWidth() + Table->verticalScrollBar()->sizeHint().width();
+  int table = chrome;
+  for (int w : columnWidths_.natural) table += w;
+  const int room = views_->width();
+  const bool beside = room >= table + split_->handleWidth() + Chart->minimumSizeHint().width();
+  const std::vector<int> widths =
+      beside ? columnWidths_.natural : widthsWithin(columnWidths_, room - kTabFrame - chrome);
+  for (size_t c = 0; c < widths.size(); ++c) Table->setColumnWidth(int(c), widths[c]);
+  if (beside) {
+    if (placement_ != Placement::Beside) {
+      Views->clear();
+      split_->addWidget(Table);
+      split_->addWidget(Chart);
+      // Taken out of the tabs they are hidden.
+      Table->show();
+      Chart->show();
+      split_->setStretchFactor(0, 0);
+      split_->setStretchFactor(1, 1);
+      views_->setCurrentWidget(split_);
+    }
+    if (placement_ != Placement::Beside || placedTableWidth_ != table)
+      split_->setSizes({table, room - table - split_->handleWidth()});
+    placement_ = Placement::Beside;
+  } else if (placement_ != Placement::Tabs) {
+    Views->addTab(Table, u"表"_s);
+    Views->addTab(Chart, u"グラフ"_s);
+    views_->setCurrentWidget(Views);
+    placement_ = Placement::Tabs;
+  }
+  placedTableWidth_ = table;
+}
 
 bool ClassSummaryForm::ensureData() {
   if (data_) return true;
@@ -151,7 +208,8 @@ void ClassSummaryForm::showSummary() {
   fillSummaryModel(*model_, summary_);
   // The files' own order until the teacher sorts by a column.
   Table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  Table->resizeColumnsToContents();
+  columnWidths_ = summaryColumnWidths(*Table);
+  placeChart();
   Chart->setSummary(&summary_);
   const bool any = !summary_.children.empty();
   for (QPushButton* b : {PdfButton, CsvButton}) b->setEnabled(any);
@@ -254,7 +312,10 @@ ClassSummaryForm* openClassSummary(QWidget* parent, QPrinter* printer) {
   auto* form = new ClassSummaryForm(configuredDataFiles(), printer, parent);
   form->setAttribute(Qt::WA_DeleteOnClose);
   const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-  if (screen) {
+  if (screen && screen->availableGeometry().width() < 1366) {
+    // A small screen gives the table all its width.
+    form->showMaximized();
+  } else if (screen) {
     const QRect area = screen->availableGeometry();
     form->resize(area.width() * 9 / 10, area.height() * 9 / 10);
     form->move(area.center() - form->rect().center());

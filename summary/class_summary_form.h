@@ -1,7 +1,8 @@
 #pragma once
 // "クラスのまとめ": a teacher picks a folder or files of the class's saved menus and lunch boxes
 // and sees the class rows and every child in one table, a chart of the bands per nutrient and
-// group, and prints, saves a PDF or a CSV. The files are read where they are; only what the
+// group (beside the table where the window has room for both, else a tab behind it), and
+// prints, saves a PDF or a CSV. The files are read where they are; only what the
 // teacher saves is written.
 #include <QStringList>
 #include <QWidget>
@@ -12,13 +13,17 @@
 
 #include "summary/model/class_data.h"
 #include "summary/model/class_summary.h"
+#include "summary/summary_table.h"
 
 class QComboBox;
 class QLabel;
 class QListWidget;
 class QPrinter;
 class QPushButton;
+class QSplitter;
+class QStackedWidget;
 class QStandardItemModel;
+class QTabWidget;
 class QTableView;
 
 namespace nv {
@@ -46,9 +51,15 @@ class ClassSummaryForm : public QWidget {
   QLabel* Status;
   QTableView* Table;
   ClassChartView* Chart;
+  QTabWidget* Views;  // the table and the chart as tabs, when they do not fit side by side
   QListWidget* Unreadable;
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
+  enum class Placement { None, Tabs, Beside };
+  void placeChart();
   void chooseFolder();
   void chooseFiles();
   void mealChanged();
@@ -68,6 +79,11 @@ class ClassSummaryForm : public QWidget {
   QStringList unreadableData_;
   QStandardItemModel* model_;
   PinnedSortProxy* proxy_;
+  QSplitter* split_;
+  QStackedWidget* views_;
+  Placement placement_ = Placement::None;
+  int placedTableWidth_ = 0;
+  ColumnWidths columnWidths_;
 };
 
 // Opens the window over the data files NV.ini names, sized to the screen.

@@ -5,6 +5,9 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
+#include <vector>
+
+class QTableView;
 
 namespace nv {
 
@@ -19,6 +22,24 @@ enum SummaryRole {
 
 // Fills `model` with the title row, the class rows and the children (the meal the summary holds).
 void fillSummaryModel(QStandardItemModel& model, const ClassSummary& summary);
+
+// A column title on two lines, so a percentage column stays as narrow as its numbers: a
+// trailing letter part (the "B1" of a vitamin) goes to the second line, and a title wider
+// than three full-width characters is cut where the longer line is shortest.
+QString twoLineTitle(const QString& title);
+
+// Column widths from the titles' lines and the cells: the percentages share one width, and
+// the file and name columns are capped (their cells elide, the full text is the tool tip).
+// `least`: how far the file and name columns may give way (the class rows' titles stay whole),
+// and each percentage (to its numbers and title without the air); the others keep theirs.
+struct ColumnWidths {
+  std::vector<int> natural, least;
+};
+ColumnWidths summaryColumnWidths(const QTableView& table);
+
+// The natural widths narrowed as far as `room` needs: first the file and name columns towards
+// their least width, each by its share, then the percentages in turn, each to its own least.
+std::vector<int> widthsWithin(const ColumnWidths& widths, int room);
 
 class PinnedSortProxy : public QSortFilterProxyModel {
  public:

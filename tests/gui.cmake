@@ -39,7 +39,7 @@ nv_test_area(test_planner
   teacher/details_form_test.cpp
   teacher/details_main_form_test.cpp
   teacher/edit_kondate_form_test.cpp
-  LIBS nvplanner nvteacher)
+  LIBS nvplanner nvteacher nvteacherservices)
 # The launcher test checks the distribution's picture.
 if(TARGET test_planner AND TARGET dist)
   add_dependencies(test_planner dist)

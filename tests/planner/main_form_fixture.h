@@ -40,19 +40,25 @@ struct IdleServices : nv::MenuPrinter,
                       nv::DishSearch,
                       nv::AboutBox,
                       nv::LunchBoxLauncher,
-                      nv::ClassSummaryLauncher {
+                      nv::ClassSummaryLauncher,
+                      nv::SettingsEditor,
+                      nv::DishEditor {
   void printSetup(QWidget*) override {}
   void print(nv::MenuDocument&, QWidget*) override {}
   bool search(std::string&, std::string&, QWidget*) override { return false; }
   void showAbout(QWidget*) override {}
   void startLunchBox(QWidget*) override {}
   void showClassSummary(QWidget*) override {}
+  bool editSettings(nv::PlannerConfig&, QWidget*) override { return false; }
+  bool editDishes(const nv::TFoodData&, nv::TKondateData&, QWidget*) override { return false; }
   nv::PlannerServices services() {
     return {.printer = *this,
             .search = *this,
             .about = *this,
             .lunchBox = *this,
-            .classSummary = *this};
+            .classSummary = *this,
+            .settings = *this,
+            .dishes = *this};
   }
 };
 
@@ -151,7 +157,7 @@ class MainFormTest : public ::testing::Test {
   // folder's NV.ini read; with the real chosen-menu and graph windows unless `recording`.
   nv::TMainForm& make(const Menu& menu, bool recording = true) {
     if (!menu.empty()) writeDataFile(dir.file("NV.nv"), menu);
-    nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = idle.services()};
+    nv::PlannerParts parts{.profile = profile, .gunName = gunName, .services = services};
     parts.defaultName = nv::sj("host");
     parts.services.profile = &nameEntry;
     if (recording) {
@@ -179,6 +185,8 @@ class MainFormTest : public ::testing::Test {
   RecordingGraph graph;
   ScriptedNameEntry nameEntry;
   IdleServices idle;
+  // What make() assembles the planner with; a test puts a real window in before make().
+  nv::PlannerServices services = idle.services();
   std::unique_ptr<nv::Planner> planner;
   nv::TMainForm* form = nullptr;
 

@@ -93,6 +93,11 @@ TEST_F(MainFormTest, RealWindowsShareTheDocument) {
 static_assert(!std::is_default_constructible_v<nv::PlannerServices>);
 static_assert(!std::is_constructible_v<nv::PlannerServices, nv::MenuPrinter&, nv::DishSearch&,
                                        nv::AboutBox&, nv::LunchBoxLauncher&>);
+// The teacher's settings dialog and dish editor come from the assembly too: the planner has
+// no stand-in of its own for them.
+static_assert(
+    !std::is_constructible_v<nv::PlannerServices, nv::MenuPrinter&, nv::DishSearch&, nv::AboutBox&,
+                             nv::LunchBoxLauncher&, nv::ClassSummaryLauncher&>);
 
 // Each command reaches the service it was given, with the main window as parent; the tool
 // bar's lunch-box button is the menu's command.
@@ -110,13 +115,14 @@ TEST_F(MainFormTest, CommandsReachTheirServices) {
     int shown = 0;
   } about;
   struct Dishes : nv::DishEditor {
-    bool editDishes(QWidget*) override { return ++opened, false; }
+    bool editDishes(const nv::TFoodData&, nv::TKondateData&, QWidget*) override {
+      return ++opened, false;
+    }
     int opened = 0;
   } dishes;
   nv::TMainForm& f = started({{"ごはん", {"ごはん"}}, {"汁もの", {"みそしる", "すましじる"}}});
   nv::PlannerServices services = f.services();
-  services.dishes = &dishes;
-  services.settings = nullptr;  // makePlanner's settings dialog would open modally
+  services.dishes = dishes;
   f.setServices(services);
   action(f, "ShowAboutAction")->trigger();
   action(f, "SearchOrderAction")->trigger();

@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <cstdlib>
 
@@ -20,6 +22,7 @@
 #include "platform/qt/qtext.h"
 #include "scripted_dialogs.h"
 #include "scripted_prompt.h"
+#include "summary/class_chart_view.h"
 
 namespace {
 
@@ -83,6 +86,38 @@ TEST(ClassSummaryForm, TableSortMealAndExports) {
                    nv::Icon::Stop);
   form.CsvButton->click();
   EXPECT_EQ(nvtest::readBytes(dir.file("taro.nvu")), before);
+}
+
+// At a school's screen sizes every column of the table is in view without scrolling sideways:
+// the chart stands beside the table where both fit, else it is the tab behind the table.
+TEST(ClassSummaryForm, EveryColumnInViewAtTheScreenSizes) {
+  app();
+  nvtest::TempDir dir;
+  nvtest::writeClass(dir);
+  nvtest::ScriptedPrompt prompt;
+  nv::ClassSummaryForm form({dir.file("NV.nv"), dir.file("NV.nvb")}, nullptr);
+  form.openPaths({dir.path()});
+  QTableView& t = *form.Table;
+  EXPECT_EQ(t.model()->headerData(8, Qt::Horizontal), QString::fromUtf8("エネル\nギー"));
+  EXPECT_EQ(t.model()->headerData(15, Qt::Horizontal), QString::fromUtf8("ﾋﾞﾀﾐﾝ\nB2"));
+  EXPECT_EQ(t.model()->headerData(16, Qt::Horizontal), QString::fromUtf8("ﾋﾞﾀﾐﾝ\nC"));
+  EXPECT_EQ(t.model()->headerData(11, Qt::Horizontal), QString::fromUtf8("ｶﾙｼｳﾑ"));
+  EXPECT_EQ(t.model()->headerData(9, Qt::Horizontal), QString::fromUtf8("蛋白質"));
+  form.show();
+  for (QSize size : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080), QSize(1024, 768)}) {
+    SCOPED_TRACE(size.width());
+    form.resize(size);
+    QApplication::processEvents();
+    EXPECT_TRUE(t.isVisible());
+    EXPECT_EQ(t.horizontalScrollBar()->maximum(), 0);
+    const bool beside = size.width() > 1024;
+    EXPECT_EQ(form.Chart->isVisible(), beside);
+    EXPECT_EQ(form.Views->isVisible(), !beside);
+    if (!beside) {
+      EXPECT_EQ(form.Views->indexOf(form.Chart), 1);
+    }
+  }
+  EXPECT_EQ(nvtest::controlsWithoutJapaneseNames(&form), QStringList());
 }
 
 // Pictures for a person to look at (NV_SHOT_DIR), and the time from opening the window on a

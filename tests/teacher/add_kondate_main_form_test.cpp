@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "../planner/main_form_fixture.h"
+#include "app/teacher_services.h"
 #include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/qt/qtext.h"
@@ -22,9 +23,15 @@
 
 using nv::sj;
 using nvtest::action;
-using nvtest::MainFormTest;
 
 namespace {
+
+// The main window with the real dish add-and-edit window, as NV assembles it.
+class DishEditorTest : public nvtest::MainFormTest {
+ protected:
+  DishEditorTest() { services.dishes = editor; }
+  nv::AddKondateEditor editor;
+};
 
 // Registers one dish of "こめ" under a new category in the window, then closes it.
 void registerInNewCategory(QWidget* w) {
@@ -42,7 +49,7 @@ void registerInNewCategory(QWidget* w) {
 
 }  // namespace
 
-TEST_F(MainFormTest, RegisteredDishesAreSavedAndGetTheirTab) {
+TEST_F(DishEditorTest, RegisteredDishesAreSavedAndGetTheirTab) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   ASSERT_EQ(f.categoryTabs()->count(), 1);
@@ -63,7 +70,7 @@ TEST_F(MainFormTest, RegisteredDishesAreSavedAndGetTheirTab) {
   EXPECT_FALSE(nv::fileExists(dir.file("NV_ADD.nv")));
 }
 
-TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
+TEST_F(DishEditorTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   // The add-dish file's folder does not exist: the save fails and says so.
@@ -87,7 +94,7 @@ TEST_F(MainFormTest, AnAddFileThatCannotBeWrittenIsReportedAndStaysToBeSaved) {
   EXPECT_NE(back.numberOf(sj("おにぎり"), sj("しおむすび")), 0);
 }
 
-TEST_F(MainFormTest, AddedDishesThatStillCannotBeWrittenAreNotLostAtExit) {
+TEST_F(DishEditorTest, AddedDishesThatStillCannotBeWrittenAreNotLostAtExit) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   const std::string missing = dir.file("nofolder/NV_ADD.nv");

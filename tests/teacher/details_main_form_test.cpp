@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "../planner/main_form_fixture.h"
+#include "app/teacher_services.h"
 #include "planner/kondate_button.h"
 #include "planner/planner_config.h"
 #include "planner/planner_factory.h"
@@ -19,9 +20,15 @@
 
 using nv::sj;
 using nvtest::action;
-using nvtest::MainFormTest;
 
 namespace {
+
+// The main window with the real settings dialog, as NV assembles it.
+class SettingsDialogTest : public nvtest::MainFormTest {
+ protected:
+  SettingsDialogTest() { services.settings = editor; }
+  nv::DetailsSettingsEditor editor;
+};
 
 nv::TDetailsForm* detailsForm(QWidget* w) {
   auto* d = qobject_cast<nv::TDetailsForm*>(w);
@@ -31,7 +38,7 @@ nv::TDetailsForm* detailsForm(QWidget* w) {
 
 }  // namespace
 
-TEST_F(MainFormTest, CancellingTheSettingsDialogKeepsOnlyItsPlaceAndPage) {
+TEST_F(SettingsDialogTest, CancellingTheSettingsDialogKeepsOnlyItsPlaceAndPage) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   const nv::PlannerSettings before = f.config().settings();
@@ -53,7 +60,7 @@ TEST_F(MainFormTest, CancellingTheSettingsDialogKeepsOnlyItsPlaceAndPage) {
   EXPECT_EQ(after, before);
 }
 
-TEST_F(MainFormTest, ANewPictureFolderReloadsTheDataAndRedrawsTheButtons) {
+TEST_F(SettingsDialogTest, ANewPictureFolderReloadsTheDataAndRedrawsTheButtons) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   ASSERT_EQ(f.dishButtons().size(), 1u);
@@ -74,7 +81,7 @@ TEST_F(MainFormTest, ANewPictureFolderReloadsTheDataAndRedrawsTheButtons) {
   EXPECT_EQ(f.dishButtons().size(), 2u);
 }
 
-TEST_F(MainFormTest, ADataFileConvertedInPlaceIsReadAgain) {
+TEST_F(SettingsDialogTest, ADataFileConvertedInPlaceIsReadAgain) {
   nv::TMainForm& f = make({{"ごはん", {"ごはん"}}});
   f.startUp();
   nvtest::writeBytes(dir.file("dishes.csv"), nvtest::readBytes(NV_TEST_DATA_DIR "/dishes.csv"));

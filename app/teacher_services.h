@@ -7,28 +7,18 @@
 
 namespace nv {
 
-class TMainForm;
-
 // The dialog's values from the planner's settings, and back.
 DetailsSettings detailsSettingsOf(const PlannerSettings& settings);
 void takeDetails(const DetailsSettings& details, PlannerSettings& settings);
 
 class DetailsSettingsEditor : public SettingsEditor {
  public:
-  explicit DetailsSettingsEditor(TMainForm& form) : form_(form) {}
-  void editSettings(PlannerConfig& config, QWidget* parent) override;
-
- private:
-  TMainForm& form_;
+  bool editSettings(PlannerConfig& config, QWidget* parent) override;
 };
 
 class AddKondateEditor : public DishEditor {
  public:
-  explicit AddKondateEditor(TMainForm& form) : form_(form) {}
-  bool editDishes(QWidget* parent) override;
-
- private:
-  TMainForm& form_;
+  bool editDishes(const TFoodData& foods, TKondateData& dishes, QWidget* parent) override;
 };
 
 }  // namespace nv

@@ -1,8 +1,5 @@
-#include "planner/teacher_services.h"
+#include "app/teacher_services.h"
 
-#include <QTabBar>
-
-#include "planner/main_form.h"
 #include "planner/planner_config.h"
 #include "platform/text.h"
 #include "teacher/add_kondate_form.h"
@@ -53,7 +50,7 @@ void takeDetails(const DetailsSettings& d, PlannerSettings& s) {
   s.data.kaitenShuuki = d.kaitenShuuki;
 }
 
-void DetailsSettingsEditor::editSettings(PlannerConfig& config, QWidget* parent) {
+bool DetailsSettingsEditor::editSettings(PlannerConfig& config, QWidget* parent) {
   TDetailsForm form(detailsSettingsOf(config.settings()), parent);
   const DetailsFormSettings& stored = config.settings().details;
   DetailsPlacement placement;
@@ -72,7 +69,7 @@ void DetailsSettingsEditor::editSettings(PlannerConfig& config, QWidget* parent)
   details.bounds = {now.left, now.top, now.width, now.height};
   details.boundsStored = true;
   details.page = now.page;
-  if (!accepted) return;
+  if (!accepted) return false;
 
   const DetailsResult result = form.result();
   const DataSettings before = config.settings().data;
@@ -83,15 +80,12 @@ void DetailsSettingsEditor::editSettings(PlannerConfig& config, QWidget* parent)
                             edited.data.bmpFolder != before.bmpFolder;
   config.apply(edited);
   // A data file converted where the old one was has new contents under the same name: the
-  // settings saw no change of path, so it is read again here.
-  if (result.reloadData() && !pathsChanged) {
-    form_.loadData(true);
-    form_.makeDishButtons(form_.categoryTabs()->currentIndex(), true);
-  }
+  // settings saw no change of path, so the main window is to read it again.
+  return result.reloadData() && !pathsChanged;
 }
 
-bool AddKondateEditor::editDishes(QWidget* parent) {
-  return runAddKondateForm(parent, form_.foodData(), form_.kondateData());
+bool AddKondateEditor::editDishes(const TFoodData& foods, TKondateData& dishes, QWidget* parent) {
+  return runAddKondateForm(parent, foods, dishes);
 }
 
 }  // namespace nv
