@@ -53,7 +53,6 @@ Prompt* setPrompt(Prompt* p) {
 
 Answer ConsolePrompt::messageBox(const std::string& text, const std::string& caption, Icon,
                                  Buttons buttons) {
-  ++shown_;
   if (caption.empty())  // the archiver's boxes have none: no stray ": " before the text
     std::fprintf(stderr, "%s\n", cp932ToUtf8(text).c_str());
   else
@@ -62,7 +61,6 @@ Answer ConsolePrompt::messageBox(const std::string& text, const std::string& cap
 }
 
 void ConsolePrompt::message(const std::string& text) {
-  ++shown_;
   std::fprintf(stderr, "%s\n", cp932ToUtf8(text).c_str());
 }
 
@@ -71,11 +69,10 @@ std::unique_ptr<Progress> ConsolePrompt::progress(const std::string&, int64_t, i
 }
 
 Answer QuietPrompt::messageBox(const std::string&, const std::string&, Icon, Buttons buttons) {
-  ++shown_;
   return defaultAnswer(buttons);
 }
 
-void QuietPrompt::message(const std::string&) { ++shown_; }
+void QuietPrompt::message(const std::string&) {}
 
 std::unique_ptr<Progress> QuietPrompt::progress(const std::string&, int64_t, int64_t) {
   return std::make_unique<SilentProgress>();

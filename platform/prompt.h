@@ -69,15 +69,10 @@ class ConsolePrompt : public Prompt {
   void message(const std::string& text) override;
   std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
                                      int64_t maximum) override;
-  // How many boxes and messages were shown (nvtool turns any into a failure status).
-  int shown() const { return shown_; }
-
- private:
-  int shown_ = 0;
 };
 
-// Shows nothing and answers as ConsolePrompt does; counts what would have been shown. For
-// checks that read a file only to learn whether it reads cleanly.
+// Shows nothing and answers as ConsolePrompt does: for runs whose messages nobody reads (a
+// benchmark, a progress window nobody sees).
 class QuietPrompt : public Prompt {
  public:
   Answer messageBox(const std::string& text, const std::string& caption, Icon icon,
@@ -85,10 +80,6 @@ class QuietPrompt : public Prompt {
   void message(const std::string& text) override;
   std::unique_ptr<Progress> progress(const std::string& caption, int64_t minimum,
                                      int64_t maximum) override;
-  int shown() const { return shown_; }
-
- private:
-  int shown_ = 0;
 };
 
 }  // namespace nv
