@@ -8,6 +8,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "setup/desktop_integration.h"
@@ -17,6 +18,8 @@
 #include "setup/model/jobs.h"
 #include "setup/model/maker_settings.h"
 #include "setup/uninstall.h"
+
+using namespace Qt::StringLiterals;
 
 namespace nv::setup {
 namespace {
@@ -68,8 +71,8 @@ int install(const QString& file, const QString& folderArg) {
   std::string folder = folderArg.isEmpty() ? installFolderOrDefault(store) : pathFromQ(folderArg);
   InstallResult r = installDistribution(pathFromQ(file), folder, store, homeFolder());
   if (r.outcome == InstallResult::Outcome::Missing) {
-    prompt().messageBox(pathFromQ(file), sj("配布ファイルが見つからないのでインストールできません"),
-                        Icon::None, Buttons::Ok);
+    ask(pathFromQ(file), u"配布ファイルが見つからないのでインストールできません"_s, Icon::None,
+        Buttons::Ok);
     return 1;
   }
   if (r.outcome != InstallResult::Outcome::Installed) {

@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/prompt.h"
 #include "platform/qt/documents_folder.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "setup/model/install.h"
@@ -51,9 +52,9 @@ QLineEdit* edit(QWidget* parent, const char* name) {
 }
 }  // namespace
 
-std::string TMainForm::openDialogFilter() {
+QString TMainForm::openDialogFilter() {
   // Self-extracting programs end in ".run" here.
-  return sj(
+  return QStringLiteral(
       "実行ファイル(*.exe;*.com;*.bat)|*.exe;*.com;*.bat|HTMLファイル(*.htm;*.html)|*.htm;*.html|"
       "画像ファイル(*.jpg;*.png;*.gif;*.bmp)|*.jpg;*.png;*.gif;*.bmp|テキストファイル(*.txt;*.ggg;"
       "*.doc)|*.txt;*.ggg;*.doc|圧縮ファイル(*.lzh;*.run)|*.lzh;*.run|全てのファイル(*.*)|*.*");
@@ -234,8 +235,7 @@ void TMainForm::refresh() {
 
 bool TMainForm::pickFile(int filterIndex, const std::string& initialDir,
                          const std::string& fileName, std::string& chosen, bool mustExist) {
-  FileRequest r;
-  r.filter = openDialogFilter();
+  FileRequest r = fileRequest(openDialogFilter());
   r.filterIndex = filterIndex;
   r.initialDir = initialDir;
   r.fileName = fileName.empty() ? std::string("default") : fileName;
@@ -268,8 +268,8 @@ void TMainForm::pickDistribution() {
 void TMainForm::B_InstallClick() {
   std::string distribution = fromQ(E_Haihu->text());
   if (!fileExists(distribution)) {
-    prompt().messageBox(distribution, sj("配布ファイルが見つからないのでインストールできません"),
-                        Icon::None, Buttons::Ok);
+    ask(distribution, u"配布ファイルが見つからないのでインストールできません"_s, Icon::None,
+        Buttons::Ok);
     return;
   }
   if (busy_) return;
@@ -302,12 +302,12 @@ void TMainForm::B_UninstallClick() {
                         folderProblemCaption(true), Icon::Stop, Buttons::Ok);
     return;
   }
-  Answer a = prompt().messageBox(
-      sj("　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
-         "をアンインストールすると、再度セットアップするまで、献立データ等を開くことはできません。"
-         "\n\n　それでも、アンインストールを続行した時は「はい」または「OK」ボタンをクリックして下"
-         "さい。アンインストールを実行します。"),
-      sj("アンインストールしますか？"), Icon::Question, Buttons::YesNo);
+  Answer a = ask(
+      QStringLiteral("　Nuvelta をアンインストールするコマンドが選択されました。\n　Nuvelta "
+                     "をアンインストールすると、再度セットアップするまで、献立データ等を開くこと"
+                     "はできません。\n\n　それでも、アンインストールを続行した時は「はい」または"
+                     "「OK」ボタンをクリックして下さい。アンインストールを実行します。"),
+      u"アンインストールしますか？"_s, Icon::Question, Buttons::YesNo);
   if (a != Answer::Yes) return;
   store_.remove();
   if (SB_Kanrenduke->isChecked()) {

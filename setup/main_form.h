@@ -43,7 +43,7 @@ class TMainForm : public QWidget {
   void B_KousinClick();
 
   // The file chooser every picker shares: filter index 1-based.
-  static std::string openDialogFilter();
+  static QString openDialogFilter();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -13,6 +13,7 @@
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "setup/lzh/archiver.h"
@@ -206,10 +207,10 @@ void TMainForm::B_CompressClick(bool allFiles) {
 
 void TMainForm::B_KousinClick() {
   if (scanJob_) return;  // the tree is being filled
-  Answer a = prompt().messageBox(
-      sj("データベースファイルを更新するボタンが押されました。\n\n「はい」ボタンをクリックすると実"
-         "際にデータベースファイルが更新されます\n\n更新してもいいですか？"),
-      sj("データベースファイルの更新の確認"), Icon::Question, Buttons::YesNo);
+  Answer a = ask(QStringLiteral("データベースファイルを更新するボタンが押されました。\n\n「はい」"
+                                "ボタンをクリックすると実際にデータベースファイルが更新されます"
+                                "\n\n更新してもいいですか？"),
+                 u"データベースファイルの更新の確認"_s, Icon::Question, Buttons::YesNo);
   if (a != Answer::Yes) return;
   writeFileAtomic(snapshotPath(), writeSnapshot(*current_));
   std::string bytes;

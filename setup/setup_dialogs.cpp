@@ -15,6 +15,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/paths.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "setup/main_form.h"
@@ -66,8 +67,7 @@ TEditExtForm::TEditExtForm(const std::string& pattern, QWidget* parent) : QDialo
   connect(B_Ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(B_Cancel, &QPushButton::clicked, this, &QDialog::reject);
   auto pickFile = [](std::string& name) {
-    FileRequest r;
-    r.filter = TMainForm::openDialogFilter();
+    FileRequest r = fileRequest(TMainForm::openDialogFilter());
     r.filterIndex = 6;
     r.fileName = "default";
     std::string path;

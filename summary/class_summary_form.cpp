@@ -26,6 +26,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
+#include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
 #include "summary/class_chart_view.h"
@@ -43,7 +44,7 @@ namespace {
 // What the tab widget's frame takes of the table's width.
 constexpr int kTabFrame = 8;
 
-const char kFilter[] = "献立とお弁当 (*.nvu;*.nvub)|*.nvu;*.nvub|全てのファイル(*.*)|*.*";
+const QString kFilter = u"献立とお弁当 (*.nvu;*.nvub)|*.nvu;*.nvub|全てのファイル(*.*)|*.*"_s;
 
 QPushButton* button(QWidget* parent, const QString& caption, const QString& accessible) {
   auto* b = new QPushButton(caption, parent);
@@ -225,9 +226,7 @@ void ClassSummaryForm::showSummary() {
 }
 
 void ClassSummaryForm::chooseFolder() {
-  FileRequest r;
-  r.title = sj("クラスのフォルダを選ぶ");
-  r.filter = sj(kFilter);
+  FileRequest r = fileRequest(kFilter, u"クラスのフォルダを選ぶ"_s);
   r.fileName = "default";
   r.mustExist = false;  // "default" names no file: the folder is what is chosen
   std::string path;
@@ -235,9 +234,7 @@ void ClassSummaryForm::chooseFolder() {
 }
 
 void ClassSummaryForm::chooseFiles() {
-  FileRequest r;
-  r.title = sj("献立とお弁当のファイルを選ぶ");
-  r.filter = sj(kFilter);
+  FileRequest r = fileRequest(kFilter, u"献立とお弁当のファイルを選ぶ"_s);
   r.allowMultiple = true;
   std::vector<std::string> paths;
   if (dialogs().openFiles(r, paths)) openPaths(paths);
@@ -250,17 +247,16 @@ std::vector<std::string> ClassSummaryForm::inputs() const {
   return in;
 }
 
-std::string ClassSummaryForm::chooseOutput(const char* title, const char* filter, const char* ext) {
-  FileRequest r;
-  r.title = sj(title);
-  r.filter = sj(filter);
+std::string ClassSummaryForm::chooseOutput(const QString& title, const QString& filter,
+                                           const char* ext) {
+  FileRequest r = fileRequest(filter, title);
   r.defaultExt = ext;
-  r.fileName = sj("クラスのまとめ.") + ext;
+  r.fileName = fromQ(u"クラスのまとめ."_s + QLatin1StringView(ext));
   r.mustExist = false;
   std::string path;
   if (!dialogs().saveFile(r, path)) return {};
   if (namesAnInput(path, inputs())) {
-    prompt().messageBox(path, sj("読み込んだファイルには書き出せません"), Icon::Stop, Buttons::Ok);
+    ask(path, u"読み込んだファイルには書き出せません"_s, Icon::Stop, Buttons::Ok);
     return {};
   }
   return path;
@@ -271,14 +267,14 @@ void ClassSummaryForm::print() {
   printer_->setPageOrientation(QPageLayout::Landscape);
   printer_->setDocName(u"クラスのまとめ"_s);
   if (!printClassPages(*printer_, summary_)) {
-    prompt().messageBox(sj("印刷できませんでした"), sj("クラスのまとめ"), Icon::Stop, Buttons::Ok);
+    ask(u"印刷できませんでした"_s, u"クラスのまとめ"_s, Icon::Stop, Buttons::Ok);
     return;
   }
   Status->setText(u"印刷しました。"_s);
 }
 
 void ClassSummaryForm::savePdf() {
-  const std::string path = chooseOutput("PDFに保存", "PDF (*.pdf)|*.pdf", "pdf");
+  const std::string path = chooseOutput(u"PDFに保存"_s, u"PDF (*.pdf)|*.pdf"_s, "pdf");
   if (path.empty()) return;
   QSaveFile file(toQ(path));
   bool ok = file.open(QIODevice::WriteOnly);
@@ -292,17 +288,17 @@ void ClassSummaryForm::savePdf() {
     ok = printClassPages(writer, summary_);
   }
   if (!ok || !file.commit()) {
-    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
+    ask(path, u"書き出しのためにオープンできません"_s, Icon::None, Buttons::Ok);
     return;
   }
   Status->setText(u"保存しました："_s + toQ(path));
 }
 
 void ClassSummaryForm::saveCsv() {
-  const std::string path = chooseOutput("CSVに保存", "CSV (*.csv)|*.csv", "csv");
+  const std::string path = chooseOutput(u"CSVに保存"_s, u"CSV (*.csv)|*.csv"_s, "csv");
   if (path.empty()) return;
   if (!writeFileAtomic(path, classSummaryCsv(summary_))) {
-    prompt().messageBox(path, sj("書き出しのためにオープンできません"), Icon::None, Buttons::Ok);
+    ask(path, u"書き出しのためにオープンできません"_s, Icon::None, Buttons::Ok);
     return;
   }
   Status->setText(u"保存しました："_s + toQ(path));

@@ -69,7 +69,7 @@ class ClassSummaryForm : public QWidget {
   void saveCsv();
   bool ensureData();
   // The output path the teacher chose, or "" (cancelled, or one of the files read).
-  std::string chooseOutput(const char* title, const char* filter, const char* ext);
+  std::string chooseOutput(const QString& title, const QString& filter, const char* ext);
   std::vector<std::string> inputs() const;
 
   DataFiles dataFiles_;
