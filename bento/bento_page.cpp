@@ -97,11 +97,11 @@ BentoPageData bentoPageData(TBentoubakoForm& kitchen) {
 
 void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
                     const BentoPageStatus& status) {
-  auto say = [&](const std::string& text) {
+  auto say = [&](const QString& text) {
     if (status) status(text);
   };
   const int PW = pageSize.width(), PH = pageSize.height();
-  say(sj("印刷開始"));
+  say(u"印刷開始"_s);
   p.save();
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.setClipRect(QRect(0, 0, PW, PH));
@@ -113,11 +113,11 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
 
   setPoints(p, 9);
   for (const BentoPageDish& d : data.dishes) {
-    say(sj("お弁当の中：") + d.name);
+    say(u"お弁当の中："_s + toQ(d.name));
     drawDish(p, data, d.name, pageDishRect(pageBox, data.kitchenBox, d.rect));
   }
 
-  say(sj("お弁当箱手前の印刷"));
+  say(u"お弁当箱手前の印刷"_s);
   const QImage front =
       loadTransparentBmp(kitchenPicturePath(data.bmpFolder, KitchenPicture::BoxFront));
   drawSmooth(p, qRect(pageBoxRect(area, kSize(front))), front);
@@ -132,11 +132,11 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
   p.setPen(Qt::black);
   p.drawText(titleRect, Qt::AlignCenter, title);
 
-  say(sj("グラフの印刷"));
+  say(u"グラフの印刷"_s);
   const KRect graph = pageGraphRect(area, t);
   paintEvaluationGraph(p, qRect(graph), 10, data.graphRows, data.groupColors);
 
-  say(sj("おにぎりくん"));
+  say(u"おにぎりくん"_s);
   const QImage ball = loadTransparentBmp(riceBallPrintPicturePath(data.bmpFolder, data.grade));
   if (!ball.isNull())
     drawSmooth(p, qRect(fitCentred(kSize(ball), pageRiceBallRect(graph, PW))), ball);
@@ -146,10 +146,10 @@ void paintBentoPage(QPainter& p, QSize pageSize, const BentoPageData& data,
   setPoints(p, 9);
   for (int k = 0; k < n; ++k) {
     const std::string& name = data.dishes[size_t(n - 1 - k)].name;
-    say(sj("一覧：") + name);
+    say(u"一覧："_s + toQ(name));
     drawDish(p, data, name, list.cellRect(k));
   }
-  say(sj("プリンターを閉じています"));
+  say(u"プリンターを閉じています"_s);
   p.restore();
 }
 

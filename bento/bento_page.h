@@ -2,6 +2,7 @@
 // The printed lunch-box page, composed by one function on any painter: the printer, the
 // preview's picture and a PDF file all take the same drawing.
 #include <QSize>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -43,8 +44,8 @@ BentoPageData bentoPageData(const LunchBoxDocument& box, const KitchenScene& sce
 // The page of the kitchen window as it stands, with the graph kind of the moment.
 BentoPageData bentoPageData(TBentoubakoForm& kitchen);
 
-// Progress texts (CP932) while the page is composed.
-using BentoPageStatus = std::function<void(const std::string&)>;
+// Progress texts while the page is composed, for a status line.
+using BentoPageStatus = std::function<void(const QString&)>;
 
 // Draws the page into pageSize device pixels from the painter's origin.
 void paintBentoPage(QPainter& painter, QSize pageSize, const BentoPageData& data,

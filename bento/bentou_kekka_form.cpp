@@ -43,10 +43,7 @@ PrintOutcome printKitchenPage(TBentoubakoForm& kitchen, QPrinter& printer,
   PrintOutcome outcome = PrintOutcome::Cancelled;
   if (!dialog || dialog(printer, parent)) {
     const BentoPageData page = bentoPageData(kitchen);
-    outcome = printPagesOn(printer, {page}, bentoPrintJobTitle(page.childName),
-                           [&](const std::string& s) {
-                             if (status) status(toQ(s));
-                           });
+    outcome = printPagesOn(printer, {page}, bentoPrintJobTitle(page.childName), status);
   }
   printer.setPageOrientation(before);
   return outcome;

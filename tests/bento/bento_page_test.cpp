@@ -20,6 +20,7 @@
 #include "bento/model/bento_pictures.h"
 #include "bento/selected_bentou_item.h"
 #include "kitchen_fixture.h"
+#include "platform/qt/qtext.h"
 
 namespace {
 
@@ -45,21 +46,21 @@ TEST_F(BentoPage, StatusTextsFollowTheDrawingOrder) {
   const nv::BentoPageData data = nv::bentoPageData(*form);
   ASSERT_EQ(data.dishes.size(), 5u);
   EXPECT_EQ(data.childName, nv::sj("host"));
-  std::vector<std::string> said;
+  std::vector<QString> said;
   QImage page(3001, 2000, QImage::Format_RGB32);
   page.fill(Qt::white);
   QPainter p(&page);
-  nv::paintBentoPage(p, page.size(), data, [&](const std::string& s) { said.push_back(s); });
+  nv::paintBentoPage(p, page.size(), data, [&](const QString& s) { said.push_back(s); });
   p.end();
   ASSERT_EQ(said.size(), 1 + 5 + 3 + 5 + 1u);
-  EXPECT_EQ(said.front(), nv::sj("印刷開始"));
-  EXPECT_EQ(said[1], nv::sj("お弁当の中：") + data.dishes[0].name);
-  EXPECT_EQ(said[6], nv::sj("お弁当箱手前の印刷"));
-  EXPECT_EQ(said[7], nv::sj("グラフの印刷"));
-  EXPECT_EQ(said[8], nv::sj("おにぎりくん"));
+  EXPECT_EQ(said.front(), QString::fromUtf8("印刷開始"));
+  EXPECT_EQ(said[1], QString::fromUtf8("お弁当の中：") + nv::toQ(data.dishes[0].name));
+  EXPECT_EQ(said[6], QString::fromUtf8("お弁当箱手前の印刷"));
+  EXPECT_EQ(said[7], QString::fromUtf8("グラフの印刷"));
+  EXPECT_EQ(said[8], QString::fromUtf8("おにぎりくん"));
   // The list starts with the top-most dish.
-  EXPECT_EQ(said[9], nv::sj("一覧：") + data.dishes[4].name);
-  EXPECT_EQ(said.back(), nv::sj("プリンターを閉じています"));
+  EXPECT_EQ(said[9], QString::fromUtf8("一覧：") + nv::toQ(data.dishes[4].name));
+  EXPECT_EQ(said.back(), QString::fromUtf8("プリンターを閉じています"));
   // Something was drawn in the box's place and in the list's first cell.
   auto inked = [&](QRect r) {
     for (int y = r.top(); y <= r.bottom(); y += 3)
