@@ -29,6 +29,10 @@ namespace {
 
 constexpr size_t kCacheBytes = 64 * 1024;
 constexpr size_t kOutputBytes = 64 * 1024;
+// What a decoder may still give once the member's packed bytes have run out: the codes in its
+// bit buffer and the block in hand. Past that it decodes padding, and a crafted header that
+// claims gigabytes would fill the disk from a few bytes.
+constexpr uint64_t kOutputAfterEndBytes = 1024 * 1024;
 constexpr char kSfxMagic[8] = {'N', 'V', 'S', 'F', 'X', 'A', 'R', '1'};
 constexpr size_t kSfxTrailerBytes = 16;
 
@@ -65,6 +69,7 @@ struct Feed {
   ByteSource* source;
   uint64_t pos;
   uint64_t end;
+  bool ranOut = false;  // asked for more after the packed bytes ended
 };
 
 size_t feed(void* buf, size_t len, void* user) {
@@ -72,6 +77,7 @@ size_t feed(void* buf, size_t len, void* user) {
   const size_t n = static_cast<size_t>(std::min<uint64_t>(len, f->end - f->pos));
   const size_t got = n ? f->source->readAt(f->pos, buf, n) : 0;
   f->pos += got;
+  if (got == 0) f->ranOut = true;
   return got;
 }
 
@@ -175,12 +181,16 @@ int decodeMember(ByteSource& source, const MemberHeader& member,
   LHADecoder* decoder = lha_decoder_new(type, feed, &f, static_cast<size_t>(member.size));
   if (!decoder) return kReadError;
   std::unique_ptr<uint8_t[]> buf(new uint8_t[kOutputBytes]);  // not cleared: written before read
-  uint64_t total = 0;
+  uint64_t total = 0, afterEnd = 0;
   int code = 0;
   for (;;) {
     const size_t n = lha_decoder_read(decoder, buf.get(), kOutputBytes);
     if (n == 0) break;
     total += n;
+    if (f.ranOut && (afterEnd += n) > kOutputAfterEndBytes) {
+      code = kBrokenMember;
+      break;
+    }
     if (!sink(buf.get(), n)) {
       code = kWriteError;
       break;

@@ -176,12 +176,27 @@ TEST(LzhArchive, DamagedArchivesGiveTheirCodesAndPlaceNothing) {
   std::string flipped = good, badCrc = good;
   flipped[header11 + 33] ^= 0x04;    // inside the stored name
   badCrc[good.size() - 20] ^= 0x01;  // inside the last member's data
+  // A member whose header claims 64 MiB from a few packed bytes: the decoder would go on
+  // giving padding until the disk is full.
+  auto claiming64MiB = [](const char* method, const std::string& packed) {
+    std::string m = nvtest::handMember(0, "m0.txt", packed, "a", method);
+    const uint32_t size = 64u << 20;
+    for (int i = 0; i < 4; ++i) m[11 + i] = char(size >> (8 * i) & 0xFF);
+    uint8_t sum = 0;
+    for (size_t i = 2; i < 2 + uint8_t(m[0]); ++i) sum = uint8_t(sum + uint8_t(m[i]));
+    m[1] = char(sum);
+    return m + '\0';
+  };
   struct Case {
     const char* what;
     std::string bytes;
     int code;
   };
   const Case cases[] = {
+      {"-lh5- claims 64 MiB", claiming64MiB("-lh5-", nvtest::singleSymbolBlock(1000, 'a', 4)),
+       0x8048},
+      {"-pm1- claims 64 MiB",
+       claiming64MiB("-pm1-", std::string("\xA4\x60\x05", 3) + std::string(15, '\0')), 0x8048},
       {"not an archive", "this is not an archive at all", 0x801B},
       {"a bit flipped in the 11th header", flipped, 0x8016},
       {"cut inside the 11th header", good.substr(0, header11 + 12), 0x8042},
