@@ -1,5 +1,8 @@
 #include "setup/model/install_manifest.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <set>
 
 #include "platform/files.h"
@@ -11,6 +14,11 @@ namespace nv::setup {
 const char kManifestName[] = ".nvsetup-manifest";
 
 namespace {
+bool isLink(const std::string& path) {
+  struct stat st;
+  return ::lstat(toFsPath(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 const char kFirstLine[] = "NVSETUP-MANIFEST 1";
 constexpr uint64_t kMaxManifestBytes = uint64_t(16) << 20;
 
@@ -61,12 +69,17 @@ bool readManifestText(const std::string& text, InstallManifest& m) {
 
 bool loadManifest(const std::string& folder, InstallManifest& manifest) {
   std::string text;
-  return readFile(joinPath(folder, kManifestName), text, kMaxManifestBytes) &&
+  return !isLink(joinPath(folder, kManifestName)) &&
+         readFile(joinPath(folder, kManifestName), text, kMaxManifestBytes) &&
          readManifestText(text, manifest);
 }
 
 bool saveManifest(const std::string& folder, const InstallManifest& manifest) {
-  return writeFileAtomic(joinPath(folder, kManifestName), manifestText(manifest));
+  // A link in its place was planted, not written by us: saving through it would write into
+  // whatever file it names, outside the folder. The link goes; the record takes its name.
+  const std::string path = joinPath(folder, kManifestName);
+  if (isLink(path) && ::unlink(toFsPath(path).c_str()) != 0) return false;
+  return writeFileAtomic(path, manifestText(manifest));
 }
 
 }  // namespace nv::setup

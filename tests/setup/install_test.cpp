@@ -182,6 +182,22 @@ TEST(Install, AReinstallReplacesABusyProgramOrLeavesThePreviousOne) {
   r = nv::setup::installDistribution(dir.file("v4.lzh"), blocked, store, dir.file("home"));
   EXPECT_EQ(r.code, 0x8013);
   EXPECT_EQ(entriesIn(blocked), 1u);
+
+  // A record planted as a link (in a shared folder) is replaced, never written through, and
+  // never read as the record.
+  std::string linked = dir.file("linked");
+  put(dir.file("victim.txt"), "mine");
+  fs::create_directories(nv::toFsPath(linked));
+  fs::create_symlink(nv::toFsPath(dir.file("victim.txt")),
+                     nv::toFsPath(linked + "/" + nv::setup::kManifestName));
+  nv::setup::InstallManifest none;
+  EXPECT_FALSE(nv::setup::loadManifest(linked + "/", none));
+  r = nv::setup::installDistribution(dir.file("v4.lzh"), linked, store, dir.file("home"));
+  EXPECT_EQ(r.outcome, Outcome::Installed);
+  EXPECT_EQ(readBytes(dir.file("victim.txt")), "mine");
+  EXPECT_FALSE(fs::is_symlink(nv::toFsPath(linked + nv::setup::kManifestName)));
+  ASSERT_TRUE(nv::setup::loadManifest(linked, none));
+  EXPECT_EQ(none.files.size(), 4u);
 }
 
 // Uninstall removes what the install recorded and nothing else; home, its parent, "/", a link
