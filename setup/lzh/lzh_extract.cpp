@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -253,6 +254,18 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
   auto undoFolder = [&] {
     if (x.madeFolder) ::rmdir(nativeFolder.c_str());
   };
+  // Every member is written whole before any is placed, so what the headers claim must fit
+  // now: a few crafted bytes can decode to gigabytes, and would fill the disk before failing.
+  uint64_t claimed = 0;
+  for (const MemberHeader& m : members)
+    if (!m.isFolder) claimed += m.size;
+  if (struct statvfs vfs;
+      ::fstatvfs(target.fd, &vfs) == 0 && vfs.f_frsize > 0 && vfs.f_blocks > 0 &&
+      claimed / vfs.f_frsize > (::geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail)) {
+    undoFolder();
+    x.code = kDiskFull;
+    return x;
+  }
   if (!::mkdtemp(work.data())) {
     undoFolder();
     x.code = kCannotMakeWorkFile;

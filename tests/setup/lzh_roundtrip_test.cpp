@@ -183,16 +183,27 @@ TEST(LzhArchive, DamagedArchivesGiveTheirCodesAndPlaceNothing) {
     const uint32_t size = 64u << 20;
     for (int i = 0; i < 4; ++i) m[11 + i] = char(size >> (8 * i) & 0xFF);
     uint8_t sum = 0;
-    for (size_t i = 2; i < 2 + uint8_t(m[0]); ++i) sum = uint8_t(sum + uint8_t(m[i]));
+    for (size_t i = 2; i < size_t(2 + uint8_t(m[0])); ++i) sum = uint8_t(sum + uint8_t(m[i]));
     m[1] = char(sum);
     return m + '\0';
   };
+  // Claims no disk holds: refused as a full disk before a byte is decoded or written.
+  std::string claimingTerabytes;
+  for (int i = 0; i < 1000; ++i) {
+    std::string m = nvtest::handMember(0, "m" + std::to_string(i) + ".txt", "a", "a");
+    for (int k = 0; k < 4; ++k) m[11 + k] = '\xFF';
+    uint8_t sum = 0;
+    for (size_t k = 2; k < size_t(2 + uint8_t(m[0])); ++k) sum = uint8_t(sum + uint8_t(m[k]));
+    m[1] = char(sum);
+    claimingTerabytes += m;
+  }
   struct Case {
     const char* what;
     std::string bytes;
     int code;
   };
   const Case cases[] = {
+      {"1000 members claiming 4 GiB each", claimingTerabytes + '\0', 0x8005},
       {"-lh5- claims 64 MiB", claiming64MiB("-lh5-", nvtest::singleSymbolBlock(1000, 'a', 4)),
        0x8048},
       {"-pm1- claims 64 MiB",
