@@ -76,12 +76,25 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
   const std::string folder = toFsPath(plan.folder).native();
   Fd root(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat st;
-  if (root.fd < 0 || ::fstat(root.fd, &st) != 0) return result;
+  if (root.fd < 0) {
+    // An uninstall that ran at the same time removed the folder it had made.
+    result.complete = errno == ENOENT;
+    return result;
+  }
+  if (::fstat(root.fd, &st) != 0) return result;
   const dev_t device = st.st_dev;
-  // An install running into the folder finishes first, so its record is complete.
+  // An install running into the folder finishes first, so its record is complete; the record
+  // is read again once it has, and an uninstall that ran meanwhile leaves none to read.
   while (::flock(root.fd, LOCK_EX) != 0 && errno == EINTR) {
   }
-  for (const std::string& file : plan.manifest.files) {
+  InstallManifest manifest = plan.manifest;
+  if (InstallManifest now; loadManifest(plan.folder, now) && now.folder == manifest.folder) {
+    manifest = std::move(now);
+  } else if (::fstatat(root.fd, kManifestName, &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) {
+    result.complete = true;
+    return result;
+  }
+  for (const std::string& file : manifest.files) {
     if (stop) return result;  // the whole record stays
     std::string leaf;
     Fd parent(openParent(root.fd, device, toFsPath(file).native(), leaf));
@@ -92,7 +105,7 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
       result.left.push_back(file);
   }
   // Deepest first; a folder that still holds something (the user's) stays.
-  std::vector<std::string> folders = plan.manifest.folders;
+  std::vector<std::string> folders = manifest.folders;
   std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
     return std::count(a.begin(), a.end(), '/') > std::count(b.begin(), b.end(), '/');
   });
@@ -105,7 +118,7 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
   }
   if (!result.left.empty()) {
     // The record now lists what is left; if it cannot be rewritten the whole one stays.
-    InstallManifest rest = plan.manifest;
+    InstallManifest rest = manifest;
     rest.files.clear();
     for (const std::string& f : result.left)
       if (f.back() != '/') rest.files.push_back(f);
@@ -116,7 +129,7 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
     result.left.push_back(kManifestName);
     return result;
   }
-  if (plan.manifest.madeFolder) ::rmdir(folder.c_str());
+  if (manifest.madeFolder) ::rmdir(folder.c_str());
   result.complete = true;
   return result;
 }

@@ -305,6 +305,28 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   EXPECT_TRUE(nv::lzh::removeTree(nv::toFsPath(dir.file("NVlink") + "/").native()));
   EXPECT_FALSE(fs::exists(fs::symlink_status(nv::toFsPath(dir.file("NVlink")))));
   EXPECT_TRUE(nv::fileExists(dir.file("real/about.txt")));
+
+  // Two uninstalls at once (a folder the install made, one it found): the one that waited
+  // finds the work done and says so. An install that ran in between is removed too.
+  put(dir.file("NVA2.lzh"), nv::lzh::encodeArchive({{"NV", false, "v2", 0, 0755},
+                                                    {"new.txt", false, "new", 0, 0644}}));
+  put(dir.file("kept/mine.txt"), "mine");
+  for (const std::string& f : {dir.file("made"), dir.file("kept")}) {
+    folder = f;
+    ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA1.lzh"), folder, store, home).outcome,
+              Outcome::Installed);
+    const nv::setup::UninstallPlan first = nv::setup::planUninstall(folder, home);
+    const nv::setup::UninstallPlan second = nv::setup::planUninstall(folder, home);
+    ASSERT_EQ(nv::setup::installDistribution(dir.file("NVA2.lzh"), folder, store, home).outcome,
+              Outcome::Installed);
+    EXPECT_TRUE(nv::setup::removeInstalled(first, go)) << f;
+    EXPECT_FALSE(nv::fileExists(folder + "new.txt")) << f;
+    removed = nv::setup::removeInstalled(second, go);
+    EXPECT_TRUE(removed) << f;
+    EXPECT_TRUE(removed.left.empty()) << f;
+  }
+  EXPECT_EQ(readBytes(dir.file("kept/mine.txt")), "mine");
+  EXPECT_EQ(entriesIn(dir.file("kept")), 1u);
 }
 
 #ifdef NV_SETUP_PATH
