@@ -308,8 +308,8 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
 
   // Two uninstalls at once (a folder the install made, one it found): the one that waited
   // finds the work done and says so. An install that ran in between is removed too.
-  put(dir.file("NVA2.lzh"), nv::lzh::encodeArchive({{"NV", false, "v2", 0, 0755},
-                                                    {"new.txt", false, "new", 0, 0644}}));
+  put(dir.file("NVA2.lzh"),
+      nv::lzh::encodeArchive({{"NV", false, "v2", 0, 0755}, {"new.txt", false, "new", 0, 0644}}));
   put(dir.file("kept/mine.txt"), "mine");
   for (const std::string& f : {dir.file("made"), dir.file("kept")}) {
     folder = f;
