@@ -50,7 +50,9 @@ bool readManifestText(const std::string& text, InstallManifest& m) {
   while (start < text.size()) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
-    const std::string l = text.substr(start, end - start);
+    // A CR before the LF is an editor's line end: no recorded name holds a control character.
+    const size_t cut = end > start && text[end - 1] == '\r' ? end - 1 : end;
+    const std::string l = text.substr(start, cut - start);
     start = end + 1;
     if (line++ == 0) {
       if (l != kFirstLine) return false;

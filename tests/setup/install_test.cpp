@@ -272,9 +272,16 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   // The same record in another folder describes that other folder, not this one.
   put(dir.file("copy/NV"), "x");
   put(dir.file("copy/") + nv::setup::kManifestName, nv::setup::manifestText(m));
+  // Saved again with CR LF line ends (an editor on another system), it reads the same.
+  std::string crlf;
+  for (char c : nv::setup::manifestText(m))
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  put(folder + nv::setup::kManifestName, crlf);
   plan = nv::setup::planUninstall(folder, home);
+  EXPECT_EQ(plan.problem, FolderProblem::None);
   EXPECT_EQ(plan.manifest.files.size(), 4u);
   EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
+  EXPECT_FALSE(nv::fileExists(folder + "NV"));
   EXPECT_EQ(readBytes(dir.file("other/outside.txt")), "mine");
 
   // A link as the install folder, with the separator the window stores.
