@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSettings>
@@ -66,7 +67,13 @@ QString mimeAppsPath() { return configHome() + QStringLiteral("/mimeapps.list");
 void setDefaultApplication(bool on) {
   QFile f(mimeAppsPath());
   QStringList lines;
-  if (f.open(QIODevice::ReadOnly)) lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+  // The user's other choices live in the same file: one that is there but cannot be read (no
+  // permission, a FIFO that would never end) is left alone rather than replaced or removed.
+  const QFileInfo info(f.fileName());
+  if (info.exists() || info.isSymLink()) {
+    if (!info.isFile() || !f.open(QIODevice::ReadOnly)) return;
+    lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+  }
   f.close();
   while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
   const QString key = kMimeType + QLatin1Char('=');

@@ -377,6 +377,12 @@ TEST(InstallCommandLine, InstallAssociateUninstallOnATemporaryHome) {
   EXPECT_FALSE(nv::fileExists(home + "/.local/share/applications/NuveltaFile.desktop"));
   EXPECT_FALSE(nv::fileExists(home + "/.config/mimeapps.list"));
   EXPECT_TRUE(fs::exists(nv::toFsPath(home)));
+  // A list of default programs that cannot be read (here a FIFO, which would also hold the
+  // command for good) is left as it is, never rewritten or removed.
+  ASSERT_EQ(::mkfifo(nv::toFsPath(home + "/.config/mimeapps.list").c_str(), 0600), 0);
+  EXPECT_EQ(runShell("timeout 20 " + env + "--associate off 2>&1", &out), 0) << out;
+  EXPECT_TRUE(fs::is_fifo(nv::toFsPath(home + "/.config/mimeapps.list")));
+  fs::remove(nv::toFsPath(home + "/.config/mimeapps.list"));
   // With nothing installed the commands say so in the user's language.
   const struct {
     const char* arguments;
