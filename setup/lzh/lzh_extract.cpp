@@ -325,7 +325,8 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
       return false;
     });
     if (code == kWriteError && full) code = kDiskFull;
-    const mode_t mode = (m.mode & 0777) ? ((m.mode & 0777) | 0400) : 0644;
+    // Never writable by others: a program they could replace would run as whoever starts it.
+    const mode_t mode = (m.mode & 0777) ? ((m.mode & 0775) | 0400) : 0644;
     ::fchmod(fd, mode);
     const struct timespec times[2] = {{static_cast<time_t>(m.mtime), 0},
                                       {static_cast<time_t>(m.mtime), 0}};
@@ -375,7 +376,7 @@ Extraction extractTo(ByteSource& source, uint64_t start, const std::string& nati
   std::vector<std::string> made;
   for (const Placed& f : folders) {
     if (!newFolders.count(f.native)) continue;
-    const mode_t mode = (f.mode & 0777) ? ((f.mode & 0777) | 0700) : 0755;
+    const mode_t mode = (f.mode & 0777) ? ((f.mode & 0775) | 0700) : 0755;
     if (::mkdirat(target.fd, f.native.c_str(), mode) != 0) {
       for (auto it = made.rbegin(); it != made.rend(); ++it)
         ::unlinkat(target.fd, it->c_str(), AT_REMOVEDIR);

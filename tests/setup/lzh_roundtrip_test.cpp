@@ -1,6 +1,7 @@
 // Archives we write are read back by the system's lha (list, test, extract byte for byte)
 // and by our own reader.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -161,6 +162,20 @@ TEST(LzhArchive, HostileNamesAreRefusedAndNothingLandsAnywhere) {
 
   EXPECT_FALSE(nv::lzh::isSafeMemberName(".."));
   EXPECT_TRUE(nv::lzh::isSafeMemberName("a..b/c"));
+
+  // What lands is never writable by others (an installed program they could replace),
+  // whatever modes the archive gives; it stays runnable.
+  put(dir.file("open.lzh"),
+      nv::lzh::encodeArchive({{"open", true, {}, 0, 0777}, {"open/run", false, "x", 0, 0777}}));
+  ASSERT_EQ(
+      nv::lzh::runArchiverCommand("x \"" + dir.file("open.lzh") + "\" \"" + dir.file("open") + "\"")
+          .code,
+      0);
+  for (const char* name : {"open/open", "open/open/run"}) {
+    struct stat st;
+    ASSERT_EQ(::stat(nv::toFsPath(dir.file(name)).c_str(), &st), 0) << name;
+    EXPECT_EQ(st.st_mode & 0777, 0775u) << name;
+  }
 }
 
 // Each damage gives its code, and the target is left as it was (no half install).
