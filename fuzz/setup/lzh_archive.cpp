@@ -1,9 +1,7 @@
 // Lists and extracts arbitrary bytes as an archive into a scratch folder: no crash, nothing
 // written outside it.
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -18,12 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (std::filesystem::temp_directory_path() / ("nv-fuzz-lzh-" + std::to_string(getpid())))
             .string();
     std::filesystem::create_directories(dir);
-    // A few hundred bytes can decode to gigabytes that do fit on the disk: such a file is
-    // cut at 64 MiB (its write fails), or each one would only measure the disk's speed.
-    const rlim_t most = rlim_t(64) << 20;
-    const struct rlimit limit = {most, most};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, SIG_IGN);
     return dir;
   }();
   std::string archive = base + "/in.lzh";
@@ -34,7 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   std::vector<nv::lzh::MemberInfo> members;
   nv::lzh::listArchive({archive, 0}, members);
-  nv::lzh::extractArchive({archive, 0}, out);
+  // A few hundred bytes can truly decode to gigabytes that fit on the disk; writing them
+  // would only measure the disk. Such archives are listed here and decoded by lzh_members.
+  uint64_t claimed = 0;
+  for (const nv::lzh::MemberInfo& m : members) claimed += m.size;
+  if (claimed <= (uint64_t(64) << 20)) nv::lzh::extractArchive({archive, 0}, out);
   std::error_code ec;
   std::filesystem::remove_all(out, ec);
   return 0;
