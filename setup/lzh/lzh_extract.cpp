@@ -82,7 +82,20 @@ size_t feed(void* buf, size_t len, void* user) {
   return got;
 }
 
-// Work folders of an earlier run that was killed before it could clean up.
+// A relative path (CP932 and native side by side) of a folder or a file to place.
+struct Placed {
+  std::string cp932;
+  std::string native;
+  uint16_t mode = 0;
+};
+
+std::string parentOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
 void removeStaleWork(int targetFd, dev_t device) {
   std::vector<std::string> stale;
   int dup = ::dup(targetFd);
@@ -102,20 +115,6 @@ void removeStaleWork(int targetFd, dev_t device) {
       removeTreeAt(targetFd, name, device);
   }
 }
-
-// A relative path (CP932 and native side by side) of a folder or a file to place.
-struct Placed {
-  std::string cp932;
-  std::string native;
-  uint16_t mode = 0;
-};
-
-std::string parentOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-}  // namespace
 
 int openRegularFile(const std::string& path, uint64_t& size) {
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

@@ -76,6 +76,10 @@ extern const char kInstallerNamePrefix[];
 // The name prefix of the work folder inside the target.
 extern const char kWorkFolderPrefix[];
 
+// Removes the work folders an extraction that was killed left in the open folder `targetFd`
+// (only folders, on `device`). The caller holds the folder's lock.
+void removeStaleWork(int targetFd, dev_t device);
+
 // Self-extracting programs: stub, archive, then a trailer of the archive's offset (8 bytes,
 // little-endian) and a magic. False when the file has no trailer.
 bool findAppendedArchiveNative(const std::string& nativePath, uint64_t& offset);

@@ -10,6 +10,7 @@
 
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "setup/lzh/lzh_extract.h"
 
 namespace nv::setup {
 namespace {
@@ -125,6 +126,8 @@ RemoveResult removeInstalled(const UninstallPlan& plan, const std::atomic<bool>&
     saveManifest(plan.folder, rest);
     return result;
   }
+  // What a killed install left of its own goes with the rest.
+  lzh::removeStaleWork(root.fd, device);
   if (::unlinkat(root.fd, kManifestName, 0) != 0) {
     result.left.push_back(kManifestName);
     return result;

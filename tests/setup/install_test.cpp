@@ -226,6 +226,8 @@ TEST(Install, UninstallRemovesExactlyWhatTheInstallRecorded) {
   EXPECT_FALSE(nv::fileExists(docs + "NV"));
   EXPECT_FALSE(nv::fileExists(docs + "bmp/a.bmp"));
   EXPECT_EQ(entriesIn(docs), 2u);  // lesson.txt and bmp/, the record gone too
+  // The work folder of an install that was killed is the installer's own: it goes too.
+  put(home + "/Morivale/.nvsetup-work-Ab12Cd/NV", "half");
   plan = nv::setup::planUninstall(home + "/Morivale/", home);
   ASSERT_EQ(plan.problem, FolderProblem::None);
   EXPECT_TRUE(nv::setup::removeInstalled(plan, go));
