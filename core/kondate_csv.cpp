@@ -146,6 +146,13 @@ std::string TKondateData::exportCsv(const TFoodData* foods) const {
 }
 
 Result TKondateData::exportCsvFile(const TFoodData* foods, std::string_view path) const {
+  // The chooser offers every file: NV.nv or the program picked here would be lost.
+  if (!textOutputMayReplace(path))
+    return Result::failure(
+        messageBox(
+            std::string(path) + sj("\n\nこのファイルは CSV ファイルではないため、上書きしません。"),
+            sj("ファイルに書き込めません"), Icon::Stop),
+        "not a text file");
   if (writeFileAtomic(path, exportCsv(foods))) return {};
   return Result::failure(messageBox(std::string(path), sj("ファイルに書き込めません"), Icon::Stop),
                          "cannot write the dish CSV");

@@ -116,7 +116,8 @@ class TKondateData {
                      ProgressOpener* progress = nullptr);
   // The CSV export of the base dishes ("" for an empty database).
   std::string exportCsv(const TFoodData* foods) const;
-  // exportCsv into a file (replaced atomically); a failure comes with a box.
+  // exportCsv into a file (replaced atomically); a failure comes with a box. Only a file that
+  // may be text is replaced, never a data file, a program or a FIFO picked by mistake.
   Result exportCsvFile(const TFoodData* foods, std::string_view path) const;
 
   // --- List rows: caption (category, or "*" + category for an added dish), dish name ---
