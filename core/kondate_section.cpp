@@ -1,6 +1,7 @@
 // The dish section: NV.nv after the food section, and NV_ADD.nv on its own.
 #include <filesystem>
 #include <memory>
+#include <unordered_map>
 
 #include "core/kondate_data.h"
 #include "platform/binio.h"
@@ -111,6 +112,10 @@ Result TKondateData::readSection(ByteReader& in, bool added, ProgressOpener* ope
   if (!added) orders_.clear();
   int32_t orderCount = 0;
   bool whole = in.readInt32(orderCount) && orderCount >= 0;
+  // Added categories by name, so that a file of many is read in one pass.
+  std::unordered_map<std::string, size_t> orderIndex;
+  if (added)
+    for (size_t i = 0; i < orders_.size(); ++i) orderIndex.try_emplace(orders_[i].name, i);
   for (int32_t i = 0; whole && i < orderCount; ++i) {
     std::string_view rec;
     int32_t dishCount = 0;
@@ -126,7 +131,10 @@ Result TKondateData::readSection(ByteReader& in, bool added, ProgressOpener* ope
       orders_.push_back(TOrder::make(name));
       order = &orders_.back();
     } else {
-      order = &findOrAppendOrder(name);
+      std::string cut = cutBytes(name, kKondateNameBytes);
+      const auto [at, isNew] = orderIndex.try_emplace(cut, orders_.size());
+      if (isNew) orders_.push_back(TOrder::make(cut));
+      order = &orders_[at->second];
     }
     TKondateList& list = added ? order->added : order->base;
     if (in.canHold(dishCount, kMinKondateBytes)) list.reserve(list.size() + size_t(dishCount));
