@@ -99,7 +99,8 @@ class TKondateData {
   Result readAddFile(std::string_view path);
   // Writes NV_ADD.nv only while the modified flag is set, then clears the flag. A file that
   // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced),
-  // fails with a box; the flag stays set.
+  // fails with a box; the flag stays set. An add-dish file that does not read whole is kept
+  // as "<name>.bak" before it is replaced.
   Result writeAddFile(std::string_view path, ProgressOpener* progress);
 
   // --- CSV ---

@@ -3,6 +3,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "core/converted_file.h"
 #include "core/kondate_data.h"
 #include "platform/binio.h"
 #include "platform/files.h"
@@ -190,6 +191,21 @@ bool addFileMayBeReplaced(std::string_view path) {
          in.readInt32(version) && version == kKondateSectionVersion;
 }
 
+namespace {
+
+// A damaged add-dish file still holds the dishes past the damage, which the program cannot
+// read but a person may mend: it is kept beside the file that replaces it.
+bool addFileReadsWhole(std::string_view path) {
+  std::string bytes;
+  if (!readFile(path, bytes) || bytes.empty()) return true;
+  ByteReader in(bytes);
+  TKondateData read;
+  const Result r = read.readAddedSection(in);
+  return r.ok() && r.messages().empty();
+}
+
+}  // namespace
+
 Result TKondateData::writeAddFile(std::string_view path, ProgressOpener* progress) {
   if (!modified_) return {};
   // The file may be the data file or anything else a chooser offered: what did not read as
@@ -200,8 +216,14 @@ Result TKondateData::writeAddFile(std::string_view path, ProgressOpener* progres
                                           "上書きしません。"),
                    sj("追加献立ファイルに書き込めません"), Icon::Stop),
         "not an add-dish file");
+  const bool whole = addFileReadsWhole(path);
   ByteWriter out;
   writeAddedSection(out, progress);
+  if (!whole) {
+    Result kept = replaceKeepingBackup(path, out.data(), "追加献立ファイルに書き込めません");
+    if (kept.ok()) modified_ = false;
+    return kept;
+  }
   if (!writeFileAtomic(path, out.data()))
     return Result::failure(
         messageBox(std::string(path), sj("追加献立ファイルに書き込めません"), Icon::Stop),
