@@ -54,9 +54,12 @@ Result replaceKeepingBackup(std::string_view path, std::string_view bytes,
                      Icon::Stop),
           "no backup");
   }
-  if (writeFileAtomic(path, bytes)) return {};
-  return Result::failure(messageBox(std::string(path), sj(writeFailedCaptionUtf8), Icon::Stop),
-                         "cannot write");
+  const SaveStatus saved = saveFile(path, bytes);
+  if (saved == SaveStatus::Ok) return {};
+  // A write-protected file is said to be one: "cannot write" alone leaves no clue why.
+  return Result::failure(
+      messageBox(saveFailureText(path, saved), sj(writeFailedCaptionUtf8), Icon::Stop),
+      "cannot write");
 }
 
 }  // namespace nv

@@ -29,8 +29,8 @@ std::string backupPathOf(std::string_view path);
 
 // Replaces the data file at `path` with a conversion's output. A file already there is first
 // copied to backupPathOf(path); when that copy cannot be made the file is left alone. Each
-// failure carries a box with the path; writeFailedCaptionUtf8 is the caption of a failed
-// write.
+// failure carries a box with the path (and the reason for a write-protected file);
+// writeFailedCaptionUtf8 is the caption of a failed write.
 Result replaceKeepingBackup(std::string_view path, std::string_view bytes,
                             const char* writeFailedCaptionUtf8);
 
