@@ -310,9 +310,9 @@ TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
   // A write-protected data file is left alone, and the box says why.
   nvtest::writeBytes(dishes, sj(dishesUtf8));
   ::chmod(nv::toFsPath(data).c_str(), 0444);
-  p.expectBox(nv::cp932ToUtf8(data) +
-                  "\n上書きしようとしているファイルが書き込み禁止になっています。",
-              "ファイルを書き込めません", nv::Icon::Stop);
+  p.expectBox(
+      nv::cp932ToUtf8(data) + "\n上書きしようとしているファイルが書き込み禁止になっています。",
+      "ファイルを書き込めません", nv::Icon::Stop);
   EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
   EXPECT_EQ(nvtest::readBytes(data), good);
 }
