@@ -1,7 +1,6 @@
 #include "bento/bento_print_job.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QPrinter>
 
 #include "platform/prompt.h"
@@ -12,17 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace nv {
-
-bool printerHasDestination(const QPrinter& printer) {
-  if (printer.printerState() == QPrinter::Active) return false;
-  if (printer.outputFormat() == QPrinter::NativeFormat) return !printer.printerName().isEmpty();
-  const QString name = printer.outputFileName();
-  if (name.isEmpty()) return false;
-  const QFileInfo file(name);
-  if (file.exists()) return file.isFile() && file.isWritable();
-  const QFileInfo folder(file.absolutePath());
-  return folder.isDir() && folder.isWritable();
-}
 
 PrintOutcome printPagesOn(QPrinter& printer, const std::vector<BentoPageData>& pages,
                           const std::string& title, const BentoPageStatus& status) {

@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "bento/bento_page.h"
+#include "widgets/print_destination.h"
 
 class QPrinter;
 
 namespace nv {
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
-
-// A PDF file that can be written, or a printer by name; and no earlier job stuck on it.
-bool printerHasDestination(const QPrinter& printer);
 
 // The pages as one job titled `title` (CP932); Failed when the printer has no destination or
 // refused a page. The job's painter is ended on every path.

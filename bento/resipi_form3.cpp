@@ -25,6 +25,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/print_destination.h"
 
 using namespace Qt::StringLiterals;
 
@@ -189,7 +190,7 @@ void TResipiForm3::print() {
   SB_Close->hide();
   SB_Print->hide();
   bool printed = false;
-  if (printer) {
+  if (printer && printerHasDestination(*printer)) {
     printer->setDocName(toQ(jobTitle(childName_, path_)));
     printer->setPageOrientation(QPageLayout::Landscape);
     QPainter p;

@@ -18,6 +18,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/print_destination.h"
 
 using namespace Qt::StringLiterals;
 
@@ -136,7 +137,7 @@ void TResipiForm4::print() {
   QPrinter* printer = printer_;
   if (auto* qt = dynamic_cast<QtDialogs*>(&dialogs()); !printer && qt) printer = &qt->printer();
   bool printed = false;
-  if (printer) {
+  if (printer && printerHasDestination(*printer)) {
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setDocName(recipeJobTitle(page_.dish));
     printed = printRecipePages(*printer, page_);

@@ -30,6 +30,15 @@ Result outputsAreNotInputs(std::initializer_list<std::string_view> inputs,
   return {};
 }
 
+bool textOutputMayReplace(std::string_view path) {
+  std::error_code ec;
+  if (std::filesystem::symlink_status(toFsPath(path), ec).type() ==
+      std::filesystem::file_type::not_found)
+    return true;
+  std::string bytes;
+  return readFile(path, bytes) && bytes.find('\0') == std::string::npos;
+}
+
 std::string backupPathOf(std::string_view path) { return std::string(path) + ".bak"; }
 
 Result replaceKeepingBackup(std::string_view path, std::string_view bytes,
@@ -45,9 +54,12 @@ Result replaceKeepingBackup(std::string_view path, std::string_view bytes,
                      Icon::Stop),
           "no backup");
   }
-  if (writeFileAtomic(path, bytes)) return {};
-  return Result::failure(messageBox(std::string(path), sj(writeFailedCaptionUtf8), Icon::Stop),
-                         "cannot write");
+  const SaveStatus saved = saveFile(path, bytes);
+  if (saved == SaveStatus::Ok) return {};
+  // A write-protected file is said to be one: "cannot write" alone leaves no clue why.
+  return Result::failure(
+      messageBox(saveFailureText(path, saved), sj(writeFailedCaptionUtf8), Icon::Stop),
+      "cannot write");
 }
 
 }  // namespace nv

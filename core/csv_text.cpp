@@ -44,6 +44,12 @@ bool validUtf8(std::string_view s, bool& wide) {
   return true;
 }
 
+// A file whose lines end in CR alone (never a byte of a double-byte character) would read as
+// one endless line: its CRs become line feeds. CR LF files are left to the line reader.
+void crLinesToLf(std::string& text) {
+  if (text.find('\n') == std::string::npos) std::replace(text.begin(), text.end(), '\r', '\n');
+}
+
 }  // namespace
 
 CsvText csvTextOf(std::string_view bytes) {
@@ -52,6 +58,7 @@ CsvText csvTextOf(std::string_view bytes) {
   bool wide = false;
   if (!bom && !(validUtf8(bytes, wide) && wide)) {
     out.cp932 = std::string(bytes);
+    crLinesToLf(out.cp932);
     return out;
   }
   if (bom) bytes.remove_prefix(3);
@@ -63,6 +70,7 @@ CsvText csvTextOf(std::string_view bytes) {
   };
   const size_t before = questionMarks(bytes), after = questionMarks(out.cp932);
   out.unmappable = after > before ? after - before : 0;
+  crLinesToLf(out.cp932);
   return out;
 }
 

@@ -16,7 +16,7 @@ struct CsvText {
 
 // UTF-8 is recognised by its byte-order mark, or by being valid UTF-8 throughout with at
 // least one character of three or more bytes (every kana and kanji is one); anything else
-// is taken as CP932 unchanged.
+// is taken as CP932 unchanged. Lines ended by CR alone are given line feeds.
 CsvText csvTextOf(std::string_view bytes);
 
 // The report line that says a file was read as UTF-8 (CP932, no line end); "" when it was

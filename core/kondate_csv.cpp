@@ -1,5 +1,6 @@
 // The dish CSV: import with its report file, and the export of the base dishes.
 #include <memory>
+#include <unordered_map>
 
 #include "core/converted_file.h"
 #include "core/csv_fields.h"
@@ -105,6 +106,9 @@ void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvByt
                    int64_t(reader.size()));
   orders_.clear();
   for (const std::string& name : fixedCategoryNames()) orders_.push_back(TOrder::make(name));
+  // Categories by name: a file of many categories is read in one pass, not one per line.
+  std::unordered_map<std::string, size_t> orderIndex;
+  for (size_t i = 0; i < orders_.size(); ++i) orderIndex.try_emplace(orders_[i].name, i);
   int32_t counter = 0;
   bool unknownHeadingWritten = false;
   CsvLine f;
@@ -125,7 +129,9 @@ void TKondateData::importCsvData(const TFoodData& foods, std::string_view csvByt
         // A negative weight would take nutrients away from every menu with the dish.
         report += sj("以下の献立で食品の重さがマイナスです\n") + line;
       } else {
-        TOrder& order = findOrAppendOrder(f.category);
+        const auto [at, added] = orderIndex.try_emplace(f.category, orders_.size());
+        if (added) orders_.push_back(TOrder::make(f.category));
+        TOrder& order = orders_[at->second];
         if (order.base.empty() || order.base.back().name != f.dish)
           order.base.push_back(TKondate::make(counter++, f.dish));
         TKondate& dish = order.base.back();
@@ -146,6 +152,13 @@ std::string TKondateData::exportCsv(const TFoodData* foods) const {
 }
 
 Result TKondateData::exportCsvFile(const TFoodData* foods, std::string_view path) const {
+  // The chooser offers every file: NV.nv or the program picked here would be lost.
+  if (!textOutputMayReplace(path))
+    return Result::failure(
+        messageBox(
+            std::string(path) + sj("\n\nこのファイルは CSV ファイルではないため、上書きしません。"),
+            sj("ファイルに書き込めません"), Icon::Stop),
+        "not a text file");
   if (writeFileAtomic(path, exportCsv(foods))) return {};
   return Result::failure(messageBox(std::string(path), sj("ファイルに書き込めません"), Icon::Stop),
                          "cannot write the dish CSV");

@@ -99,7 +99,8 @@ class TKondateData {
   Result readAddFile(std::string_view path);
   // Writes NV_ADD.nv only while the modified flag is set, then clears the flag. A file that
   // cannot be written, or that is there and is no add-dish file (addFileMayBeReplaced),
-  // fails with a box; the flag stays set.
+  // fails with a box; the flag stays set. An add-dish file that does not read whole is kept
+  // as "<name>.bak" before it is replaced.
   Result writeAddFile(std::string_view path, ProgressOpener* progress);
 
   // --- CSV ---
@@ -116,7 +117,8 @@ class TKondateData {
                      ProgressOpener* progress = nullptr);
   // The CSV export of the base dishes ("" for an empty database).
   std::string exportCsv(const TFoodData* foods) const;
-  // exportCsv into a file (replaced atomically); a failure comes with a box.
+  // exportCsv into a file (replaced atomically); a failure comes with a box. Only a file that
+  // may be text is replaced, never a data file, a program or a FIFO picked by mistake.
   Result exportCsvFile(const TFoodData* foods, std::string_view path) const;
 
   // --- List rows: caption (category, or "*" + category for an added dish), dish name ---

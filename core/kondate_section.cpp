@@ -1,7 +1,9 @@
 // The dish section: NV.nv after the food section, and NV_ADD.nv on its own.
 #include <filesystem>
 #include <memory>
+#include <unordered_map>
 
+#include "core/converted_file.h"
 #include "core/kondate_data.h"
 #include "platform/binio.h"
 #include "platform/files.h"
@@ -111,6 +113,10 @@ Result TKondateData::readSection(ByteReader& in, bool added, ProgressOpener* ope
   if (!added) orders_.clear();
   int32_t orderCount = 0;
   bool whole = in.readInt32(orderCount) && orderCount >= 0;
+  // Added categories by name, so that a file of many is read in one pass.
+  std::unordered_map<std::string, size_t> orderIndex;
+  if (added)
+    for (size_t i = 0; i < orders_.size(); ++i) orderIndex.try_emplace(orders_[i].name, i);
   for (int32_t i = 0; whole && i < orderCount; ++i) {
     std::string_view rec;
     int32_t dishCount = 0;
@@ -126,7 +132,10 @@ Result TKondateData::readSection(ByteReader& in, bool added, ProgressOpener* ope
       orders_.push_back(TOrder::make(name));
       order = &orders_.back();
     } else {
-      order = &findOrAppendOrder(name);
+      std::string cut = cutBytes(name, kKondateNameBytes);
+      const auto [at, isNew] = orderIndex.try_emplace(cut, orders_.size());
+      if (isNew) orders_.push_back(TOrder::make(cut));
+      order = &orders_[at->second];
     }
     TKondateList& list = added ? order->added : order->base;
     if (in.canHold(dishCount, kMinKondateBytes)) list.reserve(list.size() + size_t(dishCount));
@@ -182,6 +191,21 @@ bool addFileMayBeReplaced(std::string_view path) {
          in.readInt32(version) && version == kKondateSectionVersion;
 }
 
+namespace {
+
+// A damaged add-dish file still holds the dishes past the damage, which the program cannot
+// read but a person may mend: it is kept beside the file that replaces it.
+bool addFileReadsWhole(std::string_view path) {
+  std::string bytes;
+  if (!readFile(path, bytes) || bytes.empty()) return true;
+  ByteReader in(bytes);
+  TKondateData read;
+  const Result r = read.readAddedSection(in);
+  return r.ok() && r.messages().empty();
+}
+
+}  // namespace
+
 Result TKondateData::writeAddFile(std::string_view path, ProgressOpener* progress) {
   if (!modified_) return {};
   // The file may be the data file or anything else a chooser offered: what did not read as
@@ -192,8 +216,14 @@ Result TKondateData::writeAddFile(std::string_view path, ProgressOpener* progres
                                           "上書きしません。"),
                    sj("追加献立ファイルに書き込めません"), Icon::Stop),
         "not an add-dish file");
+  const bool whole = addFileReadsWhole(path);
   ByteWriter out;
   writeAddedSection(out, progress);
+  if (!whole) {
+    Result kept = replaceKeepingBackup(path, out.data(), "追加献立ファイルに書き込めません");
+    if (kept.ok()) modified_ = false;
+    return kept;
+  }
   if (!writeFileAtomic(path, out.data()))
     return Result::failure(
         messageBox(std::string(path), sj("追加献立ファイルに書き込めません"), Icon::Stop),

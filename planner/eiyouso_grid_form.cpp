@@ -25,6 +25,7 @@
 #include "platform/qt/prompt_texts.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
+#include "widgets/print_destination.h"
 #include "widgets/string_grid.h"
 
 using namespace Qt::StringLiterals;
@@ -238,6 +239,7 @@ std::unique_ptr<MenuPages> TEiyousoGridForm::pagesFor() {
 }
 
 bool TEiyousoGridForm::printChecked() {
+  if (!printerHasDestination(*printer_)) return false;
   std::unique_ptr<MenuPages> pages = pagesFor();
   int total = 0;
   for (int node = 0; node < 4 && source_.menu; ++node)

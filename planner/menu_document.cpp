@@ -151,7 +151,9 @@ bool MenuDocument::SaveMenuAs() {
   FileRequest request = fileRequest(u"NVデータファイル(*.nvu)|*.nvu|全てのファイル(*.*)|*.*"_s);
   request.defaultExt = "nvu";
   request.fileName = fileNameOf(fileName_);
-  if (fileName_ == kUnnamed && profile_.name() != defaultName_) request.fileName = profile_.name();
+  // The dialog adds ".nvu" to the proposed name.
+  if (fileName_ == kUnnamed && profile_.name() != defaultName_)
+    request.fileName = fileNameFromText(profile_.name(), 4);
   request.initialDir = folderOf(fileName_);
   if (request.initialDir.empty()) request.initialDir = saveStartFolder();
   std::string chosen;

@@ -245,6 +245,10 @@ SaveStatus rewriteInPlace(const fs::path& target, std::string_view bytes) {
 
 SaveStatus saveFile(std::string_view cp932Path, std::string_view bytes) {
   const fs::path target = saveTarget(toFsPath(cp932Path));
+  // Only a file is replaced: a FIFO, a device (/dev/full) or a folder under the name stays.
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
+    return SaveStatus::Failed;
   if (isWriteProtected(target)) return SaveStatus::ReadOnly;
   fs::path folder = target.parent_path();
   if (folder.empty()) folder = ".";

@@ -26,9 +26,10 @@ enum class SaveStatus {
 // over it, so a crash or a full disk never leaves a half-written file where a good one was.
 // The temporary file has no name until it is complete, where the file system allows. A
 // symbolic link is saved through: its target is replaced and the link kept. A write-protected
-// file is never replaced. Temporaries an interrupted save left beside the file are removed.
-// In a folder that takes no new files, a writable file is rewritten in place, and its old
-// contents (held in memory) written back when that fails.
+// file, and anything under the name that is no regular file, is never replaced. Temporaries an
+// interrupted save left beside the file are removed. In a folder that takes no new files, a
+// writable file is rewritten in place, and its old contents (held in memory) written back when that
+// fails.
 SaveStatus saveFile(std::string_view cp932Path, std::string_view bytes);
 inline bool writeFileAtomic(std::string_view cp932Path, std::string_view bytes) {
   return saveFile(cp932Path, bytes) == SaveStatus::Ok;

@@ -139,15 +139,22 @@ std::string changeExtension(std::string_view path, std::string_view ext) {
   return out;
 }
 
-std::string fileNameFromText(std::string_view text) {
+std::string fileNameFromText(std::string_view text, size_t extensionBytes) {
+  constexpr size_t kNameMaxBytes = 255;
   std::string out(text);
+  size_t diskBytes = extensionBytes;
   for (size_t i = 0; i < out.size(); ++i) {
+    const size_t start = i;
     unsigned char c = static_cast<unsigned char>(out[i]);
-    if (isCp932LeadByte(c) && i + 1 < out.size()) {
+    if (isCp932LeadByte(c) && i + 1 < out.size())
       ++i;
-      continue;
+    else if (c == '/' || c == '\\')
+      out[i] = '_';
+    diskBytes += toFsPath(std::string_view(out).substr(start, i + 1 - start)).native().size();
+    if (diskBytes > kNameMaxBytes) {
+      out.resize(start);
+      break;
     }
-    if (c == '/' || c == '\\') out[i] = '_';
   }
   if (out.empty() || out == "." || out == "..") return "_";
   return out;

@@ -40,7 +40,9 @@ bool fileExists(std::string_view cp932Path);
 
 // A file name made from a name people typed (a child's name): '/' and '\' become '_' (only
 // where they are characters of their own, never the second byte of 表 or ソ), and a name that
-// would be "", "." or ".." becomes "_", so the name never leaves its folder.
-std::string fileNameFromText(std::string_view text);
+// would be "", "." or ".." becomes "_", so the name never leaves its folder. Whole characters
+// are cut from the end until the name on disk, with `extensionBytes` more, fits the 255 bytes
+// a file name may have (a half-width katakana is one byte here and three on disk).
+std::string fileNameFromText(std::string_view text, size_t extensionBytes = 0);
 
 }  // namespace nv

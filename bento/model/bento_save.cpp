@@ -130,7 +130,7 @@ std::string defaultBentoSaveName() { return sj("お弁当のデータ.nvub"); }
 std::string bentoSaveNameForChild(std::string_view currentFile, std::string_view childName,
                                   std::string_view saveDirSetting,
                                   std::string_view documentsFolder) {
-  std::string file = fileNameFromText(childName) + ".nvub";
+  std::string file = fileNameFromText(childName, 5) + ".nvub";
   bool isDefault = currentFile == defaultBentoSaveName();
   if (isDefault && !saveDirSetting.empty()) return joinPath(saveDirSetting, file);
   if (isDefault) return joinPath(documentsFolder, file);

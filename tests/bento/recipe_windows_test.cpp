@@ -1,4 +1,6 @@
 // The recipe page window and the picture viewer, offscreen.
+#include <sys/stat.h>
+
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
@@ -275,8 +277,8 @@ TEST(RecipePageFrame, ArtAndLayoutShareTheFrame) {
   EXPECT_EQ(outside, 0);
 }
 
-// Printing says it printed only when it did: a printer that cannot be opened (here a PDF in
-// a folder that does not exist) is reported.
+// Printing says it printed only when it did: a printer that cannot be opened (a PDF in a folder
+// that does not exist) or that takes no pages (a device, a FIFO) is reported.
 TEST(RecipePrinting, PrintedOrFailureMessages) {
   nvtest::kitchenApp();
   const std::string dir = bentouFolder();
@@ -284,6 +286,8 @@ TEST(RecipePrinting, PrintedOrFailureMessages) {
   nvtest::TempDir tmp;
   const QString good = nv::toQ(tmp.file("page.pdf"));
   const QString bad = nv::toQ(tmp.file("no such folder/page.pdf"));
+  const QString fifo = nv::toQ(tmp.file("fifo.pdf"));
+  ASSERT_EQ(::mkfifo(tmp.file("fifo.pdf").c_str(), 0600), 0);
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
 
@@ -291,12 +295,12 @@ TEST(RecipePrinting, PrintedOrFailureMessages) {
   viewer.setPrinter(&printer);
   nv::TResipiForm4 page(samplePage(), nv::sj("たろう"));
   page.setPrinter(&printer);
-  for (const QString& path : {bad, good}) {
+  for (const QString& path : {bad, QStringLiteral("/dev/full"), fifo, good}) {
     printer.setOutputFileName(path);
     nvtest::ScriptedDialogs dialogs;
     dialogs.expectPrinterSetup().expectPrinterSetup();
     nvtest::ScriptedPrompt prompts;
-    if (path == bad) {
+    if (path != good) {
       prompts.expectBox("印刷できませんでした。", "確認", nv::Icon::Stop);
       prompts.expectBox("印刷できませんでした。", "確認", nv::Icon::Stop);
     } else {

@@ -191,6 +191,13 @@ TEST(FoodCsv, CrlfLinesAndProgressRange) {
   EXPECT_EQ(p.maximum, 6 + 2 * 29);
   EXPECT_EQ(p.positions, (std::vector<int64_t>{6 + 29, 6 + 58}));
   EXPECT_TRUE(p.closed);
+
+  // Lines ended by CR alone, as older spreadsheets on other systems save them.
+  Imported cr = importText("h1,h2\ra,A,1,3,1,2\rb,B,2,1,5\r");
+  ASSERT_EQ(cr.table.count(), 2u);
+  EXPECT_EQ(cr.table.foods()[0].nutrients[1], 2);
+  EXPECT_EQ(cr.table.foods()[1].name, "B");
+  EXPECT_EQ(cr.table.foods()[1].nutrients[0], 5);
 }
 
 TEST(FoodCsv, OverlongLineContinuesAsTheNextLine) {

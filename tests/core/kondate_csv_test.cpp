@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -208,6 +209,31 @@ TEST(CsvExport, ImportOfAnExportGivesTheSameDishes) {
   EXPECT_EQ(back.exportCsv(&foods), db.exportCsv(&foods));
   EXPECT_EQ(back.orders().size(), 16u);
   EXPECT_EQ(back.nameOf(2), nv::sj("ゆでたまご"));
+}
+
+TEST(CsvExport, OnlyTextIsWrittenOver) {
+  TempDir dir;
+  nv::TFoodData foods = foodsNamed({"こめ"});
+  nv::TKondateData db;
+  category(db, "ごはん").base = {dish(0, "おにぎり", {{1, 100}})};
+  // A data file (or the program, a picture) picked as the CSV: it holds NUL bytes.
+  const std::string data = std::string("NV data\0\0\x01", 10);
+  writeBytes(dir.file("NV.nv"), data);
+  ::mkfifo(nv::toFsPath(dir.file("pipe.csv")).c_str(), 0600);
+  for (const char* name : {"NV.nv", "pipe.csv"}) {
+    ScriptedPrompt p;
+    p.expectBox(
+        u8(dir.file(name)) + "\n\nこのファイルは CSV ファイルではないため、上書きしません。",
+        "ファイルに書き込めません", Icon::Stop);
+    EXPECT_FALSE(nvtest::shown(db.exportCsvFile(&foods, dir.file(name)))) << name;
+  }
+  EXPECT_EQ(readBytes(dir.file("NV.nv")), data);
+  EXPECT_EQ(std::filesystem::status(nv::toFsPath(dir.file("pipe.csv"))).type(),
+            std::filesystem::file_type::fifo);
+  // An earlier CSV is replaced.
+  writeBytes(dir.file("old.csv"), "a,b\r\n");
+  ASSERT_TRUE(nvtest::shown(db.exportCsvFile(&foods, dir.file("old.csv"))));
+  EXPECT_EQ(readBytes(dir.file("old.csv")), db.exportCsv(&foods));
 }
 
 }  // namespace

@@ -250,6 +250,32 @@ TEST(KondateFiles, AddFileWrittenOnlyWhenModifiedAndFailuresKeepTheFlag) {
   EXPECT_TRUE(db.modified());
 }
 
+TEST(KondateFiles, DamagedAddFileIsKeptBesideWhenWrittenOver) {
+  TempDir dir;
+  const std::string path = dir.file("NV_ADD.nv");
+  nv::TKondateData add = sample();
+  add.setModified(true);
+  ASSERT_TRUE(nvtest::shown(add.writeAddFile(path, &nv::prompt())));
+  // Cut in the middle of its dish: what follows the cut could still be mended by hand.
+  const std::string damaged = readBytes(path).substr(0, readBytes(path).size() - 20);
+  writeBytes(path, damaged);
+  nv::TKondateData db;
+  {
+    ScriptedPrompt p;
+    p.expectBox("献立データが壊れているので、読み込めた所までを使います。", "確認", Icon::Stop);
+    EXPECT_FALSE(nvtest::shown(db.readAddFile(path)));
+  }
+  category(db, "ごはん").added.push_back(dish(100002, "おかゆ", {{3, 100}}));
+  db.setModified(true);
+  ASSERT_TRUE(nvtest::shown(db.writeAddFile(path, &nv::prompt())));
+  EXPECT_EQ(readBytes(path + ".bak"), damaged);
+  // A whole file is written over as before, without a copy.
+  ASSERT_TRUE(nv::removeFile(path + ".bak"));
+  db.setModified(true);
+  ASSERT_TRUE(nvtest::shown(db.writeAddFile(path, &nv::prompt())));
+  EXPECT_FALSE(nv::fileExists(path + ".bak"));
+}
+
 TEST(KondateFiles, DataFileThatCannotBeReadKeepsTheTables) {
   TempDir dir;
   nv::TFoodData foods = foodsNamed({"こめ"});

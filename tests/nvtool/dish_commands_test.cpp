@@ -98,6 +98,10 @@ TEST(NvtoolDishes, FailuresAndBadUsage) {
   ASSERT_EQ(nvtool(dir, "convert foods.csv dishes.csv -o NV.nv").status, 0);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv --add none.nv").status, 1);
   EXPECT_EQ(nvtool(dir, "dishes NV.nv").out, "");
+  // The data file named as the export's output stays the data file.
+  const std::string data = nvtest::readBytes(dir.file("NV.nv"));
+  EXPECT_EQ(nvtool(dir, "export-csv NV.nv -o NV.nv").status, 1);
+  EXPECT_EQ(nvtest::readBytes(dir.file("NV.nv")), data);
 
   // A food table that ends early gives no data file at all.
   nvtest::writeBytes(dir.file("foods.csv"), nv::sj("h\nA1,こめ,5,2,356\nB1,たまご\nC1,x,1,1,1\n"));

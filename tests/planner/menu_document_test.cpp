@@ -179,6 +179,23 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenPathAndASecondSaveWritesWithoutADialog
   EXPECT_EQ(dialogs.calls().at(1).request.initialDir, dir.path());
 }
 
+// The child's name is proposed as a name the folder can hold: a "/" makes no sub-folder, and
+// 100 half-width katakana (300 bytes on disk) are cut to fit 255 with ".nvu".
+TEST_F(DocumentTest, TheProposedNameIsAFileName) {
+  std::string kana;
+  for (int i = 0; i < 100; ++i) kana += sj("ﾀ");
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {sj("1/2組 たろう"), sj("1_2組 たろう")}, {kana, kana.substr(0, 83)}};
+  addDish();
+  for (const auto& [name, proposed] : cases) {
+    profile.setName(name);
+    nvtest::ScriptedDialogs dialogs;
+    dialogs.expectCancel(nvtest::DialogCall::Save);
+    EXPECT_FALSE(doc.SaveMenu());
+    EXPECT_EQ(dialogs.calls().at(0).request.fileName, proposed);
+  }
+}
+
 TEST_F(DocumentTest, InstalledProgramProposesTheDocumentsFolderForANewMenu) {
   nvtest::TempDir program, home;
   const std::string previousFolder = nv::programFolder();

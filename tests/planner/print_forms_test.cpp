@@ -295,6 +295,29 @@ TEST(PrintDialog, TheDayMenuTablePrintsWholeRowsAsNvtoolPrintsIt) {
   }
 }
 
+// A print-to-file name that takes no pages (a device that swallows them, a FIFO that would hold
+// the program, a write-protected file) is reported and the dialog stays open, nothing printed.
+TEST(PrintDialog, ADestinationThatTakesNoPagesIsReportedNotPrinted) {
+  PrintFixture f;
+  f.addLunch();
+  nvtest::TempDir dir;
+  const std::string fifo = dir.file("fifo.pdf"), locked = dir.file("locked.pdf");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(nv::writeFileAtomic(locked, "old"));
+  ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+  for (const std::string& path : {std::string("/dev/full"), fifo, locked}) {
+    SCOPED_TRACE(path);
+    QPrinter printer;
+    nv::TEiyousoGridForm form(f.source(), &printer);
+    form.choosePrinter = printInto(path);
+    nvtest::ScriptedPrompt prompt;
+    prompt.expectBox("印刷できませんでした。", "確認", nv::Icon::Stop);
+    form.PrintBtnClick();
+    EXPECT_NE(form.result(), QDialog::Accepted);
+  }
+  EXPECT_EQ(nvtest::readBytes(locked), "old");
+}
+
 TEST(PrintDialog, OnlyTheTableLeavesTheProgressAtZero) {
   PrintFixture f;
   f.addLunch();

@@ -144,6 +144,20 @@ TEST(FileSafety, TheFourEdgesOfASave) {
     nv::removeFile(dir.file(name));
   }
 
+  // A FIFO or a device named as the file (also through a link) is no file to replace: the
+  // save fails and leaves it, even for the administrator, who may rename over anything.
+  const std::string fifo = dir.file("fifo.nvub"), link = dir.file("link.nvub");
+  ASSERT_EQ(::mkfifo(nv::toFsPath(fifo).c_str(), 0600), 0);
+  ASSERT_EQ(::symlink("fifo.nvub", nv::toFsPath(link).c_str()), 0);
+  for (const std::string& path : {fifo, link}) {
+    EXPECT_EQ(nv::saveFile(path, "new"), nv::SaveStatus::Failed) << path;
+    struct stat st {};
+    EXPECT_EQ(::stat(nv::toFsPath(path).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << path;
+  }
+  nv::removeFile(link);
+  nv::removeFile(fifo);
+
   // A write-protected file is refused with the reason, and left as it was.
   ::chmod(nv::toFsPath(box).c_str(), 0444);
   EXPECT_EQ(nv::saveFile(box, "newer"), nv::SaveStatus::ReadOnly);

@@ -1,6 +1,7 @@
 #include "bento/model/bento_csv.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "bento/model/bento_data_file.h"
 #include "bento_test_util.h"
@@ -304,6 +305,14 @@ TEST(BentoCsv, ConversionKeepsItsSourcesAndAWorkingDataFile) {
   p.expectBox(nv::cp932ToUtf8(data),
               "変換した結果に食品かお弁当の献立がないため、データファイルを置き換えません",
               nv::Icon::Stop);
+  EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
+  EXPECT_EQ(nvtest::readBytes(data), good);
+  // A write-protected data file is left alone, and the box says why.
+  nvtest::writeBytes(dishes, sj(dishesUtf8));
+  ::chmod(nv::toFsPath(data).c_str(), 0444);
+  p.expectBox(
+      nv::cp932ToUtf8(data) + "\n上書きしようとしているファイルが書き込み禁止になっています。",
+      "ファイルを書き込めません", nv::Icon::Stop);
   EXPECT_FALSE(nvtest::shown(nv::convertBentoCsv(foods, dishes, data, nullptr)));
   EXPECT_EQ(nvtest::readBytes(data), good);
 }

@@ -159,6 +159,14 @@ TEST(BentoSave, FileNamedAfterTheChild) {
   EXPECT_EQ(nv::bentoSaveNameForChild(def, "../../etc/x", "", "/home/d"),
             "/home/d/.._.._etc_x.nvub");
   EXPECT_EQ(nv::bentoSaveNameForChild(def, sj("表\\ソ"), "", "/home/d"), sj("/home/d/表_ソ.nvub"));
+  // 100 half-width katakana are 100 bytes here but 300 on disk: the name is cut, whole
+  // characters only, so that the file can be made (255 bytes a name).
+  std::string kana;
+  for (int i = 0; i < 100; ++i) kana += sj("ﾀ");
+  const std::string cut = nv::fileNameOf(nv::bentoSaveNameForChild(def, kana, "", "/home/d"));
+  EXPECT_EQ(nv::cp932ToUtf8(cut).size(), 254u);
+  EXPECT_EQ(cut, kana.substr(0, 83) + ".nvub");
+  EXPECT_EQ(nv::fileNameFromText(kana.substr(0, 50)), kana.substr(0, 50));
   EXPECT_EQ(nv::fileNameFromText(".."), "_");
   EXPECT_EQ(nv::fileNameFromText("."), "_");
   EXPECT_EQ(nv::fileNameFromText(""), "_");
