@@ -17,6 +17,7 @@
 #include "bento/model/bento_csv.h"
 #include "bento/model/bento_data.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/prompt.h"
@@ -76,7 +77,11 @@ TBentouDetailsForm::TBentouDetailsForm(const KitchenSettings& settings, std::str
   buttons->addWidget(CancelBtn);
   v->addLayout(buttons);
   connect(OkBtn, &QPushButton::clicked, this, [this] {
-    if (writeLayouts()) accept();
+    // NV.ini refused them (write-protected, a full disk): said, and the other settings apply.
+    if (const SaveStatus saved = writeLayouts(); saved != SaveStatus::Ok)
+      ask(saveFailureText(iniPath_, saved), u"部品の位置を保存できません"_s, Icon::Stop,
+          Buttons::Ok);
+    accept();
   });
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   Ini ini(iniPath_);
@@ -209,12 +214,13 @@ void TBentouDetailsForm::resetPartPositions() {
   OkBtn->setEnabled(true);
 }
 
-bool TBentouDetailsForm::writeLayouts() {
+SaveStatus TBentouDetailsForm::writeLayouts() {
   Ini ini(iniPath_);
   bool ok = true;
   if (resetPending_) ok = resetApplianceLayouts(ini);
   for (LayoutSection s : allLayoutSections()) ok = writeLayout(ini, s, layoutOf(s)) && ok;
-  return ok && ini.save();
+  if (!ok || iniPath_.empty()) return SaveStatus::Failed;
+  return saveFile(iniPath_, ini.bytes());
 }
 
 KitchenSettings TBentouDetailsForm::result() const {

@@ -11,6 +11,7 @@
 #include "bento/kitchen_ports.h"
 #include "bento/model/appliance_layout.h"
 #include "bento/model/kitchen_settings.h"
+#include "platform/files.h"
 
 class QCheckBox;
 class QComboBox;
@@ -54,8 +55,8 @@ class TBentouDetailsForm : public QDialog {
   // "部品の位置を初期化する": the boxes show the built-in layouts, which OK stores.
   void resetPartPositions();
   // Writes the eight layouts from the spin boxes (OK), after removing the stored ones when
-  // the positions were reset.
-  bool writeLayouts();
+  // the positions were reset; Ok, or why NV.ini did not take them.
+  SaveStatus writeLayouts();
 
   // The boxes of one layout section.
   struct LayoutBoxes {

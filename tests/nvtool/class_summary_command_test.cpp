@@ -67,6 +67,10 @@ TEST(ClassSummaryCommand, LinesCsvAndPages) {
   const std::string before = nvtest::readBytes(dir.file("taro.nvu"));
   EXPECT_EQ(run(dir, ". --data NV.nv --csv taro.nvu").status, 1);
   EXPECT_EQ(nvtest::readBytes(dir.file("taro.nvu")), before);
+  // Nor is a data file that is not read (another class's): it is no CSV.
+  nvtest::writeBytes(dir.file("other.nv"), nvtest::readBytes(dir.file("NV.nv")));
+  EXPECT_EQ(run(dir, "taro.nvu --data NV.nv --csv other.nv").status, 1);
+  EXPECT_EQ(nvtest::readBytes(dir.file("other.nv")), nvtest::readBytes(dir.file("NV.nv")));
   EXPECT_EQ(run(dir, ". --data NV.nv --meal supper").status, 2);
 }
 

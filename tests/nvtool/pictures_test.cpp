@@ -56,6 +56,11 @@ TEST(NvtoolPictures, ShrinksWithTheGivenSizesAndNamesWhatItSkipped) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "zz.bmp\tcopied\nいちご.bmp\treduced\n");  // Latin names sort first
   EXPECT_EQ(runPictures(dir, "'" + src.path() + "' '" + dst.path() + "' --icon x").status, 2);
+  // Past the dialog's sizes a one-pixel picture would grow to gigabytes (60000 x 60000).
+  EXPECT_EQ(runPictures(dir, "'" + src.path() + "' '" + dst.path() + "' --shrink --icon 60000",
+                        nvtest::memoryLimitPrefix(900))
+                .status,
+            2);
   EXPECT_EQ(runPictures(dir, "'" + src.path() + "' '" + dst.file("none") + "'").status, 1);
 }
 

@@ -1,6 +1,7 @@
 #include "teacher/bentou_details_form.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
 #include <QDir>
@@ -201,6 +202,20 @@ TEST(BentouDetailsForm, CancelLeavesNvIniAloneAndOkWritesTheLayouts) {
   nv::TBentouDetailsForm reset(f.settings, f.dir.file("NV.ini"), nullptr);
   reset.Btn_InitialBuhinPosition->click();
   reset.OkBtn->click();
+  EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven), builtIn);
+
+  // A write-protected NV.ini: OK says the positions were not stored instead of doing nothing.
+  ::chmod(nv::toFsPath(f.dir.file("NV.ini")).c_str(), 0444);
+  nv::TBentouDetailsForm locked(f.settings, f.dir.file("NV.ini"), nullptr);
+  locked.show();
+  locked.layouts[size_t(nv::LayoutSection::Oven)].columns->setValue(5);
+  nvtest::ScriptedPrompt p;
+  p.expectBox(nv::cp932ToUtf8(f.dir.file("NV.ini")) + "\n" +
+                  "上書きしようとしているファイルが書き込み禁止になっています。",
+              "部品の位置を保存できません", nv::Icon::Stop);
+  locked.OkBtn->click();
+  EXPECT_EQ(locked.result().scrollBarStyle, 2);
+  EXPECT_FALSE(locked.isVisible());
   EXPECT_EQ(nv::readLayout(nv::Ini(f.dir.file("NV.ini")), nv::LayoutSection::Oven), builtIn);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "core/converted_file.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -80,6 +81,9 @@ int cmdClassSummary(const Args& args) {
     if (!out.empty() && nv::namesAnInput(out, inputs))
       return failure(nv::cp932ToUtf8(out) + " is one of the files read; not replaced");
   }
+  // A data file or program of another class named as the CSV would be lost.
+  if (!csv.empty() && !nv::textOutputMayReplace(csv))
+    return failure(nv::cp932ToUtf8(csv) + " is not a CSV file; not replaced");
   nv::ClassSummary summary = nv::summarizeClass(files.files, loaded.view(), meals.at(mealName));
   summary.unreadable.insert(summary.unreadable.begin(), files.unreadable.begin(),
                             files.unreadable.end());

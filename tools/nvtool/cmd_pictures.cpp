@@ -16,10 +16,17 @@
 namespace nvtool {
 namespace {
 
-bool readNumber(const std::string& text, int& value) {
+bool readNumber(const std::string& text, int low, int high, int& value) {
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && end == text.data() + text.size() && value > 0;
+  return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
+
+// The settings dialog's ranges: a larger icon would make a small picture a picture of
+// gigabytes, and the sizes multiply in int.
+struct Range {
+  int low, high;
+};
+constexpr Range kIconRange{16, 400}, kFontRange{6, 64}, kDpiRange{1, 9600};
 
 int cmdPictures(const Args& args) {
   std::vector<std::string> folders;
@@ -31,8 +38,10 @@ int cmdPictures(const Args& args) {
       shrink = true;
     } else if (a == "--icon" || a == "--font" || a == "--dpi") {
       int& target = a == "--icon" ? icon : a == "--font" ? font : dpi;
-      if (i + 1 >= args.size() || !readNumber(args[i + 1], target))
-        return usageError(a + " takes a positive whole number");
+      const Range r = a == "--icon" ? kIconRange : a == "--font" ? kFontRange : kDpiRange;
+      if (i + 1 >= args.size() || !readNumber(args[i + 1], r.low, r.high, target))
+        return usageError(a + " takes a whole number from " + std::to_string(r.low) + " to " +
+                          std::to_string(r.high));
       ++i;
     } else if (a.starts_with("--")) {
       return usageError("unknown option '" + a + "'");
@@ -76,8 +85,9 @@ int cmdPictures(const Args& args) {
 
 Registration reg{"pictures",
                  "pictures SRC DST [--shrink --icon N --font N --dpi N]   convert every *.bmp "
-                 "of SRC into DST as 8-bit bitmaps, shrunk to fit a dish button (icon 128, font "
-                 "9, 96 dpi unless given); skipped files on stderr with the reason, status 1",
+                 "of SRC into DST as 8-bit bitmaps, shrunk to fit a dish button (icon 16..400, "
+                 "default 128; font 6..64, default 9; 96 dpi unless given); skipped files on "
+                 "stderr with the reason, status 1",
                  cmdPictures};
 
 }  // namespace
