@@ -117,10 +117,13 @@ bool TBentoubakoForm::SaveAs() {
   r.overwritePrompt = true;
   std::string path;
   if (!dialogs().saveFile(r, path)) return false;
+  const std::string previous = document_.fileName();
   document_.setFileName(path);
   // The dialog asked before replacing a file of that name.
-  document_.adoptFile(path);
-  return writeSaveFile();
+  if (writeSaveFile()) return true;
+  // A failed write keeps the name the box had, so the next save stays true.
+  document_.setFileName(previous);
+  return false;
 }
 
 bool TBentoubakoForm::emptyBoxNotSaved() {

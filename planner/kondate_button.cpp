@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "planner/model/button_geometry.h"
+#include "planner/model/print_layout.h"
 #include "platform/paths.h"
 #include "platform/qt/qtext.h"
 #include "platform/text.h"
@@ -46,7 +47,7 @@ TKondateButton::TKondateButton(const std::string& category, const std::string& d
 }
 
 std::string TKondateButton::picturePath(const std::string& dishName) {
-  return joinPath(programFolder(), "bmp/" + dishName + ".bmp");
+  return dishPicturePath(joinPath(programFolder(), "bmp/"), dishName);
 }
 
 void TKondateButton::loadGlyph() {

@@ -28,6 +28,7 @@
 #include "planner/menu_document.h"
 #include "planner/menu_ports.h"
 #include "planner/model/button_geometry.h"
+#include "planner/model/print_layout.h"
 #include "planner/percent_view.h"
 #include "planner/planner_config.h"
 #include "platform/ini.h"
@@ -321,7 +322,7 @@ void TMainForm::selectMealTab(int index) {
 BarChart* TMainForm::percentChart(int node) { return percentView_->chart(node); }
 
 void TMainForm::setDishGlyph(QAbstractButton& button, const std::string& dishName, double factor) {
-  const std::string path = bmpFolder() + dishName + ".bmp";
+  const std::string path = dishPicturePath(bmpFolder(), dishName);
   if (!fileExists(path)) return;
   QImage picture = loadDishPicture(path);
   if (picture.isNull()) return;

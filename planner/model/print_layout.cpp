@@ -71,6 +71,11 @@ IntRect dishPictureRect(const IntRect& slot, IntSize size) {
 }
 
 std::string dishPicturePath(const std::string& folder, const std::string& dishName) {
+  // A name from the dish data never reaches outside the folder ('/' and '.' are never the
+  // second byte of a character).
+  if (dishName.empty() || dishName.find('/') != std::string::npos ||
+      dishName.find("..") != std::string::npos)
+    return {};
   return folder + dishName + ".bmp";
 }
 

@@ -52,7 +52,8 @@ IntSize dishPictureSize(int pictureWidth, int pictureHeight, int slotSide, doubl
 // The picture's place in its slot: centred horizontally, at the slot's top.
 IntRect dishPictureRect(const IntRect& slot, IntSize size);
 
-// The dish picture file of a dish: the folder (with its separator) + name + ".bmp".
+// The dish picture file of a dish: the folder (with its separator) + name + ".bmp"; "" for a
+// name that would leave the folder.
 std::string dishPicturePath(const std::string& folder, const std::string& dishName);
 
 // The pages of the preview: the table's pages first, then the chart pages, each holding up

@@ -319,12 +319,15 @@ TEST_F(KitchenFormTest, OpenAsksBeforeDroppingChangesAndFailedSavesStayMarked) {
   form->Open();
   EXPECT_EQ(form->placedNames().size(), 1u);
 
-  // A file that cannot be written is reported and the box stays unsaved.
+  // A file that cannot be written is reported and the box stays unsaved, under the name it
+  // had: the next save does not go to the file that was never made.
+  const std::string name = form->document().fileName();
   const std::string bad = nv::cp932ToUtf8(dir.file("missing/box.nvub"));
   dialogs.expectSave(bad);
   prompts.expectBox(bad, "お弁当のデータを保存できません", nv::Icon::None);
   EXPECT_FALSE(form->SaveAs());
   EXPECT_TRUE(form->document().isModified());
+  EXPECT_EQ(form->document().fileName(), name);
 }
 
 // A new box named after a child who already has one: saving asks before replacing the other

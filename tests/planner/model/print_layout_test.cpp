@@ -72,6 +72,10 @@ TEST(PrintLayout, DishPictureScalesWithWeight) {
   EXPECT_EQ(nv::dishPictureSize(64, 64, 50, 0.5), (nv::IntSize{20, 20}));
   EXPECT_EQ(nv::dishPictureSize(0, 10, 50, 1.0), (nv::IntSize{0, 0}));
   EXPECT_EQ(nv::dishPictureSize(64, 64, 50, 1.0 / 0.0), (nv::IntSize{40, 40}));
+  // A dish's picture lies in the picture folder, whatever its name (表 ends in 0x5C).
+  EXPECT_EQ(nv::dishPicturePath("/p/bmp/", nv::sj("表")), nv::sj("/p/bmp/表.bmp"));
+  for (const char* name : {"../about", "a/b", "", "..", "/etc/x"})
+    EXPECT_EQ(nv::dishPicturePath("/p/bmp/", name), "") << name;
 }
 
 TEST(PrintLayout, PreviewPagesTablesFirstThenTwoChartsAPage) {
